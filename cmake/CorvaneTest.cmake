@@ -1,0 +1,33 @@
+# corvane_unit_test(NAME SOURCES... LIBS ...): a GoogleTest executable registered with ctest
+# under the label "unit" (run by both the normal and the sanitizer build).
+function(corvane_unit_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  if(CORVANE_FUZZ)
+    return()
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  set(labels unit ${T_LABELS})
+  gtest_discover_tests(${name} PROPERTIES LABELS "${labels}" DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# corvane_fuzz_target(NAME SOURCES... LIBS ... CORPUS dir): a libFuzzer target, built only in
+# the fuzz build (clang, CORVANE_FUZZ=ON) and run by ctest for a short, bounded time under the
+# label "fuzz". A crash, leak, timeout or sanitizer report fails the test.
+function(corvane_fuzz_target name)
+  cmake_parse_arguments(F "" "CORPUS;SECONDS" "SOURCES;LIBS" ${ARGN})
+  if(NOT CORVANE_FUZZ)
+    return()
+  endif()
+  if(NOT F_SECONDS)
+    set(F_SECONDS 30)
+  endif()
+  add_executable(${name} ${F_SOURCES})
+  target_link_libraries(${name} PRIVATE ${F_LIBS})
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  set(work ${CMAKE_CURRENT_BINARY_DIR}/${name}_corpus)
+  add_test(NAME ${name}
+           COMMAND sh -c "rm -rf '${work}' && mkdir -p '${work}' && cp -r '${F_CORPUS}'/. '${work}'/ && '$<TARGET_FILE:${name}>' -max_total_time=${F_SECONDS} -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 '${work}'")
+  set_tests_properties(${name} PROPERTIES LABELS fuzz TIMEOUT 300)
+endfunction()

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the unit tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer in a build of their own, then the full suite (unit, widget
+# and end-to-end tests) in the normal build. Ends with ctest's summary.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup-deps.sh
+
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANE_UNIT_ONLY=ON -DCORVANE_SANITIZE=ON >/dev/null
+cmake --build build-asan -j "$jobs"
+(cd build-asan && ctest -L unit -j "$jobs" --output-on-failure)
+
+# libFuzzer targets (clang), each run for a short bounded time
+if grep -rqs corvane_fuzz_target --include=CMakeLists.txt framix32 browser tools; then
+  CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_FUZZ=ON >/dev/null
+  cmake --build build-fuzz -j "$jobs"
+  (cd build-fuzz && ctest -L fuzz -j "$jobs" --output-on-failure)
+fi
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$jobs"
+cd build && ctest -j "$jobs" --output-on-failure
