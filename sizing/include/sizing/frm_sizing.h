@@ -1,0 +1,90 @@
+// The vent sizing program's main form, headless.
+//
+// Holds the job record as control texts and the thirteen result labels; its event handlers
+// and procedures are methods named as the form's own. Message boxes go to the host.
+#pragma once
+
+#include <string>
+
+#include "formkit/form.h"
+#include "formkit/host.h"
+#include "formkit/numbers.h"
+
+namespace sizing {
+
+inline constexpr const char* kProgramTitle = "Pipe Sizing";
+inline constexpr const char* kFormCaption = "Corvane Sizing Program";
+
+// The thirteen result labels, in the order the form lists them.
+inline constexpr const char* kResultLabels[] = {
+    "lblPipeDiameter",   "lblComputedSize",          "lblSystemK",
+    "lblFlueGasDensity", "lblTheoreticalDraft",      "lblDeltaP",
+    "lblCO2",            "lblCombustionMass",        "lblFlueGasVolume",
+    "lblFlueGasVelocity", "lblTotalSystemLosses",    "lblFanRequirement",
+    "lblLocalBarometricPressure"};
+
+// The text boxes that select their whole text when they receive the focus.
+bool SelectsAllOnFocus(const std::string& control);
+
+class FrmSizing : public formkit::Form {
+ public:
+  // The host shows the message boxes; `format` is the regional format the CO2 text is
+  // converted with.
+  FrmSizing(formkit::Host& host, formkit::NumberFormat format = formkit::UserNumberFormat());
+
+  // Event handlers.
+  void Form_Load();
+  void cmbFuelType_LostFocus();
+  void optDraftYes_Click();
+  void optDraftNo_Click();
+  void txtJobDescription_LostFocus();
+  void txtSysHeight_LostFocus() { HeighLengthCheck(); }
+  void txtSysLength_LostFocus() { HeighLengthCheck(); }
+  void cmdCalculate_Click() { Calcualtions(); }
+  void mnuCalculate_Click() { Calcualtions(); }
+  void cmdTest_Click();
+  void mnuOptionsClearAll_Click();
+
+  // The user picks induced draft "Yes" or "No": the option is selected and its click runs.
+  void SelectInducedDraft(bool yes);
+  // The user picks a fuel from the list (the CO2 text follows when the list loses focus).
+  void SelectFuel(int position) { SetValue("cmbFuelType", position); }
+
+  // The calculation and its procedures.
+  void Calcualtions();
+  void CalculateI();
+  void CombustionMass();
+  void FittingsK();
+  void StandardDiameter();
+  void GasDensity();
+  void Pressure_Loss();
+
+  // Input checks.
+  void ValueCheck();
+  void combinedvent();
+  void combinedventinduceddraft();
+  void HeighLengthCheck();
+
+  // The calculation state, kept between calculations.
+  float I() const { return i_; }
+  float M() const { return m_; }
+  float Kf() const { return kf_; }
+  double D() const { return d_; }
+
+ private:
+  void DeclareControls();
+  void FillTestJob();
+  bool Induced() const { return At("optDraftYes").value != 0; }
+  bool Combined() const { return At("chkCombinedVent").value == 1; }
+  double DiameterFor(float delta_p, float barometric, float tm, float k) const;
+  void Msg(const std::string& text, const std::string& caption = kProgramTitle);
+
+  formkit::Host& host_;
+  formkit::NumberFormat format_;
+  float i_ = 0;
+  float m_ = 0;
+  float kf_ = 0;
+  double d_ = 0;
+};
+
+}  // namespace sizing
