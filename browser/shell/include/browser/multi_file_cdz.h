@@ -1,0 +1,45 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "browser/data_file.h"
+#include "browser/status.h"
+
+namespace browser {
+
+// The data files of one or more document containers, in the order they were read. The
+// container owns them; pointers it hands out stay valid until it is destroyed.
+class CMultiFileCdz {
+ public:
+  CMultiFileCdz() = default;
+  CMultiFileCdz(const CMultiFileCdz&) = delete;
+  CMultiFileCdz& operator=(const CMultiFileCdz&) = delete;
+  virtual ~CMultiFileCdz();
+
+  // Appends every member of the container file (gzip-compressed or plain). OK when the
+  // file ended cleanly after its last member. On a missing file or a bad magic nothing is
+  // added. A damaged record ends the reading: the members before it stay, and so do the
+  // lines read so far of a member whose text is cut short.
+  Status LoadAll(const std::string& path);
+
+  // The first data file whose Name equals `name` without regard to case; an empty name
+  // finds nothing.
+  CDataFile* FindMember(std::string_view name) const;
+  // With more than one data file and `current` among them: the one after it (the first
+  // after the last). Otherwise nullptr.
+  CDataFile* Next(const CDataFile* current) const;
+  // As Next, backwards (the last before the first).
+  CDataFile* Previous(const CDataFile* current) const;
+  // Takes a data file loaded elsewhere; returns the last element of the list.
+  CDataFile* Append(std::unique_ptr<CDataFile> file);
+  size_t Count() const { return files_.size(); }
+  CDataFile* At(size_t index) const { return files_.at(index).get(); }
+
+ private:
+  std::vector<std::unique_ptr<CDataFile>> files_;
+};
+
+}  // namespace browser

@@ -1,0 +1,222 @@
+#include "browser/data_file.h"
+
+#include <cstdio>
+#include <string>
+
+#include "value_text.h"
+
+namespace browser {
+namespace {
+
+char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool StartsWithNoCase(std::string_view line, std::string_view prefix) {
+  if (line.size() < prefix.size()) return false;
+  for (size_t i = 0; i < prefix.size(); ++i) {
+    if (AsciiLower(line[i]) != AsciiLower(prefix[i])) return false;
+  }
+  return true;
+}
+
+std::string KeyPrefix(std::string_view key) {
+  std::string prefix(key);
+  prefix += " = ";
+  return prefix;
+}
+
+}  // namespace
+
+CDataFile::~CDataFile() = default;
+
+bool IsSectionHeader(std::string_view line) {
+  return line.size() > 2 && line.front() == '[' && line.back() == ']';
+}
+
+std::optional<size_t> CDataFile::FindSection(std::string_view name) const {
+  const size_t header_size = name.size() + 2;
+  for (size_t i = 0; i < lines_.size(); ++i) {
+    const std::string& line = lines_[i];
+    if (line.size() == header_size && line.front() == '[' && line.back() == ']' &&
+        std::string_view(line).substr(1, name.size()) == name) {
+      return i;
+    }
+  }
+  return std::nullopt;
+}
+
+size_t CDataFile::FindOrAddSection(std::string_view name) {
+  if (auto found = FindSection(name)) return *found;
+  lines_.push_back("[" + std::string(name) + "]");
+  return lines_.size() - 1;
+}
+
+std::optional<CDataFile::KeyLine> CDataFile::FindKey(size_t from, std::string_view key) const {
+  const std::string prefix = KeyPrefix(key);
+  for (size_t i = from; i < lines_.size() && !IsSectionHeader(lines_[i]); ++i) {
+    if (StartsWithNoCase(lines_[i], prefix)) {
+      return KeyLine{i, std::string_view(lines_[i]).substr(prefix.size())};
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string_view> CDataFile::FindValue(std::string_view section,
+                                                     std::string_view key) const {
+  auto header = FindSection(section);
+  if (!header) return std::nullopt;
+  auto found = FindKey(*header + 1, key);
+  if (!found) return std::nullopt;
+  return found->value;
+}
+
+bool CDataFile::ReadString(std::string_view section, std::string_view key,
+                           std::string& value) const {
+  auto text = FindValue(section, key);
+  if (text) value.assign(*text);
+  return text.has_value();
+}
+
+bool CDataFile::ReadLong(std::string_view section, std::string_view key, int32_t& value) const {
+  auto text = FindValue(section, key);
+  if (text) value = ParseLong(*text);
+  return text.has_value();
+}
+
+bool CDataFile::ReadInt(std::string_view section, std::string_view key, int32_t& value) const {
+  auto text = FindValue(section, key);
+  if (text) value = ParseInt(*text);
+  return text.has_value();
+}
+
+bool CDataFile::ReadShort(std::string_view section, std::string_view key, int16_t& value) const {
+  auto text = FindValue(section, key);
+  if (text) value = static_cast<int16_t>(ParseInt(*text));
+  return text.has_value();
+}
+
+bool CDataFile::ReadDouble(std::string_view section, std::string_view key, double& value) const {
+  auto text = FindValue(section, key);
+  if (text) value = ParseDouble(*text);
+  return text.has_value();
+}
+
+bool CDataFile::ReadBool(std::string_view section, std::string_view key, bool& value) const {
+  auto text = FindValue(section, key);
+  if (text) value = text->find("true") != std::string_view::npos;
+  return text.has_value();
+}
+
+bool CDataFile::ReadMultiline(std::string_view section, std::string_view key,
+                              std::string& value) const {
+  auto text = FindValue(section, key);
+  if (!text) return false;
+  value.assign(*text);
+  for (char& c : value) {
+    if (static_cast<unsigned char>(c) == 0xE7) {
+      c = '\r';
+    } else if (c == '|') {
+      c = '\n';
+    }
+  }
+  return true;
+}
+
+bool CDataFile::ReadVariant(std::string_view section, std::string_view key, uint16_t type,
+                            VariantPort& value) const {
+  if (type == kVtEmpty || type == kVtNull) return false;
+  auto text = FindValue(section, key);
+  if (!text) return false;
+  switch (type) {
+    case kVtI2:
+      value.SetI4(ParseInt(*text));
+      break;
+    case kVtI4:
+      value.SetI4(ParseLong(*text));
+      break;
+    case kVtR4:
+    case kVtR8:
+      value.SetR8(ParseDouble(*text));
+      break;
+    case kVtUi4:
+      value.SetI4(ParseLong(*text));
+      value.ChangeType(kVtUi4);
+      break;
+    default:
+      value.SetString(std::string(*text));
+      value.ChangeType(type);
+      break;
+  }
+  return true;
+}
+
+void CDataFile::WriteLine(std::string_view section, std::string_view key,
+                          std::string_view value) {
+  const size_t header = FindOrAddSection(section);
+  std::string line = KeyPrefix(key);
+  line += value;
+  if (auto found = FindKey(header + 1, key)) {
+    lines_[found->index] = std::move(line);
+  } else {
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(header) + 1, std::move(line));
+  }
+}
+
+bool CDataFile::WriteInt(std::string_view section, std::string_view key, int32_t value) {
+  WriteLine(section, key, std::to_string(value));
+  return true;
+}
+
+bool CDataFile::WriteString(std::string_view section, std::string_view key,
+                            std::string_view value) {
+  WriteLine(section, key, value);
+  return true;
+}
+
+bool CDataFile::WriteVariant(std::string_view section, std::string_view key,
+                             const VariantPort& value) {
+  std::string text;
+  if (value.Type() == kVtBool) {
+    text = value.BoolValue() ? "TRUE" : "FALSE";
+  } else {
+    text = value.ToText().value_or(std::string());
+  }
+  WriteLine(section, key, text);
+  return true;
+}
+
+bool CDataFile::LoadText(const std::string& path) {
+  lines_.clear();
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return false;
+  std::string pending;
+  char block[64 * 1024];
+  size_t n;
+  while ((n = std::fread(block, 1, sizeof block, file)) > 0) {
+    for (size_t i = 0; i < n; ++i) {
+      char c = block[i];
+      if (c == '\r' || c == '\n') {
+        if (!pending.empty()) lines_.push_back(std::move(pending));
+        pending.clear();
+      } else {
+        pending += c;
+      }
+    }
+  }
+  std::fclose(file);
+  // Text after the last line end is not a line.
+  return !lines_.empty();
+}
+
+Status CDataFile::SaveText(const std::string& path) const {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return Status::IOError(path + ": cannot create");
+  bool ok = true;
+  for (const std::string& line : lines_) {
+    ok = ok && std::fwrite(line.data(), 1, line.size(), file) == line.size() &&
+         std::fwrite(line_end_.data(), 1, line_end_.size(), file) == line_end_.size();
+  }
+  ok = std::fclose(file) == 0 && ok;
+  return ok ? Status::OK() : Status::IOError(path + ": write failed");
+}
+
+}  // namespace browser

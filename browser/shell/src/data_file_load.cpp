@@ -1,0 +1,70 @@
+// CDataFile::Load: one member out of a document container.
+#include <optional>
+
+#include "browser/cdz_reader.h"
+#include "browser/data_file.h"
+#include "no_case.h"
+
+namespace browser {
+namespace {
+
+// "D:\Cd\show.cdz" and "/media/cd/show.cdz" both give "show.cdb".
+std::string MemberNameOfContainer(const std::string& path) {
+  size_t slash = path.find_last_of("\\/");
+  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  size_t dot = name.rfind('.');
+  if (dot != std::string::npos) name.resize(dot);
+  return name + ".cdb";
+}
+
+}  // namespace
+
+Status CDataFile::Load(const std::string& container_path, const std::string& member_name) {
+  Clear();
+  const std::string fallback_name = MemberNameOfContainer(container_path);
+
+  // First pass: take the requested member as soon as it comes; note where the fallback is.
+  CdzReader reader;
+  Status s = reader.Open(container_path);
+  if (!s.ok()) return s;
+  size_t count = 0;
+  std::optional<size_t> fallback;
+  Status scan;
+  for (;;) {
+    CdzMemberHeader header;
+    bool at_end = false;
+    scan = reader.NextMember(&header, &at_end);
+    if (!scan.ok() || at_end) break;
+    if (EqualsNoCase(header.name, member_name)) {
+      name_ = header.name;
+      return reader.ReadLines(&lines_);
+    }
+    if (!fallback && EqualsNoCase(header.name, fallback_name)) fallback = count;
+    ++count;
+    scan = reader.SkipText();
+    if (!scan.ok()) break;
+  }
+  if (count == 0) {
+    return scan.ok() ? Status::NotFound(container_path + ": no members") : scan;
+  }
+
+  // Second pass: the member named after the container, else the first one.
+  const size_t target = fallback.value_or(0);
+  CdzReader again;
+  s = again.Open(container_path);
+  for (size_t i = 0; s.ok(); ++i) {
+    CdzMemberHeader header;
+    bool at_end = false;
+    s = again.NextMember(&header, &at_end);
+    if (!s.ok()) break;
+    if (at_end) return Status::IOError(container_path + ": changed while being read");
+    if (i == target) {
+      name_ = header.name;
+      return again.ReadLines(&lines_);
+    }
+    s = again.SkipText();
+  }
+  return s;
+}
+
+}  // namespace browser

@@ -1,0 +1,292 @@
+#include "browser/data_file.h"
+
+#include <gtest/gtest.h>
+
+#include "test_files.h"
+
+namespace browser {
+namespace {
+
+using ::browser::testing::CdzBytes;
+using ::browser::testing::ReadFile;
+using ::browser::testing::TempDir;
+using ::browser::testing::WriteFile;
+using ::browser::testing::WriteGzipFile;
+
+CDataFile FromLines(std::vector<std::string> lines) {
+  CDataFile file;
+  file.Lines() = std::move(lines);
+  return file;
+}
+
+TEST(DataFileMatching, SectionsAreExactAndKeysIgnoreCase) {
+  CDataFile file = FromLines({
+      "orphan = above every header",
+      " [Main]",
+      "[main]",
+      "Title = lower-case section",
+      "[Main]",
+      "Title = Show  ",
+      "title = second",
+      "flag=1",
+      "empty = ",
+      "[Other]",
+      "width = 9",
+  });
+  std::string value = "default";
+  EXPECT_FALSE(file.ReadString("Main", "orphan", value));
+  EXPECT_EQ(file.FindSection("Main"), 4u);  // " [Main]" and "[main]" are not it
+  EXPECT_TRUE(file.ReadString("Main", "title", value));
+  EXPECT_EQ(value, "Show  ");  // raw, trailing blanks kept, first line wins
+  EXPECT_TRUE(file.ReadString("main", "TITLE", value));
+  EXPECT_EQ(value, "lower-case section");
+  value = "default";
+  EXPECT_FALSE(file.ReadString("Main", "flag", value));  // needs " = "
+  EXPECT_FALSE(file.ReadString("Main", "width", value));  // belongs to Other
+  EXPECT_FALSE(file.ReadString("Missing", "title", value));
+  EXPECT_EQ(value, "default");
+  EXPECT_TRUE(file.ReadString("Main", "empty", value));
+  EXPECT_EQ(value, "");
+}
+
+TEST(DataFileMatching, HeaderNeedsMoreThanTwoCharacters) {
+  EXPECT_FALSE(IsSectionHeader("[]"));
+  EXPECT_TRUE(IsSectionHeader("[a]"));
+  EXPECT_FALSE(IsSectionHeader(" [a]"));
+  EXPECT_FALSE(IsSectionHeader("[a] "));
+  // "[]" does not end a section, so the key below it still belongs to Main.
+  CDataFile file = FromLines({"[Main]", "[]", "x = 1"});
+  int32_t x = 0;
+  EXPECT_TRUE(file.ReadInt("Main", "x", x));
+  EXPECT_EQ(x, 1);
+}
+
+TEST(DataFileConversions, Integers) {
+  CDataFile file = FromLines({
+      "[Main]",
+      "transColor = 0xFF00FF",
+      "width = 0x100",
+      "octal = 017",
+      "neg =   -42px",
+      "plus = +7",
+      "none = abc",
+      "huge = 99999999999",
+      "hugeneg = -0x80000001",
+      "short = 70000",
+      "zerox = 0xg",
+  });
+  int32_t v = -1;
+  EXPECT_TRUE(file.ReadLong("Main", "transColor", v));
+  EXPECT_EQ(v, 16711935);
+  file.ReadLong("Main", "width", v);
+  EXPECT_EQ(v, 256);
+  file.ReadInt("Main", "width", v);
+  EXPECT_EQ(v, 0);
+  file.ReadLong("Main", "octal", v);
+  EXPECT_EQ(v, 15);
+  file.ReadInt("Main", "octal", v);
+  EXPECT_EQ(v, 17);
+  file.ReadInt("Main", "neg", v);
+  EXPECT_EQ(v, -42);
+  file.ReadLong("Main", "plus", v);
+  EXPECT_EQ(v, 7);
+  file.ReadLong("Main", "none", v);
+  EXPECT_EQ(v, 0);
+  file.ReadLong("Main", "huge", v);
+  EXPECT_EQ(v, INT32_MAX);
+  file.ReadLong("Main", "hugeneg", v);
+  EXPECT_EQ(v, INT32_MIN);
+  file.ReadLong("Main", "zerox", v);
+  EXPECT_EQ(v, 0);
+  int16_t s = 0;
+  EXPECT_TRUE(file.ReadShort("Main", "short", s));
+  EXPECT_EQ(s, static_cast<int16_t>(70000));
+}
+
+TEST(DataFileConversions, DoublesBoolsAndMultiline) {
+  CDataFile file = FromLines({
+      "[Main]",
+      "a =  -1.5e2xyz",
+      "b = .25",
+      "c = 0x1p3",
+      "d = inf",
+      "e = 3,5",
+      "appbar = TRUE",
+      "b1 = true",
+      "b2 = not true",
+      "b3 = 1",
+      "text = one|two\xE7three",
+  });
+  double d = 9;
+  EXPECT_TRUE(file.ReadDouble("Main", "a", d));
+  EXPECT_DOUBLE_EQ(d, -150.0);
+  file.ReadDouble("Main", "b", d);
+  EXPECT_DOUBLE_EQ(d, 0.25);
+  file.ReadDouble("Main", "c", d);  // decimal only: the "0" before the x
+  EXPECT_DOUBLE_EQ(d, 0.0);
+  d = 9;
+  file.ReadDouble("Main", "d", d);
+  EXPECT_DOUBLE_EQ(d, 0.0);
+  file.ReadDouble("Main", "e", d);  // "," is never a decimal point
+  EXPECT_DOUBLE_EQ(d, 3.0);
+
+  bool b = true;
+  EXPECT_TRUE(file.ReadBool("Main", "appbar", b));
+  EXPECT_FALSE(b);
+  file.ReadBool("Main", "b1", b);
+  EXPECT_TRUE(b);
+  b = false;
+  file.ReadBool("Main", "b2", b);
+  EXPECT_TRUE(b);
+  file.ReadBool("Main", "b3", b);
+  EXPECT_FALSE(b);
+
+  std::string text;
+  EXPECT_TRUE(file.ReadMultiline("Main", "text", text));
+  EXPECT_EQ(text, "one\ntwo\rthree");
+}
+
+// Stands in for the platform variant: records what the data file asked of it.
+class FakeVariant : public VariantPort {
+ public:
+  void SetI4(int32_t v) override { log += "I4:" + std::to_string(v) + ";", type = kVtI4; }
+  void SetR8(double v) override { log += "R8:" + std::to_string(v) + ";", type = kVtR8; }
+  void SetString(const std::string& t) override { log += "S:" + t + ";", type = kVtBstr; }
+  bool ChangeType(uint16_t t) override {
+    log += "CT:" + std::to_string(t) + ";";
+    return true;
+  }
+  uint16_t Type() const override { return type; }
+  bool BoolValue() const override { return flag; }
+  std::optional<std::string> ToText() const override { return text; }
+
+  std::string log;
+  uint16_t type = kVtEmpty;
+  bool flag = false;
+  std::optional<std::string> text;
+};
+
+TEST(DataFileVariants, ReadByTypeCode) {
+  CDataFile file = FromLines({"[Main]", "n = 0x10", "f = 2.5", "t = yes"});
+  struct Case {
+    uint16_t type;
+    const char* key;
+    bool found;
+    const char* log;
+  } cases[] = {
+      {kVtEmpty, "n", false, ""},
+      {kVtNull, "n", false, ""},
+      {kVtI2, "n", true, "I4:0;"},
+      {kVtI4, "n", true, "I4:16;"},
+      {kVtR4, "f", true, "R8:2.500000;"},
+      {kVtR8, "f", true, "R8:2.500000;"},
+      {kVtUi4, "n", true, "I4:16;CT:19;"},
+      {kVtBool, "t", true, "S:yes;CT:11;"},
+      {kVtBstr, "t", true, "S:yes;CT:8;"},
+      {kVtI4, "missing", false, ""},
+  };
+  for (const Case& c : cases) {
+    FakeVariant v;
+    EXPECT_EQ(file.ReadVariant("Main", c.key, c.type, v), c.found) << c.type;
+    EXPECT_EQ(v.log, c.log) << c.type;
+  }
+}
+
+TEST(DataFileVariants, WriteAsText) {
+  CDataFile file;
+  FakeVariant v;
+  v.type = kVtBool;
+  v.flag = true;
+  file.WriteVariant("S", "b", v);
+  v.type = kVtI4;
+  v.text = "12";
+  file.WriteVariant("S", "n", v);
+  v.text.reset();  // the change to a string failed
+  file.WriteVariant("S", "x", v);
+  EXPECT_EQ(file.Lines(), (std::vector<std::string>{"[S]", "x = ", "n = 12", "b = TRUE"}));
+}
+
+TEST(DataFileSetters, InsertAfterHeaderOrReplaceInPlace) {
+  CDataFile file = FromLines({"[Main]", "a = 1", "[Other]", "Width = 5"});
+  file.WriteInt("Main", "b", -3);
+  file.WriteString("Other", "width", "7 px ");
+  file.WriteString("New", "k", "v");
+  EXPECT_EQ(file.Lines(), (std::vector<std::string>{"[Main]", "b = -3", "a = 1", "[Other]",
+                                                     "width = 7 px ", "[New]", "k = v"}));
+  EXPECT_EQ(file.FindOrAddSection("Other"), 3u);
+  EXPECT_EQ(file.FindOrAddSection("Last"), 7u);
+}
+
+TEST(DataFileText, LoadSplitsAtEveryLineEndAndSaveUsesCrLf) {
+  TempDir dir;
+  WriteFile(dir.Path("in.txt"), "[VTRL Archive]\r\nkey = a\r\r\n\nlast = b\rtail without end");
+  CDataFile file;
+  EXPECT_TRUE(file.LoadText(dir.Path("in.txt")));
+  EXPECT_EQ(file.Lines(), (std::vector<std::string>{"[VTRL Archive]", "key = a", "last = b"}));
+  EXPECT_EQ(file.Name(), "");
+
+  ASSERT_TRUE(file.SaveText(dir.Path("out.txt")).ok());
+  EXPECT_EQ(ReadFile(dir.Path("out.txt")), "[VTRL Archive]\r\nkey = a\r\nlast = b\r\n");
+
+  EXPECT_FALSE(file.LoadText(dir.Path("missing.txt")));
+  EXPECT_TRUE(file.Lines().empty());
+  WriteFile(dir.Path("noend.txt"), "only text");
+  EXPECT_FALSE(file.LoadText(dir.Path("noend.txt")));
+  EXPECT_FALSE(file.SaveText(dir.Path("no/such/dir.txt")).ok());
+}
+
+TEST(DataFileLoad, MemberChoiceAndFallbacks) {
+  TempDir dir;
+  const std::string bytes = CdzBytes()
+                                .Member("first.cdb", "[Main]\nwho = first\n")
+                                .Member("show.cdb", "[Main]\nwho = named after container\n")
+                                .Member("show800.cdb", "[Main]\r\nwho = 800\r\n")
+                                .str();
+  WriteFile(dir.Path("show.cdz"), bytes);
+  WriteGzipFile(dir.Path("other.cdz"), bytes);
+  struct Case {
+    std::string path, member, who, name;
+  } cases[] = {
+      {dir.Path("show.cdz"), "SHOW800.CDB", "800", "show800.cdb"},
+      {dir.Path("show.cdz"), "show1024.cdb", "named after container", "show.cdb"},
+      {dir.Path("other.cdz"), "show800.cdb", "800", "show800.cdb"},
+      {dir.Path("other.cdz"), "nothing.cdb", "first", "first.cdb"},
+  };
+  for (const Case& c : cases) {
+    CDataFile file;
+    file.Lines().push_back("stale");
+    ASSERT_TRUE(file.Load(c.path, c.member).ok()) << c.member;
+    std::string who;
+    EXPECT_TRUE(file.ReadString("Main", "who", who));
+    EXPECT_EQ(who, c.who);
+    EXPECT_EQ(file.Name(), c.name);
+    EXPECT_EQ(file.Lines().size(), 2u);
+  }
+}
+
+TEST(DataFileLoad, FailuresLeaveNoLines) {
+  TempDir dir;
+  WriteFile(dir.Path("bad.cdz"), "VTRX");
+  WriteFile(dir.Path("empty.cdz"), "VTRL");
+  CDataFile file;
+  EXPECT_TRUE(file.Load(dir.Path("missing.cdz"), "a").IsIOError());
+  EXPECT_TRUE(file.Load(dir.Path("bad.cdz"), "a").IsCorruption());
+  EXPECT_TRUE(file.Load(dir.Path("empty.cdz"), "a").IsNotFound());
+  EXPECT_TRUE(file.Lines().empty());
+}
+
+TEST(DataFileLoad, StopsAtTheMemberItTakes) {
+  TempDir dir;
+  // A damaged record after the wanted member is never reached.
+  WriteFile(dir.Path("c.cdz"), CdzBytes().Member("a.cdb", "x = 1\n").Raw("XYZ\x05junk").str());
+  CDataFile file;
+  EXPECT_TRUE(file.Load(dir.Path("c.cdz"), "a.cdb").ok());
+  // ...but one before it ends the search: the members before it are still taken.
+  WriteFile(dir.Path("d.cdz"), CdzBytes().Member("a.cdb", "x = 1\n").Raw("XYZ").str());
+  Status s = file.Load(dir.Path("d.cdz"), "b.cdb");
+  EXPECT_TRUE(s.ok()) << s.ToString();
+  EXPECT_EQ(file.Name(), "a.cdb");
+}
+
+}  // namespace
+}  // namespace browser
