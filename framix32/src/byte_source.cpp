@@ -1,0 +1,66 @@
+#include "byte_source.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace framix32 {
+namespace {
+constexpr size_t kBufferSize = 64 * 1024;
+}
+
+ByteSource::ByteSource(const uint8_t* data, size_t size)
+    : data_(data == nullptr ? reinterpret_cast<const uint8_t*>("") : data),
+      window_(data_),
+      window_size_(size) {}
+
+ByteSource::ByteSource(const char* path) {
+  if (path == nullptr) return;
+  do {
+    fd_ = ::open(path, O_RDONLY | O_CLOEXEC);
+  } while (fd_ < 0 && errno == EINTR);
+}
+
+ByteSource::~ByteSource() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool ByteSource::Fill() {
+  if (fd_ < 0) return false;
+  buffer_.resize(kBufferSize);
+  ssize_t got;
+  do {
+    got = ::pread(fd_, buffer_.data(), kBufferSize, static_cast<off_t>(position_));
+  } while (got < 0 && errno == EINTR);
+  if (got <= 0) return false;
+  window_ = buffer_.data();
+  window_start_ = position_;
+  window_size_ = static_cast<size_t>(got);
+  return true;
+}
+
+int ByteSource::ReadByteSlow() {
+  if (!Fill()) return -1;
+  return window_[position_++ - window_start_];
+}
+
+size_t ByteSource::Read(void* out, size_t n) {
+  auto* dst = static_cast<uint8_t*>(out);
+  size_t done = 0;
+  while (done < n) {
+    if (position_ < window_start_ || position_ - window_start_ >= window_size_) {
+      if (!Fill()) break;
+    }
+    const size_t offset = position_ - window_start_;
+    const size_t take = std::min(n - done, window_size_ - offset);
+    std::memcpy(dst + done, window_ + offset, take);
+    done += take;
+    position_ += take;
+  }
+  return done;
+}
+
+}  // namespace framix32

@@ -1,0 +1,122 @@
+#include "dib.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace framix32 {
+namespace {
+
+void Put16(uint8_t* p, uint32_t v) {
+  p[0] = static_cast<uint8_t>(v);
+  p[1] = static_cast<uint8_t>(v >> 8);
+}
+void Put32(uint8_t* p, uint32_t v) {
+  Put16(p, v);
+  Put16(p + 2, v >> 16);
+}
+uint32_t Get16(const uint8_t* p) { return p[0] | (p[1] << 8); }
+uint32_t Get32(const uint8_t* p) { return Get16(p) | (Get16(p + 2) << 16); }
+
+}  // namespace
+
+int BitCountForTableBits(int table_bits) {
+  if (table_bits <= 1) return 1;
+  return table_bits <= 4 ? 4 : 8;
+}
+
+size_t RowBytes(int bit_count, uint32_t width) {
+  return (static_cast<size_t>(bit_count) * width + 31) / 32 * 4;
+}
+
+void StoreHeader(const DibHeader& h, uint8_t* out) {
+  Put32(out, h.size);
+  Put32(out + 4, static_cast<uint32_t>(h.width));
+  Put32(out + 8, static_cast<uint32_t>(h.height));
+  Put16(out + 12, h.planes);
+  Put16(out + 14, h.bit_count);
+  Put32(out + 16, h.compression);
+  Put32(out + 20, h.size_image);
+  Put32(out + 24, static_cast<uint32_t>(h.x_pels_per_meter));
+  Put32(out + 28, static_cast<uint32_t>(h.y_pels_per_meter));
+  Put32(out + 32, h.clr_used);
+  Put32(out + 36, h.clr_important);
+}
+
+DibHeader LoadHeader(const uint8_t* in) {
+  DibHeader h;
+  h.size = Get32(in);
+  h.width = static_cast<int32_t>(Get32(in + 4));
+  h.height = static_cast<int32_t>(Get32(in + 8));
+  h.planes = static_cast<uint16_t>(Get16(in + 12));
+  h.bit_count = static_cast<uint16_t>(Get16(in + 14));
+  h.compression = Get32(in + 16);
+  h.size_image = Get32(in + 20);
+  h.x_pels_per_meter = static_cast<int32_t>(Get32(in + 24));
+  h.y_pels_per_meter = static_cast<int32_t>(Get32(in + 28));
+  h.clr_used = Get32(in + 32);
+  h.clr_important = Get32(in + 36);
+  return h;
+}
+
+HGLOBAL AllocateDib(uint32_t width, uint32_t height, const ColorTable& colors, bool with_pixels) {
+  const int bit_count = BitCountForTableBits(colors.bits);
+  const uint32_t entries = 1u << bit_count;
+  const size_t pixel_bytes = with_pixels ? RowBytes(bit_count, width) * height : 0;
+  HGLOBAL block = dzGlobalAlloc(kInfoHeaderSize + entries * 4 + pixel_bytes);
+  if (block == nullptr) return nullptr;
+  auto* bytes = static_cast<uint8_t*>(dzGlobalLock(block));
+  DibHeader header;
+  header.width = static_cast<int32_t>(width);
+  header.height = static_cast<int32_t>(height);
+  header.bit_count = static_cast<uint16_t>(bit_count);
+  header.size_image = static_cast<uint32_t>(pixel_bytes);
+  header.clr_used = header.clr_important = entries;
+  StoreHeader(header, bytes);
+  // The GIF table supplies its 2^bits entries; any further entries stay zero.
+  const uint32_t supplied = std::min(entries, 1u << colors.bits);
+  uint8_t* quad = bytes + kInfoHeaderSize;
+  for (uint32_t i = 0; i < supplied; ++i, quad += 4) {
+    quad[0] = colors.rgb[i * 3 + 2];
+    quad[1] = colors.rgb[i * 3 + 1];
+    quad[2] = colors.rgb[i * 3];
+  }
+  dzGlobalUnlock(block);
+  return block;
+}
+
+void PackRow(const uint8_t* indices, uint32_t width, int bit_count, uint8_t* row) {
+  switch (bit_count) {
+    case 8:
+      std::memcpy(row, indices, width);
+      break;
+    case 4:
+      for (uint32_t x = 0; x + 1 < width; x += 2) {
+        *row++ = static_cast<uint8_t>((indices[x] << 4) | (indices[x + 1] & 0x0F));
+      }
+      if (width & 1) *row = static_cast<uint8_t>(indices[width - 1] << 4);
+      break;
+    case 1:
+      for (uint32_t x = 0; x < width; x += 8) {
+        uint8_t byte = 0;
+        const uint32_t n = std::min<uint32_t>(8, width - x);
+        for (uint32_t i = 0; i < n; ++i) byte |= static_cast<uint8_t>((indices[x + i] & 1) << (7 - i));
+        *row++ = byte;
+      }
+      break;
+  }
+}
+
+void UnpackRow(const uint8_t* row, uint32_t width, int bit_count, uint8_t* indices) {
+  if (bit_count == 8) {
+    std::memcpy(indices, row, width);
+    return;
+  }
+  const int per_byte = 8 / bit_count;
+  const uint8_t mask = static_cast<uint8_t>((1u << bit_count) - 1);
+  for (uint32_t x = 0; x < width; ++x) {
+    const int shift = 8 - bit_count * (static_cast<int>(x % per_byte) + 1);
+    indices[x] = static_cast<uint8_t>((row[x / per_byte] >> shift) & mask);
+  }
+}
+
+}  // namespace framix32

@@ -1,0 +1,234 @@
+// dzBitmapsFromGif, dzPlayGif, dzPlayGifOnce and dzStopGif: animations on threads of their
+// own, found again through a registry of handles.
+#include <pthread.h>
+#include <sched.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "byte_source.h"
+#include "error_state.h"
+#include "frame_loader.h"
+#include "framix32.h"
+#include "player.h"
+
+namespace framix32 {
+namespace {
+
+// Set while animations repeat without end; dzPlayGifOnce clears it, an ending thread sets it.
+std::atomic<bool> g_repeat{true};
+
+// One animation and the thread that plays it. The thread and dzStopGif share it through
+// shared pointers, so it lives until the later of the two lets go.
+class AnimationThread : public PlaybackControl {
+ public:
+  AnimationThread(AnimationData data, dzWindow* window, int x, int y)
+      : data_(std::move(data)), window_(window), x_(x), y_(y) {}
+
+  void Start(std::shared_ptr<AnimationThread> self) {
+    thread_ = std::thread([self = std::move(self)] { self->Run(); });
+  }
+
+  // Sets the stop flag and waits up to timeout for the thread; joins it when it ended.
+  void Stop(std::chrono::milliseconds timeout) {
+    RequestStop();
+    std::unique_lock lock(mutex_);
+    const bool ended = wake_.wait_for(lock, timeout, [this] { return finished_; });
+    lock.unlock();
+    if (!thread_.joinable()) return;
+    if (ended) {
+      thread_.join();
+    } else {
+      thread_.detach();  // it holds its own reference and frees everything when it ends
+    }
+  }
+
+  void Wake() {
+    std::lock_guard lock(mutex_);
+    wake_.notify_all();
+  }
+
+  bool StopRequested() override {
+    std::lock_guard lock(mutex_);
+    return stop_;
+  }
+  void RequestStop() override {
+    std::lock_guard lock(mutex_);
+    stop_ = true;
+    wake_.notify_all();
+  }
+  bool RepeatSwitch() override { return g_repeat.load(); }
+  void Sleep(int ms) override {
+    std::unique_lock lock(mutex_);
+    wake_.wait_for(lock, std::chrono::milliseconds(ms), [this] { return stop_; });
+  }
+  void Hold() override {
+    std::unique_lock lock(mutex_);
+    wake_.wait(lock, [this] { return stop_ || g_repeat.load(); });
+  }
+
+ private:
+  void Run();
+
+  AnimationData data_;
+  dzWindow* window_;
+  int x_, y_;
+  std::thread thread_;
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  bool stop_ = false;
+  bool finished_ = false;
+};
+
+// The handles of animations not yet stopped by dzStopGif. Handles are serial numbers, never
+// reused, so a stale handle finds nothing instead of another animation.
+class Registry {
+ public:
+  static Registry& Get() {
+    static Registry registry;
+    return registry;
+  }
+
+  ~Registry() {
+    // At unload, stop what still runs so that no thread outlives the library.
+    for (auto& [id, animation] : animations_) animation->Stop(std::chrono::milliseconds(5000));
+  }
+
+  HANIMATION Add(std::shared_ptr<AnimationThread> animation) {
+    std::lock_guard lock(mutex_);
+    const uintptr_t id = next_id_++;
+    animations_.emplace(id, std::move(animation));
+    return reinterpret_cast<HANIMATION>(id);
+  }
+
+  std::shared_ptr<AnimationThread> Remove(HANIMATION handle) {
+    std::lock_guard lock(mutex_);
+    auto it = animations_.find(reinterpret_cast<uintptr_t>(handle));
+    if (it == animations_.end()) return nullptr;
+    std::shared_ptr<AnimationThread> animation = std::move(it->second);
+    animations_.erase(it);
+    return animation;
+  }
+
+  // Sets the repeat switch and wakes the animations that hold their last frame.
+  void SetRepeat() {
+    g_repeat.store(true);
+    std::lock_guard lock(mutex_);
+    for (auto& [id, animation] : animations_) animation->Wake();
+  }
+
+ private:
+  std::mutex mutex_;
+  uintptr_t next_id_ = 1;
+  std::map<uintptr_t, std::shared_ptr<AnimationThread>> animations_;
+};
+
+void AnimationThread::Run() {
+  // Animations must never delay the caller's interface.
+  sched_param idle{};
+  pthread_setschedparam(pthread_self(), SCHED_IDLE, &idle);
+  try {
+    Play(data_, window_, x_, y_, *this);
+  } catch (const std::bad_alloc&) {
+    // The canvas could not be made: the animation ends as if stopped.
+  }
+  data_.frames.clear();
+  Registry::Get().SetRepeat();
+  std::lock_guard lock(mutex_);
+  finished_ = true;
+  wake_.notify_all();
+}
+
+HANIMATION StartAnimation(dzWindow* window, int x, int y, const char* path, int mode) {
+  ByteSource in(path);
+  if (!in.ok()) return SetError(kOpenError), nullptr;
+  AnimationData data;
+  ErrorCode last_decoded;
+  if (ErrorCode code = LoadAnimation(in, mode, LoadLimits{}, &data, &last_decoded);
+      code != kNoError) {
+    return SetError(code), nullptr;
+  }
+  SetError(last_decoded);
+  auto animation = std::make_shared<AnimationThread>(std::move(data), window, x, y);
+  HANIMATION handle = Registry::Get().Add(animation);
+  try {
+    animation->Start(animation);
+  } catch (const std::system_error&) {
+    Registry::Get().Remove(handle);
+    return SetError(kMemoryError), nullptr;
+  }
+  return handle;
+}
+
+int BitmapsFromGif(const char* path, int mode, HBITMAP* mask, HBITMAP* image,
+                   HPALETTE* palette) {
+  ByteSource in(path);
+  if (!in.ok()) return SetError(kOpenError), 0;
+  FrameReader reader(in);
+  if (ErrorCode code = reader.Start(); code != kNoError) return SetError(code), 0;
+  DecodedFrame frame;
+  bool done = false;
+  if (ErrorCode code = reader.Next(&frame, &done); code != kNoError) return SetError(code), 0;
+  if (done) return 1;
+  FrameBitmaps bitmaps;
+  // Mode 4 ignores transparency: no mask, and the transparent index keeps its colour.
+  if (ErrorCode code = MakeFrameBitmaps(frame, mode, mode != 4, &bitmaps); code != kNoError) {
+    return SetError(code), 0;
+  }
+  SetError(frame.decoded);
+  *image = bitmaps.image.release();
+  *mask = bitmaps.mask.release();
+  *palette = bitmaps.palette.release();
+  return 1;
+}
+
+}  // namespace
+}  // namespace framix32
+
+extern "C" {
+
+FRAMIX32_API int dzBitmapsFromGif(HWND /*window*/, const char* path, int mode, HBITMAP* mask,
+                                  HBITMAP* image, HPALETTE* palette) {
+  if (mask == nullptr || image == nullptr || palette == nullptr) return 0;
+  *mask = nullptr;
+  *image = nullptr;
+  *palette = nullptr;
+  framix32::SetError(framix32::kNoError);
+  try {
+    return framix32::BitmapsFromGif(path, mode, mask, image, palette);
+  } catch (const std::bad_alloc&) {
+    framix32::SetError(framix32::kMemoryError);
+    return 0;
+  }
+}
+
+FRAMIX32_API HANIMATION dzPlayGif(HWND window, int x, int y, const char* path, int mode) {
+  framix32::SetError(framix32::kNoError);
+  try {
+    return framix32::StartAnimation(window, x, y, path, mode);
+  } catch (const std::bad_alloc&) {
+    framix32::SetError(framix32::kMemoryError);
+    return nullptr;
+  }
+}
+
+FRAMIX32_API HANIMATION dzPlayGifOnce(HWND window, int x, int y, const char* path, int mode) {
+  framix32::g_repeat.store(false);
+  return dzPlayGif(window, x, y, path, mode);
+}
+
+FRAMIX32_API int dzStopGif(HANIMATION animation) {
+  if (animation == nullptr) return 1;
+  if (auto found = framix32::Registry::Get().Remove(animation)) {
+    found->Stop(std::chrono::milliseconds(5000));
+  }
+  return 1;
+}
+
+}  // extern "C"
