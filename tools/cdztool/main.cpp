@@ -1,0 +1,63 @@
+// cdztool: builds and inspects the document containers the browser reads.
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cdztool.h"
+
+namespace {
+
+constexpr char kUsage[] =
+    "usage: cdztool pack OUT [--gzip] FILE...   write a container of the data files,\n"
+    "                                           each named by its file name\n"
+    "       cdztool list [--json] CONTAINER     print each member's name and size\n"
+    "       cdztool cat CONTAINER MEMBER        print a member's lines as the browser reads them\n"
+    "       cdztool get CONTAINER MEMBER SECTION KEY\n"
+    "                                           print a key's raw value\n"
+    "Containers may be gzip-compressed. Member names ignore case; sections do not.\n"
+    "Exit status: 0 on success, 1 on any failure (described on stderr).\n";
+
+int UsageError(const std::string& problem) {
+  std::cerr << "cdztool: " << problem << "\n" << kUsage;
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  for (const std::string& arg : args) {
+    if (arg == "--help" || arg == "-h") {
+      std::cout << kUsage;
+      return 0;
+    }
+  }
+  if (args.empty()) return UsageError("no command given");
+  const std::string command = args[0];
+  args.erase(args.begin());
+
+  bool flag = false;
+  const char* flag_name = command == "pack" ? "--gzip" : command == "list" ? "--json" : nullptr;
+  if (flag_name != nullptr) {
+    flag = std::erase(args, flag_name) > 0;
+  }
+
+  if (command == "pack") {
+    if (args.size() < 2) return UsageError("pack needs an output file and at least one file");
+    return cdztool::Pack(args[0], {args.begin() + 1, args.end()}, flag, std::cerr);
+  }
+  if (command == "list") {
+    if (args.size() != 1) return UsageError("list needs one container");
+    return cdztool::List(args[0], flag, std::cout, std::cerr);
+  }
+  if (command == "cat") {
+    if (args.size() != 2) return UsageError("cat needs a container and a member name");
+    return cdztool::Cat(args[0], args[1], std::cout, std::cerr);
+  }
+  if (command == "get") {
+    if (args.size() != 4) return UsageError("get needs a container, member, section and key");
+    return cdztool::Get(args[0], args[1], args[2], args[3], std::cout, std::cerr);
+  }
+  return UsageError("unknown command '" + command + "'");
+}
