@@ -1,0 +1,174 @@
+// Every corpus file through every reader and the player (run under the sanitizers too), and
+// the decoded pixels compared with giflib's wherever giflib reads the file.
+#include <gif_lib.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "byte_source.h"
+#include "dib.h"
+#include "fake_window.h"
+#include "frame_loader.h"
+#include "framix32.h"
+#include "player.h"
+
+namespace framix32::test {
+namespace {
+
+std::vector<std::string> CorpusFiles() {
+  std::vector<std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(FRAMIX32_CORPUS_DIR)) {
+    if (entry.path().extension() == ".gif") files.push_back(entry.path().string());
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+struct GiflibFile {
+  explicit GiflibFile(const std::string& path) {
+    int error = 0;
+    gif = DGifOpenFileName(path.c_str(), &error);
+    if (gif != nullptr) ok = DGifSlurp(gif) == GIF_OK && gif->ImageCount > 0;
+  }
+  ~GiflibFile() {
+    int error = 0;
+    if (gif != nullptr) DGifCloseFile(gif, &error);
+  }
+  GifFileType* gif = nullptr;
+  bool ok = false;
+};
+
+struct BlockDeleter {
+  void operator()(dzGlobalBlock* block) const { dzGlobalFree(block); }
+};
+using Block = std::unique_ptr<dzGlobalBlock, BlockDeleter>;
+
+// The first image as read by ReadGraphicFile equals giflib's: size, palette, indices (cut to
+// the bitmap's depth as a packed bitmap must).
+void CompareFirstImage(const std::string& path, const GifFileType& gif) {
+  Block block(ReadGraphicFile(path.c_str()));
+  ASSERT_NE(block, nullptr) << "error " << GetError(nullptr);
+  // giflib accepts an LZW minimum code size of 1, which we refuse as corrupt (the alphabet
+  // of a GIF starts at 2 bits): its one pixel is still index 0 as giflib reads it.
+  if (path.find("set_hsts") == std::string::npos) {
+    EXPECT_EQ(GetError(nullptr), 0);
+  }
+  const auto* bytes = static_cast<const uint8_t*>(dzGlobalLock(block.get()));
+  const DibHeader h = LoadHeader(bytes);
+  const SavedImage& first = gif.SavedImages[0];
+  ASSERT_EQ(h.width, first.ImageDesc.Width);
+  ASSERT_EQ(h.height, first.ImageDesc.Height);
+
+  const ColorMapObject* map = first.ImageDesc.ColorMap ? first.ImageDesc.ColorMap : gif.SColorMap;
+  const uint8_t* quad = bytes + kInfoHeaderSize;
+  if (map != nullptr) {
+    for (int i = 0; i < std::min(map->ColorCount, 1 << h.bit_count); ++i) {
+      EXPECT_EQ(quad[i * 4 + 2], map->Colors[i].Red) << i;
+      EXPECT_EQ(quad[i * 4 + 1], map->Colors[i].Green) << i;
+      EXPECT_EQ(quad[i * 4], map->Colors[i].Blue) << i;
+    }
+  }
+  const size_t row_bytes = RowBytes(h.bit_count, h.width);
+  const uint8_t* rows = quad + (size_t{4} << h.bit_count);
+  const uint8_t cut = static_cast<uint8_t>((1u << h.bit_count) - 1);
+  std::vector<uint8_t> ours(h.width);
+  for (int y = 0; y < h.height; ++y) {
+    UnpackRow(rows + (h.height - 1 - y) * row_bytes, h.width, h.bit_count, ours.data());
+    for (int x = 0; x < h.width; ++x) {
+      ASSERT_EQ(ours[x], first.RasterBits[y * h.width + x] & cut) << "row " << y << " col " << x;
+    }
+  }
+  dzGlobalUnlock(block.get());
+
+  Block info(GetFileInformation(path.c_str()));
+  ASSERT_NE(info, nullptr);
+  const auto* info_bytes = static_cast<const uint8_t*>(dzGlobalLock(info.get()));
+  EXPECT_EQ(dzGlobalSize(info.get()), kInfoHeaderSize + (size_t{4} << h.bit_count));
+  EXPECT_EQ(std::memcmp(info_bytes + kInfoHeaderSize, quad, size_t{4} << h.bit_count), 0);
+  EXPECT_EQ(LoadHeader(info_bytes).size_image, 0u);
+  dzGlobalUnlock(info.get());
+}
+
+// Every frame the frame reader finds has giflib's indices.
+void CompareFrames(const std::string& path, const GifFileType& gif) {
+  ByteSource in(path.c_str());
+  FrameReader reader(in);
+  ASSERT_EQ(reader.Start(), kNoError);
+  for (int i = 0; i < gif.ImageCount; ++i) {
+    DecodedFrame frame;
+    bool done = false;
+    ASSERT_EQ(reader.Next(&frame, &done), kNoError) << "frame " << i;
+    ASSERT_FALSE(done) << "frame " << i << " of " << gif.ImageCount;
+    const SavedImage& image = gif.SavedImages[i];
+    ASSERT_EQ(frame.descriptor.width, image.ImageDesc.Width);
+    ASSERT_EQ(frame.descriptor.height, image.ImageDesc.Height);
+    if (path.find("set_hsts") == std::string::npos) {
+      ASSERT_EQ(frame.decoded, kNoError) << "frame " << i;
+    }
+    const size_t count = size_t(image.ImageDesc.Width) * image.ImageDesc.Height;
+    ASSERT_TRUE(std::equal(frame.pixels.pixels.begin(), frame.pixels.pixels.begin() + count,
+                           image.RasterBits))
+        << "frame " << i;
+  }
+}
+
+TEST(Corpus, MatchesGiflibWhereverGiflibReadsTheFile) {
+  int compared = 0;
+  for (const std::string& path : CorpusFiles()) {
+    GiflibFile reference(path);
+    if (!reference.ok) continue;
+    SCOPED_TRACE(path);
+    CompareFirstImage(path, *reference.gif);
+    CompareFrames(path, *reference.gif);
+    ++compared;
+  }
+  EXPECT_GE(compared, 90);
+}
+
+// No file makes any reader or the player misbehave; the sanitizers watch for the rest.
+TEST(Corpus, EveryFileGoesThroughEveryReaderAndThePlayer) {
+  FakeWindow window(64, 64, 0xFF336699u, false);
+  for (const std::string& path : CorpusFiles()) {
+    SCOPED_TRACE(path);
+    dzGlobalFree(GetFileInformation(path.c_str()));
+    HGLOBAL block = ReadGraphicFile(path.c_str());
+    if (block != nullptr) {
+      const DibHeader h = LoadHeader(static_cast<const uint8_t*>(dzGlobalLock(block)));
+      EXPECT_EQ(dzGlobalSize(block),
+                kInfoHeaderSize + (size_t{4} << h.bit_count) + h.size_image);
+      dzGlobalUnlock(block);
+    }
+    dzGlobalFree(block);
+    for (int mode = 0; mode <= 4; ++mode) {
+      HBITMAP mask = nullptr, image = nullptr;
+      HPALETTE palette = nullptr;
+      dzBitmapsFromGif(window.handle(), path.c_str(), mode, &mask, &image, &palette);
+      dzDeleteBitmap(mask);
+      dzDeleteBitmap(image);
+      dzDeletePalette(palette);
+    }
+    ByteSource in(path.c_str());
+    AnimationData animation;
+    ErrorCode last;
+    if (LoadAnimation(in, 2, LoadLimits{}, &animation, &last) == kNoError) {
+      FakeControl control(static_cast<int>(animation.frames.size()) + 1);
+      Play(animation, window.handle(), -3, 5, control);
+    }
+  }
+}
+
+TEST(Corpus, EveryFileStartsAndStopsAnAnimationThread) {
+  FakeWindow window(32, 32, 0xFF000000u);
+  for (const std::string& path : CorpusFiles()) {
+    HANIMATION handle = dzPlayGif(window.handle(), 0, 0, path.c_str(), 0);
+    EXPECT_EQ(dzStopGif(handle), 1);
+  }
+}
+
+}  // namespace
+}  // namespace framix32::test
