@@ -79,24 +79,27 @@ Status CdzReader::NextMember(CdzMemberHeader* header, bool* at_end) {
 
 Status CdzReader::ReadLines(std::vector<std::string>* lines) {
   uint64_t remaining = current_.size;
-  std::string line;
   // Every read is bounded by the bytes left in this member less one, so a member whose
   // text lacks its final line end can never run on into the next record.
   while (remaining > 1) {
     size_t max = static_cast<size_t>(std::min<uint64_t>(remaining - 1, kMaxCdzLineSize));
+    std::string& line = lines->emplace_back();
     size_t n = in_->ReadLine(max, line);
-    if (n == 0) break;
+    if (n == 0) {
+      lines->pop_back();
+      break;
+    }
     remaining -= n;
     size_t keep = line.size();
     while (keep > 0 && (line[keep - 1] == '\n' || line[keep - 1] == '\r')) --keep;
     line.resize(keep);
     line_cost_ += sizeof(std::string) + line.size();
     if (line_cost_ > line_budget_) {
+      lines->pop_back();
       return Status::Corruption(in_->path() + ": lines of member '" + current_.name +
                                 "' exceed " + std::to_string(line_budget_ >> 20) +
                                 " MiB in memory");
     }
-    lines->push_back(line);
   }
   // The last byte (normally the final line end), or whatever a short read left over.
   if (in_->Skip(remaining) != remaining) {
