@@ -61,86 +61,54 @@ TEST(DataFileMatching, HeaderNeedsMoreThanTwoCharacters) {
   EXPECT_EQ(x, 1);
 }
 
-TEST(DataFileConversions, Integers) {
-  CDataFile file = FromLines({
-      "[Main]",
-      "transColor = 0xFF00FF",
-      "width = 0x100",
-      "octal = 017",
-      "neg =   -42px",
-      "plus = +7",
-      "none = abc",
-      "huge = 99999999999",
-      "hugeneg = -0x80000001",
-      "short = 70000",
-      "zerox = 0xg",
-  });
-  int32_t v = -1;
-  EXPECT_TRUE(file.ReadLong("Main", "transColor", v));
-  EXPECT_EQ(v, 16711935);
-  file.ReadLong("Main", "width", v);
-  EXPECT_EQ(v, 256);
-  file.ReadInt("Main", "width", v);
-  EXPECT_EQ(v, 0);
-  file.ReadLong("Main", "octal", v);
-  EXPECT_EQ(v, 15);
-  file.ReadInt("Main", "octal", v);
-  EXPECT_EQ(v, 17);
-  file.ReadInt("Main", "neg", v);
-  EXPECT_EQ(v, -42);
-  file.ReadLong("Main", "plus", v);
-  EXPECT_EQ(v, 7);
-  file.ReadLong("Main", "none", v);
-  EXPECT_EQ(v, 0);
-  file.ReadLong("Main", "huge", v);
-  EXPECT_EQ(v, INT32_MAX);
-  file.ReadLong("Main", "hugeneg", v);
-  EXPECT_EQ(v, INT32_MIN);
-  file.ReadLong("Main", "zerox", v);
-  EXPECT_EQ(v, 0);
+TEST(DataFileConversions, NumbersFromTheLeadingText) {
+  struct Case {
+    const char* value;
+    int32_t as_long, as_int;
+    double as_double;
+  } cases[] = {
+      {"0xFF00FF", 16711935, 0, 0},
+      {"0x100", 256, 0, 0},
+      {"017", 15, 17, 17},
+      {"  -42px", -42, -42, -42},
+      {"+7", 7, 7, 7},
+      {"abc", 0, 0, 0},
+      {"0xg", 0, 0, 0},
+      {"99999999999", INT32_MAX, INT32_MAX, 99999999999.0},
+      {"-0x80000001", INT32_MIN, 0, 0},
+      {" -1.5e2xyz", -1, -1, -150},
+      {".25", 0, 0, 0.25},
+      {"inf", 0, 0, 0},
+      {"3,5", 3, 3, 3},  // "," is never a decimal point
+  };
+  for (const Case& c : cases) {
+    CDataFile file = FromLines({"[Main]", std::string("v = ") + c.value});
+    int32_t l = -1, i = -1;
+    double d = -1;
+    EXPECT_TRUE(file.ReadLong("Main", "v", l));
+    EXPECT_TRUE(file.ReadInt("Main", "v", i));
+    EXPECT_TRUE(file.ReadDouble("Main", "v", d));
+    EXPECT_EQ(l, c.as_long) << c.value;
+    EXPECT_EQ(i, c.as_int) << c.value;
+    EXPECT_DOUBLE_EQ(d, c.as_double) << c.value;
+  }
   int16_t s = 0;
-  EXPECT_TRUE(file.ReadShort("Main", "short", s));
+  EXPECT_TRUE(FromLines({"[Main]", "v = 70000"}).ReadShort("Main", "v", s));
   EXPECT_EQ(s, static_cast<int16_t>(70000));
 }
 
-TEST(DataFileConversions, DoublesBoolsAndMultiline) {
-  CDataFile file = FromLines({
-      "[Main]",
-      "a =  -1.5e2xyz",
-      "b = .25",
-      "c = 0x1p3",
-      "d = inf",
-      "e = 3,5",
-      "appbar = TRUE",
-      "b1 = true",
-      "b2 = not true",
-      "b3 = 1",
-      "text = one|two\xE7three",
-  });
-  double d = 9;
-  EXPECT_TRUE(file.ReadDouble("Main", "a", d));
-  EXPECT_DOUBLE_EQ(d, -150.0);
-  file.ReadDouble("Main", "b", d);
-  EXPECT_DOUBLE_EQ(d, 0.25);
-  file.ReadDouble("Main", "c", d);  // decimal only: the "0" before the x
-  EXPECT_DOUBLE_EQ(d, 0.0);
-  d = 9;
-  file.ReadDouble("Main", "d", d);
-  EXPECT_DOUBLE_EQ(d, 0.0);
-  file.ReadDouble("Main", "e", d);  // "," is never a decimal point
-  EXPECT_DOUBLE_EQ(d, 3.0);
-
+TEST(DataFileConversions, BoolsAndMultiline) {
+  CDataFile file = FromLines({"[Main]", "appbar = TRUE", "b1 = true", "b2 = not true", "b3 = 1",
+                              "text = one|two\xE7three"});
   bool b = true;
   EXPECT_TRUE(file.ReadBool("Main", "appbar", b));
   EXPECT_FALSE(b);
-  file.ReadBool("Main", "b1", b);
-  EXPECT_TRUE(b);
-  b = false;
   file.ReadBool("Main", "b2", b);
   EXPECT_TRUE(b);
   file.ReadBool("Main", "b3", b);
   EXPECT_FALSE(b);
-
+  file.ReadBool("Main", "b1", b);
+  EXPECT_TRUE(b);
   std::string text;
   EXPECT_TRUE(file.ReadMultiline("Main", "text", text));
   EXPECT_EQ(text, "one\ntwo\rthree");
