@@ -1,0 +1,56 @@
+#include "formkit/file_store.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace formkit {
+namespace {
+
+bool Fail(std::string* error, const std::string& what) {
+  if (error) *error = what + ": " + std::strerror(errno);
+  return false;
+}
+
+}  // namespace
+
+bool WriteFileReplacing(const std::string& path, const std::string& bytes, std::string* error) {
+  std::string temp = path + ".XXXXXX";
+  const int fd = mkstemp(temp.data());
+  if (fd < 0) return Fail(error, "cannot create a file beside " + path);
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const int saved = errno;
+      ::close(fd);
+      ::unlink(temp.c_str());
+      errno = saved;
+      return Fail(error, "cannot write " + path);
+    }
+    done += static_cast<size_t>(n);
+  }
+  // mkstemp makes the file private; a saved job is an ordinary file.
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  ::fchmod(fd, 0666 & ~mask);
+  if (::fsync(fd) != 0 || ::close(fd) != 0) {
+    const int saved = errno;
+    ::unlink(temp.c_str());
+    errno = saved;
+    return Fail(error, "cannot write " + path);
+  }
+  if (std::rename(temp.c_str(), path.c_str()) != 0) {
+    const int saved = errno;
+    ::unlink(temp.c_str());
+    errno = saved;
+    return Fail(error, "cannot replace " + path);
+  }
+  return true;
+}
+
+}  // namespace formkit
