@@ -1,6 +1,7 @@
 #include "formkit/file_store.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -34,10 +35,16 @@ bool WriteFileReplacing(const std::string& path, const std::string& bytes, std::
     }
     done += static_cast<size_t>(n);
   }
-  // mkstemp makes the file private; a saved job is an ordinary file.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  ::fchmod(fd, 0666 & ~mask);
+  // mkstemp makes the file private; keep the old file's permissions, or give a new file
+  // the usual ones.
+  struct stat old;
+  if (::stat(path.c_str(), &old) == 0) {
+    ::fchmod(fd, old.st_mode & 07777);
+  } else {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+  }
   if (::fsync(fd) != 0 || ::close(fd) != 0) {
     const int saved = errno;
     ::unlink(temp.c_str());
