@@ -19,7 +19,8 @@ ErrorCode DecodeImage(ByteSource& in, const ImageDescriptor& descriptor, IndexIm
   image->width = descriptor.width;
   image->height = descriptor.height;
   const size_t count = static_cast<size_t>(descriptor.width) * descriptor.height;
-  const bool interlaced = descriptor.interlaced() && descriptor.height > 1;
+  const bool interlaced =
+      descriptor.interlaced() && descriptor.height > 1 && descriptor.width > 0;
   // The decoder writes past the image's end; interlaced images go through a second buffer
   // in decoding order before their rows are put in place.
   std::vector<uint8_t>& target = interlaced ? scratch->linear : image->pixels;
