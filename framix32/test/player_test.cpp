@@ -1,0 +1,240 @@
+// Playback without a display: a fake window records what is drawn, a fake control records
+// the delays; then the real threads behind dzPlayGif and dzStopGif.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "byte_source.h"
+#include "fake_window.h"
+#include "frame_loader.h"
+#include "framix32.h"
+#include "gif_builder.h"
+#include "player.h"
+
+namespace framix32::test {
+namespace {
+
+constexpr uint32_t kWall = 0xFF102030u;  // what the window shows before the animation
+
+uint32_t Color(int i) { return 0xFF000000u | GlobalColor(i); }
+
+TestFrame Solid(int left, int top, int width, int height, uint8_t index, int delay = 10) {
+  TestFrame f;
+  f.left = left;
+  f.top = top;
+  f.width = width;
+  f.height = height;
+  f.indices.assign(size_t(width) * height, index);
+  f.delay = delay;
+  return f;
+}
+
+AnimationData Load(const TestGif& gif, int mode = 0) {
+  const std::vector<uint8_t> bytes = BuildGif(gif);
+  ByteSource in(bytes.data(), bytes.size());
+  AnimationData animation;
+  ErrorCode last;
+  EXPECT_EQ(LoadAnimation(in, mode, LoadLimits{}, &animation, &last), kNoError);
+  return animation;
+}
+
+uint32_t At(const FakeWindow::Blit& blit, int x, int y) { return blit.pixels[y * blit.width + x]; }
+
+TEST(Player, FramesInOrderWithTheirDelaysAndRepeat) {
+  TestGif gif{4, 4, 3, {Solid(0, 0, 4, 4, 1, 0), Solid(0, 0, 4, 4, 2, 5), Solid(0, 0, 4, 4, 3, 6),
+                        Solid(0, 0, 4, 4, 4, 50)}};
+  FakeWindow window(10, 10, kWall);
+  FakeControl control(6);
+  Play(Load(gif), window.handle(), 1, 2, control);
+  EXPECT_EQ(control.sleeps, (std::vector<int>{60, 60, 60, 500, 60, 60}));
+  const auto blits = window.blits();
+  ASSERT_EQ(blits.size(), 6u);
+  const int expected[] = {1, 2, 3, 4, 1, 2};
+  for (size_t i = 0; i < blits.size(); ++i) {
+    EXPECT_EQ(blits[i].x, 1);
+    EXPECT_EQ(blits[i].y, 2);
+    EXPECT_EQ(At(blits[i], 3, 3), Color(expected[i])) << i;
+  }
+}
+
+TEST(Player, DisposalAndTransparencyCompose) {
+  TestFrame base = Solid(0, 0, 4, 4, 1);
+  TestFrame over = Solid(2, 2, 2, 2, 2);
+  TestFrame holes = Solid(0, 0, 4, 4, 3);
+  holes.indices[0] = 7;  // the transparent index
+  holes.transparent = 7;
+
+  for (int disposal : {0, 1, 2, 3}) {
+    SCOPED_TRACE(disposal);
+    over.disposal = disposal;
+    FakeWindow window(4, 4, kWall);
+    FakeControl control(2);
+    Play(Load(TestGif{4, 4, 3, {base, over}}), window.handle(), 0, 0, control);
+    const auto blits = window.blits();
+    ASSERT_EQ(blits.size(), 2u);
+    EXPECT_EQ(At(blits[1], 3, 3), Color(2));
+    // Methods 2 and 3 put the saved background back before the frame is drawn.
+    EXPECT_EQ(At(blits[1], 0, 0), disposal >= 2 ? kWall : Color(1));
+  }
+
+  // A transparent first frame shows the window through its hole; over an earlier frame it
+  // shows that frame.
+  FakeWindow window(4, 4, kWall);
+  FakeControl control(3);
+  Play(Load(TestGif{4, 4, 3, {holes, base, holes}}), window.handle(), 0, 0, control);
+  const auto blits = window.blits();
+  ASSERT_EQ(blits.size(), 3u);
+  EXPECT_EQ(At(blits[0], 0, 0), kWall);
+  EXPECT_EQ(At(blits[0], 1, 0), Color(3));
+  EXPECT_EQ(At(blits[2], 0, 0), Color(1));
+  EXPECT_EQ(At(blits[2], 1, 0), Color(3));
+}
+
+TEST(Player, CanvasGrowsToTheLargestFrameAndClips) {
+  TestGif gif{4, 4, 2, {Solid(0, 0, 6, 3, 1), Solid(3, 3, 2, 5, 2)}};
+  const AnimationData animation = Load(gif);
+  EXPECT_EQ(animation.canvas_width, 6);
+  EXPECT_EQ(animation.canvas_height, 5);
+  FakeWindow window(8, 8, kWall);
+  FakeControl control(2);
+  Play(animation, window.handle(), 0, 0, control);
+  const auto blits = window.blits();
+  ASSERT_EQ(blits.size(), 2u);
+  EXPECT_EQ(blits[1].width, 6);
+  EXPECT_EQ(blits[1].height, 5);
+  EXPECT_EQ(At(blits[1], 5, 0), Color(1));
+  EXPECT_EQ(At(blits[1], 4, 4), Color(2));  // the frame's lower rows fall off the canvas
+}
+
+TEST(Player, SingleFrameStopsItselfAndHeldAnimationsWait) {
+  FakeWindow window(4, 4, kWall);
+  FakeControl single(100);
+  Play(Load(TestGif{4, 4, 1, {Solid(0, 0, 4, 4, 1)}}), window.handle(), 0, 0, single);
+  EXPECT_TRUE(single.StopRequested());
+  EXPECT_TRUE(single.sleeps.empty());
+  EXPECT_EQ(window.blit_count(), 1u);
+
+  // With the repeat switch clear, one pass and then a wait for the stop flag.
+  FakeWindow held_window(4, 4, kWall);
+  FakeControl held(100, /*repeat=*/false);
+  Play(Load(TestGif{4, 4, 2, {Solid(0, 0, 4, 4, 1), Solid(0, 0, 4, 4, 2)}}),
+       held_window.handle(), 0, 0, held);
+  EXPECT_EQ(held_window.blit_count(), 2u);
+  EXPECT_EQ(held.holds, 1);
+}
+
+TEST(BitmapsFromGif, ModesDecideMaskAndPalette) {
+  TestFrame frame = Solid(0, 0, 3, 2, 4);
+  frame.indices[1] = 9;
+  frame.transparent = 9;
+  TempFile file("still.gif", BuildGif(TestGif{3, 2, 5, {frame}}));
+
+  HBITMAP mask, image;
+  HPALETTE palette;
+  ASSERT_EQ(dzBitmapsFromGif(nullptr, file.path(), 0, &mask, &image, &palette), 1);
+  ASSERT_NE(mask, nullptr);
+  EXPECT_EQ(palette, nullptr);
+  EXPECT_EQ(dzBitmapPixels(image)[1], 0xFF000000u);  // transparent pixels draw black
+  EXPECT_EQ(dzBitmapPixels(mask)[1], 0xFFFFFFFFu);
+  EXPECT_EQ(dzBitmapPixels(mask)[0], 0xFF000000u);
+  EXPECT_EQ(dzBitmapPixels(image)[0], Color(4));
+  dzDeleteBitmap(mask);
+  dzDeleteBitmap(image);
+
+  ASSERT_EQ(dzBitmapsFromGif(nullptr, file.path(), 4, &mask, &image, &palette), 1);
+  EXPECT_EQ(mask, nullptr);
+  EXPECT_EQ(palette, nullptr);
+  EXPECT_EQ(dzBitmapPixels(image)[1], Color(9));
+  dzDeleteBitmap(image);
+
+  dzPaletteEntry entries[256];
+  for (int mode : {1, 2, 3}) {
+    SCOPED_TRACE(mode);
+    ASSERT_EQ(dzBitmapsFromGif(nullptr, file.path(), mode, &mask, &image, &palette), 1);
+    ASSERT_NE(palette, nullptr);
+    const int size = dzGetPaletteEntries(palette, entries, 256);
+    if (mode == 1) {
+      EXPECT_EQ(size, 256);
+      EXPECT_EQ(entries[200].red, 200);
+      EXPECT_EQ(entries[200].flags, 1);
+    } else if (mode == 2) {
+      EXPECT_EQ(size, 256);
+      EXPECT_EQ(entries[1].red, 63);  // red changes fastest, then green, then blue
+      EXPECT_EQ(entries[8].green, 63);
+      EXPECT_EQ(entries[255].blue, 255);
+    } else {
+      EXPECT_EQ(size, 32);
+      EXPECT_EQ(entries[4].green, 251);
+      EXPECT_EQ(entries[9].green, 0);  // the transparent colour became black
+    }
+    dzDeleteBitmap(mask);
+    dzDeleteBitmap(image);
+    dzDeletePalette(palette);
+  }
+
+  // A null out-parameter: 0 at once; a file without images: 1 and nothing.
+  EXPECT_EQ(dzBitmapsFromGif(nullptr, file.path(), 0, nullptr, &image, &palette), 0);
+  TempFile empty("empty.gif", BuildGif(TestGif{3, 2, 1, {}}));
+  EXPECT_EQ(dzBitmapsFromGif(nullptr, empty.path(), 0, &mask, &image, &palette), 1);
+  EXPECT_EQ(image, nullptr);
+  EXPECT_EQ(mask, nullptr);
+}
+
+// Waits (without a fixed sleep) until pred holds or a generous deadline passes.
+template <typename Pred>
+bool Eventually(Pred pred) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (!pred()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  return true;
+}
+
+TEST(PlaybackThreads, StartStopAndHandleLifetime) {
+  EXPECT_EQ(dzStopGif(nullptr), 1);
+  EXPECT_EQ(dzPlayGif(nullptr, 0, 0, "/nonexistent.gif", 0), nullptr);
+  EXPECT_EQ(GetError(nullptr), 1);
+
+  // A single frame is drawn once and its thread ends by itself; stopping it later is harmless.
+  TempFile still("one.gif", BuildGif(TestGif{2, 2, 1, {Solid(0, 0, 2, 2, 1)}}));
+  FakeWindow window(8, 8, kWall, false);
+  HANIMATION one = dzPlayGif(window.handle(), 1, 1, still.path(), 0);
+  ASSERT_NE(one, nullptr);
+  EXPECT_TRUE(Eventually([&] { return window.blit_count() == 1; }));
+  EXPECT_EQ(dzStopGif(one), 1);
+  EXPECT_EQ(dzStopGif(one), 1);  // already stopped: found nowhere, touches nothing
+
+  // A long-delay animation stops promptly instead of finishing its delay.
+  TempFile slow("slow.gif", BuildGif(TestGif{2, 2, 1, {Solid(0, 0, 2, 2, 1, 3000),
+                                                        Solid(0, 0, 2, 2, 0, 3000)}}));
+  FakeWindow slow_window(8, 8, kWall, false);
+  HANIMATION running = dzPlayGif(slow_window.handle(), 0, 0, slow.path(), 0);
+  ASSERT_NE(running, nullptr);
+  EXPECT_TRUE(Eventually([&] { return slow_window.blit_count() == 1; }));
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(dzStopGif(running), 1);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+  EXPECT_EQ(slow_window.blit_count(), 1u);
+}
+
+TEST(PlaybackThreads, PlayOnceHoldsTheLastFrame) {
+  TempFile file("twice.gif", BuildGif(TestGif{2, 2, 1, {Solid(0, 0, 2, 2, 1, 1),
+                                                         Solid(0, 0, 2, 2, 0, 1)}}));
+  FakeWindow window(4, 4, kWall, false);
+  HANIMATION once = dzPlayGifOnce(window.handle(), 0, 0, file.path(), 0);
+  ASSERT_NE(once, nullptr);
+  EXPECT_TRUE(Eventually([&] { return window.blit_count() == 2; }));
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_EQ(window.blit_count(), 2u);
+  EXPECT_EQ(window.pixel(0, 0), Color(0));
+  EXPECT_EQ(dzStopGif(once), 1);  // the ending thread sets the repeat switch again
+
+  HANIMATION again = dzPlayGif(window.handle(), 0, 0, file.path(), 0);
+  EXPECT_TRUE(Eventually([&] { return window.blit_count() >= 5; }));
+  dzStopGif(again);
+}
+
+}  // namespace
+}  // namespace framix32::test
