@@ -1,0 +1,72 @@
+// A printed report laid out the way the printer object of the form programs lays out text:
+// in character columns of the current font, with print zones of 14 columns, one call per
+// printed item. The same layout can be written as plain text or drawn on a page.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace formkit {
+
+struct ReportRun {
+  int column = 1;  // 1 is the left margin
+  std::string text;
+  std::string font;
+  int size = 10;
+  bool bold = false;
+};
+
+struct ReportLine {
+  std::vector<ReportRun> runs;  // empty for an empty line
+  // The font in force when the line ended (gives an empty line its height).
+  std::string font;
+  int size = 10;
+};
+
+struct Report {
+  std::vector<ReportLine> lines;
+};
+
+inline constexpr int kZoneWidth = 14;
+
+class ReportWriter {
+ public:
+  ReportWriter& Font(std::string name);
+  ReportWriter& Size(int points);
+  ReportWriter& Bold(bool on);
+  // Moves to the start of the next print zone (columns 15, 29, 43, 57, ...).
+  ReportWriter& Zone(int count = 1);
+  // Moves to `column`; when the line is already past it, to that column of a new line.
+  ReportWriter& Column(int column);
+  ReportWriter& Print(std::string_view text);
+  ReportWriter& EndLine();
+  ReportWriter& EmptyLines(int count);
+
+  int column() const { return column_; }
+  Report Finish();
+
+ private:
+  Report report_;
+  ReportLine line_;
+  int column_ = 1;
+  std::string font_ = "ms sans serif";
+  int size_ = 10;
+  bool bold_ = false;
+};
+
+// One line of plain text per printed line, each run placed at its column as characters.
+std::string ReportText(const Report& report);
+
+// A report value: the text read by its leading numeric part (no number reads as 0), written
+// back without a leading blank and right-aligned in a field of 13 characters (a longer text
+// keeps its first 13). Throws Fault when the text holds a number too large to read.
+std::string ReportValue(std::string_view text);
+
+// The value line both programs print for every quantity: one zone advance, the label,
+// column 40 and a zone advance (the field always takes columns 43 to 55), the field, one
+// blank and the unit from column 57.
+void ValueLine(ReportWriter& writer, std::string_view label, std::string_view source_text,
+               std::string_view unit);
+
+}  // namespace formkit

@@ -1,0 +1,90 @@
+#include "formkit/report.h"
+
+#include "formkit/numbers.h"
+
+namespace formkit {
+
+ReportWriter& ReportWriter::Font(std::string name) {
+  font_ = std::move(name);
+  return *this;
+}
+
+ReportWriter& ReportWriter::Size(int points) {
+  size_ = points;
+  return *this;
+}
+
+ReportWriter& ReportWriter::Bold(bool on) {
+  bold_ = on;
+  return *this;
+}
+
+ReportWriter& ReportWriter::Zone(int count) {
+  for (int i = 0; i < count; ++i) column_ = ((column_ - 1) / kZoneWidth + 1) * kZoneWidth + 1;
+  return *this;
+}
+
+ReportWriter& ReportWriter::Column(int column) {
+  if (column < 1) column = 1;
+  if (column_ > column) EndLine();
+  column_ = column;
+  return *this;
+}
+
+ReportWriter& ReportWriter::Print(std::string_view text) {
+  if (!text.empty()) line_.runs.push_back({column_, std::string(text), font_, size_, bold_});
+  // Columns count characters, not bytes.
+  for (unsigned char c : text)
+    if ((c & 0xC0) != 0x80) ++column_;
+  return *this;
+}
+
+ReportWriter& ReportWriter::EndLine() {
+  line_.font = font_;
+  line_.size = size_;
+  report_.lines.push_back(std::move(line_));
+  line_ = ReportLine{};
+  column_ = 1;
+  return *this;
+}
+
+ReportWriter& ReportWriter::EmptyLines(int count) {
+  for (int i = 0; i < count; ++i) EndLine();
+  return *this;
+}
+
+Report ReportWriter::Finish() {
+  if (!line_.runs.empty()) EndLine();
+  return std::move(report_);
+}
+
+std::string ReportText(const Report& report) {
+  std::string text;
+  for (const ReportLine& line : report.lines) {
+    std::string out;
+    int column = 1;
+    for (const ReportRun& run : line.runs) {
+      while (column < run.column) out.push_back(' '), ++column;
+      out += run.text;
+      for (unsigned char c : run.text)
+        if ((c & 0xC0) != 0x80) ++column;
+    }
+    text += out + "\n";
+  }
+  return text;
+}
+
+std::string ReportValue(std::string_view text) {
+  std::string number = NumberText(Val(text));
+  if (!number.empty() && number[0] == ' ') number.erase(0, 1);
+  if (number.size() >= 13) return number.substr(0, 13);
+  return std::string(13 - number.size(), ' ') + number;
+}
+
+void ValueLine(ReportWriter& writer, std::string_view label, std::string_view source_text,
+               std::string_view unit) {
+  writer.Zone().Print(label).Column(40).Zone().Print(ReportValue(source_text)).Print(" ");
+  writer.Print(unit).EndLine();
+}
+
+}  // namespace formkit

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include "formkit/fault.h"
+#include "formkit/mail.h"
+#include "formkit/report.h"
+
+namespace formkit {
+namespace {
+
+TEST(ReportValue, RightAlignsTheNumberInThirteenColumns) {
+  EXPECT_EQ(ReportValue("12.5"), "         12.5");
+  EXPECT_EQ(ReportValue(""), "            0");
+  EXPECT_EQ(ReportValue("Out of Range"), "            0");
+  EXPECT_EQ(ReportValue(" .03873"), "       .03873");
+  EXPECT_EQ(ReportValue("-0.5"), "          -.5");
+  EXPECT_EQ(ReportValue("0.1234567890123"), ".123456789012");  // first 13 characters
+  EXPECT_THROW(ReportValue("1e999"), Fault);
+}
+
+TEST(ReportWriter, ZonesColumnsAndValueLines) {
+  ReportWriter w;
+  w.Zone().Print("x").EndLine();
+  w.Zone(3).Print("y").EndLine();
+  ValueLine(w, "BTU Input", "12.5", "BTU");
+  w.Zone().Print("Fuel Type").Column(56 - 3).Print("LPG").EndLine();
+  w.Zone().Print("a").Zone().Print("b").EndLine();  // from column 16 the next zone is 29
+  const std::string text = ReportText(w.Finish());
+  EXPECT_EQ(text,
+            std::string(14, ' ') + "x\n" + std::string(42, ' ') + "y\n" +
+                std::string(14, ' ') + "BTU Input" + std::string(42 - 14 - 9, ' ') +
+                "         12.5 BTU\n" + std::string(14, ' ') + "Fuel Type" +
+                std::string(52 - 14 - 9, ' ') + "LPG\n" + std::string(14, ' ') + "a" +
+                std::string(13, ' ') + "b\n");
+}
+
+TEST(ReportWriter, ValueFieldStartsAtColumn43AndUnitAt57) {
+  ReportWriter w;
+  ValueLine(w, "Induced Fan Requirements", "1.25", "Inches Water Column");
+  const Report report = w.Finish();
+  ASSERT_EQ(report.lines.size(), 1u);
+  const auto& runs = report.lines[0].runs;
+  ASSERT_EQ(runs.size(), 4u);
+  EXPECT_EQ(runs[0].column, 15);
+  EXPECT_EQ(runs[1].column, 43);
+  EXPECT_EQ(runs[3].column, 57);
+}
+
+TEST(ReportWriter, ColumnBehindTheCurrentPositionStartsANewLine) {
+  ReportWriter w;
+  w.Print(std::string(45, 'x')).Column(40).Print("v");
+  const Report report = w.Finish();
+  ASSERT_EQ(report.lines.size(), 2u);
+  EXPECT_EQ(report.lines[1].runs[0].column, 40);
+}
+
+TEST(ReportWriter, KeepsFontsAndEmptyLines) {
+  ReportWriter w;
+  w.Font("ms sans serif").Size(10).EmptyLines(2);
+  w.Size(14).Zone(2).Print("Contact Information").EndLine();
+  w.Font("Courier New").Size(10).Bold(true).Print("B").Bold(false).Print("n").EndLine();
+  const Report report = w.Finish();
+  ASSERT_EQ(report.lines.size(), 4u);
+  EXPECT_TRUE(report.lines[0].runs.empty());
+  EXPECT_EQ(report.lines[2].runs[0].size, 14);
+  EXPECT_EQ(report.lines[2].runs[0].column, 29);
+  EXPECT_TRUE(report.lines[3].runs[0].bold);
+  EXPECT_FALSE(report.lines[3].runs[1].bold);
+  EXPECT_EQ(report.lines[3].runs[1].font, "Courier New");
+}
+
+TEST(MailLine, PadsTheLabel) {
+  EXPECT_EQ(MailLine("BTU Input:", "9600000"), "BTU Input:" + std::string(20, ' ') + "9600000\r\n");
+  EXPECT_EQ(MailLine("CO2:", "5.3", 31), "CO2:" + std::string(27, ' ') + "5.3\r\n");
+  EXPECT_EQ(MailLine(std::string(33, 'L'), "v"), std::string(33, 'L') + "v\r\n");
+}
+
+}  // namespace
+}  // namespace formkit
