@@ -10,6 +10,7 @@
 #include "gif_stream.h"
 #include "gif_writer.h"
 #include "image_decoder.h"
+#include "still_image.h"
 
 namespace framix32 {
 namespace {
@@ -40,9 +41,9 @@ ErrorCode LocateFirstImage(ByteSource& in, ErrorCode at_end, FirstImage* image) 
   }
 }
 
-HGLOBAL FileInformation(const char* path) {
-  ByteSource in(path);
-  if (!in.ok()) return SetError(kOpenError), nullptr;
+}  // namespace
+
+HGLOBAL FileInformation(ByteSource& in) {
   FirstImage image;
   if (ErrorCode code = LocateFirstImage(in, kReadError, &image); code != kNoError) {
     return SetError(code), nullptr;
@@ -52,9 +53,7 @@ HGLOBAL FileInformation(const char* path) {
   return block;
 }
 
-HGLOBAL ReadFirstImage(const char* path) {
-  ByteSource in(path);
-  if (!in.ok()) return SetError(kOpenError), nullptr;
+HGLOBAL ReadFirstImage(ByteSource& in) {
   FirstImage image;
   if (ErrorCode code = LocateFirstImage(in, kCorrupt, &image); code != kNoError) {
     return SetError(code), nullptr;
@@ -83,6 +82,14 @@ HGLOBAL ReadFirstImage(const char* path) {
   return block;
 }
 
+namespace {
+
+HGLOBAL FromFile(const char* path, HGLOBAL (*read)(ByteSource&)) {
+  ByteSource in(path);
+  if (!in.ok()) return SetError(kOpenError), nullptr;
+  return read(in);
+}
+
 int WriteFile(const char* path, HGLOBAL bitmap) {
   std::FILE* file = path == nullptr ? nullptr : std::fopen(path, "wb");
   if (file == nullptr) return SetError(kCreateError), 0;
@@ -106,12 +113,12 @@ extern "C" {
 
 FRAMIX32_API HGLOBAL GetFileInformation(const char* path) {
   framix32::SetError(framix32::kNoError);
-  return framix32::FileInformation(path);
+  return framix32::FromFile(path, framix32::FileInformation);
 }
 
 FRAMIX32_API HGLOBAL ReadGraphicFile(const char* path) {
   framix32::SetError(framix32::kNoError);
-  return framix32::ReadFirstImage(path);
+  return framix32::FromFile(path, framix32::ReadFirstImage);
 }
 
 FRAMIX32_API int WriteGraphicFile(const char* path, HGLOBAL bitmap) {
