@@ -1,0 +1,190 @@
+#include "sizing/report.h"
+
+#include <ctime>
+
+#include "formkit/fault.h"
+#include "formkit/pipe_tables.h"
+#include "sizing/fuels.h"
+
+namespace sizing {
+namespace {
+
+using formkit::ReportWriter;
+using formkit::ValueLine;
+
+constexpr const char* kSans = "ms sans serif";
+constexpr const char* kMono = "Courier New";
+
+struct Line {
+  const char* label;
+  const char* control;
+  const char* unit;
+};
+
+constexpr Line kGiven[] = {
+    {"BTU Input", "txtBTU", "BTU"},
+    {"Ambient Temperature", "txtAmbientTemp", "F"},
+    {"Flue Gas Temperature Rise", "txtFlueTempRise", "F"},
+    {"CO2 Percentage", "txtCO2", "%"},
+    {"Altitude", "txtAltitude", "Feet above Sea Level"},
+    {"System Vertical", "txtSysHeight", "Feet"},
+    {"System Horizontal", "txtSysLength", "Feet"},
+    {"Barometric Pressure", "lblBarometricPres", "Inches Mercury"},
+    {"Available Outlet Draft", "txtOutletDraft", "Inches Water Column"},
+    {"Induced Draft Diameter", "txtDiameter", "Inches"},
+};
+
+constexpr Line kCalculated[] = {
+    {"Computed Pipe Diameter", "lblComputedSize", "Inches"},
+    {"System K", "lblSystemK", ""},
+    {"Flue Gas Density", "lblFlueGasDensity", "lb/ft^3"},
+    {"Theoretical Draft", "lblTheoreticalDraft", "Inches Water Column"},
+    {"Delta Pressure", "lblDeltaP", "Inches Water Column"},
+    {"Combustion Mass", "lblCombustionMass", "lb/1000BTU"},
+    {"Flue Gas Volume Flow", "lblFlueGasVolume", "CFM"},
+    {"Flue Gas Velocity", "lblFlueGasVelocity", "Ft/Min"},
+    {"Total Pressure Loss", "lblTotalSystemLosses", "Inches Water Column"},
+    {"Induced Fan Requirements", "lblFanRequirement", "Inches Water Column"},
+    {"Local Barometric Pressure", "lblLocalBarometricPressure", "Inches Mercury"},
+};
+
+void ContactBlock(ReportWriter& w, const formkit::ContactInfo& c, const std::string& date) {
+  w.Font(kSans).Size(10).EmptyLines(2);
+  w.Size(14).Zone(2).Print("Contact Information").EndLine();
+  w.Size(10).Zone(2).Print("Prepared by:").Print(c.name()).EndLine();
+  auto line = [&](const std::string& text) { w.Zone(3).Print(text).EndLine(); };
+  if (!c.company().empty()) line(c.company());
+  if (!c.address1().empty()) line(c.address1());
+  if (!c.address2().empty()) line(c.address2());
+  if (!c.city().empty()) line(c.city() + ", " + c.state() + " " + c.zip());
+  if (!c.phone().empty()) line("Phone: " + c.phone());
+  if (!c.fax().empty()) line("Fax: " + c.fax());
+  if (!c.email().empty()) line(c.email());
+  if (!c.web_site().empty()) line(c.web_site());
+  line(date);
+  w.EmptyLines(1);
+}
+
+size_t Characters(const std::string& text) {
+  size_t n = 0;
+  for (unsigned char c : text)
+    if ((c & 0xC0) != 0x80) ++n;
+  return n;
+}
+
+}  // namespace
+
+std::string FuelName(int position) {
+  const auto fuels = Fuels();
+  if (position < 0 || position >= static_cast<int>(fuels.size())) return "N/A";
+  return std::string(fuels[position].name);
+}
+
+std::string ReportDate() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return std::to_string(local.tm_mon + 1) + "/" + std::to_string(local.tm_mday) + "/" +
+         std::to_string(local.tm_year + 1900);
+}
+
+std::optional<formkit::Report> BuildReport(const FrmSizing& form,
+                                           const formkit::ContactInfo& contact,
+                                           const std::string& date) {
+  try {
+    ReportWriter w;
+    ContactBlock(w, contact, date);
+
+    w.Size(14).Zone(2).Print("Given Information").EndLine();
+    w.Size(10).Font(kMono).EmptyLines(1);
+    w.Zone().Print("Customer:").Print("  ").Print(form.Text("txtCustomer")).EndLine();
+    w.Zone().Print("Job Description:").Print("  ").Print(form.Text("txtJobDescription")).EndLine();
+    w.EmptyLines(1);
+    const std::string fuel = FuelName(form.At("cmbFuelType").value);
+    w.Zone().Print("Fuel Type").Column(56 - static_cast<int>(Characters(fuel))).Print(fuel).EndLine();
+    for (const Line& line : kGiven) ValueLine(w, line.label, form.Text(line.control), line.unit);
+    for (const auto& fitting : formkit::VentFittings())
+      ValueLine(w, fitting.name, form.Text(fitting.control), "Each");
+
+    w.EmptyLines(1);
+    w.Font(kSans).Size(14).Zone(2).Print("Calculated Information").EndLine();
+    w.Size(10).Font(kMono).EmptyLines(1);
+    w.Bold(true);
+    ValueLine(w, "Pipe diameter", form.Text("lblPipeDiameter"), "Inches");
+    w.Bold(false);
+    for (const Line& line : kCalculated) ValueLine(w, line.label, form.Text(line.control), line.unit);
+
+    w.EmptyLines(1);
+    w.Zone().Print("All computations contained herein are based on data provided").EndLine();
+    w.Zone().Print("in the 2012 ASHRAE HANDBOOK HVAC Systems and Equipment ").EndLine();
+    return w.Finish();
+  } catch (const formkit::Fault&) {
+    return std::nullopt;
+  }
+}
+
+formkit::MailMessage BuildMail(const FrmSizing& form, const std::string& contact_name) {
+  using formkit::MailLine;
+  std::string body;
+  if (contact_name != "Your Name")
+    body += "This Email is being sent to you from: " + contact_name + "\r\n\r\n";
+  body += MailLine("Customer:", form.Text("txtCustomer"));
+  body += MailLine("Job Description:", form.Text("txtJobDescription"));
+  body += "\r\n";
+  body += MailLine("Fuel Type:", FuelName(form.At("cmbFuelType").value));
+  static constexpr std::pair<const char*, const char*> kInputs[] = {
+      {"BTU Input:", "txtBTU"},
+      {"Ambient Temperature:", "txtAmbientTemp"},
+      {"Flue Gas Temp Rise:", "txtFlueTempRise"},
+      {"CO2 Percentage:", "txtCO2"},
+      {"Altitude:", "txtAltitude"},
+      {"System Vertical:", "txtSysHeight"},
+      {"System Horizontal:", "txtSysLength"},
+      {"Available Outlet Draft:", "txtOutletDraft"},
+      {"Induced Draft Diameter:", "txtDiameter"},
+      {"90 Tee:", "txt90T"},
+      {"90 Wye:", "txt90Y"},
+      {"90 Elbow:", "txt90L"},
+      {"45 Tee:", "txt45T"},
+      {"45 Elbow:", "txt45L"},
+      {"30 Elbow:", "txt30L"},
+      {"Tapered Increaser:", "txtTaperedIncreaser"},
+      {"Step Increaser:", "txtStepIncreaser"},
+      {"Exit Cone:", "txtExitCone"},
+      {"Stack Cap:", "txtStackCap"},
+      {"Drain Section:", "txtDrainSection"},
+      {"Lined Bellow:", "txtLinedBellows"},
+      {"Draft Hood:", "txtDraftHood"},
+      {"Barometric Damper:", "txtBarometricDamper"},
+      {"Muffler:", "txtMuffler"},
+  };
+  for (const auto& [label, control] : kInputs) body += MailLine(label, form.Text(control));
+  body += " \r\n";
+  body += "*** CALCULATED DATA *** \r\n";
+  static constexpr struct {
+    const char* label;
+    const char* control;
+    size_t width;
+  } kResults[] = {
+      {"Pipe Diameter:", "lblPipeDiameter", 31},
+      {"Computed Pipe Diameter:", "lblComputedSize", 30},
+      {"System K:", "lblSystemK", 30},
+      {"Flue Gas Density:", "lblFlueGasDensity", 30},
+      {"Theoretical Draft:", "lblTheoreticalDraft", 30},
+      {"Delta P:", "lblDeltaP", 30},
+      {"CO2:", "lblCO2", 31},
+      {"Combustion Mass:", "lblCombustionMass", 30},
+      {"Flue Gas Volume:", "lblFlueGasVolume", 30},
+      {"Flue Gas Velocity:", "lblFlueGasVelocity", 30},
+      {"Total Pressure Loss:", "lblTotalSystemLosses", 30},
+      {"Induced Fan Requirements:", "lblFanRequirement", 31},
+      {"Local Barometric Pressure:", "lblLocalBarometricPressure", 30},
+  };
+  for (const auto& r : kResults) body += MailLine(r.label, form.Text(r.control), r.width);
+  body += "\r\n";
+  body += "All computations contained herein are based on data provided in the 2012 ASHRAE "
+          "HANDBOOK HVAC Systems and Equipment \r\n";
+  return {kMailSubject, body};
+}
+
+}  // namespace sizing
