@@ -1,0 +1,72 @@
+// The engine exhaust program's main form, headless.
+//
+// Holds the job record as the texts of twenty boxes and the five result labels; its event
+// handlers and procedures are methods named as the form's own. Message boxes go to the host.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "formkit/form.h"
+#include "formkit/host.h"
+
+namespace exhaust {
+
+// The caption of message boxes that bring none of their own.
+inline constexpr const char* kProgramTitle = "Exhaust";
+inline constexpr const char* kFormCaption = "Engine/Turbine Exhaust";
+
+// The five result labels, in the order the calculation lists its outputs.
+inline constexpr std::array<const char*, 5> kResultLabels = {
+    "lblK", "lblCalcPipe", "lblStdPipe", "lblLocalBarometricPressure", "lblActualDrop"};
+
+// The twenty job boxes in tab order (also the order of the job file).
+inline constexpr std::array<const char*, 20> kJobBoxes = {
+    "txtCustomer",  "txtJobDescription", "txtExhaustTemp",      "txtFlowRate",
+    "txtDropLimit", "txtAltitude",       "txtPipeLength",       "txt90T",
+    "txt90Y",       "txt90L",            "txt45T",              "txt45L",
+    "txt30L",       "txtTaperedIncreaser", "txtStepIncreaser",  "txtExitCone",
+    "txtStackCap",  "txtDrainSection",   "txtLinedBellows",     "txtMuffler"};
+
+// The number boxes (all job boxes but customer and job description) select their whole
+// text when they receive the focus.
+bool SelectsAllOnFocus(std::string_view control);
+
+class FrmExhaust : public formkit::Form {
+ public:
+  explicit FrmExhaust(formkit::Host& host);
+
+  // Setting a box's text, by the user or by a procedure, runs the box's change handler
+  // when the text changes, as the form runtime does.
+  void SetText(std::string_view name, std::string text);
+
+  // Event handlers.
+  void txtJobDescription_Change();
+  void cmdCalc_Click() { Calculations(); }
+  void mnuCalculate_Click() { Calculations(); }
+  void cmdTest1_Click();
+  void mnuOptionsClearAll_Click();
+
+  // The calculation. Values the formulas have no answer for (a back pressure limit of 0 or
+  // below, an absolute temperature of 0 or below, a negative flow rate, a fitting count
+  // outside -32768..32767, an input or result beyond single precision, a system K below 0)
+  // are refused with one message box naming the value, and no label changes. A first-pass
+  // diameter above 60 inches has no standard size: the labels then show that diameter, the
+  // barometric pressure and "Out of Range", and K and the pressure drop are emptied.
+  void Calculations();
+  // "Blanks" when a required input is empty (after telling the user which), else
+  // "No Blanks". A blank altitude becomes "0".
+  void Blank_Check(std::string& strBlanks);
+  // The fittings sum: count times K factor over the thirteen fitting boxes, accumulated in
+  // single precision. Throws formkit::Fault for a count that is not a 16-bit whole number.
+  void FittingsK(float& K) const;
+
+ private:
+  void DeclareControls();
+  void Msg(const std::string& text, const std::string& caption = kProgramTitle);
+
+  formkit::Host& host_;
+};
+
+}  // namespace exhaust

@@ -1,0 +1,24 @@
+// The exhaust job record as stored in .exh files: the twenty job box texts in tab order,
+// each written in double quotes, on one CR LF ended line.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "exhaust/frm_exhaust.h"
+
+namespace exhaust {
+
+using JobRecord = std::array<std::string, kJobBoxes.size()>;
+
+JobRecord JobRecordFromForm(const FrmExhaust& form);
+std::string WriteJobRecord(const JobRecord& job);
+// Reads the first twenty fields (a line end separates fields like a comma; further fields
+// are ignored). None when the text ends before the twentieth field.
+std::optional<JobRecord> ReadJobRecord(std::string_view file_text);
+// Puts a complete record into the twenty boxes; the result labels stay as they are.
+void ApplyJobRecord(FrmExhaust& form, const JobRecord& job);
+
+}  // namespace exhaust

@@ -1,0 +1,101 @@
+#include "exhaust/frm_exhaust.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "formkit/pipe_tables.h"
+
+namespace exhaust {
+namespace {
+
+using formkit::ControlKind;
+
+std::string Upper(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return text;
+}
+
+}  // namespace
+
+bool SelectsAllOnFocus(std::string_view control) {
+  if (control == "txtCustomer" || control == "txtJobDescription") return false;
+  return std::find(kJobBoxes.begin(), kJobBoxes.end(), control) != kJobBoxes.end();
+}
+
+FrmExhaust::FrmExhaust(formkit::Host& host) : formkit::Form(kFormCaption), host_(host) {
+  DeclareControls();
+}
+
+void FrmExhaust::DeclareControls() {
+  // No start-up code: every box and result label starts empty.
+  for (const char* name : kJobBoxes) Declare(name, ControlKind::kTextBox);
+  for (const char* name : kResultLabels) Declare(name, ControlKind::kLabel);
+  Declare("cmdCalc", ControlKind::kButton, "Calculate");
+  Declare("cmdExit", ControlKind::kButton, "Exit");
+  Declare("cmdTest1", ControlKind::kButton, "Test");
+  Form::SetVisible("cmdTest1", false);
+}
+
+void FrmExhaust::SetText(std::string_view name, std::string text) {
+  const bool changed = Text(name) != text;
+  Form::SetText(name, std::move(text));
+  if (changed && name == "txtJobDescription") txtJobDescription_Change();
+}
+
+void FrmExhaust::Msg(const std::string& text, const std::string& caption) {
+  host_.MsgBox(text, caption);
+}
+
+void FrmExhaust::txtJobDescription_Change() {
+  const std::string text = Upper(Text("txtJobDescription"));
+  if (text == "SHOW") SetVisible("cmdTest1", true);
+  if (text == "HIDE") SetVisible("cmdTest1", false);
+}
+
+void FrmExhaust::cmdTest1_Click() {
+  SetText("txtCustomer", "This is the Customer Name");
+  SetText("txtJobDescription", "This is the Job being Sized.");
+  SetText("txtExhaustTemp", "750");
+  SetText("txtFlowRate", "15000");
+  SetText("txtDropLimit", "6");
+  SetText("txtAltitude", "1325");
+  SetText("txtPipeLength", "125");
+  for (const auto& fitting : formkit::ExhaustFittings()) SetText(fitting.control, "");
+  for (const char* name : {"txt90T", "txt90L", "txtTaperedIncreaser", "txtDrainSection",
+                           "txtMuffler"})
+    SetText(name, "1");
+}
+
+void FrmExhaust::mnuOptionsClearAll_Click() {
+  for (const char* name : kJobBoxes) SetText(name, "");
+  // The pressure drop stays until the next calculation.
+  for (const char* name : {"lblStdPipe", "lblCalcPipe", "lblK", "lblLocalBarometricPressure"})
+    SetText(name, "");
+}
+
+void FrmExhaust::Blank_Check(std::string& strBlanks) {
+  // Blank means nothing but spaces.
+  auto blank = [this](const char* name) {
+    return Text(name).find_first_not_of(' ') == std::string::npos;
+  };
+  static constexpr struct {
+    const char* control;
+    const char* line;
+  } kRequired[] = {{"txtExhaustTemp", "    Exhuast Temperature\n\r"},
+                   {"txtFlowRate", "    Exhuast Flow Rate\n\r"},
+                   {"txtDropLimit", "    Back Pressure Limit\n\r"},
+                   {"txtPipeLength", "    Pipe Length"}};
+  strBlanks = "No Blanks";
+  std::string message;
+  for (const auto& required : kRequired) {
+    if (blank(required.control)) {
+      message += required.line;
+      strBlanks = "Blanks";
+    }
+  }
+  if (blank("txtAltitude")) SetText("txtAltitude", "0");
+  if (strBlanks == "Blanks") Msg("You must provide values for: \n\r" + message, "Missing Data");
+}
+
+}  // namespace exhaust
