@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <unistd.h>
 #include <sstream>
 
 #include "formkit/host.h"
@@ -17,9 +19,9 @@ struct CliRun {
   std::string out, err;
 };
 
-CliRun Cli(std::vector<std::string> args) {
+CliRun Cli(std::vector<std::string> args, const CliServices& services = {}) {
   std::ostringstream out, err;
-  const int status = RunCommandLine(args, out, err);
+  const int status = RunCommandLine(args, out, err, services);
   return {status, out.str(), err.str()};
 }
 
@@ -91,6 +93,71 @@ TEST(CommandLine, UsageErrorsAndHelp) {
   const CliRun help = Cli({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("--induced-draft"), std::string::npos);
+}
+
+// Runs a test in a folder of its own, since the commands read contact.dat from there.
+class InFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    old_ = std::filesystem::current_path();
+    dir_ = std::filesystem::path(::testing::TempDir()) /
+           ("sizing_cli_" + std::to_string(::getpid()));
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+    std::filesystem::current_path(dir_);
+  }
+  void TearDown() override {
+    std::filesystem::current_path(old_);
+    std::filesystem::remove_all(dir_);
+  }
+  std::filesystem::path old_, dir_;
+};
+
+class FailingSender : public formkit::MailSender {
+ public:
+  bool Send(const formkit::MailMessage& m, std::string* error) override {
+    sent = m;
+    *error = "no composer";
+    return false;
+  }
+  formkit::MailMessage sent;
+};
+
+TEST_F(InFolder, ReportNeedsTheContactFile) {
+  CliServices services;
+  services.report_date = "12/7/2026";
+  CliRun run = Cli({"report", "--test-job", "--text"}, services);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("Error printing report, please complete Contact Information"),
+            std::string::npos);
+  EXPECT_EQ(run.out, "");
+  std::ofstream("contact.dat", std::ios::binary)
+      << "\"Pat\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
+  run = Cli({"report", "--test-job", "--text"}, services);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.out.find(std::string(28, ' ') + "Prepared by:Pat\n" + std::string(42, ' ') +
+                         "12/7/2026\n"),
+            std::string::npos);
+  EXPECT_NE(run.out.find("       26.156 Inches\n"), std::string::npos);
+  // No PDF writer here: a clear failure, not a silent success.
+  run = Cli({"report", "--test-job", "--pdf", "out.pdf"}, services);
+  EXPECT_EQ(run.status, 1);
+}
+
+TEST_F(InFolder, MailPrintsSubjectAndBodyOrReportsAFailedSend) {
+  CliRun run = Cli({"mail", "--test-job", "--print"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out.rfind("Corvane Inc. Pipe Sizing Information\r\n"
+                          "This Email is being sent to you from: \r\n\r\nCustomer:",
+                          0),
+            0u);
+  FailingSender sender;
+  CliServices services;
+  services.mail = &sender;
+  run = Cli({"mail", "--test-job", "--combined-vent"}, services);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("Email was not sent."), std::string::npos);
+  EXPECT_EQ(sender.sent.subject, "Corvane Inc. Pipe Sizing Information");
 }
 
 }  // namespace
