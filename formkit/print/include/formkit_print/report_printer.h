@@ -1,0 +1,31 @@
+// Drawing a report on paper or into a PDF file with Qt's printing.
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "formkit/report.h"
+
+class QPagedPaintDevice;
+class QWidget;
+
+namespace formkit {
+
+// Draws the report on one page of `device`: each run at its character column of its own
+// font, lines stacked by the height of their largest font.
+bool DrawReport(const Report& report, QPagedPaintDevice& device, std::string* error = nullptr);
+
+// Writes the report as a one-page PDF file.
+bool WriteReportPdf(const Report& report, const std::string& path, std::string* error = nullptr);
+
+// True when the machine has a default printer.
+bool HaveDefaultPrinter();
+
+// Prints on the default printer; without one, or when `pdf_path` is given, into that PDF.
+bool PrintReport(const Report& report, const QString& pdf_path, std::string* error = nullptr);
+
+// Prints an image of `widget` (scaled to fit the page) on the default printer, or into
+// `pdf_path` when given or when there is no printer.
+bool PrintWidget(QWidget& widget, const QString& pdf_path, std::string* error = nullptr);
+
+}  // namespace formkit
