@@ -79,8 +79,8 @@ void FrmSplash::createControls() {
   auto* company_product = MakeLabel(QStringLiteral("lblCompanyProduct"),
                                     QStringLiteral("CORVANE INC"), 1.6, true, frame_);
   lbl_product_name_ = MakeLabel(QStringLiteral("lblProductName"), QString(), 2.6, true, frame_);
-  auto* platform = MakeLabel(QStringLiteral("lblPlatform"), QStringLiteral("WINDOWS"), 1.4,
-                             true, frame_);
+  auto* platform =
+      MakeLabel(QStringLiteral("lblPlatform"), QStringLiteral("WINDOWS"), 1.4, true, frame_);
   lbl_version_ = MakeLabel(QStringLiteral("lblVersion"), QString(), 1.1, true, frame_);
   auto* warning = MakeLabel(
       QStringLiteral("lblWarning"),
@@ -89,8 +89,8 @@ void FrmSplash::createControls() {
                      "responsibility for accuracy."),
       0.9, false, frame_);
   warning->setWordWrap(true);
-  auto* company = MakeLabel(QStringLiteral("lblCompany"), QStringLiteral("CORVANE INC"), 1.0,
-                            false, frame_);
+  auto* company =
+      MakeLabel(QStringLiteral("lblCompany"), QStringLiteral("CORVANE INC"), 1.0, false, frame_);
   for (QLabel* right : {platform, lbl_version_, company})
     right->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 

@@ -1,0 +1,155 @@
+// The vent program's own dialogs under Qt Test: what the CO2 table hands to the main form,
+// the splash's way out, and the closing buttons that only hide.
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "frm_co2.h"
+#include "frm_combined_vent.h"
+#include "frm_outlet_draft.h"
+#include "frm_splash.h"
+#include "frm_temp_rise.h"
+
+using sizing::FrmCO2;
+using sizing::FrmSplash;
+
+namespace {
+
+template <typename T>
+T* Get(QWidget& parent, const char* name) {
+  T* widget = parent.findChild<T*>(QString::fromLatin1(name));
+  if (!widget) qFatal("no widget %s", name);
+  return widget;
+}
+
+}  // namespace
+
+class SizingDialogsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void co2DoneHandsOverTheSelectedRow_data() {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("barometric damper") << "optNatGas2"
+                                       << "6.0";
+    QTest::newRow("forced draft oil") << "optOil"
+                                      << "13.5";
+    QTest::newRow("incinerator") << "OptWaste"
+                                 << "9.0";
+  }
+  void co2DoneHandsOverTheSelectedRow() {
+    QFETCH(QString, option);
+    QFETCH(QString, text);
+    FrmCO2 dialog;
+    QSignalSpy picked(&dialog, &FrmCO2::co2Picked);
+    dialog.show();
+    QTest::mouseClick(Get<QRadioButton>(dialog, option.toLatin1().constData()), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+    QCOMPARE(picked.size(), 1);
+    QCOMPARE(picked[0][0].toString(), text);
+    QVERIFY(!dialog.isVisible());
+
+    // Shown again, the same row is still selected and "&Done" hands it over again.
+    dialog.show();
+    QVERIFY(Get<QRadioButton>(dialog, option.toLatin1().constData())->isChecked());
+    QTest::mouseClick(Get<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+    QCOMPARE(picked.size(), 2);
+    QCOMPARE(picked[1][0].toString(), text);
+  }
+
+  void co2DoneWithoutSelectionWritesNothing() {
+    FrmCO2 dialog;
+    QSignalSpy picked(&dialog, &FrmCO2::co2Picked);
+    dialog.show();
+    for (QRadioButton* option : dialog.findChildren<QRadioButton*>())
+      QVERIFY2(!option->isChecked(), qPrintable(option->objectName()));
+    QTest::mouseClick(Get<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+    QCOMPARE(picked.size(), 0);
+    QVERIFY(!dialog.isVisible());
+  }
+
+  void co2RowsAreExclusive() {
+    FrmCO2 dialog;
+    dialog.show();
+    QTest::mouseClick(Get<QRadioButton>(dialog, "optNatGas1"), Qt::LeftButton);
+    QTest::mouseClick(Get<QRadioButton>(dialog, "optPropaneGas"), Qt::LeftButton);
+    QVERIFY(!Get<QRadioButton>(dialog, "optNatGas1")->isChecked());
+    QVERIFY(Get<QRadioButton>(dialog, "optPropaneGas")->isChecked());
+  }
+
+  void splashShowsTheVersionAndTitle() {
+    FrmSplash splash(2, 0, 1);
+    QCOMPARE(Get<QLabel>(splash, "lblVersion")->text(), QStringLiteral("Version 2.0.1"));
+    QCOMPARE(Get<QLabel>(splash, "lblProductName")->text(), QStringLiteral("Pipe Sizing"));
+    FrmSplash later(12, 3, 45);
+    QCOMPARE(Get<QLabel>(later, "lblVersion")->text(), QStringLiteral("Version 12.3.45"));
+  }
+
+  void splashSwitchesOnAnyKeyOnce() {
+    FrmSplash splash(1, 0, 0);
+    QSignalSpy switched(&splash, &FrmSplash::switchToMain);
+    splash.show();
+    QVERIFY(QTest::qWaitForWindowActive(&splash));
+    QTest::keyClick(&splash, Qt::Key_Q);
+    QCOMPARE(switched.size(), 1);
+    QTest::keyClick(&splash, Qt::Key_Space);
+    QCOMPARE(switched.size(), 1);
+  }
+
+  void splashSwitchesOnAClick_data() {
+    QTest::addColumn<QString>("target");
+    for (const char* name : {"Frame1", "imgLogo", "lblCompanyProduct", "lblProductName",
+                             "lblPlatform", "lblVersion", "lblWarning", "lblCompany"})
+      QTest::newRow(name) << name;
+  }
+  void splashSwitchesOnAClick() {
+    QFETCH(QString, target);
+    FrmSplash splash(1, 0, 0);
+    QSignalSpy switched(&splash, &FrmSplash::switchToMain);
+    splash.show();
+    QTest::mouseClick(Get<QWidget>(splash, target.toLatin1().constData()), Qt::LeftButton);
+    QCOMPARE(switched.size(), 1);
+  }
+
+  void referenceDialogsHideWithoutDestroying_data() {
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("temperature rise") << "frmTempRise"
+                                      << "Command1";
+    QTest::newRow("combined vent") << "frmCombinedVent"
+                                   << "cmdDone";
+    QTest::newRow("outlet draft") << "frmOutletDraft"
+                                  << "cmdDone";
+    QTest::newRow("co2") << "frmCO2"
+                         << "Command1";
+  }
+  void referenceDialogsHideWithoutDestroying() {
+    QFETCH(QString, which);
+    QFETCH(QString, button);
+    QPointer<QDialog> dialog;
+    if (which == QLatin1String("frmTempRise"))
+      dialog = new sizing::FrmTempRise;
+    else if (which == QLatin1String("frmCombinedVent"))
+      dialog = new sizing::FrmCombinedVent;
+    else if (which == QLatin1String("frmOutletDraft"))
+      dialog = new sizing::FrmOutletDraft;
+    else
+      dialog = new FrmCO2;
+    QCOMPARE(dialog->objectName(), which);
+    QVERIFY(!dialog->isModal());
+    dialog->show();
+    QTest::mouseClick(Get<QPushButton>(*dialog, button.toLatin1().constData()), Qt::LeftButton);
+    QApplication::processEvents();
+    QVERIFY(dialog);
+    QVERIFY(!dialog->isVisible());
+    delete dialog;
+  }
+};
+
+QTEST_MAIN(SizingDialogsTest)
+#include "sizing_dialogs_test.moc"

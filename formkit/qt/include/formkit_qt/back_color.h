@@ -1,0 +1,13 @@
+// The background colour the user picks for the forms, applied to one widget.
+#pragma once
+
+class QColor;
+class QWidget;
+
+namespace formkit {
+
+// Paints `widget`'s surface in `color` (its Window role, filled automatically). Children
+// without a background of their own show it through.
+void ApplyBackColor(QWidget* widget, const QColor& color);
+
+}  // namespace formkit

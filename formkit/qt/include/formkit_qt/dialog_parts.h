@@ -1,0 +1,29 @@
+// What the programs' small dialogs are built from: a fixed-size modeless dialog, its bold
+// heading, and the closing button that hides the dialog instead of destroying it.
+#pragma once
+
+#include <QString>
+
+class QDialog;
+class QLabel;
+class QLayout;
+class QPushButton;
+class QWidget;
+
+namespace formkit {
+
+// Names the dialog, sets its caption and makes it modeless; `layout` becomes its layout and
+// fixes its size to what the contents need.
+void SetUpDialog(QDialog* dialog, const QString& name, const QString& caption, QLayout* layout);
+
+// A bold label for the top of a dialog.
+QLabel* MakeHeading(const QString& text, QWidget* parent);
+
+// A push button that hides `dialog` when clicked. Hidden, the dialog keeps its state and
+// is shown again as it was.
+QPushButton* MakeHidingButton(const QString& text, const QString& name, QDialog* dialog);
+
+// A horizontal row with `button` in the middle, for the foot of a dialog.
+QLayout* CentredRow(QWidget* button);
+
+}  // namespace formkit

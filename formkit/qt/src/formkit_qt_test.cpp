@@ -1,0 +1,263 @@
+// The shared dialogs under Qt Test: the contact dialog against real files in a temporary
+// directory, and the reference tables' layout and closing buttons.
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <csignal>
+
+#include "formkit/contact.h"
+#include "formkit_qt/frm_altitude.h"
+#include "formkit_qt/frm_contact_info.h"
+#include "formkit_qt/frm_k_factors.h"
+
+using formkit::ContactInfo;
+using formkit::FrmAltitude;
+using formkit::FrmContactInfo;
+using formkit::FrmKFactors;
+
+namespace {
+
+ContactInfo Contact(const std::string& prefix) {
+  ContactInfo info;
+  for (size_t i = 0; i < info.fields.size(); ++i)
+    info.fields[i] = prefix + " " + formkit::kContactControls[i];
+  return info;
+}
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+template <typename T>
+T* Get(QWidget& parent, const char* name) {
+  T* widget = parent.findChild<T*>(QString::fromLatin1(name));
+  if (!widget) qFatal("no widget %s", name);
+  return widget;
+}
+
+QLabel* LabelWithText(QWidget& parent, const QString& text) {
+  for (QLabel* label : parent.findChildren<QLabel*>())
+    if (label->text() == text) return label;
+  qFatal("no label %s", qPrintable(text));
+}
+
+// Makes every file write of this process fail while it lives: a read-only directory for
+// ordinary users, a one-byte file size limit for root (who writes through permissions).
+class WritesFail {
+ public:
+  explicit WritesFail(const QString& dir) : dir_(dir) {
+    if (::geteuid() != 0) {
+      QFile::setPermissions(dir_, QFile::ReadOwner | QFile::ExeOwner);
+      return;
+    }
+    std::signal(SIGXFSZ, SIG_IGN);
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit tiny = saved_;
+    tiny.rlim_cur = 1;
+    ::setrlimit(RLIMIT_FSIZE, &tiny);
+    limited_ = true;
+  }
+  ~WritesFail() {
+    if (limited_) ::setrlimit(RLIMIT_FSIZE, &saved_);
+    QFile::setPermissions(dir_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  }
+
+ private:
+  QString dir_;
+  rlimit saved_{};
+  bool limited_ = false;
+};
+
+}  // namespace
+
+class FormkitQtTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void contactLoadsTheLastRecordAndAMissingFileEmpties() {
+    QTemporaryDir dir;
+    const std::string first = dir.filePath("first").toStdString();
+    const std::string second = dir.filePath("second").toStdString();
+    const QString path = dir.filePath("contact.dat");
+    QVERIFY(formkit::WriteContactFile(Contact("old"), first));
+    QVERIFY(formkit::WriteContactFile(Contact("new"), second));
+    QFile both(path);
+    QVERIFY(both.open(QIODevice::WriteOnly));
+    both.write(ReadAll(QString::fromStdString(first)) + ReadAll(QString::fromStdString(second)));
+    both.close();
+
+    FrmContactInfo dialog(path.toStdString());
+    QCOMPARE(Get<QLineEdit>(dialog, "txtName")->text(), QStringLiteral("new txtName"));
+    QCOMPARE(Get<QLineEdit>(dialog, "txtWebSite")->text(), QStringLiteral("new txtWebSite"));
+    QVERIFY(dialog.contact().fields == Contact("new").fields);
+
+    QVERIFY(QFile::remove(path));
+    dialog.Load_Contact_Info();
+    for (const char* name : formkit::kContactControls)
+      QVERIFY2(Get<QLineEdit>(dialog, name)->text().isEmpty(), name);
+
+    FrmContactInfo fresh(dir.filePath("missing.dat").toStdString());
+    QVERIFY(fresh.contact().fields == ContactInfo{}.fields);
+  }
+
+  void contactSaveWritesTheFileAndRelabelsCancel() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("contact.dat");
+    FrmContactInfo dialog(path.toStdString());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto* name = Get<QLineEdit>(dialog, "txtName");
+    auto* cancel = Get<QPushButton>(dialog, "cmdContactCancel");
+    QCOMPARE(cancel->text(), QStringLiteral("&Cancel"));
+    QTest::keyClicks(name, QStringLiteral("Pat Doe"));
+    QTest::keyClicks(Get<QLineEdit>(dialog, "txtEMail"), QStringLiteral("pat@example.com"));
+
+    QTest::mouseClick(Get<QPushButton>(dialog, "cmdContactSave"), Qt::LeftButton);
+    const auto saved = formkit::ReadContactFile(path.toStdString());
+    QVERIFY(saved.has_value());
+    QCOMPARE(saved->name(), std::string("Pat Doe"));
+    QCOMPARE(saved->email(), std::string("pat@example.com"));
+    QCOMPARE(cancel->text(), QStringLiteral("Close"));
+    QCOMPARE(QApplication::focusWidget(), cancel);
+    QVERIFY(dialog.isVisible());
+
+    // "Close" still only hides, and keeps its caption for the rest of the run.
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+    dialog.show();
+    QCOMPARE(cancel->text(), QStringLiteral("Close"));
+  }
+
+  void contactFailedSaveKeepsTheOldFileAndTheDialog() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("contact.dat");
+    QVERIFY(formkit::WriteContactFile(Contact("old"), path.toStdString()));
+    const QByteArray before = ReadAll(path);
+    FrmContactInfo dialog(path.toStdString());
+    QStringList messages;
+    dialog.setMessageHandler([&](const QString& text, const QString& caption) {
+      messages << caption + QLatin1Char('|') + text;
+    });
+    dialog.show();
+    Get<QLineEdit>(dialog, "txtName")->setText(QStringLiteral("changed"));
+
+    {
+      WritesFail fail(dir.path());
+      QTest::mouseClick(Get<QPushButton>(dialog, "cmdContactSave"), Qt::LeftButton);
+    }
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages[0].startsWith(
+                 QStringLiteral("Contact Information|The contact information was not saved.")),
+             qPrintable(messages[0]));
+    QVERIFY2(messages[0].contains(path), qPrintable(messages[0]));  // and why
+    QCOMPARE(ReadAll(path), before);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("contact.dat")});
+    QCOMPARE(Get<QPushButton>(dialog, "cmdContactCancel")->text(), QStringLiteral("&Cancel"));
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(Get<QLineEdit>(dialog, "txtName")->text(), QStringLiteral("changed"));
+  }
+
+  void contactCancelHidesAndKeepsWhatWasTyped() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("contact.dat");
+    QPointer<FrmContactInfo> dialog = new FrmContactInfo(path.toStdString());
+    dialog->show();
+    Get<QLineEdit>(*dialog, "txtCity")->setText(QStringLiteral("Helena"));
+    QTest::mouseClick(Get<QPushButton>(*dialog, "cmdContactCancel"), Qt::LeftButton);
+    QApplication::processEvents();
+    QVERIFY(dialog);
+    QVERIFY(!dialog->isVisible());
+    QVERIFY(!QFile::exists(path));
+    dialog->show();
+    QCOMPARE(Get<QLineEdit>(*dialog, "txtCity")->text(), QStringLiteral("Helena"));
+    QCOMPARE(dialog->contact().city(), std::string("Helena"));
+    delete dialog;
+  }
+
+  void kFactorTablesShowEachProgramsFittings() {
+    const QStringList vent = {"90 Tee:",
+                              "90 Wye:",
+                              "90 Elbow:",
+                              "45 Tee:",
+                              "45 Elbow",
+                              "30 Elbow:",
+                              "Tapered Increaser:",
+                              "Step Increaser:",
+                              "Exit Cone:",
+                              "Stack Cap:",
+                              "Drain Section:",
+                              "Lined Bellows:",
+                              "Draft Hood:",
+                              "Barometric Damper:",
+                              "Muffler"};
+    QStringList labels;
+    for (const auto& row : FrmKFactors::VentRows()) labels << row.label;
+    QCOMPARE(labels, vent);
+    QCOMPARE(FrmKFactors::VentRows()[13].factor, QStringLiteral("0.50"));
+    QCOMPARE(FrmKFactors::VentRows()[11].factor, QStringLiteral("0.08"));
+
+    QStringList exhaust = vent;
+    exhaust.removeAll(QStringLiteral("Draft Hood:"));
+    exhaust.removeAll(QStringLiteral("Barometric Damper:"));
+    labels.clear();
+    for (const auto& row : FrmKFactors::ExhaustRows()) labels << row.label;
+    QCOMPARE(labels, exhaust);
+  }
+
+  void kFactorsFillTheLeftColumnFirst() {
+    // The exhaust program's main form puts Tapered Increaser last on the left and Step
+    // Increaser first on the right; its table does the same.
+    FrmKFactors dialog(FrmKFactors::ExhaustRows(), 2);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QRect tee = LabelWithText(dialog, QStringLiteral("90 Tee:"))->geometry();
+    const QRect tapered = LabelWithText(dialog, QStringLiteral("Tapered Increaser:"))->geometry();
+    const QRect step = LabelWithText(dialog, QStringLiteral("Step Increaser:"))->geometry();
+    const QRect muffler = LabelWithText(dialog, QStringLiteral("Muffler"))->geometry();
+    QCOMPARE(tapered.left(), tee.left());
+    QVERIFY(tapered.top() > tee.top());
+    QCOMPARE(step.top(), tee.top());
+    QVERIFY(step.left() > tee.right());
+    QCOMPARE(muffler.left(), step.left());
+    QVERIFY(muffler.top() < tapered.top());
+  }
+
+  void closingButtonsHideWithoutDestroying_data() {
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("k-factors") << "frmKFactors"
+                               << "cmdDone";
+    QTest::newRow("altitude") << "frmAltitude"
+                              << "cmdAltitudeOK";
+  }
+  void closingButtonsHideWithoutDestroying() {
+    QFETCH(QString, which);
+    QFETCH(QString, button);
+    QPointer<QDialog> dialog;
+    if (which == QLatin1String("frmKFactors"))
+      dialog = new FrmKFactors(FrmKFactors::VentRows(), 1);
+    else
+      dialog = new FrmAltitude;
+    QCOMPARE(dialog->objectName(), which);
+    QVERIFY(!dialog->isModal());
+    dialog->show();
+    QTest::mouseClick(Get<QPushButton>(*dialog, button.toLatin1().constData()), Qt::LeftButton);
+    QApplication::processEvents();
+    QVERIFY(dialog);
+    QVERIFY(!dialog->isVisible());
+    delete dialog;
+  }
+};
+
+QTEST_MAIN(FormkitQtTest)
+#include "formkit_qt_test.moc"
