@@ -14,9 +14,9 @@ FrmOutletDraft::FrmOutletDraft(QWidget* parent) : QDialog(parent) {
   auto* drafts = new QGridLayout;
   drafts->setHorizontalSpacing(16);
   drafts->addWidget(new QLabel(QStringLiteral("Atmospheric Appliances:"), this), 0, 0);
-  drafts->addWidget(new QLabel(QStringLiteral("-.02\" w.c."), this), 0, 1);
+  drafts->addWidget(new QLabel(QStringLiteral("-.02\" w.c."), this), 0, 1, Qt::AlignRight);
   drafts->addWidget(new QLabel(QStringLiteral("Forced Draft Appliances:"), this), 1, 0);
-  drafts->addWidget(new QLabel(QStringLiteral("0\" w.c."), this), 1, 1);
+  drafts->addWidget(new QLabel(QStringLiteral("0\" w.c."), this), 1, 1, Qt::AlignRight);
   drafts->setColumnStretch(2, 1);
 
   auto* layout = new QVBoxLayout;
