@@ -105,9 +105,6 @@ class FormkitQtTest : public QObject {
     dialog.Load_Contact_Info();
     for (const char* name : formkit::kContactControls)
       QVERIFY2(Get<QLineEdit>(dialog, name)->text().isEmpty(), name);
-
-    FrmContactInfo fresh(dir.filePath("missing.dat").toStdString());
-    QVERIFY(fresh.contact().fields == ContactInfo{}.fields);
   }
 
   void contactSaveWritesTheFileAndRelabelsCancel() {
@@ -203,8 +200,6 @@ class FormkitQtTest : public QObject {
     QStringList labels;
     for (const auto& row : FrmKFactors::VentRows()) labels << row.label;
     QCOMPARE(labels, vent);
-    QCOMPARE(FrmKFactors::VentRows()[13].factor, QStringLiteral("0.50"));
-    QCOMPARE(FrmKFactors::VentRows()[11].factor, QStringLiteral("0.08"));
 
     QStringList exhaust = vent;
     exhaust.removeAll(QStringLiteral("Draft Hood:"));

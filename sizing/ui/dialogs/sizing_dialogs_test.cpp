@@ -73,15 +73,6 @@ class SizingDialogsTest : public QObject {
     QVERIFY(!dialog.isVisible());
   }
 
-  void co2RowsAreExclusive() {
-    FrmCO2 dialog;
-    dialog.show();
-    QTest::mouseClick(Get<QRadioButton>(dialog, "optNatGas1"), Qt::LeftButton);
-    QTest::mouseClick(Get<QRadioButton>(dialog, "optPropaneGas"), Qt::LeftButton);
-    QVERIFY(!Get<QRadioButton>(dialog, "optNatGas1")->isChecked());
-    QVERIFY(Get<QRadioButton>(dialog, "optPropaneGas")->isChecked());
-  }
-
   void splashShowsTheVersionAndTitle() {
     FrmSplash splash(2, 0, 1);
     QCOMPARE(Get<QLabel>(splash, "lblVersion")->text(), QStringLiteral("Version 2.0.1"));
