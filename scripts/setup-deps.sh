@@ -12,7 +12,7 @@ packages=(
   clang libclang-rt-14-dev
   libgif-dev
   # end-to-end tests: a real X server, a window manager, input and screenshots
-  xvfb xauth openbox xdotool x11-apps imagemagick xdg-utils
+  xvfb xauth openbox xdotool x11-apps imagemagick xdg-utils poppler-utils
   # fonts for the forms and reports
   fonts-dejavu-core
 )

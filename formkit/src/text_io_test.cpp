@@ -35,3 +35,18 @@ TEST(ReadTextFile, KeepsUtf8AndConvertsSingleByteText) {
 
 }  // namespace
 }  // namespace formkit
+
+#include "formkit/file_filter.h"
+
+namespace formkit {
+namespace {
+
+TEST(QtFileFilter, ConvertsPairsAndWidensStarDotStar) {
+  EXPECT_EQ(QtFileFilter("Sizing Files(*.siz)|*.siz"), "Sizing Files (*.siz)");
+  EXPECT_EQ(QtFileFilter("Sizing Files(*.siz)|*.siz|All Files(*.*)|*.*"),
+            "Sizing Files (*.siz);;All Files (*)");
+  EXPECT_EQ(QtFileFilter("Pictures|*.gif;*.bmp"), "Pictures (*.gif *.bmp)");
+}
+
+}  // namespace
+}  // namespace formkit

@@ -1,18 +1,36 @@
-// sizing: the vent sizing program. Without arguments it opens the main form; `sizing calc`
-// and `sizing --help` work without a display.
+// sizing: the vent sizing program. Without arguments it opens the main form; the commands
+// (`sizing calc`, `report`, `mail`, `--help`) work without a display.
 #include <QApplication>
+#include <QGuiApplication>
 #include <clocale>
+#include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "formkit_print/report_printer.h"
 #include "frm_sizing_window.h"
 #include "sizing/cli.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  if (sizing::IsCommandLine(args)) return sizing::RunCommandLine(args, std::cout, std::cerr);
-  if (!args.empty() && args[0].rfind("-", 0) != 0) {
+  if (sizing::IsCommandLine(args)) {
+    // Fonts and PDF drawing need a Qt application, but never a display.
+    std::unique_ptr<QGuiApplication> gui;
+    sizing::CliServices services;
+    services.write_pdf = [&](const formkit::Report& report, const std::string& path,
+                             std::string* error) {
+      if (!gui) {
+        if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        gui = std::make_unique<QGuiApplication>(argc, argv);
+        std::setlocale(LC_NUMERIC, "C");
+      }
+      return formkit::WriteReportPdf(report, path, error);
+    };
+    return sizing::RunCommandLine(args, std::cout, std::cerr, services);
+  }
+  if (!args.empty()) {
     std::cerr << "sizing: unknown command '" << args[0] << "'\nTry 'sizing --help'.\n";
     return 64;
   }

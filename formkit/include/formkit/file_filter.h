@@ -1,0 +1,13 @@
+// File dialog filters written the way the programs' common dialog took them
+// ("Sizing Files(*.siz)|*.siz|All Files(*.*)|*.*"), turned into the form a Qt file dialog
+// takes ("Sizing Files (*.siz);;All Files (*)").
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace formkit {
+
+std::string QtFileFilter(std::string_view filter);
+
+}  // namespace formkit
