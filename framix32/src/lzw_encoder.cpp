@@ -1,10 +1,10 @@
 #include "lzw_encoder.h"
 
+#include <algorithm>
+
 namespace framix32 {
 namespace {
 constexpr uint32_t kMaxCode = 4095;
-// A block is flushed once more than this many bits wait, so none holds more than 252 bytes.
-constexpr int kFlushBits = 2007;
 }  // namespace
 
 LzwEncoder::LzwEncoder(int min_code_size, std::vector<uint8_t>* out)
@@ -17,20 +17,9 @@ LzwEncoder::LzwEncoder(int min_code_size, std::vector<uint8_t>* out)
 }
 
 void LzwEncoder::ResetTable() {
-  for (Slot& slot : table_) slot.key = -1;
+  std::fill(table_.begin(), table_.end(), kFree);
   next_free_ = clear_code_ + 2;
   width_ = min_code_size_ + 1;
-}
-
-void LzwEncoder::PutCode(uint32_t code) {
-  bits_ |= static_cast<uint64_t>(code) << bit_count_;
-  bit_count_ += width_;
-  while (bit_count_ >= 8) {
-    block_[block_size_++] = static_cast<uint8_t>(bits_);
-    bits_ >>= 8;
-    bit_count_ -= 8;
-  }
-  if (block_size_ * 8 + bit_count_ > kFlushBits) FlushBlock();
 }
 
 void LzwEncoder::FlushBlock() {
@@ -39,20 +28,16 @@ void LzwEncoder::FlushBlock() {
   block_size_ = 0;
 }
 
-void LzwEncoder::Enter(int h, int32_t key) {
+void LzwEncoder::Enter(uint32_t h, uint32_t key) {
   if (next_free_ > kMaxCode) {
     PutCode(clear_code_);
     ResetTable();
     return;
   }
-  if (h >= 0) table_[h] = Slot{key, static_cast<int32_t>(next_free_)};
+  table_[h] = key << 12 | next_free_;
   // The decoder, one entry behind, widens its codes after this same code.
   if (next_free_ == (1u << width_) && width_ < 12) ++width_;
   ++next_free_;
-  if (h < 0) {
-    PutCode(clear_code_);
-    ResetTable();
-  }
 }
 
 void LzwEncoder::Add(const uint8_t* indices, size_t count) {
@@ -61,35 +46,24 @@ void LzwEncoder::Add(const uint8_t* indices, size_t count) {
     if (count == 0) return;
     prefix_ = indices[i++];
   }
-  const Slot* const table = table_.data();
-  int32_t prefix = prefix_;
+  const uint32_t* const table = table_.data();
+  uint32_t prefix = static_cast<uint32_t>(prefix_);
   for (; i < count; ++i) {
-    const uint8_t pixel = indices[i];
-    const int32_t key = (prefix << 8) | pixel;
-    int h = ((pixel << 5) ^ prefix) % kHashSize;
-    int step = 1;
-    int probes = 0;
-    while (table[h].key != key) {
-      if (table[h].key < 0) break;
-      // Steps of 1, 3, 5, ... reach only about half the slots of a prime-sized table: after
-      // that many probes the pair is treated as new and the table is started afresh.
-      if (++probes > kHashSize / 2 + 1) {
-        h = -1;
-        break;
-      }
-      h += step;
-      step += 2;
-      if (h >= kHashSize) h %= kHashSize;
-    }
-    if (h >= 0 && table[h].key == key) {
-      prefix = table[h].code;
+    const uint32_t pixel = indices[i];
+    const uint32_t key = prefix << 8 | pixel;
+    uint32_t h = Hash(prefix, pixel);
+    uint32_t slot;
+    // Linear probing; the table is never more than half full, so a free slot is near.
+    while ((slot = table[h]) != kFree && (slot >> 12) != key) h = (h + 1) & (kHashSize - 1);
+    if (slot != kFree) {
+      prefix = slot & 0xFFF;
       continue;
     }
-    PutCode(static_cast<uint32_t>(prefix));
+    PutCode(prefix);
     Enter(h, key);
     prefix = pixel;
   }
-  prefix_ = prefix;
+  prefix_ = static_cast<int32_t>(prefix);
 }
 
 void LzwEncoder::Finish() {

@@ -19,17 +19,33 @@ class LzwEncoder {
   void Finish();
 
  private:
-  static constexpr int kHashSize = 5003;  // prime, about 1.22 times the 4096 codes
-  struct Slot {
-    int32_t key;  // prefix code << 8 | suffix byte; -1 when free
-    int32_t code;
-  };
+  // The string table as an open-addressing hash of (prefix code, next byte) pairs. Its layout
+  // does not show in the output: any table that finds the same strings writes the same codes.
+  // 8192 slots keep it at most half full (short probes) and small enough for the L1 cache.
+  static constexpr uint32_t kHashBits = 13;
+  static constexpr uint32_t kHashSize = 1u << kHashBits;
+  static constexpr uint32_t kFree = 0xFFFFFFFF;
+  // A slot holds key << 12 | code, the key being prefix << 8 | byte (20 bits).
+  // The byte's part does not wait for the previous lookup, so a hit costs one XOR and a load.
+  static uint32_t Hash(uint32_t prefix, uint32_t byte) { return ((byte << 5) ^ prefix) & (kHashSize - 1); }
 
   void ResetTable();
-  void PutCode(uint32_t code);
+  void PutCode(uint32_t code) {
+    bits_ |= static_cast<uint64_t>(code) << bit_count_;
+    bit_count_ += width_;
+    while (bit_count_ >= 8) {
+      block_[block_size_++] = static_cast<uint8_t>(bits_);
+      bits_ >>= 8;
+      bit_count_ -= 8;
+    }
+    if (block_size_ * 8 + bit_count_ > kFlushBits) FlushBlock();
+  }
   void FlushBlock();
-  // Assigns the next free code to the pair whose free slot is at h (-1: no slot found).
-  void Enter(int h, int32_t key);
+  // Gives the next free code to key, stored at slot h; starts the table afresh when full.
+  void Enter(uint32_t h, uint32_t key);
+
+  // A block is flushed once more than this many bits wait, so none holds more than 252 bytes.
+  static constexpr int kFlushBits = 2007;
 
   int min_code_size_;
   uint32_t clear_code_;
@@ -41,7 +57,7 @@ class LzwEncoder {
   uint8_t block_[256];
   int block_size_ = 0;
   std::vector<uint8_t>* out_;
-  std::vector<Slot> table_;
+  std::vector<uint32_t> table_;
 };
 
 }  // namespace framix32
