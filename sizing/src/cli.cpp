@@ -231,7 +231,7 @@ bool IsHelp(const std::string& a) { return a == "--help" || a == "-h" || a == "h
 }  // namespace
 
 std::string UsageText() {
-  return R"(Usage: sizing                 open the vent sizing form
+  return R"(Usage: sizing [--splash]      open the vent sizing form (on its splash form)
        sizing calc [OPTIONS] [--json] JOB.siz...
        sizing calc [OPTIONS] --test-job [--json]
        sizing report [OPTIONS] (JOB.siz | --test-job) (--pdf OUT.pdf | --text)

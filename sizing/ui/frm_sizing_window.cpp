@@ -14,12 +14,34 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "formkit/contact.h"
+#include "formkit/file_filter.h"
+#include "formkit_print/report_printer.h"
+#include "formkit_qt/back_color.h"
+#include "formkit_qt/frm_altitude.h"
+#include "formkit_qt/frm_contact_info.h"
+#include "formkit_qt/frm_k_factors.h"
+#include "frm_co2.h"
+#include "frm_combined_vent.h"
+#include "frm_outlet_draft.h"
+#include "frm_temp_rise.h"
+#include "sizing/job_files.h"
+#include "sizing/report.h"
 #include "ui_frm_sizing.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
 
 namespace sizing {
 namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+QColor ToQColor(unsigned bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+unsigned FromQColor(const QColor& c) {
+  return static_cast<unsigned>(c.red()) | (static_cast<unsigned>(c.green()) << 8) |
+         (static_cast<unsigned>(c.blue()) << 16);
+}
 
 // Message texts use CR LF and lone LF for line breaks; Qt wants LF.
 QString DisplayText(const std::string& text) {
@@ -32,14 +54,54 @@ QString DisplayText(const std::string& text) {
 }  // namespace
 
 FrmSizingWindow::FrmSizingWindow(QWidget* parent)
-    : QMainWindow(parent), ui_(std::make_unique<Ui::FrmSizingWindow>()), form_(*this) {
+    : QMainWindow(parent),
+      ui_(std::make_unique<Ui::FrmSizingWindow>()),
+      form_(*this),
+      back_color_(kDesignBackColor) {
   ui_->setupUi(this);
   form_.SetObserver([this](const std::string& name) { mirror(name); });
-  applyBackColor(QColor::fromRgb(kDesignBackColor));
+  setUpServices();
+  setControlColors(ToQColor(back_color_), ToQColor(back_color_));
   connectControls();
   connectMenus();
   form_.Form_Load();
+  // The stored colour; a missing or unreadable background.dat keeps the design colours.
+  if (const auto stored = ReadBackgroundColor()) ApplyBackColor(*stored);
   mirrorAll();
+}
+
+void FrmSizingWindow::setUpServices() {
+  services_.open_file_name = [this](const QString& caption, const QString& filter) {
+    return QFileDialog::getOpenFileName(this, caption, QString(), filter).toStdString();
+  };
+  services_.save_file_name = [this](const QString& caption, const QString& filter) {
+    return QFileDialog::getSaveFileName(this, caption, QString(), filter).toStdString();
+  };
+  services_.choose_color = [this](unsigned current) -> std::optional<unsigned> {
+    const QColor color = QColorDialog::getColor(ToQColor(current), this);
+    if (!color.isValid()) return std::nullopt;
+    return FromQColor(color);
+  };
+  // The default printer; where there is none, a PDF file the user chooses.
+  auto pdf_target = [this](const QString& caption) -> std::optional<QString> {
+    if (formkit::HaveDefaultPrinter()) return QString();
+    const QString path =
+        QFileDialog::getSaveFileName(this, caption, QStringLiteral("sizing.pdf"),
+                                     QStringLiteral("PDF Files (*.pdf)"));
+    if (path.isEmpty()) return std::nullopt;
+    return path;
+  };
+  services_.print_report = [pdf_target](const formkit::Report& report, std::string* error) {
+    const auto target = pdf_target(QStringLiteral("Print Report to PDF"));
+    if (!target) return true;  // the user cancelled
+    return formkit::PrintReport(report, *target, error);
+  };
+  services_.print_form = [pdf_target](QWidget& widget, std::string* error) {
+    const auto target = pdf_target(QStringLiteral("Print Form to PDF"));
+    if (!target) return true;
+    return formkit::PrintWidget(widget, *target, error);
+  };
+  services_.mail = &composer_;
 }
 
 FrmSizingWindow::~FrmSizingWindow() { form_.SetObserver(nullptr); }
@@ -53,15 +115,125 @@ void FrmSizingWindow::MsgBox(const std::string& text, const std::string& caption
   box.exec();
 }
 
-void FrmSizingWindow::applyBackColor(const QColor& color) {
-  for (QWidget* widget : {static_cast<QWidget*>(this), static_cast<QWidget*>(ui_->chkCombinedVent),
-                          static_cast<QWidget*>(ui_->optDraftNo),
-                          static_cast<QWidget*>(ui_->optDraftYes)}) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
+void FrmSizingWindow::setControlColors(const QColor& form, const QColor& controls) {
+  formkit::ApplyBackColor(ui_->chkCombinedVent, controls);
+  formkit::ApplyBackColor(ui_->optDraftNo, controls);
+  formkit::ApplyBackColor(ui_->optDraftYes, controls);
+  formkit::ApplyBackColor(this, form);
+}
+
+void FrmSizingWindow::ApplyBackColor(unsigned color) {
+  back_color_ = color;
+  const QColor c = ToQColor(color);
+  // The order of the original: the three controls, then every form (loading those not yet
+  // loaded, so they show the colour when first opened), then the CO2 dialog's options.
+  setControlColors(c, c);
+  formkit::ApplyBackColor(&frmCO2(), c);
+  formkit::ApplyBackColor(&frmCombinedVent(), c);
+  formkit::ApplyBackColor(&frmContactInfo(), c);
+  formkit::ApplyBackColor(&frmKFactors(), c);
+  formkit::ApplyBackColor(this, c);
+  formkit::ApplyBackColor(&frmTempRise(), c);
+  formkit::ApplyBackColor(&frmOutletDraft(), c);
+  formkit::ApplyBackColor(&frmAltitude(), c);
+  frmCO2().applyBackColor(c);
+}
+
+void FrmSizingWindow::showDialog(QDialog& dialog) {
+  dialog.show();
+  dialog.raise();
+  dialog.activateWindow();
+}
+
+FrmCO2& FrmSizingWindow::frmCO2() {
+  if (!frm_co2_) {
+    frm_co2_ = new FrmCO2(this);
+    connect(frm_co2_, &FrmCO2::co2Picked, this,
+            [this](const QString& text) { form_.SetText("txtCO2", text.toStdString()); });
   }
+  return *frm_co2_;
+}
+
+FrmTempRise& FrmSizingWindow::frmTempRise() {
+  if (!frm_temp_rise_) frm_temp_rise_ = new FrmTempRise(this);
+  return *frm_temp_rise_;
+}
+
+formkit::FrmKFactors& FrmSizingWindow::frmKFactors() {
+  if (!frm_k_factors_)
+    frm_k_factors_ = new formkit::FrmKFactors(formkit::FrmKFactors::VentRows(), 1, this);
+  return *frm_k_factors_;
+}
+
+FrmCombinedVent& FrmSizingWindow::frmCombinedVent() {
+  if (!frm_combined_vent_) frm_combined_vent_ = new FrmCombinedVent(this);
+  return *frm_combined_vent_;
+}
+
+FrmOutletDraft& FrmSizingWindow::frmOutletDraft() {
+  if (!frm_outlet_draft_) frm_outlet_draft_ = new FrmOutletDraft(this);
+  return *frm_outlet_draft_;
+}
+
+formkit::FrmAltitude& FrmSizingWindow::frmAltitude() {
+  if (!frm_altitude_) frm_altitude_ = new formkit::FrmAltitude(this);
+  return *frm_altitude_;
+}
+
+formkit::FrmContactInfo& FrmSizingWindow::frmContactInfo() {
+  if (!frm_contact_info_) frm_contact_info_ = new formkit::FrmContactInfo(formkit::kContactFile, this);
+  return *frm_contact_info_;
+}
+
+void FrmSizingWindow::mnuFileSave_Click() {
+  const std::string path =
+      services_.save_file_name(QStringLiteral("Save As"), Q(formkit::QtFileFilter(kSaveFilter)));
+  if (path.empty()) return;
+  std::string error;
+  // The file that was there survives a failed save; say so rather than fail silently.
+  if (!SaveJob(form_, path, &error)) MsgBox("The job was not saved.\r\n" + error, kProgramTitle);
+}
+
+void FrmSizingWindow::mnuFileOpen_Click() {
+  const std::string path =
+      services_.open_file_name(QStringLiteral("Open"), Q(formkit::QtFileFilter(kOpenFilter)));
+  if (path.empty()) return;
+  OpenJob(form_, path);
+}
+
+void FrmSizingWindow::mnuOptionBackColor_Click() {
+  const auto color = services_.choose_color(back_color_);
+  if (!color) return;
+  ApplyBackColor(*color);
+  WriteBackgroundColor(*color);
+}
+
+void FrmSizingWindow::mnuFilePrintForm_Click() {
+  // The form prints on white; afterwards the form and its three controls all take the
+  // form's former colour.
+  const QColor former = palette().color(QPalette::Window);
+  setControlColors(Qt::white, Qt::white);
+  std::string error;
+  const bool printed = services_.print_form(*this, &error);
+  setControlColors(former, former);
+  if (!printed) MsgBox("The form was not printed.\r\n" + error, kProgramTitle);
+}
+
+void FrmSizingWindow::mnuFilePrintReport_Click() {
+  const auto contact = formkit::ReadContactFile();
+  const auto report = contact ? BuildReport(form_, *contact, ReportDate()) : std::nullopt;
+  std::string error;
+  if (!report || !services_.print_report(*report, &error)) MsgBox(kReportError, kProgramTitle);
+}
+
+void FrmSizingWindow::mnuFileSendEmail_Click() {
+  formkit::FrmContactInfo& contact = frmContactInfo();
+  contact.Load_Contact_Info();
+  const auto message = BuildMail(form_, contact.contact().name());
+  raise();
+  activateWindow();
+  std::string error;
+  if (!services_.mail || !services_.mail->Send(message, &error)) MsgBox(kMailError, kProgramTitle);
 }
 
 void FrmSizingWindow::connectControls() {
@@ -89,6 +261,24 @@ void FrmSizingWindow::connectControls() {
 }
 
 void FrmSizingWindow::connectMenus() {
+  connect(ui_->mnuFileOpen, &QAction::triggered, this, [this] { mnuFileOpen_Click(); });
+  connect(ui_->mnuFileSave, &QAction::triggered, this, [this] { mnuFileSave_Click(); });
+  connect(ui_->mnuFilePrintForm, &QAction::triggered, this, [this] { mnuFilePrintForm_Click(); });
+  connect(ui_->mnuFilePrintReport, &QAction::triggered, this,
+          [this] { mnuFilePrintReport_Click(); });
+  connect(ui_->mnuFileSendEmail, &QAction::triggered, this, [this] { mnuFileSendEmail_Click(); });
+  connect(ui_->mnuOptionBackColor, &QAction::triggered, this,
+          [this] { mnuOptionBackColor_Click(); });
+  connect(ui_->mnuContactAddress, &QAction::triggered, this,
+          [this] { showDialog(frmContactInfo()); });
+  connect(ui_->mnuOptionsKFactor, &QAction::triggered, this, [this] { showDialog(frmKFactors()); });
+  connect(ui_->mnuOptionsAltitude, &QAction::triggered, this, [this] { showDialog(frmAltitude()); });
+  connect(ui_->cmdCO2, &QPushButton::clicked, this, [this] { showDialog(frmCO2()); });
+  connect(ui_->Command1, &QPushButton::clicked, this, [this] { showDialog(frmTempRise()); });
+  connect(ui_->cmdAltitude, &QPushButton::clicked, this, [this] { showDialog(frmAltitude()); });
+  connect(ui_->cmdOutletDraft, &QPushButton::clicked, this,
+          [this] { showDialog(frmOutletDraft()); });
+  connect(ui_->Command2, &QPushButton::clicked, this, [this] { showDialog(frmCombinedVent()); });
   connect(ui_->mnuCalculate, &QAction::triggered, this, [this] { form_.mnuCalculate_Click(); });
   connect(ui_->mnuOptionsClearAll, &QAction::triggered, this,
           [this] { form_.mnuOptionsClearAll_Click(); });
@@ -152,8 +342,21 @@ void FrmSizingWindow::mirrorAll() {
 void FrmSizingWindow::EndProgram() {
   if (ending_) return;
   ending_ = true;
-  // The dialogs come first in the unload order; the main form follows them.
+  // Unload order: frmCO2, frmCombinedVent, frmContactInfo, frmKFactors, frmSizing,
+  // frmTempRise, frmOutletDraft, frmAltitude (the splash is gone before the main form shows).
+  // Dialogs never loaded are skipped.
+  auto unload = [](auto*& dialog) {
+    delete dialog;
+    dialog = nullptr;
+  };
+  unload(frm_co2_);
+  unload(frm_combined_vent_);
+  unload(frm_contact_info_);
+  unload(frm_k_factors_);
   close();
+  unload(frm_temp_rise_);
+  unload(frm_outlet_draft_);
+  unload(frm_altitude_);
   QApplication::quit();
 }
 

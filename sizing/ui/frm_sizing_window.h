@@ -4,17 +4,35 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <optional>
 #include <memory>
 #include <string>
 
 #include "formkit/host.h"
+#include "formkit/mail.h"
+#include "formkit/report.h"
 #include "sizing/frm_sizing.h"
+
+class QDialog;
+namespace formkit {
+class FrmAltitude;
+class FrmContactInfo;
+class FrmKFactors;
+}  // namespace formkit
 
 namespace Ui {
 class FrmSizingWindow;
 }
 
 namespace sizing {
+
+// The design colour of the forms and their option buttons and check box (&H00E0E0E0).
+inline constexpr unsigned kDesignBackColor = 0xE0E0E0;
+
+class FrmCO2;
+class FrmCombinedVent;
+class FrmOutletDraft;
+class FrmTempRise;
 
 class FrmSizingWindow : public QMainWindow, private formkit::Host {
   Q_OBJECT
@@ -32,6 +50,39 @@ class FrmSizingWindow : public QMainWindow, private formkit::Host {
   // Unloads every form of the program; the program ends when the last one is gone.
   void EndProgram();
 
+  // What stands in for the common dialog, the printer and the mail system; tests replace them.
+  struct Services {
+    std::function<std::string(const QString& caption, const QString& filter)> open_file_name;
+    std::function<std::string(const QString& caption, const QString& filter)> save_file_name;
+    std::function<std::optional<unsigned>(unsigned current)> choose_color;  // 0x00BBGGRR
+    std::function<bool(const formkit::Report&, std::string* error)> print_report;
+    std::function<bool(QWidget&, std::string* error)> print_form;
+    formkit::MailSender* mail = nullptr;
+  };
+  Services& services() { return services_; }
+
+  // Menu commands.
+  void mnuFileOpen_Click();
+  void mnuFileSave_Click();
+  void mnuOptionBackColor_Click();
+  void mnuFilePrintForm_Click();
+  void mnuFilePrintReport_Click();
+  void mnuFileSendEmail_Click();
+
+  // The dialogs, loaded on first use and kept until the program ends.
+  FrmCO2& frmCO2();
+  FrmTempRise& frmTempRise();
+  formkit::FrmKFactors& frmKFactors();
+  FrmCombinedVent& frmCombinedVent();
+  FrmOutletDraft& frmOutletDraft();
+  formkit::FrmAltitude& frmAltitude();
+  formkit::FrmContactInfo& frmContactInfo();
+
+  // Applies a colour (0x00BBGGRR) to the form, its option buttons and check box, and every
+  // dialog, loading those not yet loaded.
+  void ApplyBackColor(unsigned color);
+  unsigned backColor() const { return back_color_; }
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -40,7 +91,9 @@ class FrmSizingWindow : public QMainWindow, private formkit::Host {
   void MsgBox(const std::string& text, const std::string& caption) override;
   void connectControls();
   void connectMenus();
-  void applyBackColor(const QColor& color);
+  void setControlColors(const QColor& form, const QColor& controls);
+  void showDialog(QDialog& dialog);
+  void setUpServices();
   void mirror(const std::string& name);
   void mirrorAll();
 
@@ -49,9 +102,17 @@ class FrmSizingWindow : public QMainWindow, private formkit::Host {
   MessageHandler message_handler_;
   bool mirroring_ = false;
   bool ending_ = false;
+  unsigned back_color_;
+  Services services_;
+  formkit::ComposerMailSender composer_;
+  FrmCO2* frm_co2_ = nullptr;
+  FrmTempRise* frm_temp_rise_ = nullptr;
+  formkit::FrmKFactors* frm_k_factors_ = nullptr;
+  FrmCombinedVent* frm_combined_vent_ = nullptr;
+  FrmOutletDraft* frm_outlet_draft_ = nullptr;
+  formkit::FrmAltitude* frm_altitude_ = nullptr;
+  formkit::FrmContactInfo* frm_contact_info_ = nullptr;
 };
 
-// The design colour of the forms and their option buttons and check box (&H00E0E0E0).
-inline constexpr unsigned kDesignBackColor = 0xE0E0E0;
 
 }  // namespace sizing

@@ -9,9 +9,41 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include <QDialog>
+#include <QTemporaryDir>
+
+#include "formkit/mail.h"
+#include "formkit/text_io.h"
+#include "formkit_qt/frm_contact_info.h"
+#include "frm_co2.h"
 #include "frm_sizing_window.h"
 
 using sizing::FrmSizingWindow;
+
+namespace {
+
+class RecordingSender : public formkit::MailSender {
+ public:
+  bool Send(const formkit::MailMessage& message, std::string* error) override {
+    messages.push_back(message);
+    if (!accept) *error = "cancelled";
+    return accept;
+  }
+  bool accept = true;
+  std::vector<formkit::MailMessage> messages;
+};
+
+// Each test that touches files works in a folder of its own, as the program does in the
+// current directory.
+struct InTempFolder {
+  QTemporaryDir dir;
+  QString old = QDir::currentPath();
+  InTempFolder() { QDir::setCurrent(dir.path()); }
+  ~InTempFolder() { QDir::setCurrent(old); }
+  QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+};
+
+}  // namespace
 
 class FrmSizingWindowTest : public QObject {
   Q_OBJECT
@@ -124,6 +156,133 @@ class FrmSizingWindowTest : public QObject {
     QTest::mouseClick(get<QRadioButton>(s.window, "optDraftNo"), Qt::LeftButton);
     QVERIFY(!diameter->isVisible());
     QCOMPARE(diameter->text(), QString());
+  }
+
+  void saveAndOpenJobFiles() {
+    InTempFolder folder;
+    Shown s;
+    const std::string path = folder.path("test.siz").toStdString();
+    s.window.services().save_file_name = [&](const QString&, const QString& filter) {
+      [&] { QCOMPARE(filter, QStringLiteral("Sizing Files (*.siz)")); }();
+      return path;
+    };
+    s.window.form().cmdTest_Click();
+    get<QAction>(s.window, "mnuFileSave")->trigger();
+    QCOMPARE(s.window.windowTitle(), QString::fromStdString(path + " - Sizing Program"));
+
+    Shown t;
+    t.window.services().open_file_name = [&](const QString&, const QString&) { return path; };
+    get<QAction>(t.window, "mnuFileOpen")->trigger();
+    QCOMPARE(t.window.windowTitle(), QString::fromStdString(path + " - Corvane Sizing Program"));
+    QCOMPARE(get<QLineEdit>(t.window, "txtBTU")->text(), QStringLiteral("9600000"));
+
+    // A save that cannot be made says so, and the old file stays as it was.
+    s.window.services().save_file_name = [&](const QString&, const QString&) {
+      return folder.path("missing/x.siz").toStdString();
+    };
+    get<QAction>(s.window, "mnuFileSave")->trigger();
+    QCOMPARE(s.messages.size(), 1);
+    QVERIFY(s.messages[0].startsWith("Pipe Sizing|The job was not saved."));
+  }
+
+  void backgroundColourIsStoredForTheNextRun() {
+    InTempFolder folder;
+    {
+      Shown s;
+      s.window.services().choose_color = [](unsigned) { return std::optional<unsigned>(0x0000FF); };
+      get<QAction>(s.window, "mnuOptionBackColor")->trigger();
+      QCOMPARE(s.window.palette().color(QPalette::Window), QColor(255, 0, 0));
+      QCOMPARE(s.window.frmCO2().palette().color(QPalette::Window), QColor(255, 0, 0));
+    }
+    QCOMPARE(formkit::ReadTextFile(folder.path("background.dat").toStdString()),
+             std::optional<std::string>("255\r\n"));
+    Shown next;
+    QCOMPARE(next.window.palette().color(QPalette::Window), QColor(255, 0, 0));
+    QCOMPARE(get<QCheckBox>(next.window, "chkCombinedVent")->palette().color(QPalette::Window),
+             QColor(255, 0, 0));
+  }
+
+  void printFormGoesOutOnWhiteAndComesBack() {
+    InTempFolder folder;
+    Shown s;
+    QColor during;
+    s.window.services().print_form = [&](QWidget& widget, std::string*) {
+      during = get<QRadioButton>(s.window, "optDraftYes")->palette().color(QPalette::Window);
+      return &widget == &s.window;
+    };
+    get<QAction>(s.window, "mnuFilePrintForm")->trigger();
+    QCOMPARE(during, QColor(Qt::white));
+    QCOMPARE(get<QRadioButton>(s.window, "optDraftYes")->palette().color(QPalette::Window),
+             QColor(224, 224, 224));
+    QVERIFY(s.messages.isEmpty());
+  }
+
+  void reportNeedsTheContactFile() {
+    InTempFolder folder;
+    Shown s;
+    int printed = 0;
+    s.window.services().print_report = [&](const formkit::Report& report, std::string*) {
+      ++printed;
+      return !report.lines.empty();
+    };
+    get<QAction>(s.window, "mnuFilePrintReport")->trigger();
+    QCOMPARE(printed, 0);
+    QCOMPARE(s.messages,
+             QStringList{"Pipe Sizing|Error printing report, please complete Contact Information"});
+    QFile contact(folder.path("contact.dat"));
+    QVERIFY(contact.open(QIODevice::WriteOnly));
+    contact.write("\"Pat\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+    contact.close();
+    get<QAction>(s.window, "mnuFilePrintReport")->trigger();
+    QCOMPARE(printed, 1);
+    QCOMPARE(s.messages.size(), 1);
+  }
+
+  void emailTakesTheNameFromTheContactFile() {
+    InTempFolder folder;
+    Shown s;
+    RecordingSender sender;
+    s.window.services().mail = &sender;
+    QFile contact(folder.path("contact.dat"));
+    QVERIFY(contact.open(QIODevice::WriteOnly));
+    contact.write("\"Your Name\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+    contact.close();
+    s.window.form().cmdTest_Click();
+    get<QAction>(s.window, "mnuFileSendEmail")->trigger();
+    QCOMPARE(sender.messages.size(), size_t(1));
+    QVERIFY(sender.messages[0].body.rfind("Customer:", 0) == 0);
+    QVERIFY(s.messages.isEmpty());
+    sender.accept = false;
+    get<QAction>(s.window, "mnuFileSendEmail")->trigger();
+    QCOMPARE(s.messages, QStringList{"Pipe Sizing|Email was not sent."});
+  }
+
+  void dialogsOpenFromTheirButtonsAndStayLoaded() {
+    InTempFolder folder;
+    Shown s;
+    QTest::mouseClick(get<QPushButton>(s.window, "cmdCO2"), Qt::LeftButton);
+    auto* co2 = s.window.findChild<QDialog*>("frmCO2");
+    QVERIFY(co2 && co2->isVisible());
+    get<QRadioButton>(*static_cast<FrmSizingWindow*>(&s.window), "optNatGas2")->click();
+    QTest::mouseClick(co2->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QVERIFY(!co2->isVisible());
+    QCOMPARE(get<QLineEdit>(s.window, "txtCO2")->text(), QStringLiteral("6.0"));
+    QCOMPARE(s.window.form().Text("txtCO2"), std::string("6.0"));
+    QTest::mouseClick(get<QPushButton>(s.window, "cmdCO2"), Qt::LeftButton);
+    QCOMPARE(s.window.findChild<QDialog*>("frmCO2"), co2);  // the same instance again
+    const std::pair<const char*, const char*> opened[] = {{"Command1", "frmTempRise"},
+                                                          {"cmdAltitude", "frmAltitude"},
+                                                          {"cmdOutletDraft", "frmOutletDraft"},
+                                                          {"Command2", "frmCombinedVent"}};
+    for (const auto& [button, dialog] : opened) {
+      QTest::mouseClick(get<QPushButton>(s.window, button), Qt::LeftButton);
+      auto* shown = s.window.findChild<QDialog*>(dialog);
+      QVERIFY2(shown && shown->isVisible(), dialog);
+    }
+    get<QAction>(s.window, "mnuOptionsKFactor")->trigger();
+    QVERIFY(s.window.findChild<QDialog*>("frmKFactors")->isVisible());
+    get<QAction>(s.window, "mnuContactAddress")->trigger();
+    QVERIFY(s.window.findChild<QDialog*>("frmContactInfo")->isVisible());
   }
 };
 

@@ -11,6 +11,7 @@
 
 #include "formkit_print/report_printer.h"
 #include "frm_sizing_window.h"
+#include "frm_splash.h"
 #include "sizing/cli.h"
 
 int main(int argc, char** argv) {
@@ -30,7 +31,8 @@ int main(int argc, char** argv) {
     };
     return sizing::RunCommandLine(args, std::cout, std::cerr, services);
   }
-  if (!args.empty()) {
+  const bool splash = !args.empty() && args[0] == "--splash";
+  if (!args.empty() && !(splash && args.size() == 1)) {
     std::cerr << "sizing: unknown command '" << args[0] << "'\nTry 'sizing --help'.\n";
     return 64;
   }
@@ -40,6 +42,19 @@ int main(int argc, char** argv) {
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(QStringLiteral("Sizing"));
   sizing::FrmSizingWindow window;
-  window.show();
+  if (!splash) {
+    window.show();
+    return app.exec();
+  }
+  // With --splash the program opens on its splash form; a key or a click goes on to the
+  // main form.
+  auto* screen = new sizing::FrmSplash(PROJECT_VERSION_MAJOR, PROJECT_VERSION_MINOR,
+                                       PROJECT_VERSION_PATCH);
+  QObject::connect(screen, &sizing::FrmSplash::switchToMain, &window, [screen, &window] {
+    screen->close();
+    screen->deleteLater();
+    window.show();
+  });
+  screen->show();
   return app.exec();
 }
