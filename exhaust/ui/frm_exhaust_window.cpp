@@ -74,6 +74,16 @@ void FrmExhaustWindow::connectMenus() {
   connect(ui_->mnuOptionsClearAll, &QAction::triggered, this,
           [this] { form_.mnuOptionsClearAll_Click(); });
   connect(ui_->mnuFileExit, &QAction::triggered, this, [this] { ExitProgram(); });
+  connect(ui_->mnuOptionsKFactors, &QAction::triggered, this, [this] { showDialog(k_factors_); });
+  connect(ui_->mnuOptionAltitiude, &QAction::triggered, this, [this] { showDialog(altitude_); });
+}
+
+template <typename Dialog>
+void FrmExhaustWindow::showDialog(std::unique_ptr<Dialog>& dialog) {
+  if (!dialog) dialog = std::make_unique<Dialog>(this);
+  dialog->show();
+  dialog->raise();
+  dialog->activateWindow();
 }
 
 bool FrmExhaustWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -113,7 +123,10 @@ void FrmExhaustWindow::mirrorAll() {
 void FrmExhaustWindow::ExitProgram() {
   if (exiting_) return;
   exiting_ = true;
+  // The main form goes first, then the dialogs.
   close();
+  if (altitude_) altitude_->close();
+  if (k_factors_) k_factors_->close();
   QApplication::quit();
 }
 

@@ -9,6 +9,7 @@
 
 #include "exhaust/frm_exhaust.h"
 #include "formkit/host.h"
+#include "reference_dialogs.h"
 
 namespace Ui {
 class FrmExhaustWindow;
@@ -43,10 +44,15 @@ class FrmExhaustWindow : public QMainWindow, private formkit::Host {
   void connectMenus();
   void mirror(const std::string& name);
   void mirrorAll();
+  // Shows a modeless dialog, creating it on first use.
+  template <typename Dialog>
+  void showDialog(std::unique_ptr<Dialog>& dialog);
 
   std::unique_ptr<Ui::FrmExhaustWindow> ui_;
   FrmExhaust form_;
   MessageHandler message_handler_;
+  std::unique_ptr<FrmKFactors> k_factors_;
+  std::unique_ptr<FrmAltitude> altitude_;
   bool exiting_ = false;
 };
 

@@ -1,5 +1,6 @@
 // The main form's window under Qt Test: what the user sees and does reaches the form.
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -100,6 +101,29 @@ class FrmExhaustWindowTest : public QObject {
     QCOMPARE(s.messages.size(), 1);
     QVERIFY(s.messages[0].startsWith("Missing Data|You must provide values for: "));
     QCOMPARE(get<QLineEdit>(s.window, "txtAltitude")->text(), QStringLiteral("0"));
+  }
+
+  void referenceDialogsAreModelessAndKeptWhenHidden() {
+    Shown s;
+    QVERIFY(QTest::qWaitForWindowActive(&s.window));
+    get<QAction>(s.window, "mnuOptionsKFactors")->trigger();
+    auto* k_factors = s.window.findChild<QDialog*>(QStringLiteral("frmKFactors"));
+    QVERIFY(k_factors && k_factors->isVisible() && !k_factors->isModal());
+    QCOMPARE(k_factors->windowTitle(), QStringLiteral("K-Factors"));
+    QTest::mouseClick(k_factors->findChild<QPushButton*>(QStringLiteral("cmdDone")),
+                      Qt::LeftButton);
+    QVERIFY(!k_factors->isVisible());
+    get<QAction>(s.window, "mnuOptionsKFactors")->trigger();
+    QCOMPARE(s.window.findChild<QDialog*>(QStringLiteral("frmKFactors")), k_factors);
+    QVERIFY(k_factors->isVisible());
+
+    get<QAction>(s.window, "mnuOptionAltitiude")->trigger();
+    auto* altitude = s.window.findChild<QDialog*>(QStringLiteral("frmAltitude"));
+    QVERIFY(altitude && altitude->isVisible());
+    QCOMPARE(altitude->windowTitle(), QStringLiteral("Various Altitudes Over 1000 Feet"));
+    QTest::mouseClick(altitude->findChild<QPushButton*>(QStringLiteral("cmdAltitudeOK")),
+                      Qt::LeftButton);
+    QVERIFY(!altitude->isVisible());
   }
 
   void customerBoxDoesNotSelectAll() {
