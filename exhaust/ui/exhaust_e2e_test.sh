@@ -25,6 +25,11 @@ cleanup() {
 }
 trap cleanup EXIT
 export DISPLAY=$display
+# The real X11 window, whatever the test run chose for the widget tests.
+export QT_QPA_PLATFORM=xcb
+runtime=$(mktemp -d)
+chmod 700 "$runtime"
+export XDG_RUNTIME_DIR=$runtime
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >/dev/null 2>&1 &
 wm=$!
@@ -49,7 +54,7 @@ wait_gone() {  # name
   return 1
 }
 
-XDG_RUNTIME_DIR=$out "$exhaust" &
+"$exhaust" &
 app=$!
 main=$(wait_for_window "Engine/Turbine Exhaust")
 xdotool windowactivate --sync "$main"

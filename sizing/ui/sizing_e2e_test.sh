@@ -15,12 +15,21 @@ display=":$((100 + RANDOM % 800))"
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 app=
+wm=
+runtime=
 cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  kill "$wm" "$xvfb" 2>/dev/null || true
+  [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  [ -n "$runtime" ] && rm -rf "$runtime" || true
 }
 trap cleanup EXIT
 export DISPLAY=$display
+# The real X11 window, whatever the test run chose for the widget tests.
+export QT_QPA_PLATFORM=xcb
+runtime=$(mktemp -d)
+chmod 700 "$runtime"
+export XDG_RUNTIME_DIR=$runtime
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >/dev/null 2>&1 &
 wm=$!
@@ -36,7 +45,7 @@ wait_for_window() {  # name -> window id
   return 1
 }
 
-XDG_RUNTIME_DIR=$out "$sizing" &
+"$sizing" &
 app=$!
 main=$(wait_for_window "Corvane Sizing Program")
 xdotool windowactivate --sync "$main"
@@ -67,6 +76,8 @@ if kill -0 "$app" 2>/dev/null; then
 fi
 wait "$app"
 app=
+wm=
+runtime=
 # The screenshot shows the form: far from a blank screen.
 colors=$(convert "$out/sizing-form.png" -format %k info:)
 [ "$colors" -gt 8 ] || { echo "screenshot looks blank ($colors colours)"; exit 1; }
