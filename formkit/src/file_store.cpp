@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 namespace formkit {
 namespace {
@@ -58,6 +59,12 @@ bool WriteFileReplacing(const std::string& path, const std::string& bytes, std::
     return Fail(error, "cannot replace " + path);
   }
   return true;
+}
+
+std::string FullPath(const std::string& path) {
+  std::error_code ec;
+  const auto full = std::filesystem::absolute(path, ec);
+  return ec ? path : full.lexically_normal().string();
 }
 
 }  // namespace formkit

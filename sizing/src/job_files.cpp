@@ -1,27 +1,16 @@
 #include "sizing/job_files.h"
 
-#include <filesystem>
-
 #include "formkit/file_store.h"
 #include "formkit/line_record.h"
 #include "formkit/text_io.h"
 #include "sizing/job_record.h"
 
 namespace sizing {
-namespace {
-
-std::string FullPath(const std::string& path) {
-  std::error_code ec;
-  const auto full = std::filesystem::absolute(path, ec);
-  return ec ? path : full.lexically_normal().string();
-}
-
-}  // namespace
 
 bool SaveJob(FrmSizing& form, const std::string& path, std::string* error) {
   if (!formkit::WriteFileReplacing(path, WriteJobRecord(JobRecordFromForm(form)), error))
     return false;
-  form.SetCaption(FullPath(path) + " - Sizing Program");
+  form.SetCaption(formkit::FullPath(path) + " - Sizing Program");
   return true;
 }
 
@@ -36,7 +25,7 @@ bool OpenJob(FrmSizing& form, const std::string& path, std::string* error) {
     if (error) *error = path + ": not a sizing job (it needs 27 values and a fuel position of 0 to 5)";
     return false;
   }
-  form.SetCaption(FullPath(path) + " - Corvane Sizing Program");
+  form.SetCaption(formkit::FullPath(path) + " - Corvane Sizing Program");
   ApplyJobRecord(form, *job);
   return true;
 }

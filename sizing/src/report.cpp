@@ -1,9 +1,8 @@
 #include "sizing/report.h"
 
-#include <ctime>
-
 #include "formkit/fault.h"
 #include "formkit/pipe_tables.h"
+#include "formkit/report_contact.h"
 #include "sizing/fuels.h"
 
 namespace sizing {
@@ -48,23 +47,6 @@ constexpr Line kCalculated[] = {
     {"Local Barometric Pressure", "lblLocalBarometricPressure", "Inches Mercury"},
 };
 
-void ContactBlock(ReportWriter& w, const formkit::ContactInfo& c, const std::string& date) {
-  w.Font(kSans).Size(10).EmptyLines(2);
-  w.Size(14).Zone(2).Print("Contact Information").EndLine();
-  w.Size(10).Zone(2).Print("Prepared by:").Print(c.name()).EndLine();
-  auto line = [&](const std::string& text) { w.Zone(3).Print(text).EndLine(); };
-  if (!c.company().empty()) line(c.company());
-  if (!c.address1().empty()) line(c.address1());
-  if (!c.address2().empty()) line(c.address2());
-  if (!c.city().empty()) line(c.city() + ", " + c.state() + " " + c.zip());
-  if (!c.phone().empty()) line("Phone: " + c.phone());
-  if (!c.fax().empty()) line("Fax: " + c.fax());
-  if (!c.email().empty()) line(c.email());
-  if (!c.web_site().empty()) line(c.web_site());
-  line(date);
-  w.EmptyLines(1);
-}
-
 size_t Characters(const std::string& text) {
   size_t n = 0;
   for (unsigned char c : text)
@@ -80,20 +62,13 @@ std::string FuelName(int position) {
   return std::string(fuels[position].name);
 }
 
-std::string ReportDate() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return std::to_string(local.tm_mon + 1) + "/" + std::to_string(local.tm_mday) + "/" +
-         std::to_string(local.tm_year + 1900);
-}
-
 std::optional<formkit::Report> BuildReport(const FrmSizing& form,
                                            const formkit::ContactInfo& contact,
                                            const std::string& date) {
   try {
     ReportWriter w;
-    ContactBlock(w, contact, date);
+    w.Font(kSans).Size(10).EmptyLines(2);
+    formkit::ContactBlock(w, contact, date);
 
     w.Size(14).Zone(2).Print("Given Information").EndLine();
     w.Size(10).Font(kMono).EmptyLines(1);

@@ -11,4 +11,8 @@ namespace formkit {
 bool WriteFileReplacing(const std::string& path, const std::string& bytes,
                         std::string* error = nullptr);
 
+// `path` made absolute and normal, as the programs show a job file in their caption; the
+// path as given when that fails.
+std::string FullPath(const std::string& path);
+
 }  // namespace formkit

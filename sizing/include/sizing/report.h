@@ -8,12 +8,12 @@
 #include "formkit/contact.h"
 #include "formkit/mail.h"
 #include "formkit/report.h"
+#include "formkit/report_contact.h"
 #include "sizing/frm_sizing.h"
 
 namespace sizing {
 
-inline constexpr const char* kReportError =
-    "Error printing report, please complete Contact Information";
+using formkit::kReportError;
 inline constexpr const char* kMailError = "Email was not sent.";
 inline constexpr const char* kMailSubject = "Corvane Inc. Pipe Sizing Information";
 
@@ -26,8 +26,7 @@ std::optional<formkit::Report> BuildReport(const FrmSizing& form,
                                            const formkit::ContactInfo& contact,
                                            const std::string& date);
 
-// Today's date as the report prints it (month/day/year).
-std::string ReportDate();
+using formkit::ReportDate;
 
 // Subject and body of the results e-mail; `contact_name` is the name in the contact dialog.
 formkit::MailMessage BuildMail(const FrmSizing& form, const std::string& contact_name);
