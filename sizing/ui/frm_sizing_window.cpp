@@ -257,6 +257,9 @@ void FrmSizingWindow::connectControls() {
           [this](bool checked) { form_.SetValue("chkCombinedVent", checked ? 1 : 0); });
 
   connect(ui_->cmdCalculate, &QPushButton::clicked, this, [this] { form_.cmdCalculate_Click(); });
+  // "&Calculate" and the "&Contact" menu share Alt+C; Qt would ignore an ambiguous key, so
+  // the menu keeps it (the calculation has Alt+U through "Calc&ulate").
+  ui_->cmdCalculate->setShortcut(QKeySequence());
   connect(ui_->cmdTest, &QPushButton::clicked, this, [this] { form_.cmdTest_Click(); });
 }
 

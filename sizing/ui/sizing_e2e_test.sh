@@ -62,6 +62,25 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 
+# Options > K-Factors and Contact > Address open their dialogs beside the form.
+xdotool windowactivate --sync "$main" key alt+o
+sleep 0.3
+xdotool key k
+kfactors=$(wait_for_window "K-Factors")
+sleep 0.3
+import -window root "$out/sizing-kfactors.png"
+# Escape hides the dialog (it stays loaded).
+xdotool windowactivate --sync "$kfactors" key Escape
+sleep 0.3
+xdotool windowactivate --sync "$main"
+sleep 0.3
+xdotool key alt+c
+sleep 0.3
+xdotool key a
+wait_for_window "Contact Information" >/dev/null
+sleep 0.3
+import -window root "$out/sizing-contact.png"
+
 # File > E&xit ends the program.
 xdotool windowactivate --sync "$main" key alt+f
 sleep 0.3
