@@ -8,6 +8,7 @@
 #include "formkit/numbers.h"
 #include "formkit/pipe_tables.h"
 #include "sizing/frm_sizing.h"
+#include "sizing/job_record.h"
 
 namespace sizing {
 namespace {
@@ -59,6 +60,20 @@ TEST(Robustness, GeneratedJobsNeverEscapeAFault) {
     ASSERT_NO_THROW(form.txtSysHeight_LostFocus());
     for (const char* label : kResultLabels)
       ASSERT_TRUE(LooksRight(label, form.Text(label))) << label << " = '" << form.Text(label) << "'";
+  }
+}
+
+TEST(Robustness, ArbitraryJobFileBytesAreReadOrRefused) {
+  std::mt19937 rng(7);
+  const std::string alphabet = "\"\",,\r\n 0123456789abc-.&H\t\x01\xff";
+  for (int file = 0; file < 5000; ++file) {
+    std::string bytes(rng() % 400, ' ');
+    for (char& c : bytes) c = alphabet[rng() % alphabet.size()];
+    const auto job = ReadJobRecord(bytes);
+    if (job) {
+      EXPECT_GE(job->fuel, 0);
+      EXPECT_LE(job->fuel, 5);
+    }
   }
 }
 
