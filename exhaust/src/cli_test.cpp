@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "exhaust/cli.h"
 #include "exhaust/job_record.h"
+#include "formkit/contact.h"
 
 namespace exhaust {
 namespace {
@@ -15,9 +19,9 @@ struct CliRun {
   std::string out, err;
 };
 
-CliRun Cli(std::vector<std::string> args) {
+CliRun Cli(std::vector<std::string> args, const CliServices& services = {}) {
   std::ostringstream out, err;
-  const int status = RunCommandLine(args, out, err);
+  const int status = RunCommandLine(args, out, err, services);
   return {status, out.str(), err.str()};
 }
 
@@ -68,7 +72,113 @@ TEST(CommandLine, JobsRunInOrderOnOneFormAndBadFilesAreReported) {
             std::string::npos);
 }
 
+// Report and mail read contact.dat from the current directory: each test runs in a folder
+// of its own.
+class InFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    old_ = std::filesystem::current_path();
+    dir_ = std::filesystem::path(::testing::TempDir()) /
+           ("exhaust_cli_" + std::to_string(::getpid()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+    std::filesystem::current_path(dir_);
+  }
+  void TearDown() override {
+    std::filesystem::current_path(old_);
+    std::filesystem::remove_all(dir_);
+  }
+  std::filesystem::path old_, dir_;
+};
+
+class RecordingSender : public formkit::MailSender {
+ public:
+  bool Send(const formkit::MailMessage& message, std::string* error) override {
+    sent.push_back(message);
+    if (!accept) *error = "cancelled";
+    return accept;
+  }
+  bool accept = true;
+  std::vector<formkit::MailMessage> sent;
+};
+
+// The vent program saves the contact through the same shared writer; whatever it saved
+// heads the exhaust report and signs the exhaust mail.
+TEST_F(InFolder, AContactSavedByEitherProgramHeadsTheReport) {
+  CliServices services;
+  services.report_date = "3/4/2026";
+  const CliRun missing = Cli({"report", "--test-job", "--text"}, services);
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.out, "");
+  EXPECT_NE(missing.err.find("Error printing report, please complete Contact Information"),
+            std::string::npos);
+
+  formkit::ContactInfo contact;
+  contact.fields = {"Lee Vent", "Corvane", "", "", "Erie", "PA", "16501", "", "", "", ""};
+  ASSERT_TRUE(formkit::WriteContactFile(contact));
+  const CliRun run = Cli({"report", "--test-job", "--text"}, services);
+  EXPECT_EQ(run.status, 0);
+  const std::string z2(28, ' '), z3(42, ' ');
+  const std::string head = "\n\n\n\n" + z2 + "Contact Information\n" + z2 +
+                           "Prepared by:Lee Vent\n" + z3 + "Corvane\n" + z3 +
+                           "Erie, PA 16501\n" + z3 + "3/4/2026\n\n" + z2 + "Given Information\n";
+  EXPECT_EQ(run.out.substr(0, head.size()), head);
+  EXPECT_NE(run.out.find("System K" + std::string(20, ' ') + "         4.77 \n"),
+            std::string::npos);
+
+  const CliRun mail = Cli({"mail", "--test-job", "--print"});
+  EXPECT_EQ(mail.status, 0);
+  EXPECT_EQ(mail.out.rfind("Corvane Inc. Exhaust Sizing Information\r\n"
+                           "This Email is being sent to you from: Lee Vent\r\n\r\n\r\n"
+                           "Exhaust Temperature:          750\r\n",
+                           0),
+            0u);
+  const std::string tail = "Local Barometric Pressure:     28.51\r\n\r\n";
+  EXPECT_EQ(mail.out.substr(mail.out.size() - tail.size()), tail);
+}
+
+TEST_F(InFolder, ReportsAndMailGoToTheirServicesAndFailuresExitWithOne) {
+  ASSERT_TRUE(formkit::WriteContactFile(formkit::ContactInfo{}));
+  JobRecord job{};
+  job = {"c", "d", "750", "15000", "6", "", "125"};
+  const std::string path = WriteFile("ex_report.exh", WriteJobRecord(job));
+
+  CliServices services;
+  std::string pdf_path;
+  bool pdf_ok = true;
+  services.write_pdf = [&](const formkit::Report& report, const std::string& out,
+                           std::string* error) {
+    pdf_path = out;
+    if (!pdf_ok) *error = "disk full";
+    return pdf_ok && !report.lines.empty();
+  };
+  EXPECT_EQ(Cli({"report", path, "--pdf", "out.pdf"}, services).status, 0);
+  EXPECT_EQ(pdf_path, "out.pdf");
+  pdf_ok = false;
+  const CliRun failed = Cli({"report", path, "--pdf", "out.pdf"}, services);
+  EXPECT_EQ(failed.status, 1);
+  EXPECT_NE(failed.err.find("disk full"), std::string::npos);
+  EXPECT_EQ(Cli({"report", path, "--pdf", "out.pdf"}).status, 1);  // no PDF writer here
+
+  RecordingSender sender;
+  services.mail = &sender;
+  EXPECT_EQ(Cli({"mail", path}, services).status, 0);
+  ASSERT_EQ(sender.sent.size(), 1u);
+  // The job was calculated first: a blank altitude became "0".
+  EXPECT_NE(sender.sent[0].body.find("Altitude:                     0\r\n"), std::string::npos);
+  sender.accept = false;
+  const CliRun refused = Cli({"mail", path}, services);
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("Email was not sent."), std::string::npos);
+  EXPECT_EQ(Cli({"mail", "nowhere.exh", "--print"}).status, 2);
+}
+
 TEST(CommandLine, UsageErrorsAndHelp) {
+  EXPECT_EQ(Cli({"report", "--test-job"}).status, 64);
+  EXPECT_EQ(Cli({"report", "--test-job", "--text", "--pdf", "x.pdf"}).status, 64);
+  EXPECT_EQ(Cli({"report", "a.exh", "b.exh", "--text"}).status, 64);
+  EXPECT_EQ(Cli({"mail", "--json", "a.exh"}).status, 64);
   EXPECT_EQ(Cli({"calc"}).status, 64);
   EXPECT_EQ(Cli({"calc", "--test-job", "x.exh"}).status, 64);
   EXPECT_EQ(Cli({"calc", "--frobnicate", "x.exh"}).status, 64);
@@ -77,6 +187,7 @@ TEST(CommandLine, UsageErrorsAndHelp) {
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("exhaust calc --test-job"), std::string::npos);
   EXPECT_TRUE(IsCommandLine({"calc"}));
+  EXPECT_TRUE(IsCommandLine({"mail"}));
   EXPECT_FALSE(IsCommandLine({}));
 }
 
