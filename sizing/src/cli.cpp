@@ -4,6 +4,7 @@
 
 #include "formkit/contact.h"
 #include "formkit/host.h"
+#include "formkit/job_output.h"
 #include "formkit/text_io.h"
 #include "sizing/frm_sizing.h"
 #include "sizing/job_record.h"
@@ -28,11 +29,6 @@ struct Options {
   std::vector<std::string> jobs;
 };
 
-struct JobResult {
-  std::string job;
-  std::vector<std::pair<std::string, std::string>> labels;
-  std::vector<formkit::RecordingHost::Message> messages;
-};
 
 std::optional<Options> Parse(const std::vector<std::string>& args, std::ostream& err) {
   Options o;
@@ -87,40 +83,12 @@ std::optional<Options> Parse(const std::vector<std::string>& args, std::ostream&
   return o;
 }
 
-JobResult Collect(const std::string& job, const FrmSizing& form, formkit::RecordingHost& host) {
-  JobResult result{job, {}, std::move(host.messages)};
+formkit::JobOutput Collect(const std::string& job, const FrmSizing& form,
+                           formkit::RecordingHost& host) {
+  formkit::JobOutput result{job, {}, {}, std::move(host.messages)};
   host.messages.clear();
   for (const char* label : kResultLabels) result.labels.emplace_back(label, form.Text(label));
   return result;
-}
-
-void PrintJson(const std::vector<JobResult>& results, std::ostream& out) {
-  out << "[";
-  for (size_t j = 0; j < results.size(); ++j) {
-    const JobResult& r = results[j];
-    out << (j ? ",\n " : "") << "{\"job\": " << formkit::JsonString(r.job) << ", \"labels\": {";
-    for (size_t i = 0; i < r.labels.size(); ++i)
-      out << (i ? ", " : "") << formkit::JsonString(r.labels[i].first) << ": "
-          << formkit::JsonString(r.labels[i].second);
-    out << "}, \"messages\": [";
-    for (size_t i = 0; i < r.messages.size(); ++i)
-      out << (i ? ", " : "") << "{\"caption\": " << formkit::JsonString(r.messages[i].caption)
-          << ", \"text\": " << formkit::JsonString(r.messages[i].text) << "}";
-    out << "]}";
-  }
-  out << "]\n";
-}
-
-void PrintText(const std::vector<JobResult>& results, std::ostream& out) {
-  for (const JobResult& r : results) {
-    out << r.job << "\n";
-    for (const auto& [label, text] : r.labels)
-      out << "  " << label << std::string(28 - label.size(), ' ') << formkit::JsonString(text)
-          << "\n";
-    for (const auto& message : r.messages)
-      out << "  message " << formkit::JsonString(message.caption) << ": "
-          << formkit::JsonString(message.text) << "\n";
-  }
 }
 
 // Runs the jobs of `o` in order on one form; `each` sees the form after every job.
@@ -162,15 +130,15 @@ int RunJobs(const Options& o, std::ostream& err,
 }
 
 int Calc(const Options& o, std::ostream& out, std::ostream& err) {
-  std::vector<JobResult> results;
+  std::vector<formkit::JobOutput> results;
   const int status = RunJobs(o, err, [&](const std::string& job, FrmSizing& form,
                                          formkit::RecordingHost& host) {
     results.push_back(Collect(job, form, host));
   });
   if (o.json)
-    PrintJson(results, out);
+    formkit::PrintJobsJson(results, false, out);
   else
-    PrintText(results, out);
+    formkit::PrintJobsText(results, out);
   return status;
 }
 
