@@ -3,12 +3,22 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <optional>
 
+#include "exhaust/job_files.h"
+#include "exhaust/report.h"
+#include "formkit/contact.h"
+#include "formkit/file_filter.h"
+#include "formkit_print/report_printer.h"
+#include "formkit_qt/back_color.h"
+#include "formkit_qt/frm_altitude.h"
+#include "formkit_qt/frm_contact_info.h"
+#include "formkit_qt/frm_k_factors.h"
 #include "ui_frm_exhaust.h"
 
 namespace exhaust {
@@ -32,21 +42,129 @@ FrmExhaustWindow::FrmExhaustWindow(QWidget* parent)
   ui_->setupUi(this);
   nameSeparators();
   form_.SetObserver([this](const std::string& name) { mirror(name); });
+  setUpServices();
   connectControls();
   connectMenus();
   mirrorAll();
 }
 
+void FrmExhaustWindow::setUpServices() {
+  services_.open_file_name = [this](const QString& caption, const QString& filter) {
+    return QFileDialog::getOpenFileName(this, caption, QString(), filter).toStdString();
+  };
+  services_.save_file_name = [this](const QString& caption, const QString& filter) {
+    return QFileDialog::getSaveFileName(this, caption, QString(), filter).toStdString();
+  };
+  // The default printer; where there is none, a PDF file the user chooses.
+  auto pdf_target = [this](const QString& caption) -> std::optional<QString> {
+    if (formkit::HaveDefaultPrinter()) return QString();
+    const QString path =
+        QFileDialog::getSaveFileName(this, caption, QStringLiteral("exhaust.pdf"),
+                                     QStringLiteral("PDF Files (*.pdf)"));
+    if (path.isEmpty()) return std::nullopt;
+    return path;
+  };
+  services_.print_report = [pdf_target](const formkit::Report& report, std::string* error) {
+    const auto target = pdf_target(QStringLiteral("Print Report to PDF"));
+    if (!target) return true;  // the user cancelled
+    return formkit::PrintReport(report, *target, error);
+  };
+  services_.print_form = [pdf_target](QWidget& widget, std::string* error) {
+    const auto target = pdf_target(QStringLiteral("Print Form to PDF"));
+    if (!target) return true;
+    return formkit::PrintWidget(widget, *target, error);
+  };
+  services_.mail = &composer_;
+}
+
 FrmExhaustWindow::~FrmExhaustWindow() { form_.SetObserver(nullptr); }
 
 void FrmExhaustWindow::MsgBox(const std::string& text, const std::string& caption) {
+  message(text, caption, QMessageBox::Warning);
+}
+
+void FrmExhaustWindow::message(const std::string& text, const std::string& caption,
+                               QMessageBox::Icon icon) {
   if (message_handler_) {
     message_handler_(text, caption);
     return;
   }
-  // Every message of this program is a warning about the job's values.
-  QMessageBox box(QMessageBox::Warning, Q(caption), DisplayText(text), QMessageBox::Ok, this);
+  QMessageBox box(icon, Q(caption), DisplayText(text), QMessageBox::Ok, this);
   box.exec();
+}
+
+formkit::FrmContactInfo& FrmExhaustWindow::frmContactInfo() {
+  if (!frm_contact_info_)
+    frm_contact_info_ = new formkit::FrmContactInfo(formkit::kContactFile, this);
+  return *frm_contact_info_;
+}
+
+formkit::FrmKFactors& FrmExhaustWindow::frmKFactors() {
+  if (!frm_k_factors_)
+    frm_k_factors_ = new formkit::FrmKFactors(formkit::FrmKFactors::ExhaustRows(), 2, this);
+  return *frm_k_factors_;
+}
+
+formkit::FrmAltitude& FrmExhaustWindow::frmAltitude() {
+  if (!frm_altitude_) frm_altitude_ = new formkit::FrmAltitude(this);
+  return *frm_altitude_;
+}
+
+void FrmExhaustWindow::showDialog(QDialog& dialog) {
+  dialog.show();
+  dialog.raise();
+  dialog.activateWindow();
+}
+
+void FrmExhaustWindow::mnuFileOpen_Click() {
+  const std::string path =
+      services_.open_file_name(QStringLiteral("Open"), Q(formkit::QtFileFilter(kOpenFilter)));
+  if (path.empty()) return;
+  // A file that cannot be read or holds too few fields opens nothing, without a message.
+  OpenJob(form_, path);
+}
+
+void FrmExhaustWindow::mnuFileSaveAs_Click() {
+  const std::string path =
+      services_.save_file_name(QStringLiteral("Save As"), Q(formkit::QtFileFilter(kSaveFilter)));
+  if (path.empty()) return;
+  std::string error;
+  // The file that was there survives a failed save; say so rather than fail silently.
+  if (!SaveJob(form_, path, &error))
+    message("The job was not saved.\r\n" + error, kProgramTitle, QMessageBox::NoIcon);
+}
+
+void FrmExhaustWindow::mnuFilePrintForm_Click() {
+  // The form prints on white and then takes its own colour back.
+  const QPalette former = palette();
+  const bool filled = autoFillBackground();
+  formkit::ApplyBackColor(this, Qt::white);
+  std::string error;
+  const bool printed = services_.print_form(*this, &error);
+  setPalette(former);
+  setAutoFillBackground(filled);
+  if (!printed)
+    message("The form was not printed.\r\n" + error, kProgramTitle, QMessageBox::NoIcon);
+}
+
+void FrmExhaustWindow::mnuFilePrintReport_Click() {
+  const auto contact = formkit::ReadContactFile();
+  const auto report = contact ? BuildReport(form_, *contact, ReportDate()) : std::nullopt;
+  std::string error;
+  if (!report || !services_.print_report(*report, &error))
+    message(kReportError, kProgramTitle, QMessageBox::NoIcon);
+}
+
+void FrmExhaustWindow::mnuFileSendEmail_Click() {
+  formkit::FrmContactInfo& contact = frmContactInfo();
+  // Loading the contact again keeps what the boxes hold when the file cannot be read.
+  if (formkit::ReadContactFile()) contact.Load_Contact_Info();
+  const auto mail = BuildMail(form_, contact.contact().name());
+  raise();
+  activateWindow();
+  std::string error;
+  if (!services_.mail || !services_.mail->Send(mail, &error))
+    message(kMailError, kProgramTitle, QMessageBox::NoIcon);
 }
 
 void FrmExhaustWindow::nameSeparators() {
@@ -70,20 +188,21 @@ void FrmExhaustWindow::connectControls() {
 }
 
 void FrmExhaustWindow::connectMenus() {
+  connect(ui_->mnuFileOpen, &QAction::triggered, this, [this] { mnuFileOpen_Click(); });
+  connect(ui_->mnuFileSaveAs, &QAction::triggered, this, [this] { mnuFileSaveAs_Click(); });
+  connect(ui_->mnuFilePrintForm, &QAction::triggered, this, [this] { mnuFilePrintForm_Click(); });
+  connect(ui_->mnuFilePrintReport, &QAction::triggered, this,
+          [this] { mnuFilePrintReport_Click(); });
+  connect(ui_->mnuFileSendEmail, &QAction::triggered, this, [this] { mnuFileSendEmail_Click(); });
+  connect(ui_->mnuContactAddress, &QAction::triggered, this,
+          [this] { showDialog(frmContactInfo()); });
   connect(ui_->mnuCalculate, &QAction::triggered, this, [this] { form_.mnuCalculate_Click(); });
   connect(ui_->mnuOptionsClearAll, &QAction::triggered, this,
           [this] { form_.mnuOptionsClearAll_Click(); });
   connect(ui_->mnuFileExit, &QAction::triggered, this, [this] { ExitProgram(); });
-  connect(ui_->mnuOptionsKFactors, &QAction::triggered, this, [this] { showDialog(k_factors_); });
-  connect(ui_->mnuOptionAltitiude, &QAction::triggered, this, [this] { showDialog(altitude_); });
-}
-
-template <typename Dialog>
-void FrmExhaustWindow::showDialog(std::unique_ptr<Dialog>& dialog) {
-  if (!dialog) dialog = std::make_unique<Dialog>(this);
-  dialog->show();
-  dialog->raise();
-  dialog->activateWindow();
+  connect(ui_->mnuOptionsKFactors, &QAction::triggered, this, [this] { showDialog(frmKFactors()); });
+  connect(ui_->mnuOptionAltitiude, &QAction::triggered, this,
+          [this] { showDialog(frmAltitude()); });
 }
 
 bool FrmExhaustWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -123,10 +242,16 @@ void FrmExhaustWindow::mirrorAll() {
 void FrmExhaustWindow::ExitProgram() {
   if (exiting_) return;
   exiting_ = true;
-  // The main form goes first, then the dialogs.
+  // Unload order: frmExhaust, frmContactInfo, frmAltitude, frmKFactors. Dialogs never
+  // loaded are skipped.
+  auto unload = [](auto*& dialog) {
+    delete dialog;
+    dialog = nullptr;
+  };
   close();
-  if (altitude_) altitude_->close();
-  if (k_factors_) k_factors_->close();
+  unload(frm_contact_info_);
+  unload(frm_altitude_);
+  unload(frm_k_factors_);
   QApplication::quit();
 }
 

@@ -3,13 +3,21 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMessageBox>
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "exhaust/frm_exhaust.h"
 #include "formkit/host.h"
-#include "reference_dialogs.h"
+#include "formkit/mail.h"
+#include "formkit/report.h"
+
+namespace formkit {
+class FrmAltitude;
+class FrmContactInfo;
+class FrmKFactors;
+}  // namespace formkit
 
 namespace Ui {
 class FrmExhaustWindow;
@@ -30,6 +38,29 @@ class FrmExhaustWindow : public QMainWindow, private formkit::Host {
   using MessageHandler = std::function<void(const std::string& text, const std::string& caption)>;
   void setMessageHandler(MessageHandler handler) { message_handler_ = std::move(handler); }
 
+  // What stands in for the common dialog, the printer and the mail system; tests replace
+  // them. An empty file name is a cancelled dialog.
+  struct Services {
+    std::function<std::string(const QString& caption, const QString& filter)> open_file_name;
+    std::function<std::string(const QString& caption, const QString& filter)> save_file_name;
+    std::function<bool(const formkit::Report&, std::string* error)> print_report;
+    std::function<bool(QWidget&, std::string* error)> print_form;
+    formkit::MailSender* mail = nullptr;
+  };
+  Services& services() { return services_; }
+
+  // File menu commands.
+  void mnuFileOpen_Click();
+  void mnuFileSaveAs_Click();
+  void mnuFilePrintForm_Click();
+  void mnuFilePrintReport_Click();
+  void mnuFileSendEmail_Click();
+
+  // The dialogs, loaded on first use and kept until the program ends.
+  formkit::FrmContactInfo& frmContactInfo();
+  formkit::FrmKFactors& frmKFactors();
+  formkit::FrmAltitude& frmAltitude();
+
   // Unloads every form of the program; the program ends when the last one is gone.
   void ExitProgram();
 
@@ -38,21 +69,25 @@ class FrmExhaustWindow : public QMainWindow, private formkit::Host {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The form's own messages are warnings about the job's values.
   void MsgBox(const std::string& text, const std::string& caption) override;
+  void message(const std::string& text, const std::string& caption, QMessageBox::Icon icon);
+  void setUpServices();
   void nameSeparators();
   void connectControls();
   void connectMenus();
+  void showDialog(QDialog& dialog);
   void mirror(const std::string& name);
   void mirrorAll();
-  // Shows a modeless dialog, creating it on first use.
-  template <typename Dialog>
-  void showDialog(std::unique_ptr<Dialog>& dialog);
 
   std::unique_ptr<Ui::FrmExhaustWindow> ui_;
   FrmExhaust form_;
   MessageHandler message_handler_;
-  std::unique_ptr<FrmKFactors> k_factors_;
-  std::unique_ptr<FrmAltitude> altitude_;
+  Services services_;
+  formkit::ComposerMailSender composer_;
+  formkit::FrmContactInfo* frm_contact_info_ = nullptr;
+  formkit::FrmKFactors* frm_k_factors_ = nullptr;
+  formkit::FrmAltitude* frm_altitude_ = nullptr;
   bool exiting_ = false;
 };
 
