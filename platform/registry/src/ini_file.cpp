@@ -1,0 +1,186 @@
+#include "ini_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace platform {
+namespace {
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x + 32);
+    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y + 32);
+    if (x != y) return false;
+  }
+  return true;
+}
+
+std::string Escape(std::string_view text, std::string_view special) {
+  std::string out;
+  for (char c : text) {
+    if (c == '%' || c == '\r' || c == '\n' || special.find(c) != std::string_view::npos) {
+      char buffer[4];
+      std::snprintf(buffer, sizeof buffer, "%%%02X", static_cast<unsigned char>(c));
+      out += buffer;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+std::string Unescape(std::string_view text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '%' && i + 2 < text.size() + 0 && HexValue(text[i + 1]) >= 0 &&
+        HexValue(text[i + 2]) >= 0) {
+      out += static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
+      i += 2;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+bool MakeDirectories(const std::string& dir) {
+  if (dir.empty()) return true;
+  struct stat st;
+  if (stat(dir.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
+  size_t slash = dir.find_last_of('/');
+  if (slash != std::string::npos && slash > 0 && !MakeDirectories(dir.substr(0, slash))) {
+    return false;
+  }
+  return mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST;
+}
+
+}  // namespace
+
+IniFile IniFile::Parse(std::string_view text) {
+  IniFile ini;
+  Group* current = nullptr;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t end = text.find('\n', pos);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(pos, end - pos);
+    pos = end + 1;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+      ini.groups.push_back({Unescape(line.substr(1, line.size() - 2)), {}});
+      current = &ini.groups.back();
+      continue;
+    }
+    size_t eq = line.find('=');
+    if (current == nullptr || eq == std::string_view::npos) continue;
+    current->entries.push_back({Unescape(line.substr(0, eq)), Unescape(line.substr(eq + 1))});
+  }
+  return ini;
+}
+
+std::string IniFile::Serialize() const {
+  std::string out;
+  for (const Group& group : groups) {
+    if (!out.empty()) out += '\n';
+    out += '[' + Escape(group.name, "]") + "]\n";
+    for (const Entry& entry : group.entries) {
+      out += Escape(entry.name, "=[") + '=' + Escape(entry.value, "") + '\n';
+    }
+  }
+  return out;
+}
+
+IniFile::Group* IniFile::FindGroup(std::string_view name) {
+  for (Group& group : groups) {
+    if (EqualsNoCase(group.name, name)) return &group;
+  }
+  return nullptr;
+}
+
+const IniFile::Group* IniFile::FindGroup(std::string_view name) const {
+  return const_cast<IniFile*>(this)->FindGroup(name);
+}
+
+const IniFile::Entry* IniFile::FindEntry(const Group& group, std::string_view name) {
+  for (const Entry& entry : group.entries) {
+    if (EqualsNoCase(entry.name, name)) return &entry;
+  }
+  return nullptr;
+}
+
+void IniFile::Set(std::string_view group_name, std::string_view name, std::string value) {
+  Group* group = FindGroup(group_name);
+  if (group == nullptr) {
+    groups.push_back({std::string(group_name), {}});
+    group = &groups.back();
+  }
+  for (Entry& entry : group->entries) {
+    if (EqualsNoCase(entry.name, name)) {
+      entry.value = std::move(value);
+      return;
+    }
+  }
+  group->entries.push_back({std::string(name), std::move(value)});
+}
+
+bool ReadFileText(const std::string& path, std::string& text) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return false;
+  text.clear();
+  char block[16384];
+  size_t n;
+  while ((n = std::fread(block, 1, sizeof block, file)) > 0) text.append(block, n);
+  bool ok = !std::ferror(file);
+  std::fclose(file);
+  return ok;
+}
+
+bool ReplaceFileText(const std::string& path, std::string_view text, std::string& error) {
+  size_t slash = path.find_last_of('/');
+  if (slash != std::string::npos && !MakeDirectories(path.substr(0, slash))) {
+    error = path.substr(0, slash) + ": cannot create directory: " + std::strerror(errno);
+    return false;
+  }
+  std::string temp = path + ".new." + std::to_string(getpid());
+  int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  if (fd < 0) {
+    error = temp + ": " + std::strerror(errno);
+    return false;
+  }
+  size_t done = 0;
+  bool ok = true;
+  while (ok && done < text.size()) {
+    ssize_t n = write(fd, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    ok = n > 0;
+    if (ok) done += static_cast<size_t>(n);
+  }
+  ok = ok && fsync(fd) == 0;
+  int saved = errno;
+  ok = close(fd) == 0 && ok;
+  if (ok && std::rename(temp.c_str(), path.c_str()) != 0) {
+    saved = errno;
+    ok = false;
+  }
+  if (!ok) {
+    error = path + ": write failed: " + std::strerror(saved ? saved : errno);
+    unlink(temp.c_str());
+  }
+  return ok;
+}
+
+}  // namespace platform
