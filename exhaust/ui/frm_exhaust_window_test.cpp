@@ -6,11 +6,51 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QPointer>
+#include <QTemporaryDir>
 #include <QtTest>
 
+#include "formkit/contact.h"
+#include "formkit/mail.h"
+#include "formkit/text_io.h"
+#include "formkit_qt/frm_altitude.h"
+#include "formkit_qt/frm_contact_info.h"
 #include "frm_exhaust_window.h"
 
 using exhaust::FrmExhaustWindow;
+
+namespace {
+
+class RecordingSender : public formkit::MailSender {
+ public:
+  bool Send(const formkit::MailMessage& message, std::string* error) override {
+    messages.push_back(message);
+    if (!accept) *error = "cancelled";
+    return accept;
+  }
+  bool accept = true;
+  std::vector<formkit::MailMessage> messages;
+};
+
+// Each test that touches files works in a folder of its own, as the program does in the
+// current directory.
+struct InTempFolder {
+  QTemporaryDir dir;
+  QString old = QDir::currentPath();
+  InTempFolder() { QDir::setCurrent(dir.path()); }
+  ~InTempFolder() { QDir::setCurrent(old); }
+  std::string path(const char* name) const {
+    return dir.filePath(QString::fromLatin1(name)).toStdString();
+  }
+};
+
+formkit::ContactInfo NamedContact(const char* name) {
+  formkit::ContactInfo contact;
+  contact.fields[0] = name;
+  return contact;
+}
+
+}  // namespace
 
 class FrmExhaustWindowTest : public QObject {
   Q_OBJECT
@@ -124,6 +164,160 @@ class FrmExhaustWindowTest : public QObject {
     QTest::mouseClick(altitude->findChild<QPushButton*>(QStringLiteral("cmdAltitudeOK")),
                       Qt::LeftButton);
     QVERIFY(!altitude->isVisible());
+  }
+
+  void saveAndOpenJobFiles() {
+    InTempFolder folder;
+    Shown s;
+    const std::string path = folder.path("plant.exh");
+    QString save_filter;
+    s.window.services().save_file_name = [&](const QString&, const QString& filter) {
+      save_filter = filter;
+      return path;
+    };
+    s.window.form().cmdTest1_Click();
+    get<QAction>(s.window, "mnuFileSaveAs")->trigger();
+    QCOMPARE(save_filter, QStringLiteral("Sizing Files (*.exh)"));
+    QCOMPARE(s.window.windowTitle(), QString::fromStdString(path + " - Exhaust Program"));
+
+    Shown t;
+    QString open_filter;
+    t.window.services().open_file_name = [&](const QString&, const QString& filter) {
+      open_filter = filter;
+      return path;
+    };
+    t.window.form().SetText("lblK", "9.99");
+    get<QAction>(t.window, "mnuFileOpen")->trigger();
+    QCOMPARE(open_filter, QStringLiteral("Sizing Files (*.exh);;All Files (*)"));
+    QCOMPARE(t.window.windowTitle(),
+             QString::fromStdString(path + " - Corvane Exhaust Sizing Program"));
+    QCOMPARE(get<QLineEdit>(t.window, "txtFlowRate")->text(), QStringLiteral("15000"));
+    QCOMPARE(get<QLabel>(t.window, "lblK")->text(), QStringLiteral("9.99"));
+
+    // A cancelled dialog and a short file change nothing and say nothing.
+    t.window.services().open_file_name = [](const QString&, const QString&) {
+      return std::string();
+    };
+    get<QAction>(t.window, "mnuFileOpen")->trigger();
+    QFile short_job(QString::fromStdString(folder.path("short.exh")));
+    QVERIFY(short_job.open(QIODevice::WriteOnly));
+    short_job.write("\"a\",\"b\"\r\n");
+    short_job.close();
+    t.window.services().open_file_name = [&](const QString&, const QString&) {
+      return folder.path("short.exh");
+    };
+    get<QAction>(t.window, "mnuFileOpen")->trigger();
+    QCOMPARE(get<QLineEdit>(t.window, "txtCustomer")->text(),
+             QStringLiteral("This is the Customer Name"));
+    QVERIFY(t.messages.isEmpty());
+
+    // A save that cannot be made says so, and the caption stays.
+    s.window.services().save_file_name = [&](const QString&, const QString&) {
+      return folder.path("missing/x.exh");
+    };
+    get<QAction>(s.window, "mnuFileSaveAs")->trigger();
+    QCOMPARE(s.messages.size(), 1);
+    QVERIFY(s.messages[0].startsWith("Exhaust|The job was not saved."));
+    QCOMPARE(s.window.windowTitle(), QString::fromStdString(path + " - Exhaust Program"));
+  }
+
+  void printFormGoesOutOnWhiteAndComesBack() {
+    Shown s;
+    const QColor before = s.window.palette().color(QPalette::Window);
+    QColor during;
+    s.window.services().print_form = [&](QWidget& widget, std::string*) {
+      during = widget.palette().color(QPalette::Window);
+      return &widget == &s.window;
+    };
+    get<QAction>(s.window, "mnuFilePrintForm")->trigger();
+    QCOMPARE(during, QColor(Qt::white));
+    QCOMPARE(s.window.palette().color(QPalette::Window), before);
+    QVERIFY(s.messages.isEmpty());
+  }
+
+  void reportNeedsTheContactFile() {
+    InTempFolder folder;
+    Shown s;
+    std::vector<formkit::Report> printed;
+    s.window.services().print_report = [&](const formkit::Report& report, std::string*) {
+      printed.push_back(report);
+      return true;
+    };
+    get<QAction>(s.window, "mnuFilePrintReport")->trigger();
+    QVERIFY(printed.empty());
+    QCOMPARE(s.messages,
+             QStringList{"Exhaust|Error printing report, please complete Contact Information"});
+    QVERIFY(formkit::WriteContactFile(NamedContact("Pat")));
+    s.window.form().cmdTest1_Click();
+    get<QAction>(s.window, "mnuFilePrintReport")->trigger();
+    QCOMPARE(printed.size(), size_t(1));
+    QCOMPARE(s.messages.size(), 1);
+    const std::string text = formkit::ReportText(printed[0]);
+    QVERIFY(text.find("Prepared by:Pat") != std::string::npos);
+    QVERIFY(text.find("Customer:  This is the Customer Name") != std::string::npos);
+
+    // A printer that fails gives the same message.
+    s.window.services().print_report = [](const formkit::Report&, std::string*) { return false; };
+    get<QAction>(s.window, "mnuFilePrintReport")->trigger();
+    QCOMPARE(s.messages.size(), 2);
+  }
+
+  void emailTakesTheNameFromTheContactFile() {
+    InTempFolder folder;
+    Shown s;
+    RecordingSender sender;
+    s.window.services().mail = &sender;
+    QVERIFY(formkit::WriteContactFile(NamedContact("Your Name")));
+    s.window.form().cmdTest1_Click();
+    s.window.form().cmdCalc_Click();
+    get<QAction>(s.window, "mnuFileSendEmail")->trigger();
+    QCOMPARE(sender.messages.size(), size_t(1));
+    QCOMPARE(sender.messages[0].subject, std::string("Corvane Inc. Exhaust Sizing Information"));
+    QVERIFY(sender.messages[0].body.rfind("\r\nExhaust Temperature:          750\r\n", 0) == 0);
+    QVERIFY(s.messages.isEmpty());
+
+    // The contact dialog is loaded now; a name typed there is mailed while the file is gone.
+    QFile::remove(QString::fromStdString(folder.path("contact.dat")));
+    s.window.frmContactInfo().findChild<QLineEdit*>(QStringLiteral("txtName"))->setText("Kim");
+    sender.accept = false;
+    get<QAction>(s.window, "mnuFileSendEmail")->trigger();
+    QCOMPARE(sender.messages.size(), size_t(2));
+    QVERIFY(sender.messages[1].body.rfind("This Email is being sent to you from: Kim\r\n", 0) == 0);
+    QCOMPARE(s.messages, QStringList{"Exhaust|Email was not sent."});
+  }
+
+  void contactDialogSavesTheSharedFile() {
+    InTempFolder folder;
+    QVERIFY(formkit::WriteContactFile(NamedContact("Lee")));
+    Shown s;
+    QCOMPARE(get<QAction>(s.window, "mnuContactAddress")->text(), QStringLiteral("&Addrress"));
+    get<QAction>(s.window, "mnuContactAddress")->trigger();
+    auto* dialog = s.window.findChild<QDialog*>(QStringLiteral("frmContactInfo"));
+    QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("txtName"));
+    QCOMPARE(name->text(), QStringLiteral("Lee"));
+    name->setText("Lee Vent");
+    dialog->findChild<QLineEdit*>(QStringLiteral("txtCity"))->setText("Erie");
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdContactSave")),
+                      Qt::LeftButton);
+    QCOMPARE(dialog->findChild<QPushButton*>(QStringLiteral("cmdContactCancel"))->text(),
+             QStringLiteral("Close"));
+    const auto saved = formkit::ReadContactFile();
+    QVERIFY(saved);
+    QCOMPARE(saved->name(), std::string("Lee Vent"));
+    QCOMPARE(saved->city(), std::string("Erie"));
+  }
+
+  void exitUnloadsTheFormAndEveryLoadedDialog() {
+    InTempFolder folder;
+    Shown s;
+    QPointer<QDialog> contact = &s.window.frmContactInfo();
+    QPointer<QDialog> altitude = &s.window.frmAltitude();
+    get<QAction>(s.window, "mnuFileExit")->trigger();
+    QVERIFY(!s.window.isVisible());
+    QVERIFY(contact.isNull());
+    QVERIFY(altitude.isNull());
+    QVERIFY(!s.window.findChild<QDialog*>(QStringLiteral("frmKFactors")));  // never loaded
   }
 
   void customerBoxDoesNotSelectAll() {
