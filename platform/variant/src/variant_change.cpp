@@ -137,13 +137,12 @@ std::u16string_view Trimmed(std::u16string_view t) {
 VariantError Variant::ChangeType(VarType to) {
   if (!IsKnownType(to)) return VariantError::kBadVarType;
   if (to == type_) return VariantError::kOk;
-  if (to == VT_EMPTY) {
-    *this = Variant();
-    return VariantError::kOk;
-  }
-  if (to == VT_NULL) {
-    if (type_ != VT_EMPTY) return VariantError::kTypeMismatch;
-    *this = Null();
+  // Any value but an error clears to EMPTY (NULL excepted) or NULL.
+  if (to == VT_EMPTY || to == VT_NULL) {
+    if (type_ == VT_ERROR || (to == VT_EMPTY && type_ == VT_NULL)) {
+      return VariantError::kTypeMismatch;
+    }
+    *this = to == VT_EMPTY ? Variant() : Null();
     return VariantError::kOk;
   }
   const bool target_ok = IsIntegerType(to) || to == VT_R4 || to == VT_R8 || to == VT_BSTR;

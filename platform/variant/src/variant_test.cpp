@@ -106,7 +106,9 @@ TEST_F(VariantTest, EmptyNullAndError) {
   EXPECT_EQ(To(Variant::I4(3), VT_EMPTY).type(), VT_EMPTY);
   EXPECT_EQ(To(Variant::Null(), VT_I4).type(), VT_ERROR);
   EXPECT_EQ(To(Variant::Null(), VT_BSTR).type(), VT_ERROR);
-  EXPECT_EQ(To(Variant::I4(1), VT_NULL).type(), VT_ERROR);
+  EXPECT_EQ(To(Variant::Utf8("x"), VT_NULL).type(), VT_NULL);
+  EXPECT_EQ(To(Variant::Null(), VT_EMPTY).type(), VT_ERROR);
+  EXPECT_EQ(To(Variant::Error(1), VT_EMPTY).type(), VT_ERROR);
   EXPECT_EQ(To(Variant::Error(1), VT_I4).type(), VT_ERROR);
   VariantError e;
   To(Variant::I4(1), static_cast<VarType>(15), &e);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "browser/data_file.h"
+#include "browser/script/script_item.h"
+
+namespace browser {
+
+// Runs the document's "PreLoad" scripts: of the sections Script_1 to Script_3 only, each whose
+// "name" is "PreLoad" without regard to case is loaded as a script without parent, run once
+// and destroyed. Answers how many ran.
+int RunPreLoadScripts(const CDataFile& file, ScriptContext& context);
+
+}  // namespace browser

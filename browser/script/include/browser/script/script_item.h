@@ -1,0 +1,55 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "browser/script/element.h"
+
+namespace browser {
+
+class CIdManager;
+class CScriptableObject;
+class CVariableStore;
+
+// What a running script reaches: the variables, the id registry and the document's main page.
+struct ScriptContext {
+  CVariableStore& variables;
+  CIdManager& ids;
+  CScriptableObject* main_page = nullptr;  // none before a document is loaded
+  int depth = 0;                           // script runs in progress
+  int runs = 0;                            // runs started since the outermost one began
+};
+
+// Result codes of CScriptItem::Execute.
+enum ActionResult : int {
+  kContinue = 0,
+  kConditionTrue = 1,
+  kConditionFalse = 2,
+  kEndRun = 3,
+  kObjectMissing = 6,
+  kPropertyError = 7,
+  kNoLocalScope = 9,
+  kUnknownScope = 10,
+  kVariableError = 11,
+};
+
+// Action type names the run loop recognises by name.
+inline constexpr std::string_view kIfName = "IF/WHILE Statement";
+inline constexpr std::string_view kElseName = "ELSE Statement";
+inline constexpr std::string_view kEndIfName = "ENDIF Statement";
+
+// One step of a script. Each action reads its own keys in Load and then the keys of
+// CElement; Execute does the work and answers a result code.
+class CScriptItem : public CElement {
+ public:
+  using CElement::CElement;
+  virtual int Execute(ScriptContext& context) = 0;
+};
+
+// Creates the action for an item section's type name, compared exactly and case-sensitively;
+// nullptr for a name that no action class of this build has (the item is then dropped).
+std::unique_ptr<CScriptItem> CreateScriptItem(std::string_view type_name, std::string section,
+                                              CElement* parent);
+
+}  // namespace browser

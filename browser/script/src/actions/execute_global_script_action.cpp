@@ -1,0 +1,18 @@
+#include "execute_global_script_action.h"
+
+#include "browser/script/scriptable_object.h"
+
+namespace browser {
+
+bool CExecuteGlobalScriptAction::Load(const CDataFile& file, CIdManager& ids) {
+  file.ReadString(section_, "scriptName", script_name_);
+  return CElement::Load(file, ids);
+}
+
+int CExecuteGlobalScriptAction::Execute(ScriptContext& context) {
+  if (context.main_page == nullptr) return kObjectMissing;
+  context.main_page->RunScriptByName(script_name_, context);
+  return kContinue;
+}
+
+}  // namespace browser

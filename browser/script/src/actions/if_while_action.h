@@ -1,0 +1,29 @@
+#pragma once
+
+#include "browser/script/script_item.h"
+
+namespace browser {
+
+// "IF/WHILE Statement": answers whether the block up to its ELSE or ENDIF runs. The condition
+// is either that a file matching "path" exists, or a comparison of a variable with a text
+// constant or another variable. Nothing loops.
+class CIfWhileAction : public CScriptItem {
+ public:
+  using CScriptItem::CScriptItem;
+  bool Load(const CDataFile& file, CIdManager& ids) override;
+  int Execute(ScriptContext& context) override;
+
+ private:
+  bool has_path_ = false;
+  std::string path_;
+  std::string left_name_;
+  std::string const_value_;
+  std::string right_name_;
+  int32_t operator_ = 0;
+};
+
+// True when a file or directory matches `pattern` ("*" and "?" are wildcards; "\" and "/"
+// both separate components; relative to the current directory).
+bool PathMatchExists(const std::string& pattern);
+
+}  // namespace browser

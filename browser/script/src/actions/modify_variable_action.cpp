@@ -1,0 +1,151 @@
+#include "modify_variable_action.h"
+
+#include "../variant_adapter.h"
+#include "browser/script/variables.h"
+
+namespace browser {
+namespace {
+
+using platform::Variant;
+using platform::VariantError;
+
+enum class Op { kPlus, kMinus, kTimes, kDivide, kNone };
+
+Op ParseOp(std::string_view op) {
+  if (op == "Plus") return Op::kPlus;
+  if (op == "Minus") return Op::kMinus;
+  if (op == "Times") return Op::kTimes;
+  if (op == "Divide") return Op::kDivide;
+  return Op::kNone;
+}
+
+// Whole-number arithmetic in 64 bits; the caller cuts the result to the type's width, so
+// overflow wraps as it would in the type itself.
+bool Integer(Op op, int64_t a, int64_t b, int64_t& out) {
+  switch (op) {
+    case Op::kPlus:
+      out = a + b;
+      return true;
+    case Op::kMinus:
+      out = a - b;
+      return true;
+    case Op::kTimes:
+      out = static_cast<int64_t>(static_cast<uint64_t>(a) * static_cast<uint64_t>(b));
+      return true;
+    case Op::kDivide:
+      if (b == 0) return false;
+      out = a / b;  // operands are at most 32 bits wide, so this cannot overflow
+      return true;
+    default:
+      return false;
+  }
+}
+
+template <typename T>
+bool Real(Op op, T a, T b, T& out) {
+  switch (op) {
+    case Op::kPlus:
+      out = a + b;
+      return true;
+    case Op::kMinus:
+      out = a - b;
+      return true;
+    case Op::kTimes:
+      out = a * b;
+      return true;
+    case Op::kDivide:
+      if (b == 0) return false;
+      out = a / b;
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+void ApplyArithmetic(std::string_view op_name, Variant& target, const Variant& operand) {
+  const Op op = ParseOp(op_name);
+  if (op == Op::kNone || operand.type() != target.type()) return;
+  const int64_t a = target.IntValue(), b = operand.IntValue();
+  int64_t r;
+  switch (target.type()) {
+    case platform::VT_I2:
+      if (Integer(op, a, b, r)) target = Variant::I2(static_cast<int16_t>(r));
+      break;
+    case platform::VT_UI2:
+      if (Integer(op, a, b, r)) target = Variant::UI2(static_cast<uint16_t>(r));
+      break;
+    case platform::VT_I4:
+      if (Integer(op, a, b, r)) target = Variant::I4(static_cast<int32_t>(r));
+      break;
+    case platform::VT_UI4:
+      if (Integer(op, a, b, r)) target = Variant::UI4(static_cast<uint32_t>(r));
+      break;
+    case platform::VT_R4: {
+      float f;
+      if (Real<float>(op, static_cast<float>(target.RealValue()),
+                      static_cast<float>(operand.RealValue()), f)) {
+        target = Variant::R4(f);
+      }
+      break;
+    }
+    case platform::VT_R8: {
+      double d;
+      if (Real<double>(op, target.RealValue(), operand.RealValue(), d)) target = Variant::R8(d);
+      break;
+    }
+    case platform::VT_BSTR:
+      if (op == Op::kPlus) target = Variant::Text(target.TextValue() + operand.TextValue());
+      break;
+    default:
+      break;
+  }
+}
+
+bool CModifyVariableAction::Load(const CDataFile& file, CIdManager& ids) {
+  file.ReadString(section_, "mainOp", main_op_);
+  file.ReadString(section_, "targetVar", target_var_);
+  file.ReadString(section_, "srcVar", src_var_);
+  int16_t type = 0;
+  if (file.ReadShort(section_, "valueType", type)) {
+    constant_ = Variant();
+    ReadVariantKey(file, section_, "value", static_cast<uint16_t>(type), constant_);
+  }
+  return CElement::Load(file, ids);
+}
+
+int CModifyVariableAction::Execute(ScriptContext& context) {
+  Variable* target = context.variables.FindVariable(target_var_);
+  if (target == nullptr) return kVariableError;
+  const platform::VarType type = target->value.type();
+
+  Variant operand;
+  if (!src_var_.empty()) {
+    const Variable* source = context.variables.FindVariable(src_var_);
+    if (source == nullptr) return kVariableError;
+    VariantError e;
+    operand = Variant::Converted(source->value, type, &e);
+    if (e != VariantError::kOk) {
+      Variant text = Variant::Converted(source->value, platform::VT_BSTR, &e);
+      if (e == VariantError::kOk) operand = Variant::Converted(text, type, &e);
+      if (e != VariantError::kOk) return kVariableError;
+    }
+  } else {
+    operand = constant_;
+    // A constant that does not convert is used as it is ("Equals" still takes it).
+    operand.ChangeType(type);
+  }
+
+  if (main_op_ == "Equals") {
+    target->value = operand;
+  } else {
+    ApplyArithmetic(main_op_, target->value, operand);
+  }
+  if (target->value.IsText()) {
+    target->value = Variant::Text(ExpandReferences(context.variables, target->value.TextValue()));
+  }
+  return kContinue;
+}
+
+}  // namespace browser

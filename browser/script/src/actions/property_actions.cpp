@@ -1,0 +1,99 @@
+#include "property_actions.h"
+
+#include "../variant_adapter.h"
+#include "browser/script/id_manager.h"
+#include "browser/script/scriptable_object.h"
+#include "browser/script/variables.h"
+#include "browser/section_names.h"
+
+namespace browser {
+namespace {
+
+using platform::Variant;
+using platform::VariantError;
+
+CScriptableObject* FindScriptable(const ScriptContext& context, const std::string& id) {
+  return dynamic_cast<CScriptableObject*>(context.ids.Lookup(id));
+}
+
+Variant Expanded(CVariableStore& store, const Variant& value) {
+  if (!value.IsText()) return value;
+  return Variant::Text(ExpandReferences(store, value.TextValue()));
+}
+
+}  // namespace
+
+bool CGetPropertyAction::Load(const CDataFile& file, CIdManager& ids) {
+  file.ReadString(section_, "controlId", control_id_);
+  file.ReadString(section_, "property", property_);
+  file.ReadString(section_, "variableName", variable_name_);
+  file.ReadLong(section_, "scope", scope_);
+  return CElement::Load(file, ids);
+}
+
+int CGetPropertyAction::Execute(ScriptContext& context) {
+  int result = kContinue;
+  Variable* v = context.variables.FindOrCreateInScope(scope_, variable_name_, result);
+  if (v == nullptr) return result;
+  CScriptableObject* object = FindScriptable(context, control_id_);
+  if (object == nullptr) return kObjectMissing;
+  // A wrong type is the author's business: the variable keeps its value and the script goes on.
+  return object->AccessProperty(property_, v->value, false) == kPropertyFailed ? kPropertyError
+                                                                               : kContinue;
+}
+
+bool CSetPropertyAction::Load(const CDataFile& file, CIdManager& ids) {
+  file.ReadString(section_, "controlId", control_id_);
+  const auto read_assignment = [&](const std::string& section) {
+    Assignment a;
+    file.ReadString(section, "property", a.property);
+    file.ReadString(section, "variableName", a.variable_name);
+    int16_t type = static_cast<int16_t>(a.value_type);
+    file.ReadShort(section, "valueType", type);
+    a.value_type = static_cast<uint16_t>(type);
+    ReadVariantKey(file, section, "value", a.value_type, a.value);
+    assignments_.push_back(std::move(a));
+  };
+  std::string multi;
+  if (file.ReadString(section_, "multi", multi)) {
+    // Whatever "multi" says, its presence selects the numbered sections.
+    std::string unused;
+    for (int n = 0; file.ReadString(PropertySection(section_, n), "property", unused); ++n) {
+      read_assignment(PropertySection(section_, n));
+    }
+  } else {
+    read_assignment(section_);
+  }
+  return CElement::Load(file, ids);
+}
+
+int CSetPropertyAction::Execute(ScriptContext& context) {
+  CScriptableObject* object = FindScriptable(context, control_id_);
+  if (object == nullptr) return kObjectMissing;
+  for (const Assignment& a : assignments_) {
+    Variant value;
+    const Variable* v =
+        a.variable_name.empty() ? nullptr : context.variables.FindVariable(a.variable_name);
+    if (v != nullptr) {
+      if (v->value.type() != a.value_type) {
+        const auto type = static_cast<platform::VarType>(a.value_type);
+        VariantError e;
+        value = Variant::Converted(v->value, type, &e);
+        if (e != VariantError::kOk) {
+          Variant text = Variant::Converted(v->value, platform::VT_BSTR, &e);
+          if (e == VariantError::kOk) value = Variant::Converted(text, type, &e);
+          if (e != VariantError::kOk) return kPropertyError;
+        }
+      } else {
+        value = Expanded(context.variables, v->value);
+      }
+    } else {
+      value = Expanded(context.variables, a.value);
+    }
+    // An unknown property or a wrong type does not stop the script.
+    object->AccessProperty(a.property, value, true);
+  }
+  return kContinue;
+}
+
+}  // namespace browser

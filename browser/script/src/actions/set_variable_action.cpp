@@ -1,0 +1,43 @@
+#include "set_variable_action.h"
+
+#include "../variant_adapter.h"
+#include "browser/script/variables.h"
+#include "platform/registry.h"
+
+namespace browser {
+
+bool CSetVariableAction::Load(const CDataFile& file, CIdManager& ids) {
+  file.ReadString(section_, "varName", var_name_);
+  file.ReadLong(section_, "scope", scope_);
+  int16_t type = static_cast<int16_t>(value_type_);
+  file.ReadShort(section_, "valueType", type);
+  value_type_ = static_cast<uint16_t>(type);
+  file.ReadString(section_, "flag", flag_);
+  if (flag_ == "registry") {
+    file.ReadString(section_, "registryKey", registry_key_);
+    file.ReadString(section_, "registryValueName", registry_value_name_);
+    // Read once, now: the script later stores what the registry held when the document loaded.
+    platform::UserRegistry registry;
+    if (auto v = registry.Read(registry_key_, registry_value_name_)) {
+      value_ = platform::Variant::Utf8(v->kind == platform::UserRegistry::Value::Kind::kString
+                                           ? v->text
+                                           : std::to_string(v->dword));
+    }
+  } else {
+    ReadVariantKey(file, section_, "value", value_type_, value_);
+  }
+  return CElement::Load(file, ids);
+}
+
+int CSetVariableAction::Execute(ScriptContext& context) {
+  int result = kContinue;
+  Variable* v = context.variables.FindOrCreateInScope(scope_, var_name_, result);
+  if (v == nullptr) return result;
+  v->value = value_;
+  if (v->value.IsText()) {
+    v->value = platform::Variant::Text(ExpandReferences(context.variables, v->value.TextValue()));
+  }
+  return kContinue;
+}
+
+}  // namespace browser

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "browser/data_file.h"
+
+namespace browser {
+
+// The numbers n from 1 to `count` for which the section "<prefix>n" exists, in ascending
+// order. One pass over the file, so a hostile count costs nothing: objects of sections that
+// do not exist would be empty anyway.
+std::vector<int> ExistingNumberedSections(const CDataFile& file, std::string_view prefix,
+                                          int count);
+
+}  // namespace browser

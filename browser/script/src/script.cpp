@@ -1,0 +1,32 @@
+#include "browser/script/script.h"
+
+#include "browser/script/script_item.h"
+#include "browser/section_names.h"
+#include "numbered_sections.h"
+
+namespace browser {
+
+CScript::CScript(std::string section, CElement* parent) : CElement(std::move(section), parent) {}
+
+CScript::~CScript() = default;
+
+bool CScript::Load(const CDataFile& file, CIdManager& ids) {
+  int32_t count = 0;
+  file.ReadInt(section_, "numScriptItems", count);
+  std::string prefix = ScriptItemSection(section_, 0);
+  prefix.pop_back();  // "..._ScriptItem_"
+  // All items are created first, then loaded in order; an item section that is missing has
+  // no type name, so like an unknown one it makes no item.
+  for (int n : ExistingNumberedSections(file, prefix, count)) {
+    std::string section = ScriptItemSection(section_, n);
+    std::string type_name;
+    file.ReadString(section, "name", type_name);
+    if (auto item = CreateScriptItem(type_name, std::move(section), this)) {
+      items_.push_back(std::move(item));
+    }
+  }
+  for (auto& item : items_) item->Load(file, ids);
+  return CElement::Load(file, ids);
+}
+
+}  // namespace browser

@@ -1,0 +1,108 @@
+// The run loop: items execute in order; a false condition skips to its ELSE or ENDIF, and an
+// ELSE reached in the normal flow skips its alternative. Nothing ever goes backwards.
+#include "browser/script/script.h"
+#include "browser/script/script_item.h"
+
+namespace browser {
+namespace {
+
+using Items = std::vector<std::unique_ptr<CScriptItem>>;
+
+// Counts the run for the duration of its scope.
+class RunDepth {
+ public:
+  explicit RunDepth(ScriptContext& context) : context_(context) {
+    if (context_.depth == 0) context_.runs = 0;
+    ++context_.depth;
+    ++context_.runs;
+  }
+  ~RunDepth() { --context_.depth; }
+  bool Allowed() const {
+    return context_.depth <= kMaxScriptDepth && context_.runs <= kMaxRunsPerEvent;
+  }
+
+ private:
+  ScriptContext& context_;
+};
+
+// From an ELSE reached in the normal flow: the index after the ENDIF that closes it, or the
+// end of the list.
+size_t SkipAlternative(const Items& items, size_t cursor) {
+  int level = 1;
+  size_t i = cursor;
+  while (i < items.size()) {
+    const std::string& name = items[i]->name();
+    if (name == kIfName) {
+      ++level;
+    } else if (name == kEndIfName) {
+      --level;
+    }
+    ++i;
+    if (level == 0) break;
+  }
+  return i;
+}
+
+// From an IF whose condition is false: the index after its own ELSE (the alternative runs)
+// or after its ENDIF; the end of the list when neither follows.
+size_t SkipBlock(const Items& items, size_t cursor) {
+  int level = 1;
+  size_t i = cursor;
+  while (i + 1 < items.size()) {
+    ++i;
+    const std::string& name = items[i]->name();
+    if (name == kIfName) {
+      ++level;
+    } else if (name == kEndIfName) {
+      --level;
+    } else if (name == kElseName && level == 1) {
+      --level;
+    }
+    if (level == 0) break;
+  }
+  return i + 1;
+}
+
+// The run's answer for a stopping result code.
+int StopCode(int result) {
+  switch (result) {
+    case 3:
+      return 0;
+    case 4:
+      return 1;
+    case 5:
+    case 6:
+      return 2;
+    case 7:
+      return 3;
+    case 8:
+      return 4;
+    default:
+      return 5;
+  }
+}
+
+}  // namespace
+
+int CScript::Run(ScriptContext& context) {
+  RunDepth depth(context);
+  if (!depth.Allowed()) return 5;
+  size_t cursor = 0;
+  while (cursor < items_.size()) {
+    if (items_[cursor]->name() == kElseName) {
+      cursor = SkipAlternative(items_, cursor);
+      if (cursor >= items_.size()) return 0;
+    }
+    const int result = items_[cursor]->Execute(context);
+    if (result == kContinue || result == kConditionTrue) {
+      ++cursor;
+    } else if (result == kConditionFalse) {
+      cursor = SkipBlock(items_, cursor);
+    } else {
+      return StopCode(result);
+    }
+  }
+  return 0;
+}
+
+}  // namespace browser

@@ -1,0 +1,49 @@
+#include "browser/script/scriptable_object.h"
+
+#include "browser/script/script.h"
+#include "browser/section_names.h"
+#include "numbered_sections.h"
+
+namespace browser {
+
+CScriptableObject::CScriptableObject(std::string section, CElement* parent)
+    : CElement(std::move(section), parent) {}
+
+CScriptableObject::~CScriptableObject() = default;
+
+bool CScriptableObject::Load(const CDataFile& file, CIdManager& ids) {
+  bool moveable = false;
+  if (file.ReadBool(section_, "mouseMoveable", moveable)) mouse_moveable_ = moveable ? 1 : 0;
+  int32_t count = 0;
+  file.ReadInt(section_, "numScripts", count);
+  std::string prefix = ScriptSection(section_, 0);
+  prefix.pop_back();  // "..._Script_"
+  // All scripts are created first, then loaded in order.
+  for (int n : ExistingNumberedSections(file, prefix, count)) {
+    scripts_.push_back(std::make_unique<CScript>(ScriptSection(section_, n), this));
+  }
+  for (auto& script : scripts_) script->Load(file, ids);
+  return CElement::Load(file, ids);
+}
+
+int CScriptableObject::AccessProperty(std::string_view, platform::Variant&, bool) {
+  return kPropertyUnknown;
+}
+
+int CScriptableObject::RunScriptByName(std::string_view name, ScriptContext& context) {
+  for (auto& script : scripts_) {
+    if (script->name() == name) {
+      script->Run(context);
+      break;
+    }
+  }
+  return 0;
+}
+
+int CScriptableObject::PutExtendedProperty(std::string_view, const platform::Variant&) {
+  return 1;
+}
+
+int CScriptableObject::GetExtendedProperty(std::string_view, platform::Variant&) { return 1; }
+
+}  // namespace browser
