@@ -2,8 +2,8 @@
 # End to end: the real `exhaust` program under Xvfb with a window manager, driven by xdotool.
 # Opens the form, calculates an empty job from the "Calculate" menu (which must show the
 # "Missing Data" box), dismisses it, types "show" into the job description, presses the
-# Test button that appears, calculates again, takes screenshots and leaves through
-# File > Exit.
+# Test button that appears, calculates again, opens the contact, K-factor and altitude
+# dialogs, takes screenshots and leaves through File > Exit.
 set -euo pipefail
 exhaust=$1
 out=${2:-$(mktemp -d)}
@@ -85,6 +85,23 @@ if xdotool search --onlyvisible --name "^(Missing Data|Exhaust)\$" >/dev/null 2>
   echo "the test job showed a message"
   exit 1
 fi
+
+# &Contact > &Addrress, Options > K-Factors and Options > Altitude open their dialogs
+# beside the form.
+xdotool windowactivate --sync "$main" key alt+c
+sleep 0.3
+xdotool key a
+wait_for_window "Contact Information" >/dev/null
+xdotool windowactivate --sync "$main" key alt+o
+sleep 0.3
+xdotool key Down Return
+wait_for_window "K-Factors" >/dev/null
+xdotool windowactivate --sync "$main" key alt+o
+sleep 0.3
+xdotool key Down Down Return
+wait_for_window "Various Altitudes Over 1000 Feet" >/dev/null
+sleep 0.3
+import -window root "$out/exhaust-dialogs.png"
 
 # File > E&xit ends the program.
 xdotool windowactivate --sync "$main" key alt+f
