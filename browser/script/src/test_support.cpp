@@ -1,0 +1,77 @@
+#include "test_support.h"
+
+#include "browser/section_names.h"
+
+namespace browser::testing {
+
+CDataFile ParseDocument(std::string_view text) {
+  CDataFile file;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t end = text.find('\n', pos);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(pos, end - pos);
+    pos = end + 1;
+    while (!line.empty() && line.front() == ' ') line.remove_prefix(1);
+    if (!line.empty()) file.Lines().emplace_back(line);
+  }
+  return file;
+}
+
+void AddScript(CDataFile& file, const std::string& object_section, int number,
+               const std::string& event, std::initializer_list<std::string> items) {
+  const std::string section = ScriptSection(object_section, number);
+  file.WriteString(section, "name", event);
+  file.WriteInt(section, "numScriptItems", static_cast<int32_t>(items.size()));
+  int n = 0;
+  for (const std::string& item : items) {
+    const std::string s = ScriptItemSection(section, ++n);
+    const size_t blank = item.find(' ');
+    const std::string word = item.substr(0, blank);
+    const std::string arg = blank == std::string::npos ? "" : item.substr(blank + 1);
+    if (word == "SET") {
+      file.WriteString(s, "name", "SetVariable");
+      file.WriteString(s, "varName", arg);
+      file.WriteString(s, "value", "ran");
+    } else if (word == "IF") {
+      file.WriteString(s, "name", "IF/WHILE Statement");
+      file.WriteString(s, "leftName", arg);
+      file.WriteInt(s, "operator", 1);
+    } else if (word == "ELSE") {
+      file.WriteString(s, "name", "ELSE Statement");
+    } else if (word == "ENDIF") {
+      file.WriteString(s, "name", "ENDIF Statement");
+    } else if (word == "CALL") {
+      file.WriteString(s, "name", "ExecuteGlobalScript");
+      file.WriteString(s, "scriptName", arg);
+    } else if (word == "STOP") {
+      if (arg == "11") {
+        file.WriteString(s, "name", "Modify Variable");
+        file.WriteString(s, "targetVar", "never set");
+        file.WriteString(s, "mainOp", "Equals");
+      } else {
+        file.WriteString(s, "name", "SetVariable");
+        file.WriteString(s, "varName", "x");
+        file.WriteString(s, "scope", arg == "9" ? "2" : "5");
+      }
+    } else {
+      file.WriteString(s, "name", item);
+    }
+  }
+}
+
+std::vector<std::string> Fixture::Ran() const {
+  std::vector<std::string> names;
+  for (const Variable& v : variables.global()) {
+    if (v.value.TextUtf8() == "ran") names.push_back(v.name);
+  }
+  return names;
+}
+
+std::string Fixture::Text(std::string_view name) {
+  const Variable* v = variables.FindVariable(name);
+  if (v == nullptr) return "<missing>";
+  return v->value.TextUtf8().value_or("<no text>");
+}
+
+}  // namespace browser::testing

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "browser/data_file.h"
+#include "browser/script/id_manager.h"
+#include "browser/script/script_item.h"
+#include "browser/script/variables.h"
+
+namespace browser::testing {
+
+// A data file from text: one line per line, leading blanks removed (so tests can indent).
+CDataFile ParseDocument(std::string_view text);
+
+// Appends the sections of one script, its items written in a short notation:
+//   "SET X"        SetVariable X = "ran" (scope 0)
+//   "IF X"         IF/WHILE: X IsTrue
+//   "ELSE", "ENDIF"
+//   "CALL name"    ExecuteGlobalScript name
+//   "STOP n"       an action answering n (SetVariable with scope 5 answers 10, ...):
+//                  only 9, 10 and 11 are available
+//   anything else  an item with that type name and no keys
+void AddScript(CDataFile& file, const std::string& object_section, int number,
+               const std::string& event, std::initializer_list<std::string> items);
+
+// A store, an id registry and a context over them.
+struct Fixture {
+  CVariableStore variables;
+  CIdManager ids;
+  ScriptContext context{variables, ids};
+
+  // "ran" markers set by "SET" items, in the order the variables were created.
+  std::vector<std::string> Ran() const;
+  // The variable's value as UTF-8 text, "<missing>" or "<no text>".
+  std::string Text(std::string_view name);
+};
+
+}  // namespace browser::testing
