@@ -4,10 +4,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <optional>
 
 #include "exhaust/job_files.h"
@@ -16,6 +14,7 @@
 #include "formkit/file_filter.h"
 #include "formkit_print/report_printer.h"
 #include "formkit_qt/back_color.h"
+#include "formkit_qt/form_mirror.h"
 #include "formkit_qt/frm_altitude.h"
 #include "formkit_qt/frm_contact_info.h"
 #include "formkit_qt/frm_k_factors.h"
@@ -26,26 +25,18 @@ namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-// Message texts break lines with CR LF, LF CR or a lone LF or CR; Qt wants one LF each.
-QString DisplayText(const std::string& text) {
-  QString shown = Q(text);
-  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  shown.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
-  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return shown;
-}
-
 }  // namespace
 
 FrmExhaustWindow::FrmExhaustWindow(QWidget* parent)
     : QMainWindow(parent), ui_(std::make_unique<Ui::FrmExhaustWindow>()), form_(*this) {
   ui_->setupUi(this);
   nameSeparators();
-  form_.SetObserver([this](const std::string& name) { mirror(name); });
+  form_.SetObserver(
+      [this](const std::string& name) { formkit::MirrorControl(form_, *this, name); });
   setUpServices();
   connectControls();
   connectMenus();
-  mirrorAll();
+  formkit::MirrorForm(form_, *this);
 }
 
 void FrmExhaustWindow::setUpServices() {
@@ -89,7 +80,7 @@ void FrmExhaustWindow::message(const std::string& text, const std::string& capti
     message_handler_(text, caption);
     return;
   }
-  QMessageBox box(icon, Q(caption), DisplayText(text), QMessageBox::Ok, this);
+  QMessageBox box(icon, Q(caption), formkit::MessageBoxText(text), QMessageBox::Ok, this);
   box.exec();
 }
 
@@ -207,36 +198,9 @@ void FrmExhaustWindow::connectMenus() {
 
 bool FrmExhaustWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusIn) {
-    if (auto* edit = qobject_cast<QLineEdit*>(watched)) {
-      // Deferred: a mouse press that gave the focus would otherwise place the cursor.
-      QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
-    }
+    if (auto* edit = qobject_cast<QLineEdit*>(watched)) formkit::SelectAllDeferred(edit);
   }
   return QMainWindow::eventFilter(watched, event);
-}
-
-void FrmExhaustWindow::mirror(const std::string& name) {
-  if (name.empty()) {
-    setWindowTitle(Q(form_.Caption()));
-    return;
-  }
-  QWidget* widget = findChild<QWidget*>(Q(name));
-  if (!widget) return;
-  const formkit::Control& control = form_.At(name);
-  if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-    if (edit->text() != Q(control.text)) edit->setText(Q(control.text));
-  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-    label->setText(Q(control.text));
-  } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-    button->setText(Q(control.text));
-  }
-  widget->setVisible(control.visible);
-  widget->setEnabled(control.enabled);
-}
-
-void FrmExhaustWindow::mirrorAll() {
-  mirror("");
-  for (const auto& [name, control] : form_.Controls()) mirror(name);
 }
 
 void FrmExhaustWindow::ExitProgram() {

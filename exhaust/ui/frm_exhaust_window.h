@@ -77,8 +77,6 @@ class FrmExhaustWindow : public QMainWindow, private formkit::Host {
   void connectControls();
   void connectMenus();
   void showDialog(QDialog& dialog);
-  void mirror(const std::string& name);
-  void mirrorAll();
 
   std::unique_ptr<Ui::FrmExhaustWindow> ui_;
   FrmExhaust form_;

@@ -7,17 +7,16 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
 #include "formkit/contact.h"
 #include "formkit/file_filter.h"
 #include "formkit_print/report_printer.h"
 #include "formkit_qt/back_color.h"
+#include "formkit_qt/form_mirror.h"
 #include "formkit_qt/frm_altitude.h"
 #include "formkit_qt/frm_contact_info.h"
 #include "formkit_qt/frm_k_factors.h"
@@ -43,14 +42,6 @@ unsigned FromQColor(const QColor& c) {
          (static_cast<unsigned>(c.blue()) << 16);
 }
 
-// Message texts use CR LF and lone LF for line breaks; Qt wants LF.
-QString DisplayText(const std::string& text) {
-  QString shown = Q(text);
-  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return shown;
-}
-
 }  // namespace
 
 FrmSizingWindow::FrmSizingWindow(QWidget* parent)
@@ -59,7 +50,8 @@ FrmSizingWindow::FrmSizingWindow(QWidget* parent)
       form_(*this),
       back_color_(kDesignBackColor) {
   ui_->setupUi(this);
-  form_.SetObserver([this](const std::string& name) { mirror(name); });
+  form_.SetObserver(
+      [this](const std::string& name) { formkit::MirrorControl(form_, *this, name); });
   setUpServices();
   setControlColors(ToQColor(back_color_), ToQColor(back_color_));
   connectControls();
@@ -67,7 +59,7 @@ FrmSizingWindow::FrmSizingWindow(QWidget* parent)
   form_.Form_Load();
   // The stored colour; a missing or unreadable background.dat keeps the design colours.
   if (const auto stored = ReadBackgroundColor()) ApplyBackColor(*stored);
-  mirrorAll();
+  formkit::MirrorForm(form_, *this);
 }
 
 void FrmSizingWindow::setUpServices() {
@@ -111,7 +103,8 @@ void FrmSizingWindow::MsgBox(const std::string& text, const std::string& caption
     message_handler_(text, caption);
     return;
   }
-  QMessageBox box(QMessageBox::NoIcon, Q(caption), DisplayText(text), QMessageBox::Ok, this);
+  QMessageBox box(QMessageBox::NoIcon, Q(caption), formkit::MessageBoxText(text), QMessageBox::Ok,
+                  this);
   box.exec();
 }
 
@@ -291,10 +284,8 @@ void FrmSizingWindow::connectMenus() {
 bool FrmSizingWindow::eventFilter(QObject* watched, QEvent* event) {
   const std::string name = watched->objectName().toStdString();
   if (event->type() == QEvent::FocusIn) {
-    if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && SelectsAllOnFocus(name)) {
-      // Deferred: a mouse press that gave the focus would otherwise place the cursor.
-      QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
-    }
+    if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && SelectsAllOnFocus(name))
+      formkit::SelectAllDeferred(edit);
   } else if (event->type() == QEvent::FocusOut) {
     // A message box or menu taking the keyboard is not the control losing the focus.
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
@@ -306,40 +297,6 @@ bool FrmSizingWindow::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QMainWindow::eventFilter(watched, event);
-}
-
-void FrmSizingWindow::mirror(const std::string& name) {
-  if (name.empty()) {
-    setWindowTitle(Q(form_.Caption()));
-    return;
-  }
-  QWidget* widget = findChild<QWidget*>(Q(name));
-  if (!widget) return;
-  const formkit::Control& control = form_.At(name);
-  mirroring_ = true;
-  if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-    if (edit->text() != Q(control.text)) edit->setText(Q(control.text));
-  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-    label->setText(Q(control.text));
-  } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-    if (combo->count() != static_cast<int>(control.items.size())) {
-      combo->clear();
-      for (const auto& item : control.items) combo->addItem(Q(item));
-    }
-    combo->setCurrentIndex(control.value);
-  } else if (auto* option = qobject_cast<QRadioButton*>(widget)) {
-    option->setChecked(control.value != 0);
-  } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
-    check->setChecked(control.value == 1);
-  }
-  widget->setVisible(control.visible);
-  widget->setEnabled(control.enabled);
-  mirroring_ = false;
-}
-
-void FrmSizingWindow::mirrorAll() {
-  mirror("");
-  for (const auto& [name, control] : form_.Controls()) mirror(name);
 }
 
 void FrmSizingWindow::EndProgram() {

@@ -94,13 +94,10 @@ class FrmSizingWindow : public QMainWindow, private formkit::Host {
   void setControlColors(const QColor& form, const QColor& controls);
   void showDialog(QDialog& dialog);
   void setUpServices();
-  void mirror(const std::string& name);
-  void mirrorAll();
 
   std::unique_ptr<Ui::FrmSizingWindow> ui_;
   FrmSizing form_;
   MessageHandler message_handler_;
-  bool mirroring_ = false;
   bool ending_ = false;
   unsigned back_color_;
   Services services_;

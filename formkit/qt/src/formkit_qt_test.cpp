@@ -1,9 +1,11 @@
 // The shared dialogs under Qt Test: the contact dialog against real files in a temporary
-// directory, and the reference tables' layout and closing buttons.
+// directory, the reference tables' layout and closing buttons, and the mirroring of a
+// headless form into its window.
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -15,6 +17,7 @@
 #include <csignal>
 
 #include "formkit/contact.h"
+#include "formkit_qt/form_mirror.h"
 #include "formkit_qt/frm_altitude.h"
 #include "formkit_qt/frm_contact_info.h"
 #include "formkit_qt/frm_k_factors.h"
@@ -32,6 +35,18 @@ ContactInfo Contact(const std::string& prefix) {
     info.fields[i] = prefix + " " + formkit::kContactControls[i];
   return info;
 }
+
+// A form with one control of each kind a window mirrors.
+class SmallForm : public formkit::Form {
+ public:
+  SmallForm() : Form("Small") {
+    Declare("txtA", formkit::ControlKind::kTextBox, "1");
+    Declare("lblB", formkit::ControlKind::kLabel, " 2.5");
+    Declare("cmdC", formkit::ControlKind::kButton, "&Go");
+    Declare("cmbD", formkit::ControlKind::kList);
+    Declare("txtNoWidget", formkit::ControlKind::kTextBox);
+  }
+};
 
 QByteArray ReadAll(const QString& path) {
   QFile file(path);
@@ -251,6 +266,42 @@ class FormkitQtTest : public QObject {
     QVERIFY(dialog);
     QVERIFY(!dialog->isVisible());
     delete dialog;
+  }
+
+  void windowsMirrorTheirHeadlessForm() {
+    SmallForm form;
+    QWidget window;
+    auto* a = new QLineEdit(&window);
+    a->setObjectName("txtA");
+    auto* b = new QLabel(&window);
+    b->setObjectName("lblB");
+    auto* c = new QPushButton(&window);
+    c->setObjectName("cmdC");
+    auto* d = new QComboBox(&window);
+    d->setObjectName("cmbD");
+    form.SetItems("cmbD", {"x", "y"});
+    form.SetValue("cmbD", 1);
+    form.SetVisible("lblB", false);
+    formkit::MirrorForm(form, window);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Small"));
+    QCOMPARE(a->text(), QStringLiteral("1"));
+    QCOMPARE(b->text(), QStringLiteral(" 2.5"));
+    QVERIFY(b->isHidden());
+    QCOMPARE(c->text(), QStringLiteral("&Go"));
+    QCOMPARE(d->count(), 2);
+    QCOMPARE(d->currentText(), QStringLiteral("y"));
+
+    // An unchanged text leaves the user's cursor where it is.
+    a->setText("12");
+    a->setCursorPosition(1);
+    form.SetText("txtA", "12");
+    formkit::MirrorControl(form, window, "txtA");
+    QCOMPARE(a->cursorPosition(), 1);
+  }
+
+  void messageBoxTextHasOneLineFeedPerBreak() {
+    QCOMPARE(formkit::MessageBoxText("a\r\nb\n\rc\rd\ne"), QStringLiteral("a\nb\nc\nd\ne"));
+    QCOMPARE(formkit::MessageBoxText("x: \n\r    A\n\r    B"), QStringLiteral("x: \n    A\n    B"));
   }
 };
 
