@@ -1,0 +1,263 @@
+// Variable scopes, references, SetVariable and Modify Variable.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "browser/script/script.h"
+#include "browser/script/scriptable_object.h"
+#include "platform/registry.h"
+#include "test_support.h"
+
+namespace browser {
+namespace {
+
+using platform::Variant;
+using testing::Fixture;
+using testing::ParseDocument;
+
+class VariablesTest : public ::testing::Test {
+ protected:
+  void SetUp() override { platform::SetUserNumberFormat({u'.', u'\0'}); }
+
+  Variable* Set(int scope, std::string_view name, Variant value) {
+    int r;
+    Variable* v = fx_.variables.FindOrCreateInScope(scope, name, r);
+    v->value = std::move(value);
+    return v;
+  }
+  // Runs one item given as "key = value" lines; answers the run's code.
+  int RunItem(std::string_view keys) {
+    CDataFile file = ParseDocument("[S]\nnumScriptItems = 1\n[S_ScriptItem_1]\n" +
+                                   std::string(keys));
+    CScript script("S", nullptr);
+    script.Load(file, fx_.ids);
+    return script.Run(fx_.context);
+  }
+
+  Fixture fx_;
+};
+
+TEST_F(VariablesTest, ScopesAndLookupOrder) {
+  Set(0, "X", Variant::Utf8("global"));
+  EXPECT_EQ(fx_.Text("X"), "global");
+  fx_.variables.PushLocalFrame();
+  Set(2, "X", Variant::Utf8("local"));
+  EXPECT_EQ(fx_.Text("X"), "local");
+  Set(1, "X", Variant::Utf8("override"));
+  EXPECT_EQ(fx_.Text("X"), "override");
+  fx_.variables.PopLocalFrame();
+  EXPECT_EQ(fx_.Text("X"), "override");
+  EXPECT_EQ(fx_.Text("x"), "<missing>");  // names are case-sensitive
+
+  int result = -1;
+  EXPECT_EQ(fx_.variables.FindOrCreateInScope(2, "L", result), nullptr);
+  EXPECT_EQ(result, 9);
+  EXPECT_EQ(fx_.variables.FindOrCreateInScope(3, "L", result), nullptr);
+  EXPECT_EQ(result, 10);
+  EXPECT_EQ(fx_.variables.FindOrCreateInScope(-1, "L", result), nullptr);
+  EXPECT_EQ(result, 10);
+  Variable* created = fx_.variables.FindOrCreateInScope(0, "New", result);
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(created->value.type(), platform::VT_EMPTY);
+  EXPECT_EQ(fx_.variables.FindOrCreateInScope(0, "New", result), created);
+}
+
+TEST_F(VariablesTest, ExpandReferences) {
+  Set(0, "NAME", Variant::Utf8("World"));
+  Set(0, "A", Variant::Utf8("x"));
+  Set(0, "B", Variant::Utf8("y"));
+  Set(0, "N", Variant::I4(5));
+  Set(0, "BARS", Variant::Utf8("|A|"));
+  const auto expand = [&](std::u16string_view text) {
+    return platform::TextToUtf8(ExpandReferences(fx_.variables, text));
+  };
+  EXPECT_EQ(expand(u"Hello |NAME|"), "Hello World");
+  EXPECT_EQ(expand(u"|A| and |B|"), "x and y");
+  EXPECT_EQ(expand(u"|A| |nobody| |B|"), "x |nobody| y");
+  EXPECT_EQ(expand(u"|N| stays"), "|N| stays");        // not a text
+  EXPECT_EQ(expand(u"|BARS|"), "|A|");                 // inserted text is not searched again
+  EXPECT_EQ(expand(u"|A||B|"), "xy");
+  EXPECT_EQ(expand(u"a|b"), "a|b");
+  EXPECT_EQ(expand(u"||"), "||");
+  EXPECT_EQ(expand(u"|||A|"), "||x");  // "||" names nobody; the search goes on after it
+  Set(0, "", Variant::Utf8("empty"));
+  EXPECT_EQ(expand(u"a||b"), "aemptyb");
+}
+
+TEST_F(VariablesTest, SetVariableStoresExpandedText) {
+  Set(0, "NAME", Variant::Utf8("World"));
+  EXPECT_EQ(RunItem("name = SetVariable\nvarName = X\nvalue = Hello |NAME|"), 0);
+  EXPECT_EQ(fx_.Text("X"), "Hello World");
+  Set(0, "NAME", Variant::I4(3));
+  RunItem("name = Create Variable\nvarName = X\nvalue = Hello |NAME|");
+  EXPECT_EQ(fx_.Text("X"), "Hello |NAME|");
+}
+
+TEST_F(VariablesTest, SetVariableTypesScopesAndResults) {
+  RunItem("name = SetVariable\nvarName = I\nvalueType = 3\nvalue = 0x10");
+  RunItem("name = SetVariable\nvarName = S\nvalueType = 2\nvalue = 0x10");
+  RunItem("name = SetVariable\nvarName = R\nvalueType = 4\nvalue = 2.5");
+  RunItem("name = SetVariable\nvarName = B\nvalueType = 11\nvalue = True");
+  RunItem("name = SetVariable\nvarName = E\nvalueType = 0\nvalue = 5");
+  RunItem("name = SetVariable\nvarName = Y\nvalueType = 17\nvalue = 300");  // stays text
+  const auto var = [&](const char* n) { return fx_.variables.FindVariable(n)->value; };
+  EXPECT_EQ(var("I").type(), platform::VT_I4);
+  EXPECT_EQ(var("I").IntValue(), 16);
+  EXPECT_EQ(var("S").IntValue(), 0);
+  EXPECT_EQ(var("R").type(), platform::VT_R8);
+  EXPECT_EQ(var("B").type(), platform::VT_BOOL);
+  EXPECT_EQ(var("B").IntValue(), -1);
+  EXPECT_EQ(var("E").type(), platform::VT_EMPTY);
+  EXPECT_EQ(var("Y").type(), platform::VT_BSTR);
+
+  RunItem("name = SetVariable\nvarName = X\nscope = 1\nvalue = over");
+  EXPECT_EQ(fx_.variables.overrides().size(), 1u);
+  EXPECT_EQ(RunItem("name = SetVariable\nvarName = X\nscope = 2\nvalue = v"), 5);  // 9
+  EXPECT_EQ(RunItem("name = SetVariable\nvarName = X\nscope = 5\nvalue = v"), 5);  // 10 ends the run the same way
+  fx_.variables.PushLocalFrame();
+  EXPECT_EQ(RunItem("name = SetVariable\nvarName = L\nscope = 2\nvalue = v"), 0);
+  EXPECT_EQ(fx_.variables.top_local()->size(), 1u);
+}
+
+TEST_F(VariablesTest, SetVariableReadsTheRegistryOnceAtLoad) {
+  const std::string dir = std::filesystem::temp_directory_path() /
+                          ("script_registry_" + std::to_string(getpid()));
+  setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
+  platform::UserRegistry registry;
+  ASSERT_TRUE(registry.WriteString("Software\\Corvane\\Show", "Path", "D:\\Cd"));
+  ASSERT_TRUE(registry.WriteDword("Software\\Corvane\\Show", "Count", 7));
+  CDataFile file = ParseDocument(R"(
+    [S]
+    numScriptItems = 3
+    [S_ScriptItem_1]
+    name = SetVariable
+    varName = P
+    flag = registry
+    registryKey = Software\Corvane\Show
+    registryValueName = Path
+    value = not used
+    [S_ScriptItem_2]
+    name = SetVariable
+    varName = C
+    flag = registry
+    registryKey = Software\Corvane\Show
+    registryValueName = Count
+    [S_ScriptItem_3]
+    name = SetVariable
+    varName = M
+    flag = registry
+    registryKey = Software\Corvane\Show
+    registryValueName = Missing
+  )");
+  CScript script("S", nullptr);
+  script.Load(file, fx_.ids);
+  ASSERT_TRUE(registry.WriteString("Software\\Corvane\\Show", "Path", "changed later"));
+  script.Run(fx_.context);
+  EXPECT_EQ(fx_.Text("P"), "D:\\Cd");
+  EXPECT_EQ(fx_.Text("C"), "7");
+  EXPECT_EQ(fx_.variables.FindVariable("M")->value.type(), platform::VT_EMPTY);
+  unsetenv("XDG_CONFIG_HOME");
+  std::filesystem::remove_all(dir);
+}
+
+TEST_F(VariablesTest, ModifyVariableOnTextsAndNumbers) {
+  Set(0, "T", Variant::Utf8("abc"));
+  RunItem("name = Modify Variable\ntargetVar = T\nmainOp = Plus\nvalueType = 3\nvalue = 1");
+  EXPECT_EQ(fx_.Text("T"), "abc1");
+  RunItem("name = Modify Variable\ntargetVar = T\nmainOp = Minus\nvalue = c");
+  EXPECT_EQ(fx_.Text("T"), "abc1");
+
+  Set(0, "N", Variant::I4(5));
+  RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Plus\nvalueType = 8\nvalue = 3");
+  EXPECT_EQ(fx_.variables.FindVariable("N")->value.type(), platform::VT_I4);
+  EXPECT_EQ(fx_.Text("N"), "8");
+  RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Times\nvalueType = 3\nvalue = -3");
+  EXPECT_EQ(fx_.Text("N"), "-24");
+  RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Divide\nvalueType = 3\nvalue = 5");
+  EXPECT_EQ(fx_.Text("N"), "-4");  // truncates
+  RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Divide\nvalueType = 3\nvalue = 0");
+  EXPECT_EQ(fx_.Text("N"), "-4");  // division by zero leaves the target
+  RunItem("name = Modify Variable\ntargetVar = N\nmainOp = plus\nvalueType = 3\nvalue = 1");
+  EXPECT_EQ(fx_.Text("N"), "-4");  // operations are case-sensitive
+  // A constant that does not convert: arithmetic does nothing, Equals takes it as it is.
+  RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Plus\nvalueType = 8\nvalue = abc");
+  EXPECT_EQ(fx_.Text("N"), "-4");
+  RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Equals\nvalueType = 8\nvalue = abc");
+  EXPECT_EQ(fx_.Text("N"), "abc");
+  // Without "valueType" the constant is the empty text, whatever "value" says.
+  RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Equals\nvalue = abc");
+  EXPECT_EQ(fx_.Text("N"), "");
+
+  Set(0, "W", Variant::I2(32767));
+  RunItem("name = Modify Variable\ntargetVar = W\nmainOp = Plus\nvalueType = 3\nvalue = 1");
+  EXPECT_EQ(fx_.Text("W"), "-32768");  // 16-bit arithmetic wraps
+  Set(0, "M", Variant::I4(INT32_MIN));
+  RunItem("name = Modify Variable\ntargetVar = M\nmainOp = Divide\nvalueType = 3\nvalue = -1");
+  EXPECT_EQ(fx_.Text("M"), "-2147483648");
+  Set(0, "D", Variant::R8(1));
+  RunItem("name = Modify Variable\ntargetVar = D\nmainOp = Divide\nvalueType = 5\nvalue = 4");
+  EXPECT_EQ(fx_.Text("D"), "0.25");
+}
+
+TEST_F(VariablesTest, ModifyVariableFromAnotherVariable) {
+  Set(0, "N", Variant::I4(5));
+  Set(0, "S", Variant::Utf8("10"));
+  Set(0, "Bad", Variant::Utf8("ten"));
+  Set(0, "Null", Variant::Null());
+  EXPECT_EQ(RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Plus\nsrcVar = S"), 0);
+  EXPECT_EQ(fx_.Text("N"), "15");
+  EXPECT_EQ(RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Plus\nsrcVar = Bad"), 5);
+  EXPECT_EQ(RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Plus\nsrcVar = Null"), 5);
+  EXPECT_EQ(RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Plus\nsrcVar = Nope"), 5);
+  EXPECT_EQ(fx_.Text("N"), "15");
+  // Equals takes the operand converted to the target's type; the target never changes type.
+  Set(0, "T", Variant::Utf8("x"));
+  RunItem("name = Modify Variable\ntargetVar = T\nmainOp = Equals\nsrcVar = N");
+  EXPECT_EQ(fx_.variables.FindVariable("T")->value.type(), platform::VT_BSTR);
+  EXPECT_EQ(fx_.Text("T"), "15");
+  // A target that was never set stops the script and is not created.
+  EXPECT_EQ(RunItem("name = Modify Variable\ntargetVar = Never\nmainOp = Equals\nvalue = 1"), 5);
+  EXPECT_EQ(fx_.variables.FindVariable("Never"), nullptr);
+}
+
+TEST_F(VariablesTest, ModifyVariableExpandsTheResult) {
+  Set(0, "WHO", Variant::Utf8("World"));
+  Set(0, "T", Variant::Utf8("Hello "));
+  RunItem("name = Modify Variable\ntargetVar = T\nmainOp = Plus\nvalueType = 8\nvalue = |WHO|");
+  EXPECT_EQ(fx_.Text("T"), "Hello World");
+}
+
+TEST(PredefinedVariables, AppendedOnEveryLoadFirstOneWins) {
+  Fixture fx;
+  AddPredefinedVariables(fx.variables, {"/media/cd/show/", "/media/cd/", "/usr/", "/usr/lib/"});
+  AddPredefinedVariables(fx.variables, {"/other/", "/", "/usr/", "/usr/lib/"});
+  EXPECT_EQ(fx.variables.global().size(), 14u);
+  EXPECT_EQ(fx.Text("APPPATH"), "/media/cd/show/");
+  EXPECT_EQ(fx.Text("CD_ROOT"), "/media/cd/");
+  EXPECT_EQ(fx.Text("WIN"), "/usr/");
+  EXPECT_EQ(fx.Text("SYS"), "/usr/lib/");
+  EXPECT_EQ(fx.variables.FindVariable("NULL")->value.type(), platform::VT_EMPTY);
+  EXPECT_EQ(fx.variables.FindVariable("TRUE")->value.type(), platform::VT_I4);
+  EXPECT_EQ(fx.Text("TRUE"), "1");
+  EXPECT_EQ(fx.Text("FALSE"), "0");
+  std::vector<std::string> names;
+  for (const Variable& v : fx.variables.global()) names.push_back(v.name);
+  EXPECT_THAT(std::vector<std::string>(names.begin(), names.begin() + 7),
+              ::testing::ElementsAre("NULL", "CD_ROOT", "WIN", "SYS", "APPPATH", "TRUE", "FALSE"));
+}
+
+TEST(PredefinedVariables, DirectoriesOfADocument) {
+  DocumentDirectories dirs = DirectoriesForDocument("/");
+  EXPECT_EQ(dirs.document, "/");
+  EXPECT_EQ(dirs.drive_root, "/");
+  const std::string tmp = std::filesystem::temp_directory_path().string();
+  dirs = DirectoriesForDocument(tmp);
+  EXPECT_EQ(dirs.document, tmp + "/");
+  EXPECT_EQ(dirs.drive_root.back(), '/');
+  EXPECT_EQ(dirs.document.rfind(dirs.drive_root, 0), 0u);  // a prefix of the directory
+}
+
+}  // namespace
+}  // namespace browser
