@@ -1,0 +1,260 @@
+// Conditions of IF/WHILE and the property actions.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "actions/condition.h"
+#include "actions/if_while_action.h"
+#include "browser/script/script.h"
+#include "browser/script/scriptable_object.h"
+#include "test_support.h"
+
+namespace browser {
+namespace {
+
+using platform::Variant;
+using testing::Fixture;
+using testing::ParseDocument;
+
+bool Cond(const Variant& l, const char* r, int op) {
+  return EvaluateCondition(l, Variant::Utf8(r), op);
+}
+
+class ConditionTest : public ::testing::Test {
+ protected:
+  void SetUp() override { platform::SetUserNumberFormat({u'.', u'\0'}); }
+};
+
+TEST_F(ConditionTest, NumbersCompareAsNumbersTextsByLengthThenBytes) {
+  EXPECT_TRUE(Cond(Variant::I4(9), "10", kLess));
+  EXPECT_FALSE(Cond(Variant::Utf8("9"), "10", kLess));  // shorter, but '9' > '1'
+  EXPECT_FALSE(Cond(Variant::Utf8("9"), "10", kGreater));  // not longer
+  EXPECT_TRUE(Cond(Variant::Utf8("10"), "9", kLess) == false);
+  EXPECT_FALSE(Cond(Variant::Utf8("abc"), "abd", kLess));  // same length
+  EXPECT_FALSE(Cond(Variant::Utf8("ab"), "abd", kLess));  // common bytes equal: not lower
+  EXPECT_TRUE(Cond(Variant::Utf8("aa"), "abd", kLess));
+  EXPECT_TRUE(Cond(Variant::Utf8("abd"), "ab", kGreater));
+  EXPECT_TRUE(Cond(Variant::Utf8("abc"), "abc", kGreaterOrEqual));
+  EXPECT_FALSE(Cond(Variant::Utf8("ABC"), "abc", kEqual));
+  EXPECT_TRUE(Cond(Variant::Utf8("abc"), "abc", kEqual));
+  // Little-endian bytes: the low byte of U+0100 (0x00) is below that of "A" (0x41).
+  EXPECT_TRUE(EvaluateCondition(Variant::Text(u"\u0100"), Variant::Text(u"AB"), kLess));
+  EXPECT_TRUE(Cond(Variant::R8(2.5), "2.5", kEqual));
+  EXPECT_TRUE(Cond(Variant::R8(2.5), "3", kLessOrEqual));
+  EXPECT_FALSE(Cond(Variant::I4(3), "3", kLess));
+  EXPECT_TRUE(Cond(Variant::I4(3), "3", kLessOrEqual));
+  EXPECT_TRUE(Cond(Variant::I4(-1), "0", kLess));
+}
+
+TEST_F(ConditionTest, UnsignedLeftSidesCompareAsSignedAndReal) {
+  EXPECT_TRUE(Cond(Variant::UI2(65535), "65535", kEqual));  // as I4
+  EXPECT_TRUE(Cond(Variant::UI2(65535), "70000", kLess));
+  EXPECT_TRUE(Cond(Variant::UI4(4294967295u), "4294967295", kEqual));  // as R8
+  EXPECT_TRUE(Cond(Variant::UI4(4294967295u), "1e10", kLess));
+  EXPECT_TRUE(Cond(Variant::UI1(200), "100", kGreater));
+}
+
+TEST_F(ConditionTest, FailedConversionIsFalse) {
+  for (int op = kIsFalse; op <= kGreaterOrEqual; ++op) {
+    EXPECT_FALSE(Cond(Variant::I4(1), "one", op)) << op;
+  }
+  EXPECT_FALSE(Cond(Variant::I2(1), "40000", kLess));  // overflow
+  EXPECT_FALSE(Cond(Variant::I4(1), "1", 7));          // unknown operator
+  EXPECT_FALSE(EvaluateCondition(Variant::Error(1), Variant::I4(1), kEqual));
+}
+
+TEST_F(ConditionTest, TruthIsTheLowWord) {
+  EXPECT_FALSE(EvaluateCondition(Variant::I4(65536), Variant(), kIsTrue));
+  EXPECT_TRUE(EvaluateCondition(Variant::I4(65536), Variant(), kIsFalse));
+  EXPECT_FALSE(EvaluateCondition(Variant::R8(1.0), Variant(), kIsTrue));
+  EXPECT_TRUE(EvaluateCondition(Variant::Bool(true), Variant(), kIsTrue));
+  EXPECT_TRUE(EvaluateCondition(Variant::Utf8(""), Variant(), kIsTrue));
+  EXPECT_FALSE(EvaluateCondition(Variant(), Variant(), kIsTrue));
+}
+
+TEST_F(ConditionTest, EmptyValuesAreEqualAndBothLessAndGreater) {
+  EXPECT_TRUE(EvaluateCondition(Variant(), Variant::I4(5), kEqual));
+  EXPECT_TRUE(EvaluateCondition(Variant(), Variant::I4(5), kLess));
+  EXPECT_TRUE(EvaluateCondition(Variant(), Variant::I4(5), kGreater));
+  EXPECT_TRUE(Cond(Variant::I4(0), "", kEqual) == false);  // "" is no number
+  EXPECT_TRUE(EvaluateCondition(Variant::I4(0), Variant(), kEqual));  // empty is 0
+}
+
+class IfItemTest : public ConditionTest {
+ protected:
+  int Run(std::string keys) {
+    CDataFile file =
+        ParseDocument("[S]\nnumScriptItems = 1\n[S_ScriptItem_1]\nname = IF/WHILE Statement\n" +
+                      keys);
+    CScript script("S", nullptr);
+    script.Load(file, fx_.ids);
+    return script.items().at(0)->Execute(fx_.context);
+  }
+  Variable* Set(std::string_view name, Variant value) {
+    int r;
+    Variable* v = fx_.variables.FindOrCreateInScope(0, name, r);
+    v->value = std::move(value);
+    return v;
+  }
+  Fixture fx_;
+};
+
+TEST_F(IfItemTest, OperandsFromVariablesAndConstants) {
+  Set("N", Variant::I4(9));
+  Set("S", Variant::Utf8("9"));
+  Set("TEN", Variant::Utf8("10"));
+  EXPECT_EQ(Run("leftName = N\nconstValue = 10\noperator = 3"), kConditionTrue);
+  EXPECT_EQ(Run("leftName = S\nconstValue = 10\noperator = 3"), kConditionFalse);
+  EXPECT_EQ(Run("leftName = N\nrightName = TEN\noperator = 3"), kConditionTrue);
+  // "rightName" counts only when "constValue" is empty.
+  EXPECT_EQ(Run("leftName = N\nconstValue = 9\nrightName = TEN\noperator = 2"), kConditionTrue);
+  EXPECT_EQ(Run("leftName = Missing\nconstValue = 1\noperator = 6"), kConditionFalse);
+  // A missing right variable is an empty value: 0 for a number.
+  Set("Z", Variant::I4(0));
+  EXPECT_EQ(Run("leftName = Z\nrightName = Missing\noperator = 2"), kConditionTrue);
+  // Scope 1 shadows scope 0.
+  int r;
+  fx_.variables.FindOrCreateInScope(1, "N", r)->value = Variant::I4(11);
+  EXPECT_EQ(Run("leftName = N\nconstValue = 10\noperator = 5"), kConditionTrue);
+}
+
+TEST_F(IfItemTest, PathConditions) {
+  const auto dir = std::filesystem::temp_directory_path() / ("if_path_" + std::to_string(getpid()));
+  std::filesystem::create_directories(dir / "sub[1]");
+  std::ofstream(dir / "setup.exe") << "x";
+  const std::string d = dir.string();
+  Set("N", Variant::I4(1));
+  EXPECT_EQ(Run("path = " + d + "/setup.exe\nleftName = N\noperator = 1"), kConditionTrue);
+  EXPECT_EQ(Run("path = " + d + "/*.exe"), kConditionTrue);
+  EXPECT_EQ(Run("path = " + d + "/set?p.*"), kConditionTrue);
+  EXPECT_EQ(Run("path = " + d + "\\setup.exe"), kConditionTrue);
+  EXPECT_EQ(Run("path = " + d + "/sub[1]"), kConditionTrue);  // brackets are no wildcards
+  EXPECT_EQ(Run("path = " + d + "/*.txt"), kConditionFalse);
+  // A present but empty path is false, and no other key is read.
+  EXPECT_EQ(Run("path = \nleftName = N\noperator = 1"), kConditionFalse);
+  std::filesystem::remove_all(dir);
+}
+
+// A scriptable object with one integer property "xpos" that it reads only into an integer,
+// as the element classes do, and one that always fails.
+class TestObject : public CScriptableObject {
+ public:
+  using CScriptableObject::CScriptableObject;
+  int AccessProperty(std::string_view name, Variant& value, bool put) override {
+    if (name == "broken") return kPropertyFailed;
+    if (name != "xpos") {
+      if (put) puts.emplace_back(name, value.TextUtf8().value_or("<none>"));
+      return kPropertyUnknown;
+    }
+    if (value.type() != platform::VT_I4) return kPropertyWrongType;
+    if (put) {
+      x_ = static_cast<int32_t>(value.IntValue());
+    } else {
+      value = Variant::I4(x_);
+    }
+    return kPropertyOk;
+  }
+  std::vector<std::pair<std::string, std::string>> puts;
+};
+
+class PropertyTest : public IfItemTest {
+ protected:
+  int RunScript(std::string_view text) {
+    CDataFile file = ParseDocument(text);
+    CScript script("S", nullptr);
+    script.Load(file, fx_.ids);
+    return script.Run(fx_.context);
+  }
+  void SetUp() override {
+    IfItemTest::SetUp();
+    object_.set_position(42, 7);
+    fx_.ids.Register("pic", &object_);
+    fx_.ids.Register("pic", &second_);
+    fx_.ids.Register("script", &not_scriptable_);
+  }
+  TestObject object_{"Element_1", nullptr};
+  TestObject second_{"Element_2", nullptr};
+  CScript not_scriptable_{"Script_1", nullptr};
+};
+
+TEST_F(PropertyTest, GetPropertyNeedsAVariableOfTheRightType) {
+  const char* get = "[S]\nnumScriptItems = 1\n[S_ScriptItem_1]\nname = GetProperty\n"
+                    "controlId = pic\nproperty = xpos\nvariableName = X\n";
+  EXPECT_EQ(RunScript(get), 0);
+  EXPECT_EQ(fx_.variables.FindVariable("X")->value.type(), platform::VT_EMPTY);
+  Set("X", Variant::I4(0));
+  EXPECT_EQ(RunScript(get), 0);
+  EXPECT_EQ(fx_.variables.FindVariable("X")->value.IntValue(), 42);  // the first "pic"
+
+  EXPECT_EQ(RunScript("[S]\nnumScriptItems = 1\n[S_ScriptItem_1]\nname = GetProperty\n"
+                      "controlId = pic\nproperty = broken\nvariableName = X\n"),
+            3);  // 7
+  EXPECT_EQ(RunScript("[S]\nnumScriptItems = 1\n[S_ScriptItem_1]\nname = GetProperty\n"
+                      "controlId = nobody\nproperty = xpos\nvariableName = X\n"),
+            2);  // 6
+  EXPECT_EQ(RunScript("[S]\nnumScriptItems = 1\n[S_ScriptItem_1]\nname = GetProperty\n"
+                      "controlId = script\nproperty = xpos\nvariableName = X\n"),
+            2);  // not scriptable: 6
+  EXPECT_EQ(RunScript("[S]\nnumScriptItems = 1\n[S_ScriptItem_1]\nname = GetProperty\n"
+                      "controlId = pic\nproperty = xpos\nvariableName = X\nscope = 2\n"),
+            5);  // 9
+}
+
+TEST_F(PropertyTest, SetPropertyConvertsVariablesAndExpandsTexts) {
+  Set("POS", Variant::Utf8("100"));
+  Set("WHO", Variant::Utf8("World"));
+  EXPECT_EQ(RunScript("[S]\nnumScriptItems = 1\n[S_ScriptItem_1]\nname = SetProperty\n"
+                      "controlId = pic\nproperty = xpos\nvariableName = POS\nvalueType = 3\n"),
+            0);
+  EXPECT_EQ(object_.x(), 100);
+  EXPECT_EQ(RunScript("[S]\nnumScriptItems = 1\n[S_ScriptItem_1]\nname = SetProperty\n"
+                      "controlId = pic\nproperty = caption\nvalue = Hello |WHO|\n"),
+            0);
+  Set("BAD", Variant::Utf8("far"));
+  EXPECT_EQ(RunScript("[S]\nnumScriptItems = 2\n[S_ScriptItem_1]\nname = SetProperty\n"
+                      "controlId = pic\nproperty = xpos\nvariableName = BAD\nvalueType = 3\n"
+                      "[S_ScriptItem_2]\nname = SetVariable\nvarName = after\nvalue = ran\n"),
+            3);  // 7 stops the script
+  EXPECT_EQ(fx_.variables.FindVariable("after"), nullptr);
+  // A wrong type is ignored: the script goes on.
+  EXPECT_EQ(RunScript("[S]\nnumScriptItems = 1\n[S_ScriptItem_1]\nname = SetProperty\n"
+                      "controlId = pic\nproperty = xpos\nvalue = 5\n"),
+            0);
+  EXPECT_EQ(object_.x(), 100);
+  ASSERT_EQ(object_.puts.size(), 1u);
+  EXPECT_EQ(object_.puts[0].second, "Hello World");
+}
+
+TEST_F(PropertyTest, MultiReadsNumberedSectionsWhateverItSays) {
+  Set("A", Variant::Utf8("|WHO|"));
+  Set("WHO", Variant::Utf8("World"));
+  EXPECT_EQ(RunScript(R"(
+    [S]
+    numScriptItems = 1
+    [S_ScriptItem_1]
+    name = SetProperty
+    controlId = pic
+    multi = false
+    property = ignored
+    [S_ScriptItem_1_Property_0]
+    property = xpos
+    valueType = 3
+    value = 0x20
+    [S_ScriptItem_1_Property_1]
+    property = text
+    variableName = A
+    [S_ScriptItem_1_Property_2]
+    value = no property: the list ends here
+    [S_ScriptItem_1_Property_3]
+    property = never
+  )"),
+            0);
+  EXPECT_EQ(object_.x(), 32);
+  ASSERT_EQ(object_.puts.size(), 1u);
+  EXPECT_EQ(object_.puts[0].first, "text");
+  EXPECT_EQ(object_.puts[0].second, "World");  // a variable of the same type is expanded
+}
+
+}  // namespace
+}  // namespace browser
