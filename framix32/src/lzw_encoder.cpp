@@ -1,43 +1,94 @@
 #include "lzw_encoder.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace framix32 {
 namespace {
-constexpr uint32_t kMaxCode = 4095;
+
+// How many of p[0, limit) equal c.
+size_t CountRun(const uint8_t* p, size_t limit, uint32_t c) {
+  const uint64_t pattern = c * 0x0101010101010101ull;
+  size_t r = 0;
+  for (; limit - r >= 8; r += 8) {
+    uint64_t word;
+    std::memcpy(&word, p + r, 8);
+    word ^= pattern;
+    if (word != 0) return r + static_cast<size_t>(__builtin_ctzll(word) >> 3);  // little-endian
+  }
+  while (r < limit && p[r] == c) ++r;
+  return r;
+}
+
 }  // namespace
 
 LzwEncoder::LzwEncoder(int min_code_size, std::vector<uint8_t>* out)
     : min_code_size_(min_code_size),
       clear_code_(1u << min_code_size),
       out_(out),
-      table_(kHashSize) {
+      table_(kHashSize),
+      runs_(new uint16_t[256 * (kRunCap + 1)]) {
+  for (uint32_t c = 0; c < 256; ++c) runs_[c * (kRunCap + 1) + 1] = static_cast<uint16_t>(c);
   ResetTable();
-  PutCode(clear_code_);
+  coder_.next_free = clear_code_ + 2;
+  coder_.width = min_code_size_ + 1;
+  Put(coder_, clear_code_);
 }
 
 void LzwEncoder::ResetTable() {
   std::fill(table_.begin(), table_.end(), kFree);
-  next_free_ = clear_code_ + 2;
-  width_ = min_code_size_ + 1;
+  std::fill(run_max_, run_max_ + 256, 1);
 }
 
-void LzwEncoder::FlushBlock() {
-  out_->push_back(static_cast<uint8_t>(block_size_));
-  out_->insert(out_->end(), block_, block_ + block_size_);
-  block_size_ = 0;
+void LzwEncoder::FlushBlock(int size) {
+  out_->push_back(static_cast<uint8_t>(size));
+  out_->insert(out_->end(), block_, block_ + size);
 }
 
-void LzwEncoder::Enter(uint32_t h, uint32_t key) {
-  if (next_free_ > kMaxCode) {
-    PutCode(clear_code_);
-    ResetTable();
-    return;
+uint32_t LzwEncoder::Find(uint32_t prefix, uint32_t byte, uint32_t* slot) const {
+  const uint32_t key = prefix << 8 | byte;
+  uint32_t h = Hash(prefix, byte);
+  while ((*slot = table_[h]) != kFree && (*slot >> 12) != key) h = (h + 1) & (kHashSize - 1);
+  return h;
+}
+
+size_t LzwEncoder::TakeRun(const uint8_t* indices, size_t count, size_t i, uint32_t c,
+                           uint32_t* prefix) {
+  uint16_t* const runs = runs_.get() + c * (kRunCap + 1);
+  size_t r = CountRun(indices + i, count - i, c);  // pixels of the run not yet taken
+  uint32_t n = 1;                                  // the string is c repeated n times
+  for (;;) {
+    const uint32_t m = run_max_[c];
+    if (n + r <= m) {
+      *prefix = runs[n + r];
+      return i + r;
+    }
+    // The string grows to m repeats; does the table hold one more?
+    i += m - n;
+    r -= m - n;
+    const uint32_t code = runs[m];
+    if (m == kRunCap) {
+      *prefix = code;
+      return i;
+    }
+    uint32_t slot;
+    const uint32_t h = Find(code, c, &slot);
+    if (slot != kFree) {
+      runs[m + 1] = static_cast<uint16_t>(slot & 0xFFF);
+      run_max_[c] = static_cast<uint16_t>(m + 1);
+      n = m;
+      continue;
+    }
+    Put(coder_, code);
+    if (Enter(coder_, h, code << 8 | c)) {
+      runs[m + 1] = static_cast<uint16_t>(coder_.next_free - 1);
+      run_max_[c] = static_cast<uint16_t>(m + 1);
+    }
+    // A new string starts with the next c.
+    n = 1;
+    ++i;
+    --r;
   }
-  table_[h] = key << 12 | next_free_;
-  // The decoder, one entry behind, widens its codes after this same code.
-  if (next_free_ == (1u << width_) && width_ < 12) ++width_;
-  ++next_free_;
 }
 
 void LzwEncoder::Add(const uint8_t* indices, size_t count) {
@@ -48,8 +99,9 @@ void LzwEncoder::Add(const uint8_t* indices, size_t count) {
   }
   const uint32_t* const table = table_.data();
   uint32_t prefix = static_cast<uint32_t>(prefix_);
-  for (; i < count; ++i) {
-    const uint32_t pixel = indices[i];
+  Coder coder = coder_;
+  while (i < count) {
+    const uint32_t pixel = indices[i++];
     const uint32_t key = prefix << 8 | pixel;
     uint32_t h = Hash(prefix, pixel);
     uint32_t slot;
@@ -59,22 +111,31 @@ void LzwEncoder::Add(const uint8_t* indices, size_t count) {
       prefix = slot & 0xFFF;
       continue;
     }
-    PutCode(prefix);
-    Enter(h, key);
+    Put(coder, prefix);
+    Enter(coder, h, key);
     prefix = pixel;
+    // Four more of the same index: a run.
+    uint32_t next4;
+    if (count - i < 4) continue;
+    std::memcpy(&next4, indices + i, 4);
+    if (next4 != pixel * 0x01010101u) continue;
+    coder_ = coder;
+    i = TakeRun(indices, count, i, pixel, &prefix);
+    coder = coder_;
   }
+  coder_ = coder;
   prefix_ = static_cast<int32_t>(prefix);
 }
 
 void LzwEncoder::Finish() {
-  if (prefix_ >= 0) PutCode(static_cast<uint32_t>(prefix_));
-  PutCode(clear_code_ + 1);
-  if (bit_count_ > 0) {
-    block_[block_size_++] = static_cast<uint8_t>(bits_);
-    bits_ = 0;
-    bit_count_ = 0;
+  if (prefix_ >= 0) Put(coder_, static_cast<uint32_t>(prefix_));
+  Put(coder_, clear_code_ + 1);
+  if (coder_.bit_count > 0) {
+    block_[coder_.block_size++] = static_cast<uint8_t>(coder_.bits);
+    coder_.bits = 0;
+    coder_.bit_count = 0;
   }
-  if (block_size_ > 0) FlushBlock();
+  if (coder_.block_size > 0) FlushBlock(coder_.block_size);
   out_->push_back(0);
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace framix32 {
@@ -28,36 +29,73 @@ class LzwEncoder {
   // A slot holds key << 12 | code, the key being prefix << 8 | byte (20 bits).
   // The byte's part does not wait for the previous lookup, so a hit costs one XOR and a load.
   static uint32_t Hash(uint32_t prefix, uint32_t byte) { return ((byte << 5) ^ prefix) & (kHashSize - 1); }
-
-  void ResetTable();
-  void PutCode(uint32_t code) {
-    bits_ |= static_cast<uint64_t>(code) << bit_count_;
-    bit_count_ += width_;
-    while (bit_count_ >= 8) {
-      block_[block_size_++] = static_cast<uint8_t>(bits_);
-      bits_ >>= 8;
-      bit_count_ -= 8;
-    }
-    if (block_size_ * 8 + bit_count_ > kFlushBits) FlushBlock();
-  }
-  void FlushBlock();
-  // Gives the next free code to key, stored at slot h; starts the table afresh when full.
-  void Enter(uint32_t h, uint32_t key);
-
   // A block is flushed once more than this many bits wait, so none holds more than 252 bytes.
   static constexpr int kFlushBits = 2007;
+  // Runs of one index are also looked up in a table of their own: runs_[c][n] is the code of
+  // c repeated n times, for every n up to run_max_[c] (the table may hold longer ones too).
+  // A run then costs one lookup instead of one per pixel. Runs longer than kRunCap go on
+  // through the hash.
+  static constexpr uint32_t kRunCap = 255;
+
+  // The writing state. Add works on a copy in local variables, which stay in registers.
+  struct Coder {
+    uint64_t bits = 0;  // fewer than 8 bits not yet in block_, least significant first
+    int bit_count = 0;
+    int block_size = 0;
+    uint32_t next_free = 0;
+    int width = 0;
+  };
+
+  void Put(Coder& c, uint32_t code) {
+    c.bits |= static_cast<uint64_t>(code) << c.bit_count;
+    c.bit_count += c.width;
+    // Stores whole bytes and some spare ones that the next code overwrites.
+    const int bytes = c.bit_count >> 3;
+    for (int k = 0; k < 8; ++k) block_[c.block_size + k] = static_cast<uint8_t>(c.bits >> (8 * k));
+    c.block_size += bytes;
+    c.bits >>= 8 * bytes;
+    c.bit_count &= 7;
+    if (c.block_size * 8 + c.bit_count > kFlushBits) {
+      FlushBlock(c.block_size);
+      c.block_size = 0;
+    }
+  }
+  // Gives the next free code to key, stored at slot h. When the table is full, writes a clear
+  // code and starts the table afresh instead, and returns false.
+  bool Enter(Coder& c, uint32_t h, uint32_t key) {
+    if (c.next_free > kMaxCode) {
+      Put(c, clear_code_);
+      ResetTable();
+      c.next_free = clear_code_ + 2;
+      c.width = min_code_size_ + 1;
+      return false;
+    }
+    table_[h] = key << 12 | c.next_free;
+    // The decoder, one entry behind, widens its codes after this same code.
+    if (c.next_free == (1u << c.width) && c.width < 12) ++c.width;
+    ++c.next_free;
+    return true;
+  }
+  // The slot holding key, or the free slot where it belongs.
+  uint32_t Find(uint32_t prefix, uint32_t byte, uint32_t* slot) const;
+  void ResetTable();
+  void FlushBlock(int size);
+  // The string is the single index c and indices[i] onwards repeat c: follows the run through
+  // the run table, writing codes as needed, on coder_. Returns the position after the pixels
+  // taken and leaves the string's code in *prefix.
+  size_t TakeRun(const uint8_t* indices, size_t count, size_t i, uint32_t c, uint32_t* prefix);
+
+  static constexpr uint32_t kMaxCode = 4095;
 
   int min_code_size_;
   uint32_t clear_code_;
-  uint32_t next_free_ = 0;
-  int width_ = 0;
   int32_t prefix_ = -1;
-  uint64_t bits_ = 0;  // fewer than 8 bits not yet in block_, least significant first
-  int bit_count_ = 0;
-  uint8_t block_[256];
-  int block_size_ = 0;
+  Coder coder_;
+  uint8_t block_[256 + 8];
   std::vector<uint8_t>* out_;
   std::vector<uint32_t> table_;
+  std::unique_ptr<uint16_t[]> runs_;
+  uint16_t run_max_[256];
 };
 
 }  // namespace framix32
