@@ -36,6 +36,15 @@ bool ReadWholeFile(const std::string& path, std::string& text) {
   return !in.bad();
 }
 
+// Loads the whole container; reports damage but keeps what could be read.
+bool LoadContainer(const std::string& path, browser::CMultiFileCdz& cdz, std::ostream& err) {
+  browser::Status s = cdz.LoadAll(path);
+  if (!s.ok()) err << kTool << s.message() << "\n";
+  return s.ok();
+}
+
+}  // namespace
+
 std::string JsonString(const std::string& text) {
   std::string out = "\"";
   for (unsigned char c : text) {
@@ -52,15 +61,6 @@ std::string JsonString(const std::string& text) {
   }
   return out + "\"";
 }
-
-// Loads the whole container; reports damage but keeps what could be read.
-bool LoadContainer(const std::string& path, browser::CMultiFileCdz& cdz, std::ostream& err) {
-  browser::Status s = cdz.LoadAll(path);
-  if (!s.ok()) err << kTool << s.message() << "\n";
-  return s.ok();
-}
-
-}  // namespace
 
 int Pack(const std::string& out_path, const std::vector<std::string>& files, bool gzip,
          std::ostream& err) {

@@ -8,6 +8,9 @@ namespace cdztool {
 
 // Each command writes its results to `out`, its complaints to `err` (each naming the file
 // and what is wrong with it) and returns the exit status: 0 on success, 1 otherwise.
+// A JSON string literal of UTF-8 text.
+std::string JsonString(const std::string& text);
+
 int Pack(const std::string& out_path, const std::vector<std::string>& files, bool gzip,
          std::ostream& err);
 int List(const std::string& container, bool json, std::ostream& out, std::ostream& err);
@@ -15,5 +18,15 @@ int Cat(const std::string& container, const std::string& member, std::ostream& o
         std::ostream& err);
 int Get(const std::string& container, const std::string& member, const std::string& section,
         const std::string& key, std::ostream& out, std::ostream& err);
+
+struct RunOptions {
+  std::string document;
+  std::string member;               // empty: the member named after the container, or the first
+  std::vector<std::string> events;  // "NAME" (main page) or "NAME@ID"
+  bool print_variables = false;
+};
+// Loads a document's data file, runs its PreLoad scripts, builds the main page's objects and
+// fires the events in order; with print_variables writes the three variable scopes as JSON.
+int Run(const RunOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace cdztool

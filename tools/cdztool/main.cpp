@@ -15,6 +15,10 @@ constexpr char kUsage[] =
     "       cdztool cat CONTAINER MEMBER        print a member's lines as the browser reads them\n"
     "       cdztool get CONTAINER MEMBER SECTION KEY\n"
     "                                           print a key's raw value\n"
+    "       cdztool run DOCUMENT [--member NAME] [--event NAME[@ID]]... [--vars]\n"
+    "                                           run the PreLoad scripts, then each event on\n"
+    "                                           the main page (or the object with that id);\n"
+    "                                           --vars prints the variables as JSON\n"
     "Containers may be gzip-compressed. Member names ignore case; sections do not.\n"
     "Exit status: 0 on success, 1 on any failure (described on stderr).\n";
 
@@ -36,6 +40,27 @@ int main(int argc, char** argv) {
   if (args.empty()) return UsageError("no command given");
   const std::string command = args[0];
   args.erase(args.begin());
+
+  if (command == "run") {
+    cdztool::RunOptions options;
+    for (size_t i = 0; i < args.size(); ++i) {
+      const std::string& arg = args[i];
+      if (arg == "--vars") {
+        options.print_variables = true;
+      } else if (arg == "--member" || arg == "--event") {
+        if (i + 1 >= args.size()) return UsageError(arg + " needs a value");
+        (arg == "--member" ? options.member : options.events.emplace_back()) = args[++i];
+      } else if (arg.rfind("--", 0) == 0) {
+        return UsageError("unknown option '" + arg + "'");
+      } else if (options.document.empty()) {
+        options.document = arg;
+      } else {
+        return UsageError("run takes one document");
+      }
+    }
+    if (options.document.empty()) return UsageError("run needs a document");
+    return cdztool::Run(options, std::cout, std::cerr);
+  }
 
   bool flag = false;
   const char* flag_name = command == "pack" ? "--gzip" : command == "list" ? "--json" : nullptr;
