@@ -1,6 +1,8 @@
 # cdztool run: PreLoad scripts and events on small hand-written documents, checked through
 # the variables printed as JSON.
 . "$(dirname "$0")/lib.sh"
+# Number texts follow the user's locale: pin it.
+export LC_ALL=C
 
 # Compares the JSON on out.txt with the expected text on stdin.
 expect_json() {
@@ -94,7 +96,6 @@ expect 0 "skipped action 'PlaySound' in \[Script_1_ScriptItem_2\]" -- run show.c
 grep -q '"name": "NAME", "type": 8, "value": "World"' out.txt || fail "preload: $(cat out.txt)"
 grep -q '"name": "X"' out.txt && fail "OnLoad ran without being fired"
 
-export LC_ALL=C
 expect 0 "PlaySound" -- run show.cdz --event OnLoad --event OnMouseUp@logo --vars
 sed -n '/"name": "FALSE"/,$p' out.txt | tail -n +2 >tail.txt
 cat >want.txt <<'JSON'
