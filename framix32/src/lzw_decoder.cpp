@@ -5,32 +5,23 @@
 namespace framix32 {
 namespace {
 
-constexpr int kMaxCodes = 4096;
-constexpr uint32_t kNoCode = 0xFFFFFFFF;
+constexpr uint32_t kMaxCodes = 4096;
+
+uint64_t Load64(const uint8_t* p) {
+  uint64_t v;
+  std::memcpy(&v, p, 8);  // little-endian host
+  return v;
+}
 
 // Reads codes least significant bit first through a 64-bit accumulator.
 class BitReader {
  public:
   BitReader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
 
-  // False when fewer than width bits are left.
-  bool Next(int width, uint32_t* code) {
-    if (count_ < width) {
-      Refill();
-      if (count_ < width) return false;
-    }
-    *code = static_cast<uint32_t>(bits_) & ((1u << width) - 1);
-    bits_ >>= width;
-    count_ -= width;
-    return true;
-  }
-
- private:
-  void Refill() {
+  // Tops the accumulator up to at least 56 bits, or to all that is left.
+  void Fill() {
     if (size_ - pos_ >= 8) {
-      uint64_t word;
-      std::memcpy(&word, data_ + pos_, 8);  // little-endian host
-      bits_ |= word << count_;
+      bits_ |= Load64(data_ + pos_) << count_;
       pos_ += static_cast<size_t>((63 - count_) >> 3);
       count_ |= 56;
       return;
@@ -40,7 +31,16 @@ class BitReader {
       count_ += 8;
     }
   }
+  // After Fill: false when fewer than width bits are left.
+  bool Take(int width, uint32_t* code) {
+    if (count_ < width) return false;
+    *code = static_cast<uint32_t>(bits_) & ((1u << width) - 1);
+    bits_ >>= width;
+    count_ -= width;
+    return true;
+  }
 
+ private:
   const uint8_t* data_;
   size_t size_;
   size_t pos_ = 0;
@@ -48,73 +48,76 @@ class BitReader {
   int count_ = 0;
 };
 
-// Copies an earlier string of the output forward. The source ends at or before dst, so when
-// it lies at least 8 bytes back each 8-byte step reads only finished bytes; the steps may
-// write up to 7 bytes past length, into the slack.
-inline void CopyString(uint8_t* dst, const uint8_t* src, size_t length) {
-  if (dst - src >= 8) {
-    for (size_t i = 0; i < length; i += 8) std::memcpy(dst + i, src + i, 8);
-  } else {
-    for (size_t i = 0; i < length; ++i) dst[i] = src[i];
-  }
-}
-
 }  // namespace
 
 LzwResult DecodeLzw(int min_code_size, const uint8_t* data, size_t size, uint8_t* out,
                     size_t pixel_count) {
   if (min_code_size < 2 || min_code_size > 8) return {kCorrupt, 0};
-  // Every string of the table is a stretch of output already written: the table records
-  // where (and how long), so decoding a code is one copy instead of a walk down its prefixes.
-  uint32_t start[kMaxCodes];
+  // Every string of the table is a stretch of output already written. The table keeps each
+  // string's first 8 bytes (so most strings are one 8-byte store, whatever lies before them),
+  // its length and where it was written (for the rest of longer strings).
+  uint64_t head[kMaxCodes];
   uint16_t length[kMaxCodes];
+  uint32_t start[kMaxCodes];
 
   const uint32_t clear = 1u << min_code_size;
-  const uint32_t end = clear + 1;
+  for (uint32_t c = 0; c < clear; ++c) {
+    head[c] = c;
+    length[c] = 1;
+  }
   uint32_t next_free = clear + 2;
   int width = min_code_size + 1;
-  uint32_t prev = kNoCode;
-  size_t prev_start = 0;
+  bool have_prev = false;  // false after a clear code
+  uint64_t prev_head = 0;
   uint32_t prev_length = 0;
+  size_t prev_start = 0;
   size_t o = 0;
 
   BitReader reader(data, size);
   while (o < pixel_count) {
+    reader.Fill();
     uint32_t code;
-    if (!reader.Next(width, &code)) return {kCorrupt, o};
-    if (code == clear) {
-      next_free = clear + 2;
-      width = min_code_size + 1;
-      prev = kNoCode;
-      continue;
+    if (!reader.Take(width, &code)) return {kCorrupt, o};
+    if (code - clear <= 1 || code > next_free) {
+      if (code == clear) {
+        next_free = clear + 2;
+        width = min_code_size + 1;
+        have_prev = false;
+        continue;
+      }
+      if (code == clear + 1) return {kNoError, o};
+      return {kCorrupt, o};  // beyond the next free code
     }
-    if (code == end) return {kNoError, o};
+    if (have_prev) {
+      if (next_free < kMaxCodes) {
+        // The previous string plus the first byte of this one, which for the code not yet in
+        // the table is the previous string's own first byte.
+        const uint64_t first = (code == next_free ? prev_head : head[code]) & 0xFF;
+        head[next_free] = prev_length < 8 ? prev_head | first << (8 * prev_length) : prev_head;
+        length[next_free] = static_cast<uint16_t>(prev_length + 1);
+        start[next_free] = static_cast<uint32_t>(prev_start);
+        ++next_free;
+        if (next_free == (1u << width) && width < 12) ++width;
+      }
+    } else if (code == next_free) {
+      return {kCorrupt, o};  // the code not yet in the table, with no string before it
+    }
 
-    uint32_t string_length;
-    if (code < clear) {
-      out[o] = static_cast<uint8_t>(code);
-      string_length = 1;
-    } else if (code < next_free) {
-      string_length = length[code];
-      CopyString(out + o, out + start[code], string_length);
-    } else if (code == next_free && prev != kNoCode) {
-      // The string not yet in the table: the previous one plus its own first byte.
-      CopyString(out + o, out + prev_start, prev_length);
-      out[o + prev_length] = out[prev_start];
-      string_length = prev_length + 1;
-    } else {
-      return {kCorrupt, o};
+    const uint64_t string_head = head[code];
+    const uint32_t string_length = length[code];
+    // Writes up to 7 bytes past the string, into the slack or under later strings.
+    std::memcpy(out + o, &string_head, 8);
+    if (string_length > 8) {
+      // The source ends at or before out + o (at o itself only for the new code, whose
+      // source is the previous string, at least 8 bytes long here), so 8-byte steps read
+      // only bytes already written.
+      const uint8_t* src = out + start[code];
+      for (uint32_t i = 8; i < string_length; i += 8) std::memcpy(out + o + i, src + i, 8);
     }
-
-    if (prev != kNoCode && next_free < kMaxCodes) {
-      start[next_free] = static_cast<uint32_t>(prev_start);
-      length[next_free] = static_cast<uint16_t>(prev_length + 1);
-      ++next_free;
-      if (next_free == (1u << width) && width < 12) ++width;
-    }
-    prev = code;
-    prev_start = o;
+    have_prev = true;
+    prev_head = string_head;
     prev_length = string_length;
+    prev_start = o;
     o += string_length;
   }
   return {kNoError, pixel_count};
