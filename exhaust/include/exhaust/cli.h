@@ -7,20 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "formkit/mail.h"
-#include "formkit/report.h"
+#include "formkit/job_cli.h"
 
 namespace exhaust {
 
-// What the command line needs from outside the core.
-struct CliServices {
-  // Draws the report into a PDF file; empty when PDF output is not available.
-  std::function<bool(const formkit::Report&, const std::string& path, std::string* error)> write_pdf;
-  // Hands a message to the mail composer; null uses the desktop's composer.
-  formkit::MailSender* mail = nullptr;
-  // The date line of reports; empty means today.
-  std::string report_date;
-};
+using formkit::CliServices;
 
 // True when the arguments ask for the command line rather than the window.
 bool IsCommandLine(const std::vector<std::string>& args);

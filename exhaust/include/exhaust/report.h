@@ -15,7 +15,7 @@ namespace exhaust {
 
 using formkit::kReportError;
 using formkit::ReportDate;
-inline constexpr const char* kMailError = "Email was not sent.";
+inline constexpr const char* kMailError = formkit::kMailNotSent;
 inline constexpr const char* kMailSubject = "Corvane Inc. Exhaust Sizing Information";
 
 // The one-page report: the contact block, the customer, job description and given values,

@@ -6,6 +6,9 @@
 
 namespace formkit {
 
+// What the user is told when the composer did not take a message.
+inline constexpr const char* kMailNotSent = "Email was not sent.";
+
 struct MailMessage {
   std::string subject;
   std::string body;  // lines end in CR LF

@@ -14,7 +14,7 @@
 namespace sizing {
 
 using formkit::kReportError;
-inline constexpr const char* kMailError = "Email was not sent.";
+inline constexpr const char* kMailError = formkit::kMailNotSent;
 inline constexpr const char* kMailSubject = "Corvane Inc. Pipe Sizing Information";
 
 // The fuel name of a list position; "N/A" outside the list.
