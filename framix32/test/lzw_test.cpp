@@ -2,7 +2,9 @@
 // full 12-bit table and its clear codes, and against malformed code streams.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
+#include <utility>
 
 #include "lzw_decoder.h"
 #include "lzw_encoder.h"
@@ -49,6 +51,77 @@ TEST(Lzw, RoundTripsAcrossCodeSizesAndTableResets) {
       LzwResult result;
       EXPECT_EQ(Decode(m, Unblock(blocks), pixels.size(), &result), pixels);
       EXPECT_EQ(result.code, kNoError);
+    }
+  }
+}
+
+// Greedy LZW the plain way: the longest string in the table, a clear code when it is full.
+// Returns the packed code stream without sub-block framing.
+std::vector<uint8_t> PlainLzw(int m, const std::vector<uint8_t>& pixels) {
+  const uint32_t clear = 1u << m;
+  std::map<std::pair<uint32_t, uint8_t>, uint32_t> table;
+  uint32_t next_free = clear + 2;
+  int width = m + 1;
+  std::vector<uint8_t> out;
+  uint64_t bits = 0;
+  int count = 0;
+  auto put = [&](uint32_t code) {
+    bits |= uint64_t{code} << count;
+    for (count += width; count >= 8; count -= 8, bits >>= 8) out.push_back(uint8_t(bits));
+  };
+  put(clear);
+  uint32_t prefix = pixels[0];
+  for (size_t i = 1; i < pixels.size(); ++i) {
+    const auto found = table.find({prefix, pixels[i]});
+    if (found != table.end()) {
+      prefix = found->second;
+      continue;
+    }
+    put(prefix);
+    if (next_free == 4096) {
+      put(clear);
+      table.clear();
+      next_free = clear + 2;
+      width = m + 1;
+    } else {
+      table[{prefix, pixels[i]}] = next_free;
+      if (next_free == (1u << width) && width < 12) ++width;
+      ++next_free;
+    }
+    prefix = pixels[i];
+  }
+  put(prefix);
+  put(clear + 1);
+  if (count > 0) out.push_back(uint8_t(bits));
+  return out;
+}
+
+TEST(Lzw, EncoderWritesTheGreedyCodes) {
+  // The encoder finds strings through a hash and, for runs of one index, a table of its own:
+  // the codes must be the plain greedy ones, also for runs longer than any table string,
+  // runs split across Add calls and runs that outlast a full table.
+  std::mt19937 random(11);
+  for (int m : {2, 5, 8}) {
+    for (int kind = 0; kind < 4; ++kind) {
+      SCOPED_TRACE(testing::Message() << "m=" << m << " kind=" << kind);
+      std::vector<uint8_t> pixels;
+      while (pixels.size() < 150000) {
+        const uint8_t v = random() & ((1u << m) - 1);
+        const size_t run = kind == 0   ? 1 + random() % 6
+                           : kind == 1 ? 1 + random() % 700
+                           : kind == 2 ? (random() % 3 ? 1 : 200 + random() % 5000)
+                                       : 60000;
+        pixels.insert(pixels.end(), run, kind == 3 ? uint8_t(pixels.size() / 60000) : v);
+      }
+      std::vector<uint8_t> blocks;
+      LzwEncoder encoder(m, &blocks);
+      for (size_t at = 0; at < pixels.size();) {
+        const size_t piece = std::min<size_t>(pixels.size() - at, 1 + random() % 3000);
+        encoder.Add(pixels.data() + at, piece);
+        at += piece;
+      }
+      encoder.Finish();
+      EXPECT_EQ(Unblock(blocks), PlainLzw(m, pixels));
     }
   }
 }
