@@ -33,39 +33,10 @@ FrmExhaustWindow::FrmExhaustWindow(QWidget* parent)
   nameSeparators();
   form_.SetObserver(
       [this](const std::string& name) { formkit::MirrorControl(form_, *this, name); });
-  setUpServices();
+  services_ = formkit::DesktopServices(this, QStringLiteral("exhaust.pdf"));
   connectControls();
   connectMenus();
   formkit::MirrorForm(form_, *this);
-}
-
-void FrmExhaustWindow::setUpServices() {
-  services_.open_file_name = [this](const QString& caption, const QString& filter) {
-    return QFileDialog::getOpenFileName(this, caption, QString(), filter).toStdString();
-  };
-  services_.save_file_name = [this](const QString& caption, const QString& filter) {
-    return QFileDialog::getSaveFileName(this, caption, QString(), filter).toStdString();
-  };
-  // The default printer; where there is none, a PDF file the user chooses.
-  auto pdf_target = [this](const QString& caption) -> std::optional<QString> {
-    if (formkit::HaveDefaultPrinter()) return QString();
-    const QString path =
-        QFileDialog::getSaveFileName(this, caption, QStringLiteral("exhaust.pdf"),
-                                     QStringLiteral("PDF Files (*.pdf)"));
-    if (path.isEmpty()) return std::nullopt;
-    return path;
-  };
-  services_.print_report = [pdf_target](const formkit::Report& report, std::string* error) {
-    const auto target = pdf_target(QStringLiteral("Print Report to PDF"));
-    if (!target) return true;  // the user cancelled
-    return formkit::PrintReport(report, *target, error);
-  };
-  services_.print_form = [pdf_target](QWidget& widget, std::string* error) {
-    const auto target = pdf_target(QStringLiteral("Print Form to PDF"));
-    if (!target) return true;
-    return formkit::PrintWidget(widget, *target, error);
-  };
-  services_.mail = &composer_;
 }
 
 FrmExhaustWindow::~FrmExhaustWindow() { form_.SetObserver(nullptr); }

@@ -10,6 +10,7 @@
 
 #include "exhaust/frm_exhaust.h"
 #include "formkit/host.h"
+#include "formkit_print/window_services.h"
 #include "formkit/mail.h"
 #include "formkit/report.h"
 
@@ -40,13 +41,8 @@ class FrmExhaustWindow : public QMainWindow, private formkit::Host {
 
   // What stands in for the common dialog, the printer and the mail system; tests replace
   // them. An empty file name is a cancelled dialog.
-  struct Services {
-    std::function<std::string(const QString& caption, const QString& filter)> open_file_name;
-    std::function<std::string(const QString& caption, const QString& filter)> save_file_name;
-    std::function<bool(const formkit::Report&, std::string* error)> print_report;
-    std::function<bool(QWidget&, std::string* error)> print_form;
-    formkit::MailSender* mail = nullptr;
-  };
+  // What stands in for the common dialog, the printer and the mail system; tests replace them.
+  using Services = formkit::WindowServices;
   Services& services() { return services_; }
 
   // File menu commands.
@@ -72,7 +68,6 @@ class FrmExhaustWindow : public QMainWindow, private formkit::Host {
   // The form's own messages are warnings about the job's values.
   void MsgBox(const std::string& text, const std::string& caption) override;
   void message(const std::string& text, const std::string& caption, QMessageBox::Icon icon);
-  void setUpServices();
   void nameSeparators();
   void connectControls();
   void connectMenus();
@@ -82,7 +77,6 @@ class FrmExhaustWindow : public QMainWindow, private formkit::Host {
   FrmExhaust form_;
   MessageHandler message_handler_;
   Services services_;
-  formkit::ComposerMailSender composer_;
   formkit::FrmContactInfo* frm_contact_info_ = nullptr;
   formkit::FrmKFactors* frm_k_factors_ = nullptr;
   formkit::FrmAltitude* frm_altitude_ = nullptr;

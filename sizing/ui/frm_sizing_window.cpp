@@ -37,10 +37,6 @@ namespace {
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 QColor ToQColor(unsigned bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
-unsigned FromQColor(const QColor& c) {
-  return static_cast<unsigned>(c.red()) | (static_cast<unsigned>(c.green()) << 8) |
-         (static_cast<unsigned>(c.blue()) << 16);
-}
 
 }  // namespace
 
@@ -52,7 +48,7 @@ FrmSizingWindow::FrmSizingWindow(QWidget* parent)
   ui_->setupUi(this);
   form_.SetObserver(
       [this](const std::string& name) { formkit::MirrorControl(form_, *this, name); });
-  setUpServices();
+  services_ = formkit::DesktopServices(this, QStringLiteral("sizing.pdf"));
   setControlColors(ToQColor(back_color_), ToQColor(back_color_));
   connectControls();
   connectMenus();
@@ -60,40 +56,6 @@ FrmSizingWindow::FrmSizingWindow(QWidget* parent)
   // The stored colour; a missing or unreadable background.dat keeps the design colours.
   if (const auto stored = ReadBackgroundColor()) ApplyBackColor(*stored);
   formkit::MirrorForm(form_, *this);
-}
-
-void FrmSizingWindow::setUpServices() {
-  services_.open_file_name = [this](const QString& caption, const QString& filter) {
-    return QFileDialog::getOpenFileName(this, caption, QString(), filter).toStdString();
-  };
-  services_.save_file_name = [this](const QString& caption, const QString& filter) {
-    return QFileDialog::getSaveFileName(this, caption, QString(), filter).toStdString();
-  };
-  services_.choose_color = [this](unsigned current) -> std::optional<unsigned> {
-    const QColor color = QColorDialog::getColor(ToQColor(current), this);
-    if (!color.isValid()) return std::nullopt;
-    return FromQColor(color);
-  };
-  // The default printer; where there is none, a PDF file the user chooses.
-  auto pdf_target = [this](const QString& caption) -> std::optional<QString> {
-    if (formkit::HaveDefaultPrinter()) return QString();
-    const QString path =
-        QFileDialog::getSaveFileName(this, caption, QStringLiteral("sizing.pdf"),
-                                     QStringLiteral("PDF Files (*.pdf)"));
-    if (path.isEmpty()) return std::nullopt;
-    return path;
-  };
-  services_.print_report = [pdf_target](const formkit::Report& report, std::string* error) {
-    const auto target = pdf_target(QStringLiteral("Print Report to PDF"));
-    if (!target) return true;  // the user cancelled
-    return formkit::PrintReport(report, *target, error);
-  };
-  services_.print_form = [pdf_target](QWidget& widget, std::string* error) {
-    const auto target = pdf_target(QStringLiteral("Print Form to PDF"));
-    if (!target) return true;
-    return formkit::PrintWidget(widget, *target, error);
-  };
-  services_.mail = &composer_;
 }
 
 FrmSizingWindow::~FrmSizingWindow() { form_.SetObserver(nullptr); }

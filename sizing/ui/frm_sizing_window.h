@@ -9,6 +9,7 @@
 #include <string>
 
 #include "formkit/host.h"
+#include "formkit_print/window_services.h"
 #include "formkit/mail.h"
 #include "formkit/report.h"
 #include "sizing/frm_sizing.h"
@@ -51,14 +52,7 @@ class FrmSizingWindow : public QMainWindow, private formkit::Host {
   void EndProgram();
 
   // What stands in for the common dialog, the printer and the mail system; tests replace them.
-  struct Services {
-    std::function<std::string(const QString& caption, const QString& filter)> open_file_name;
-    std::function<std::string(const QString& caption, const QString& filter)> save_file_name;
-    std::function<std::optional<unsigned>(unsigned current)> choose_color;  // 0x00BBGGRR
-    std::function<bool(const formkit::Report&, std::string* error)> print_report;
-    std::function<bool(QWidget&, std::string* error)> print_form;
-    formkit::MailSender* mail = nullptr;
-  };
+  using Services = formkit::WindowServices;
   Services& services() { return services_; }
 
   // Menu commands.
@@ -93,7 +87,6 @@ class FrmSizingWindow : public QMainWindow, private formkit::Host {
   void connectMenus();
   void setControlColors(const QColor& form, const QColor& controls);
   void showDialog(QDialog& dialog);
-  void setUpServices();
 
   std::unique_ptr<Ui::FrmSizingWindow> ui_;
   FrmSizing form_;
@@ -101,7 +94,6 @@ class FrmSizingWindow : public QMainWindow, private formkit::Host {
   bool ending_ = false;
   unsigned back_color_;
   Services services_;
-  formkit::ComposerMailSender composer_;
   FrmCO2* frm_co2_ = nullptr;
   FrmTempRise* frm_temp_rise_ = nullptr;
   formkit::FrmKFactors* frm_k_factors_ = nullptr;
