@@ -9,50 +9,7 @@ exhaust=$1
 out=${2:-$(mktemp -d)}
 mkdir -p "$out"
 
-for tool in Xvfb openbox xdotool import; do
-  command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
-done
-
-display=":$((100 + RANDOM % 800))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-app=
-wm=
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-}
-trap cleanup EXIT
-export DISPLAY=$display
-# The real X11 window, whatever the test run chose for the widget tests.
-export QT_QPA_PLATFORM=xcb
-runtime=$(mktemp -d)
-chmod 700 "$runtime"
-export XDG_RUNTIME_DIR=$runtime
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-wm=$!
-sleep 0.5
-
-wait_for_window() {  # name -> window id
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  echo "no window named '$1'" >&2
-  return 1
-}
-
-wait_gone() {  # name
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  echo "window '$1' did not close" >&2
-  return 1
-}
+source "$(dirname "$0")/../../cmake/e2e_x11.sh"
 
 "$exhaust" &
 app=$!
@@ -107,17 +64,7 @@ import -window root "$out/exhaust-dialogs.png"
 xdotool windowactivate --sync "$main" key alt+f
 sleep 0.3
 xdotool key x
-for _ in $(seq 50); do
-  kill -0 "$app" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$app" 2>/dev/null; then
-  echo "exhaust did not end after File > Exit"
-  exit 1
-fi
-wait "$app"
+wait_exit "$app"
 app=
-# The screenshots show the form: far from a blank screen.
-colors=$(convert "$out/exhaust-form.png" -format %k info:)
-[ "$colors" -gt 8 ] || { echo "screenshot looks blank ($colors colours)"; exit 1; }
+not_blank "$out/exhaust-form.png"
 echo "exhaust e2e: ok (screenshots in $out)"
