@@ -2,6 +2,7 @@
 
 #include "formkit/fault.h"
 #include "formkit/pipe_tables.h"
+#include "formkit/report_sections.h"
 
 namespace exhaust {
 namespace {
@@ -9,16 +10,10 @@ namespace {
 using formkit::ReportWriter;
 using formkit::ValueLine;
 
-constexpr const char* kSans = "ms sans serif";
-constexpr const char* kMono = "Courier New";
+using formkit::MailQuantity;
+using formkit::ReportQuantity;
 
-struct Line {
-  const char* label;
-  const char* control;
-  const char* unit;
-};
-
-constexpr Line kGiven[] = {
+constexpr ReportQuantity kGiven[] = {
     {"Exhaust Temperature", "txtExhaustTemp", "\u00b0F"},
     {"Exhaust Flow Rate", "txtFlowRate", "CFM"},
     {"Back Pressure Limit", "txtDropLimit", "Inches Water Column"},
@@ -26,7 +21,7 @@ constexpr Line kGiven[] = {
     {"System Length", "txtPipeLength", "Feet"},
 };
 
-constexpr Line kCalculated[] = {
+constexpr ReportQuantity kCalculated[] = {
     {"Computed Pipe Diameter", "lblCalcPipe", "Inches"},
     {"System K", "lblK", ""},
     {"Local Barometric Pressure", "lblLocalBarometricPressure", "Inches Mercury"},
@@ -39,25 +34,20 @@ std::optional<formkit::Report> BuildReport(const FrmExhaust& form,
                                            const std::string& date) {
   try {
     ReportWriter w;
-    w.Font(kSans).Size(10).EmptyLines(4);
+    w.Font(formkit::kReportSans).Size(10).EmptyLines(4);
     formkit::ContactBlock(w, contact, date);
 
-    w.Size(14).Zone(2).Print("Given Information").EndLine();
-    w.Size(10).Font(kMono).EmptyLines(1);
-    w.Zone().Print("Customer:").Print("  ").Print(form.Text("txtCustomer")).EndLine();
-    w.Zone().Print("Job Description:").Print("  ").Print(form.Text("txtJobDescription")).EndLine();
-    w.EmptyLines(1);
-    for (const Line& line : kGiven) ValueLine(w, line.label, form.Text(line.control), line.unit);
-    for (const auto& fitting : formkit::ExhaustFittings())
-      ValueLine(w, fitting.name, form.Text(fitting.control), "Each");
+    formkit::ReportSection(w, "Given Information");
+    formkit::ReportCustomer(w, form);
+    formkit::ReportQuantities(w, form, kGiven);
+    formkit::ReportFittings(w, form, formkit::ExhaustFittings());
 
     w.EmptyLines(1);
-    w.Font(kSans).Size(14).Zone(2).Print("Calculated Information").EndLine();
-    w.Size(10).Font(kMono).EmptyLines(1);
+    formkit::ReportSection(w, "Calculated Information");
     w.Bold(true);
     ValueLine(w, "Pipe Diameter", form.Text("lblStdPipe"), "Inches");
     w.Bold(false);
-    for (const Line& line : kCalculated) ValueLine(w, line.label, form.Text(line.control), line.unit);
+    formkit::ReportQuantities(w, form, kCalculated);
     // No closing note: the page ends after this empty line.
     w.EmptyLines(1);
     return w.Finish();
@@ -67,12 +57,9 @@ std::optional<formkit::Report> BuildReport(const FrmExhaust& form,
 }
 
 formkit::MailMessage BuildMail(const FrmExhaust& form, const std::string& contact_name) {
-  using formkit::MailLine;
-  std::string body;
-  if (contact_name != "Your Name")
-    body += "This Email is being sent to you from: " + contact_name + "\r\n\r\n";
+  std::string body = formkit::MailSenderLine(contact_name);
   body += "\r\n";
-  static constexpr std::pair<const char*, const char*> kInputs[] = {
+  static constexpr MailQuantity kInputs[] = {
       {"Exhaust Temperature:", "txtExhaustTemp"},
       {"Exhaust Flow Rate:", "txtFlowRate"},
       {"Back Pressure Limit:", "txtDropLimit"},
@@ -92,13 +79,16 @@ formkit::MailMessage BuildMail(const FrmExhaust& form, const std::string& contac
       {"Lined Bellow:", "txtLinedBellows"},
       {"Muffler:", "txtMuffler"},
   };
-  for (const auto& [label, control] : kInputs) body += MailLine(label, form.Text(control));
+  body += formkit::MailQuantities(form, kInputs);
   body += " \r\n";
   body += "*** CALCULATED DATA *** \r\n";
-  body += MailLine("Pipe Diameter:", form.Text("lblStdPipe"), 31);
-  body += MailLine("Computed Pipe Diameter:", form.Text("lblCalcPipe"));
-  body += MailLine("System K:", form.Text("lblK"), 31);
-  body += MailLine("Local Barometric Pressure:", form.Text("lblLocalBarometricPressure"));
+  static constexpr MailQuantity kResults[] = {
+      {"Pipe Diameter:", "lblStdPipe", 31},
+      {"Computed Pipe Diameter:", "lblCalcPipe"},
+      {"System K:", "lblK", 31},
+      {"Local Barometric Pressure:", "lblLocalBarometricPressure"},
+  };
+  body += formkit::MailQuantities(form, kResults);
   body += "\r\n";
   return {kMailSubject, body};
 }

@@ -2,6 +2,7 @@
 
 #include "formkit/fault.h"
 #include "formkit/pipe_tables.h"
+#include "formkit/report_sections.h"
 #include "formkit/report_contact.h"
 #include "sizing/fuels.h"
 
@@ -11,16 +12,11 @@ namespace {
 using formkit::ReportWriter;
 using formkit::ValueLine;
 
-constexpr const char* kSans = "ms sans serif";
-constexpr const char* kMono = "Courier New";
 
-struct Line {
-  const char* label;
-  const char* control;
-  const char* unit;
-};
+using formkit::MailQuantity;
+using formkit::ReportQuantity;
 
-constexpr Line kGiven[] = {
+constexpr ReportQuantity kGiven[] = {
     {"BTU Input", "txtBTU", "BTU"},
     {"Ambient Temperature", "txtAmbientTemp", "F"},
     {"Flue Gas Temperature Rise", "txtFlueTempRise", "F"},
@@ -33,7 +29,7 @@ constexpr Line kGiven[] = {
     {"Induced Draft Diameter", "txtDiameter", "Inches"},
 };
 
-constexpr Line kCalculated[] = {
+constexpr ReportQuantity kCalculated[] = {
     {"Computed Pipe Diameter", "lblComputedSize", "Inches"},
     {"System K", "lblSystemK", ""},
     {"Flue Gas Density", "lblFlueGasDensity", "lb/ft^3"},
@@ -67,27 +63,22 @@ std::optional<formkit::Report> BuildReport(const FrmSizing& form,
                                            const std::string& date) {
   try {
     ReportWriter w;
-    w.Font(kSans).Size(10).EmptyLines(2);
+    w.Font(formkit::kReportSans).Size(10).EmptyLines(2);
     formkit::ContactBlock(w, contact, date);
 
-    w.Size(14).Zone(2).Print("Given Information").EndLine();
-    w.Size(10).Font(kMono).EmptyLines(1);
-    w.Zone().Print("Customer:").Print("  ").Print(form.Text("txtCustomer")).EndLine();
-    w.Zone().Print("Job Description:").Print("  ").Print(form.Text("txtJobDescription")).EndLine();
-    w.EmptyLines(1);
+    formkit::ReportSection(w, "Given Information");
+    formkit::ReportCustomer(w, form);
     const std::string fuel = FuelName(form.At("cmbFuelType").value);
     w.Zone().Print("Fuel Type").Column(56 - static_cast<int>(Characters(fuel))).Print(fuel).EndLine();
-    for (const Line& line : kGiven) ValueLine(w, line.label, form.Text(line.control), line.unit);
-    for (const auto& fitting : formkit::VentFittings())
-      ValueLine(w, fitting.name, form.Text(fitting.control), "Each");
+    formkit::ReportQuantities(w, form, kGiven);
+    formkit::ReportFittings(w, form, formkit::VentFittings());
 
     w.EmptyLines(1);
-    w.Font(kSans).Size(14).Zone(2).Print("Calculated Information").EndLine();
-    w.Size(10).Font(kMono).EmptyLines(1);
+    formkit::ReportSection(w, "Calculated Information");
     w.Bold(true);
     ValueLine(w, "Pipe diameter", form.Text("lblPipeDiameter"), "Inches");
     w.Bold(false);
-    for (const Line& line : kCalculated) ValueLine(w, line.label, form.Text(line.control), line.unit);
+    formkit::ReportQuantities(w, form, kCalculated);
 
     w.EmptyLines(1);
     w.Zone().Print("All computations contained herein are based on data provided").EndLine();
@@ -99,15 +90,12 @@ std::optional<formkit::Report> BuildReport(const FrmSizing& form,
 }
 
 formkit::MailMessage BuildMail(const FrmSizing& form, const std::string& contact_name) {
-  using formkit::MailLine;
-  std::string body;
-  if (contact_name != "Your Name")
-    body += "This Email is being sent to you from: " + contact_name + "\r\n\r\n";
-  body += MailLine("Customer:", form.Text("txtCustomer"));
-  body += MailLine("Job Description:", form.Text("txtJobDescription"));
+  std::string body = formkit::MailSenderLine(contact_name);
+  body += formkit::MailLine("Customer:", form.Text("txtCustomer"));
+  body += formkit::MailLine("Job Description:", form.Text("txtJobDescription"));
   body += "\r\n";
-  body += MailLine("Fuel Type:", FuelName(form.At("cmbFuelType").value));
-  static constexpr std::pair<const char*, const char*> kInputs[] = {
+  body += formkit::MailLine("Fuel Type:", FuelName(form.At("cmbFuelType").value));
+  static constexpr MailQuantity kInputs[] = {
       {"BTU Input:", "txtBTU"},
       {"Ambient Temperature:", "txtAmbientTemp"},
       {"Flue Gas Temp Rise:", "txtFlueTempRise"},
@@ -133,14 +121,10 @@ formkit::MailMessage BuildMail(const FrmSizing& form, const std::string& contact
       {"Barometric Damper:", "txtBarometricDamper"},
       {"Muffler:", "txtMuffler"},
   };
-  for (const auto& [label, control] : kInputs) body += MailLine(label, form.Text(control));
+  body += formkit::MailQuantities(form, kInputs);
   body += " \r\n";
   body += "*** CALCULATED DATA *** \r\n";
-  static constexpr struct {
-    const char* label;
-    const char* control;
-    size_t width;
-  } kResults[] = {
+  static constexpr MailQuantity kResults[] = {
       {"Pipe Diameter:", "lblPipeDiameter", 31},
       {"Computed Pipe Diameter:", "lblComputedSize", 30},
       {"System K:", "lblSystemK", 30},
@@ -155,7 +139,7 @@ formkit::MailMessage BuildMail(const FrmSizing& form, const std::string& contact
       {"Induced Fan Requirements:", "lblFanRequirement", 31},
       {"Local Barometric Pressure:", "lblLocalBarometricPressure", 30},
   };
-  for (const auto& r : kResults) body += MailLine(r.label, form.Text(r.control), r.width);
+  body += formkit::MailQuantities(form, kResults);
   body += "\r\n";
   body += "All computations contained herein are based on data provided in the 2012 ASHRAE "
           "HANDBOOK HVAC Systems and Equipment \r\n";
