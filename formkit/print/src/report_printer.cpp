@@ -1,6 +1,10 @@
 #include "formkit_print/report_printer.h"
 
 #include <QFont>
+#include <QGuiApplication>
+#include <clocale>
+#include <cstdlib>
+#include <memory>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
@@ -121,6 +125,26 @@ bool PrintWidget(QWidget& widget, const QString& pdf_path, std::string* error) {
     return false;
   }
   return true;
+}
+
+}  // namespace formkit
+
+namespace formkit {
+
+CommandLinePdf::CommandLinePdf(int& argc, char** argv) : argc_(argc), argv_(argv) {}
+CommandLinePdf::~CommandLinePdf() = default;
+
+std::function<bool(const Report&, const std::string& path, std::string* error)>
+CommandLinePdf::Writer() {
+  return [this](const Report& report, const std::string& path, std::string* error) {
+    if (!QGuiApplication::instance()) {
+      if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+      app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+      // The programs' own numbers always use "."; Qt took the user's locale for everything.
+      std::setlocale(LC_NUMERIC, "C");
+    }
+    return WriteReportPdf(report, path, error);
+  };
 }
 
 }  // namespace formkit

@@ -2,10 +2,13 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "formkit/report.h"
 
+class QGuiApplication;
 class QPagedPaintDevice;
 class QWidget;
 
@@ -27,5 +30,27 @@ bool PrintReport(const Report& report, const QString& pdf_path, std::string* err
 // Prints an image of `widget` (scaled to fit the page) on the default printer, or into
 // `pdf_path` when given or when there is no printer.
 bool PrintWidget(QWidget& widget, const QString& pdf_path, std::string* error = nullptr);
+
+}  // namespace formkit
+
+namespace formkit {
+
+// Writes reports into PDF files from a command line: makes the Qt application that fonts
+// and drawing need on first use (on the offscreen platform unless one is chosen), so it
+// never needs a display, and ends it with itself. Keep it alive while its writer is used.
+class CommandLinePdf {
+ public:
+  CommandLinePdf(int& argc, char** argv);
+  ~CommandLinePdf();
+  CommandLinePdf(const CommandLinePdf&) = delete;
+  CommandLinePdf& operator=(const CommandLinePdf&) = delete;
+
+  std::function<bool(const Report&, const std::string& path, std::string* error)> Writer();
+
+ private:
+  int& argc_;
+  char** argv_;
+  std::unique_ptr<QGuiApplication> app_;
+};
 
 }  // namespace formkit
