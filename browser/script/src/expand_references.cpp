@@ -14,9 +14,11 @@ std::u16string ExpandReferences(CVariableStore& store, std::u16string_view input
     const std::string name = platform::TextToUtf8(
         std::u16string_view(text).substr(open + 1, close - open - 1));
     const Variable* v = store.FindVariable(name);
-    if (v != nullptr && v->value.IsText()) {
+    const size_t reference = close - open + 1;
+    if (v != nullptr && v->value.IsText() &&
+        text.size() - reference + v->value.TextValue().size() <= kMaxExpandedText) {
       const std::u16string value = v->value.TextValue();
-      text.replace(open, close - open + 1, value);
+      text.replace(open, reference, value);
       // The inserted value is not searched again.
       p = open + value.size();
     } else {

@@ -86,6 +86,16 @@ TEST_F(VariablesTest, ExpandReferences) {
   EXPECT_EQ(expand(u"a||b"), "aemptyb");
 }
 
+TEST_F(VariablesTest, ExpansionStopsAtTheTextLimit) {
+  // A document that doubles a text on every run must not exhaust memory.
+  Set(0, "X", Variant::Utf8(std::string(kMaxExpandedText / 2 + 1, 'a')));
+  const std::u16string once = ExpandReferences(fx_.variables, u"|X|");
+  EXPECT_EQ(once.size(), kMaxExpandedText / 2 + 1);
+  const std::u16string twice = ExpandReferences(fx_.variables, u"|X||X|");
+  EXPECT_EQ(twice.size(), kMaxExpandedText / 2 + 1 + 3);
+  EXPECT_EQ(twice.substr(twice.size() - 3), u"|X|");
+}
+
 TEST_F(VariablesTest, SetVariableStoresExpandedText) {
   Set(0, "NAME", Variant::Utf8("World"));
   EXPECT_EQ(RunItem("name = SetVariable\nvarName = X\nvalue = Hello |NAME|"), 0);
@@ -220,6 +230,13 @@ TEST_F(VariablesTest, ModifyVariableFromAnotherVariable) {
   // A target that was never set stops the script and is not created.
   EXPECT_EQ(RunItem("name = Modify Variable\ntargetVar = Never\nmainOp = Equals\nvalue = 1"), 5);
   EXPECT_EQ(fx_.variables.FindVariable("Never"), nullptr);
+}
+
+TEST_F(VariablesTest, AppendingStopsAtTheTextLimit) {
+  Set(0, "T", Variant::Utf8(std::string(kMaxExpandedText / 2 + 1, 'a')));
+  for (int run = 0; run < 3; ++run)
+    RunItem("name = Modify Variable\ntargetVar = T\nmainOp = Plus\nsrcVar = T");
+  EXPECT_EQ(fx_.Text("T").size(), kMaxExpandedText / 2 + 1);
 }
 
 TEST_F(VariablesTest, ModifyVariableExpandsTheResult) {

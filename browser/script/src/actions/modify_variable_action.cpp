@@ -96,7 +96,11 @@ void ApplyArithmetic(std::string_view op_name, Variant& target, const Variant& o
       break;
     }
     case platform::VT_BSTR:
-      if (op == Op::kPlus) target = Variant::Text(target.TextValue() + operand.TextValue());
+      // A text that would grow past the limit stays as it is, so a document that doubles
+      // a text on every run cannot exhaust memory.
+      if (op == Op::kPlus &&
+          target.TextValue().size() + operand.TextValue().size() <= kMaxExpandedText)
+        target = Variant::Text(target.TextValue() + operand.TextValue());
       break;
     default:
       break;

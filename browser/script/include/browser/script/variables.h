@@ -47,7 +47,10 @@ class CVariableStore {
 
 // Replaces each reference |NAME| by the text of variable NAME. A reference to a missing
 // variable or one whose value is not a text stays as written; an inserted value is not
-// searched again. Texts shorter than three characters are returned unchanged.
+// searched again. Texts shorter than three characters are returned unchanged. A reference
+// whose value would make the text longer than kMaxExpandedText characters stays as
+// written too, so a document that doubles a text on every run cannot exhaust memory.
+inline constexpr size_t kMaxExpandedText = size_t{1} << 20;
 std::u16string ExpandReferences(CVariableStore& store, std::u16string_view text);
 
 // The directories behind the predefined variables, each ending with a separator.
