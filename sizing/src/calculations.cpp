@@ -118,12 +118,13 @@ void FrmSizing::CombustionMass() {
 }
 
 void FrmSizing::FittingsK() {
-  double sum = 0;
+  // The sum is accumulated in Kf itself, so every partial sum is stored in single precision.
+  float sum = 0;
   for (const auto& fitting : formkit::VentFittings()) {
     const int16_t count = formkit::ToInteger16(ValSingle(Text(fitting.control)));
-    sum += count * static_cast<double>(fitting.k);
+    sum = ToSingle(sum + count * static_cast<double>(fitting.k));
   }
-  kf_ = ToSingle(sum);
+  kf_ = sum;
 }
 
 void FrmSizing::StandardDiameter() {

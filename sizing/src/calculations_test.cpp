@@ -157,6 +157,19 @@ TEST_F(Calculation, FittingCountsRoundHalfToEvenAndOverflowFaults) {
   EXPECT_EQ(L("lblSystemK"), "");
 }
 
+TEST_F(Calculation, FittingsSumIsKeptInSinglePrecisionAtEveryStep) {
+  PlainJob();
+  const std::pair<const char*, const char*> counts[] = {
+      {"txt90Y", "2"},      {"txt90L", "7"},          {"txt45T", "7"},
+      {"txt45L", "7"},      {"txtExitCone", "1"},     {"txtStackCap", "7"},
+      {"txtDrainSection", "1"}, {"txtLinedBellows", "1"}, {"txtDraftHood", "3"},
+      {"txtBarometricDamper", "1"}, {"txtMuffler", "7"}};
+  for (const auto& [box, count] : counts) form.SetText(box, count);
+  form.cmdCalculate_Click();
+  // Summed in double and stored once it would be 20.0300007f.
+  EXPECT_EQ(form.Kf(), 20.029998779296875f);
+}
+
 TEST_F(Calculation, CombinedVentMultipliesEachPassOnce) {
   PlainJob();
   form.SetText("txtDraftHood", "1");
