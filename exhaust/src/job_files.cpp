@@ -7,18 +7,13 @@
 namespace exhaust {
 
 bool SaveJob(FrmExhaust& form, const std::string& path, std::string* error) {
-  if (!formkit::WriteFileReplacing(path, WriteJobRecord(JobRecordFromForm(form)), error))
-    return false;
-  form.SetCaption(formkit::FullPath(path) + " - Exhaust Program");
-  return true;
+  return formkit::SaveFormFile(form, path, WriteJobRecord(JobRecordFromForm(form)),
+                               " - Exhaust Program", error);
 }
 
 bool OpenJob(FrmExhaust& form, const std::string& path, std::string* error) {
-  const auto text = formkit::ReadTextFile(path);
-  if (!text) {
-    if (error) *error = path + ": cannot be read";
-    return false;
-  }
+  const auto text = formkit::ReadFormFile(path, error);
+  if (!text) return false;
   const auto job = ReadJobRecord(*text);
   if (!job) {
     if (error) *error = path + ": not an exhaust job (it needs 20 fields)";

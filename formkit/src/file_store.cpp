@@ -1,5 +1,8 @@
 #include "formkit/file_store.h"
 
+#include "formkit/form.h"
+#include "formkit/text_io.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,6 +68,19 @@ std::string FullPath(const std::string& path) {
   std::error_code ec;
   const auto full = std::filesystem::absolute(path, ec);
   return ec ? path : full.lexically_normal().string();
+}
+
+bool SaveFormFile(Form& form, const std::string& path, const std::string& bytes,
+                  const std::string& caption_suffix, std::string* error) {
+  if (!WriteFileReplacing(path, bytes, error)) return false;
+  form.SetCaption(FullPath(path) + caption_suffix);
+  return true;
+}
+
+std::optional<std::string> ReadFormFile(const std::string& path, std::string* error) {
+  auto text = ReadTextFile(path);
+  if (!text && error) *error = path + ": cannot be read";
+  return text;
 }
 
 }  // namespace formkit

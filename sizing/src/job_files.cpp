@@ -8,18 +8,13 @@
 namespace sizing {
 
 bool SaveJob(FrmSizing& form, const std::string& path, std::string* error) {
-  if (!formkit::WriteFileReplacing(path, WriteJobRecord(JobRecordFromForm(form)), error))
-    return false;
-  form.SetCaption(formkit::FullPath(path) + " - Sizing Program");
-  return true;
+  return formkit::SaveFormFile(form, path, WriteJobRecord(JobRecordFromForm(form)),
+                               " - Sizing Program", error);
 }
 
 bool OpenJob(FrmSizing& form, const std::string& path, std::string* error) {
-  const auto text = formkit::ReadTextFile(path);
-  if (!text) {
-    if (error) *error = path + ": cannot be read";
-    return false;
-  }
+  const auto text = formkit::ReadFormFile(path, error);
+  if (!text) return false;
   const auto job = ReadJobRecord(*text);
   if (!job) {
     if (error) *error = path + ": not a sizing job (it needs 27 values and a fuel position of 0 to 5)";
