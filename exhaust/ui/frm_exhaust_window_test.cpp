@@ -15,34 +15,17 @@
 #include "formkit/text_io.h"
 #include "formkit_qt/frm_altitude.h"
 #include "formkit_qt/frm_contact_info.h"
+#include "window_test_support.h"
 #include "frm_exhaust_window.h"
 
 using exhaust::FrmExhaustWindow;
 
 namespace {
 
-class RecordingSender : public formkit::MailSender {
- public:
-  bool Send(const formkit::MailMessage& message, std::string* error) override {
-    messages.push_back(message);
-    if (!accept) *error = "cancelled";
-    return accept;
-  }
-  bool accept = true;
-  std::vector<formkit::MailMessage> messages;
-};
-
-// Each test that touches files works in a folder of its own, as the program does in the
-// current directory.
-struct InTempFolder {
-  QTemporaryDir dir;
-  QString old = QDir::currentPath();
-  InTempFolder() { QDir::setCurrent(dir.path()); }
-  ~InTempFolder() { QDir::setCurrent(old); }
-  std::string path(const char* name) const {
-    return dir.filePath(QString::fromLatin1(name)).toStdString();
-  }
-};
+using formkit::testing::Child;
+using formkit::testing::InTempFolder;
+using formkit::testing::RecordingSender;
+using Shown = formkit::testing::Shown<FrmExhaustWindow>;
 
 formkit::ContactInfo NamedContact(const char* name) {
   formkit::ContactInfo contact;
@@ -55,46 +38,27 @@ formkit::ContactInfo NamedContact(const char* name) {
 class FrmExhaustWindowTest : public QObject {
   Q_OBJECT
 
- private:
-  template <typename T>
-  T* get(FrmExhaustWindow& w, const char* name) {
-    T* widget = w.findChild<T*>(QString::fromLatin1(name));
-    if (!widget) qFatal("no widget %s", name);
-    return widget;
-  }
-  struct Shown {
-    FrmExhaustWindow window;
-    QStringList messages;
-    Shown() {
-      window.setMessageHandler([this](const std::string& text, const std::string& caption) {
-        messages << QString::fromStdString(caption + "|" + text);
-      });
-      window.show();
-      window.activateWindow();
-    }
-  };
-
  private slots:
   void opensWithTheDesign() {
     Shown s;
     QVERIFY(QTest::qWaitForWindowExposed(&s.window));
     QCOMPARE(s.window.objectName(), QStringLiteral("frmExhaust"));
     QCOMPARE(s.window.windowTitle(), QStringLiteral("Engine/Turbine Exhaust"));
-    QVERIFY(!get<QPushButton>(s.window, "cmdTest1")->isVisible());
-    QCOMPARE(get<QLineEdit>(s.window, "txtExhaustTemp")->toolTip(), QStringLiteral("\u00b0F"));
-    QCOMPARE(get<QLineEdit>(s.window, "txtAltitude")->toolTip(),
+    QVERIFY(!Child<QPushButton>(s.window, "cmdTest1")->isVisible());
+    QCOMPARE(Child<QLineEdit>(s.window, "txtExhaustTemp")->toolTip(), QStringLiteral("\u00b0F"));
+    QCOMPARE(Child<QLineEdit>(s.window, "txtAltitude")->toolTip(),
              QStringLiteral("Feet Above Sea Level"));
-    QCOMPARE(get<QLineEdit>(s.window, "txtMuffler")->toolTip(), QStringLiteral("Quantity"));
-    QVERIFY(get<QLabel>(s.window, "lblStdPipe")->font().bold());
-    QVERIFY(!get<QLabel>(s.window, "lblK")->font().bold());
+    QCOMPARE(Child<QLineEdit>(s.window, "txtMuffler")->toolTip(), QStringLiteral("Quantity"));
+    QVERIFY(Child<QLabel>(s.window, "lblStdPipe")->font().bold());
+    QVERIFY(!Child<QLabel>(s.window, "lblK")->font().bold());
 
     QStringList menus;
     for (QAction* action : s.window.menuBar()->actions()) menus << action->text();
     QCOMPARE(menus, (QStringList{"&File", "Calc&ulate", "&Contact", "&Options"}));
-    QCOMPARE(get<QAction>(s.window, "mnuContactAddress")->text(), QStringLiteral("&Addrress"));
-    QCOMPARE(get<QAction>(s.window, "mnuOptionAltitiude")->text(), QStringLiteral("Altitude"));
+    QCOMPARE(Child<QAction>(s.window, "mnuContactAddress")->text(), QStringLiteral("&Addrress"));
+    QCOMPARE(Child<QAction>(s.window, "mnuOptionAltitiude")->text(), QStringLiteral("Altitude"));
     QStringList file;
-    for (QAction* action : get<QMenu>(s.window, "mnuFile")->actions())
+    for (QAction* action : Child<QMenu>(s.window, "mnuFile")->actions())
       file << (action->isSeparator() ? action->objectName() : action->text());
     QCOMPARE(file, (QStringList{"Open", "Save As", "mnuSep3", "Print Form", "Print Report",
                                 "mnuSep1", "Send Email", "mnuSep2", "E&xit"}));
@@ -103,61 +67,61 @@ class FrmExhaustWindowTest : public QObject {
   void typingShowThenTestAndCalculate() {
     Shown s;
     QVERIFY(QTest::qWaitForWindowActive(&s.window));
-    auto* description = get<QLineEdit>(s.window, "txtJobDescription");
+    auto* description = Child<QLineEdit>(s.window, "txtJobDescription");
     description->setFocus();
     QTest::keyClicks(description, "Show");
     // The change itself shows the button; the focus has not moved.
     QVERIFY(description->hasFocus());
-    QVERIFY(get<QPushButton>(s.window, "cmdTest1")->isVisible());
-    QTest::mouseClick(get<QPushButton>(s.window, "cmdTest1"), Qt::LeftButton);
-    QCOMPARE(get<QLabel>(s.window, "lblK")->text(), QString());
-    QTest::mouseClick(get<QPushButton>(s.window, "cmdCalc"), Qt::LeftButton);
-    QCOMPARE(get<QLabel>(s.window, "lblK")->text(), QStringLiteral("4.77"));
-    QCOMPARE(get<QLabel>(s.window, "lblCalcPipe")->text(), QStringLiteral(" 20.11"));
-    QCOMPARE(get<QLabel>(s.window, "lblStdPipe")->text(), QStringLiteral("22"));
+    QVERIFY(Child<QPushButton>(s.window, "cmdTest1")->isVisible());
+    QTest::mouseClick(Child<QPushButton>(s.window, "cmdTest1"), Qt::LeftButton);
+    QCOMPARE(Child<QLabel>(s.window, "lblK")->text(), QString());
+    QTest::mouseClick(Child<QPushButton>(s.window, "cmdCalc"), Qt::LeftButton);
+    QCOMPARE(Child<QLabel>(s.window, "lblK")->text(), QStringLiteral("4.77"));
+    QCOMPARE(Child<QLabel>(s.window, "lblCalcPipe")->text(), QStringLiteral(" 20.11"));
+    QCOMPARE(Child<QLabel>(s.window, "lblStdPipe")->text(), QStringLiteral("22"));
     QVERIFY(s.messages.isEmpty());
 
     // Focus selects a number box's text, so typing replaces it; the menu calculates again.
-    auto* limit = get<QLineEdit>(s.window, "txtDropLimit");
+    auto* limit = Child<QLineEdit>(s.window, "txtDropLimit");
     limit->setFocus();
     QTRY_COMPARE(limit->selectedText(), QStringLiteral("6"));
     QTest::keyClicks(limit, "0");
     QCOMPARE(s.window.form().Text("txtDropLimit"), std::string("0"));
-    get<QAction>(s.window, "mnuCalculate")->trigger();
+    Child<QAction>(s.window, "mnuCalculate")->trigger();
     QCOMPARE(s.messages.size(), 1);
     QVERIFY(s.messages[0].contains("Back Pressure Limit \"0\""));
-    QCOMPARE(get<QLabel>(s.window, "lblK")->text(), QStringLiteral("4.77"));
+    QCOMPARE(Child<QLabel>(s.window, "lblK")->text(), QStringLiteral("4.77"));
 
-    get<QAction>(s.window, "mnuOptionsClearAll")->trigger();
-    QCOMPARE(get<QLineEdit>(s.window, "txtFlowRate")->text(), QString());
-    QCOMPARE(get<QLabel>(s.window, "lblK")->text(), QString());
-    QCOMPARE(get<QLabel>(s.window, "lblActualDrop")->text(), QStringLiteral(" 4"));
+    Child<QAction>(s.window, "mnuOptionsClearAll")->trigger();
+    QCOMPARE(Child<QLineEdit>(s.window, "txtFlowRate")->text(), QString());
+    QCOMPARE(Child<QLabel>(s.window, "lblK")->text(), QString());
+    QCOMPARE(Child<QLabel>(s.window, "lblActualDrop")->text(), QStringLiteral(" 4"));
   }
 
   void blankJobWarnsAndWritesTheAltitude() {
     Shown s;
     QVERIFY(QTest::qWaitForWindowActive(&s.window));
-    QTest::mouseClick(get<QPushButton>(s.window, "cmdCalc"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(s.window, "cmdCalc"), Qt::LeftButton);
     QCOMPARE(s.messages.size(), 1);
     QVERIFY(s.messages[0].startsWith("Missing Data|You must provide values for: "));
-    QCOMPARE(get<QLineEdit>(s.window, "txtAltitude")->text(), QStringLiteral("0"));
+    QCOMPARE(Child<QLineEdit>(s.window, "txtAltitude")->text(), QStringLiteral("0"));
   }
 
   void referenceDialogsAreModelessAndKeptWhenHidden() {
     Shown s;
     QVERIFY(QTest::qWaitForWindowActive(&s.window));
-    get<QAction>(s.window, "mnuOptionsKFactors")->trigger();
+    Child<QAction>(s.window, "mnuOptionsKFactors")->trigger();
     auto* k_factors = s.window.findChild<QDialog*>(QStringLiteral("frmKFactors"));
     QVERIFY(k_factors && k_factors->isVisible() && !k_factors->isModal());
     QCOMPARE(k_factors->windowTitle(), QStringLiteral("K-Factors"));
     QTest::mouseClick(k_factors->findChild<QPushButton*>(QStringLiteral("cmdDone")),
                       Qt::LeftButton);
     QVERIFY(!k_factors->isVisible());
-    get<QAction>(s.window, "mnuOptionsKFactors")->trigger();
+    Child<QAction>(s.window, "mnuOptionsKFactors")->trigger();
     QCOMPARE(s.window.findChild<QDialog*>(QStringLiteral("frmKFactors")), k_factors);
     QVERIFY(k_factors->isVisible());
 
-    get<QAction>(s.window, "mnuOptionAltitiude")->trigger();
+    Child<QAction>(s.window, "mnuOptionAltitiude")->trigger();
     auto* altitude = s.window.findChild<QDialog*>(QStringLiteral("frmAltitude"));
     QVERIFY(altitude && altitude->isVisible());
     QCOMPARE(altitude->windowTitle(), QStringLiteral("Various Altitudes Over 1000 Feet"));
@@ -176,7 +140,7 @@ class FrmExhaustWindowTest : public QObject {
       return path;
     };
     s.window.form().cmdTest1_Click();
-    get<QAction>(s.window, "mnuFileSaveAs")->trigger();
+    Child<QAction>(s.window, "mnuFileSaveAs")->trigger();
     QCOMPARE(save_filter, QStringLiteral("Sizing Files (*.exh)"));
     QCOMPARE(s.window.windowTitle(), QString::fromStdString(path + " - Exhaust Program"));
 
@@ -187,18 +151,18 @@ class FrmExhaustWindowTest : public QObject {
       return path;
     };
     t.window.form().SetText("lblK", "9.99");
-    get<QAction>(t.window, "mnuFileOpen")->trigger();
+    Child<QAction>(t.window, "mnuFileOpen")->trigger();
     QCOMPARE(open_filter, QStringLiteral("Sizing Files (*.exh);;All Files (*)"));
     QCOMPARE(t.window.windowTitle(),
              QString::fromStdString(path + " - Corvane Exhaust Sizing Program"));
-    QCOMPARE(get<QLineEdit>(t.window, "txtFlowRate")->text(), QStringLiteral("15000"));
-    QCOMPARE(get<QLabel>(t.window, "lblK")->text(), QStringLiteral("9.99"));
+    QCOMPARE(Child<QLineEdit>(t.window, "txtFlowRate")->text(), QStringLiteral("15000"));
+    QCOMPARE(Child<QLabel>(t.window, "lblK")->text(), QStringLiteral("9.99"));
 
     // A save that cannot be made says so, and the caption stays.
     s.window.services().save_file_name = [&](const QString&, const QString&) {
       return folder.path("missing/x.exh");
     };
-    get<QAction>(s.window, "mnuFileSaveAs")->trigger();
+    Child<QAction>(s.window, "mnuFileSaveAs")->trigger();
     QCOMPARE(s.messages.size(), 1);
     QVERIFY(s.messages[0].startsWith("Exhaust|The job was not saved."));
     QCOMPARE(s.window.windowTitle(), QString::fromStdString(path + " - Exhaust Program"));
@@ -212,7 +176,7 @@ class FrmExhaustWindowTest : public QObject {
       during = widget.palette().color(QPalette::Window);
       return &widget == &s.window;
     };
-    get<QAction>(s.window, "mnuFilePrintForm")->trigger();
+    Child<QAction>(s.window, "mnuFilePrintForm")->trigger();
     QCOMPARE(during, QColor(Qt::white));
     QCOMPARE(s.window.palette().color(QPalette::Window), before);
     QVERIFY(s.messages.isEmpty());
@@ -226,13 +190,13 @@ class FrmExhaustWindowTest : public QObject {
       printed.push_back(report);
       return true;
     };
-    get<QAction>(s.window, "mnuFilePrintReport")->trigger();
+    Child<QAction>(s.window, "mnuFilePrintReport")->trigger();
     QVERIFY(printed.empty());
     QCOMPARE(s.messages,
              QStringList{"Exhaust|Error printing report, please complete Contact Information"});
     QVERIFY(formkit::WriteContactFile(NamedContact("Pat")));
     s.window.form().cmdTest1_Click();
-    get<QAction>(s.window, "mnuFilePrintReport")->trigger();
+    Child<QAction>(s.window, "mnuFilePrintReport")->trigger();
     QCOMPARE(printed.size(), size_t(1));
     QCOMPARE(s.messages.size(), 1);
     const std::string text = formkit::ReportText(printed[0]);
@@ -241,7 +205,7 @@ class FrmExhaustWindowTest : public QObject {
 
     // A printer that fails gives the same message.
     s.window.services().print_report = [](const formkit::Report&, std::string*) { return false; };
-    get<QAction>(s.window, "mnuFilePrintReport")->trigger();
+    Child<QAction>(s.window, "mnuFilePrintReport")->trigger();
     QCOMPARE(s.messages.size(), 2);
   }
 
@@ -253,7 +217,7 @@ class FrmExhaustWindowTest : public QObject {
     QVERIFY(formkit::WriteContactFile(NamedContact("Your Name")));
     s.window.form().cmdTest1_Click();
     s.window.form().cmdCalc_Click();
-    get<QAction>(s.window, "mnuFileSendEmail")->trigger();
+    Child<QAction>(s.window, "mnuFileSendEmail")->trigger();
     QCOMPARE(sender.messages.size(), size_t(1));
     QCOMPARE(sender.messages[0].subject, std::string("Corvane Inc. Exhaust Sizing Information"));
     QVERIFY(sender.messages[0].body.rfind("\r\nExhaust Temperature:          750\r\n", 0) == 0);
@@ -263,7 +227,7 @@ class FrmExhaustWindowTest : public QObject {
     QFile::remove(QString::fromStdString(folder.path("contact.dat")));
     s.window.frmContactInfo().findChild<QLineEdit*>(QStringLiteral("txtName"))->setText("Kim");
     sender.accept = false;
-    get<QAction>(s.window, "mnuFileSendEmail")->trigger();
+    Child<QAction>(s.window, "mnuFileSendEmail")->trigger();
     QCOMPARE(sender.messages.size(), size_t(2));
     QVERIFY(sender.messages[1].body.rfind("This Email is being sent to you from: Kim\r\n", 0) == 0);
     QCOMPARE(s.messages, QStringList{"Exhaust|Email was not sent."});
@@ -273,7 +237,7 @@ class FrmExhaustWindowTest : public QObject {
     InTempFolder folder;
     QVERIFY(formkit::WriteContactFile(NamedContact("Lee")));
     Shown s;
-    get<QAction>(s.window, "mnuContactAddress")->trigger();
+    Child<QAction>(s.window, "mnuContactAddress")->trigger();
     auto* dialog = s.window.findChild<QDialog*>(QStringLiteral("frmContactInfo"));
     QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
     auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("txtName"));
@@ -285,7 +249,7 @@ class FrmExhaustWindowTest : public QObject {
     Shown s;
     QPointer<QDialog> contact = &s.window.frmContactInfo();
     QPointer<QDialog> altitude = &s.window.frmAltitude();
-    get<QAction>(s.window, "mnuFileExit")->trigger();
+    Child<QAction>(s.window, "mnuFileExit")->trigger();
     QVERIFY(!s.window.isVisible());
     QVERIFY(contact.isNull());
     QVERIFY(altitude.isNull());
@@ -295,10 +259,10 @@ class FrmExhaustWindowTest : public QObject {
   void customerBoxDoesNotSelectAll() {
     Shown s;
     QVERIFY(QTest::qWaitForWindowActive(&s.window));
-    auto* customer = get<QLineEdit>(s.window, "txtCustomer");
+    auto* customer = Child<QLineEdit>(s.window, "txtCustomer");
     customer->setText("ACME");
     customer->setCursorPosition(4);
-    get<QLineEdit>(s.window, "txtFlowRate")->setFocus();
+    Child<QLineEdit>(s.window, "txtFlowRate")->setFocus();
     customer->setFocus();
     QCoreApplication::processEvents();
     QCOMPARE(customer->selectedText(), QString());

@@ -16,71 +16,37 @@
 #include "formkit/text_io.h"
 #include "formkit_qt/frm_contact_info.h"
 #include "frm_co2.h"
+#include "window_test_support.h"
 #include "frm_sizing_window.h"
 
 using sizing::FrmSizingWindow;
 
 namespace {
 
-class RecordingSender : public formkit::MailSender {
- public:
-  bool Send(const formkit::MailMessage& message, std::string* error) override {
-    messages.push_back(message);
-    if (!accept) *error = "cancelled";
-    return accept;
-  }
-  bool accept = true;
-  std::vector<formkit::MailMessage> messages;
-};
-
-// Each test that touches files works in a folder of its own, as the program does in the
-// current directory.
-struct InTempFolder {
-  QTemporaryDir dir;
-  QString old = QDir::currentPath();
-  InTempFolder() { QDir::setCurrent(dir.path()); }
-  ~InTempFolder() { QDir::setCurrent(old); }
-  QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
-};
+using formkit::testing::Child;
+using formkit::testing::InTempFolder;
+using formkit::testing::RecordingSender;
+using Shown = formkit::testing::Shown<FrmSizingWindow>;
 
 }  // namespace
 
 class FrmSizingWindowTest : public QObject {
   Q_OBJECT
 
- private:
-  template <typename T>
-  T* get(FrmSizingWindow& w, const char* name) {
-    T* widget = w.findChild<T*>(QString::fromLatin1(name));
-    if (!widget) qFatal("no widget %s", name);
-    return widget;
-  }
-  struct Shown {
-    FrmSizingWindow window;
-    QStringList messages;
-    Shown() {
-      window.setMessageHandler([this](const std::string& text, const std::string& caption) {
-        messages << QString::fromStdString(caption + "|" + text);
-      });
-      window.show();
-      window.activateWindow();
-    }
-  };
-
  private slots:
   void opensWithTheDesign() {
     Shown s;
     QVERIFY(QTest::qWaitForWindowExposed(&s.window));
     QCOMPARE(s.window.windowTitle(), QStringLiteral("Corvane Sizing Program"));
-    auto* fuel = get<QComboBox>(s.window, "cmbFuelType");
+    auto* fuel = Child<QComboBox>(s.window, "cmbFuelType");
     QCOMPARE(fuel->count(), 6);
     QCOMPARE(fuel->currentText(), QStringLiteral("Natural Gas"));
-    QVERIFY(!get<QPushButton>(s.window, "cmdTest")->isVisible());
-    QVERIFY(!get<QLineEdit>(s.window, "txtDiameter")->isVisible());
-    QVERIFY(get<QRadioButton>(s.window, "optDraftNo")->isChecked());
-    QCOMPARE(get<QLineEdit>(s.window, "txtAmbientTemp")->text(), QStringLiteral("60"));
-    QCOMPARE(get<QLabel>(s.window, "lblBarometricPres")->text(), QStringLiteral("29.92"));
-    QCOMPARE(get<QLineEdit>(s.window, "txtBTU")->toolTip(), QStringLiteral("BTU/Hr Input"));
+    QVERIFY(!Child<QPushButton>(s.window, "cmdTest")->isVisible());
+    QVERIFY(!Child<QLineEdit>(s.window, "txtDiameter")->isVisible());
+    QVERIFY(Child<QRadioButton>(s.window, "optDraftNo")->isChecked());
+    QCOMPARE(Child<QLineEdit>(s.window, "txtAmbientTemp")->text(), QStringLiteral("60"));
+    QCOMPARE(Child<QLabel>(s.window, "lblBarometricPres")->text(), QStringLiteral("29.92"));
+    QCOMPARE(Child<QLineEdit>(s.window, "txtBTU")->toolTip(), QStringLiteral("BTU/Hr Input"));
     QCOMPARE(s.window.palette().color(QPalette::Window), QColor(224, 224, 224));
     QStringList menus;
     for (QAction* action : s.window.menuBar()->actions()) menus << action->text();
@@ -90,41 +56,41 @@ class FrmSizingWindowTest : public QObject {
   void typingAndCalculating() {
     Shown s;
     QVERIFY(QTest::qWaitForWindowActive(&s.window));
-    auto* description = get<QLineEdit>(s.window, "txtJobDescription");
+    auto* description = Child<QLineEdit>(s.window, "txtJobDescription");
     description->setFocus();
     QTest::keyClicks(description, "Show");
-    get<QLineEdit>(s.window, "txtBTU")->setFocus();  // leaving the description
-    QVERIFY(get<QPushButton>(s.window, "cmdTest")->isVisible());
-    QTest::mouseClick(get<QPushButton>(s.window, "cmdTest"), Qt::LeftButton);
-    QCOMPARE(get<QLabel>(s.window, "lblComputedSize")->text(), QStringLiteral(" 26.156"));
-    QCOMPARE(get<QLabel>(s.window, "lblPipeDiameter")->text(), QStringLiteral("28"));
-    QVERIFY(get<QCheckBox>(s.window, "chkCombinedVent")->isChecked());
+    Child<QLineEdit>(s.window, "txtBTU")->setFocus();  // leaving the description
+    QVERIFY(Child<QPushButton>(s.window, "cmdTest")->isVisible());
+    QTest::mouseClick(Child<QPushButton>(s.window, "cmdTest"), Qt::LeftButton);
+    QCOMPARE(Child<QLabel>(s.window, "lblComputedSize")->text(), QStringLiteral(" 26.156"));
+    QCOMPARE(Child<QLabel>(s.window, "lblPipeDiameter")->text(), QStringLiteral("28"));
+    QVERIFY(Child<QCheckBox>(s.window, "chkCombinedVent")->isChecked());
     QVERIFY(s.messages.isEmpty());
 
     // An edit in a box reaches the form; the menu calculates again.
-    auto* height = get<QLineEdit>(s.window, "txtSysHeight");
+    auto* height = Child<QLineEdit>(s.window, "txtSysHeight");
     height->setFocus();
     QTRY_COMPARE(height->selectedText(), QStringLiteral("400"));
     QTest::keyClicks(height, "50");  // replaces the selected "400"
     QCoreApplication::processEvents();
     QCOMPARE(s.window.form().Text("txtSysHeight"), std::string("50"));
-    get<QLineEdit>(s.window, "txtSysLength")->setFocus();  // H 50 < L 80 warns
+    Child<QLineEdit>(s.window, "txtSysLength")->setFocus();  // H 50 < L 80 warns
     QCOMPARE(s.messages.size(), 1);
     QVERIFY(s.messages[0].startsWith("WARNING|System Horizontal is longer"));
 
-    get<QAction>(s.window, "mnuOptionsClearAll")->trigger();
-    QCOMPARE(get<QLabel>(s.window, "lblComputedSize")->text(), QString());
-    QCOMPARE(get<QLineEdit>(s.window, "txtAmbientTemp")->text(), QStringLiteral("60"));
-    QVERIFY(!get<QCheckBox>(s.window, "chkCombinedVent")->isChecked());
+    Child<QAction>(s.window, "mnuOptionsClearAll")->trigger();
+    QCOMPARE(Child<QLabel>(s.window, "lblComputedSize")->text(), QString());
+    QCOMPARE(Child<QLineEdit>(s.window, "txtAmbientTemp")->text(), QStringLiteral("60"));
+    QVERIFY(!Child<QCheckBox>(s.window, "chkCombinedVent")->isChecked());
   }
 
   void focusSelectsAllButNotInTheCustomerBox() {
     Shown s;
     QVERIFY(QTest::qWaitForWindowActive(&s.window));
-    auto* ambient = get<QLineEdit>(s.window, "txtAmbientTemp");
+    auto* ambient = Child<QLineEdit>(s.window, "txtAmbientTemp");
     ambient->setFocus();
     QTRY_COMPARE(ambient->selectedText(), QStringLiteral("60"));
-    auto* customer = get<QLineEdit>(s.window, "txtCustomer");
+    auto* customer = Child<QLineEdit>(s.window, "txtCustomer");
     customer->setText("ACME");
     customer->setCursorPosition(4);
     customer->setFocus();
@@ -135,25 +101,25 @@ class FrmSizingWindowTest : public QObject {
   void fuelListAndInducedDraft() {
     Shown s;
     QVERIFY(QTest::qWaitForWindowActive(&s.window));
-    auto* fuel = get<QComboBox>(s.window, "cmbFuelType");
-    auto* co2 = get<QLineEdit>(s.window, "txtCO2");
+    auto* fuel = Child<QComboBox>(s.window, "cmbFuelType");
+    auto* co2 = Child<QLineEdit>(s.window, "txtCO2");
     fuel->setFocus();
     fuel->setCurrentIndex(1);
     emit fuel->activated(1);
     co2->setFocus();
     QCOMPARE(co2->text(), QStringLiteral("6.0"));
 
-    auto* yes = get<QRadioButton>(s.window, "optDraftYes");
+    auto* yes = Child<QRadioButton>(s.window, "optDraftYes");
     QTest::mouseClick(yes, Qt::LeftButton);
-    auto* diameter = get<QLineEdit>(s.window, "txtDiameter");
+    auto* diameter = Child<QLineEdit>(s.window, "txtDiameter");
     QVERIFY(diameter->isVisible());
     QVERIFY(diameter->isEnabled());
-    QVERIFY(!get<QRadioButton>(s.window, "optDraftNo")->isChecked());
+    QVERIFY(!Child<QRadioButton>(s.window, "optDraftNo")->isChecked());
     diameter->setText("9");
     s.window.form().SetText("txtDiameter", "9");
     QTest::mouseClick(yes, Qt::LeftButton);  // clicking the selected option keeps it
     QVERIFY(yes->isChecked());
-    QTest::mouseClick(get<QRadioButton>(s.window, "optDraftNo"), Qt::LeftButton);
+    QTest::mouseClick(Child<QRadioButton>(s.window, "optDraftNo"), Qt::LeftButton);
     QVERIFY(!diameter->isVisible());
     QCOMPARE(diameter->text(), QString());
   }
@@ -161,26 +127,26 @@ class FrmSizingWindowTest : public QObject {
   void saveAndOpenJobFiles() {
     InTempFolder folder;
     Shown s;
-    const std::string path = folder.path("test.siz").toStdString();
+    const std::string path = folder.path("test.siz");
     s.window.services().save_file_name = [&](const QString&, const QString& filter) {
       [&] { QCOMPARE(filter, QStringLiteral("Sizing Files (*.siz)")); }();
       return path;
     };
     s.window.form().cmdTest_Click();
-    get<QAction>(s.window, "mnuFileSave")->trigger();
+    Child<QAction>(s.window, "mnuFileSave")->trigger();
     QCOMPARE(s.window.windowTitle(), QString::fromStdString(path + " - Sizing Program"));
 
     Shown t;
     t.window.services().open_file_name = [&](const QString&, const QString&) { return path; };
-    get<QAction>(t.window, "mnuFileOpen")->trigger();
+    Child<QAction>(t.window, "mnuFileOpen")->trigger();
     QCOMPARE(t.window.windowTitle(), QString::fromStdString(path + " - Corvane Sizing Program"));
-    QCOMPARE(get<QLineEdit>(t.window, "txtBTU")->text(), QStringLiteral("9600000"));
+    QCOMPARE(Child<QLineEdit>(t.window, "txtBTU")->text(), QStringLiteral("9600000"));
 
     // A save that cannot be made says so, and the old file stays as it was.
     s.window.services().save_file_name = [&](const QString&, const QString&) {
-      return folder.path("missing/x.siz").toStdString();
+      return folder.path("missing/x.siz");
     };
-    get<QAction>(s.window, "mnuFileSave")->trigger();
+    Child<QAction>(s.window, "mnuFileSave")->trigger();
     QCOMPARE(s.messages.size(), 1);
     QVERIFY(s.messages[0].startsWith("Pipe Sizing|The job was not saved."));
   }
@@ -190,15 +156,15 @@ class FrmSizingWindowTest : public QObject {
     {
       Shown s;
       s.window.services().choose_color = [](unsigned) { return std::optional<unsigned>(0x0000FF); };
-      get<QAction>(s.window, "mnuOptionBackColor")->trigger();
+      Child<QAction>(s.window, "mnuOptionBackColor")->trigger();
       QCOMPARE(s.window.palette().color(QPalette::Window), QColor(255, 0, 0));
       QCOMPARE(s.window.frmCO2().palette().color(QPalette::Window), QColor(255, 0, 0));
     }
-    QCOMPARE(formkit::ReadTextFile(folder.path("background.dat").toStdString()),
+    QCOMPARE(formkit::ReadTextFile(folder.path("background.dat")),
              std::optional<std::string>("255\r\n"));
     Shown next;
     QCOMPARE(next.window.palette().color(QPalette::Window), QColor(255, 0, 0));
-    QCOMPARE(get<QCheckBox>(next.window, "chkCombinedVent")->palette().color(QPalette::Window),
+    QCOMPARE(Child<QCheckBox>(next.window, "chkCombinedVent")->palette().color(QPalette::Window),
              QColor(255, 0, 0));
   }
 
@@ -207,12 +173,12 @@ class FrmSizingWindowTest : public QObject {
     Shown s;
     QColor during;
     s.window.services().print_form = [&](QWidget& widget, std::string*) {
-      during = get<QRadioButton>(s.window, "optDraftYes")->palette().color(QPalette::Window);
+      during = Child<QRadioButton>(s.window, "optDraftYes")->palette().color(QPalette::Window);
       return &widget == &s.window;
     };
-    get<QAction>(s.window, "mnuFilePrintForm")->trigger();
+    Child<QAction>(s.window, "mnuFilePrintForm")->trigger();
     QCOMPARE(during, QColor(Qt::white));
-    QCOMPARE(get<QRadioButton>(s.window, "optDraftYes")->palette().color(QPalette::Window),
+    QCOMPARE(Child<QRadioButton>(s.window, "optDraftYes")->palette().color(QPalette::Window),
              QColor(224, 224, 224));
     QVERIFY(s.messages.isEmpty());
   }
@@ -225,15 +191,15 @@ class FrmSizingWindowTest : public QObject {
       ++printed;
       return !report.lines.empty();
     };
-    get<QAction>(s.window, "mnuFilePrintReport")->trigger();
+    Child<QAction>(s.window, "mnuFilePrintReport")->trigger();
     QCOMPARE(printed, 0);
     QCOMPARE(s.messages,
              QStringList{"Pipe Sizing|Error printing report, please complete Contact Information"});
-    QFile contact(folder.path("contact.dat"));
+    QFile contact(QString::fromStdString(folder.path("contact.dat")));
     QVERIFY(contact.open(QIODevice::WriteOnly));
     contact.write("\"Pat\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
     contact.close();
-    get<QAction>(s.window, "mnuFilePrintReport")->trigger();
+    Child<QAction>(s.window, "mnuFilePrintReport")->trigger();
     QCOMPARE(printed, 1);
     QCOMPARE(s.messages.size(), 1);
   }
@@ -243,45 +209,45 @@ class FrmSizingWindowTest : public QObject {
     Shown s;
     RecordingSender sender;
     s.window.services().mail = &sender;
-    QFile contact(folder.path("contact.dat"));
+    QFile contact(QString::fromStdString(folder.path("contact.dat")));
     QVERIFY(contact.open(QIODevice::WriteOnly));
     contact.write("\"Your Name\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
     contact.close();
     s.window.form().cmdTest_Click();
-    get<QAction>(s.window, "mnuFileSendEmail")->trigger();
+    Child<QAction>(s.window, "mnuFileSendEmail")->trigger();
     QCOMPARE(sender.messages.size(), size_t(1));
     QVERIFY(sender.messages[0].body.rfind("Customer:", 0) == 0);
     QVERIFY(s.messages.isEmpty());
     sender.accept = false;
-    get<QAction>(s.window, "mnuFileSendEmail")->trigger();
+    Child<QAction>(s.window, "mnuFileSendEmail")->trigger();
     QCOMPARE(s.messages, QStringList{"Pipe Sizing|Email was not sent."});
   }
 
   void dialogsOpenFromTheirButtonsAndStayLoaded() {
     InTempFolder folder;
     Shown s;
-    QTest::mouseClick(get<QPushButton>(s.window, "cmdCO2"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(s.window, "cmdCO2"), Qt::LeftButton);
     auto* co2 = s.window.findChild<QDialog*>("frmCO2");
     QVERIFY(co2 && co2->isVisible());
-    get<QRadioButton>(*static_cast<FrmSizingWindow*>(&s.window), "optNatGas2")->click();
+    Child<QRadioButton>(s.window, "optNatGas2")->click();
     QTest::mouseClick(co2->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     QVERIFY(!co2->isVisible());
-    QCOMPARE(get<QLineEdit>(s.window, "txtCO2")->text(), QStringLiteral("6.0"));
+    QCOMPARE(Child<QLineEdit>(s.window, "txtCO2")->text(), QStringLiteral("6.0"));
     QCOMPARE(s.window.form().Text("txtCO2"), std::string("6.0"));
-    QTest::mouseClick(get<QPushButton>(s.window, "cmdCO2"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(s.window, "cmdCO2"), Qt::LeftButton);
     QCOMPARE(s.window.findChild<QDialog*>("frmCO2"), co2);  // the same instance again
     const std::pair<const char*, const char*> opened[] = {{"Command1", "frmTempRise"},
                                                           {"cmdAltitude", "frmAltitude"},
                                                           {"cmdOutletDraft", "frmOutletDraft"},
                                                           {"Command2", "frmCombinedVent"}};
     for (const auto& [button, dialog] : opened) {
-      QTest::mouseClick(get<QPushButton>(s.window, button), Qt::LeftButton);
+      QTest::mouseClick(Child<QPushButton>(s.window, button), Qt::LeftButton);
       auto* shown = s.window.findChild<QDialog*>(dialog);
       QVERIFY2(shown && shown->isVisible(), dialog);
     }
-    get<QAction>(s.window, "mnuOptionsKFactor")->trigger();
+    Child<QAction>(s.window, "mnuOptionsKFactor")->trigger();
     QVERIFY(s.window.findChild<QDialog*>("frmKFactors")->isVisible());
-    get<QAction>(s.window, "mnuContactAddress")->trigger();
+    Child<QAction>(s.window, "mnuContactAddress")->trigger();
     QVERIFY(s.window.findChild<QDialog*>("frmContactInfo")->isVisible());
   }
 };
