@@ -10,19 +10,16 @@
 #include "exhaust/cli.h"
 #include "exhaust/job_record.h"
 #include "formkit/contact.h"
+#include "formkit_testing.h"
 
 namespace exhaust {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
+using formkit::testing::CliRun;
 
-CliRun Cli(std::vector<std::string> args, const CliServices& services = {}) {
-  std::ostringstream out, err;
-  const int status = RunCommandLine(args, out, err, services);
-  return {status, out.str(), err.str()};
+CliRun Cli(const std::vector<std::string>& args,
+                             const CliServices& services = {}) {
+  return formkit::testing::RunCli(RunCommandLine, args, services);
 }
 
 std::string WriteFile(const std::string& name, const std::string& text) {
@@ -74,34 +71,7 @@ TEST(CommandLine, JobsRunInOrderOnOneFormAndBadFilesAreReported) {
 
 // Report and mail read contact.dat from the current directory: each test runs in a folder
 // of its own.
-class InFolder : public ::testing::Test {
- protected:
-  void SetUp() override {
-    old_ = std::filesystem::current_path();
-    dir_ = std::filesystem::path(::testing::TempDir()) /
-           ("exhaust_cli_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-    std::filesystem::current_path(dir_);
-  }
-  void TearDown() override {
-    std::filesystem::current_path(old_);
-    std::filesystem::remove_all(dir_);
-  }
-  std::filesystem::path old_, dir_;
-};
-
-class RecordingSender : public formkit::MailSender {
- public:
-  bool Send(const formkit::MailMessage& message, std::string* error) override {
-    sent.push_back(message);
-    if (!accept) *error = "cancelled";
-    return accept;
-  }
-  bool accept = true;
-  std::vector<formkit::MailMessage> sent;
-};
+using InFolder = formkit::testing::InTempFolderTest;
 
 // The vent program saves the contact through the same shared writer; whatever it saved
 // heads the exhaust report and signs the exhaust mail.
@@ -161,7 +131,7 @@ TEST_F(InFolder, ReportsAndMailGoToTheirServicesAndFailuresExitWithOne) {
   EXPECT_NE(failed.err.find("disk full"), std::string::npos);
   EXPECT_EQ(Cli({"report", path, "--pdf", "out.pdf"}).status, 1);  // no PDF writer here
 
-  RecordingSender sender;
+  formkit::testing::RecordingSender sender;
   services.mail = &sender;
   EXPECT_EQ(Cli({"mail", path}, services).status, 0);
   ASSERT_EQ(sender.sent.size(), 1u);

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+
+#include "formkit_testing.h"
 #include <unistd.h>
 
 #include <filesystem>
@@ -13,19 +15,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class JobFiles : public ::testing::Test {
+class JobFiles : public formkit::testing::TempFolderTest {
  protected:
-  void SetUp() override {
-    dir = fs::path(::testing::TempDir()) /
-          ("exhaust_files_" + std::to_string(::getpid()) + "_" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
   formkit::RecordingHost host;
   FrmExhaust form{host};
-  fs::path dir;
 };
 
 TEST_F(JobFiles, SaveAndOpenRestoreEveryTextAndSetTheirOwnCaptions) {

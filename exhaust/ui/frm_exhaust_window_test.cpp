@@ -218,9 +218,9 @@ class FrmExhaustWindowTest : public QObject {
     s.window.form().cmdTest1_Click();
     s.window.form().cmdCalc_Click();
     Child<QAction>(s.window, "mnuFileSendEmail")->trigger();
-    QCOMPARE(sender.messages.size(), size_t(1));
-    QCOMPARE(sender.messages[0].subject, std::string("Corvane Inc. Exhaust Sizing Information"));
-    QVERIFY(sender.messages[0].body.rfind("\r\nExhaust Temperature:          750\r\n", 0) == 0);
+    QCOMPARE(sender.sent.size(), size_t(1));
+    QCOMPARE(sender.sent[0].subject, std::string("Corvane Inc. Exhaust Sizing Information"));
+    QVERIFY(sender.sent[0].body.rfind("\r\nExhaust Temperature:          750\r\n", 0) == 0);
     QVERIFY(s.messages.isEmpty());
 
     // The contact dialog is loaded now; a name typed there is mailed while the file is gone.
@@ -228,8 +228,8 @@ class FrmExhaustWindowTest : public QObject {
     s.window.frmContactInfo().findChild<QLineEdit*>(QStringLiteral("txtName"))->setText("Kim");
     sender.accept = false;
     Child<QAction>(s.window, "mnuFileSendEmail")->trigger();
-    QCOMPARE(sender.messages.size(), size_t(2));
-    QVERIFY(sender.messages[1].body.rfind("This Email is being sent to you from: Kim\r\n", 0) == 0);
+    QCOMPARE(sender.sent.size(), size_t(2));
+    QVERIFY(sender.sent[1].body.rfind("This Email is being sent to you from: Kim\r\n", 0) == 0);
     QCOMPARE(s.messages, QStringList{"Exhaust|Email was not sent."});
   }
 

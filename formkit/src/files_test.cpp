@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+
+#include "formkit_testing.h"
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,24 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Files : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir = fs::path(::testing::TempDir()) /
-          ("formkit_files_" + std::to_string(::getpid()) + "_" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  void TearDown() override {
-    fs::permissions(dir, fs::perms::owner_all);
-    fs::remove_all(dir);
-  }
-  void Write(const std::string& name, const std::string& bytes) {
-    std::ofstream(dir / name, std::ios::binary) << bytes;
-  }
-  fs::path dir;
-};
+using Files = testing::TempFolderTest;
 
 TEST_F(Files, ReplacingWriteKeepsTheOldFileWhenTheFolderRefuses) {
   const std::string path = (dir / "job.siz").string();

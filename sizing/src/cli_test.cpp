@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "formkit_testing.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -14,15 +16,11 @@
 namespace sizing {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
+using formkit::testing::CliRun;
 
-CliRun Cli(std::vector<std::string> args, const CliServices& services = {}) {
-  std::ostringstream out, err;
-  const int status = RunCommandLine(args, out, err, services);
-  return {status, out.str(), err.str()};
+CliRun Cli(const std::vector<std::string>& args,
+                             const CliServices& services = {}) {
+  return formkit::testing::RunCli(RunCommandLine, args, services);
 }
 
 std::string WriteJob(const std::string& name, const JobRecord& job) {
@@ -95,33 +93,9 @@ TEST(CommandLine, UsageErrorsAndHelp) {
   EXPECT_NE(help.out.find("--induced-draft"), std::string::npos);
 }
 
-// Runs a test in a folder of its own, since the commands read contact.dat from there.
-class InFolder : public ::testing::Test {
- protected:
-  void SetUp() override {
-    old_ = std::filesystem::current_path();
-    dir_ = std::filesystem::path(::testing::TempDir()) /
-           ("sizing_cli_" + std::to_string(::getpid()));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-    std::filesystem::current_path(dir_);
-  }
-  void TearDown() override {
-    std::filesystem::current_path(old_);
-    std::filesystem::remove_all(dir_);
-  }
-  std::filesystem::path old_, dir_;
-};
-
-class FailingSender : public formkit::MailSender {
- public:
-  bool Send(const formkit::MailMessage& m, std::string* error) override {
-    sent = m;
-    *error = "no composer";
-    return false;
-  }
-  formkit::MailMessage sent;
-};
+// Report and mail read contact.dat from the current directory: each test runs in a folder
+// of its own.
+using InFolder = formkit::testing::InTempFolderTest;
 
 TEST_F(InFolder, ReportNeedsTheContactFile) {
   CliServices services;
@@ -151,13 +125,14 @@ TEST_F(InFolder, MailPrintsSubjectAndBodyOrReportsAFailedSend) {
                           "This Email is being sent to you from: \r\n\r\nCustomer:",
                           0),
             0u);
-  FailingSender sender;
+  formkit::testing::RecordingSender sender;
+  sender.accept = false;
   CliServices services;
   services.mail = &sender;
   run = Cli({"mail", "--test-job", "--combined-vent"}, services);
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("Email was not sent."), std::string::npos);
-  EXPECT_EQ(sender.sent.subject, "Corvane Inc. Pipe Sizing Information");
+  EXPECT_EQ(sender.sent.at(0).subject, "Corvane Inc. Pipe Sizing Information");
 }
 
 }  // namespace

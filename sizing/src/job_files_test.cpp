@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+
+#include "formkit_testing.h"
 #include <unistd.h>
 
 #include <filesystem>
@@ -14,20 +16,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class JobFiles : public ::testing::Test {
+class JobFiles : public formkit::testing::TempFolderTest {
  protected:
   void SetUp() override {
-    dir = fs::path(::testing::TempDir()) /
-          ("sizing_files_" + std::to_string(::getpid()) + "_" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    TempFolderTest::SetUp();
     form.Form_Load();
   }
-  void TearDown() override { fs::remove_all(dir); }
   formkit::RecordingHost host;
   FrmSizing form{host};
-  fs::path dir;
 };
 
 TEST_F(JobFiles, SaveAndOpenChangeTheCaptionDifferently) {

@@ -215,8 +215,8 @@ class FrmSizingWindowTest : public QObject {
     contact.close();
     s.window.form().cmdTest_Click();
     Child<QAction>(s.window, "mnuFileSendEmail")->trigger();
-    QCOMPARE(sender.messages.size(), size_t(1));
-    QVERIFY(sender.messages[0].body.rfind("Customer:", 0) == 0);
+    QCOMPARE(sender.sent.size(), size_t(1));
+    QVERIFY(sender.sent[0].body.rfind("Customer:", 0) == 0);
     QVERIFY(s.messages.isEmpty());
     sender.accept = false;
     Child<QAction>(s.window, "mnuFileSendEmail")->trigger();

@@ -1,5 +1,5 @@
 // What the programs' window tests share: a shown window that records its message boxes, a
-// mail sender that records its messages, a private current folder, and child lookup.
+// private current folder, and child lookup (and the recording mail sender).
 #pragma once
 
 #include <QDir>
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "formkit/mail.h"
+#include "recording_sender.h"
 
 namespace formkit::testing {
 
@@ -35,17 +35,6 @@ struct Shown {
     window.show();
     window.activateWindow();
   }
-};
-
-class RecordingSender : public MailSender {
- public:
-  bool Send(const MailMessage& message, std::string* error) override {
-    messages.push_back(message);
-    if (!accept) *error = "cancelled";
-    return accept;
-  }
-  bool accept = true;
-  std::vector<MailMessage> messages;
 };
 
 // Each test that touches files works in a folder of its own, as the programs do in the

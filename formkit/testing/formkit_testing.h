@@ -1,0 +1,72 @@
+// What the sizing programs' tests share: a private folder per test (optionally the current
+// one), a mail sender that records what it is given, and running a command line.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "recording_sender.h"
+
+namespace formkit::testing {
+
+// A folder of the test's own, emptied before and removed after it.
+class TempFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = std::filesystem::path(::testing::TempDir()) /
+          ("corvane_" + std::to_string(::getpid()) + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name() + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+  }
+  void TearDown() override {
+    std::filesystem::permissions(dir, std::filesystem::perms::owner_all);
+    std::filesystem::remove_all(dir);
+  }
+  // Writes `bytes` to the file `name` in the folder; gives its path.
+  std::string Write(const std::string& name, const std::string& bytes) {
+    std::ofstream(dir / name, std::ios::binary) << bytes;
+    return (dir / name).string();
+  }
+  std::filesystem::path dir;
+};
+
+// The same folder as the current directory, where the programs keep contact.dat.
+class InTempFolderTest : public TempFolderTest {
+ protected:
+  void SetUp() override {
+    TempFolderTest::SetUp();
+    old_ = std::filesystem::current_path();
+    std::filesystem::current_path(dir);
+  }
+  void TearDown() override {
+    std::filesystem::current_path(old_);
+    TempFolderTest::TearDown();
+  }
+
+ private:
+  std::filesystem::path old_;
+};
+
+struct CliRun {
+  int status;
+  std::string out, err;
+};
+
+// Runs `run(args, out, err, services)` and keeps its status and output.
+template <typename Run, typename Services>
+CliRun RunCli(Run run, const std::vector<std::string>& args, const Services& services) {
+  std::ostringstream out, err;
+  const int status = run(args, out, err, services);
+  return {status, out.str(), err.str()};
+}
+
+}  // namespace formkit::testing
