@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include "window_test_support.h"
 #include <csignal>
 
 #include "formkit/contact.h"
@@ -53,12 +55,7 @@ QByteArray ReadAll(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-template <typename T>
-T* Get(QWidget& parent, const char* name) {
-  T* widget = parent.findChild<T*>(QString::fromLatin1(name));
-  if (!widget) qFatal("no widget %s", name);
-  return widget;
-}
+using formkit::testing::Child;
 
 QLabel* LabelWithText(QWidget& parent, const QString& text) {
   for (QLabel* label : parent.findChildren<QLabel*>())
@@ -112,14 +109,14 @@ class FormkitQtTest : public QObject {
     both.close();
 
     FrmContactInfo dialog(path.toStdString());
-    QCOMPARE(Get<QLineEdit>(dialog, "txtName")->text(), QStringLiteral("new txtName"));
-    QCOMPARE(Get<QLineEdit>(dialog, "txtWebSite")->text(), QStringLiteral("new txtWebSite"));
+    QCOMPARE(Child<QLineEdit>(dialog, "txtName")->text(), QStringLiteral("new txtName"));
+    QCOMPARE(Child<QLineEdit>(dialog, "txtWebSite")->text(), QStringLiteral("new txtWebSite"));
     QVERIFY(dialog.contact().fields == Contact("new").fields);
 
     QVERIFY(QFile::remove(path));
     dialog.Load_Contact_Info();
     for (const char* name : formkit::kContactControls)
-      QVERIFY2(Get<QLineEdit>(dialog, name)->text().isEmpty(), name);
+      QVERIFY2(Child<QLineEdit>(dialog, name)->text().isEmpty(), name);
   }
 
   void contactSaveWritesTheFileAndRelabelsCancel() {
@@ -128,13 +125,13 @@ class FormkitQtTest : public QObject {
     FrmContactInfo dialog(path.toStdString());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    auto* name = Get<QLineEdit>(dialog, "txtName");
-    auto* cancel = Get<QPushButton>(dialog, "cmdContactCancel");
+    auto* name = Child<QLineEdit>(dialog, "txtName");
+    auto* cancel = Child<QPushButton>(dialog, "cmdContactCancel");
     QCOMPARE(cancel->text(), QStringLiteral("&Cancel"));
     QTest::keyClicks(name, QStringLiteral("Pat Doe"));
-    QTest::keyClicks(Get<QLineEdit>(dialog, "txtEMail"), QStringLiteral("pat@example.com"));
+    QTest::keyClicks(Child<QLineEdit>(dialog, "txtEMail"), QStringLiteral("pat@example.com"));
 
-    QTest::mouseClick(Get<QPushButton>(dialog, "cmdContactSave"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(dialog, "cmdContactSave"), Qt::LeftButton);
     const auto saved = formkit::ReadContactFile(path.toStdString());
     QVERIFY(saved.has_value());
     QCOMPARE(saved->name(), std::string("Pat Doe"));
@@ -161,11 +158,11 @@ class FormkitQtTest : public QObject {
       messages << caption + QLatin1Char('|') + text;
     });
     dialog.show();
-    Get<QLineEdit>(dialog, "txtName")->setText(QStringLiteral("changed"));
+    Child<QLineEdit>(dialog, "txtName")->setText(QStringLiteral("changed"));
 
     {
       WritesFail fail(dir.path());
-      QTest::mouseClick(Get<QPushButton>(dialog, "cmdContactSave"), Qt::LeftButton);
+      QTest::mouseClick(Child<QPushButton>(dialog, "cmdContactSave"), Qt::LeftButton);
     }
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages[0].startsWith(
@@ -174,9 +171,9 @@ class FormkitQtTest : public QObject {
     QVERIFY2(messages[0].contains(path), qPrintable(messages[0]));  // and why
     QCOMPARE(ReadAll(path), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("contact.dat")});
-    QCOMPARE(Get<QPushButton>(dialog, "cmdContactCancel")->text(), QStringLiteral("&Cancel"));
+    QCOMPARE(Child<QPushButton>(dialog, "cmdContactCancel")->text(), QStringLiteral("&Cancel"));
     QVERIFY(dialog.isVisible());
-    QCOMPARE(Get<QLineEdit>(dialog, "txtName")->text(), QStringLiteral("changed"));
+    QCOMPARE(Child<QLineEdit>(dialog, "txtName")->text(), QStringLiteral("changed"));
   }
 
   void contactCancelHidesAndKeepsWhatWasTyped() {
@@ -184,14 +181,14 @@ class FormkitQtTest : public QObject {
     const QString path = dir.filePath("contact.dat");
     QPointer<FrmContactInfo> dialog = new FrmContactInfo(path.toStdString());
     dialog->show();
-    Get<QLineEdit>(*dialog, "txtCity")->setText(QStringLiteral("Helena"));
-    QTest::mouseClick(Get<QPushButton>(*dialog, "cmdContactCancel"), Qt::LeftButton);
+    Child<QLineEdit>(*dialog, "txtCity")->setText(QStringLiteral("Helena"));
+    QTest::mouseClick(Child<QPushButton>(*dialog, "cmdContactCancel"), Qt::LeftButton);
     QApplication::processEvents();
     QVERIFY(dialog);
     QVERIFY(!dialog->isVisible());
     QVERIFY(!QFile::exists(path));
     dialog->show();
-    QCOMPARE(Get<QLineEdit>(*dialog, "txtCity")->text(), QStringLiteral("Helena"));
+    QCOMPARE(Child<QLineEdit>(*dialog, "txtCity")->text(), QStringLiteral("Helena"));
     QCOMPARE(dialog->contact().city(), std::string("Helena"));
     delete dialog;
   }
@@ -261,7 +258,7 @@ class FormkitQtTest : public QObject {
     QCOMPARE(dialog->objectName(), which);
     QVERIFY(!dialog->isModal());
     dialog->show();
-    QTest::mouseClick(Get<QPushButton>(*dialog, button.toLatin1().constData()), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(*dialog, button.toLatin1().constData()), Qt::LeftButton);
     QApplication::processEvents();
     QVERIFY(dialog);
     QVERIFY(!dialog->isVisible());

@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "window_test_support.h"
+
 #include "frm_co2.h"
 #include "frm_combined_vent.h"
 #include "frm_outlet_draft.h"
@@ -19,12 +21,7 @@ using sizing::FrmSplash;
 
 namespace {
 
-template <typename T>
-T* Get(QWidget& parent, const char* name) {
-  T* widget = parent.findChild<T*>(QString::fromLatin1(name));
-  if (!widget) qFatal("no widget %s", name);
-  return widget;
-}
+using formkit::testing::Child;
 
 }  // namespace
 
@@ -48,16 +45,16 @@ class SizingDialogsTest : public QObject {
     FrmCO2 dialog;
     QSignalSpy picked(&dialog, &FrmCO2::co2Picked);
     dialog.show();
-    QTest::mouseClick(Get<QRadioButton>(dialog, option.toLatin1().constData()), Qt::LeftButton);
-    QTest::mouseClick(Get<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+    QTest::mouseClick(Child<QRadioButton>(dialog, option.toLatin1().constData()), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(dialog, "Command1"), Qt::LeftButton);
     QCOMPARE(picked.size(), 1);
     QCOMPARE(picked[0][0].toString(), text);
     QVERIFY(!dialog.isVisible());
 
     // Shown again, the same row is still selected and "&Done" hands it over again.
     dialog.show();
-    QVERIFY(Get<QRadioButton>(dialog, option.toLatin1().constData())->isChecked());
-    QTest::mouseClick(Get<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+    QVERIFY(Child<QRadioButton>(dialog, option.toLatin1().constData())->isChecked());
+    QTest::mouseClick(Child<QPushButton>(dialog, "Command1"), Qt::LeftButton);
     QCOMPARE(picked.size(), 2);
     QCOMPARE(picked[1][0].toString(), text);
   }
@@ -68,17 +65,17 @@ class SizingDialogsTest : public QObject {
     dialog.show();
     for (QRadioButton* option : dialog.findChildren<QRadioButton*>())
       QVERIFY2(!option->isChecked(), qPrintable(option->objectName()));
-    QTest::mouseClick(Get<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(dialog, "Command1"), Qt::LeftButton);
     QCOMPARE(picked.size(), 0);
     QVERIFY(!dialog.isVisible());
   }
 
   void splashShowsTheVersionAndTitle() {
     FrmSplash splash(2, 0, 1);
-    QCOMPARE(Get<QLabel>(splash, "lblVersion")->text(), QStringLiteral("Version 2.0.1"));
-    QCOMPARE(Get<QLabel>(splash, "lblProductName")->text(), QStringLiteral("Pipe Sizing"));
+    QCOMPARE(Child<QLabel>(splash, "lblVersion")->text(), QStringLiteral("Version 2.0.1"));
+    QCOMPARE(Child<QLabel>(splash, "lblProductName")->text(), QStringLiteral("Pipe Sizing"));
     FrmSplash later(12, 3, 45);
-    QCOMPARE(Get<QLabel>(later, "lblVersion")->text(), QStringLiteral("Version 12.3.45"));
+    QCOMPARE(Child<QLabel>(later, "lblVersion")->text(), QStringLiteral("Version 12.3.45"));
   }
 
   void splashSwitchesOnAnyKeyOnce() {
@@ -103,7 +100,7 @@ class SizingDialogsTest : public QObject {
     FrmSplash splash(1, 0, 0);
     QSignalSpy switched(&splash, &FrmSplash::switchToMain);
     splash.show();
-    QTest::mouseClick(Get<QWidget>(splash, target.toLatin1().constData()), Qt::LeftButton);
+    QTest::mouseClick(Child<QWidget>(splash, target.toLatin1().constData()), Qt::LeftButton);
     QCOMPARE(switched.size(), 1);
   }
 
@@ -134,7 +131,7 @@ class SizingDialogsTest : public QObject {
     QCOMPARE(dialog->objectName(), which);
     QVERIFY(!dialog->isModal());
     dialog->show();
-    QTest::mouseClick(Get<QPushButton>(*dialog, button.toLatin1().constData()), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(*dialog, button.toLatin1().constData()), Qt::LeftButton);
     QApplication::processEvents();
     QVERIFY(dialog);
     QVERIFY(!dialog->isVisible());
