@@ -37,10 +37,8 @@ void FrmExhaust::DeclareControls() {
   Form::SetVisible("cmdTest1", false);
 }
 
-void FrmExhaust::SetText(std::string_view name, std::string text) {
-  const bool changed = Text(name) != text;
-  Form::SetText(name, std::move(text));
-  if (changed && name == "txtJobDescription") txtJobDescription_Change();
+void FrmExhaust::TextChanged(const std::string& name) {
+  if (name == "txtJobDescription") txtJobDescription_Change();
 }
 
 void FrmExhaust::Msg(const std::string& text, const std::string& caption) {

@@ -29,8 +29,11 @@ void Form::SetCaption(std::string caption) {
 }
 
 void Form::SetText(std::string_view name, std::string text) {
-  Mutable(name).text = std::move(text);
+  Control& control = Mutable(name);
+  const bool different = control.text != text;
+  control.text = std::move(text);
   Changed(std::string(name));
+  if (different) TextChanged(std::string(name));
 }
 
 void Form::SetVisible(std::string_view name, bool visible) {

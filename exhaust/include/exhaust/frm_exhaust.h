@@ -37,10 +37,6 @@ class FrmExhaust : public formkit::Form {
  public:
   explicit FrmExhaust(formkit::Host& host);
 
-  // Setting a box's text, by the user or by a procedure, runs the box's change handler
-  // when the text changes, as the form runtime does.
-  void SetText(std::string_view name, std::string text);
-
   // Event handlers.
   void txtJobDescription_Change();
   void cmdCalc_Click() { Calculations(); }
@@ -61,6 +57,11 @@ class FrmExhaust : public formkit::Form {
   // The fittings sum: count times K factor over the thirteen fitting boxes, accumulated in
   // single precision. Throws formkit::Fault for a count that is not a 16-bit whole number.
   void FittingsK(float& K) const;
+
+ protected:
+  // A change of the job description, by the user, a procedure or a job file, runs its
+  // change handler, as the form runtime does.
+  void TextChanged(const std::string& name) override;
 
  private:
   void DeclareControls();

@@ -50,6 +50,10 @@ class Form {
   }
 
  protected:
+  // Runs after a control's text has changed to a different one, whoever changed it (the
+  // user, a procedure or a job file), as the form's change handlers do.
+  virtual void TextChanged(const std::string& name) { (void)name; }
+
   void Declare(std::string name, ControlKind kind, std::string text = "");
 
  private:
