@@ -6,9 +6,9 @@
 #include <set>
 #include <sstream>
 
-#include "browser/cdz_reader.h"
-#include "browser/cdz_writer.h"
-#include "browser/multi_file_cdz.h"
+#include "browser/doc/cdz_reader.h"
+#include "browser/doc/cdz_writer.h"
+#include "browser/doc/multi_file_cdz.h"
 
 namespace cdztool {
 namespace {

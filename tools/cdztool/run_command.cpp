@@ -4,13 +4,13 @@
 #include <memory>
 #include <vector>
 
-#include "browser/data_file.h"
+#include "browser/doc/data_file.h"
 #include "browser/script/action_factory.h"
 #include "browser/script/id_manager.h"
 #include "browser/script/preload.h"
 #include "browser/script/scriptable_object.h"
 #include "browser/script/variables.h"
-#include "browser/section_names.h"
+#include "browser/doc/section_names.h"
 #include "cdztool.h"
 
 namespace cdztool {

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "browser/data_file.h"
+#include "browser/doc/data_file.h"
 
 namespace browser {
 

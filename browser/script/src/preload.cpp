@@ -2,7 +2,7 @@
 
 #include "browser/script/id_manager.h"
 #include "browser/script/script.h"
-#include "browser/section_names.h"
+#include "browser/doc/section_names.h"
 
 namespace browser {
 namespace {

@@ -10,7 +10,7 @@
 #include "browser/script/preload.h"
 #include "browser/script/scriptable_object.h"
 #include "browser/script/variables.h"
-#include "browser/section_names.h"
+#include "browser/doc/section_names.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   browser::CDataFile file;

@@ -1,7 +1,7 @@
 #include "browser/script/scriptable_object.h"
 
 #include "browser/script/script.h"
-#include "browser/section_names.h"
+#include "browser/doc/section_names.h"
 #include "numbered_sections.h"
 
 namespace browser {

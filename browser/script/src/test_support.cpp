@@ -1,6 +1,6 @@
 #include "test_support.h"
 
-#include "browser/section_names.h"
+#include "browser/doc/section_names.h"
 
 namespace browser::testing {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "browser/data_file.h"
+#include "browser/doc/data_file.h"
 #include "browser/script/id_manager.h"
 #include "browser/script/script_item.h"
 #include "browser/script/variables.h"

@@ -1,6 +1,5 @@
 #include "modify_variable_action.h"
 
-#include "../variant_adapter.h"
 #include "browser/script/variables.h"
 
 namespace browser {
@@ -114,7 +113,7 @@ bool CModifyVariableAction::Load(const CDataFile& file, CIdManager& ids) {
   int16_t type = 0;
   if (file.ReadShort(section_, "valueType", type)) {
     constant_ = Variant();
-    ReadVariantKey(file, section_, "value", static_cast<uint16_t>(type), constant_);
+    file.ReadVariant(section_, "value", static_cast<uint16_t>(type), constant_);
   }
   return CElement::Load(file, ids);
 }

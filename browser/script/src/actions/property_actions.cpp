@@ -1,10 +1,9 @@
 #include "property_actions.h"
 
-#include "../variant_adapter.h"
 #include "browser/script/id_manager.h"
 #include "browser/script/scriptable_object.h"
 #include "browser/script/variables.h"
-#include "browser/section_names.h"
+#include "browser/doc/section_names.h"
 
 namespace browser {
 namespace {
@@ -51,7 +50,7 @@ bool CSetPropertyAction::Load(const CDataFile& file, CIdManager& ids) {
     int16_t type = static_cast<int16_t>(a.value_type);
     file.ReadShort(section, "valueType", type);
     a.value_type = static_cast<uint16_t>(type);
-    ReadVariantKey(file, section, "value", a.value_type, a.value);
+    file.ReadVariant(section, "value", a.value_type, a.value);
     assignments_.push_back(std::move(a));
   };
   std::string multi;

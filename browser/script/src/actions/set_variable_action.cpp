@@ -1,6 +1,5 @@
 #include "set_variable_action.h"
 
-#include "../variant_adapter.h"
 #include "browser/script/variables.h"
 #include "platform/registry.h"
 
@@ -24,7 +23,7 @@ bool CSetVariableAction::Load(const CDataFile& file, CIdManager& ids) {
                                            : std::to_string(v->dword));
     }
   } else {
-    ReadVariantKey(file, section_, "value", value_type_, value_);
+    file.ReadVariant(section_, "value", value_type_, value_);
   }
   return CElement::Load(file, ids);
 }

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "browser/data_file.h"
+#include "browser/doc/data_file.h"
 
 namespace browser {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/data_file.h"
+#include "browser/doc/data_file.h"
 #include "browser/script/script_item.h"
 
 namespace browser {

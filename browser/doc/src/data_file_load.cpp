@@ -1,8 +1,8 @@
 // CDataFile::Load: one member out of a document container.
 #include <optional>
 
-#include "browser/cdz_reader.h"
-#include "browser/data_file.h"
+#include "browser/doc/cdz_reader.h"
+#include "browser/doc/data_file.h"
 #include "no_case.h"
 
 namespace browser {

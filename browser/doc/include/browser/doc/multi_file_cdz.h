@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "browser/data_file.h"
-#include "browser/status.h"
+#include "browser/doc/data_file.h"
+#include "browser/doc/status.h"
 
 namespace browser {
 

@@ -1,6 +1,6 @@
-#include "browser/multi_file_cdz.h"
+#include "browser/doc/multi_file_cdz.h"
 
-#include "browser/cdz_reader.h"
+#include "browser/doc/cdz_reader.h"
 #include "no_case.h"
 
 namespace browser {

@@ -1,4 +1,4 @@
-#include "browser/section_names.h"
+#include "browser/doc/section_names.h"
 
 #include <gtest/gtest.h>
 

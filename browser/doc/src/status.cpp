@@ -1,4 +1,4 @@
-#include "browser/status.h"
+#include "browser/doc/status.h"
 
 namespace browser {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "browser/status.h"
+#include "browser/doc/status.h"
 
 namespace browser {
 

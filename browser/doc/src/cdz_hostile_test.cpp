@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <new>
 
-#include "browser/cdz_reader.h"
-#include "browser/data_file.h"
-#include "browser/multi_file_cdz.h"
+#include "browser/doc/cdz_reader.h"
+#include "browser/doc/data_file.h"
+#include "browser/doc/multi_file_cdz.h"
 #include "test_files.h"
 
 #if defined(__GNUC__) && !defined(__clang__)

@@ -1,4 +1,4 @@
-#include "browser/data_file.h"
+#include "browser/doc/data_file.h"
 
 #include <cstdio>
 #include <string>
@@ -122,28 +122,29 @@ bool CDataFile::ReadMultiline(std::string_view section, std::string_view key,
 }
 
 bool CDataFile::ReadVariant(std::string_view section, std::string_view key, uint16_t type,
-                            VariantPort& value) const {
-  if (type == kVtEmpty || type == kVtNull) return false;
+                            platform::Variant& value) const {
+  if (type == platform::VT_EMPTY || type == platform::VT_NULL) return false;
   auto text = FindValue(section, key);
   if (!text) return false;
   switch (type) {
-    case kVtI2:
-      value.SetI4(ParseInt(*text));
+    case platform::VT_I2:
+      value = platform::Variant::I4(ParseInt(*text));
       break;
-    case kVtI4:
-      value.SetI4(ParseLong(*text));
+    case platform::VT_I4:
+      value = platform::Variant::I4(ParseLong(*text));
       break;
-    case kVtR4:
-    case kVtR8:
-      value.SetR8(ParseDouble(*text));
+    case platform::VT_R4:
+    case platform::VT_R8:
+      value = platform::Variant::R8(ParseDouble(*text));
       break;
-    case kVtUi4:
-      value.SetI4(ParseLong(*text));
-      value.ChangeType(kVtUi4);
+    case platform::VT_UI4:
+      value = platform::Variant::I4(ParseLong(*text));
+      value.ChangeType(platform::VT_UI4);
       break;
     default:
-      value.SetString(std::string(*text));
-      value.ChangeType(type);
+      // A failed change keeps the text.
+      value = platform::Variant::Utf8(*text);
+      value.ChangeType(static_cast<platform::VarType>(type));
       break;
   }
   return true;
@@ -173,12 +174,12 @@ bool CDataFile::WriteString(std::string_view section, std::string_view key,
 }
 
 bool CDataFile::WriteVariant(std::string_view section, std::string_view key,
-                             const VariantPort& value) {
+                             const platform::Variant& value) {
   std::string text;
-  if (value.Type() == kVtBool) {
-    text = value.BoolValue() ? "TRUE" : "FALSE";
+  if (value.type() == platform::VT_BOOL) {
+    text = value.IntValue() != 0 ? "TRUE" : "FALSE";
   } else {
-    text = value.ToText().value_or(std::string());
+    text = value.TextUtf8().value_or(std::string());
   }
   WriteLine(section, key, text);
   return true;

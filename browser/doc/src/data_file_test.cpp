@@ -1,4 +1,4 @@
-#include "browser/data_file.h"
+#include "browser/doc/data_file.h"
 
 #include <gtest/gtest.h>
 
@@ -114,63 +114,46 @@ TEST(DataFileConversions, BoolsAndMultiline) {
   EXPECT_EQ(text, "one\ntwo\rthree");
 }
 
-// Stands in for the platform variant: records what the data file asked of it.
-class FakeVariant : public VariantPort {
- public:
-  void SetI4(int32_t v) override { log += "I4:" + std::to_string(v) + ";", type = kVtI4; }
-  void SetR8(double v) override { log += "R8:" + std::to_string(v) + ";", type = kVtR8; }
-  void SetString(const std::string& t) override { log += "S:" + t + ";", type = kVtBstr; }
-  bool ChangeType(uint16_t t) override {
-    log += "CT:" + std::to_string(t) + ";";
-    return true;
-  }
-  uint16_t Type() const override { return type; }
-  bool BoolValue() const override { return flag; }
-  std::optional<std::string> ToText() const override { return text; }
-
-  std::string log;
-  uint16_t type = kVtEmpty;
-  bool flag = false;
-  std::optional<std::string> text;
-};
+// What a key reads as for each type code: a type and a text of the value, or nothing when
+// the key counts as absent.
+std::string Describe(const platform::Variant& v) {
+  return std::to_string(v.type()) + ":" + v.TextUtf8().value_or("<none>");
+}
 
 TEST(DataFileVariants, ReadByTypeCode) {
-  CDataFile file = FromLines({"[Main]", "n = 0x10", "f = 2.5", "t = yes"});
+  platform::SetUserNumberFormat({u'.', u','});
+  CDataFile file = FromLines({"[Main]", "n = 0x10", "f = 2.5", "t = yes", "b = True", "u = -1"});
   struct Case {
     uint16_t type;
     const char* key;
     bool found;
-    const char* log;
+    const char* value;
   } cases[] = {
-      {kVtEmpty, "n", false, ""},
-      {kVtNull, "n", false, ""},
-      {kVtI2, "n", true, "I4:0;"},
-      {kVtI4, "n", true, "I4:16;"},
-      {kVtR4, "f", true, "R8:2.500000;"},
-      {kVtR8, "f", true, "R8:2.500000;"},
-      {kVtUi4, "n", true, "I4:16;CT:19;"},
-      {kVtBool, "t", true, "S:yes;CT:11;"},
-      {kVtBstr, "t", true, "S:yes;CT:8;"},
-      {kVtI4, "missing", false, ""},
+      {platform::VT_EMPTY, "n", false, "0:"},
+      {platform::VT_NULL, "n", false, "0:"},
+      {platform::VT_I2, "n", true, "3:0"},  // decimal only, kept as a 4-byte integer
+      {platform::VT_I4, "n", true, "3:16"},
+      {platform::VT_R4, "f", true, "5:2.5"},
+      {platform::VT_R8, "f", true, "5:2.5"},
+      {platform::VT_UI4, "n", true, "19:16"},
+      {platform::VT_UI4, "u", true, "3:-1"},  // a failed change keeps the integer
+      {platform::VT_BOOL, "b", true, "11:-1"},
+      {platform::VT_BOOL, "t", true, "8:yes"},  // a failed change keeps the text
+      {platform::VT_BSTR, "t", true, "8:yes"},
+      {platform::VT_I4, "missing", false, "0:"},
   };
   for (const Case& c : cases) {
-    FakeVariant v;
-    EXPECT_EQ(file.ReadVariant("Main", c.key, c.type, v), c.found) << c.type;
-    EXPECT_EQ(v.log, c.log) << c.type;
+    platform::Variant v;
+    EXPECT_EQ(file.ReadVariant("Main", c.key, c.type, v), c.found) << c.type << c.key;
+    EXPECT_EQ(Describe(v), c.value) << c.type << c.key;
   }
 }
 
 TEST(DataFileVariants, WriteAsText) {
   CDataFile file;
-  FakeVariant v;
-  v.type = kVtBool;
-  v.flag = true;
-  file.WriteVariant("S", "b", v);
-  v.type = kVtI4;
-  v.text = "12";
-  file.WriteVariant("S", "n", v);
-  v.text.reset();  // the change to a string failed
-  file.WriteVariant("S", "x", v);
+  file.WriteVariant("S", "b", platform::Variant::Bool(true));
+  file.WriteVariant("S", "n", platform::Variant::I4(12));
+  file.WriteVariant("S", "x", platform::Variant::Error(5));  // no text form
   EXPECT_EQ(file.Lines(), (std::vector<std::string>{"[S]", "x = ", "n = 12", "b = TRUE"}));
 }
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "browser/status.h"
-#include "browser/variant_port.h"
+#include "browser/doc/status.h"
+#include "platform/variant.h"
 
 namespace browser {
 
@@ -83,7 +83,7 @@ class CDataFile {
   // double; UI4 as ReadLong, then changed to UI4; any other type is the text changed to
   // that type (a failed change leaves the text).
   bool ReadVariant(std::string_view section, std::string_view key, uint16_t type,
-                   VariantPort& value) const;
+                   platform::Variant& value) const;
 
   // The setters find or add the section, then replace the key line in place or insert it
   // directly after the section header, as "key = value".
@@ -91,7 +91,7 @@ class CDataFile {
   bool WriteString(std::string_view section, std::string_view key, std::string_view value);
   // A boolean is written "TRUE" or "FALSE", anything else as its text (empty when the
   // variant has none).
-  bool WriteVariant(std::string_view section, std::string_view key, const VariantPort& value);
+  bool WriteVariant(std::string_view section, std::string_view key, const platform::Variant& value);
 
  private:
   std::optional<std::string_view> FindValue(std::string_view section, std::string_view key) const;

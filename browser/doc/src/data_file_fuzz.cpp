@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "browser/data_file.h"
+#include "browser/doc/data_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -1,4 +1,4 @@
-#include "browser/cdz_writer.h"
+#include "browser/doc/cdz_writer.h"
 
 #include <zlib.h>
 
@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <limits>
 
-#include "browser/cdz_reader.h"
+#include "browser/doc/cdz_reader.h"
 
 namespace browser {
 namespace {

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "browser/data_file.h"
-#include "browser/multi_file_cdz.h"
+#include "browser/doc/data_file.h"
+#include "browser/doc/multi_file_cdz.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "browser/cdz_reader.h"
+#include "browser/doc/cdz_reader.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,8 +1,8 @@
-#include "browser/multi_file_cdz.h"
+#include "browser/doc/multi_file_cdz.h"
 
 #include <gtest/gtest.h>
 
-#include "browser/cdz_writer.h"
+#include "browser/doc/cdz_writer.h"
 #include "test_files.h"
 
 namespace browser {
