@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "browser/cdz_writer.h"
-#include "browser/multi_file_cdz.h"
+#include "browser/doc/cdz_writer.h"
+#include "browser/doc/multi_file_cdz.h"
 
 namespace {
 
