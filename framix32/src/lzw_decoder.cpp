@@ -85,7 +85,9 @@ LzwResult DecodeLzw(int min_code_size, const uint8_t* data, size_t size, uint8_t
         have_prev = false;
         continue;
       }
-      if (code == clear + 1) return {kNoError, o};
+      // An end code before the image is full ends the data early: the image is damaged,
+      // as when the data breaks off.
+      if (code == clear + 1) return {kCorrupt, o};
       return {kCorrupt, o};  // beyond the next free code
     }
     if (have_prev) {

@@ -15,7 +15,8 @@ namespace framix32 {
 inline constexpr size_t kLzwOutputSlack = 4096 + 32;
 
 struct LzwResult {
-  ErrorCode code;   // kNoError at the end code or once pixel_count pixels came, else kCorrupt
+  ErrorCode code;   // kNoError once pixel_count pixels came, else kCorrupt (an end code
+                    // before that included)
   size_t produced;  // pixels written, at most pixel_count
 };
 

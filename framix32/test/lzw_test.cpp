@@ -162,6 +162,10 @@ TEST(Lzw, MalformedStreamsStopWithoutOverrunning) {
             (std::vector<uint8_t>{3, 3, 0, 0, 0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(result.code, kCorrupt);
   EXPECT_EQ(result.produced, 4u);
+  // An end code before the image is full: what came is kept, the image is damaged.
+  EXPECT_EQ(Decode(2, pack({4, 1, 6, 5}), 5, &result), (std::vector<uint8_t>{1, 1, 1, 0, 0}));
+  EXPECT_EQ(result.code, kCorrupt);
+  EXPECT_EQ(result.produced, 3u);
   Decode(1, pack({4}), 1, &result);
   EXPECT_EQ(result.code, kCorrupt);
 }

@@ -3,6 +3,7 @@
 #include <gif_lib.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
@@ -241,6 +242,34 @@ TEST(Reading, HugeClaimsAreRefusedQuickly) {
   EXPECT_EQ(LoadHeader(static_cast<uint8_t*>(dzGlobalLock(info))).width, 65535);
   dzGlobalUnlock(info);
   dzGlobalFree(info);
+}
+
+TEST(Reading, EndCodeBeforeTheLastPixelIsDamage) {
+  // 4096 x 4096 claimed, two-colour table, then the codes clear, 1, end.
+  const uint8_t bytes[] = {'G', 'I', 'F', '8', '9', 'a', 0x00, 0x10, 0x00, 0x10, 0x80, 0, 0,
+                           0, 0, 0, 255, 255, 255, 0x2C, 0, 0, 0, 0, 0x00, 0x10, 0x00, 0x10,
+                           0, 2, 2, 0x4C, 0x01, 0, 0x3B};
+  TempFile file("early_end.gif", std::vector<uint8_t>(std::begin(bytes), std::end(bytes)));
+  HGLOBAL block = ReadGraphicFile(file.path());
+  ASSERT_NE(block, nullptr);
+  EXPECT_EQ(GetError(nullptr), 2);
+  const Image image = Unpack(block);
+  EXPECT_EQ(image.header.width, 4096);
+  // Only whole rows count as decoded: the one pixel that came is dropped with its row.
+  EXPECT_TRUE(std::all_of(image.indices.begin(), image.indices.end(),
+                          [](uint8_t v) { return v == 0; }));
+
+  HBITMAP mask, bitmap;
+  HPALETTE palette;
+  EXPECT_EQ(dzBitmapsFromGif(nullptr, file.path(), 0, &mask, &bitmap, &palette), 1);
+  EXPECT_EQ(GetError(nullptr), 2);
+  dzDeleteBitmap(bitmap);
+
+  // The same image wholly coded ends without complaint.
+  TestGif whole = OneFrame(40, 3, 1, std::vector<uint8_t>(120, 1));
+  TempFile whole_file("whole.gif", BuildGif(whole));
+  EXPECT_EQ(ReadImage(whole_file.path()).indices, std::vector<uint8_t>(120, 1));
+  EXPECT_EQ(GetError(nullptr), 0);
 }
 
 // giflib's view of a file: palette entries and indices of the first image.
