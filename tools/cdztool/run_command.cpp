@@ -25,7 +25,7 @@ struct Page {
   std::vector<std::unique_ptr<browser::CScriptableObject>> elements;
 };
 
-Page BuildPage(const browser::CDataFile& file, browser::CIdManager& ids) {
+Page BuildPage(const browser::CDataFile& file, browser::LoadContext& ids) {
   Page page;
   page.main = std::make_unique<browser::CScriptableObject>(std::string(browser::kMainSection),
                                                            nullptr);
@@ -98,11 +98,13 @@ int Run(const RunOptions& options, std::ostream& out, std::ostream& err) {
   std::error_code ec;
   const auto path = std::filesystem::absolute(options.document, ec);
   browser::AddPredefinedVariables(
-      variables, browser::DirectoriesForDocument(path.parent_path().string()));
+      variables, browser::DirectoriesForDocument(path.parent_path().string(),
+                                                 platform::SystemDirectories{}));
+  browser::LoadContext load{ids};
 
   // As the browser loads a document: PreLoad scripts before the pages are built.
-  browser::RunPreLoadScripts(file, context);
-  Page page = BuildPage(file, ids);
+  browser::RunPreLoadScripts(file, load, context);
+  Page page = BuildPage(file, load);
   context.main_page = page.main.get();
 
   for (const std::string& event : options.events) {

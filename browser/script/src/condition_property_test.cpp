@@ -83,16 +83,16 @@ TEST_F(ConditionTest, EmptyValuesAreEqualAndBothLessAndGreater) {
 
 class IfItemTest : public ConditionTest {
  protected:
-  int Run(std::string keys) {
+  ActionResult Run(std::string keys) {
     CDataFile file =
         ParseDocument("[S]\nnumScriptItems = 1\n[S_ScriptItem_1]\nname = IF/WHILE Statement\n" +
                       keys);
     CScript script("S", nullptr);
-    script.Load(file, fx_.ids);
+    script.Load(file, fx_.load);
     return script.items().at(0)->Execute(fx_.context);
   }
   Variable* Set(std::string_view name, Variant value) {
-    int r;
+    ActionResult r;
     Variable* v = fx_.variables.FindOrCreateInScope(0, name, r);
     v->value = std::move(value);
     return v;
@@ -104,19 +104,19 @@ TEST_F(IfItemTest, OperandsFromVariablesAndConstants) {
   Set("N", Variant::I4(9));
   Set("S", Variant::Utf8("9"));
   Set("TEN", Variant::Utf8("10"));
-  EXPECT_EQ(Run("leftName = N\nconstValue = 10\noperator = 3"), kConditionTrue);
-  EXPECT_EQ(Run("leftName = S\nconstValue = 10\noperator = 3"), kConditionFalse);
-  EXPECT_EQ(Run("leftName = N\nrightName = TEN\noperator = 3"), kConditionTrue);
+  EXPECT_EQ(Run("leftName = N\nconstValue = 10\noperator = 3"), ActionResult::kConditionTrue);
+  EXPECT_EQ(Run("leftName = S\nconstValue = 10\noperator = 3"), ActionResult::kConditionFalse);
+  EXPECT_EQ(Run("leftName = N\nrightName = TEN\noperator = 3"), ActionResult::kConditionTrue);
   // "rightName" counts only when "constValue" is empty.
-  EXPECT_EQ(Run("leftName = N\nconstValue = 9\nrightName = TEN\noperator = 2"), kConditionTrue);
-  EXPECT_EQ(Run("leftName = Missing\nconstValue = 1\noperator = 6"), kConditionFalse);
+  EXPECT_EQ(Run("leftName = N\nconstValue = 9\nrightName = TEN\noperator = 2"), ActionResult::kConditionTrue);
+  EXPECT_EQ(Run("leftName = Missing\nconstValue = 1\noperator = 6"), ActionResult::kConditionFalse);
   // A missing right variable is an empty value: 0 for a number.
   Set("Z", Variant::I4(0));
-  EXPECT_EQ(Run("leftName = Z\nrightName = Missing\noperator = 2"), kConditionTrue);
+  EXPECT_EQ(Run("leftName = Z\nrightName = Missing\noperator = 2"), ActionResult::kConditionTrue);
   // Scope 1 shadows scope 0.
-  int r;
+  ActionResult r;
   fx_.variables.FindOrCreateInScope(1, "N", r)->value = Variant::I4(11);
-  EXPECT_EQ(Run("leftName = N\nconstValue = 10\noperator = 5"), kConditionTrue);
+  EXPECT_EQ(Run("leftName = N\nconstValue = 10\noperator = 5"), ActionResult::kConditionTrue);
 }
 
 TEST_F(IfItemTest, PathConditions) {
@@ -125,14 +125,14 @@ TEST_F(IfItemTest, PathConditions) {
   std::ofstream(dir / "setup.exe") << "x";
   const std::string d = dir.string();
   Set("N", Variant::I4(1));
-  EXPECT_EQ(Run("path = " + d + "/setup.exe\nleftName = N\noperator = 1"), kConditionTrue);
-  EXPECT_EQ(Run("path = " + d + "/*.exe"), kConditionTrue);
-  EXPECT_EQ(Run("path = " + d + "/set?p.*"), kConditionTrue);
-  EXPECT_EQ(Run("path = " + d + "\\setup.exe"), kConditionTrue);
-  EXPECT_EQ(Run("path = " + d + "/sub[1]"), kConditionTrue);  // brackets are no wildcards
-  EXPECT_EQ(Run("path = " + d + "/*.txt"), kConditionFalse);
+  EXPECT_EQ(Run("path = " + d + "/setup.exe\nleftName = N\noperator = 1"), ActionResult::kConditionTrue);
+  EXPECT_EQ(Run("path = " + d + "/*.exe"), ActionResult::kConditionTrue);
+  EXPECT_EQ(Run("path = " + d + "/set?p.*"), ActionResult::kConditionTrue);
+  EXPECT_EQ(Run("path = " + d + "\\setup.exe"), ActionResult::kConditionTrue);
+  EXPECT_EQ(Run("path = " + d + "/sub[1]"), ActionResult::kConditionTrue);  // brackets are no wildcards
+  EXPECT_EQ(Run("path = " + d + "/*.txt"), ActionResult::kConditionFalse);
   // A present but empty path is false, and no other key is read.
-  EXPECT_EQ(Run("path = \nleftName = N\noperator = 1"), kConditionFalse);
+  EXPECT_EQ(Run("path = \nleftName = N\noperator = 1"), ActionResult::kConditionFalse);
   std::filesystem::remove_all(dir);
 }
 
@@ -141,19 +141,19 @@ TEST_F(IfItemTest, PathConditions) {
 class TestObject : public CScriptableObject {
  public:
   using CScriptableObject::CScriptableObject;
-  int AccessProperty(std::string_view name, Variant& value, bool put) override {
-    if (name == "broken") return kPropertyFailed;
+  PropertyResult AccessProperty(std::string_view name, Variant& value, bool put) override {
+    if (name == "broken") return PropertyResult::kFailed;
     if (name != "xpos") {
       if (put) puts.emplace_back(name, value.TextUtf8().value_or("<none>"));
-      return kPropertyUnknown;
+      return PropertyResult::kUnknown;
     }
-    if (value.type() != platform::VT_I4) return kPropertyWrongType;
+    if (value.type() != platform::VT_I4) return PropertyResult::kWrongType;
     if (put) {
       x_ = static_cast<int32_t>(value.IntValue());
     } else {
       value = Variant::I4(x_);
     }
-    return kPropertyOk;
+    return PropertyResult::kOk;
   }
   std::vector<std::pair<std::string, std::string>> puts;
 };
@@ -163,7 +163,7 @@ class PropertyTest : public IfItemTest {
   int RunScript(std::string_view text) {
     CDataFile file = ParseDocument(text);
     CScript script("S", nullptr);
-    script.Load(file, fx_.ids);
+    script.Load(file, fx_.load);
     return script.Run(fx_.context);
   }
   void SetUp() override {

@@ -3,6 +3,7 @@
 #include <atomic>
 
 #include "browser/script/id_manager.h"
+#include "browser/script/load_context.h"
 
 namespace browser {
 namespace {
@@ -14,9 +15,9 @@ CElement::CElement(std::string section, CElement* parent)
 
 CElement::~CElement() = default;
 
-bool CElement::Load(const CDataFile& file, CIdManager& ids) {
+bool CElement::Load(const CDataFile& file, LoadContext& context) {
   std::string id;
-  if (file.ReadString(section_, "id", id) && !id.empty()) ids.Register(id, this);
+  if (file.ReadString(section_, "id", id) && !id.empty()) context.ids.Register(id, this);
   id_ = std::move(id);
   file.ReadString(section_, "type", type_);
   file.ReadString(section_, "name", name_);

@@ -1,41 +1,15 @@
-#include <sys/stat.h>
-
 #include "browser/script/variables.h"
+#include "platform/paths.h"
 
 namespace browser {
-namespace {
-
-// The directory of `dir` (which ends with "/") one level up, with its trailing "/".
-std::string ParentDir(const std::string& dir) {
-  if (dir.size() <= 1) return dir;
-  size_t slash = dir.find_last_of('/', dir.size() - 2);
-  return slash == std::string::npos ? dir : dir.substr(0, slash + 1);
-}
-
-// The mount point that holds `dir`: walk up while the device stays the same.
-std::string MountPoint(const std::string& dir) {
-  struct stat st;
-  if (dir.empty() || dir[0] != '/' || stat(dir.c_str(), &st) != 0) return dir.substr(0, 1);
-  std::string current = dir;
-  while (current != "/") {
-    std::string up = ParentDir(current);
-    struct stat up_st;
-    if (stat(up.c_str(), &up_st) != 0 || up_st.st_dev != st.st_dev) break;
-    current = up;
-  }
-  return current;
-}
-
-}  // namespace
-
-DocumentDirectories DirectoriesForDocument(const std::string& document_dir) {
+DocumentDirectories DirectoriesForDocument(const std::string& document_dir,
+                                           const platform::SystemDirectories& system) {
   DocumentDirectories dirs;
   dirs.document = document_dir;
   if (!dirs.document.empty() && dirs.document.back() != '/') dirs.document += '/';
-  dirs.drive_root = MountPoint(dirs.document);
-  // Stand-ins for the Windows directory and the system directory.
-  dirs.windows = "/usr/";
-  dirs.system = "/usr/lib/";
+  dirs.drive_root = platform::MountPoint(dirs.document);
+  dirs.windows = system.windows;
+  dirs.system = system.system;
   return dirs;
 }
 

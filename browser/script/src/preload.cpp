@@ -20,7 +20,7 @@ bool IsPreLoad(std::string_view name) {
 
 }  // namespace
 
-int RunPreLoadScripts(const CDataFile& file, ScriptContext& context) {
+int RunPreLoadScripts(const CDataFile& file, const LoadContext& load, ScriptContext& context) {
   int ran = 0;
   for (int i = 1; i <= 3; ++i) {
     const std::string section = ScriptSection(kMainSection, i);
@@ -29,7 +29,8 @@ int RunPreLoadScripts(const CDataFile& file, ScriptContext& context) {
     CScript script(section, nullptr);
     // The script dies after its run: ids of its items must not outlive it in the registry.
     CIdManager scratch_ids;
-    script.Load(file, scratch_ids);
+    LoadContext scratch{scratch_ids, load.paths, load.registry, load.pictures};
+    script.Load(file, scratch);
     script.Run(context);
     ++ran;
   }

@@ -10,7 +10,7 @@ CScript::CScript(std::string section, CElement* parent) : CElement(std::move(sec
 
 CScript::~CScript() = default;
 
-bool CScript::Load(const CDataFile& file, CIdManager& ids) {
+bool CScript::Load(const CDataFile& file, LoadContext& context) {
   int32_t count = 0;
   file.ReadInt(section_, "numScriptItems", count);
   std::string prefix = ScriptItemSection(section_, 0);
@@ -25,8 +25,8 @@ bool CScript::Load(const CDataFile& file, CIdManager& ids) {
       items_.push_back(std::move(item));
     }
   }
-  for (auto& item : items_) item->Load(file, ids);
-  return CElement::Load(file, ids);
+  for (auto& item : items_) item->Load(file, context);
+  return CElement::Load(file, context);
 }
 
 }  // namespace browser

@@ -1,6 +1,7 @@
 // The run loop: items execute in order; a false condition skips to its ELSE or ENDIF, and an
 // ELSE reached in the normal flow skips its alternative. Nothing ever goes backwards.
 #include "browser/script/script.h"
+#include "browser/script/script_host.h"
 #include "browser/script/script_item.h"
 
 namespace browser {
@@ -64,8 +65,8 @@ size_t SkipBlock(const Items& items, size_t cursor) {
 }
 
 // The run's answer for a stopping result code.
-int StopCode(int result) {
-  switch (result) {
+int StopCode(ActionResult result) {
+  switch (static_cast<int>(result)) {
     case 3:
       return 0;
     case 4:
@@ -93,10 +94,11 @@ int CScript::Run(ScriptContext& context) {
       cursor = SkipAlternative(items_, cursor);
       if (cursor >= items_.size()) return 0;
     }
-    const int result = items_[cursor]->Execute(context);
-    if (result == kContinue || result == kConditionTrue) {
+    const ActionResult result = items_[cursor]->Execute(context);
+    if (context.host != nullptr) context.host->ItemExecuted(*items_[cursor], result);
+    if (result == ActionResult::kContinue || result == ActionResult::kConditionTrue) {
       ++cursor;
-    } else if (result == kConditionFalse) {
+    } else if (result == ActionResult::kConditionFalse) {
       cursor = SkipBlock(items_, cursor);
     } else {
       return StopCode(result);

@@ -20,7 +20,7 @@ using testing::ParseDocument;
 class RunLoopTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    int r;
+    ActionResult r;
     fx_.variables.FindOrCreateInScope(0, "T", r)->value = platform::Variant::I4(1);
     fx_.variables.FindOrCreateInScope(0, "F", r)->value = platform::Variant::I4(0);
   }
@@ -30,7 +30,7 @@ class RunLoopTest : public ::testing::Test {
     file.WriteInt("Main", "numScripts", 1);
     AddScript(file, "Main", 1, "OnLoad", items);
     page_ = std::make_unique<CScriptableObject>("Main", nullptr);
-    page_->Load(file, fx_.ids);
+    page_->Load(file, fx_.load);
     fx_.context.main_page = page_.get();
     return page_->scripts().at(0)->Run(fx_.context);
   }
@@ -104,7 +104,7 @@ TEST_F(RunLoopTest, StoppingResultsEndTheRun) {
 }
 
 TEST_F(RunLoopTest, SelfStartingScriptEndsAtTheDepthLimit) {
-  int r;
+  ActionResult r;
   fx_.variables.FindOrCreateInScope(0, "n", r)->value = platform::Variant::I4(0);
   CDataFile file;
   file.WriteInt("Main", "numScripts", 1);
@@ -119,7 +119,7 @@ TEST_F(RunLoopTest, SelfStartingScriptEndsAtTheDepthLimit) {
   file.WriteString("Script_1_ScriptItem_1", "valueType", "3");
   file.WriteString("Script_1_ScriptItem_1", "value", "1");
   CScriptableObject page("Main", nullptr);
-  page.Load(file, fx_.ids);
+  page.Load(file, fx_.load);
   fx_.context.main_page = &page;
   page.RunScriptByName("Again", fx_.context);
   EXPECT_EQ(fx_.Text("n"), std::to_string(kMaxScriptDepth));
@@ -134,7 +134,7 @@ TEST_F(RunLoopTest, ScriptStartingItselfTwiceStopsAtTheRunBudget) {
   file.WriteInt("Main", "numScripts", 1);
   AddScript(file, "Main", 1, "Twice", {"CALL Twice", "CALL Twice"});
   CScriptableObject page("Main", nullptr);
-  page.Load(file, fx_.ids);
+  page.Load(file, fx_.load);
   fx_.context.main_page = &page;
   page.RunScriptByName("Twice", fx_.context);  // 2^64 runs without the budget
   EXPECT_EQ(fx_.context.depth, 0);
@@ -166,8 +166,8 @@ TEST(ScriptLoading, SectionNamesFollowTheOwner) {
   )");
   Fixture fx;
   CScriptableObject main("Main", nullptr), page2("Page2", nullptr);
-  main.Load(file, fx.ids);
-  page2.Load(file, fx.ids);
+  main.Load(file, fx.load);
+  page2.Load(file, fx.load);
   main.RunScriptByName("OnLoad", fx.context);
   page2.RunScriptByName("OnLoad", fx.context);
   EXPECT_THAT(fx.Ran(), ElementsAre("main", "page2"));
@@ -188,7 +188,7 @@ TEST(ScriptLoading, EventNamesAreExactAndTheFirstScriptWins) {
   AddScript(file, "Main", 3, "OnLoad", {"SET second"});
   Fixture fx;
   CScriptableObject page("Main", nullptr);
-  page.Load(file, fx.ids);
+  page.Load(file, fx.load);
   EXPECT_EQ(page.RunScriptByName("OnLoad", fx.context), 0);
   page.RunScriptByName("OnMouseUp", fx.context);  // no such script: nothing
   EXPECT_THAT(fx.Ran(), ElementsAre("first"));
@@ -202,7 +202,7 @@ TEST(ScriptLoading, CountsLimitWhatIsLoaded) {
   file.WriteInt("Script_1", "numScriptItems", 2);
   Fixture fx;
   CScriptableObject page("Main", nullptr);
-  page.Load(file, fx.ids);
+  page.Load(file, fx.load);
   ASSERT_EQ(page.scripts().size(), 1u);
   page.RunScriptByName("OnLoad", fx.context);
   EXPECT_THAT(fx.Ran(), ElementsAre("a", "b"));
@@ -211,7 +211,7 @@ TEST(ScriptLoading, CountsLimitWhatIsLoaded) {
   file.WriteInt("Main", "numScripts", 2147483647);
   file.WriteString("Script_1", "numScriptItems", "-5");
   CScriptableObject again("Main", nullptr);
-  again.Load(file, fx.ids);
+  again.Load(file, fx.load);
   ASSERT_EQ(again.scripts().size(), 2u);
   EXPECT_THAT(again.scripts()[0]->items(), IsEmpty());
 }
@@ -236,7 +236,7 @@ TEST(PreLoad, OnlyTheFirstThreeScriptSectionsAndAnyCase) {
   AddScript(file, "Main", 4, "PreLoad", {"SET four"});
   file.WriteString("Script_3_ScriptItem_1", "id", "temporary");
   Fixture fx;
-  EXPECT_EQ(RunPreLoadScripts(file, fx.context), 2);
+  EXPECT_EQ(RunPreLoadScripts(file, fx.load, fx.context), 2);
   EXPECT_THAT(fx.Ran(), ElementsAre("two", "three"));
   // The temporary script's items are gone: their ids must not be found.
   EXPECT_EQ(fx.ids.Lookup("temporary"), nullptr);

@@ -1,6 +1,8 @@
 #include "browser/script/scriptable_object.h"
 
 #include "browser/script/script.h"
+#include "browser/script/script_host.h"
+#include "browser/script/script_item.h"
 #include "browser/doc/section_names.h"
 #include "numbered_sections.h"
 
@@ -11,7 +13,7 @@ CScriptableObject::CScriptableObject(std::string section, CElement* parent)
 
 CScriptableObject::~CScriptableObject() = default;
 
-bool CScriptableObject::Load(const CDataFile& file, CIdManager& ids) {
+bool CScriptableObject::Load(const CDataFile& file, LoadContext& context) {
   bool moveable = false;
   if (file.ReadBool(section_, "mouseMoveable", moveable)) mouse_moveable_ = moveable ? 1 : 0;
   int32_t count = 0;
@@ -22,28 +24,35 @@ bool CScriptableObject::Load(const CDataFile& file, CIdManager& ids) {
   for (int n : ExistingNumberedSections(file, prefix, count)) {
     scripts_.push_back(std::make_unique<CScript>(ScriptSection(section_, n), this));
   }
-  for (auto& script : scripts_) script->Load(file, ids);
-  return CElement::Load(file, ids);
+  for (auto& script : scripts_) script->Load(file, context);
+  return CElement::Load(file, context);
 }
 
-int CScriptableObject::AccessProperty(std::string_view, platform::Variant&, bool) {
-  return kPropertyUnknown;
+PropertyResult CScriptableObject::AccessProperty(std::string_view, platform::Variant&, bool) {
+  return PropertyResult::kUnknown;
+}
+
+CScript* CScriptableObject::FindScript(std::string_view name) const {
+  for (const auto& script : scripts_) {
+    if (script->name() == name) return script.get();
+  }
+  return nullptr;
 }
 
 int CScriptableObject::RunScriptByName(std::string_view name, ScriptContext& context) {
-  for (auto& script : scripts_) {
-    if (script->name() == name) {
-      script->Run(context);
-      break;
-    }
-  }
+  CScript* script = FindScript(name);
+  if (context.host != nullptr) context.host->EventFired(name, section_, script != nullptr);
+  if (script != nullptr) script->Run(context);
   return 0;
 }
 
-int CScriptableObject::PutExtendedProperty(std::string_view, const platform::Variant&) {
-  return 1;
+PropertyResult CScriptableObject::PutExtendedProperty(std::string_view,
+                                                      const platform::Variant&) {
+  return PropertyResult::kUnknown;
 }
 
-int CScriptableObject::GetExtendedProperty(std::string_view, platform::Variant&) { return 1; }
+PropertyResult CScriptableObject::GetExtendedProperty(std::string_view, platform::Variant&) {
+  return PropertyResult::kUnknown;
+}
 
 }  // namespace browser

@@ -30,6 +30,7 @@ void AddScript(CDataFile& file, const std::string& object_section, int number,
 struct Fixture {
   CVariableStore variables;
   CIdManager ids;
+  LoadContext load{ids};
   ScriptContext context{variables, ids};
 
   // "ran" markers set by "SET" items, in the order the variables were created.

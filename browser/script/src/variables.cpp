@@ -22,7 +22,8 @@ Variable* CVariableStore::FindVariable(std::string_view name) {
   return FindIn(global_, name);
 }
 
-Variable* CVariableStore::FindOrCreateInScope(int scope, std::string_view name, int& result) {
+Variable* CVariableStore::FindOrCreateInScope(int scope, std::string_view name,
+                                             ActionResult& result) {
   std::deque<Variable>* list = nullptr;
   switch (scope) {
     case 0:
@@ -33,16 +34,16 @@ Variable* CVariableStore::FindOrCreateInScope(int scope, std::string_view name, 
       break;
     case 2:
       if (local_frames_.empty()) {
-        result = kNoLocalScope;
+        result = ActionResult::kNoLocalScope;
         return nullptr;
       }
       list = local_frames_.back().get();
       break;
     default:
-      result = kUnknownScope;
+      result = ActionResult::kUnknownScope;
       return nullptr;
   }
-  result = kContinue;
+  result = ActionResult::kContinue;
   if (Variable* v = FindIn(*list, name)) return v;
   list->push_back({std::string(name), platform::Variant()});
   return &list->back();

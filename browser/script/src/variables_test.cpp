@@ -22,7 +22,7 @@ class VariablesTest : public ::testing::Test {
   void SetUp() override { platform::SetUserNumberFormat({u'.', u'\0'}); }
 
   Variable* Set(int scope, std::string_view name, Variant value) {
-    int r;
+    ActionResult r;
     Variable* v = fx_.variables.FindOrCreateInScope(scope, name, r);
     v->value = std::move(value);
     return v;
@@ -32,7 +32,7 @@ class VariablesTest : public ::testing::Test {
     CDataFile file = ParseDocument("[S]\nnumScriptItems = 1\n[S_ScriptItem_1]\n" +
                                    std::string(keys));
     CScript script("S", nullptr);
-    script.Load(file, fx_.ids);
+    script.Load(file, fx_.load);
     return script.Run(fx_.context);
   }
 
@@ -51,15 +51,15 @@ TEST_F(VariablesTest, ScopesAndLookupOrder) {
   EXPECT_EQ(fx_.Text("X"), "override");
   EXPECT_EQ(fx_.Text("x"), "<missing>");  // names are case-sensitive
 
-  int result = -1;
+  ActionResult result = ActionResult::kContinue;
   EXPECT_EQ(fx_.variables.FindOrCreateInScope(2, "L", result), nullptr);
-  EXPECT_EQ(result, 9);
+  EXPECT_EQ(result, ActionResult::kNoLocalScope);
   EXPECT_EQ(fx_.variables.FindOrCreateInScope(3, "L", result), nullptr);
-  EXPECT_EQ(result, 10);
+  EXPECT_EQ(result, ActionResult::kUnknownScope);
   EXPECT_EQ(fx_.variables.FindOrCreateInScope(-1, "L", result), nullptr);
-  EXPECT_EQ(result, 10);
+  EXPECT_EQ(result, ActionResult::kUnknownScope);
   Variable* created = fx_.variables.FindOrCreateInScope(0, "New", result);
-  EXPECT_EQ(result, 0);
+  EXPECT_EQ(result, ActionResult::kContinue);
   EXPECT_EQ(created->value.type(), platform::VT_EMPTY);
   EXPECT_EQ(fx_.variables.FindOrCreateInScope(0, "New", result), created);
 }
@@ -134,8 +134,8 @@ TEST_F(VariablesTest, SetVariableTypesScopesAndResults) {
 TEST_F(VariablesTest, SetVariableReadsTheRegistryOnceAtLoad) {
   const std::string dir = std::filesystem::temp_directory_path() /
                           ("script_registry_" + std::to_string(getpid()));
-  setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
-  platform::UserRegistry registry;
+  platform::UserRegistry registry(dir + "/registry.ini");
+  fx_.load.registry = &registry;
   ASSERT_TRUE(registry.WriteString("Software\\Corvane\\Show", "Path", "D:\\Cd"));
   ASSERT_TRUE(registry.WriteDword("Software\\Corvane\\Show", "Count", 7));
   CDataFile file = ParseDocument(R"(
@@ -162,7 +162,7 @@ TEST_F(VariablesTest, SetVariableReadsTheRegistryOnceAtLoad) {
     registryValueName = Missing
   )");
   CScript script("S", nullptr);
-  script.Load(file, fx_.ids);
+  script.Load(file, fx_.load);
   ASSERT_TRUE(registry.WriteString("Software\\Corvane\\Show", "Path", "changed later"));
   script.Run(fx_.context);
   EXPECT_EQ(fx_.Text("P"), "D:\\Cd");
@@ -266,11 +266,11 @@ TEST(PredefinedVariables, AppendedOnEveryLoadFirstOneWins) {
 }
 
 TEST(PredefinedVariables, DirectoriesOfADocument) {
-  DocumentDirectories dirs = DirectoriesForDocument("/");
+  DocumentDirectories dirs = DirectoriesForDocument("/", platform::SystemDirectories{});
   EXPECT_EQ(dirs.document, "/");
   EXPECT_EQ(dirs.drive_root, "/");
   const std::string tmp = std::filesystem::temp_directory_path().string();
-  dirs = DirectoriesForDocument(tmp);
+  dirs = DirectoriesForDocument(tmp, platform::SystemDirectories{});
   EXPECT_EQ(dirs.document, tmp + "/");
   EXPECT_EQ(dirs.drive_root.back(), '/');
   EXPECT_EQ(dirs.document.rfind(dirs.drive_root, 0), 0u);  // a prefix of the directory

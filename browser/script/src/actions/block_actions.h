@@ -9,13 +9,13 @@ namespace browser {
 class CElseAction : public CScriptItem {
  public:
   using CScriptItem::CScriptItem;
-  int Execute(ScriptContext&) override { return kContinue; }
+  ActionResult Execute(ScriptContext&) override { return ActionResult::kContinue; }
 };
 
 class CEndIfAction : public CScriptItem {
  public:
   using CScriptItem::CScriptItem;
-  int Execute(ScriptContext&) override { return kContinue; }
+  ActionResult Execute(ScriptContext&) override { return ActionResult::kContinue; }
 };
 
 }  // namespace browser

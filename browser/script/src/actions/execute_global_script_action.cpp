@@ -4,15 +4,15 @@
 
 namespace browser {
 
-bool CExecuteGlobalScriptAction::Load(const CDataFile& file, CIdManager& ids) {
+bool CExecuteGlobalScriptAction::Load(const CDataFile& file, LoadContext& context) {
   file.ReadString(section_, "scriptName", script_name_);
-  return CElement::Load(file, ids);
+  return CElement::Load(file, context);
 }
 
-int CExecuteGlobalScriptAction::Execute(ScriptContext& context) {
-  if (context.main_page == nullptr) return kObjectMissing;
+ActionResult CExecuteGlobalScriptAction::Execute(ScriptContext& context) {
+  if (context.main_page == nullptr) return ActionResult::kObjectMissing;
   context.main_page->RunScriptByName(script_name_, context);
-  return kContinue;
+  return ActionResult::kContinue;
 }
 
 }  // namespace browser

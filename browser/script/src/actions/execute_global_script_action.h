@@ -9,8 +9,8 @@ namespace browser {
 class CExecuteGlobalScriptAction : public CScriptItem {
  public:
   using CScriptItem::CScriptItem;
-  bool Load(const CDataFile& file, CIdManager& ids) override;
-  int Execute(ScriptContext& context) override;
+  bool Load(const CDataFile& file, LoadContext& context) override;
+  ActionResult Execute(ScriptContext& context) override;
 
  private:
   std::string script_name_;

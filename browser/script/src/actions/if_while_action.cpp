@@ -27,7 +27,7 @@ bool PathMatchExists(const std::string& pattern) {
   return exists;
 }
 
-bool CIfWhileAction::Load(const CDataFile& file, CIdManager& ids) {
+bool CIfWhileAction::Load(const CDataFile& file, LoadContext& context) {
   has_path_ = file.ReadString(section_, "path", path_);
   if (!has_path_) {
     file.ReadString(section_, "leftName", left_name_);
@@ -35,20 +35,20 @@ bool CIfWhileAction::Load(const CDataFile& file, CIdManager& ids) {
     if (const_value_.empty()) file.ReadString(section_, "rightName", right_name_);
     file.ReadInt(section_, "operator", operator_);
   }
-  return CElement::Load(file, ids);
+  return CElement::Load(file, context);
 }
 
-int CIfWhileAction::Execute(ScriptContext& context) {
-  if (has_path_) return PathMatchExists(path_) ? kConditionTrue : kConditionFalse;
+ActionResult CIfWhileAction::Execute(ScriptContext& context) {
+  if (has_path_) return PathMatchExists(path_) ? ActionResult::kConditionTrue : ActionResult::kConditionFalse;
   const Variable* left = context.variables.FindVariable(left_name_);
-  if (left == nullptr) return kConditionFalse;
+  if (left == nullptr) return ActionResult::kConditionFalse;
   platform::Variant right;
   if (!const_value_.empty()) {
     right = platform::Variant::Utf8(const_value_);
   } else if (const Variable* r = context.variables.FindVariable(right_name_)) {
     right = r->value;
   }
-  return EvaluateCondition(left->value, right, operator_) ? kConditionTrue : kConditionFalse;
+  return EvaluateCondition(left->value, right, operator_) ? ActionResult::kConditionTrue : ActionResult::kConditionFalse;
 }
 
 }  // namespace browser

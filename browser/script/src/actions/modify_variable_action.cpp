@@ -106,7 +106,7 @@ void ApplyArithmetic(std::string_view op_name, Variant& target, const Variant& o
   }
 }
 
-bool CModifyVariableAction::Load(const CDataFile& file, CIdManager& ids) {
+bool CModifyVariableAction::Load(const CDataFile& file, LoadContext& context) {
   file.ReadString(section_, "mainOp", main_op_);
   file.ReadString(section_, "targetVar", target_var_);
   file.ReadString(section_, "srcVar", src_var_);
@@ -115,24 +115,24 @@ bool CModifyVariableAction::Load(const CDataFile& file, CIdManager& ids) {
     constant_ = Variant();
     file.ReadVariant(section_, "value", static_cast<uint16_t>(type), constant_);
   }
-  return CElement::Load(file, ids);
+  return CElement::Load(file, context);
 }
 
-int CModifyVariableAction::Execute(ScriptContext& context) {
+ActionResult CModifyVariableAction::Execute(ScriptContext& context) {
   Variable* target = context.variables.FindVariable(target_var_);
-  if (target == nullptr) return kVariableError;
+  if (target == nullptr) return ActionResult::kVariableError;
   const platform::VarType type = target->value.type();
 
   Variant operand;
   if (!src_var_.empty()) {
     const Variable* source = context.variables.FindVariable(src_var_);
-    if (source == nullptr) return kVariableError;
+    if (source == nullptr) return ActionResult::kVariableError;
     VariantError e;
     operand = Variant::Converted(source->value, type, &e);
     if (e != VariantError::kOk) {
       Variant text = Variant::Converted(source->value, platform::VT_BSTR, &e);
       if (e == VariantError::kOk) operand = Variant::Converted(text, type, &e);
-      if (e != VariantError::kOk) return kVariableError;
+      if (e != VariantError::kOk) return ActionResult::kVariableError;
     }
   } else {
     operand = constant_;
@@ -148,7 +148,7 @@ int CModifyVariableAction::Execute(ScriptContext& context) {
   if (target->value.IsText()) {
     target->value = Variant::Text(ExpandReferences(context.variables, target->value.TextValue()));
   }
-  return kContinue;
+  return ActionResult::kContinue;
 }
 
 }  // namespace browser

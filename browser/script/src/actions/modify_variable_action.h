@@ -10,8 +10,8 @@ namespace browser {
 class CModifyVariableAction : public CScriptItem {
  public:
   using CScriptItem::CScriptItem;
-  bool Load(const CDataFile& file, CIdManager& ids) override;
-  int Execute(ScriptContext& context) override;
+  bool Load(const CDataFile& file, LoadContext& context) override;
+  ActionResult Execute(ScriptContext& context) override;
 
  private:
   std::string main_op_;

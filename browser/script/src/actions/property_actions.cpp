@@ -22,26 +22,26 @@ Variant Expanded(CVariableStore& store, const Variant& value) {
 
 }  // namespace
 
-bool CGetPropertyAction::Load(const CDataFile& file, CIdManager& ids) {
+bool CGetPropertyAction::Load(const CDataFile& file, LoadContext& context) {
   file.ReadString(section_, "controlId", control_id_);
   file.ReadString(section_, "property", property_);
   file.ReadString(section_, "variableName", variable_name_);
   file.ReadLong(section_, "scope", scope_);
-  return CElement::Load(file, ids);
+  return CElement::Load(file, context);
 }
 
-int CGetPropertyAction::Execute(ScriptContext& context) {
-  int result = kContinue;
+ActionResult CGetPropertyAction::Execute(ScriptContext& context) {
+  ActionResult result = ActionResult::kContinue;
   Variable* v = context.variables.FindOrCreateInScope(scope_, variable_name_, result);
   if (v == nullptr) return result;
   CScriptableObject* object = FindScriptable(context, control_id_);
-  if (object == nullptr) return kObjectMissing;
+  if (object == nullptr) return ActionResult::kObjectMissing;
   // A wrong type is the author's business: the variable keeps its value and the script goes on.
-  return object->AccessProperty(property_, v->value, false) == kPropertyFailed ? kPropertyError
-                                                                               : kContinue;
+  return object->AccessProperty(property_, v->value, false) == PropertyResult::kFailed ? ActionResult::kPropertyError
+                                                                               : ActionResult::kContinue;
 }
 
-bool CSetPropertyAction::Load(const CDataFile& file, CIdManager& ids) {
+bool CSetPropertyAction::Load(const CDataFile& file, LoadContext& context) {
   file.ReadString(section_, "controlId", control_id_);
   const auto read_assignment = [&](const std::string& section) {
     Assignment a;
@@ -63,12 +63,12 @@ bool CSetPropertyAction::Load(const CDataFile& file, CIdManager& ids) {
   } else {
     read_assignment(section_);
   }
-  return CElement::Load(file, ids);
+  return CElement::Load(file, context);
 }
 
-int CSetPropertyAction::Execute(ScriptContext& context) {
+ActionResult CSetPropertyAction::Execute(ScriptContext& context) {
   CScriptableObject* object = FindScriptable(context, control_id_);
-  if (object == nullptr) return kObjectMissing;
+  if (object == nullptr) return ActionResult::kObjectMissing;
   for (const Assignment& a : assignments_) {
     Variant value;
     const Variable* v =
@@ -81,7 +81,7 @@ int CSetPropertyAction::Execute(ScriptContext& context) {
         if (e != VariantError::kOk) {
           Variant text = Variant::Converted(v->value, platform::VT_BSTR, &e);
           if (e == VariantError::kOk) value = Variant::Converted(text, type, &e);
-          if (e != VariantError::kOk) return kPropertyError;
+          if (e != VariantError::kOk) return ActionResult::kPropertyError;
         }
       } else {
         value = Expanded(context.variables, v->value);
@@ -92,7 +92,7 @@ int CSetPropertyAction::Execute(ScriptContext& context) {
     // An unknown property or a wrong type does not stop the script.
     object->AccessProperty(a.property, value, true);
   }
-  return kContinue;
+  return ActionResult::kContinue;
 }
 
 }  // namespace browser

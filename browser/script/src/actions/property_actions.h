@@ -13,8 +13,8 @@ namespace browser {
 class CGetPropertyAction : public CScriptItem {
  public:
   using CScriptItem::CScriptItem;
-  bool Load(const CDataFile& file, CIdManager& ids) override;
-  int Execute(ScriptContext& context) override;
+  bool Load(const CDataFile& file, LoadContext& context) override;
+  ActionResult Execute(ScriptContext& context) override;
 
  private:
   std::string control_id_;
@@ -29,8 +29,8 @@ class CGetPropertyAction : public CScriptItem {
 class CSetPropertyAction : public CScriptItem {
  public:
   using CScriptItem::CScriptItem;
-  bool Load(const CDataFile& file, CIdManager& ids) override;
-  int Execute(ScriptContext& context) override;
+  bool Load(const CDataFile& file, LoadContext& context) override;
+  ActionResult Execute(ScriptContext& context) override;
 
   struct Assignment {
     std::string property;

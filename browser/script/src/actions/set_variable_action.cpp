@@ -5,7 +5,7 @@
 
 namespace browser {
 
-bool CSetVariableAction::Load(const CDataFile& file, CIdManager& ids) {
+bool CSetVariableAction::Load(const CDataFile& file, LoadContext& context) {
   file.ReadString(section_, "varName", var_name_);
   file.ReadLong(section_, "scope", scope_);
   int16_t type = static_cast<int16_t>(value_type_);
@@ -16,8 +16,10 @@ bool CSetVariableAction::Load(const CDataFile& file, CIdManager& ids) {
     file.ReadString(section_, "registryKey", registry_key_);
     file.ReadString(section_, "registryValueName", registry_value_name_);
     // Read once, now: the script later stores what the registry held when the document loaded.
-    platform::UserRegistry registry;
-    if (auto v = registry.Read(registry_key_, registry_value_name_)) {
+    const auto v = context.registry == nullptr
+                       ? std::nullopt
+                       : context.registry->Read(registry_key_, registry_value_name_);
+    if (v) {
       value_ = platform::Variant::Utf8(v->kind == platform::UserRegistry::Value::Kind::kString
                                            ? v->text
                                            : std::to_string(v->dword));
@@ -25,18 +27,18 @@ bool CSetVariableAction::Load(const CDataFile& file, CIdManager& ids) {
   } else {
     file.ReadVariant(section_, "value", value_type_, value_);
   }
-  return CElement::Load(file, ids);
+  return CElement::Load(file, context);
 }
 
-int CSetVariableAction::Execute(ScriptContext& context) {
-  int result = kContinue;
+ActionResult CSetVariableAction::Execute(ScriptContext& context) {
+  ActionResult result = ActionResult::kContinue;
   Variable* v = context.variables.FindOrCreateInScope(scope_, var_name_, result);
   if (v == nullptr) return result;
   v->value = value_;
   if (v->value.IsText()) {
     v->value = platform::Variant::Text(ExpandReferences(context.variables, v->value.TextValue()));
   }
-  return kContinue;
+  return ActionResult::kContinue;
 }
 
 }  // namespace browser

@@ -10,8 +10,8 @@ namespace browser {
 class CSetVariableAction : public CScriptItem {
  public:
   using CScriptItem::CScriptItem;
-  bool Load(const CDataFile& file, CIdManager& ids) override;
-  int Execute(ScriptContext& context) override;
+  bool Load(const CDataFile& file, LoadContext& context) override;
+  ActionResult Execute(ScriptContext& context) override;
 
  private:
   std::string var_name_;

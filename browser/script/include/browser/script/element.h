@@ -9,6 +9,7 @@
 namespace browser {
 
 class CIdManager;
+struct LoadContext;
 
 struct Point {
   int32_t x = 0;
@@ -40,7 +41,7 @@ class CElement {
   // Reads "id" (registered with `ids` when not empty), "type", "name", "xpos", "ypos" and
   // "cursor" ("arrow" when absent) from Section. An absent "id" empties Id; any other
   // absent key leaves its field. Answers true.
-  virtual bool Load(const CDataFile& file, CIdManager& ids);
+  virtual bool Load(const CDataFile& file, LoadContext& context);
   virtual bool AddElement(CElement*) { return false; }
   virtual bool RemoveElement(CElement*) { return false; }
   virtual int GetElementCount() const { return 0; }

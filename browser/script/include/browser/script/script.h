@@ -26,7 +26,7 @@ class CScript : public CElement {
   // Reads "numScriptItems", creates item i from section "<Section>_ScriptItem_i" by its
   // "name" through the action factory (unknown names make no item), loads the items in
   // order, then reads the keys of CElement (the script's "name" is its event name).
-  bool Load(const CDataFile& file, CIdManager& ids) override;
+  bool Load(const CDataFile& file, LoadContext& context) override;
 
   // Interprets the items with IF/ELSE/ENDIF skipping. Answers 0 when the run reached the end
   // or an item answered 3, otherwise the stopping code (1 to 5) of the item's result.

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "browser/script/element.h"
+#include "browser/script/load_context.h"
 
 namespace browser {
 
@@ -12,17 +13,23 @@ class CIdManager;
 class CScriptableObject;
 class CVariableStore;
 
-// What a running script reaches: the variables, the id registry and the document's main page.
+class ScriptHost;
+
+// What a running script reaches: the variables, the id registry, the document's main page,
+// the paths of the document and the host that shows it.
 struct ScriptContext {
   CVariableStore& variables;
   CIdManager& ids;
   CScriptableObject* main_page = nullptr;  // none before a document is loaded
+  ScriptHost* host = nullptr;              // none: requests and traces go nowhere
+  DocumentPaths paths;
   int depth = 0;                           // script runs in progress
   int runs = 0;                            // runs started since the outermost one began
 };
 
-// Result codes of CScriptItem::Execute.
-enum ActionResult : int {
+// Result codes of CScriptItem::Execute. Codes without a name (4, 5, 8, ...) end the run as
+// the run loop's table says.
+enum class ActionResult : int {
   kContinue = 0,
   kConditionTrue = 1,
   kConditionFalse = 2,
@@ -44,7 +51,7 @@ inline constexpr std::string_view kEndIfName = "ENDIF Statement";
 class CScriptItem : public CElement {
  public:
   using CElement::CElement;
-  virtual int Execute(ScriptContext& context) = 0;
+  virtual ActionResult Execute(ScriptContext& context) = 0;
 };
 
 // Creates the action for an item section's type name, compared exactly and case-sensitively;

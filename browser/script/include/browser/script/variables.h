@@ -6,9 +6,12 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/paths.h"
 #include "platform/variant.h"
 
 namespace browser {
+
+enum class ActionResult : int;
 
 struct Variable {
   std::string name;  // compared exactly
@@ -26,7 +29,7 @@ class CVariableStore {
   // The variable `name` in the store of scope `scope`, appended with an empty value when the
   // store has none. `result` gets 0, or 9 (scope 2 without a local frame) or 10 (unknown
   // scope), and nullptr is returned then.
-  Variable* FindOrCreateInScope(int scope, std::string_view name, int& result);
+  Variable* FindOrCreateInScope(int scope, std::string_view name, ActionResult& result);
 
   // Appends a new global entry even when the name exists (the predefined variables).
   Variable* AppendGlobal(std::string_view name);
@@ -61,8 +64,9 @@ struct DocumentDirectories {
   std::string system;      // SYS
 };
 // The directories for a document directory: its mount point as the drive root, and the
-// stand-ins for the Windows and system directories.
-DocumentDirectories DirectoriesForDocument(const std::string& document_dir);
+// machine's stand-ins for the Windows and system directories.
+DocumentDirectories DirectoriesForDocument(const std::string& document_dir,
+                                           const platform::SystemDirectories& system);
 
 // Appends NULL, CD_ROOT, WIN, SYS, APPPATH, TRUE and FALSE to the global scope (every
 // document load does; earlier entries of the same names keep winning).
