@@ -1,0 +1,137 @@
+#include "bench_corpus.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace framix32::bench {
+namespace {
+
+int ReadMemory(GifFileType* gif, GifByteType* out, int n) {
+  auto* m = static_cast<GiflibMemory*>(gif->UserData);
+  const size_t take = std::min<size_t>(n, m->bytes->size() - m->at);
+  std::memcpy(out, m->bytes->data() + m->at, take);
+  m->at += take;
+  return static_cast<int>(take);
+}
+
+int WriteMemory(GifFileType* gif, const GifByteType* data, int n) {
+  auto* out = static_cast<std::vector<uint8_t>*>(gif->UserData);
+  out->insert(out->end(), data, data + n);
+  return n;
+}
+
+void Spew(GifFileType* gif, const std::vector<uint8_t>& indices, int width, int height,
+          int bits, const GifColorType* colors) {
+  gif->SWidth = width;
+  gif->SHeight = height;
+  gif->SColorResolution = bits;
+  gif->SBackGroundColor = 0;
+  gif->SColorMap = GifMakeMapObject(1 << bits, colors);
+  SavedImage* image = GifMakeSavedImage(gif, nullptr);
+  image->ImageDesc = GifImageDesc{0, 0, width, height, false, nullptr};
+  image->RasterBits = static_cast<GifByteType*>(malloc(indices.size()));
+  std::memcpy(image->RasterBits, indices.data(), indices.size());
+  EGifSpew(gif);  // frees everything
+}
+
+}  // namespace
+
+const char* GroupName(Group group) {
+  switch (group) {
+    case Group::kPhoto:
+      return "photo";
+    case Group::kAnimation:
+      return "animation";
+    case Group::kSmall:
+      return "small";
+  }
+  return "?";
+}
+
+GifFileType* GiflibOpen(GiflibMemory* memory) {
+  int error = 0;
+  return DGifOpen(memory, ReadMemory, &error);
+}
+
+long GiflibSlurp(const std::vector<uint8_t>& bytes) {
+  GiflibMemory memory{&bytes};
+  GifFileType* gif = GiflibOpen(&memory);
+  if (gif == nullptr) return -1;
+  long pixels = -1;
+  if (DGifSlurp(gif) == GIF_OK) {
+    pixels = 0;
+    for (int i = 0; i < gif->ImageCount; ++i) {
+      pixels += long(gif->SavedImages[i].ImageDesc.Width) * gif->SavedImages[i].ImageDesc.Height;
+    }
+  }
+  int error = 0;
+  DGifCloseFile(gif, &error);
+  return pixels;
+}
+
+const std::vector<CorpusFile>& ValidCorpus() {
+  static const std::vector<CorpusFile> files = [] {
+    std::vector<CorpusFile> out;
+    for (const auto& entry : std::filesystem::directory_iterator(FRAMIX32_CORPUS_DIR)) {
+      if (entry.path().extension() != ".gif") continue;
+      std::ifstream in(entry.path(), std::ios::binary);
+      std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+      GiflibMemory memory{&bytes};
+      GifFileType* gif = GiflibOpen(&memory);
+      if (gif == nullptr) continue;
+      long pixels = -1;
+      int frames = 0;
+      if (DGifSlurp(gif) == GIF_OK && gif->ImageCount > 0) {
+        frames = gif->ImageCount;
+        pixels = 0;
+        for (int i = 0; i < frames; ++i) {
+          pixels += long(gif->SavedImages[i].ImageDesc.Width) * gif->SavedImages[i].ImageDesc.Height;
+        }
+      }
+      int error = 0;
+      DGifCloseFile(gif, &error);
+      if (pixels <= 0) continue;
+      const Group group = frames > 1          ? Group::kAnimation
+                          : pixels >= 100000 ? Group::kPhoto
+                                             : Group::kSmall;
+      out.push_back({entry.path().stem().string(), entry.path().string(), std::move(bytes),
+                     pixels, group});
+    }
+    std::sort(out.begin(), out.end(), [](auto& a, auto& b) { return a.name < b.name; });
+    return out;
+  }();
+  return files;
+}
+
+std::vector<const CorpusFile*> CorpusGroup(Group group) {
+  std::vector<const CorpusFile*> out;
+  for (const CorpusFile& file : ValidCorpus()) {
+    if (file.group == group) out.push_back(&file);
+  }
+  return out;
+}
+
+const CorpusFile* FindCorpusFile(const std::string& name) {
+  for (const CorpusFile& file : ValidCorpus()) {
+    if (file.name == name) return &file;
+  }
+  return nullptr;
+}
+
+void GiflibEncode(const std::vector<uint8_t>& indices, int width, int height, int bits,
+                  const GifColorType* colors, std::vector<uint8_t>* out) {
+  int error = 0;
+  Spew(EGifOpen(out, WriteMemory, &error), indices, width, height, bits, colors);
+}
+
+void GiflibEncodeFile(const std::vector<uint8_t>& indices, int width, int height, int bits,
+                      const GifColorType* colors, const char* path) {
+  int error = 0;
+  Spew(EGifOpenFileName(path, false, &error), indices, width, height, bits, colors);
+}
+
+}  // namespace framix32::bench

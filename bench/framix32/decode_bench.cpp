@@ -1,0 +1,71 @@
+// Decoding speed against giflib: every frame of each corpus file that giflib reads, from
+// memory, to one index per pixel (giflib: DGifSlurp); the whole corpus and file by file.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "bench_corpus.h"
+#include "byte_source.h"
+#include "frame_loader.h"
+
+namespace framix32::bench {
+namespace {
+
+long OurDecode(const std::vector<uint8_t>& bytes) {
+  ByteSource in(bytes.data(), bytes.size());
+  FrameReader reader(in);
+  if (reader.Start() != kNoError) return -1;
+  DecodedFrame frame;
+  long pixels = 0;
+  for (;;) {
+    bool done = false;
+    if (reader.Next(&frame, &done) != kNoError || done) break;
+    pixels += long(frame.pixels.width) * frame.pixels.height;
+    benchmark::DoNotOptimize(frame.pixels.pixels.data());
+  }
+  return pixels;
+}
+
+template <long (*Decode)(const std::vector<uint8_t>&)>
+void BM_DecodeCorpus(benchmark::State& state) {
+  long pixels = 0;
+  for (auto _ : state) {
+    for (const CorpusFile& file : ValidCorpus()) pixels += Decode(file.bytes);
+  }
+  state.counters["Mpixel/s"] = benchmark::Counter(double(pixels) / 1e6, benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_DecodeCorpus<GiflibSlurp>)->Name("DecodeCorpus/giflib")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeCorpus<OurDecode>)->Name("DecodeCorpus/framix32")->Unit(benchmark::kMillisecond);
+
+void BM_DecodeFile(benchmark::State& state, const CorpusFile* file, bool ours) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ours ? OurDecode(file->bytes) : GiflibSlurp(file->bytes));
+  }
+  state.counters["pixels"] = double(file->pixels);
+}
+
+}  // namespace
+
+// One pair per corpus file of 10,000 pixels or more.
+void RegisterFileDecodeBenchmarks() {
+  for (const CorpusFile& file : ValidCorpus()) {
+    if (file.pixels < 10000) continue;
+    benchmark::RegisterBenchmark(("File/giflib/" + file.name).c_str(), BM_DecodeFile, &file, false);
+    benchmark::RegisterBenchmark(("File/framix32/" + file.name).c_str(), BM_DecodeFile, &file, true);
+  }
+}
+
+void RegisterEncodeBenchmarks();
+void RegisterInterfaceBenchmarks();
+
+}  // namespace framix32::bench
+
+int main(int argc, char** argv) {
+  framix32::bench::RegisterFileDecodeBenchmarks();
+  framix32::bench::RegisterEncodeBenchmarks();
+  framix32::bench::RegisterInterfaceBenchmarks();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

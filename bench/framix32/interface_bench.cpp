@@ -1,0 +1,181 @@
+// The C interface's reading paths against giflib, from files (in the page cache), group by
+// group of the corpus (photos, animations, small files):
+//   Still:     ReadGraphicFile, beside the bare frame reader (first frame to indices) and
+//              giflib's first image to indices;
+//   Bitmaps:   dzBitmapsFromGif (mode 0), beside giflib's first image expanded to 32 bits;
+//   Animation: the loading of dzPlayGif (every frame, no thread), beside giflib's DGifSlurp
+//              with every frame expanded to 32 bits.
+// Each iteration frees all it allocated, with the process's default allocator: large buffers
+// come back to the system and are mapped afresh, as a caller that reads one picture at a time
+// sees them.
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "bench_corpus.h"
+#include "byte_source.h"
+#include "frame_loader.h"
+#include "framix32.h"
+
+namespace framix32::bench {
+namespace {
+
+using Path = long (*)(const CorpusFile&);
+
+long BareFrameReader(const CorpusFile& file) {
+  ByteSource in(file.path.c_str());
+  FrameReader reader(in);
+  if (reader.Start() != kNoError) return 0;
+  DecodedFrame frame;
+  bool done = false;
+  if (reader.Next(&frame, &done) != kNoError || done) return 0;
+  benchmark::DoNotOptimize(frame.pixels.pixels.data());
+  return long(frame.pixels.width) * frame.pixels.height;
+}
+
+long Still(const CorpusFile& file) {
+  HGLOBAL block = ReadGraphicFile(file.path.c_str());
+  benchmark::DoNotOptimize(block);
+  const long pixels = block == nullptr ? 0 : long(dzGlobalSize(block));
+  dzGlobalFree(block);
+  return pixels;
+}
+
+long Bitmaps(const CorpusFile& file) {
+  HBITMAP mask = nullptr, image = nullptr;
+  HPALETTE palette = nullptr;
+  dzBitmapsFromGif(nullptr, file.path.c_str(), 0, &mask, &image, &palette);
+  const long pixels = long(dzBitmapWidth(image)) * dzBitmapHeight(image);
+  benchmark::DoNotOptimize(dzBitmapPixels(image));
+  dzDeleteBitmap(mask);
+  dzDeleteBitmap(image);
+  dzDeletePalette(palette);
+  return pixels;
+}
+
+long Animation(const CorpusFile& file) {
+  ByteSource in(file.path.c_str());
+  AnimationData animation;
+  ErrorCode last;
+  if (LoadAnimation(in, 0, LoadLimits{}, &animation, &last) != kNoError) return 0;
+  long pixels = 0;
+  for (const AnimationFrame& frame : animation.frames) {
+    pixels += long(frame.descriptor.width) * frame.descriptor.height;
+  }
+  return pixels;
+}
+
+// giflib's first image, read line by line (interlaced rows put in place) into one buffer.
+// With bgra, expanded to 32 bits through its colour table.
+long GiflibFirstImage(const CorpusFile& file, bool bgra) {
+  int error = 0;
+  GifFileType* gif = DGifOpenFileName(file.path.c_str(), &error);
+  if (gif == nullptr) return 0;
+  long pixels = 0;
+  GifRecordType type;
+  while (DGifGetRecordType(gif, &type) == GIF_OK && type != TERMINATE_RECORD_TYPE) {
+    if (type == EXTENSION_RECORD_TYPE) {
+      int code;
+      GifByteType* extension;
+      if (DGifGetExtension(gif, &code, &extension) != GIF_OK) break;
+      while (extension != nullptr) {
+        if (DGifGetExtensionNext(gif, &extension) != GIF_OK) break;
+      }
+      continue;
+    }
+    if (type != IMAGE_DESC_RECORD_TYPE || DGifGetImageDesc(gif) != GIF_OK) break;
+    const int width = gif->Image.Width, height = gif->Image.Height;
+    std::vector<GifByteType> indices(size_t(width) * height);
+    static constexpr int kStart[] = {0, 4, 2, 1}, kStep[] = {8, 8, 4, 2};
+    bool ok = true;
+    if (gif->Image.Interlace) {
+      for (int pass = 0; pass < 4 && ok; ++pass) {
+        for (int y = kStart[pass]; y < height && ok; y += kStep[pass]) {
+          ok = DGifGetLine(gif, indices.data() + size_t(y) * width, width) == GIF_OK;
+        }
+      }
+    } else {
+      for (int y = 0; y < height && ok; ++y) {
+        ok = DGifGetLine(gif, indices.data() + size_t(y) * width, width) == GIF_OK;
+      }
+    }
+    if (bgra) {
+      const ColorMapObject* map = gif->Image.ColorMap ? gif->Image.ColorMap : gif->SColorMap;
+      uint32_t lookup[256] = {};
+      for (int i = 0; map != nullptr && i < map->ColorCount; ++i) {
+        lookup[i] = 0xFF000000u | map->Colors[i].Red << 16 | map->Colors[i].Green << 8 |
+                    map->Colors[i].Blue;
+      }
+      std::vector<uint32_t> out(indices.size());
+      for (size_t i = 0; i < indices.size(); ++i) out[i] = lookup[indices[i]];
+      benchmark::DoNotOptimize(out.data());
+    }
+    benchmark::DoNotOptimize(indices.data());
+    pixels = long(width) * height;
+    break;
+  }
+  DGifCloseFile(gif, &error);
+  return pixels;
+}
+
+long GiflibIndices(const CorpusFile& file) { return GiflibFirstImage(file, false); }
+long GiflibBgra(const CorpusFile& file) { return GiflibFirstImage(file, true); }
+
+long GiflibAnimationBgra(const CorpusFile& file) {
+  int error = 0;
+  GifFileType* gif = DGifOpenFileName(file.path.c_str(), &error);
+  if (gif == nullptr) return 0;
+  long pixels = 0;
+  if (DGifSlurp(gif) == GIF_OK) {
+    std::vector<std::vector<uint32_t>> frames;
+    for (int f = 0; f < gif->ImageCount; ++f) {
+      const SavedImage& image = gif->SavedImages[f];
+      const ColorMapObject* map = image.ImageDesc.ColorMap ? image.ImageDesc.ColorMap : gif->SColorMap;
+      uint32_t lookup[256] = {};
+      for (int i = 0; map != nullptr && i < map->ColorCount; ++i) {
+        lookup[i] = 0xFF000000u | map->Colors[i].Red << 16 | map->Colors[i].Green << 8 |
+                    map->Colors[i].Blue;
+      }
+      const size_t count = size_t(image.ImageDesc.Width) * image.ImageDesc.Height;
+      std::vector<uint32_t>& out = frames.emplace_back(count);
+      for (size_t i = 0; i < count; ++i) out[i] = lookup[image.RasterBits[i]];
+      pixels += long(count);
+    }
+    benchmark::DoNotOptimize(frames.data());
+  }
+  DGifCloseFile(gif, &error);
+  return pixels;
+}
+
+void BM_Group(benchmark::State& state, Group group, Path path) {
+  const std::vector<const CorpusFile*> files = CorpusGroup(group);
+  long pixels = 0;
+  for (const CorpusFile* file : files) pixels += file->pixels;
+  for (auto _ : state) {
+    for (const CorpusFile* file : files) benchmark::DoNotOptimize(path(*file));
+  }
+  state.counters["files"] = double(files.size());
+  state.counters["Mpixel/s"] =
+      benchmark::Counter(double(pixels) * double(state.iterations()) / 1e6, benchmark::Counter::kIsRate);
+}
+
+}  // namespace
+
+void RegisterInterfaceBenchmarks() {
+  const std::pair<const char*, Path> kPaths[] = {
+      {"Still/frame-reader", BareFrameReader},  {"Still/ReadGraphicFile", Still},
+      {"Still/giflib", GiflibIndices},          {"Bitmaps/dzBitmapsFromGif", Bitmaps},
+      {"Bitmaps/giflib-bgra", GiflibBgra},      {"Animation/load", Animation},
+      {"Animation/giflib-bgra", GiflibAnimationBgra},
+  };
+  for (Group group : {Group::kPhoto, Group::kAnimation, Group::kSmall}) {
+    for (const auto& [name, path] : kPaths) {
+      benchmark::RegisterBenchmark((std::string(name) + "/" + GroupName(group)).c_str(), BM_Group,
+                                   group, path)
+          ->Unit(benchmark::kMicrosecond);
+    }
+  }
+}
+
+}  // namespace framix32::bench
