@@ -21,7 +21,7 @@ long OurDecode(const std::vector<uint8_t>& bytes) {
     bool done = false;
     if (reader.Next(&frame, &done) != kNoError || done) break;
     pixels += long(frame.pixels.width) * frame.pixels.height;
-    benchmark::DoNotOptimize(frame.pixels.pixels.data());
+    benchmark::DoNotOptimize(frame.pixels.data());
   }
   return pixels;
 }

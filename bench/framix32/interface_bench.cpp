@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "bench_corpus.h"
+#include "animation.h"
 #include "byte_source.h"
 #include "frame_loader.h"
 #include "framix32.h"
@@ -30,7 +31,7 @@ long BareFrameReader(const CorpusFile& file) {
   DecodedFrame frame;
   bool done = false;
   if (reader.Next(&frame, &done) != kNoError || done) return 0;
-  benchmark::DoNotOptimize(frame.pixels.pixels.data());
+  benchmark::DoNotOptimize(frame.pixels.data());
   return long(frame.pixels.width) * frame.pixels.height;
 }
 
@@ -58,7 +59,7 @@ long Animation(const CorpusFile& file) {
   ByteSource in(file.path.c_str());
   AnimationData animation;
   ErrorCode last;
-  if (LoadAnimation(in, 0, LoadLimits{}, &animation, &last) != kNoError) return 0;
+  if (LoadAnimation(in, LoadLimits{}, &animation, &last) != kNoError) return 0;
   long pixels = 0;
   for (const AnimationFrame& frame : animation.frames) {
     pixels += long(frame.descriptor.width) * frame.descriptor.height;

@@ -11,7 +11,7 @@
  *
  * Untrusted input: an image (or animation frame) of more than FRAMIX32_MAX_PIXELS pixels is
  * refused with code 4 before any pixel memory is taken, and one animation holds at most
- * FRAMIX32_MAX_ANIMATION_PIXELS frame pixels in all.
+ * FRAMIX32_MAX_ANIMATION_BYTES bytes of memory while it plays (see dzPlayGif).
  */
 #ifndef FRAMIX32_H_
 #define FRAMIX32_H_
@@ -30,7 +30,7 @@ extern "C" {
 #endif
 
 #define FRAMIX32_MAX_PIXELS (16u * 1024u * 1024u)
-#define FRAMIX32_MAX_ANIMATION_PIXELS (64u * 1024u * 1024u)
+#define FRAMIX32_MAX_ANIMATION_BYTES (96u * 1024u * 1024u)
 
 /* ---- Memory blocks ------------------------------------------------------------------------ */
 
@@ -77,7 +77,8 @@ FRAMIX32_API int WriteGraphicFile(const char* path, HGLOBAL bitmap);
 /* A window the library draws into. The caller keeps it alive while any animation drawing into
  * it runs (until dzStopGif returns for it). blit and capture are called from animation threads,
  * possibly several at once: they must be thread-safe. capture fills the rectangle with what the
- * window shows there now (black where it shows nothing). */
+ * window shows there now (black where it shows nothing). A canvas of more than 32768 pixels
+ * comes in several calls of whole rows each, top to bottom. */
 typedef struct dzWindow {
   void* context;
   void (*blit)(void* context, int x, int y, int width, int height, const uint32_t* pixels,
@@ -123,7 +124,16 @@ typedef struct dzAnimation* HANIMATION;
 
 /* Loads every frame and starts a thread (idle priority) that draws the animation into window
  * with the canvas's top-left corner at (x, y). Null when the file cannot be opened, is not a
- * GIF, or a colour table, image descriptor or frame cannot be read or made. */
+ * GIF, or a colour table, image descriptor or frame cannot be read or made.
+ *
+ * Memory held while it plays, FRAMIX32_MAX_ANIMATION_BYTES at most: each frame's palette
+ * indices at one byte a pixel and about 5 KB besides (its colours among them); the canvas at
+ * one byte a pixel (two above 255 frames, four above 65535) and a drawing band of at most
+ * 128 KB; and, when the window's former pixels can show again (a frame restores the background,
+ * or the first one is transparent or smaller than the canvas), those pixels, kept as runs of
+ * one colour and single pixels. An animation whose frames and canvas need more is refused with
+ * code 4 before its pixels are decoded; where the saved pixels would pass the limit, black
+ * stands for them. Each frame is drawn in its own colours whatever the mode. */
 FRAMIX32_API HANIMATION dzPlayGif(HWND window, int x, int y, const char* path, int mode);
 /* Clears the library-wide repeat switch (running animations end after their current pass and
  * hold their last frame), then does what dzPlayGif does. An ending animation sets it again. */

@@ -1,6 +1,5 @@
 #include "frame_loader.h"
 
-#include <algorithm>
 #include <new>
 
 #include "dib.h"
@@ -9,7 +8,7 @@ namespace framix32 {
 
 ErrorCode FrameReader::Start() { return ReadScreen(in_, &screen_); }
 
-ErrorCode FrameReader::Next(DecodedFrame* frame, bool* done, uint64_t pixel_limit) {
+ErrorCode FrameReader::NextImage(DecodedFrame* frame, bool* done) {
   *done = false;
   for (;;) {
     const int introducer = in_.ReadByte();
@@ -30,16 +29,36 @@ ErrorCode FrameReader::Next(DecodedFrame* frame, bool* done, uint64_t pixel_limi
     frame->control = pending_;
     pending_ = GraphicControl{};
     frame->colors = screen_.global;
-    if (ErrorCode code = ReadImageDescriptor(in_, &frame->descriptor, &frame->colors);
-        code != kNoError) {
-      return code;
-    }
-    const ImageDescriptor& d = frame->descriptor;
-    if (!WithinPixelLimit(d.width, d.height, pixel_limit)) return kMemoryError;
-    frame->decoded = DecodeImage(in_, d, &frame->pixels, &scratch_);
-    // No data at all (the file ended at the code size byte) shows as an all-zero frame.
-    if (frame->decoded == kReadError) frame->decoded = kCorrupt;
-    return kNoError;
+    return ReadImageDescriptor(in_, &frame->descriptor, &frame->colors);
+  }
+}
+
+void FrameReader::DecodePixels(DecodedFrame* frame) {
+  frame->decoded = DecodeImage(in_, frame->descriptor, &frame->pixels, &scratch_);
+  // No data at all (the file ended at the code size byte) shows as an all-zero frame.
+  if (frame->decoded == kReadError) {
+    frame->pixels.width = frame->descriptor.width;
+    frame->pixels.height = frame->descriptor.height;
+    frame->pixels.capacity = IndexImageBytes(frame->descriptor.width, frame->descriptor.height);
+    frame->pixels.pixels.reset(new uint8_t[frame->pixels.capacity]());
+    frame->decoded = kCorrupt;
+  }
+}
+
+ErrorCode FrameReader::Next(DecodedFrame* frame, bool* done, uint64_t pixel_limit) {
+  if (ErrorCode code = NextImage(frame, done); code != kNoError || *done) return code;
+  const ImageDescriptor& d = frame->descriptor;
+  if (!WithinPixelLimit(d.width, d.height, pixel_limit)) return kMemoryError;
+  DecodePixels(frame);
+  return kNoError;
+}
+
+void ColorLookup(const ColorTable& colors, uint32_t lookup[256]) {
+  const uint8_t index_mask = static_cast<uint8_t>((1u << BitCountForTableBits(colors.bits)) - 1);
+  for (int i = 0; i < 256; ++i) {
+    const int entry = i & index_mask;
+    lookup[i] = kOpaque | (colors.rgb[entry * 3] << 16) | (colors.rgb[entry * 3 + 1] << 8) |
+                colors.rgb[entry * 3 + 2];
   }
 }
 
@@ -82,14 +101,8 @@ ErrorCode MakeFrameBitmaps(const DecodedFrame& frame, int mode, bool use_transpa
   if (transparent) {
     colors.rgb[key * 3] = colors.rgb[key * 3 + 1] = colors.rgb[key * 3 + 2] = 0;
   }
-  // Indices are cut to the bit depth of the frame's bitmap, as in a packed bitmap.
-  const uint8_t index_mask = static_cast<uint8_t>((1u << BitCountForTableBits(colors.bits)) - 1);
   uint32_t lookup[256];
-  for (int i = 0; i < 256; ++i) {
-    const int entry = i & index_mask;
-    lookup[i] = kOpaque | (colors.rgb[entry * 3] << 16) | (colors.rgb[entry * 3 + 1] << 8) |
-                colors.rgb[entry * 3 + 2];
-  }
+  ColorLookup(colors, lookup);
 
   out->image.reset(NewBitmap(width, height));
   if (out->image == nullptr) return kMemoryError;
@@ -98,53 +111,20 @@ ErrorCode MakeFrameBitmaps(const DecodedFrame& frame, int mode, bool use_transpa
     if (out->mask == nullptr) return kMemoryError;
   }
   const size_t count = static_cast<size_t>(width) * height;
-  const uint8_t* indices = frame.pixels.pixels.data();
-  uint32_t* image = out->image->pixels.data();
-  for (size_t i = 0; i < count; ++i) image[i] = lookup[indices[i]];
+  const uint8_t* indices = frame.pixels.data();
+  uint32_t* image = out->image->pixels.get();
   if (transparent) {
-    uint32_t* mask = out->mask->pixels.data();
-    for (size_t i = 0; i < count; ++i) mask[i] = indices[i] == key ? kWhite : kBlack;
+    // One pass writes both, while the indices are in the cache.
+    uint32_t* mask = out->mask->pixels.get();
+    for (size_t i = 0; i < count; ++i) {
+      const uint8_t index = indices[i];
+      image[i] = lookup[index];
+      mask[i] = index == key ? kWhite : kBlack;
+    }
+  } else {
+    for (size_t i = 0; i < count; ++i) image[i] = lookup[indices[i]];
   }
   out->palette = MakePalette(mode, colors);
-  return kNoError;
-}
-
-ErrorCode LoadAnimation(ByteSource& in, int mode, const LoadLimits& limits,
-                        AnimationData* animation, ErrorCode* last_decoded) {
-  *animation = AnimationData{};
-  *last_decoded = kNoError;
-  FrameReader reader(in);
-  if (ErrorCode code = reader.Start(); code != kNoError) return code;
-  AnimationData loaded;
-  loaded.header = reader.screen().raw;
-  loaded.canvas_width = reader.screen().width;
-  loaded.canvas_height = reader.screen().height;
-  uint64_t total_pixels = 0;
-  DecodedFrame frame;
-  for (;;) {
-    bool done = false;
-    ErrorCode code = reader.Next(&frame, &done, limits.frame_pixels);
-    if (code != kNoError) return code;
-    if (done) break;
-    const ImageDescriptor& d = frame.descriptor;
-    total_pixels += uint64_t{d.width} * d.height;
-    if (total_pixels > limits.total_pixels) return kMemoryError;
-    *last_decoded = frame.decoded;
-    AnimationFrame& added = loaded.frames.emplace_back();
-    added.control = frame.control;
-    added.descriptor = d;
-    if (ErrorCode made = MakeFrameBitmaps(frame, mode, true, &added.bitmaps); made != kNoError) {
-      return made;
-    }
-    loaded.canvas_width = std::max<int>(loaded.canvas_width, d.width);
-    loaded.canvas_height = std::max<int>(loaded.canvas_height, d.height);
-  }
-  // The player keeps two canvas-sized surfaces: a huge logical screen is refused like a huge
-  // frame.
-  if (!WithinPixelLimit(loaded.canvas_width, loaded.canvas_height, limits.frame_pixels)) {
-    return kMemoryError;
-  }
-  *animation = std::move(loaded);
   return kNoError;
 }
 

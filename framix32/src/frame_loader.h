@@ -1,10 +1,10 @@
-// Reads the frames of a GIF file and turns them into bitmaps, masks and palettes.
+// Reads the frames of a GIF file one by one, and turns a frame into the bitmaps, mask and
+// palette that dzBitmapsFromGif hands out.
 #ifndef FRAMIX32_SRC_FRAME_LOADER_H_
 #define FRAMIX32_SRC_FRAME_LOADER_H_
 
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 #include "byte_source.h"
 #include "error_state.h"
@@ -23,7 +23,7 @@ struct PaletteDeleter {
 using BitmapPtr = std::unique_ptr<dzBitmap, BitmapDeleter>;
 using PalettePtr = std::unique_ptr<dzPalette, PaletteDeleter>;
 
-// One frame as decoded, before it becomes bitmaps.
+// One frame as read from the file.
 struct DecodedFrame {
   GraphicControl control;  // zeros when no graphic control extension preceded the image
   ImageDescriptor descriptor;
@@ -39,9 +39,13 @@ class FrameReader {
   // Finds the header (at 0 or 128) and reads the global colour table.
   ErrorCode Start();
   const ScreenHeader& screen() const { return screen_; }
-  // Reads and decodes the next frame. *done is set instead when the file ends first.
-  // kMemoryError for a frame above pixel_limit; kReadError when the descriptor or its
-  // colour table is cut short.
+  // Reads the next frame up to its image data (control block, descriptor, colours). *done is
+  // set instead when the file ends first. kReadError when the descriptor or its colour table
+  // is cut short.
+  ErrorCode NextImage(DecodedFrame* frame, bool* done);
+  // Decodes the image data of the frame NextImage read into frame->pixels.
+  void DecodePixels(DecodedFrame* frame);
+  // Both; kMemoryError for a frame above pixel_limit, before its pixels are decoded.
   ErrorCode Next(DecodedFrame* frame, bool* done, uint64_t pixel_limit = FRAMIX32_MAX_PIXELS);
 
  private:
@@ -50,6 +54,10 @@ class FrameReader {
   GraphicControl pending_;
   DecodeScratch scratch_;
 };
+
+// 0xFFRRGGBB for each of the 256 index values; indices are cut to the bit depth of the
+// frame's bitmap, as in a packed bitmap.
+void ColorLookup(const ColorTable& colors, uint32_t lookup[256]);
 
 struct FrameBitmaps {
   BitmapPtr image;
@@ -64,29 +72,6 @@ PalettePtr MakePalette(int mode, const ColorTable& colors);
 // when a bitmap cannot be made.
 ErrorCode MakeFrameBitmaps(const DecodedFrame& frame, int mode, bool use_transparency,
                            FrameBitmaps* out);
-
-struct AnimationFrame {
-  GraphicControl control;
-  ImageDescriptor descriptor;
-  FrameBitmaps bitmaps;
-};
-
-struct AnimationData {
-  std::array<uint8_t, 13> header{};
-  int canvas_width = 0;
-  int canvas_height = 0;  // the logical screen, grown to the widest and tallest frame
-  std::vector<AnimationFrame> frames;
-};
-
-struct LoadLimits {
-  uint64_t frame_pixels = FRAMIX32_MAX_PIXELS;
-  uint64_t total_pixels = FRAMIX32_MAX_ANIMATION_PIXELS;
-};
-
-// Loads every frame. On failure *animation is left empty. On success the code of the last
-// frame's decoding is also returned through *last_decoded.
-ErrorCode LoadAnimation(ByteSource& in, int mode, const LoadLimits& limits,
-                        AnimationData* animation, ErrorCode* last_decoded);
 
 }  // namespace framix32
 

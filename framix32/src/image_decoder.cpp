@@ -5,9 +5,54 @@
 #include "lzw_decoder.h"
 
 namespace framix32 {
+namespace {
+
+// The image row that the i-th row of an interlaced image's data belongs to: the passes take
+// rows 0, 8, 16, ...; 4, 12, ...; 2, 6, ...; 1, 3, ... (GIF89a, appendix E).
+size_t InterlacedRow(size_t i, size_t height) {
+  const size_t pass0 = (height + 7) / 8;
+  if (i < pass0) return 8 * i;
+  i -= pass0;
+  const size_t pass1 = (height + 3) / 8;
+  if (i < pass1) return 4 + 8 * i;
+  i -= pass1;
+  const size_t pass2 = (height + 1) / 4;
+  if (i < pass2) return 2 + 4 * i;
+  return 1 + 2 * (i - pass2);
+}
+
+// Moves the rows from the order they were decoded in to their places, following each cycle
+// of the permutation with one row in hand, so no second image buffer is needed.
+void Deinterlace(uint8_t* pixels, size_t width, size_t height) {
+  std::vector<uint8_t> carry(width), displaced(width);
+  std::vector<bool> placed(height);
+  for (size_t start = 0; start < height; ++start) {
+    if (placed[start]) continue;
+    std::memcpy(carry.data(), pixels + start * width, width);
+    size_t from = start;
+    for (;;) {
+      const size_t to = InterlacedRow(from, height);
+      placed[to] = true;
+      if (to == start) {
+        std::memcpy(pixels + to * width, carry.data(), width);
+        break;
+      }
+      std::memcpy(displaced.data(), pixels + to * width, width);
+      std::memcpy(pixels + to * width, carry.data(), width);
+      carry.swap(displaced);
+      from = to;
+    }
+  }
+}
+
+}  // namespace
 
 bool WithinPixelLimit(uint32_t width, uint32_t height, uint64_t limit) {
   return static_cast<uint64_t>(width) * height <= limit;
+}
+
+size_t IndexImageBytes(uint32_t width, uint32_t height) {
+  return static_cast<size_t>(width) * height + kLzwOutputSlack;
 }
 
 ErrorCode DecodeImage(ByteSource& in, const ImageDescriptor& descriptor, IndexImage* image,
@@ -18,35 +63,19 @@ ErrorCode DecodeImage(ByteSource& in, const ImageDescriptor& descriptor, IndexIm
 
   image->width = descriptor.width;
   image->height = descriptor.height;
-  const size_t count = static_cast<size_t>(descriptor.width) * descriptor.height;
-  const bool interlaced =
-      descriptor.interlaced() && descriptor.height > 1 && descriptor.width > 0;
-  // The decoder writes past the image's end; interlaced images go through a second buffer
-  // in decoding order before their rows are put in place.
-  std::vector<uint8_t>& target = interlaced ? scratch->linear : image->pixels;
-  target.resize(count + kLzwOutputSlack);
-  const LzwResult result =
-      DecodeLzw(min_code_size, scratch->data.data(), scratch->data.size(), target.data(), count);
+  const size_t width = descriptor.width;
+  const size_t count = width * descriptor.height;
+  // Every byte is written below, by the decoder or as the zeros of rows not decoded.
+  image->capacity = IndexImageBytes(descriptor.width, descriptor.height);
+  image->pixels.reset(new uint8_t[image->capacity]);
+  const LzwResult result = DecodeLzw(min_code_size, scratch->data.data(), scratch->data.size(),
+                                     image->pixels.get(), count);
 
   // Only whole rows count as decoded; the partial row and everything after it is index 0.
-  const size_t width = descriptor.width;
   const size_t rows_done = width == 0 ? descriptor.height : result.produced / width;
-  std::memset(target.data() + rows_done * width, 0, count - rows_done * width);
-
-  if (interlaced) {
-    image->pixels.assign(count, 0);
-    static constexpr int kStart[] = {0, 4, 2, 1};
-    static constexpr int kStep[] = {8, 8, 4, 2};
-    size_t source_row = 0;
-    for (int pass = 0; pass < 4; ++pass) {
-      for (size_t y = kStart[pass]; y < descriptor.height; y += kStep[pass]) {
-        if (source_row == rows_done) break;
-        std::memcpy(image->pixels.data() + y * width, target.data() + source_row * width, width);
-        ++source_row;
-      }
-    }
-  } else {
-    image->pixels.resize(count);
+  std::memset(image->pixels.get() + rows_done * width, 0, count - rows_done * width);
+  if (descriptor.interlaced() && descriptor.height > 1 && width > 0) {
+    Deinterlace(image->pixels.get(), width, descriptor.height);
   }
   return result.code;
 }

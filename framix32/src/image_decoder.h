@@ -2,7 +2,9 @@
 #ifndef FRAMIX32_SRC_IMAGE_DECODER_H_
 #define FRAMIX32_SRC_IMAGE_DECODER_H_
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "byte_source.h"
@@ -11,27 +13,32 @@
 
 namespace framix32 {
 
-// One index per pixel, rows top-down, width bytes per row.
+// One index per pixel, rows top-down, width bytes per row. The buffer holds width * height
+// indices and the decoder's slack after them (capacity bytes in all).
 struct IndexImage {
   int width = 0;
   int height = 0;
-  std::vector<uint8_t> pixels;
-  const uint8_t* row(int y) const { return pixels.data() + static_cast<size_t>(y) * width; }
+  std::unique_ptr<uint8_t[]> pixels;
+  size_t capacity = 0;
+  const uint8_t* data() const { return pixels.get(); }
+  const uint8_t* row(int y) const { return pixels.get() + static_cast<size_t>(y) * width; }
 };
 
 // Scratch memory kept between images so that animations and benchmarks reuse it.
 struct DecodeScratch {
-  std::vector<uint8_t> data;
-  std::vector<uint8_t> linear;
+  std::vector<uint8_t> data;  // the image's sub-blocks, joined
 };
 
 // True when width x height stays within the pixel limit.
 bool WithinPixelLimit(uint32_t width, uint32_t height, uint64_t limit);
+// Bytes DecodeImage allocates for an image of width x height.
+size_t IndexImageBytes(uint32_t width, uint32_t height);
 
 // Reads the code size byte and the sub-blocks after an image descriptor (leaving the input
-// after the block terminator) and decodes them into *image, allocated here. Returns
-// kReadError when the input ends before the code size byte; otherwise the decoder's result:
-// kCorrupt when the data was bad or cut short, with the rows not wholly decoded set to 0.
+// after the block terminator) and decodes them into *image, allocated here (interlaced rows
+// are put in place within the same buffer). Returns kReadError when the input ends before the
+// code size byte; otherwise the decoder's result: kCorrupt when the data was bad or cut short,
+// with the rows not wholly decoded set to 0.
 ErrorCode DecodeImage(ByteSource& in, const ImageDescriptor& descriptor, IndexImage* image,
                       DecodeScratch* scratch);
 

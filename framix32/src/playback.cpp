@@ -14,6 +14,7 @@
 
 #include "byte_source.h"
 #include "error_state.h"
+#include "animation.h"
 #include "frame_loader.h"
 #include "framix32.h"
 #include "player.h"
@@ -145,12 +146,14 @@ void AnimationThread::Run() {
   wake_.notify_all();
 }
 
-HANIMATION StartAnimation(dzWindow* window, int x, int y, const char* path, int mode) {
+// The palette mode chooses palettes that nothing selects on a 32-bit target: frames are drawn
+// in their own colours whatever the mode.
+HANIMATION StartAnimation(dzWindow* window, int x, int y, const char* path) {
   ByteSource in(path);
   if (!in.ok()) return SetError(kOpenError), nullptr;
   AnimationData data;
   ErrorCode last_decoded;
-  if (ErrorCode code = LoadAnimation(in, mode, LoadLimits{}, &data, &last_decoded);
+  if (ErrorCode code = LoadAnimation(in, LoadLimits{}, &data, &last_decoded);
       code != kNoError) {
     return SetError(code), nullptr;
   }
@@ -208,10 +211,10 @@ FRAMIX32_API int dzBitmapsFromGif(HWND /*window*/, const char* path, int mode, H
   }
 }
 
-FRAMIX32_API HANIMATION dzPlayGif(HWND window, int x, int y, const char* path, int mode) {
+FRAMIX32_API HANIMATION dzPlayGif(HWND window, int x, int y, const char* path, int /*mode*/) {
   framix32::SetError(framix32::kNoError);
   try {
-    return framix32::StartAnimation(window, x, y, path, mode);
+    return framix32::StartAnimation(window, x, y, path);
   } catch (const std::bad_alloc&) {
     framix32::SetError(framix32::kMemoryError);
     return nullptr;

@@ -1,6 +1,6 @@
 #include "player.h"
 
-#include "surface.h"
+#include "composition.h"
 
 namespace framix32 {
 
@@ -11,36 +11,17 @@ int FrameDelayMs(const GraphicControl& control) {
 
 namespace {
 
-void Capture(dzWindow* window, int x, int y, dzBitmap* into) {
-  if (window->capture == nullptr || into->width == 0 || into->height == 0) return;
-  window->capture(window->context, x, y, into->width, into->height, into->pixels.data(),
-                  into->width);
-  for (uint32_t& pixel : into->pixels) pixel |= kOpaque;
-}
-
-void Show(dzWindow* window, int x, int y, const dzBitmap& canvas) {
-  if (window->blit == nullptr || canvas.width == 0 || canvas.height == 0) return;
-  window->blit(window->context, x, y, canvas.width, canvas.height, canvas.pixels.data(),
-               canvas.width);
-}
-
 // One pass over the frames, cut short when a stop is requested.
 void RunPass(const AnimationData& animation, dzWindow* window, int x, int y,
-             const dzBitmap& background, dzBitmap* composition, PlaybackControl& control) {
-  for (const AnimationFrame& frame : animation.frames) {
+             Composition* composition, PlaybackControl& control) {
+  for (size_t i = 0; i < animation.frames.size(); ++i) {
+    const AnimationFrame& frame = animation.frames[i];
     // Disposal 2 and 3 restore the background before the frame itself is drawn.
     const int disposal = frame.control.disposal();
-    if (disposal == 2 || disposal == 3) composition->pixels = background.pixels;
-    const int left = frame.descriptor.left;
-    const int top = frame.descriptor.top;
-    if (frame.bitmaps.mask != nullptr) {
-      BitBlt(composition, left, top, *frame.bitmaps.mask, RasterOp::kAnd);
-      BitBlt(composition, left, top, *frame.bitmaps.image, RasterOp::kXor);
-    } else {
-      BitBlt(composition, left, top, *frame.bitmaps.image, RasterOp::kCopy);
-    }
-    // Palettes select nothing on a 32-bit target: the colours are in the bitmaps already.
-    Show(window, x, y, *composition);
+    if (disposal == 2 || disposal == 3) composition->RestoreBackground();
+    composition->Draw(i);
+    // Palettes select nothing on a 32-bit target: the colours are in the frames already.
+    composition->Show(window, x, y);
     if (animation.frames.size() == 1) {
       control.RequestStop();
       return;
@@ -54,18 +35,20 @@ void RunPass(const AnimationData& animation, dzWindow* window, int x, int y,
 
 void Play(const AnimationData& animation, dzWindow* window, int x, int y,
           PlaybackControl& control) {
-  dzBitmap background;
-  background.width = animation.canvas_width;
-  background.height = animation.canvas_height;
-  background.pixels.assign(static_cast<size_t>(background.width) * background.height, kBlack);
-  // The background keeps what the animation covers in the window.
-  Capture(window, x, y, &background);
-  dzBitmap composition = background;
-
+  if (animation.frames.empty()) {
+    while (!control.StopRequested()) control.Hold();
+    return;
+  }
+  Composition composition(animation);
+  // The background keeps what the animation covers in the window, when anything of it can
+  // ever show again.
+  if (animation.shows_background) {
+    composition.SaveBackground(window, x, y, animation.background_budget);
+  }
   bool completed_pass = false;
   while (!control.StopRequested()) {
-    if (!animation.frames.empty() && (control.RepeatSwitch() || !completed_pass)) {
-      RunPass(animation, window, x, y, background, &composition, control);
+    if (control.RepeatSwitch() || !completed_pass) {
+      RunPass(animation, window, x, y, &composition, control);
       completed_pass = true;
     } else {
       control.Hold();

@@ -3,7 +3,7 @@
 #ifndef FRAMIX32_SRC_PLAYER_H_
 #define FRAMIX32_SRC_PLAYER_H_
 
-#include "frame_loader.h"
+#include "animation.h"
 #include "framix32.h"
 
 namespace framix32 {
@@ -25,7 +25,8 @@ class PlaybackControl {
 int FrameDelayMs(const GraphicControl& control);
 
 // Plays the animation into window at (x, y) until a stop is requested. The frames stay
-// owned by the caller.
+// owned by the caller. Besides them it holds the composition of the canvas and the saved
+// background (within animation.background_budget). Throws std::bad_alloc.
 void Play(const AnimationData& animation, dzWindow* window, int x, int y,
           PlaybackControl& control);
 

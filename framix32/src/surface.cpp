@@ -9,40 +9,14 @@ namespace framix32 {
 dzBitmap* NewBitmap(int width, int height) {
   auto* bitmap = new (std::nothrow) dzBitmap;
   if (bitmap == nullptr) return nullptr;
-  try {
-    bitmap->pixels.assign(static_cast<size_t>(width) * height, kBlack);
-  } catch (const std::bad_alloc&) {
+  bitmap->pixels.reset(new (std::nothrow) uint32_t[static_cast<size_t>(width) * height]);
+  if (bitmap->pixels == nullptr) {
     delete bitmap;
     return nullptr;
   }
   bitmap->width = width;
   bitmap->height = height;
   return bitmap;
-}
-
-void BitBlt(dzBitmap* destination, int x, int y, const dzBitmap& source, RasterOp op) {
-  const int left = std::max(x, 0);
-  const int top = std::max(y, 0);
-  const int right = std::min(x + source.width, destination->width);
-  const int bottom = std::min(y + source.height, destination->height);
-  if (left >= right || top >= bottom) return;
-  const size_t count = static_cast<size_t>(right - left);
-  for (int row = top; row < bottom; ++row) {
-    uint32_t* dst = destination->pixels.data() + static_cast<size_t>(row) * destination->width + left;
-    const uint32_t* src =
-        source.pixels.data() + static_cast<size_t>(row - y) * source.width + (left - x);
-    switch (op) {
-      case RasterOp::kCopy:
-        std::memcpy(dst, src, count * sizeof(uint32_t));
-        break;
-      case RasterOp::kAnd:
-        for (size_t i = 0; i < count; ++i) dst[i] = (dst[i] & src[i]) | kOpaque;
-        break;
-      case RasterOp::kXor:
-        for (size_t i = 0; i < count; ++i) dst[i] = (dst[i] ^ src[i]) | kOpaque;
-        break;
-    }
-  }
 }
 
 }  // namespace framix32
@@ -54,7 +28,7 @@ FRAMIX32_API int dzBitmapWidth(HBITMAP bitmap) { return bitmap == nullptr ? 0 : 
 FRAMIX32_API int dzBitmapHeight(HBITMAP bitmap) { return bitmap == nullptr ? 0 : bitmap->height; }
 
 FRAMIX32_API const uint32_t* dzBitmapPixels(HBITMAP bitmap) {
-  return bitmap == nullptr ? nullptr : bitmap->pixels.data();
+  return bitmap == nullptr ? nullptr : bitmap->pixels.get();
 }
 
 FRAMIX32_API void dzDeleteBitmap(HBITMAP bitmap) { delete bitmap; }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "animation.h"
 #include "byte_source.h"
 #include "dib.h"
 #include "fake_window.h"
@@ -111,7 +112,7 @@ void CompareFrames(const std::string& path, const GifFileType& gif) {
       ASSERT_EQ(frame.decoded, kNoError) << "frame " << i;
     }
     const size_t count = size_t(image.ImageDesc.Width) * image.ImageDesc.Height;
-    ASSERT_TRUE(std::equal(frame.pixels.pixels.begin(), frame.pixels.pixels.begin() + count,
+    ASSERT_TRUE(std::equal(frame.pixels.data(), frame.pixels.data() + count,
                            image.RasterBits))
         << "frame " << i;
   }
@@ -155,7 +156,7 @@ TEST(Corpus, EveryFileGoesThroughEveryReaderAndThePlayer) {
     ByteSource in(path.c_str());
     AnimationData animation;
     ErrorCode last;
-    if (LoadAnimation(in, 2, LoadLimits{}, &animation, &last) == kNoError) {
+    if (LoadAnimation(in, LoadLimits{}, &animation, &last) == kNoError) {
       FakeControl control(static_cast<int>(animation.frames.size()) + 1);
       Play(animation, window.handle(), -3, 5, control);
     }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "animation.h"
 #include "byte_source.h"
 #include "framix32.h"
 #include "frame_loader.h"
@@ -39,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Smaller limits than the library's keep each run quick; the code paths are the same.
   LoadLimits limits;
   limits.frame_pixels = 1 << 20;
-  limits.total_pixels = 1 << 22;
+  limits.held_bytes = 1 << 23;
 
   ByteSource still(data, size);
   dzGlobalFree(ReadFirstImage(still));
@@ -60,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ByteSource all(data, size);
   AnimationData animation;
   ErrorCode last;
-  if (LoadAnimation(all, 2, limits, &animation, &last) == kNoError) {
+  if (LoadAnimation(all, limits, &animation, &last) == kNoError) {
     dzWindow window{nullptr, Blit, Capture};
     QuickControl control;
     Play(animation, &window, 0, 0, control);

@@ -30,12 +30,12 @@ TestFrame Solid(int left, int top, int width, int height, uint8_t index, int del
   return f;
 }
 
-AnimationData Load(const TestGif& gif, int mode = 0) {
+AnimationData Load(const TestGif& gif) {
   const std::vector<uint8_t> bytes = BuildGif(gif);
   ByteSource in(bytes.data(), bytes.size());
   AnimationData animation;
   ErrorCode last;
-  EXPECT_EQ(LoadAnimation(in, mode, LoadLimits{}, &animation, &last), kNoError);
+  EXPECT_EQ(LoadAnimation(in, LoadLimits{}, &animation, &last), kNoError);
   return animation;
 }
 

@@ -1,0 +1,98 @@
+#include "saved_background.h"
+
+#include <algorithm>
+
+#include "surface.h"
+
+namespace framix32 {
+namespace {
+
+// Runs shorter than this stay in a stretch: a run token costs two words.
+constexpr int kMinRun = 3;
+
+int RunLength(const uint32_t* row, int at, int width) {
+  int end = at + 1;
+  while (end < width && row[end] == row[at]) ++end;
+  return end - at;
+}
+
+}  // namespace
+
+bool SavedBackground::Reserve(size_t elements, uint64_t budget) {
+  const uint64_t limit = budget / sizeof(uint32_t);
+  if (elements > limit) return false;
+  if (elements <= tokens_.capacity()) return true;
+  // Doubling, but never past the budget.
+  tokens_.reserve(static_cast<size_t>(std::min<uint64_t>(
+      limit, std::max<uint64_t>(elements, uint64_t{2} * tokens_.capacity()))));
+  return true;
+}
+
+bool SavedBackground::AppendRow(const uint32_t* row, int width, uint64_t budget) {
+  int at = 0;
+  while (at < width) {
+    const int run = RunLength(row, at, width);
+    if (run >= kMinRun) {
+      if (!Reserve(tokens_.size() + 2, budget)) return false;
+      tokens_.push_back(kRun | static_cast<uint32_t>(run));
+      tokens_.push_back(row[at]);
+      at += run;
+      continue;
+    }
+    int end = at + run;
+    while (end < width && RunLength(row, end, std::min(width, end + kMinRun)) < kMinRun) ++end;
+    if (!Reserve(tokens_.size() + 1 + (end - at), budget)) return false;
+    tokens_.push_back(static_cast<uint32_t>(end - at));
+    tokens_.insert(tokens_.end(), row + at, row + end);
+    at = end;
+  }
+  return true;
+}
+
+bool SavedBackground::Save(dzWindow* window, int x, int y, int width, int height,
+                           uint32_t* band, int band_rows, uint64_t budget) {
+  tokens_.clear();
+  row_start_.clear();
+  const uint64_t index_bytes = uint64_t{sizeof(uint32_t)} * height;
+  bool fits = window->capture != nullptr && index_bytes <= budget;
+  if (fits) {
+    row_start_.reserve(height);
+    budget -= index_bytes;
+  }
+  for (int top = 0; fits && top < height; top += band_rows) {
+    const int rows = std::min(band_rows, height - top);
+    window->capture(window->context, x, y + top, width, rows, band, width);
+    for (int r = 0; fits && r < rows; ++r) {
+      uint32_t* row = band + static_cast<size_t>(r) * width;
+      for (int i = 0; i < width; ++i) row[i] |= kOpaque;
+      row_start_.push_back(static_cast<uint32_t>(tokens_.size()));
+      fits = AppendRow(row, width, budget);
+    }
+  }
+  if (!fits) {
+    std::vector<uint32_t>().swap(tokens_);
+    std::vector<uint32_t>().swap(row_start_);
+  }
+  return fits;
+}
+
+void SavedBackground::ExpandRow(int y, int width, uint32_t* out) const {
+  if (!saved()) {
+    std::fill(out, out + width, kBlack);
+    return;
+  }
+  const uint32_t* token = tokens_.data() + row_start_[y];
+  for (int at = 0; at < width;) {
+    const uint32_t head = *token++;
+    const int n = static_cast<int>(head & ~kRun);
+    if (head & kRun) {
+      std::fill(out + at, out + at + n, *token++);
+    } else {
+      std::copy(token, token + n, out + at);
+      token += n;
+    }
+    at += n;
+  }
+}
+
+}  // namespace framix32
