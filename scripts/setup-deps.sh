@@ -13,6 +13,8 @@ packages=(
   libgif-dev
   # end-to-end tests: a real X server, a window manager, input and screenshots
   xvfb xauth openbox xdotool x11-apps imagemagick xdg-utils poppler-utils
+  # desktop integration: the SVG icons, and the install test's MIME and desktop entry checks
+  libqt6svg6 shared-mime-info desktop-file-utils
   # fonts for the forms and reports
   fonts-dejavu-core
 )

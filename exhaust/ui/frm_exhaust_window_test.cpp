@@ -141,7 +141,7 @@ class FrmExhaustWindowTest : public QObject {
     };
     s.window.form().cmdTest1_Click();
     Child<QAction>(s.window, "mnuFileSaveAs")->trigger();
-    QCOMPARE(save_filter, QStringLiteral("Sizing Files (*.exh)"));
+    QCOMPARE(save_filter, QStringLiteral("Sizing Files(*.exh)"));
     QCOMPARE(s.window.windowTitle(), QString::fromStdString(path + " - Exhaust Program"));
 
     Shown t;
@@ -152,7 +152,7 @@ class FrmExhaustWindowTest : public QObject {
     };
     t.window.form().SetText("lblK", "9.99");
     Child<QAction>(t.window, "mnuFileOpen")->trigger();
-    QCOMPARE(open_filter, QStringLiteral("Sizing Files (*.exh);;All Files (*)"));
+    QCOMPARE(open_filter, QStringLiteral("Sizing Files(*.exh);;All Files(*)"));
     QCOMPARE(t.window.windowTitle(),
              QString::fromStdString(path + " - Corvane Exhaust Sizing Program"));
     QCOMPARE(Child<QLineEdit>(t.window, "txtFlowRate")->text(), QStringLiteral("15000"));
@@ -174,7 +174,8 @@ class FrmExhaustWindowTest : public QObject {
     QColor during;
     s.window.services().print_form = [&](QWidget& widget, std::string*) {
       during = widget.palette().color(QPalette::Window);
-      return &widget == &s.window;
+      // The form's client area, without the menu bar.
+      return &widget == s.window.centralWidget();
     };
     Child<QAction>(s.window, "mnuFilePrintForm")->trigger();
     QCOMPARE(during, QColor(Qt::white));

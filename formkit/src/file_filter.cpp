@@ -21,11 +21,17 @@ std::string QtFileFilter(std::string_view filter) {
     if (pattern == "*.*") pattern = "*";
     for (char& c : pattern)
       if (c == ';') c = ' ';
+    // The description is shown as the program wrote it; Qt takes the patterns from its
+    // parentheses, so they are the ones that apply.
     const size_t paren = description.rfind('(');
-    if (paren != std::string::npos && description.back() == ')') description.erase(paren);
-    while (!description.empty() && description.back() == ' ') description.pop_back();
+    if (!description.empty() && description.back() == ')' && paren != std::string::npos) {
+      description.erase(paren);
+    } else {
+      while (!description.empty() && description.back() == ' ') description.pop_back();
+      description.push_back(' ');
+    }
     if (!out.empty()) out += ";;";
-    out += description + " (" + pattern + ")";
+    out += description + "(" + pattern + ")";
   }
   return out;
 }

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -15,17 +16,45 @@
 namespace formkit {
 namespace {
 
-bool Fail(std::string* error, const std::string& what) {
-  if (error) *error = what + ": " + std::strerror(errno);
+std::string Folder(const std::string& path) {
+  const std::string folder = std::filesystem::path(path).parent_path().string();
+  return folder.empty() ? "." : folder;
+}
+
+// Why a file could not be written, in words a user can act on.
+std::string Reason(int code, const std::string& path) {
+  switch (code) {
+    case ENOENT: return "the folder " + Folder(path) + " does not exist";
+    case ENOTDIR: return "a part of " + Folder(path) + " is not a folder";
+    case EACCES:
+    case EPERM: return "you do not have permission to write in the folder " + Folder(path);
+    case EROFS: return "the folder " + Folder(path) + " is on a disk that cannot be written to";
+    case ENOSPC:
+    case EDQUOT: return "there is no room left on the disk";
+    case EFBIG: return "the file would be larger than this system allows";
+    case EISDIR: return path + " is a folder";
+    case ENAMETOOLONG: return "the name is too long";
+    default: return std::string("the system reported: ") + std::strerror(code);
+  }
+}
+
+bool Fail(std::string* error, const std::string& path) {
+  if (error) *error = "it could not be written to " + path + ", because " + Reason(errno, path);
   return false;
 }
 
 }  // namespace
 
+std::string NotSavedText(const std::string& what, const std::string& error) {
+  std::string detail = error;
+  if (!detail.empty()) detail[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(detail[0])));
+  return "The " + what + " was not saved.\r\n\r\n" + detail + ".";
+}
+
 bool WriteFileReplacing(const std::string& path, const std::string& bytes, std::string* error) {
   std::string temp = path + ".XXXXXX";
   const int fd = mkstemp(temp.data());
-  if (fd < 0) return Fail(error, "cannot create a file beside " + path);
+  if (fd < 0) return Fail(error, path);
   size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -35,7 +64,7 @@ bool WriteFileReplacing(const std::string& path, const std::string& bytes, std::
       ::close(fd);
       ::unlink(temp.c_str());
       errno = saved;
-      return Fail(error, "cannot write " + path);
+      return Fail(error, path);
     }
     done += static_cast<size_t>(n);
   }
@@ -53,13 +82,13 @@ bool WriteFileReplacing(const std::string& path, const std::string& bytes, std::
     const int saved = errno;
     ::unlink(temp.c_str());
     errno = saved;
-    return Fail(error, "cannot write " + path);
+    return Fail(error, path);
   }
   if (std::rename(temp.c_str(), path.c_str()) != 0) {
     const int saved = errno;
     ::unlink(temp.c_str());
     errno = saved;
-    return Fail(error, "cannot replace " + path);
+    return Fail(error, path);
   }
   return true;
 }

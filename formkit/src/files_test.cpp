@@ -37,6 +37,23 @@ TEST_F(Files, ReplacingWriteKeepsTheOldFileWhenTheFolderRefuses) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
+TEST_F(Files, AFailedWriteSaysWhereAndWhyInPlainWords) {
+  const std::string folder = (dir / "gone").string();
+  std::string error;
+  EXPECT_FALSE(WriteFileReplacing(folder + "/job.siz", "x", &error));
+  EXPECT_EQ(error, "it could not be written to " + folder + "/job.siz, because the folder " +
+                       folder + " does not exist");
+  EXPECT_EQ(NotSavedText("job", error), "The job was not saved.\r\n\r\nIt could not be written to " +
+                                            folder + "/job.siz, because the folder " + folder +
+                                            " does not exist.");
+  Write("plain", "x");
+  EXPECT_FALSE(WriteFileReplacing((dir / "plain" / "job.siz").string(), "x", &error));
+  EXPECT_NE(error.find("is not a folder"), std::string::npos) << error;
+  fs::create_directories(dir / "job.siz");
+  EXPECT_FALSE(WriteFileReplacing((dir / "job.siz").string(), "x", &error));
+  EXPECT_NE(error.find((dir / "job.siz").string() + " is a folder"), std::string::npos) << error;
+}
+
 TEST_F(Files, ReplacingWriteKeepsPermissions) {
   const std::string path = (dir / "contact.dat").string();
   Write("contact.dat", "x");

@@ -170,10 +170,8 @@ int MakeMail(const JobCliProgram& program, const Options& o, std::ostream& out, 
       result = 0;
       return;
     }
-    ComposerMailSender composer;
-    MailSender& sender = services.mail ? *services.mail : composer;
-    std::string error;
-    if (sender.Send(message, &error)) {
+    std::string error = "there is no mail composer here";
+    if (services.mail && services.mail->Send(message, &error)) {
       result = 0;
     } else {
       err << program.name << ": " << kMailNotSent << " (" << error << ")\n";

@@ -1,13 +1,6 @@
 #include "formkit/mail.h"
 
-#include <spawn.h>
-#include <sys/wait.h>
-
-#include <cerrno>
-#include <cstring>
-#include <vector>
-
-extern char** environ;
+#include "platform/shell.h"
 
 namespace formkit {
 
@@ -18,30 +11,25 @@ std::string MailLine(std::string_view label, std::string_view value, size_t widt
   return line + "\r\n";
 }
 
-bool ComposerMailSender::Send(const MailMessage& message, std::string* error) {
-  std::vector<std::string> args = {"xdg-email", "--utf8", "--subject", message.subject,
-                                   "--body", message.body};
-  std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  pid_t pid;
-  const int rc = posix_spawnp(&pid, "xdg-email", nullptr, nullptr, argv.data(), environ);
-  if (rc != 0) {
-    if (error) *error = std::string("cannot start xdg-email: ") + std::strerror(rc);
-    return false;
-  }
-  int status = 0;
-  while (waitpid(pid, &status, 0) < 0) {
-    if (errno != EINTR) {
-      if (error) *error = "lost track of xdg-email";
-      return false;
+std::string LfLineEnds(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\r' && c != '\n') {
+      out.push_back(c);
+      continue;
     }
+    out.push_back('\n');
+    // The other half of a CR LF or LF CR pair belongs to the same line end.
+    if (i + 1 < text.size() && (text[i + 1] == '\r' || text[i + 1] == '\n') && text[i + 1] != c)
+      ++i;
   }
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-    if (error) *error = "the mail composer did not take the message";
-    return false;
-  }
-  return true;
+  return out;
+}
+
+bool ComposerMailSender::Send(const MailMessage& message, std::string* error) {
+  return shell_.ComposeMail(message.subject, LfLineEnds(message.body), error);
 }
 
 }  // namespace formkit

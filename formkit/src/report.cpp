@@ -21,6 +21,7 @@ ReportWriter& ReportWriter::Bold(bool on) {
 
 ReportWriter& ReportWriter::Zone(int count) {
   for (int i = 0; i < count; ++i) column_ = ((column_ - 1) / kZoneWidth + 1) * kZoneWidth + 1;
+  if (count > 0) moved_ = true;
   return *this;
 }
 
@@ -28,11 +29,16 @@ ReportWriter& ReportWriter::Column(int column) {
   if (column < 1) column = 1;
   if (column_ > column) EndLine();
   column_ = column;
+  moved_ = true;
   return *this;
 }
 
 ReportWriter& ReportWriter::Print(std::string_view text) {
-  if (!text.empty()) line_.runs.push_back({column_, std::string(text), font_, size_, bold_});
+  if (!text.empty()) {
+    const bool follows = !moved_ && !line_.runs.empty();
+    line_.runs.push_back({column_, std::string(text), font_, size_, bold_, follows});
+    moved_ = false;
+  }
   // Columns count characters, not bytes.
   for (unsigned char c : text)
     if ((c & 0xC0) != 0x80) ++column_;
@@ -45,6 +51,7 @@ ReportWriter& ReportWriter::EndLine() {
   report_.lines.push_back(std::move(line_));
   line_ = ReportLine{};
   column_ = 1;
+  moved_ = true;
   return *this;
 }
 

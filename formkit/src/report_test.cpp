@@ -68,6 +68,20 @@ TEST(ReportWriter, KeepsFontsAndEmptyLines) {
   EXPECT_EQ(report.lines[3].runs[1].font, "Courier New");
 }
 
+TEST(ReportWriter, MarksTextPrintedStraightAfterTheTextBeforeIt) {
+  ReportWriter w;
+  w.Zone(2).Print("Prepared by:").Print("Pat").EndLine();
+  w.Zone().Print("Customer:").Print("  ").Print("ACME").Zone().Print("z").Column(60).Print("c");
+  const Report report = w.Finish();
+  auto follows = [&](size_t line) {
+    std::vector<bool> flags;
+    for (const ReportRun& run : report.lines[line].runs) flags.push_back(run.follows);
+    return flags;
+  };
+  EXPECT_EQ(follows(0), (std::vector<bool>{false, true}));
+  EXPECT_EQ(follows(1), (std::vector<bool>{false, true, true, false, false}));
+}
+
 TEST(MailLine, PadsTheLabel) {
   EXPECT_EQ(MailLine("BTU Input:", "9600000"), "BTU Input:" + std::string(20, ' ') + "9600000\r\n");
   EXPECT_EQ(MailLine("CO2:", "5.3", 31), "CO2:" + std::string(27, ' ') + "5.3\r\n");

@@ -42,9 +42,10 @@ namespace formkit {
 namespace {
 
 TEST(QtFileFilter, ConvertsPairsAndWidensStarDotStar) {
-  EXPECT_EQ(QtFileFilter("Sizing Files(*.siz)|*.siz"), "Sizing Files (*.siz)");
+  // The descriptions read as the program wrote them.
+  EXPECT_EQ(QtFileFilter("Sizing Files(*.siz)|*.siz"), "Sizing Files(*.siz)");
   EXPECT_EQ(QtFileFilter("Sizing Files(*.siz)|*.siz|All Files(*.*)|*.*"),
-            "Sizing Files (*.siz);;All Files (*)");
+            "Sizing Files(*.siz);;All Files(*)");
   EXPECT_EQ(QtFileFilter("Pictures|*.gif;*.bmp"), "Pictures (*.gif *.bmp)");
 }
 

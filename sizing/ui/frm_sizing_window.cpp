@@ -1,20 +1,12 @@
 #include "frm_sizing_window.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QFocusEvent>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "formkit/contact.h"
-#include "formkit/file_filter.h"
-#include "formkit_print/report_printer.h"
 #include "formkit_qt/back_color.h"
 #include "formkit_qt/form_mirror.h"
 #include "formkit_qt/frm_altitude.h"
@@ -28,27 +20,48 @@
 #include "sizing/report.h"
 #include "ui_frm_sizing.h"
 
-#include <QColorDialog>
-#include <QFileDialog>
-
 namespace sizing {
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
 QColor ToQColor(unsigned bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+
+formkit::FormProgram Program() {
+  formkit::FormProgram program;
+  program.title = kProgramTitle;
+  program.pdf_name = QStringLiteral("sizing.pdf");
+  program.open_filter = kOpenFilter;
+  program.save_filter = kSaveFilter;
+  program.k_factor_rows = formkit::FrmKFactors::VentRows();
+  program.k_factor_columns = 1;
+  program.results = {{"lblPipeDiameter", "Inches"},
+                     {"lblComputedSize", "Inches"},
+                     {"lblSystemK", ""},
+                     {"lblFlueGasDensity", "lb/ft^3"},
+                     {"lblTheoreticalDraft", "Inches Water Column"},
+                     {"lblDeltaP", "Inches Water Column"},
+                     {"lblCO2", "%"},
+                     {"lblCombustionMass", "lb/1000BTU"},
+                     {"lblFlueGasVolume", "CFM"},
+                     {"lblFlueGasVelocity", "Ft/Min"},
+                     {"lblTotalSystemLosses", "Inches Water Column"},
+                     {"lblFanRequirement", "Inches Water Column"},
+                     {"lblLocalBarometricPressure", "Inches Mercury"}};
+  program.selects_all_on_focus = SelectsAllOnFocus;
+  program.calculate_button = "cmdCalculate";
+  program.mail_reloads_unreadable_contact = true;
+  program.icon = QIcon(QStringLiteral(":/icons/corvane-sizing.svg"));
+  return program;
+}
 
 }  // namespace
 
 FrmSizingWindow::FrmSizingWindow(QWidget* parent)
-    : QMainWindow(parent),
+    : FormWindow(Program(), parent),
       ui_(std::make_unique<Ui::FrmSizingWindow>()),
       form_(*this),
       back_color_(kDesignBackColor) {
   ui_->setupUi(this);
-  form_.SetObserver(
-      [this](const std::string& name) { formkit::MirrorControl(form_, *this, name); });
-  services_ = formkit::DesktopServices(this, QStringLiteral("sizing.pdf"));
+  AttachForm(form_);
   setControlColors(ToQColor(back_color_), ToQColor(back_color_));
   connectControls();
   connectMenus();
@@ -59,16 +72,6 @@ FrmSizingWindow::FrmSizingWindow(QWidget* parent)
 }
 
 FrmSizingWindow::~FrmSizingWindow() { form_.SetObserver(nullptr); }
-
-void FrmSizingWindow::MsgBox(const std::string& text, const std::string& caption) {
-  if (message_handler_) {
-    message_handler_(text, caption);
-    return;
-  }
-  QMessageBox box(QMessageBox::NoIcon, Q(caption), formkit::MessageBoxText(text), QMessageBox::Ok,
-                  this);
-  box.exec();
-}
 
 void FrmSizingWindow::setControlColors(const QColor& form, const QColor& controls) {
   formkit::ApplyBackColor(ui_->chkCombinedVent, controls);
@@ -94,10 +97,15 @@ void FrmSizingWindow::ApplyBackColor(unsigned color) {
   frmCO2().applyBackColor(c);
 }
 
-void FrmSizingWindow::showDialog(QDialog& dialog) {
-  dialog.show();
-  dialog.raise();
-  dialog.activateWindow();
+void FrmSizingWindow::SetPrintColors(bool printing) {
+  // The form prints on white; afterwards the form and its three controls all take the
+  // form's former colour.
+  if (printing) {
+    color_before_print_ = palette().color(QPalette::Window);
+    setControlColors(Qt::white, Qt::white);
+  } else {
+    setControlColors(color_before_print_, color_before_print_);
+  }
 }
 
 FrmCO2& FrmSizingWindow::frmCO2() {
@@ -114,12 +122,6 @@ FrmTempRise& FrmSizingWindow::frmTempRise() {
   return *frm_temp_rise_;
 }
 
-formkit::FrmKFactors& FrmSizingWindow::frmKFactors() {
-  if (!frm_k_factors_)
-    frm_k_factors_ = new formkit::FrmKFactors(formkit::FrmKFactors::VentRows(), 1, this);
-  return *frm_k_factors_;
-}
-
 FrmCombinedVent& FrmSizingWindow::frmCombinedVent() {
   if (!frm_combined_vent_) frm_combined_vent_ = new FrmCombinedVent(this);
   return *frm_combined_vent_;
@@ -130,78 +132,36 @@ FrmOutletDraft& FrmSizingWindow::frmOutletDraft() {
   return *frm_outlet_draft_;
 }
 
-formkit::FrmAltitude& FrmSizingWindow::frmAltitude() {
-  if (!frm_altitude_) frm_altitude_ = new formkit::FrmAltitude(this);
-  return *frm_altitude_;
+bool FrmSizingWindow::SaveJob(const std::string& path, std::string* error) {
+  return sizing::SaveJob(form_, path, error);
 }
 
-formkit::FrmContactInfo& FrmSizingWindow::frmContactInfo() {
-  if (!frm_contact_info_) frm_contact_info_ = new formkit::FrmContactInfo(formkit::kContactFile, this);
-  return *frm_contact_info_;
+bool FrmSizingWindow::OpenJob(const std::string& path, std::string* error) {
+  return sizing::OpenJob(form_, path, error);
 }
 
-void FrmSizingWindow::mnuFileSave_Click() {
-  const std::string path =
-      services_.save_file_name(QStringLiteral("Save As"), Q(formkit::QtFileFilter(kSaveFilter)));
-  if (path.empty()) return;
-  std::string error;
-  // The file that was there survives a failed save; say so rather than fail silently.
-  if (!SaveJob(form_, path, &error)) MsgBox("The job was not saved.\r\n" + error, kProgramTitle);
+std::optional<formkit::Report> FrmSizingWindow::BuildReport(const formkit::ContactInfo& contact,
+                                                            const std::string& date) {
+  return sizing::BuildReport(form_, contact, date);
 }
 
-void FrmSizingWindow::mnuFileOpen_Click() {
-  const std::string path =
-      services_.open_file_name(QStringLiteral("Open"), Q(formkit::QtFileFilter(kOpenFilter)));
-  if (path.empty()) return;
-  OpenJob(form_, path);
+formkit::MailMessage FrmSizingWindow::BuildMail(const std::string& contact_name) {
+  return sizing::BuildMail(form_, contact_name);
 }
 
 void FrmSizingWindow::mnuOptionBackColor_Click() {
-  const auto color = services_.choose_color(back_color_);
+  const auto color = services().choose_color(back_color_);
   if (!color) return;
   ApplyBackColor(*color);
   WriteBackgroundColor(*color);
 }
 
-void FrmSizingWindow::mnuFilePrintForm_Click() {
-  // The form prints on white; afterwards the form and its three controls all take the
-  // form's former colour.
-  const QColor former = palette().color(QPalette::Window);
-  setControlColors(Qt::white, Qt::white);
-  std::string error;
-  const bool printed = services_.print_form(*this, &error);
-  setControlColors(former, former);
-  if (!printed) MsgBox("The form was not printed.\r\n" + error, kProgramTitle);
-}
-
-void FrmSizingWindow::mnuFilePrintReport_Click() {
-  const auto contact = formkit::ReadContactFile();
-  const auto report = contact ? BuildReport(form_, *contact, ReportDate()) : std::nullopt;
-  std::string error;
-  if (!report || !services_.print_report(*report, &error)) MsgBox(kReportError, kProgramTitle);
-}
-
-void FrmSizingWindow::mnuFileSendEmail_Click() {
-  formkit::FrmContactInfo& contact = frmContactInfo();
-  contact.Load_Contact_Info();
-  const auto message = BuildMail(form_, contact.contact().name());
-  raise();
-  activateWindow();
-  std::string error;
-  if (!services_.mail || !services_.mail->Send(message, &error)) MsgBox(kMailError, kProgramTitle);
-}
-
 void FrmSizingWindow::connectControls() {
-  for (QLineEdit* edit : findChildren<QLineEdit*>()) {
-    const std::string name = edit->objectName().toStdString();
-    if (!form_.Has(name)) continue;
-    connect(edit, &QLineEdit::textEdited, this,
-            [this, name](const QString& text) { form_.SetText(name, text.toStdString()); });
-    edit->installEventFilter(this);
-  }
-  ui_->cmbFuelType->installEventFilter(this);
   connect(ui_->cmbFuelType, &QComboBox::activated, this,
           [this](int index) { form_.SelectFuel(index); });
+  // The list is as wide as its longest fuel name.
+  ui_->cmbFuelType->setMaximumWidth(QWIDGETSIZE_MAX);
+  ui_->cmbFuelType->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
   // The form decides which option is selected; Qt's own exclusivity would fight it.
   ui_->optDraftYes->setAutoExclusive(false);
@@ -228,63 +188,43 @@ void FrmSizingWindow::connectMenus() {
   connect(ui_->mnuOptionBackColor, &QAction::triggered, this,
           [this] { mnuOptionBackColor_Click(); });
   connect(ui_->mnuContactAddress, &QAction::triggered, this,
-          [this] { showDialog(frmContactInfo()); });
-  connect(ui_->mnuOptionsKFactor, &QAction::triggered, this, [this] { showDialog(frmKFactors()); });
-  connect(ui_->mnuOptionsAltitude, &QAction::triggered, this, [this] { showDialog(frmAltitude()); });
-  connect(ui_->cmdCO2, &QPushButton::clicked, this, [this] { showDialog(frmCO2()); });
-  connect(ui_->Command1, &QPushButton::clicked, this, [this] { showDialog(frmTempRise()); });
-  connect(ui_->cmdAltitude, &QPushButton::clicked, this, [this] { showDialog(frmAltitude()); });
+          [this] { ShowDialog(frmContactInfo()); });
+  connect(ui_->mnuOptionsKFactor, &QAction::triggered, this, [this] { ShowDialog(frmKFactors()); });
+  connect(ui_->mnuOptionsAltitude, &QAction::triggered, this, [this] { ShowDialog(frmAltitude()); });
+  connect(ui_->cmdCO2, &QPushButton::clicked, this, [this] { ShowDialog(frmCO2()); });
+  connect(ui_->Command1, &QPushButton::clicked, this, [this] { ShowDialog(frmTempRise()); });
+  connect(ui_->cmdAltitude, &QPushButton::clicked, this, [this] { ShowDialog(frmAltitude()); });
   connect(ui_->cmdOutletDraft, &QPushButton::clicked, this,
-          [this] { showDialog(frmOutletDraft()); });
-  connect(ui_->Command2, &QPushButton::clicked, this, [this] { showDialog(frmCombinedVent()); });
+          [this] { ShowDialog(frmOutletDraft()); });
+  connect(ui_->Command2, &QPushButton::clicked, this, [this] { ShowDialog(frmCombinedVent()); });
   connect(ui_->mnuCalculate, &QAction::triggered, this, [this] { form_.mnuCalculate_Click(); });
   connect(ui_->mnuOptionsClearAll, &QAction::triggered, this,
           [this] { form_.mnuOptionsClearAll_Click(); });
   connect(ui_->mnuFileExit, &QAction::triggered, this, [this] { EndProgram(); });
 }
 
-bool FrmSizingWindow::eventFilter(QObject* watched, QEvent* event) {
-  const std::string name = watched->objectName().toStdString();
-  if (event->type() == QEvent::FocusIn) {
-    if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && SelectsAllOnFocus(name))
-      formkit::SelectAllDeferred(edit);
-  } else if (event->type() == QEvent::FocusOut) {
-    // A message box or menu taking the keyboard is not the control losing the focus.
-    const auto reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-      if (name == "cmbFuelType") form_.cmbFuelType_LostFocus();
-      else if (name == "txtJobDescription") form_.txtJobDescription_LostFocus();
-      else if (name == "txtSysHeight") form_.txtSysHeight_LostFocus();
-      else if (name == "txtSysLength") form_.txtSysLength_LostFocus();
-    }
-  }
-  return QMainWindow::eventFilter(watched, event);
+void FrmSizingWindow::ControlLostFocus(const std::string& name) {
+  static const std::pair<const char*, void (FrmSizing::*)()> kLostFocus[] = {
+      {"cmbFuelType", &FrmSizing::cmbFuelType_LostFocus},
+      {"txtJobDescription", &FrmSizing::txtJobDescription_LostFocus},
+      {"txtSysHeight", &FrmSizing::txtSysHeight_LostFocus},
+      {"txtSysLength", &FrmSizing::txtSysLength_LostFocus}};
+  for (const auto& [control, handler] : kLostFocus)
+    if (name == control) (form_.*handler)();
 }
 
-void FrmSizingWindow::EndProgram() {
-  if (ending_) return;
-  ending_ = true;
+void FrmSizingWindow::UnloadForms() {
   // Unload order: frmCO2, frmCombinedVent, frmContactInfo, frmKFactors, frmSizing,
   // frmTempRise, frmOutletDraft, frmAltitude (the splash is gone before the main form shows).
   // Dialogs never loaded are skipped.
-  auto unload = [](auto*& dialog) {
-    delete dialog;
-    dialog = nullptr;
-  };
-  unload(frm_co2_);
-  unload(frm_combined_vent_);
-  unload(frm_contact_info_);
-  unload(frm_k_factors_);
+  Unload(frm_co2_);
+  Unload(frm_combined_vent_);
+  Unload(frm_contact_info_);
+  Unload(frm_k_factors_);
   close();
-  unload(frm_temp_rise_);
-  unload(frm_outlet_draft_);
-  unload(frm_altitude_);
-  QApplication::quit();
-}
-
-void FrmSizingWindow::closeEvent(QCloseEvent* event) {
-  event->accept();
-  if (!ending_) EndProgram();
+  Unload(frm_temp_rise_);
+  Unload(frm_outlet_draft_);
+  Unload(frm_altitude_);
 }
 
 }  // namespace sizing

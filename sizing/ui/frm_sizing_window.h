@@ -1,25 +1,15 @@
 // The Qt window of the vent sizing program: mirrors the headless FrmSizing and forwards the
-// user's edits, clicks and focus changes to its event handlers.
+// user's edits, clicks and focus changes to its event handlers. What it shares with the
+// exhaust program's window is in formkit::FormWindow.
 #pragma once
 
-#include <QMainWindow>
-#include <functional>
-#include <optional>
+#include <QColor>
 #include <memory>
+#include <optional>
 #include <string>
 
-#include "formkit/host.h"
-#include "formkit_print/window_services.h"
-#include "formkit/mail.h"
-#include "formkit/report.h"
+#include "formkit_qt/form_window.h"
 #include "sizing/frm_sizing.h"
-
-class QDialog;
-namespace formkit {
-class FrmAltitude;
-class FrmContactInfo;
-class FrmKFactors;
-}  // namespace formkit
 
 namespace Ui {
 class FrmSizingWindow;
@@ -35,7 +25,7 @@ class FrmCombinedVent;
 class FrmOutletDraft;
 class FrmTempRise;
 
-class FrmSizingWindow : public QMainWindow, private formkit::Host {
+class FrmSizingWindow : public formkit::FormWindow {
   Q_OBJECT
 
  public:
@@ -44,33 +34,22 @@ class FrmSizingWindow : public QMainWindow, private formkit::Host {
 
   FrmSizing& form() { return form_; }
 
-  // Replaces the modal message box (tests record the messages instead).
-  using MessageHandler = std::function<void(const std::string& text, const std::string& caption)>;
-  void setMessageHandler(MessageHandler handler) { message_handler_ = std::move(handler); }
-
   // Unloads every form of the program; the program ends when the last one is gone.
-  void EndProgram();
-
-  // What stands in for the common dialog, the printer and the mail system; tests replace them.
-  using Services = formkit::WindowServices;
-  Services& services() { return services_; }
+  void EndProgram() { FormWindow::EndProgram(); }
 
   // Menu commands.
-  void mnuFileOpen_Click();
-  void mnuFileSave_Click();
+  void mnuFileOpen_Click() { FileOpen(); }
+  void mnuFileSave_Click() { FileSaveAs(); }
   void mnuOptionBackColor_Click();
-  void mnuFilePrintForm_Click();
-  void mnuFilePrintReport_Click();
-  void mnuFileSendEmail_Click();
+  void mnuFilePrintForm_Click() { FilePrintForm(); }
+  void mnuFilePrintReport_Click() { FilePrintReport(); }
+  void mnuFileSendEmail_Click() { FileSendEmail(); }
 
-  // The dialogs, loaded on first use and kept until the program ends.
+  // The program's own dialogs, loaded on first use and kept until the program ends.
   FrmCO2& frmCO2();
   FrmTempRise& frmTempRise();
-  formkit::FrmKFactors& frmKFactors();
   FrmCombinedVent& frmCombinedVent();
   FrmOutletDraft& frmOutletDraft();
-  formkit::FrmAltitude& frmAltitude();
-  formkit::FrmContactInfo& frmContactInfo();
 
   // Applies a colour (0x00BBGGRR) to the form, its option buttons and check box, and every
   // dialog, loading those not yet loaded.
@@ -78,30 +57,28 @@ class FrmSizingWindow : public QMainWindow, private formkit::Host {
   unsigned backColor() const { return back_color_; }
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
+  bool SaveJob(const std::string& path, std::string* error) override;
+  bool OpenJob(const std::string& path, std::string* error) override;
+  std::optional<formkit::Report> BuildReport(const formkit::ContactInfo& contact,
+                                             const std::string& date) override;
+  formkit::MailMessage BuildMail(const std::string& contact_name) override;
+  void UnloadForms() override;
+  void ControlLostFocus(const std::string& name) override;
+  void SetPrintColors(bool printing) override;
 
  private:
-  void MsgBox(const std::string& text, const std::string& caption) override;
   void connectControls();
   void connectMenus();
   void setControlColors(const QColor& form, const QColor& controls);
-  void showDialog(QDialog& dialog);
 
   std::unique_ptr<Ui::FrmSizingWindow> ui_;
   FrmSizing form_;
-  MessageHandler message_handler_;
-  bool ending_ = false;
   unsigned back_color_;
-  Services services_;
+  QColor color_before_print_;
   FrmCO2* frm_co2_ = nullptr;
   FrmTempRise* frm_temp_rise_ = nullptr;
-  formkit::FrmKFactors* frm_k_factors_ = nullptr;
   FrmCombinedVent* frm_combined_vent_ = nullptr;
   FrmOutletDraft* frm_outlet_draft_ = nullptr;
-  formkit::FrmAltitude* frm_altitude_ = nullptr;
-  formkit::FrmContactInfo* frm_contact_info_ = nullptr;
 };
-
 
 }  // namespace sizing

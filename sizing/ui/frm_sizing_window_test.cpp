@@ -129,7 +129,7 @@ class FrmSizingWindowTest : public QObject {
     Shown s;
     const std::string path = folder.path("test.siz");
     s.window.services().save_file_name = [&](const QString&, const QString& filter) {
-      [&] { QCOMPARE(filter, QStringLiteral("Sizing Files (*.siz)")); }();
+      [&] { QCOMPARE(filter, QStringLiteral("Sizing Files(*.siz)")); }();
       return path;
     };
     s.window.form().cmdTest_Click();
@@ -174,7 +174,8 @@ class FrmSizingWindowTest : public QObject {
     QColor during;
     s.window.services().print_form = [&](QWidget& widget, std::string*) {
       during = Child<QRadioButton>(s.window, "optDraftYes")->palette().color(QPalette::Window);
-      return &widget == &s.window;
+      // The form's client area, without the menu bar.
+      return &widget == s.window.centralWidget();
     };
     Child<QAction>(s.window, "mnuFilePrintForm")->trigger();
     QCOMPARE(during, QColor(Qt::white));

@@ -1,47 +1,67 @@
-// sizing: the vent sizing program. Without arguments it opens the main form; the commands
-// (`sizing calc`, `report`, `mail`, `--help`) work without a display.
+// sizing: the vent sizing program. Without a command it opens the main form, with the job
+// file given (if any); the commands (`sizing calc`, `report`, `mail`, `--help`) work without
+// a display.
 #include <QApplication>
 #include <clocale>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "formkit/mail.h"
 #include "formkit_print/report_printer.h"
 #include "frm_sizing_window.h"
 #include "frm_splash.h"
+#include "platform/desktop_shell.h"
 #include "sizing/cli.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   if (sizing::IsCommandLine(args)) {
     formkit::CommandLinePdf pdf(argc, argv);
+    platform::DesktopShell shell;
+    formkit::ComposerMailSender composer(shell);
     sizing::CliServices services;
     services.write_pdf = pdf.Writer();
+    services.mail = &composer;
     return sizing::RunCommandLine(args, std::cout, std::cerr, services);
   }
-  const bool splash = !args.empty() && args[0] == "--splash";
-  if (!args.empty() && !(splash && args.size() == 1)) {
-    std::cerr << "sizing: unknown command '" << args[0] << "'\nTry 'sizing --help'.\n";
-    return 64;
+  // sizing [--splash] [JOB.siz]
+  bool splash = false;
+  std::string job;
+  for (const std::string& arg : args) {
+    if (arg == "--splash" && !splash) {
+      splash = true;
+    } else if (job.empty() && !arg.empty() && (arg[0] != '-' || arg == "-")) {
+      job = arg;
+    } else {
+      std::cerr << "sizing: unknown command '" << arg << "'\nTry 'sizing --help'.\n";
+      return 64;
+    }
   }
 
   QApplication app(argc, argv);
   // The programs' own numbers always use "."; Qt took the user's locale for everything.
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(QStringLiteral("Sizing"));
+  QApplication::setDesktopFileName(QStringLiteral("corvane-sizing"));
   sizing::FrmSizingWindow window;
-  if (!splash) {
+  QApplication::setWindowIcon(window.windowIcon());
+  auto open_main = [&window, &job] {
     window.show();
+    if (!job.empty()) window.OpenJobFile(job);
+  };
+  if (!splash) {
+    open_main();
     return app.exec();
   }
   // With --splash the program opens on its splash form; a key or a click goes on to the
   // main form.
   auto* screen = new sizing::FrmSplash(PROJECT_VERSION_MAJOR, PROJECT_VERSION_MINOR,
                                        PROJECT_VERSION_PATCH);
-  QObject::connect(screen, &sizing::FrmSplash::switchToMain, &window, [screen, &window] {
+  QObject::connect(screen, &sizing::FrmSplash::switchToMain, &window, [screen, open_main] {
     screen->close();
     screen->deleteLater();
-    window.show();
+    open_main();
   });
   screen->show();
   return app.exec();

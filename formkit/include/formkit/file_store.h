@@ -8,9 +8,14 @@ namespace formkit {
 
 // Writes `bytes` to a new file beside `path` and replaces `path` with it only when every
 // byte was written and flushed. On failure the old file is untouched and `error` (when
-// given) says what went wrong.
+// given) says in plain words where and why: "it could not be written to /jobs/a.siz,
+// because the folder /jobs does not exist".
 bool WriteFileReplacing(const std::string& path, const std::string& bytes,
                         std::string* error = nullptr);
+
+// What the user is told when a save failed: "The job was not saved.", an empty line, then
+// `error` as WriteFileReplacing gives it, as a sentence.
+std::string NotSavedText(const std::string& what, const std::string& error);
 
 // `path` made absolute and normal, as the programs show a job file in their caption; the
 // path as given when that fails.

@@ -21,7 +21,8 @@ namespace formkit {
 struct CliServices {
   // Draws the report into a PDF file; empty when PDF output is not available.
   std::function<bool(const Report&, const std::string& path, std::string* error)> write_pdf;
-  // Hands a message to the mail composer; null uses the desktop's composer.
+  // Hands a message to the mail composer; without one, `mail` (but not `mail --print`)
+  // fails.
   MailSender* mail = nullptr;
   // The date line of reports; empty means today.
   std::string report_date;

@@ -4,6 +4,10 @@
 #include <string>
 #include <string_view>
 
+namespace platform {
+class Shell;
+}
+
 namespace formkit {
 
 // What the user is told when the composer did not take a message.
@@ -24,10 +28,19 @@ class MailSender {
   virtual bool Send(const MailMessage& message, std::string* error) = 0;
 };
 
-// Opens the desktop's mail composer through xdg-email with subject and body filled in.
+// Hands the message to the desktop's mail composer through `shell`, which starts it
+// detached: Send returns at once, and fails only when the composer could not be started.
+// The composer writes its own CR before each LF, so the body goes over with LF line ends.
 class ComposerMailSender : public MailSender {
  public:
+  explicit ComposerMailSender(platform::Shell& shell) : shell_(shell) {}
   bool Send(const MailMessage& message, std::string* error) override;
+
+ private:
+  platform::Shell& shell_;
 };
+
+// `text` with every CR LF, LF CR and lone CR turned into one LF.
+std::string LfLineEnds(std::string_view text);
 
 }  // namespace formkit

@@ -15,6 +15,9 @@ struct ReportRun {
   std::string font;
   int size = 10;
   bool bold = false;
+  // Printed straight after the run before it, with no move in between: on paper it starts
+  // where that run's text really ends, which in a proportional font is not its column.
+  bool follows = false;
 };
 
 struct ReportLine {
@@ -50,6 +53,7 @@ class ReportWriter {
   Report report_;
   ReportLine line_;
   int column_ = 1;
+  bool moved_ = true;  // a zone, column or line start since the last printed text
   std::string font_ = "ms sans serif";
   int size_ = 10;
   bool bold_ = false;

@@ -1,5 +1,7 @@
 #include "formkit_print/report_printer.h"
 
+#include "formkit_print/report_layout.h"
+
 #include <QFont>
 #include <QGuiApplication>
 #include <clocale>
@@ -15,25 +17,12 @@
 #include <algorithm>
 
 namespace formkit {
-namespace {
 
-// The report's font names are those of the machine it was designed on; map them to the
-// families every Linux desktop has.
-QFont ReportFont(const std::string& name, int size, bool bold, QPaintDevice& device) {
-  QFont font;
-  if (name == "Courier New") {
-    font = QFont(QStringLiteral("DejaVu Sans Mono"));
-    font.setStyleHint(QFont::Monospace);
-  } else {
-    font = QFont(QStringLiteral("DejaVu Sans"));
-    font.setStyleHint(QFont::SansSerif);
-  }
-  font.setPointSizeF(size);
-  font.setBold(bold);
-  return QFont(font, &device);
+void SetReportMargins(QPagedPaintDevice& device) {
+  device.setPageMargins(QMarginsF(kReportMarginMm, kReportMarginMm, kReportMarginMm,
+                                  kReportMarginMm),
+                        QPageLayout::Millimeter);
 }
-
-}  // namespace
 
 bool DrawReport(const Report& report, QPagedPaintDevice& device, std::string* error) {
   QPainter painter;
@@ -41,29 +30,18 @@ bool DrawReport(const Report& report, QPagedPaintDevice& device, std::string* er
     if (error) *error = "cannot start printing";
     return false;
   }
-  double y = 0;
-  for (const ReportLine& line : report.lines) {
-    // The line is as high as its largest font; an empty line takes the current font's height.
-    double ascent = 0, height = 0;
-    if (line.runs.empty()) {
-      QFontMetricsF m(ReportFont(line.font, line.size, false, device), &device);
-      ascent = m.ascent();
-      height = m.height();
+  const std::vector<ReportPage> pages =
+      LayOutReport(report, device, QSizeF(device.width(), device.height()));
+  for (size_t i = 0; i < pages.size(); ++i) {
+    if (i > 0 && !device.newPage()) {
+      painter.end();
+      if (error) *error = "the printer did not take a new page";
+      return false;
     }
-    for (const ReportRun& run : line.runs) {
-      QFontMetricsF m(ReportFont(run.font, run.size, run.bold, device), &device);
-      ascent = std::max(ascent, m.ascent());
-      height = std::max(height, m.height());
+    for (const PlacedRun& placed : pages[i].runs) {
+      painter.setFont(placed.font);
+      painter.drawText(placed.baseline, QString::fromStdString(placed.run->text));
     }
-    for (const ReportRun& run : line.runs) {
-      const QFont font = ReportFont(run.font, run.size, run.bold, device);
-      // Print positions are columns of the current font's average character width.
-      const double column_width = QFontMetricsF(font, &device).averageCharWidth();
-      painter.setFont(font);
-      painter.drawText(QPointF((run.column - 1) * column_width, y + ascent),
-                       QString::fromStdString(run.text));
-    }
-    y += height;
   }
   if (!painter.end()) {
     if (error) *error = "the printer did not take the page";
@@ -72,10 +50,11 @@ bool DrawReport(const Report& report, QPagedPaintDevice& device, std::string* er
   return true;
 }
 
-bool WriteReportPdf(const Report& report, const std::string& path, std::string* error) {
+bool WriteReportPdf(const Report& report, const std::string& path, std::string* error,
+                    QPageSize::PageSizeId paper) {
   QPdfWriter writer(QString::fromStdString(path));
-  writer.setPageSize(QPageSize(QPageSize::Letter));
-  writer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
+  writer.setPageSize(QPageSize(paper));
+  SetReportMargins(writer);
   writer.setResolution(300);
   writer.setCreator(QStringLiteral("Corvane Sizing"));
   return DrawReport(report, writer, error);
@@ -95,6 +74,7 @@ bool SetUpPrinter(QPrinter& printer, const QString& pdf_path, std::string* error
   } else {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf_path);
+    printer.setPageSize(QPageSize(kReportPaper));
   }
   return true;
 }
@@ -104,6 +84,8 @@ bool SetUpPrinter(QPrinter& printer, const QString& pdf_path, std::string* error
 bool PrintReport(const Report& report, const QString& pdf_path, std::string* error) {
   QPrinter printer(QPrinter::HighResolution);
   if (!SetUpPrinter(printer, pdf_path, error)) return false;
+  // The printer keeps its own paper; the margins are the report's on every path.
+  SetReportMargins(printer);
   return DrawReport(report, printer, error);
 }
 

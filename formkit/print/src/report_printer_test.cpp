@@ -4,7 +4,32 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <QPdfWriter>
+
+#include "formkit_print/report_layout.h"
 #include "formkit_print/report_printer.h"
+
+namespace {
+
+// The text of a PDF file as pdftotext reads it back, pages ended by form feeds.
+QString PdfText(const QString& path) {
+  QProcess pdftotext;
+  pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+  if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) return QString();
+  return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+// A report longer than any page: a heading, 90 numbered value lines, the closing note.
+formkit::Report LongReport() {
+  formkit::ReportWriter w;
+  w.Font("ms sans serif").Size(14).Zone(2).Print("Contact Information").EndLine();
+  w.Font("Courier New").Size(10);
+  for (int i = 1; i <= 90; ++i) formkit::ValueLine(w, "Line " + std::to_string(i), "1", "Each");
+  w.Zone().Print("in the 2012 ASHRAE HANDBOOK HVAC Systems and Equipment ").EndLine();
+  return w.Finish();
+}
+
+}  // namespace
 
 class ReportPrinterTest : public QObject {
   Q_OBJECT
@@ -25,6 +50,45 @@ class ReportPrinterTest : public QObject {
     QVERIFY(pdf.startsWith("%PDF"));
     QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "),
              1);
+  }
+
+  // Whatever the paper, every line reaches it: a report that does not fit goes on over
+  // further pages.
+  void aLongReportGoesOnToNewPagesOnA4AndLetter() {
+    for (const auto paper : {QPageSize::A4, QPageSize::Letter}) {
+      QTemporaryDir dir;
+      const QString path = dir.filePath("long.pdf");
+      std::string error;
+      QVERIFY2(formkit::WriteReportPdf(LongReport(), path.toStdString(), &error, paper),
+               error.c_str());
+      const QString text = PdfText(path);
+      QVERIFY2(text.contains("Line 1 "), qPrintable(text));
+      QVERIFY(text.contains("Line 90 "));
+      QVERIFY(text.contains("in the 2012 ASHRAE HANDBOOK HVAC Systems and Equipment"));
+      QCOMPARE(text.count(QLatin1Char('\f')), 2);  // two pages
+    }
+  }
+
+  // Text printed straight after other text starts where that text really ends, in the
+  // proportional font as in the fixed one; nothing is drawn over anything else.
+  void textPrintedAfterTextFollowsItsRealAdvance() {
+    formkit::ReportWriter w;
+    w.Font("ms sans serif").Size(10).Zone(2).Print("Prepared by:").Print("WWWW Wide").EndLine();
+    w.Zone().Print("MMMMMMMMMMMMMMMMMMMM").Column(36).Print("after").EndLine();
+    w.Font("Courier New").Zone().Print("Customer:").Print("  ").Print("ACME").EndLine();
+    const formkit::Report report = w.Finish();
+    QTemporaryDir dir;
+    QPdfWriter device(dir.filePath("x.pdf"));
+    device.setResolution(300);
+    const auto pages = formkit::LayOutReport(report, device, QSizeF(device.width(), device.height()));
+    QCOMPARE(pages.size(), size_t(1));
+    const auto& runs = pages[0].runs;
+    QCOMPARE(runs.size(), size_t(7));
+    QCOMPARE(runs[1].baseline.x(), runs[0].baseline.x() + runs[0].width);
+    QVERIFY(runs[3].baseline.x() >= runs[2].baseline.x() + runs[2].width);
+    QCOMPARE(runs[1].baseline.y(), runs[0].baseline.y());
+    QVERIFY(runs[2].baseline.y() > runs[1].baseline.y());
+    QCOMPARE(runs[6].baseline.x(), runs[5].baseline.x() + runs[5].width);
   }
 
   void refusesAnUnwritablePath() {

@@ -9,7 +9,7 @@
 
 namespace formkit {
 
-WindowServices DesktopServices(QWidget* parent, const QString& pdf_name) {
+WindowServices DesktopServices(QWidget* parent, const QString& pdf_name, MailSender* mail) {
   WindowServices services;
   services.open_file_name = [parent](const QString& caption, const QString& filter) {
     return QFileDialog::getOpenFileName(parent, caption, QString(), filter).toStdString();
@@ -42,8 +42,7 @@ WindowServices DesktopServices(QWidget* parent, const QString& pdf_name) {
     if (!target) return true;
     return PrintWidget(widget, *target, error);
   };
-  static ComposerMailSender composer;
-  services.mail = &composer;
+  services.mail = mail;
   return services;
 }
 

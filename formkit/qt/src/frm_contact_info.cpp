@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "formkit/file_store.h"
 #include "formkit_qt/dialog_parts.h"
+#include "formkit_qt/form_mirror.h"
 
 namespace formkit {
 namespace {
@@ -74,8 +76,7 @@ void FrmContactInfo::cmdContactSave_Click() {
   std::string error;
   if (!WriteContactFile(contact(), contact_file_, &error)) {
     // The dialog stays open with the typed texts so the user can try again or cancel.
-    showMessage(QStringLiteral("The contact information was not saved.\n\n") +
-                QString::fromStdString(error));
+    showMessage(MessageBoxText(NotSavedText("contact information", error)));
     return;
   }
   cmd_cancel_->setText(QStringLiteral("Close"));

@@ -1,6 +1,7 @@
 // Drawing a report on paper or into a PDF file with Qt's printing.
 #pragma once
 
+#include <QPageSize>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -14,12 +15,18 @@ class QWidget;
 
 namespace formkit {
 
-// Draws the report on one page of `device`: each run at its character column of its own
-// font, lines stacked by the height of their largest font.
+// Every path a report takes to paper has the same margins; a PDF file is on this paper.
+inline constexpr double kReportMarginMm = 18;
+inline constexpr QPageSize::PageSizeId kReportPaper = QPageSize::Letter;
+void SetReportMargins(QPagedPaintDevice& device);
+
+// Draws the report on `device` as LayOutReport places it, starting a new page whenever the
+// next line does not fit on the paper the device has.
 bool DrawReport(const Report& report, QPagedPaintDevice& device, std::string* error = nullptr);
 
-// Writes the report as a one-page PDF file.
-bool WriteReportPdf(const Report& report, const std::string& path, std::string* error = nullptr);
+// Writes the report as a PDF file on `paper` with the report margins.
+bool WriteReportPdf(const Report& report, const std::string& path, std::string* error = nullptr,
+                    QPageSize::PageSizeId paper = kReportPaper);
 
 // True when the machine has a default printer.
 bool HaveDefaultPrinter();

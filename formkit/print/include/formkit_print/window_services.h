@@ -28,7 +28,7 @@ struct WindowServices {
 };
 
 // The desktop's own: Qt's file and colour dialogs over `parent`, the default printer or a
-// PDF file (offered as `pdf_name`), and the mail composer.
-WindowServices DesktopServices(QWidget* parent, const QString& pdf_name);
+// PDF file (offered as `pdf_name`), and `mail` (kept by the caller) for the mail composer.
+WindowServices DesktopServices(QWidget* parent, const QString& pdf_name, MailSender* mail);
 
 }  // namespace formkit

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs one program's component into a private prefix and checks what a desktop needs:
+# the program, its desktop entry (valid, naming the job MIME type), its icon, and the MIME
+# package that maps the job extension to that type and so, through the entry, to the program.
+# Usage: install_test.sh BUILD_DIR PROGRAM ID MIME_TYPE EXTENSION
+set -euo pipefail
+build=$1 program=$2 id=$3 mime=$4 ext=$5
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+
+cmake --install "$build" --prefix "$prefix" --component "$program" >/dev/null
+share=$prefix/share
+fail() { echo "install test: $*"; exit 1; }
+[ -x "$prefix/bin/$program" ] || fail "bin/$program missing"
+[ -f "$share/applications/$id.desktop" ] || fail "desktop entry missing"
+[ -f "$share/icons/hicolor/scalable/apps/$id.svg" ] || fail "icon missing"
+[ -f "$share/mime/packages/$id.xml" ] || fail "MIME package missing"
+grep -qx "Exec=$program %f" "$share/applications/$id.desktop" || fail "Exec line"
+grep -qx "MimeType=$mime;" "$share/applications/$id.desktop" || fail "MimeType line"
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$share/applications/$id.desktop" || fail "desktop entry not valid"
+fi
+# The installed program runs: its --help needs no display.
+"$prefix/bin/$program" --help | grep -q "Usage: $program" || fail "$program --help"
+
+# The MIME database built from the package maps *.EXT to the type ...
+update-mime-database "$share/mime"
+grep -q "^50:$mime:\*\.$ext\$" "$share/mime/globs2" || fail "*.$ext is not $mime"
+# ... and the desktop database maps the type to the entry.
+if command -v update-desktop-database >/dev/null; then
+  update-desktop-database "$share/applications"
+  grep -q "^$mime=$id.desktop;" "$share/applications/mimeinfo.cache" || fail "no handler for $mime"
+fi
+echo "install test: $program ok"
