@@ -257,6 +257,26 @@ class FrmExhaustWindowTest : public QObject {
     QVERIFY(!s.window.findChild<QDialog*>(QStringLiteral("frmKFactors")));  // never loaded
   }
 
+  void resultsCarryUnitsAndEnterCalculates() {
+    Shown s;
+    QVERIFY(QTest::qWaitForWindowActive(&s.window));
+    QCOMPARE(Child<QLabel>(s.window, "lblStdPipeUnit")->text(), QStringLiteral("Inches"));
+    QCOMPARE(Child<QLabel>(s.window, "lblActualDropUnit")->text(),
+             QStringLiteral("Inches Water Column"));
+    QVERIFY(!s.window.findChild<QLabel*>(QStringLiteral("lblKUnit")));  // K has no unit
+    s.window.form().cmdTest1_Click();
+    auto* flow = Child<QLineEdit>(s.window, "txtFlowRate");
+    flow->setFocus();
+    QTest::keyClick(flow, Qt::Key_Return);
+    QCOMPARE(Child<QLabel>(s.window, "lblK")->text(), QStringLiteral("4.77"));
+    QVERIFY(Child<QLabel>(s.window, "lblK")->alignment() & Qt::AlignRight);
+    // A refused calculation leaves the results as they were, dimmed: they no longer match.
+    s.window.form().SetText("txtDropLimit", "0");
+    QTest::keyClick(flow, Qt::Key_Return);
+    QCOMPARE(s.messages.size(), 1);
+    QVERIFY(s.window.resultPanel().IsDimmed("lblK"));
+  }
+
   void customerBoxDoesNotSelectAll() {
     Shown s;
     QVERIFY(QTest::qWaitForWindowActive(&s.window));

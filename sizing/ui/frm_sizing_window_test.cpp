@@ -28,6 +28,16 @@ using formkit::testing::InTempFolder;
 using formkit::testing::RecordingSender;
 using Shown = formkit::testing::Shown<FrmSizingWindow>;
 
+// The share of a widget's pixels that are exactly `color`: a check box or option button
+// painted in the form's colour is mostly that colour; one left grey is not at all.
+double ShareOf(QWidget* widget, const QColor& color) {
+  const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  int same = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) same += image.pixel(x, y) == color.rgb();
+  return double(same) / (image.width() * image.height());
+}
+
 }  // namespace
 
 class FrmSizingWindowTest : public QObject {
@@ -149,6 +159,10 @@ class FrmSizingWindowTest : public QObject {
     Child<QAction>(s.window, "mnuFileSave")->trigger();
     QCOMPARE(s.messages.size(), 1);
     QVERIFY(s.messages[0].startsWith("Pipe Sizing|The job was not saved."));
+    // Where, and why, in plain words.
+    QVERIFY2(s.messages[0].contains(QString::fromStdString(folder.path("missing/x.siz"))),
+             qPrintable(s.messages[0]));
+    QVERIFY2(s.messages[0].contains(QStringLiteral("does not exist")), qPrintable(s.messages[0]));
   }
 
   void backgroundColourIsStoredForTheNextRun() {
@@ -182,6 +196,94 @@ class FrmSizingWindowTest : public QObject {
     QCOMPARE(Child<QRadioButton>(s.window, "optDraftYes")->palette().color(QPalette::Window),
              QColor(224, 224, 224));
     QVERIFY(s.messages.isEmpty());
+  }
+
+  // The check box and both option buttons show the form's colour behind them: at start,
+  // after a colour is chosen, and white while the form prints.
+  void theThreeButtonsTakeTheFormColour() {
+    InTempFolder folder;
+    Shown s;
+    QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+    const char* buttons[] = {"chkCombinedVent", "optDraftYes", "optDraftNo"};
+    for (const char* name : buttons)
+      QVERIFY2(ShareOf(Child<QWidget>(s.window, name), QColor(224, 224, 224)) > 0.5, name);
+    s.window.services().choose_color = [](unsigned) { return std::optional<unsigned>(0x40A0FF); };
+    Child<QAction>(s.window, "mnuOptionBackColor")->trigger();
+    for (const char* name : buttons)
+      QVERIFY2(ShareOf(Child<QWidget>(s.window, name), QColor(255, 160, 64)) > 0.5, name);
+    std::vector<double> during;
+    s.window.services().print_form = [&](QWidget&, std::string*) {
+      for (const char* name : buttons) during.push_back(ShareOf(Child<QWidget>(s.window, name), Qt::white));
+      return true;
+    };
+    Child<QAction>(s.window, "mnuFilePrintForm")->trigger();
+    QCOMPARE(during.size(), size_t(3));
+    for (double share : during) QVERIFY(share > 0.5);
+  }
+
+  void theFuelListShowsTheLongestFuelWhole() {
+    Shown s;
+    QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+    QComboBox probe;
+    probe.setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    probe.addItem(QStringLiteral("No. 6 Oil (Heavy)"));
+    QVERIFY(Child<QComboBox>(s.window, "cmbFuelType")->width() >= probe.sizeHint().width());
+  }
+
+  // Results read like a calculator's: selectable, right-aligned, the unit beside each, the
+  // caption itself as computed; Enter calculates; stale results are dimmed.
+  void resultsEnterAndStaleResults() {
+    Shown s;
+    QVERIFY(QTest::qWaitForWindowActive(&s.window));
+    auto* computed = Child<QLabel>(s.window, "lblComputedSize");
+    QVERIFY(computed->alignment() & Qt::AlignRight);
+    QVERIFY(computed->textInteractionFlags() & Qt::TextSelectableByMouse);
+    QCOMPARE(Child<QLabel>(s.window, "lblComputedSizeUnit")->text(), QStringLiteral("Inches"));
+    QCOMPARE(Child<QLabel>(s.window, "lblFlueGasVolumeUnit")->text(), QStringLiteral("CFM"));
+
+    auto* btu = Child<QLineEdit>(s.window, "txtBTU");
+    btu->setFocus();
+    QTest::keyClick(btu, Qt::Key_Return);  // an empty job: the calculation warns
+    QCOMPARE(s.messages.size(), 1);
+    QVERIFY(s.messages[0].startsWith("Pipe Sizing|Missing "));
+
+    s.window.form().cmdTest_Click();
+    QCOMPARE(computed->text(), QStringLiteral(" 26.156"));
+    const QColor normal = computed->palette().color(QPalette::WindowText);
+    QVERIFY(!s.window.resultPanel().IsDimmed("lblComputedSize"));
+    btu->selectAll();
+    QTest::keyClicks(btu, "9600001");
+    QVERIFY(s.window.resultPanel().IsDimmed("lblComputedSize"));
+    QVERIFY(computed->palette().color(QPalette::WindowText) != normal);
+    QCOMPARE(computed->text(), QStringLiteral(" 26.156"));
+    QTest::keyClick(btu, Qt::Key_Backspace);
+    QTest::keyClicks(btu, "0");  // the inputs the results came from again
+    QVERIFY(!s.window.resultPanel().IsDimmed("lblComputedSize"));
+    QTest::keyClick(btu, Qt::Key_Backspace);
+    QTest::keyClicks(btu, "9");
+    QVERIFY(s.window.resultPanel().IsDimmed("lblSystemK"));
+    QTest::keyClick(btu, Qt::Key_Enter);
+    QVERIFY(!s.window.resultPanel().IsDimmed("lblSystemK"));
+    QCOMPARE(computed->palette().color(QPalette::WindowText), normal);
+  }
+
+  void aJobNamedOnTheCommandLineOpensOrSaysWhyNot() {
+    InTempFolder folder;
+    const std::string path = folder.path("named.siz");
+    {
+      Shown s;
+      s.window.form().cmdTest_Click();
+      s.window.services().save_file_name = [&](const QString&, const QString&) { return path; };
+      Child<QAction>(s.window, "mnuFileSave")->trigger();
+    }
+    Shown t;
+    QVERIFY(t.window.OpenJobFile(path));
+    QCOMPARE(Child<QLineEdit>(t.window, "txtBTU")->text(), QStringLiteral("9600000"));
+    QVERIFY(t.messages.isEmpty());
+    QVERIFY(!t.window.OpenJobFile(folder.path("none.siz")));
+    QCOMPARE(t.messages.size(), 1);
+    QVERIFY(t.messages[0].startsWith("Pipe Sizing|The job was not opened."));
+    QVERIFY(t.messages[0].contains("none.siz"));
   }
 
   void reportNeedsTheContactFile() {

@@ -23,6 +23,7 @@
 #include "formkit_qt/frm_altitude.h"
 #include "formkit_qt/frm_contact_info.h"
 #include "formkit_qt/frm_k_factors.h"
+#include "formkit_qt/message_box.h"
 
 using formkit::ContactInfo;
 using formkit::FrmAltitude;
@@ -294,6 +295,21 @@ class FormkitQtTest : public QObject {
     form.SetText("txtA", "12");
     formkit::MirrorControl(form, window, "txtA");
     QCOMPARE(a->cursorPosition(), 1);
+  }
+
+  // A one-word message still gives its title bar room for the whole caption.
+  void messageBoxesAreWideEnoughForTheirCaption() {
+    for (const QString caption : {QStringLiteral("Pipe Sizing"), QStringLiteral("Missing Data"),
+                                  QStringLiteral("Contact Information")}) {
+      auto box = formkit::MakeMessageBox(nullptr, QMessageBox::NoIcon, caption, "x");
+      box->show();
+      QVERIFY2(box->width() >= formkit::MessageBoxMinimumWidth(caption), qPrintable(caption));
+      QVERIFY(formkit::MessageBoxMinimumWidth(caption) >
+              QFontMetrics(QApplication::font()).horizontalAdvance(caption));
+      QCOMPARE(box->text(), QStringLiteral("x"));
+      QCOMPARE(box->standardButtons(), QMessageBox::Ok);
+      box->close();
+    }
   }
 
   void messageBoxTextHasOneLineFeedPerBreak() {

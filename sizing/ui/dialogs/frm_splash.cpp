@@ -1,49 +1,20 @@
 #include "frm_splash.h"
 
+#include "company_logo.h"
+
 #include <QFrame>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
+#include <QScreen>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace sizing {
 namespace {
 
 constexpr const char* kTitle = "Pipe Sizing";
-
-// The company mark: a vent stack with its cap, rising out of a blue disc.
-QPixmap DrawLogo(int size) {
-  QPixmap logo(size, size);
-  logo.fill(Qt::transparent);
-  QPainter p(&logo);
-  p.setRenderHint(QPainter::Antialiasing);
-  const qreal s = size;
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0x1F, 0x4E, 0x8C));
-  p.drawEllipse(QRectF(0.04 * s, 0.04 * s, 0.92 * s, 0.92 * s));
-
-  p.setBrush(Qt::white);
-  // The stack: a pipe with two joint bands.
-  const QRectF pipe(0.42 * s, 0.36 * s, 0.16 * s, 0.50 * s);
-  p.drawRect(pipe);
-  p.setBrush(QColor(0xC8, 0xD6, 0xE8));
-  p.drawRect(QRectF(0.40 * s, 0.52 * s, 0.20 * s, 0.04 * s));
-  p.drawRect(QRectF(0.40 * s, 0.70 * s, 0.20 * s, 0.04 * s));
-  // The cap: a cone held above the pipe.
-  p.setBrush(Qt::white);
-  QPainterPath cap;
-  cap.moveTo(0.28 * s, 0.30 * s);
-  cap.lineTo(0.50 * s, 0.16 * s);
-  cap.lineTo(0.72 * s, 0.30 * s);
-  cap.closeSubpath();
-  p.drawPath(cap);
-  p.drawRect(QRectF(0.46 * s, 0.30 * s, 0.02 * s, 0.06 * s));
-  p.drawRect(QRectF(0.52 * s, 0.30 * s, 0.02 * s, 0.06 * s));
-  return logo;
-}
 
 QLabel* MakeLabel(const QString& name, const QString& text, qreal scale, bool bold,
                   QWidget* parent) {
@@ -72,9 +43,9 @@ void FrmSplash::createControls() {
   frame_->setFrameShape(QFrame::Box);
   frame_->setFrameShadow(QFrame::Sunken);
 
-  auto* logo = new QLabel(frame_);
-  logo->setObjectName(QStringLiteral("imgLogo"));
-  logo->setPixmap(DrawLogo(140));
+  logo_ = new QLabel(frame_);
+  logo_->setObjectName(QStringLiteral("imgLogo"));
+  logo_->setPixmap(CompanyLogo(kLogoSize, devicePixelRatioF()));
 
   auto* company_product = MakeLabel(QStringLiteral("lblCompanyProduct"),
                                     QStringLiteral("CORVANE INC"), 1.6, true, frame_);
@@ -99,7 +70,7 @@ void FrmSplash::createControls() {
   grid->setHorizontalSpacing(24);
   grid->setVerticalSpacing(8);
   grid->addWidget(company_product, 0, 0, 1, 2);
-  grid->addWidget(logo, 1, 0, 3, 1, Qt::AlignCenter);
+  grid->addWidget(logo_, 1, 0, 3, 1, Qt::AlignCenter);
   grid->addWidget(lbl_product_name_, 1, 1, Qt::AlignRight | Qt::AlignBottom);
   grid->addWidget(platform, 2, 1);
   grid->addWidget(lbl_version_, 3, 1, Qt::AlignRight | Qt::AlignTop);
@@ -121,6 +92,18 @@ void FrmSplash::Form_Load(int major, int minor, int revision) {
   lbl_version_->setText(QStringLiteral("Version %1.%2.%3").arg(major).arg(minor).arg(revision));
   lbl_product_name_->setText(QString::fromLatin1(kTitle));
   setWindowTitle(QString::fromLatin1(kTitle));
+}
+
+void FrmSplash::showEvent(QShowEvent* event) {
+  // Drawn for the pixels of the screen it shows on, so it stays sharp at any scaling.
+  logo_->setPixmap(CompanyLogo(kLogoSize, devicePixelRatioF()));
+  adjustSize();
+  // Centred on the screen's work area, as a splash form opens.
+  if (QScreen* shown_on = screen()) {
+    const QRect area = shown_on->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+  }
+  QWidget::showEvent(event);
 }
 
 void FrmSplash::keyPressEvent(QKeyEvent* /*event*/) { Switch(); }

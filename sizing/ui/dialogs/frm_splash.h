@@ -1,5 +1,6 @@
 // The start-up splash form (frmSplash): company, product, version and the data warning. It
-// stays until the user presses a key or clicks on it; there is no timer.
+// stays until the user presses a key or clicks on it; there is no timer. It opens centred on
+// the screen.
 #pragma once
 
 #include <QWidget>
@@ -22,6 +23,7 @@ class FrmSplash : public QWidget {
   void switchToMain();
 
  protected:
+  void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -30,7 +32,9 @@ class FrmSplash : public QWidget {
   void Form_Load(int major, int minor, int revision);
   void Switch();
 
+  static constexpr int kLogoSize = 140;
   QFrame* frame_ = nullptr;
+  QLabel* logo_ = nullptr;
   QLabel* lbl_product_name_ = nullptr;
   QLabel* lbl_version_ = nullptr;
   bool switched_ = false;

@@ -13,7 +13,10 @@
 #include "frm_co2.h"
 #include "frm_combined_vent.h"
 #include "frm_outlet_draft.h"
+#include "company_logo.h"
 #include "frm_splash.h"
+#include <QScreen>
+#include <cstdlib>
 #include "frm_temp_rise.h"
 
 using sizing::FrmCO2;
@@ -76,6 +79,22 @@ class SizingDialogsTest : public QObject {
     QCOMPARE(Child<QLabel>(splash, "lblProductName")->text(), QStringLiteral("Pipe Sizing"));
     FrmSplash later(12, 3, 45);
     QCOMPARE(Child<QLabel>(later, "lblVersion")->text(), QStringLiteral("Version 12.3.45"));
+  }
+
+  // The splash opens in the middle of the screen, its logo drawn for the screen's pixels.
+  void splashIsCentredWithASharpLogo() {
+    FrmSplash splash(1, 0, 0);
+    splash.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&splash));
+    const QPoint middle = splash.screen()->availableGeometry().center();
+    QVERIFY(std::abs(splash.geometry().center().x() - middle.x()) <= 1);
+    QVERIFY(std::abs(splash.geometry().center().y() - middle.y()) <= 1);
+    const QPixmap logo = Child<QLabel>(splash, "imgLogo")->pixmap();
+    QCOMPARE(logo.devicePixelRatio(), splash.devicePixelRatioF());
+    const QPixmap doubled = sizing::CompanyLogo(140, 2.0);
+    QCOMPARE(doubled.size(), QSize(280, 280));  // every device pixel drawn, none scaled up
+    QCOMPARE(doubled.devicePixelRatio(), 2.0);
+    QCOMPARE(doubled.deviceIndependentSize(), QSizeF(140, 140));
   }
 
   void splashSwitchesOnAnyKeyOnce() {
