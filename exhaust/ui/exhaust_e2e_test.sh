@@ -67,4 +67,26 @@ xdotool key x
 wait_exit "$app"
 app=
 not_blank "$out/exhaust-form.png"
+
+# A job named on the command line opens in the window; Enter in a box calculates it.
+work=$(mktemp -d)
+printf '"ACME","Generator","750","15000","6","1325","125","1","","1","","","","1","","","","1","","1"\r\n' >"$work/plant.exh"
+(cd "$work" && exec "$exhaust" plant.exh) &
+app=$!
+main=$(wait_for_window "$work/plant.exh - Corvane Exhaust Sizing Program")
+xdotool windowactivate --sync "$main"
+sleep 0.3
+xdotool key Return
+sleep 0.5
+import -window "$main" "$out/exhaust-job-calculated.png"
+if xdotool search --onlyvisible --name "^(Missing Data|Exhaust)\$" >/dev/null 2>&1; then
+  echo "the opened job showed a message"
+  exit 1
+fi
+xdotool windowactivate --sync "$main" key alt+f
+sleep 0.3
+xdotool key x
+wait_exit "$app"
+app=
+rm -rf "$work"
 echo "exhaust e2e: ok (screenshots in $out)"

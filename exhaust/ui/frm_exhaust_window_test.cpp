@@ -42,6 +42,11 @@ class FrmExhaustWindowTest : public QObject {
   void opensWithTheDesign() {
     Shown s;
     QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+    // The program's icon, drawn from its SVG, for the window and so for its dialogs.
+    const QImage icon = s.window.windowIcon().pixmap(32, 32).toImage();
+    QVERIFY(!icon.isNull());
+    QVERIFY(qAlpha(icon.pixel(16, 16)) == 255);
+    QCOMPARE(s.window.frmContactInfo().windowIcon().cacheKey(), s.window.windowIcon().cacheKey());
     QCOMPARE(s.window.objectName(), QStringLiteral("frmExhaust"));
     QCOMPARE(s.window.windowTitle(), QStringLiteral("Engine/Turbine Exhaust"));
     QVERIFY(!Child<QPushButton>(s.window, "cmdTest1")->isVisible());

@@ -2,6 +2,7 @@
 # End to end: the real `sizing` program under Xvfb with a window manager, driven by xdotool.
 # Opens the form, calculates an empty job from the "Calculate" menu (which must show the
 # "Missing" warning box), dismisses it, takes a screenshot and leaves through File > Exit.
+# Then opens a job file named on the command line in a stored colour and calculates it.
 set -euo pipefail
 sizing=$1
 out=${2:-$(mktemp -d)}
@@ -49,4 +50,34 @@ xdotool key x
 wait_exit "$app"
 app=
 not_blank "$out/sizing-form.png"
+
+# A job named on the command line opens in the window, in the colour background.dat keeps;
+# Enter in a box calculates it.
+work=$(mktemp -d)
+printf '"ACME","Boiler room",0,"9600000","60","300","5.3","6000","400","80","29.92","0","2","","","","","","","","1","","","","1","",""\r\n' >"$work/job.siz"
+printf '16770760\r\n' >"$work/background.dat"  # &H00FFE6C8: rgb(200,230,255)
+(cd "$work" && exec "$sizing" job.siz) &
+app=$!
+main=$(wait_for_window "$work/job.siz - Corvane Sizing Program")
+xdotool windowactivate --sync "$main"
+sleep 0.3
+import -window "$main" "$out/sizing-job-opened.png"
+xdotool key Return
+sleep 0.5
+import -window "$main" "$out/sizing-job-calculated.png"
+if xdotool search --onlyvisible --name "^Pipe Sizing\$" >/dev/null 2>&1; then
+  echo "the opened job showed a message"
+  exit 1
+fi
+# The form shows the stored colour (the group boxes shade it; the buttons are checked by the
+# window test on this server).
+share=$(convert "$out/sizing-job-calculated.png" -fill black +opaque "rgb(200,230,255)" \
+          -fill white -opaque "rgb(200,230,255)" -colorspace gray -format "%[fx:mean]" info:)
+awk -v s="$share" 'BEGIN { exit !(s > 0.1) }' || { echo "form colour covers only $share"; exit 1; }
+xdotool windowactivate --sync "$main" key alt+f
+sleep 0.3
+xdotool key x
+wait_exit "$app"
+app=
+rm -rf "$work"
 echo "sizing e2e: ok (screenshots in $out)"
