@@ -3,47 +3,31 @@
 #include "exhaust/frm_exhaust.h"
 #include "exhaust/job_record.h"
 #include "exhaust/report.h"
-#include "formkit/host.h"
+#include "formkit/form_job_session.h"
 
 namespace exhaust {
 namespace {
 
 // The exhaust form for the length of a command.
-class ExhaustSession : public formkit::JobSession {
+class ExhaustSession : public formkit::FormJobSession<FrmExhaust> {
  public:
+  ExhaustSession()
+      : FormJobSession(std::vector<const char*>(kResultLabels.begin(), kResultLabels.end()),
+                       std::vector<const char*>(kJobBoxes.begin(), kJobBoxes.end()),
+                       &BuildReport, &BuildMail) {}
+
   void RunTestJob() override {
-    form_.cmdTest1_Click();
-    form_.cmdCalc_Click();
+    form().cmdTest1_Click();
+    form().cmdCalc_Click();
   }
 
   std::optional<std::string> OpenAndCalculate(const std::string& file_text) override {
     const auto job = ReadJobRecord(file_text);
     if (!job) return "not an exhaust job (it needs 20 fields)";
-    ApplyJobRecord(form_, *job);
-    form_.cmdCalc_Click();
+    ApplyJobRecord(form(), *job);
+    form().cmdCalc_Click();
     return std::nullopt;
   }
-
-  formkit::JobOutput Output(const std::string& job) override {
-    formkit::JobOutput result{job, {}, {}, std::move(host_.messages)};
-    host_.messages.clear();
-    for (const char* label : kResultLabels) result.labels.emplace_back(label, form_.Text(label));
-    for (const char* box : kJobBoxes) result.texts.emplace_back(box, form_.Text(box));
-    return result;
-  }
-
-  std::optional<formkit::Report> MakeReport(const formkit::ContactInfo& contact,
-                                            const std::string& date) override {
-    return BuildReport(form_, contact, date);
-  }
-
-  formkit::MailMessage MakeMail(const std::string& contact_name) override {
-    return BuildMail(form_, contact_name);
-  }
-
- private:
-  formkit::RecordingHost host_;
-  FrmExhaust form_{host_};
 };
 
 const formkit::JobCliProgram& Program() {

@@ -4,17 +4,12 @@
 #include <cctype>
 
 #include "formkit/pipe_tables.h"
+#include "formkit/text_case.h"
 
 namespace exhaust {
 namespace {
 
 using formkit::ControlKind;
-
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return text;
-}
 
 }  // namespace
 
@@ -46,9 +41,9 @@ void FrmExhaust::Msg(const std::string& text, const std::string& caption) {
 }
 
 void FrmExhaust::txtJobDescription_Change() {
-  const std::string text = Upper(Text("txtJobDescription"));
-  if (text == "SHOW") SetVisible("cmdTest1", true);
-  if (text == "HIDE") SetVisible("cmdTest1", false);
+  const std::string& text = Text("txtJobDescription");
+  if (formkit::EqualsIgnoringCase(text, "SHOW")) SetVisible("cmdTest1", true);
+  if (formkit::EqualsIgnoringCase(text, "HIDE")) SetVisible("cmdTest1", false);
 }
 
 void FrmExhaust::cmdTest1_Click() {

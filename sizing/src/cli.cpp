@@ -1,6 +1,8 @@
 #include "sizing/cli.h"
 
-#include "formkit/host.h"
+#include <iterator>
+
+#include "formkit/form_job_session.h"
 #include "sizing/frm_sizing.h"
 #include "sizing/job_record.h"
 #include "sizing/report.h"
@@ -9,49 +11,31 @@ namespace sizing {
 namespace {
 
 // The vent sizing form for the length of a command.
-class SizingSession : public formkit::JobSession {
+class SizingSession : public formkit::FormJobSession<FrmSizing> {
  public:
-  explicit SizingSession(const std::vector<std::pair<std::string, std::string>>& options) {
-    form_.Form_Load();
+  explicit SizingSession(const std::vector<std::pair<std::string, std::string>>& options)
+      : FormJobSession(std::vector<const char*>(std::begin(kResultLabels), std::end(kResultLabels)),
+                       {}, &BuildReport, &BuildMail) {
+    form().Form_Load();
     for (const auto& [name, value] : options) {
       if (name == "--induced-draft") {
-        form_.SelectInducedDraft(true);
-        form_.SetText("txtDiameter", value);
+        form().SelectInducedDraft(true);
+        form().SetText("txtDiameter", value);
       } else if (name == "--combined-vent") {
-        form_.SetValue("chkCombinedVent", 1);
+        form().SetValue("chkCombinedVent", 1);
       }
     }
   }
 
-  void RunTestJob() override { form_.cmdTest_Click(); }
+  void RunTestJob() override { form().cmdTest_Click(); }
 
   std::optional<std::string> OpenAndCalculate(const std::string& file_text) override {
     const auto job = ReadJobRecord(file_text);
     if (!job) return "not a sizing job (it needs 27 values and a fuel position of 0 to 5)";
-    ApplyJobRecord(form_, *job);
-    form_.cmdCalculate_Click();
+    ApplyJobRecord(form(), *job);
+    form().cmdCalculate_Click();
     return std::nullopt;
   }
-
-  formkit::JobOutput Output(const std::string& job) override {
-    formkit::JobOutput result{job, {}, {}, std::move(host_.messages)};
-    host_.messages.clear();
-    for (const char* label : kResultLabels) result.labels.emplace_back(label, form_.Text(label));
-    return result;
-  }
-
-  std::optional<formkit::Report> MakeReport(const formkit::ContactInfo& contact,
-                                            const std::string& date) override {
-    return BuildReport(form_, contact, date);
-  }
-
-  formkit::MailMessage MakeMail(const std::string& contact_name) override {
-    return BuildMail(form_, contact_name);
-  }
-
- private:
-  formkit::RecordingHost host_;
-  FrmSizing form_{host_};
 };
 
 const formkit::JobCliProgram& Program() {

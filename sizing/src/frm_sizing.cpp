@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "formkit/pipe_tables.h"
+#include "formkit/text_case.h"
 #include "sizing/fuels.h"
 
 namespace sizing {
@@ -21,12 +22,6 @@ constexpr std::array<std::string_view, 25> kSelectAll = {
     "txtJobDescription", "txtLinedBellows", "txtMuffler", "txtOutletDraft",
     "txtStackCap",     "txtStepIncreaser", "txtSysHeight", "txtSysLength",
     "txtTaperedIncreaser"};
-
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return text;
-}
 
 }  // namespace
 
@@ -108,10 +103,11 @@ void FrmSizing::optDraftNo_Click() {
 }
 
 void FrmSizing::txtJobDescription_LostFocus() {
-  const std::string text = Upper(Text("txtJobDescription"));
-  if (text == "SHOW" || text == "HIDE") {
-    SetVisible("cmdCalculate", text == "SHOW");
-    SetVisible("cmdTest", text == "SHOW");
+  const std::string& text = Text("txtJobDescription");
+  const bool show = formkit::EqualsIgnoringCase(text, "SHOW");
+  if (show || formkit::EqualsIgnoringCase(text, "HIDE")) {
+    SetVisible("cmdCalculate", show);
+    SetVisible("cmdTest", show);
   }
 }
 
