@@ -30,7 +30,7 @@ extern "C" {
 #endif
 
 #define FRAMIX32_MAX_PIXELS (16u * 1024u * 1024u)
-#define FRAMIX32_MAX_ANIMATION_BYTES (96u * 1024u * 1024u)
+#define FRAMIX32_MAX_ANIMATION_BYTES (90u * 1024u * 1024u)
 
 /* ---- Memory blocks ------------------------------------------------------------------------ */
 

@@ -55,9 +55,12 @@ uint32_t LzwEncoder::Find(uint32_t prefix, uint32_t byte, uint32_t* slot) const 
 size_t LzwEncoder::TakeRun(const uint8_t* indices, size_t count, size_t i, uint32_t c,
                            uint32_t* prefix) {
   uint16_t* const runs = runs_.get() + c * (kRunCap + 1);
-  size_t r = CountRun(indices + i, count - i, c);  // pixels of the run not yet taken
-  uint32_t n = 1;                                  // the string is c repeated n times
+  uint32_t n = 1;  // the string is c repeated n times
   for (;;) {
+    // The pixels of the run not yet taken, counted only as far as the run table can follow
+    // them: counting a long run to its end on every call would make it cost its length
+    // squared.
+    const size_t r = CountRun(indices + i, std::min<size_t>(count - i, kRunCap), c);
     const uint32_t m = run_max_[c];
     if (n + r <= m) {
       *prefix = runs[n + r];
@@ -65,7 +68,6 @@ size_t LzwEncoder::TakeRun(const uint8_t* indices, size_t count, size_t i, uint3
     }
     // The string grows to m repeats; does the table hold one more?
     i += m - n;
-    r -= m - n;
     const uint32_t code = runs[m];
     if (m == kRunCap) {
       *prefix = code;
@@ -87,7 +89,6 @@ size_t LzwEncoder::TakeRun(const uint8_t* indices, size_t count, size_t i, uint3
     // A new string starts with the next c.
     n = 1;
     ++i;
-    --r;
   }
 }
 

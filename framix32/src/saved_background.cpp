@@ -21,10 +21,13 @@ int RunLength(const uint32_t* row, int at, int width) {
 bool SavedBackground::Reserve(size_t elements, uint64_t budget) {
   const uint64_t limit = budget / sizeof(uint32_t);
   if (elements > limit) return false;
-  if (elements <= tokens_.capacity()) return true;
-  // Doubling, but never past the budget.
-  tokens_.reserve(static_cast<size_t>(std::min<uint64_t>(
-      limit, std::max<uint64_t>(elements, uint64_t{2} * tokens_.capacity()))));
+  const uint64_t old_capacity = tokens_.capacity();
+  if (elements <= old_capacity) return true;
+  // Doubling, but the old and the new room, held together while the tokens move, stay
+  // within the budget.
+  if (old_capacity + elements > limit) return false;
+  tokens_.reserve(static_cast<size_t>(
+      std::min<uint64_t>(limit - old_capacity, std::max<uint64_t>(elements, 2 * old_capacity))));
   return true;
 }
 
@@ -72,6 +75,8 @@ bool SavedBackground::Save(dzWindow* window, int x, int y, int width, int height
   if (!fits) {
     std::vector<uint32_t>().swap(tokens_);
     std::vector<uint32_t>().swap(row_start_);
+  } else if ((tokens_.capacity() + tokens_.size()) * sizeof(uint32_t) <= budget) {
+    tokens_.shrink_to_fit();  // the spare room of the last doubling, while both fit
   }
   return fits;
 }
