@@ -124,6 +124,85 @@ TEST(Player, SingleFrameStopsItselfAndHeldAnimationsWait) {
   EXPECT_EQ(held.holds, 1);
 }
 
+// A window whose pixels are a pattern of runs and single pixels, as a page behind an
+// animation may be.
+void PaintPattern(FakeWindow* window, int width, int height) {
+  std::vector<uint32_t> pattern(size_t(width) * height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      pattern[size_t(y) * width + x] = (x / 5 + y) % 3 == 0 ? 0xFF000000u | uint32_t(x * 977 + y) : kWall;
+    }
+  }
+  window->handle()->blit(window->handle()->context, 0, 0, width, height, pattern.data(), width);
+}
+
+TEST(Composition, WideCanvasesComeInBandsOfWholeRows) {
+  // 300 x 250 pixels: bands of 109 rows, three blits a frame.
+  TestFrame frame = Solid(0, 0, 300, 250, 1);
+  for (size_t i = 0; i < frame.indices.size(); ++i) frame.indices[i] = uint8_t(i % 251 % 8);
+  FakeWindow window(300, 250, kWall);
+  FakeControl control(2);
+  Play(Load(TestGif{300, 250, 3, {frame, frame}}), window.handle(), 0, 0, control);
+  const auto blits = window.blits();
+  ASSERT_EQ(blits.size(), 6u);
+  EXPECT_EQ(blits[0].y, 0);
+  EXPECT_EQ(blits[1].y, 109);
+  EXPECT_EQ(blits[2].y + blits[2].height, 250);
+  for (int y = 0; y < 250; y += 7) {
+    for (int x = 0; x < 300; x += 3) {
+      ASSERT_EQ(window.pixel(x, y), Color(frame.indices[size_t(y) * 300 + x])) << x << "," << y;
+    }
+  }
+}
+
+TEST(Composition, TheSavedBackgroundShowsThroughAndComesBack) {
+  TestFrame holes = Solid(10, 5, 40, 20, 3);
+  holes.transparent = 7;
+  for (size_t i = 0; i < holes.indices.size(); i += 3) holes.indices[i] = 7;
+  TestFrame restore = Solid(0, 0, 4, 4, 2);
+  restore.disposal = 2;
+  const TestGif gif{64, 48, 3, {holes, restore}};
+
+  FakeWindow reference(64, 48, kWall);
+  PaintPattern(&reference, 64, 48);
+  FakeWindow window(64, 48, kWall);
+  PaintPattern(&window, 64, 48);
+  FakeControl control(2);
+  Play(Load(gif), window.handle(), 0, 0, control);
+  const auto blits = window.blits();
+  ASSERT_EQ(blits.size(), 3u);  // the pattern, then two frames
+  for (int y = 0; y < 48; ++y) {
+    for (int x = 0; x < 64; ++x) {
+      const bool in_frame = x >= 10 && x < 50 && y >= 5 && y < 25;
+      const bool hole = in_frame && (size_t(y - 5) * 40 + (x - 10)) % 3 == 0;
+      const uint32_t expected = in_frame && !hole ? Color(3) : reference.pixel(x, y);
+      ASSERT_EQ(At(blits[1], x, y), expected) << x << "," << y;
+      // The second frame restored the background before it was drawn.
+      ASSERT_EQ(At(blits[2], x, y), x < 4 && y < 4 ? Color(2) : reference.pixel(x, y));
+    }
+  }
+
+  // No room for the saved background: black stands for it.
+  AnimationData animation = Load(gif);
+  animation.background_budget = 100;
+  FakeWindow tight(64, 48, kWall);
+  FakeControl once(1);
+  Play(animation, tight.handle(), 0, 0, once);
+  EXPECT_EQ(tight.pixel(10, 5), 0xFF000000u);
+  EXPECT_EQ(tight.pixel(11, 5), Color(3));
+  EXPECT_EQ(tight.pixel(0, 0), 0xFF000000u);
+}
+
+TEST(Composition, MoreThan255FramesEachKeepTheirPixels) {
+  // 300 one-pixel frames side by side, each with its own colour.
+  TestGif gif{20, 15, 8, {}};
+  for (int i = 0; i < 300; ++i) gif.frames.push_back(Solid(i % 20, i / 20, 1, 1, uint8_t(i % 251)));
+  FakeWindow window(20, 15, kWall, false);
+  FakeControl control(300);
+  Play(Load(gif), window.handle(), 0, 0, control);
+  for (int i = 0; i < 300; ++i) ASSERT_EQ(window.pixel(i % 20, i / 20), Color(i % 251)) << i;
+}
+
 TEST(BitmapsFromGif, ModesDecideMaskAndPalette) {
   TestFrame frame = Solid(0, 0, 3, 2, 4);
   frame.indices[1] = 9;

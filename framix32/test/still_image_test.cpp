@@ -147,6 +147,16 @@ TEST(Reading, FileLayoutVariants) {
   TempFile interlaced_file("interlaced.gif", BuildGif(interlaced));
   EXPECT_EQ(ReadImage(interlaced_file.path()).indices, pixels);
 
+  // Interlaced images of every height up to 40 rows (each height has its own pass sizes).
+  for (int height = 1; height <= 40; ++height) {
+    SCOPED_TRACE(height);
+    const std::vector<uint8_t> rows = Pattern(9 * height, 16, height);
+    TestGif gif = OneFrame(9, height, 4, rows);
+    gif.frames[0].interlaced = true;
+    TempFile file("interlaced_rows.gif", BuildGif(gif));
+    EXPECT_EQ(ReadImage(file.path()).indices, rows);
+  }
+
   // An image smaller than the screen, at an offset, with a local table.
   TestGif small = plain;
   small.width = small.height = 100;
