@@ -45,9 +45,17 @@ ReportWriter& ReportWriter::Print(std::string_view text) {
   return *this;
 }
 
+ReportWriter& ReportWriter::NewPage() {
+  if (!line_.runs.empty()) EndLine();
+  new_page_ = true;
+  return *this;
+}
+
 ReportWriter& ReportWriter::EndLine() {
   line_.font = font_;
   line_.size = size_;
+  line_.new_page = new_page_;
+  new_page_ = false;
   report_.lines.push_back(std::move(line_));
   line_ = ReportLine{};
   column_ = 1;
@@ -68,7 +76,7 @@ Report ReportWriter::Finish() {
 std::string ReportText(const Report& report) {
   std::string text;
   for (const ReportLine& line : report.lines) {
-    std::string out;
+    std::string out = line.new_page ? "\f" : "";
     int column = 1;
     for (const ReportRun& run : line.runs) {
       while (column < run.column) out.push_back(' '), ++column;

@@ -36,14 +36,35 @@ double FrmSizing::DiameterFor(float delta_p, float barometric, float tm, float k
   return Sqrt(Div(driving, draft));
 }
 
+void FrmSizing::SheetFittings() {
+  sheet_.Section("Fittings");
+  for (const auto& fitting : formkit::VentFittings()) {
+    const int16_t count = formkit::ToInteger16(ValSingle(Text(fitting.control)));
+    if (count == 0) continue;
+    sheet_.Add({std::string(fitting.name) + " K x count", NumberText(ToSingle(count * static_cast<double>(fitting.k))),
+                "", std::string(fitting.k_text) + " x " + std::to_string(count), "", ""});
+  }
+  sheet_.Add({"Fittings sum Kf", NumberText(kf_), "", "Kf = the sum of K x count, in single precision",
+              "", ""});
+}
+
 void FrmSizing::Calcualtions() {
+  sheet_.Clear();
   try {
+    sheet_.Section("Inputs as the calculation read them");
     const float tamb = ValSingle(Text("txtAmbientTemp"));
+    sheet_.Input("Ambient temperature Ta", NumberText(tamb), "F", Text("txtAmbientTemp"));
     const float rise = ValSingle(Text("txtFlueTempRise"));
+    sheet_.Input("Flue gas temperature rise dT", NumberText(rise), "F", Text("txtFlueTempRise"));
     const float h = ValSingle(Text("txtSysHeight"));
+    sheet_.Input("System vertical H", NumberText(h), "Feet", Text("txtSysHeight"));
     const float l = ValSingle(Text("txtSysLength"));
+    sheet_.Input("System horizontal L", NumberText(l), "Feet", Text("txtSysLength"));
     const float b = ValSingle(Text("lblBarometricPres"));
+    sheet_.Input("Barometric pressure B", NumberText(b), "Inches Mercury", Text("lblBarometricPres"));
     const float po = ValSingle(Text("txtOutletDraft"));
+    sheet_.Input("Available outlet draft Po", NumberText(po), "Inches Water Column",
+                 Text("txtOutletDraft"));
 
     ValueCheck();
     combinedvent();
@@ -58,34 +79,63 @@ void FrmSizing::Calcualtions() {
     float dt = ToSingle((inverse_ambient - inverse_flue) * b * 0.2554 * h);
     float dp = ToSingle(static_cast<double>(po) + dt);
     const float tm = ToSingle(static_cast<double>(tamb) + rise + 460.0);
+    sheet_.Section("Theoretical draft");
+    sheet_.Add({"Theoretical draft Dt", NumberText(dt), "Inches Water Column",
+                "Dt = (1 / (Ta + 460) - 1 / (Ta + dT + 460)) * B * 0.2554 * H", "", ""});
+    sheet_.Add({"Available draft dP", NumberText(dp), "Inches Water Column", "dP = Po + Dt", "", ""});
+    sheet_.Add({"Mean flue gas temperature Tm", NumberText(tm), "R", "Tm = Ta + dT + 460", "", ""});
 
-    float k = ValSingle(Text("txtDraftHood")) > 0 ? 7.5f : 5.0f;
+    const float draft_hood = ValSingle(Text("txtDraftHood"));
+    float k = draft_hood > 0 ? 7.5f : 5.0f;
+    sheet_.Section("Iteration of diameter and system K (three passes)");
+    sheet_.Add({"Starting K", NumberText(k), "", "K = 7.5 with a draft hood, else 5", "", ""});
+    const std::string diameter_formula =
+        Induced() ? "D = the induced draft diameter"
+                  : "D = sqrt(I * M / 413000 / sqrt(dP * B / (Tm * K)))";
+    const std::string k_formula = std::string("K = (L + H) / S * 0.4 + Kf") +
+                                  (Combined() ? ", times 1.5 for a combined vent" : "");
     // Exactly three passes; the K of the third is the system K.
     for (int pass = 0; pass < 3; ++pass) {
       d_ = DiameterFor(dp, b, tm, k);
       if (Induced()) d_ = ValSingle(Text("txtDiameter"));
+      const std::string n = std::to_string(pass + 1);
+      sheet_.Add({"Pass " + n + " diameter D", NumberText(d_), "Inches", diameter_formula, "", ""});
       StandardDiameter();
+      sheet_.Add({"Pass " + n + " standard size S", Text("lblPipeDiameter"), "Inches",
+                  "S = the first standard diameter not below D", "", ""});
       const float s = ValSingle(Text("lblPipeDiameter"));
       k = ToSingle(Div(static_cast<double>(l) + h, s) * 0.4);
       FittingsK();
       k = ToSingle(static_cast<double>(k) + kf_);
       if (Combined()) k = ToSingle(static_cast<double>(k) * 1.5);
+      sheet_.Add({"Pass " + n + " system K", NumberText(k), "", k_formula, "", ""});
     }
     d_ = DiameterFor(dp, b, tm, k);
     if (Induced()) d_ = ValSingle(Text("txtDiameter"));
+    sheet_.Add({"Final diameter D", NumberText(d_), "Inches", diameter_formula, "", ""});
+    SheetFittings();
 
     d_ = RoundHalfEven(d_, 3);
     dt = RoundHalfEven(dt, 3);
     dp = RoundHalfEven(dp, 3);
     k = RoundHalfEven(k, 3);
 
+    sheet_.Section("Final rounding (to 3 decimals, an exact half to even)");
     SetText("lblComputedSize", NumberText(d_));
+    sheet_.Add({"Computed pipe diameter", NumberText(d_), "Inches", "D rounded", "", "lblComputedSize"});
     SetText("lblTheoreticalDraft", NumberText(dt));
+    sheet_.Add({"Theoretical draft", NumberText(dt), "Inches Water Column", "Dt rounded", "",
+                "lblTheoreticalDraft"});
     SetText("lblDeltaP", NumberText(dp));
+    sheet_.Add({"Delta pressure", NumberText(dp), "Inches Water Column", "dP rounded", "", "lblDeltaP"});
     SetText("lblCO2", Text("txtCO2"));
+    sheet_.Add({"CO2 percentage", Text("txtCO2"), "%", "the CO2 text as given", "", "lblCO2"});
     SetText("lblSystemK", NumberText(k));
+    sheet_.Add({"System K", NumberText(k), "", "K rounded", "", "lblSystemK"});
 
     StandardDiameter();
+    sheet_.Add({"Pipe diameter S", Text("lblPipeDiameter"), "Inches",
+                "S = the first standard diameter not below the computed one", "", "lblPipeDiameter"});
     GasDensity();
     Pressure_Loss();
   } catch (const formkit::Fault&) {
@@ -98,6 +148,11 @@ void FrmSizing::CalculateI() {
   const float btu = ValSingle(Text("txtBTU"));
   const float factor = ToSingle(0.990476190476191 + alt * 4.4571428571e-05);
   i_ = ToSingle(static_cast<double>(btu) * factor);
+  sheet_.Input("Altitude Alt", NumberText(alt), "Feet above Sea Level", Text("txtAltitude"));
+  sheet_.Input("BTU input", NumberText(btu), "BTU", Text("txtBTU"));
+  sheet_.Add({"Altitude factor F", NumberText(factor), "",
+              "F = 0.990476190476191 + Alt * 4.4571428571E-05", "", ""});
+  sheet_.Add({"Adjusted input I", NumberText(i_), "BTU", "I = BTU * F", "", ""});
 }
 
 void FrmSizing::CombustionMass() {
@@ -110,9 +165,15 @@ void FrmSizing::CombustionMass() {
     if (position >= 0 && position < static_cast<int>(fuels.size())) {
       const Fuel& fuel = fuels[position];
       m_ = ToSingle((Div(fuel.p, *co2) + fuel.q) * fuel.r);
+      sheet_.Input("CO2 percentage", NumberText(*co2), "%", Text("txtCO2"));
+      sheet_.Add({"Fuel constant p (" + std::string(fuel.name) + ")", NumberText(fuel.p), "", "", "", ""});
+      sheet_.Add({"Fuel constant q", NumberText(fuel.q), "", "", "", ""});
+      sheet_.Add({"Fuel constant r", NumberText(fuel.r), "", "", "", ""});
     }
     m_ = RoundHalfEven(m_, 3);
     SetText("lblCombustionMass", NumberText(m_));
+    sheet_.Add({"Combustion mass M", NumberText(m_), "lb/1000BTU",
+                "M = (p / CO2 + q) * r, rounded to 3 decimals", "", "lblCombustionMass"});
   } catch (const formkit::Fault&) {
   }
 }
@@ -157,14 +218,38 @@ void FrmSizing::GasDensity() {
     const double radius_feet = s / 12.0 / 2.0;
     v = Div(q, 3.14159 * (radius_feet * radius_feet));
   }
+  sheet_.Section("Flue gas (read back from S, dP and K as shown)");
+  sheet_.Add({"Local barometric pressure Bl", NumberText(bl), "Inches Mercury",
+              "Bl = 29.9178571428571 - 0.00107896428571429 * Alt + 1.455357142857E-08 * Alt^2",
+              "", ""});
+  sheet_.Add({"Flue gas density rho", NumberText(rho), "lb/ft^3", "rho = Bl / Tm * 1.325", "", ""});
+  if (!Induced()) {
+    sheet_.Add({"Flue gas velocity V", NumberText(v), "Ft/Min",
+                "V = I * M / 1000 * 576 / (11309.724 * rho * S^2) * 60", "", ""});
+    sheet_.Add({"Flue gas volume flow Q", NumberText(q), "CFM",
+                "Q = 5.2 * S^2 * sqrt(Tm * dP / (K * Bl))", "", ""});
+  } else {
+    sheet_.Add({"Flue gas volume flow Q", NumberText(q), "CFM",
+                "Q = M / 1000 / rho * BTU / 60 (the fan moves the unadjusted input)", "", ""});
+    sheet_.Add({"Flue gas velocity V", NumberText(v), "Ft/Min", "V = Q / (3.14159 * (S / 24)^2)",
+                "", ""});
+  }
   bl = RoundHalfEven(bl, 2);
   rho = RoundHalfEven(rho, 5);
   v = RoundHalfEven(v, 0);
   q = RoundHalfEven(q, 0);
   SetText("lblLocalBarometricPressure", NumberText(bl));
+  sheet_.Add({"Local barometric pressure", NumberText(bl), "Inches Mercury", "Bl to 2 decimals", "",
+              "lblLocalBarometricPressure"});
   SetText("lblFlueGasDensity", NumberText(rho));
+  sheet_.Add({"Flue gas density", NumberText(rho), "lb/ft^3", "rho to 5 decimals", "",
+              "lblFlueGasDensity"});
   SetText("lblFlueGasVelocity", NumberText(v));
+  sheet_.Add({"Flue gas velocity", NumberText(v), "Ft/Min", "V to a whole number", "",
+              "lblFlueGasVelocity"});
   SetText("lblFlueGasVolume", NumberText(q));
+  sheet_.Add({"Flue gas volume flow", NumberText(q), "CFM", "Q to a whole number", "",
+              "lblFlueGasVolume"});
 }
 
 void FrmSizing::Pressure_Loss() {
@@ -180,17 +265,30 @@ void FrmSizing::Pressure_Loss() {
   const double q2 = static_cast<double>(q) * q;
   const double s2 = static_cast<double>(s) * s;
   const float loss = ToSingle(Div(q2 * k * bl, kFlowSquared * (s2 * s2) * tm));
+  sheet_.Section("Pressure loss (read back from the rounded K, Bl, Q, S and Dt)");
+  sheet_.Add({"Total pressure loss", NumberText(loss), "Inches Water Column",
+              "loss = Q^2 * K * Bl / (5.2^2 * S^4 * Tm)", "", ""});
   SetText("lblTotalSystemLosses", NumberText(RoundHalfEven(loss, 3)));
+  sheet_.Add({"Total pressure loss", NumberText(RoundHalfEven(loss, 3)), "Inches Water Column",
+              "loss to 3 decimals", "", "lblTotalSystemLosses"});
   if (Induced()) {
     if (dt < loss) {
       const float fan = ToSingle(Div((static_cast<double>(loss) - dt) * tm, to));
       SetText("lblFanRequirement", NumberText(RoundHalfEven(fan, 3)));
+      sheet_.Add({"Induced fan requirement", NumberText(RoundHalfEven(fan, 3)),
+                  "Inches Water Column", "fan = (loss - Dt) * Tm / (Ta + 460), to 3 decimals", "",
+                  "lblFanRequirement"});
       SetText("lblDeltaP", NumberText(RoundHalfEven(loss, 3)));
+      sheet_.Add({"Delta pressure", NumberText(RoundHalfEven(loss, 3)), "Inches Water Column",
+                  "the fan makes up the loss: dP = loss", "", "lblDeltaP"});
     } else {
       SetText("lblFanRequirement", "Not Required");
+      sheet_.Add({"Induced fan requirement", "Not Required", "", "Dt covers the loss", "",
+                  "lblFanRequirement"});
     }
   } else {
     SetText("lblFanRequirement", "N/A");
+    sheet_.Add({"Induced fan requirement", "N/A", "", "no induced draft", "", "lblFanRequirement"});
   }
 }
 

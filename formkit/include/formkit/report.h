@@ -25,6 +25,7 @@ struct ReportLine {
   // The font in force when the line ended (gives an empty line its height).
   std::string font;
   int size = 10;
+  bool new_page = false;  // the line starts a new page
 };
 
 struct Report {
@@ -45,6 +46,8 @@ class ReportWriter {
   ReportWriter& Print(std::string_view text);
   ReportWriter& EndLine();
   ReportWriter& EmptyLines(int count);
+  // Ends the line if one is started; the next line starts a new page.
+  ReportWriter& NewPage();
 
   int column() const { return column_; }
   Report Finish();
@@ -53,13 +56,15 @@ class ReportWriter {
   Report report_;
   ReportLine line_;
   int column_ = 1;
-  bool moved_ = true;  // a zone, column or line start since the last printed text
+  bool moved_ = true;
+  bool new_page_ = false;  // a zone, column or line start since the last printed text
   std::string font_ = "ms sans serif";
   int size_ = 10;
   bool bold_ = false;
 };
 
-// One line of plain text per printed line, each run placed at its column as characters.
+// One line of plain text per printed line, each run placed at its column as characters; a
+// line that starts a new page is preceded by a form feed.
 std::string ReportText(const Report& report);
 
 // A report value: the text read by its leading numeric part (no number reads as 0), written

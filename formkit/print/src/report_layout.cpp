@@ -49,7 +49,7 @@ std::vector<ReportPage> LayOutReport(const Report& report, QPaintDevice& device,
       end = x + p.width;
       placed.push_back(std::move(p));
     }
-    if (y > 0 && y + height > page.height()) {
+    if (y > 0 && (line.new_page || y + height > page.height())) {
       pages.emplace_back();
       y = 0;
     }

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "formkit/calc_sheet.h"
 #include "formkit/form.h"
 #include "formkit/host.h"
 #include "formkit/numbers.h"
@@ -70,6 +71,8 @@ class FrmSizing : public formkit::Form {
   float M() const { return m_; }
   float Kf() const { return kf_; }
   double D() const { return d_; }
+  // What the last calculation read, used and wrote, as far as it got.
+  const formkit::CalcSheet& Sheet() const { return sheet_; }
 
  private:
   void DeclareControls();
@@ -78,6 +81,7 @@ class FrmSizing : public formkit::Form {
   bool Combined() const { return At("chkCombinedVent").value == 1; }
   double DiameterFor(float delta_p, float barometric, float tm, float k) const;
   void Msg(const std::string& text, const std::string& caption = kProgramTitle);
+  void SheetFittings();
 
   formkit::Host& host_;
   formkit::NumberFormat format_;
@@ -85,6 +89,7 @@ class FrmSizing : public formkit::Form {
   float m_ = 0;
   float kf_ = 0;
   double d_ = 0;
+  formkit::CalcSheet sheet_;
 };
 
 }  // namespace sizing

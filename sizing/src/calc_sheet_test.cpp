@@ -1,0 +1,113 @@
+// The calculation sheet: it shows what the calculation read, used and wrote, and every
+// result on it is the caption the form shows, for the worked example and for thousands of
+// generated jobs.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "formkit/calc_sheet.h"
+#include "formkit/host.h"
+#include "formkit/pipe_tables.h"
+#include "formkit/report.h"
+#include "sizing/frm_sizing.h"
+
+namespace sizing {
+namespace {
+
+const formkit::SheetEntry* Named(const formkit::CalcSheet& sheet, const std::string& name) {
+  for (const auto& section : sheet.sections())
+    for (const auto& entry : section.entries)
+      if (entry.name == name) return &entry;
+  return nullptr;
+}
+
+TEST(CalcSheet, TheWorkedExampleStepByStep) {
+  formkit::RecordingHost host;
+  FrmSizing form(host, formkit::NumberFormat{'.', ','});
+  form.Form_Load();
+  form.cmdTest_Click();
+  const formkit::CalcSheet& sheet = form.Sheet();
+  for (const char* label : kResultLabels) {
+    const formkit::SheetEntry* result = sheet.Result(label);
+    ASSERT_TRUE(result) << label;
+    EXPECT_EQ(result->value, form.Text(label)) << label;
+  }
+  EXPECT_EQ(sheet.Result("lblComputedSize")->value, " 26.156");
+  EXPECT_EQ(Named(sheet, "Fuel constant p (Natural Gas)")->value, " 10.72");
+  EXPECT_EQ(Named(sheet, "Starting K")->value, " 7.5");  // the job has a draft hood
+  EXPECT_EQ(Named(sheet, "90 Tee K x count")->value, " 2.5");
+  EXPECT_EQ(Named(sheet, "90 Tee K x count")->formula, "1.25 x 2");
+  ASSERT_TRUE(Named(sheet, "Pass 3 system K"));
+  EXPECT_NE(Named(sheet, "Pass 1 system K")->formula.find("times 1.5 for a combined vent"),
+            std::string::npos);
+  EXPECT_EQ(Named(sheet, "Altitude factor F")->formula,
+            "F = 0.990476190476191 + Alt * 4.4571428571E-05");
+  // An input read from a text that is not its own number text shows that text.
+  EXPECT_EQ(Named(sheet, "BTU input")->source, "");
+  form.SetText("txtBTU", "96e5 BTU");
+  form.cmdCalculate_Click();
+  EXPECT_EQ(Named(form.Sheet(), "BTU input")->source, "\"96e5 BTU\"");
+  EXPECT_EQ(Named(form.Sheet(), "BTU input")->value, " 9600000");
+}
+
+TEST(CalcSheet, PrintsAfterTheReportFromANewPage) {
+  formkit::RecordingHost host;
+  FrmSizing form(host);
+  form.Form_Load();
+  form.cmdTest_Click();
+  formkit::Report report;
+  report.lines.resize(2);
+  formkit::AppendSheet(report, form.Sheet(), "Calculation Sheet");
+  ASSERT_GT(report.lines.size(), 40u);
+  EXPECT_TRUE(report.lines[2].new_page);
+  const std::string text = formkit::ReportText(report);
+  EXPECT_NE(text.find("\f"), std::string::npos);
+  EXPECT_NE(text.find("Computed pipe diameter" + std::string(43 - 15 - 22, ' ') +
+                      "       26.156 Inches"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("D = sqrt(I * M / 413000 / sqrt(dP * B / (Tm * K)))"), std::string::npos);
+}
+
+std::string Sensible(std::mt19937& rng, double low, double high) {
+  return std::to_string(std::uniform_real_distribution<double>(low, high)(rng)).substr(0, 7);
+}
+
+// Whatever the job, each result on the sheet is the caption its label shows: the sheet
+// writes the value the calculation held, never one of its own.
+TEST(CalcSheet, AgreesWithTheLabelsForGeneratedJobs) {
+  std::mt19937 rng(20260412);
+  formkit::RecordingHost host;
+  FrmSizing form(host, formkit::NumberFormat{'.', ','});
+  form.Form_Load();
+  int complete = 0;
+  for (int job = 0; job < 3000; ++job) {
+    form.SetText("txtBTU", Sensible(rng, 1e4, 2e7));
+    form.SetText("txtAmbientTemp", Sensible(rng, -20, 100));
+    form.SetText("txtFlueTempRise", Sensible(rng, 50, 900));
+    form.SetText("txtCO2", Sensible(rng, 2, 14));
+    form.SetText("txtAltitude", Sensible(rng, 0, 9000));
+    form.SetText("txtSysHeight", Sensible(rng, 5, 600));
+    form.SetText("txtSysLength", Sensible(rng, 0, 200));
+    form.SetText("txtOutletDraft", rng() % 2 ? "0" : Sensible(rng, -0.2, 0.5));
+    for (const auto& fitting : formkit::VentFittings())
+      form.SetText(fitting.control, rng() % 3 ? "" : std::to_string(rng() % 4));
+    form.SelectFuel(static_cast<int>(rng() % 6));
+    form.SelectInducedDraft(rng() % 4 == 0);
+    if (form.At("optDraftYes").value) form.SetText("txtDiameter", std::to_string(4 + rng() % 40));
+    form.SetValue("chkCombinedVent", rng() % 5 == 0);
+    form.cmdCalculate_Click();
+    int results = 0;
+    for (const char* label : kResultLabels) {
+      const formkit::SheetEntry* result = form.Sheet().Result(label);
+      if (!result) continue;
+      ++results;
+      ASSERT_EQ(result->value, form.Text(label)) << "job " << job << " " << label;
+    }
+    complete += results == static_cast<int>(std::size(kResultLabels));
+  }
+  EXPECT_GT(complete, 2000);  // most generated jobs size all the way through
+}
+
+}  // namespace
+}  // namespace sizing
