@@ -5,43 +5,17 @@
 #include <vector>
 
 #include "browser/doc/data_file.h"
+#include "browser/page/headless_window.h"
+#include "browser/page/main_wnd.h"
 #include "browser/script/action_factory.h"
 #include "browser/script/id_manager.h"
-#include "browser/script/preload.h"
-#include "browser/script/scriptable_object.h"
 #include "browser/script/variables.h"
-#include "browser/doc/section_names.h"
 #include "cdztool.h"
 
 namespace cdztool {
 namespace {
 
 constexpr char kTool[] = "cdztool: ";
-
-// The objects of the main page that this build knows: the page and its elements, each as a
-// plain scriptable object (scripts, id and position).
-struct Page {
-  std::unique_ptr<browser::CScriptableObject> main;
-  std::vector<std::unique_ptr<browser::CScriptableObject>> elements;
-};
-
-Page BuildPage(const browser::CDataFile& file, browser::LoadContext& ids) {
-  Page page;
-  page.main = std::make_unique<browser::CScriptableObject>(std::string(browser::kMainSection),
-                                                           nullptr);
-  page.main->Load(file, ids);
-  int32_t count = 0;
-  file.ReadInt(browser::kMainSection, "numElements", count);
-  for (int i = 1; i <= count; ++i) {
-    const std::string section = browser::ElementSection(browser::kMainSection, i);
-    // Past the last element section nothing more can be found.
-    if (!file.FindSection(section)) break;
-    page.elements.push_back(
-        std::make_unique<browser::CScriptableObject>(section, page.main.get()));
-  }
-  for (auto& element : page.elements) element->Load(file, ids);
-  return page;
-}
 
 // Names the script items whose actions this build does not have yet.
 void ReportSkippedActions(const browser::CDataFile& file, std::ostream& err) {
@@ -77,40 +51,39 @@ void PrintScope(const char* name, const std::deque<browser::Variable>* list, std
 }  // namespace
 
 int Run(const RunOptions& options, std::ostream& out, std::ostream& err) {
-  browser::CDataFile file;
-  browser::Status s = file.Load(options.document, options.member);
-  if (file.Lines().empty()) {
+  auto file = std::make_unique<browser::CDataFile>();
+  browser::Status s = file->Load(options.document, options.member);
+  if (file->Lines().empty()) {
     err << kTool << options.document << ": " << (s.ok() ? "empty document" : s.message())
         << "\n";
     return 1;
   }
   bool clean = s.ok();
   if (!clean) err << kTool << s.message() << "\n";
-  if (!options.member.empty() && file.Name() != options.member) {
+  if (!options.member.empty() && file->Name() != options.member) {
     err << kTool << options.document << ": no member named '" << options.member
-        << "', running '" << file.Name() << "'\n";
+        << "', running '" << file->Name() << "'\n";
   }
-  ReportSkippedActions(file, err);
+  ReportSkippedActions(*file, err);
 
-  browser::CVariableStore variables;
-  browser::CIdManager ids;
-  browser::ScriptContext context{variables, ids};
+  // The document loads as the browser loads it (PreLoad scripts, the page and its
+  // elements), in a window that shows nothing; OnLoad waits to be asked for.
   std::error_code ec;
-  const auto path = std::filesystem::absolute(options.document, ec);
-  browser::AddPredefinedVariables(
-      variables, browser::DirectoriesForDocument(path.parent_path().string(),
-                                                 platform::SystemDirectories{}));
-  browser::LoadContext load{ids};
-
-  // As the browser loads a document: PreLoad scripts before the pages are built.
-  browser::RunPreLoadScripts(file, load, context);
-  Page page = BuildPage(file, load);
-  context.main_page = page.main.get();
+  const std::string path = std::filesystem::absolute(options.document, ec).string();
+  browser::HeadlessWindow window;
+  browser::CIdManager ids;
+  browser::CMainWnd::Services services(window);
+  services.program_path = path;
+  browser::CMainWnd wnd(ids, std::move(services));
+  wnd.FindDocument(path);
+  browser::CDataFile* loaded = wnd.container().Append(std::move(file));
+  wnd.LoadDataFile(loaded, false, false);
+  browser::ScriptContext& context = wnd.script_context();
 
   for (const std::string& event : options.events) {
     const size_t at = event.rfind('@');
     const std::string name = event.substr(0, at);
-    browser::CScriptableObject* target = page.main.get();
+    browser::CScriptableObject* target = wnd.main_page();
     if (at != std::string::npos) {
       const std::string id = event.substr(at + 1);
       target = dynamic_cast<browser::CScriptableObject*>(ids.Lookup(id));
@@ -121,10 +94,11 @@ int Run(const RunOptions& options, std::ostream& out, std::ostream& err) {
         continue;
       }
     }
-    target->RunScriptByName(name, context);
+    if (target != nullptr) target->RunScriptByName(name, context);
   }
 
   if (options.print_variables) {
+    browser::CVariableStore& variables = wnd.document().variables();
     out << "{\n";
     PrintScope("global", &variables.global(), out);
     out << ",\n";

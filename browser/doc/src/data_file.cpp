@@ -32,21 +32,27 @@ bool IsSectionHeader(std::string_view line) {
   return line.size() > 2 && line.front() == '[' && line.back() == ']';
 }
 
-std::optional<size_t> CDataFile::FindSection(std::string_view name) const {
-  const size_t header_size = name.size() + 2;
+void CDataFile::BuildIndex() const {
+  section_index_.clear();
   for (size_t i = 0; i < lines_.size(); ++i) {
     const std::string& line = lines_[i];
-    if (line.size() == header_size && line.front() == '[' && line.back() == ']' &&
-        std::string_view(line).substr(1, name.size()) == name) {
-      return i;
-    }
+    if (IsSectionHeader(line)) section_index_.try_emplace(line.substr(1, line.size() - 2), i);
   }
-  return std::nullopt;
+  index_valid_ = true;
+}
+
+std::optional<size_t> CDataFile::FindSection(std::string_view name) const {
+  if (!index_valid_) BuildIndex();
+  auto it = section_index_.find(std::string(name));
+  if (it == section_index_.end()) return std::nullopt;
+  return it->second;
 }
 
 size_t CDataFile::FindOrAddSection(std::string_view name) {
   if (auto found = FindSection(name)) return *found;
   lines_.push_back("[" + std::string(name) + "]");
+  // An empty name makes "[]", which is no header.
+  if (IsSectionHeader(lines_.back())) section_index_.try_emplace(std::string(name), lines_.size() - 1);
   return lines_.size() - 1;
 }
 
@@ -158,7 +164,13 @@ void CDataFile::WriteLine(std::string_view section, std::string_view key,
   if (auto found = FindKey(header + 1, key)) {
     lines_[found->index] = std::move(line);
   } else {
+    // Every later header moves down one line.
+    const bool header_line = IsSectionHeader(line);
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(header) + 1, std::move(line));
+    for (auto& entry : section_index_) {
+      if (entry.second > header) ++entry.second;
+    }
+    if (header_line) index_valid_ = false;
   }
 }
 
@@ -187,6 +199,7 @@ bool CDataFile::WriteVariant(std::string_view section, std::string_view key,
 
 bool CDataFile::LoadText(const std::string& path) {
   lines_.clear();
+  index_valid_ = false;
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) return false;
   std::string pending;

@@ -3,18 +3,15 @@
 
 #include "browser/doc/cdz_reader.h"
 #include "browser/doc/data_file.h"
-#include "no_case.h"
+#include "browser/doc/no_case.h"
+#include "platform/paths.h"
 
 namespace browser {
 namespace {
 
 // "D:\Cd\show.cdz" and "/media/cd/show.cdz" both give "show.cdb".
 std::string MemberNameOfContainer(const std::string& path) {
-  size_t slash = path.find_last_of("\\/");
-  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  size_t dot = name.rfind('.');
-  if (dot != std::string::npos) name.resize(dot);
-  return name + ".cdb";
+  return platform::ReplaceExtension(platform::FilePart(path), ".cdb");
 }
 
 }  // namespace
@@ -37,7 +34,7 @@ Status CDataFile::Load(const std::string& container_path, const std::string& mem
     if (!scan.ok() || at_end) break;
     if (EqualsNoCase(header.name, member_name)) {
       name_ = header.name;
-      return reader.ReadLines(&lines_);
+      return reader.ReadLines(&Lines());
     }
     if (!fallback && EqualsNoCase(header.name, fallback_name)) fallback = count;
     ++count;
@@ -60,7 +57,7 @@ Status CDataFile::Load(const std::string& container_path, const std::string& mem
     if (at_end) return Status::IOError(container_path + ": changed while being read");
     if (i == target) {
       name_ = header.name;
-      return again.ReadLines(&lines_);
+      return again.ReadLines(&Lines());
     }
     s = again.SkipText();
   }

@@ -1,7 +1,7 @@
 #include "browser/doc/multi_file_cdz.h"
 
 #include "browser/doc/cdz_reader.h"
-#include "no_case.h"
+#include "browser/doc/no_case.h"
 
 namespace browser {
 

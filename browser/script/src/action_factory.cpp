@@ -4,6 +4,7 @@
 #include "actions/block_actions.h"
 #include "actions/execute_global_script_action.h"
 #include "actions/if_while_action.h"
+#include "actions/internal_command_action.h"
 #include "actions/modify_variable_action.h"
 #include "actions/property_actions.h"
 #include "actions/set_variable_action.h"
@@ -31,7 +32,7 @@ constexpr ActionType kActionTypes[] = {
     {"OpenFolder", nullptr},
     {"RunProgram", nullptr},
     {"PlaySound", nullptr},
-    {"InternalCommand", nullptr},
+    {"InternalCommand", &Make<CInternalCommandAction>},
     {"DragFile", nullptr},
     {"SetProperty", &Make<CSetPropertyAction>},
     {"GetProperty", &Make<CGetPropertyAction>},

@@ -28,6 +28,8 @@ bool CElement::Load(const CDataFile& file, LoadContext& context) {
   return true;
 }
 
+CElement* CElement::AddElement(std::unique_ptr<CElement>) { return nullptr; }
+
 CElement* CElement::FindBySerial(int32_t serial) { return serial == serial_ ? this : nullptr; }
 
 }  // namespace browser

@@ -1,4 +1,4 @@
-#include "numbered_sections.h"
+#include "browser/script/numbered_sections.h"
 
 #include <algorithm>
 

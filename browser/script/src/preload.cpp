@@ -2,30 +2,17 @@
 
 #include "browser/script/id_manager.h"
 #include "browser/script/script.h"
+#include "browser/doc/no_case.h"
 #include "browser/doc/section_names.h"
 
 namespace browser {
-namespace {
-
-bool IsPreLoad(std::string_view name) {
-  constexpr std::string_view kPreLoad = "preload";
-  if (name.size() != kPreLoad.size()) return false;
-  for (size_t i = 0; i < name.size(); ++i) {
-    char c = name[i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != kPreLoad[i]) return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 int RunPreLoadScripts(const CDataFile& file, const LoadContext& load, ScriptContext& context) {
   int ran = 0;
   for (int i = 1; i <= 3; ++i) {
     const std::string section = ScriptSection(kMainSection, i);
     std::string name;
-    if (!file.ReadString(section, "name", name) || !IsPreLoad(name)) continue;
+    if (!file.ReadString(section, "name", name) || !EqualsNoCase(name, "PreLoad")) continue;
     CScript script(section, nullptr);
     // The script dies after its run: ids of its items must not outlive it in the registry.
     CIdManager scratch_ids;

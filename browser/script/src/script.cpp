@@ -2,7 +2,7 @@
 
 #include "browser/script/script_item.h"
 #include "browser/doc/section_names.h"
-#include "numbered_sections.h"
+#include "browser/script/numbered_sections.h"
 
 namespace browser {
 

@@ -30,16 +30,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   browser::CIdManager ids;
   browser::ScriptContext context{variables, ids};
   browser::AddPredefinedVariables(variables, {"/cd/", "/", "/usr/", "/usr/lib/"});
-  browser::RunPreLoadScripts(file, context);
+  browser::LoadContext load(ids);
+  browser::RunPreLoadScripts(file, load, context);
 
   browser::CScriptableObject page("Main", nullptr);
-  page.Load(file, ids);
+  page.Load(file, load);
   context.main_page = &page;
   std::vector<std::unique_ptr<browser::CScriptableObject>> elements;
   for (int i = 1; i <= 8; ++i) {
     elements.push_back(
         std::make_unique<browser::CScriptableObject>(browser::ElementSection("Main", i), &page));
-    elements.back()->Load(file, ids);
+    elements.back()->Load(file, load);
   }
   variables.PushLocalFrame();
   for (const char* event : {"OnLoad", "OnMouseIn", "OnMouseDown", "OnMouseUp", "OnUnload"}) {

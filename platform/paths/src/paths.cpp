@@ -54,6 +54,7 @@ std::string NormalizePath(std::string_view path) {
 std::string ResolvePath(std::string_view name, std::string_view document_dir,
                         std::string_view program_dir) {
   if (name.find(':') != std::string_view::npos) return std::string(name);
+  if (!name.empty() && name.front() == '/') return NormalizePath(name);
   std::string joined(document_dir.empty() ? program_dir : document_dir);
   if (!joined.empty() && !IsSeparator(joined.back())) joined += '/';
   joined += name;
@@ -72,7 +73,9 @@ std::string_view DirectoryPart(std::string_view path) {
 
 std::string ReplaceExtension(std::string_view path, std::string_view extension) {
   const size_t dot = path.rfind('.');
-  std::string out(dot == std::string_view::npos ? path : path.substr(0, dot));
+  const size_t file = path.size() - FilePart(path).size();
+  const bool in_file_part = dot != std::string_view::npos && dot >= file;
+  std::string out(in_file_part ? path.substr(0, dot) : path);
   out += extension;
   return out;
 }

@@ -35,7 +35,9 @@ TEST(ResolvePath, DocumentDirectoryFirstThenTheProgramsDirectory) {
   EXPECT_EQ(ResolvePath("\\x.gif", "/media/cd/", "/opt"), "/media/cd/x.gif");
   // Before a document was found, relative to the program.
   EXPECT_EQ(ResolvePath("show.cdz", "", "/opt/panorel"), "/opt/panorel/show.cdz");
-  EXPECT_EQ(ResolvePath("/show.cdz", "", "/opt/panorel/"), "/opt/panorel/show.cdz");
+  EXPECT_EQ(ResolvePath("\\show.cdz", "", "/opt/panorel/"), "/opt/panorel/show.cdz");
+  // An absolute native path stays where it points.
+  EXPECT_EQ(ResolvePath("/tmp/x/../show.cdz", "/cd/", "/opt"), "/tmp/show.cdz");
   // A colon: left alone, not even normalised.
   EXPECT_EQ(ResolvePath("http://x/../y", "/cd/", "/opt"), "http://x/../y");
   EXPECT_EQ(ResolvePath("D:\\Cd\\..\\a", "/cd/", "/opt"), "D:\\Cd\\..\\a");
@@ -48,8 +50,9 @@ TEST(FileNameParts, SplitAtEitherSeparatorAndTheLastFullStop) {
   EXPECT_EQ(DirectoryPart("logo.gif"), "");
   EXPECT_EQ(ReplaceExtension("/cd/intro.cdz", ".cdb"), "/cd/intro.cdb");
   EXPECT_EQ(ReplaceExtension("/cd/intro", ".cdb"), "/cd/intro.cdb");
-  // The last full stop of the whole path, even in a directory name.
-  EXPECT_EQ(ReplaceExtension("/cd.v2/intro", ".cdb"), "/cd.cdb");
+  // A full stop in a directory name is no extension (programs have none here).
+  EXPECT_EQ(ReplaceExtension("/cd.v2/panorel", ".cdz"), "/cd.v2/panorel.cdz");
+  EXPECT_EQ(ReplaceExtension("C:\\cd.v2\\intro.cdz", ""), "C:\\cd.v2\\intro");
 }
 
 TEST(MountPoint, TheRootHoldsTheRootAndRelativePathsGiveTheirFirstCharacter) {

@@ -78,6 +78,7 @@ value = 1
 name = ExecuteGlobalScript
 scriptName = Again
 [Element_1]
+type = Image
 id = logo
 numScripts = 1
 [Element_1_Script_1]
@@ -91,7 +92,8 @@ value = 0x10
 DOC
 expect 0 "" -- pack show.cdz show.cdb
 
-# PreLoad runs by itself; the unavailable action is reported.
+# PreLoad runs by itself, before the page's predefined variables; the unavailable action
+# is reported.
 expect 0 "skipped action 'PlaySound' in \[Script_1_ScriptItem_2\]" -- run show.cdz --vars
 grep -q '"name": "NAME", "type": 8, "value": "World"' out.txt || fail "preload: $(cat out.txt)"
 grep -q '"name": "X"' out.txt && fail "OnLoad ran without being fired"
@@ -99,7 +101,6 @@ grep -q '"name": "X"' out.txt && fail "OnLoad ran without being fired"
 expect 0 "PlaySound" -- run show.cdz --event OnLoad --event OnMouseUp@logo --vars
 sed -n '/"name": "FALSE"/,$p' out.txt | tail -n +2 >tail.txt
 cat >want.txt <<'JSON'
-    {"name": "NAME", "type": 8, "value": "World"},
     {"name": "X", "type": 8, "value": "Hello World"},
     {"name": "N", "type": 3, "value": "8"},
     {"name": "Clicked", "type": 3, "value": "0"}

@@ -20,11 +20,12 @@ inline bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 //   "/cd/pics/../logo.gif" -> "/cd/logo.gif"     "C:\a\..\..\b" -> "C:/b"
 std::string NormalizePath(std::string_view path);
 
-// The full path of a file name found in a document. A name with a colon comes back
-// unchanged. Otherwise the name is joined to `document_dir` (which ends with a separator)
-// or, while no document has been found (`document_dir` empty), to `program_dir`, and the
-// result goes through NormalizePath. A name that begins with a separator is still relative
-// to that directory, as it always was for documents.
+// The full path of a file name found in a document or on the command line. A name with a
+// colon comes back unchanged, and an absolute native path ("/media/cd/a.gif") only goes
+// through NormalizePath. Otherwise the name is joined to `document_dir` (which ends with a
+// separator) or, while no document has been found (`document_dir` empty), to
+// `program_dir`, and the result goes through NormalizePath. A name that begins with "" is
+// still relative to that directory, as it always was for documents.
 std::string ResolvePath(std::string_view name, std::string_view document_dir,
                         std::string_view program_dir);
 
@@ -32,9 +33,9 @@ std::string ResolvePath(std::string_view name, std::string_view document_dir,
 std::string_view FilePart(std::string_view path);
 // The directory part including its final separator; empty when there is no separator.
 std::string_view DirectoryPart(std::string_view path);
-// The path with everything from its last full stop cut off (unchanged without one), then
-// `extension` appended: ReplaceExtension("intro.cdz", ".cdb") is "intro.cdb". The last full
-// stop is searched in the whole path, as documents always had it.
+// The path with everything from the last full stop of its file part cut off (unchanged
+// without one), then `extension` appended: ReplaceExtension("intro.cdz", ".cdb") is
+// "intro.cdb", and a program "/opt/cd.v2/panorel" gives "/opt/cd.v2/panorel.cdz".
 std::string ReplaceExtension(std::string_view path, std::string_view extension);
 
 // True when something exists at exactly this path.

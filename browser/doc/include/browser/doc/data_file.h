@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "browser/doc/status.h"
@@ -31,7 +32,11 @@ class CDataFile {
   CDataFile& operator=(const CDataFile&) = default;
   virtual ~CDataFile();
 
-  std::vector<std::string>& Lines() { return lines_; }
+  // Whoever changes the lines through this reference must do so before the next read.
+  std::vector<std::string>& Lines() {
+    index_valid_ = false;
+    return lines_;
+  }
   const std::vector<std::string>& Lines() const { return lines_; }
   // The member name the data file had in its container; empty for a plain text file.
   const std::string& Name() const { return name_; }
@@ -39,7 +44,10 @@ class CDataFile {
   // Written after every line by SaveText: CR LF.
   const std::string& LineEnd() const { return line_end_; }
 
-  void Clear() { lines_.clear(); }
+  void Clear() {
+    lines_.clear();
+    index_valid_ = false;
+  }
 
   // Clears the lines, then takes one member of the container at `container_path`: the one
   // named `member_name` (without regard to case), else the one named after the container
@@ -97,7 +105,13 @@ class CDataFile {
   std::optional<std::string_view> FindValue(std::string_view section, std::string_view key) const;
   void WriteLine(std::string_view section, std::string_view key, std::string_view value);
 
+  void BuildIndex() const;
+
   std::vector<std::string> lines_;
+  // Where each section's first header is, built on the first look-up after the lines
+  // changed, so that finding a section does not scan the file.
+  mutable std::unordered_map<std::string, size_t> section_index_;
+  mutable bool index_valid_ = false;
   std::string name_;
   std::string line_end_ = "\r\n";
 };

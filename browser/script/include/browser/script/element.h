@@ -42,7 +42,10 @@ class CElement {
   // "cursor" ("arrow" when absent) from Section. An absent "id" empties Id; any other
   // absent key leaves its field. Answers true.
   virtual bool Load(const CDataFile& file, LoadContext& context);
-  virtual bool AddElement(CElement*) { return false; }
+  // Takes ownership of `element`: answers it when this object keeps it as a child, nullptr
+  // when this object holds no children (the element is destroyed then).
+  virtual CElement* AddElement(std::unique_ptr<CElement> element);
+  // Destroys the child; false when it is not a child of this object.
   virtual bool RemoveElement(CElement*) { return false; }
   virtual int GetElementCount() const { return 0; }
   virtual void Renumber() {}
@@ -61,6 +64,8 @@ class CElement {
   const std::string& name() const { return name_; }
   const std::string& cursor() const { return cursor_; }
   CElement* parent() const { return parent_; }
+  void set_parent(CElement* parent) { parent_ = parent; }
+  void set_section(std::string section) { section_ = std::move(section); }
   void set_pressed(bool pressed) { pressed_ = pressed; }
   int32_t mouse_moveable() const { return mouse_moveable_; }
   int32_t serial() const { return serial_; }

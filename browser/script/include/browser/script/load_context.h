@@ -28,6 +28,11 @@ struct DocumentPaths {
 // What an object's Load reaches besides its data file. Nothing here is global: the program
 // hands in its services, tests hand in fakes.
 struct LoadContext {
+  explicit LoadContext(CIdManager& ids_in, DocumentPaths paths_in = {},
+                       const platform::UserRegistry* registry_in = nullptr,
+                       PictureSource* pictures_in = nullptr)
+      : ids(ids_in), paths(std::move(paths_in)), registry(registry_in), pictures(pictures_in) {}
+
   CIdManager& ids;
   DocumentPaths paths;
   // Values that actions read while the document loads; none reads as missing.

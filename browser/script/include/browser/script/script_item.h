@@ -18,6 +18,9 @@ class ScriptHost;
 // What a running script reaches: the variables, the id registry, the document's main page,
 // the paths of the document and the host that shows it.
 struct ScriptContext {
+  ScriptContext(CVariableStore& variables_in, CIdManager& ids_in)
+      : variables(variables_in), ids(ids_in) {}
+
   CVariableStore& variables;
   CIdManager& ids;
   CScriptableObject* main_page = nullptr;  // none before a document is loaded

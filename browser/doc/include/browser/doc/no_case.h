@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string_view>
+
+namespace browser {
+
+// ASCII comparisons without regard to case, as member names, keys, element types and
+// command names are compared.
+inline char FoldCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+inline bool EqualsNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (FoldCase(a[i]) != FoldCase(b[i])) return false;
+  }
+  return true;
+}
+
+inline bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
+}
+
+inline bool ContainsNoCase(std::string_view text, std::string_view part) {
+  if (part.size() > text.size()) return false;
+  for (size_t i = 0; i + part.size() <= text.size(); ++i) {
+    if (EqualsNoCase(text.substr(i, part.size()), part)) return true;
+  }
+  return false;
+}
+
+}  // namespace browser

@@ -1,0 +1,147 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "browser/doc/data_file.h"
+#include "browser/doc/multi_file_cdz.h"
+#include "browser/page/browser_document.h"
+#include "browser/page/multi_resolution.h"
+#include "browser/page/page_host.h"
+#include "browser/page/trace.h"
+#include "browser/script/id_manager.h"
+#include "browser/script/script_host.h"
+#include "browser/script/script_item.h"
+
+namespace platform {
+class UserRegistry;
+}
+
+namespace browser {
+
+class PictureSource;
+
+// What the main window is, without the window: it finds and loads documents, answers the
+// requests scripts post, paints the page and sends the mouse to elements. The program's
+// window turns its events into these calls and does what the host interface asks.
+class CMainWnd : public ScriptHost {
+ public:
+  struct Services {
+    explicit Services(WindowHost& host_in) : host(host_in) {}
+
+    WindowHost& host;
+    PictureSource* pictures = nullptr;
+    const platform::UserRegistry* registry = nullptr;
+    platform::SystemDirectories system;
+    std::string program_path;  // the program file; its directory serves before a document
+    Trace trace;
+  };
+  CMainWnd(CIdManager& ids, Services services);
+  ~CMainWnd() override;
+
+  // The start-up load for the command line's document name (empty when the command line did
+  // not name exactly one): that document, else the container named after the program. False
+  // when nothing could be found or loaded (the program then ends).
+  bool StartupLoad(const std::string& command_line_name);
+
+  // Sets the document path and the member names for `name`: a file of that name (resolved
+  // against the document directory) makes its directory the document directory; otherwise a
+  // container already read stands in. False for an empty name, or when neither exists.
+  bool FindDocument(const std::string& name);
+  // Loads the current document's data file (the resolution member, else the document member,
+  // else a new read), unloading the current one first, and shows it. With `check`, another
+  // copy of the program showing the same title makes the load fail.
+  bool LoadDocument(bool check);
+  // The load after the data file was chosen: `file` (owned by the container) becomes the
+  // current one and is shown, and "OnLoad" fires when `on_load` is set. LoadDocument ends
+  // here; tools that choose a member by their own rules start here.
+  bool LoadDataFile(CDataFile* file, bool check, bool on_load = true);
+
+  // A request posted by a script, now that the script has returned.
+  void HandleRequest(const PageRequest& request);
+  // The screen size changed: the current document is loaded again for it.
+  void DisplayChanged();
+  // Another copy of the program was started for this document's title.
+  void OtherInstanceStarted();
+
+  void Paint(Canvas& canvas, const Rect& update);
+  // The size the window's back buffer needs: the main page's (0 by 0 without one).
+  Size PageSize() const;
+
+  // Mouse in client coordinates; `left_only` when exactly the left button is down, without
+  // other buttons, Shift or Ctrl.
+  void MousePress(Point point);
+  void MouseRelease(Point point);
+  void MouseMove(Point point, bool left_only);
+  // The window gained or lost the focus, or was moved: window type 4 captures its
+  // background again.
+  void FocusChanged();
+  void WindowMoved() { window_moved_ = true; }
+  // The window is to be closed: the document is unloaded.
+  void Destroy();
+
+  // ScriptHost
+  void PostRequest(PageRequest request) override;
+  void Minimize() override;
+  void ItemExecuted(const CScriptItem& item, ActionResult result) override;
+  void EventFired(std::string_view event, std::string_view section, bool ran) override;
+
+  // Why the last start-up load or load failed, naming the file ("" when another copy of the
+  // program runs, which is no fault).
+  const std::string& last_error() const { return last_error_; }
+  // Pages wider or taller than this are cut to it: a back buffer or region for a larger
+  // page would take memory out of proportion to any document.
+  static constexpr int32_t kMaxPageSide = 8192;
+
+  CBrowserDocument& document() { return document_; }
+  CBrowser* main_page() const { return document_.main_page(); }
+  const std::string& document_path() const { return document_path_; }
+  const std::string& document_member() const { return document_member_; }
+  const std::string& resolution_member() const { return resolution_member_; }
+  const std::string& document_dir() const { return document_dir_; }
+  const std::string& title() const { return title_; }
+  bool is_appbar() const { return appbar_; }
+  int32_t window_type() const { return window_type_; }
+  const CDataFile* current_file() const { return current_file_; }
+  CMultiFileCdz& container() { return container_; }
+  const CMultiResolution& resolution() const { return resolution_; }
+  CElement* pressed() const { return pressed_; }
+  CElement* hovered() const { return hovered_; }
+  ScriptContext& script_context() { return context_; }
+  Trace& trace() { return services_.trace; }
+
+ private:
+  LoadContext MakeLoadContext();
+  void ApplyWindowSettings(const CDataFile& file);
+  void BackgroundRecapture();
+  void FireEvent(CElement* element, std::string_view event);
+  void InvalidateBounds(CElement* element);
+  void OpenAndReload(const std::string& name);
+
+  CIdManager& ids_;
+  Services services_;
+  std::string program_dir_;
+  std::string program_container_;
+  // In the order the window keeps them: the document before the pressed and hovered
+  // elements, the container after the document.
+  CBrowserDocument document_;
+  CElement* pressed_ = nullptr;
+  CElement* hovered_ = nullptr;
+  std::string document_path_;
+  std::string document_member_;
+  std::string resolution_member_;
+  std::string document_dir_;
+  std::string title_;
+  bool appbar_ = false;
+  int32_t window_type_ = 0;
+  CDataFile* current_file_ = nullptr;
+  CMultiResolution resolution_;
+  CMultiFileCdz container_;
+  ScriptContext context_;
+  Point drag_origin_{-1, -1};
+  bool window_moved_ = false;
+  bool recapture_ = false;
+  std::string last_error_;
+};
+
+}  // namespace browser

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "browser/page/picture.h"
+
+namespace browser {
+
+// A GIF's first image with its transparency mask: the mask is white (0xFFFFFFFF) where the
+// image is transparent and black elsewhere, drawn as dst = (dst AND mask) XOR image.
+struct GifPicture {
+  std::unique_ptr<Picture> image;
+  std::unique_ptr<Picture> mask;  // none when the image has no transparency
+};
+
+// Loads pictures from files whose names have already been resolved. Every loader answers
+// nothing for a missing, unreadable or damaged file, and for one that claims a size out of
+// proportion to its bytes; none ever throws.
+class PictureSource {
+ public:
+  virtual ~PictureSource() = default;
+
+  // A Windows bitmap file (no other format is read under this name).
+  virtual std::unique_ptr<Picture> LoadBitmap(const std::string& path) = 0;
+  // A JPEG file, decoded to 24-bit colour.
+  virtual std::unique_ptr<Picture> LoadJpeg(const std::string& path) = 0;
+  // The first image of a GIF file. Mode 0 keeps the GIF's transparency (its transparent
+  // pixels come back black in the image, white in the mask); mode 4 ignores it (the
+  // transparent index shows its own colour, and there is no mask).
+  virtual GifPicture LoadGif(const std::string& path, int mode) = 0;
+};
+
+// Which loader a picture name asks for: ".gif" anywhere (without regard to case) is a GIF,
+// ".jpg" anywhere is a JPEG where JPEG is allowed, anything else a Windows bitmap.
+enum class PictureKind { kGif, kJpeg, kBitmap };
+PictureKind PictureKindOf(const std::string& name, bool jpeg_allowed);
+
+}  // namespace browser

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdio>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace browser {
+
+// The step-by-step record of `panorel --trace FILE`: one tab-separated line per step,
+// flushed as it is written, so that authors and tests can follow a document:
+//   load     MEMBER-OR-PATH
+//   event    NAME SECTION ran|none
+//   action   TYPE-NAME ITEM-SECTION RESULT-CODE
+//   request  NAME [PARAMETER]
+//   exit     STATUS
+// A trace without a file writes nothing.
+class Trace {
+ public:
+  Trace() = default;
+  // Appends to `file`, which the caller keeps open while the trace is used.
+  explicit Trace(std::FILE* file) : file_(file) {}
+
+  bool enabled() const { return file_ != nullptr; }
+  void Load(std::string_view what);
+  void Event(std::string_view name, std::string_view section, bool ran);
+  void Action(std::string_view type_name, std::string_view section, int result);
+  // The parameter is written only when it is not empty.
+  void Request(std::string_view name, std::string_view parameter = {});
+  void Exit(int status);
+
+  // Fields are written as they are, except that tabs and line ends become blanks.
+  void Line(std::initializer_list<std::string_view> fields);
+
+ private:
+  std::FILE* file_ = nullptr;
+};
+
+}  // namespace browser

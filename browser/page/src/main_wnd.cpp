@@ -1,0 +1,276 @@
+// Finding and loading documents, and the requests scripts post.
+#include "browser/page/main_wnd.h"
+
+#include <algorithm>
+
+#include "browser/doc/section_names.h"
+#include "browser/script/preload.h"
+#include "platform/paths.h"
+#include "platform/registry.h"
+
+namespace browser {
+namespace {
+
+std::string RequestName(PageRequest::Kind kind) {
+  switch (kind) {
+    case PageRequest::Kind::kOpenDocument:
+      return "ChangePage";
+    case PageRequest::Kind::kNextDocument:
+      return "NextPage";
+    case PageRequest::Kind::kPreviousDocument:
+      return "PrevPage";
+    case PageRequest::Kind::kExit:
+      return "Exit";
+    case PageRequest::Kind::kReload:
+      return "reload";
+  }
+  return "unknown";
+}
+
+int32_t ClampSide(int32_t side) { return std::clamp(side, 0, CMainWnd::kMaxPageSide); }
+
+}  // namespace
+
+CMainWnd::CMainWnd(CIdManager& ids, Services services)
+    : ids_(ids),
+      services_(std::move(services)),
+      program_dir_(platform::DirectoryPart(services_.program_path)),
+      program_container_(platform::ReplaceExtension(services_.program_path, ".cdz")),
+      context_{document_.variables(), ids_} {
+  context_.host = this;
+  document_.set_host(&services_.host);
+}
+
+CMainWnd::~CMainWnd() = default;
+
+LoadContext CMainWnd::MakeLoadContext() {
+  LoadContext load{ids_};
+  load.paths = {document_dir_, program_dir_};
+  load.registry = services_.registry;
+  load.pictures = services_.pictures;
+  return load;
+}
+
+bool CMainWnd::StartupLoad(const std::string& command_line_name) {
+  if (!FindDocument(command_line_name)) {
+    // A missing container leaves the list empty.
+    container_.LoadAll(program_container_);
+    if (!FindDocument(command_line_name) && !FindDocument(program_container_)) {
+      last_error_ = command_line_name.empty()
+                        ? program_container_ + ": no document here (and none was named)"
+                        : command_line_name + ": no such document";
+      return false;
+    }
+  }
+  if (!LoadDocument(true)) return false;
+  services_.host.Show();
+  services_.host.Redraw();
+  return true;
+}
+
+bool CMainWnd::FindDocument(const std::string& name) {
+  if (name.empty()) return false;
+  context_.paths = {document_dir_, program_dir_};
+  const std::string full = context_.paths.Resolve(name);
+  const Size screen = services_.host.ScreenSize();
+  resolution_member_ = std::string(platform::FilePart(
+      platform::ReplaceExtension(full, "") + std::to_string(screen.width) + ".cdb"));
+  document_member_ = platform::ReplaceExtension(platform::FilePart(name), ".cdb");
+  if (platform::FileExists(full)) {
+    document_dir_ = std::string(platform::DirectoryPart(full));
+    document_path_ = full;
+    return true;
+  }
+  if (container_.Count() > 0) {
+    document_path_ = document_member_;
+    return true;
+  }
+  return false;
+}
+
+bool CMainWnd::LoadDocument(bool check) {
+  last_error_.clear();
+  // 1. The data file: the first of a container read now, else the member for this screen
+  // width, else the document's own member, else a new read of the document path.
+  CDataFile* chosen = nullptr;
+  if (container_.Count() == 0) {
+    const Status s = container_.LoadAll(document_path_);
+    if (container_.Count() == 0) {
+      last_error_ = s.ok() ? document_path_ + ": the container holds no document" : s.message();
+      return false;
+    }
+    chosen = container_.At(0);
+  } else {
+    chosen = container_.FindMember(resolution_member_);
+    if (chosen == nullptr) chosen = container_.FindMember(document_member_);
+    if (chosen == nullptr) {
+      auto file = std::make_unique<CDataFile>();
+      const Status s = file->Load(document_path_, resolution_member_);
+      if (file->Lines().empty()) {
+        last_error_ = s.ok() ? document_path_ + ": empty document" : s.message();
+        return false;
+      }
+      chosen = container_.Append(std::move(file));
+    }
+  }
+  return LoadDataFile(chosen, check);
+}
+
+bool CMainWnd::LoadDataFile(CDataFile* chosen, bool check, bool on_load) {
+  WindowHost& host = services_.host;
+  current_file_ = chosen;
+  services_.trace.Load(chosen->Name().empty() ? document_path_ : chosen->Name());
+
+  // 2. Everything below reads a working copy: the container's data file never changes.
+  CDataFile working = *chosen;
+  // 3.
+  document_.Unload(context_);
+  hovered_ = nullptr;
+  pressed_ = nullptr;
+  // 4.
+  const Size screen = host.ScreenSize();
+  resolution_.ApplyResolution(working, screen.width, screen.height);
+  // 5, 6.
+  title_.clear();
+  working.ReadString(kMainSection, "title", title_);
+  host.SetTitle(title_);
+  if (check && host.OtherInstanceRuns(title_)) return false;
+  // 7.
+  LoadContext load = MakeLoadContext();
+  context_.paths = load.paths;
+  RunPreLoadScripts(working, load, context_);
+  // 8.
+  std::string icon;
+  working.ReadString(kMainSection, "icon", icon);
+  const std::string icon_path = icon.empty() ? std::string() : load.paths.Resolve(icon);
+  host.SetIcon(platform::FileExists(icon_path) ? icon_path : std::string());
+  // 9.
+  ApplyWindowSettings(working);
+  // 10.
+  host.Redraw();
+  // 11.
+  document_.set_directories(DirectoriesForDocument(document_dir_, services_.system));
+  document_.Load(working, load);
+  CBrowser* page = document_.main_page();
+  context_.main_page = page;
+  if (page != nullptr) {
+    const Size client = host.ClientSize();
+    if (client.width > 0 && client.height > 0) page->SetSize(client);
+    if (on_load) page->RunScriptByName("OnLoad", context_);
+  }
+  return true;
+}
+
+void CMainWnd::ApplyWindowSettings(const CDataFile& file) {
+  WindowHost& host = services_.host;
+  std::string flag, key;
+  file.ReadString(kMainSection, "flag", flag);
+  const bool registry_mode = flag == "registry" && services_.registry != nullptr &&
+                             file.ReadString(kMainSection, "registryKey", key);
+  int32_t width = 200, height = 200;
+  file.ReadLong(kMainSection, "width", width);
+  file.ReadLong(kMainSection, "height", height);
+  const Size client{ClampSide(width), ClampSide(height)};
+  // A document is an app bar unless it says otherwise.
+  appbar_ = true;
+  if (registry_mode) {
+    if (auto v = services_.registry->ReadDword(key, "appbar")) appbar_ = *v == 1;
+  } else {
+    file.ReadBool(kMainSection, "appbar", appbar_);
+  }
+  if (!appbar_) {
+    // The window type persists: a document without one keeps the previous.
+    file.ReadInt(kMainSection, "windowType", window_type_);
+    host.ApplyWindowStyle(DecideWindowStyle(window_type_, client));
+    return;
+  }
+  // Docked at the right edge over the whole screen height until the app bar manager places
+  // it.
+  const Size screen = host.ScreenSize();
+  host.ApplyAppBar({screen.width - client.width, 0, screen.width, screen.height});
+}
+
+void CMainWnd::OpenAndReload(const std::string& name) {
+  if (FindDocument(name)) {
+    if (!LoadDocument(false)) services_.host.Close();
+  }
+  services_.host.Show();
+  services_.host.Redraw();
+}
+
+void CMainWnd::HandleRequest(const PageRequest& request) {
+  services_.trace.Request(RequestName(request.kind), request.document);
+  switch (request.kind) {
+    case PageRequest::Kind::kOpenDocument:
+      OpenAndReload(request.document);
+      break;
+    case PageRequest::Kind::kNextDocument:
+    case PageRequest::Kind::kPreviousDocument: {
+      // With a single data file nothing happens at all.
+      const CDataFile* other = request.kind == PageRequest::Kind::kNextDocument
+                                   ? container_.Next(current_file_)
+                                   : container_.Previous(current_file_);
+      if (other != nullptr) OpenAndReload(other->Name());
+      break;
+    }
+    case PageRequest::Kind::kExit:
+      services_.host.Close();
+      break;
+    case PageRequest::Kind::kReload:
+      if (!LoadDocument(false)) services_.host.Close();
+      services_.host.Show();
+      services_.host.Redraw();
+      break;
+  }
+}
+
+void CMainWnd::DisplayChanged() {
+  services_.trace.Request("display");
+  // The member names stay; the new screen size scales a fresh copy.
+  if (!LoadDocument(false)) {
+    services_.host.Close();
+    return;
+  }
+  services_.host.Show();
+  services_.host.Redraw();
+}
+
+void CMainWnd::OtherInstanceStarted() {
+  if (appbar_) {
+    services_.host.ShowMessage(title_, title_ + " is already running.");
+  } else {
+    services_.host.BringToFront();
+  }
+}
+
+void CMainWnd::Destroy() {
+  document_.Unload(context_);
+  hovered_ = nullptr;
+  pressed_ = nullptr;
+}
+
+void CMainWnd::Paint(Canvas& canvas, const Rect& update) { document_.Paint(canvas, update); }
+
+Size CMainWnd::PageSize() const {
+  const CBrowser* page = main_page();
+  if (page == nullptr) return {0, 0};
+  const Size size = page->GetSize();
+  return {ClampSide(size.width), ClampSide(size.height)};
+}
+
+void CMainWnd::PostRequest(PageRequest request) { services_.host.PostRequest(std::move(request)); }
+
+void CMainWnd::Minimize() {
+  services_.trace.Request("Minimize");
+  services_.host.Minimize();
+}
+
+void CMainWnd::ItemExecuted(const CScriptItem& item, ActionResult result) {
+  services_.trace.Action(item.name(), item.section(), static_cast<int>(result));
+}
+
+void CMainWnd::EventFired(std::string_view event, std::string_view section, bool ran) {
+  services_.trace.Event(event, section, ran);
+}
+
+}  // namespace browser

@@ -1,0 +1,107 @@
+#include "page_test_support.h"
+
+namespace browser::testing {
+
+CDataFile Document(std::string_view text) {
+  CDataFile file;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t end = text.find('\n', pos);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(pos, end - pos);
+    pos = end + 1;
+    while (!line.empty() && line.front() == ' ') line.remove_prefix(1);
+    if (!line.empty()) file.Lines().emplace_back(line);
+  }
+  return file;
+}
+
+std::unique_ptr<Picture> FakePictures::LoadBitmap(const std::string& path) {
+  asked.push_back("bmp " + path);
+  auto it = files.find(path);
+  return it == files.end() ? nullptr : std::make_unique<Picture>(it->second);
+}
+
+std::unique_ptr<Picture> FakePictures::LoadJpeg(const std::string& path) {
+  asked.push_back("jpg " + path);
+  auto it = files.find(path);
+  return it == files.end() ? nullptr : std::make_unique<Picture>(it->second);
+}
+
+GifPicture FakePictures::LoadGif(const std::string& path, int mode) {
+  asked.push_back("gif " + path + " " + std::to_string(mode));
+  GifPicture gif;
+  auto it = files.find(path);
+  if (it != files.end()) gif.image = std::make_unique<Picture>(it->second);
+  return gif;
+}
+
+std::string Describe(const Rect& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
+         "," + std::to_string(r.bottom);
+}
+
+namespace {
+std::string Hex(uint32_t v) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%06x", v);
+  return buffer;
+}
+std::string SizeOf(const Picture& p) {
+  return std::to_string(p.width()) + "x" + std::to_string(p.height());
+}
+}  // namespace
+
+void RecordingCanvas::FillRect(const Rect& rect, uint32_t rgb) {
+  calls.push_back("fill " + Describe(rect) + " " + Hex(rgb));
+}
+
+void RecordingCanvas::DrawPicture(const Picture& picture, const Rect& source, const Rect& target) {
+  calls.push_back("picture " + SizeOf(picture) + " " + Describe(source) + " -> " +
+                  Describe(target));
+}
+
+void RecordingCanvas::DrawMaskedPicture(const Picture& picture, const Picture&,
+                                        const Rect& source, const Rect& target) {
+  calls.push_back("masked " + SizeOf(picture) + " " + Describe(source) + " -> " +
+                  Describe(target));
+}
+
+void RecordingCanvas::DrawButton(const Rect& rect, const std::string& text) {
+  calls.push_back("button " + Describe(rect) + " " + text);
+}
+
+void FakeWindow::SetShape(const Region* region) {
+  ++shape_calls;
+  shape = region == nullptr ? nullptr : std::make_unique<Region>(*region);
+}
+
+std::unique_ptr<Picture> FakeWindow::CaptureScreen(const Rect& r) {
+  log.push_back("grab " + Describe(r));
+  return std::make_unique<Picture>(r.right - r.left, r.bottom - r.top, 0xFF123456);
+}
+
+void FakeWindow::MoveWindow(Point p) {
+  window = {p.x, p.y, p.x + window.right - window.left, p.y + window.bottom - window.top};
+  log.push_back("move " + std::to_string(p.x) + "," + std::to_string(p.y));
+}
+
+void FakeWindow::ApplyWindowStyle(const WindowStyle& s) {
+  style = s;
+  shown = false;
+  // Centred on the screen, as the window does it.
+  const int32_t left = (screen.width - s.client.width) / 2;
+  const int32_t top = (screen.height - s.client.height) / 2;
+  window = {left, top, left + s.client.width, top + s.client.height};
+  log.push_back("style " + std::to_string(s.window_type) + " " + std::to_string(s.client.width) +
+                "x" + std::to_string(s.client.height));
+}
+
+void FakeWindow::ApplyAppBar(const Rect& r) {
+  style = WindowStyle{};
+  style.client = {r.right - r.left, r.bottom - r.top};
+  window = r;
+  log.push_back("appbar " + Describe(r));
+}
+
+}  // namespace browser::testing

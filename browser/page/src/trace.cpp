@@ -1,0 +1,41 @@
+#include "browser/page/trace.h"
+
+#include <string>
+
+namespace browser {
+
+void Trace::Line(std::initializer_list<std::string_view> fields) {
+  if (file_ == nullptr) return;
+  std::string line;
+  bool first = true;
+  for (std::string_view field : fields) {
+    if (!first) line += '\t';
+    first = false;
+    for (char c : field) line += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
+  }
+  line += '\n';
+  std::fwrite(line.data(), 1, line.size(), file_);
+  std::fflush(file_);
+}
+
+void Trace::Load(std::string_view what) { Line({"load", what}); }
+
+void Trace::Event(std::string_view name, std::string_view section, bool ran) {
+  Line({"event", name, section, ran ? "ran" : "none"});
+}
+
+void Trace::Action(std::string_view type_name, std::string_view section, int result) {
+  Line({"action", type_name, section, std::to_string(result)});
+}
+
+void Trace::Request(std::string_view name, std::string_view parameter) {
+  if (parameter.empty()) {
+    Line({"request", name});
+  } else {
+    Line({"request", name, parameter});
+  }
+}
+
+void Trace::Exit(int status) { Line({"exit", std::to_string(status)}); }
+
+}  // namespace browser
