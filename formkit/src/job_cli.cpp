@@ -13,6 +13,7 @@ struct Options {
   bool test_job = false;
   bool text = false;
   bool print = false;
+  bool sheet = false;
   std::optional<std::string> pdf;
   std::vector<std::string> jobs;
 };
@@ -63,6 +64,8 @@ std::optional<Options> Parse(const JobCliProgram& program, const std::vector<std
         return std::nullopt;
       }
       o.pdf = args[++i];
+    } else if (a == "--sheet" && o.command == "report") {
+      o.sheet = true;
     } else if (a == "--print" && o.command == "mail") {
       o.print = true;
     } else if (a.size() > 1 && a[0] == '-') {
@@ -135,11 +138,18 @@ int MakeReport(const JobCliProgram& program, const Options& o, std::ostream& out
   int result = kCliFailed;
   const int status = RunJobs(program, o, err, [&](const std::string&, JobSession& session) {
     const auto contact = ReadContactFile();
-    const auto report =
+    auto report =
         contact ? session.MakeReport(*contact, ReportDateOr(services.report_date)) : std::nullopt;
     if (!report) {
       err << program.name << ": " << kReportError << "\n";
       return;
+    }
+    if (o.sheet) {
+      if (!session.Sheet()) {
+        err << program.name << ": there is no calculation sheet\n";
+        return;
+      }
+      AppendSheet(*report, *session.Sheet(), kSheetTitle);
     }
     if (o.text) {
       out << ReportText(*report);

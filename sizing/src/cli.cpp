@@ -50,10 +50,11 @@ const formkit::JobCliProgram& Program() {
 }  // namespace
 
 std::string UsageText() {
-  return R"(Usage: sizing [--splash]      open the vent sizing form (on its splash form)
+  return R"(Usage: sizing [--splash] [JOB.siz]  open the vent sizing form (on its splash form), with the
+                                    job file given
        sizing calc [OPTIONS] [--json] JOB.siz...
        sizing calc [OPTIONS] --test-job [--json]
-       sizing report [OPTIONS] (JOB.siz | --test-job) (--pdf OUT.pdf | --text)
+       sizing report [OPTIONS] (JOB.siz | --test-job) [--sheet] (--pdf OUT.pdf | --text)
        sizing mail [OPTIONS] (JOB.siz | --test-job) [--print]
        sizing --help
 
@@ -64,7 +65,10 @@ induced draft choice, its diameter or the combined vent box.
 
 report calculates the job and writes its report: --pdf draws the printed page into a PDF
 file, --text writes the same layout as plain text, one line per printed line with every
-item at its character column. The "Prepared by" block comes from contact.dat in the
+item at its character column; a report that does not fit goes on to further pages.
+--sheet adds the calculation sheet from a new page: every input as the calculation read
+it, the constants, each pass of the iteration, the rounding and the results, each with
+its formula and as the value the form shows. The "Prepared by" block comes from contact.dat in the
 current directory; without it there is no report.
 
 mail calculates the job and hands the results to the desktop's mail composer, where you

@@ -116,6 +116,16 @@ TEST_F(InFolder, ReportNeedsTheContactFile) {
   // No PDF writer here: a clear failure, not a silent success.
   run = Cli({"report", "--test-job", "--pdf", "out.pdf"}, services);
   EXPECT_EQ(run.status, 1);
+
+  // --sheet adds the calculation sheet after the report, from a new page.
+  const std::string report_only = Cli({"report", "--test-job", "--text"}, services).out;
+  run = Cli({"report", "--test-job", "--sheet", "--text"}, services);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out.rfind(report_only, 0), 0u);
+  EXPECT_EQ(run.out.substr(report_only.size(), 1), "\f");
+  EXPECT_NE(run.out.find("Calculation Sheet"), std::string::npos);
+  EXPECT_NE(run.out.find("Pass 3 system K"), std::string::npos);
+  EXPECT_EQ(Cli({"calc", "--test-job", "--sheet"}, services).status, 64);
 }
 
 TEST_F(InFolder, MailPrintsSubjectAndBodyOrReportsAFailedSend) {

@@ -62,6 +62,7 @@ class FrmSizingWindow : public formkit::FormWindow {
   std::optional<formkit::Report> BuildReport(const formkit::ContactInfo& contact,
                                              const std::string& date) override;
   formkit::MailMessage BuildMail(const std::string& contact_name) override;
+  const formkit::CalcSheet* Sheet() const override { return &form_.Sheet(); }
   void UnloadForms() override;
   void ControlLostFocus(const std::string& name) override;
   void SetPrintColors(bool printing) override;

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -12,6 +13,7 @@
 #include <QDialog>
 #include <QTemporaryDir>
 
+#include "formkit/contact.h"
 #include "formkit/mail.h"
 #include "formkit/text_io.h"
 #include "formkit_qt/frm_contact_info.h"
@@ -310,6 +312,31 @@ class FrmSizingWindowTest : public QObject {
     Child<QAction>(s.window, "mnuFilePrintReport")->trigger();
     QCOMPARE(printed, 1);
     QCOMPARE(s.messages.size(), 1);
+  }
+
+  void printCalculationSheetFollowsPrintForm() {
+    InTempFolder folder;
+    Shown s;
+    QStringList file;
+    for (QAction* action : Child<QMenu>(s.window, "mnuFile")->actions()) file << action->objectName();
+    const qsizetype form = file.indexOf("mnuFilePrintForm");
+    QCOMPARE(file.value(form + 1), QStringLiteral("mnuFilePrintSheet"));
+    QCOMPARE(Child<QAction>(s.window, "mnuFilePrintSheet")->text(),
+             QStringLiteral("Print Calculation &Sheet"));
+    QVERIFY(formkit::WriteContactFile(formkit::ContactInfo{}));
+    std::vector<formkit::Report> printed;
+    s.window.services().print_report = [&](const formkit::Report& report, std::string*) {
+      printed.push_back(report);
+      return true;
+    };
+    s.window.form().cmdTest_Click();
+    Child<QAction>(s.window, "mnuFilePrintSheet")->trigger();
+    QCOMPARE(printed.size(), size_t(1));
+    const std::string text = formkit::ReportText(printed[0]);
+    QVERIFY(text.find("in the 2012 ASHRAE HANDBOOK") < text.find("\f"));
+    QVERIFY(text.find("Calculation Sheet") > text.find("\f"));
+    QVERIFY(text.find("       26.156 Inches") != std::string::npos);
+    QVERIFY(s.messages.isEmpty());
   }
 
   void emailTakesTheNameFromTheContactFile() {

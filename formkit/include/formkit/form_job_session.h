@@ -42,6 +42,13 @@ class FormJobSession : public JobSession {
     return mail_(form_, contact_name);
   }
 
+  const CalcSheet* Sheet() const override {
+    if constexpr (requires(const FormT& f) { f.Sheet(); })
+      return &form_.Sheet();
+    else
+      return nullptr;
+  }
+
  protected:
   FormT& form() { return form_; }
 

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "formkit/calc_sheet.h"
 #include "formkit/contact.h"
 #include "formkit/job_output.h"
 #include "formkit/mail.h"
@@ -41,7 +42,11 @@ class JobSession {
   virtual JobOutput Output(const std::string& job) = 0;
   virtual std::optional<Report> MakeReport(const ContactInfo& contact, const std::string& date) = 0;
   virtual MailMessage MakeMail(const std::string& contact_name) = 0;
+  // The sheet of the last calculation; none for a program without one.
+  virtual const CalcSheet* Sheet() const { return nullptr; }
 };
+
+inline constexpr const char* kSheetTitle = "Calculation Sheet";
 
 struct JobCliOption {
   std::string name;  // "--combined-vent"

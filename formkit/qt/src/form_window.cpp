@@ -1,6 +1,8 @@
 #include "formkit_qt/form_window.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QMenu>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -10,6 +12,7 @@
 
 #include "formkit/file_filter.h"
 #include "formkit/file_store.h"
+#include "formkit/job_cli.h"
 #include "formkit/report_contact.h"
 #include "formkit_qt/back_color.h"
 #include "formkit_qt/form_mirror.h"
@@ -40,6 +43,24 @@ void FormWindow::AttachForm(Form& form) {
     results_->Changed(name);
   });
   connectControls();
+  addSheetMenu();
+}
+
+void FormWindow::addSheetMenu() {
+  if (!Sheet()) return;
+  auto* print_form = findChild<QAction*>(QStringLiteral("mnuFilePrintForm"));
+  if (!print_form || print_form->associatedObjects().isEmpty()) return;
+  for (QObject* owner : print_form->associatedObjects()) {
+    auto* menu = qobject_cast<QMenu*>(owner);
+    if (!menu) continue;
+    const QList<QAction*> actions = menu->actions();
+    const qsizetype at = actions.indexOf(print_form);
+    auto* sheet = new QAction(QStringLiteral("Print Calculation &Sheet"), this);
+    sheet->setObjectName(QStringLiteral("mnuFilePrintSheet"));
+    menu->insertAction(at + 1 < actions.size() ? actions[at + 1] : nullptr, sheet);
+    connect(sheet, &QAction::triggered, this, [this] { FilePrintSheet(); });
+    return;
+  }
 }
 
 void FormWindow::connectControls() {
@@ -154,9 +175,13 @@ void FormWindow::FilePrintForm() {
     Message("The form was not printed.\r\n" + error, program_.title, QMessageBox::NoIcon);
 }
 
-void FormWindow::FilePrintReport() {
+void FormWindow::FilePrintReport() { printReport(false); }
+void FormWindow::FilePrintSheet() { printReport(true); }
+
+void FormWindow::printReport(bool with_sheet) {
   const auto contact = ReadContactFile();
-  const auto report = contact ? BuildReport(*contact, ReportDate()) : std::nullopt;
+  auto report = contact ? BuildReport(*contact, ReportDate()) : std::nullopt;
+  if (report && with_sheet && Sheet()) AppendSheet(*report, *Sheet(), kSheetTitle);
   std::string error;
   if (!report || !services_.print_report(*report, &error))
     Message(kReportError, program_.title, QMessageBox::NoIcon);

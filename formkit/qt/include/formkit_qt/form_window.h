@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "formkit/calc_sheet.h"
 #include "formkit/contact.h"
 #include "formkit/form.h"
 #include "formkit/host.h"
@@ -91,6 +92,9 @@ class FormWindow : public QMainWindow, protected Host {
   virtual std::optional<Report> BuildReport(const ContactInfo& contact,
                                             const std::string& date) = 0;
   virtual MailMessage BuildMail(const std::string& contact_name) = 0;
+  // The sheet of the last calculation. A program that has one gets File > "Print
+  // Calculation &Sheet" after its Print Form item (the action mnuFilePrintSheet).
+  virtual const CalcSheet* Sheet() const { return nullptr; }
   // Deletes the loaded forms in the program's own order (the main window closes among
   // them); Unload below deletes one.
   virtual void UnloadForms() = 0;
@@ -104,6 +108,8 @@ class FormWindow : public QMainWindow, protected Host {
   void FileSaveAs();
   void FilePrintForm();
   void FilePrintReport();
+  // The report followed by the calculation sheet from a new page.
+  void FilePrintSheet();
   void FileSendEmail();
   // Unloads every form (UnloadForms) and ends the program; once only.
   void EndProgram();
@@ -129,6 +135,8 @@ class FormWindow : public QMainWindow, protected Host {
   // The form's own message boxes.
   void MsgBox(const std::string& text, const std::string& caption) override;
   void connectControls();
+  void addSheetMenu();
+  void printReport(bool with_sheet);
 
   FormProgram program_;
   Form* form_ = nullptr;
