@@ -1,5 +1,7 @@
 #include "browser/page/display_object.h"
 
+#include "browser/page/page_host.h"
+
 namespace browser {
 
 PageHost* CDisplayObject::host() const {
@@ -9,6 +11,20 @@ PageHost* CDisplayObject::host() const {
     if (PageHost* h = display->OwnHost()) return h;
   }
   return nullptr;
+}
+
+PropertyResult CDisplayElement::AccessProperty(std::string_view name, platform::Variant& value,
+                                               bool put) {
+  const std::optional<PropertyField> field = FindProperty(name);
+  if (!field) return AccessExtended(*this, name, value, put);
+  const PropertyResult result = AccessField(*field, value, put);
+  if (put && result == PropertyResult::kOk) Refresh();
+  return result;
+}
+
+void CDisplayElement::Invalidate(const Rect& rect) const {
+  if (IsEmpty(rect)) return;
+  if (PageHost* h = host()) h->Invalidate(rect);
 }
 
 }  // namespace browser

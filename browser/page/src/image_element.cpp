@@ -1,11 +1,10 @@
 #include "browser/page/image_element.h"
 
 #include "browser/page/picture_source.h"
-#include "browser/script/load_context.h"
 
 namespace browser {
 
-CImageElement::~CImageElement() = default;
+CImageElement::~CImageElement() { StopAnimations(); }
 
 bool CImageElement::Load(const CDataFile& file, LoadContext& context) {
   file.ReadString(section_, "src", src_);
@@ -19,41 +18,56 @@ bool CImageElement::Load(const CDataFile& file, LoadContext& context) {
     trans_x_ = trans_y_ = -1;
   }
   CScriptableObject::Load(file, context);
-  LoadPicture(context);
+  pictures_ = context.pictures;
+  paths_ = context.paths;
+  LoadPicture();
+  painted_bounds_ = GetBounds();
   return true;
 }
 
-void CImageElement::LoadPicture(LoadContext& context) {
-  // An animated picture is drawn by its animation, which the display elements start.
-  if (animated_ != 0 || picture_ != nullptr || context.pictures == nullptr || src_.empty()) {
-    return;
-  }
-  const std::string path = context.paths.Resolve(src_);
-  switch (PictureKindOf(src_, true)) {
+LoadedPicture LoadElementPicture(PictureSource& pictures, const std::string& name,
+                                 const std::string& path, bool jpeg_allowed, int32_t trans_x,
+                                 int32_t trans_y) {
+  LoadedPicture out;
+  switch (PictureKindOf(name, jpeg_allowed)) {
     case PictureKind::kGif: {
-      GifPicture gif = context.pictures->LoadGif(path, 0);
-      picture_ = std::move(gif.image);
-      mask_ = std::move(gif.mask);
+      GifPicture gif = pictures.LoadGif(path, 0);
+      out.picture = std::move(gif.image);
+      out.mask = std::move(gif.mask);
       break;
     }
     case PictureKind::kJpeg:
-      picture_ = context.pictures->LoadJpeg(path);
+      out.picture = pictures.LoadJpeg(path);
       break;
     case PictureKind::kBitmap:
-      picture_ = context.pictures->LoadBitmap(path);
+      out.picture = pictures.LoadBitmap(path);
       break;
   }
-  if (picture_ != nullptr && picture_->empty()) picture_.reset();
-  if (picture_ == nullptr) {
-    mask_.reset();
+  if (out.picture != nullptr && out.picture->empty()) out.picture.reset();
+  if (out.picture != nullptr && trans_x >= 0) {
+    if (auto key_mask = MakeKeyMask(*out.picture, trans_x, trans_y)) out.mask = std::move(key_mask);
+  }
+  // A mask that does not fit its picture would be read past its end.
+  if (out.picture == nullptr || (out.mask != nullptr && out.mask->size() != out.picture->size())) {
+    out.mask.reset();
+  }
+  return out;
+}
+
+void CImageElement::LoadPicture() {
+  if (pictures_ == nullptr || src_.empty()) return;
+  const std::string path = paths_.Resolve(src_);
+  if (animated_ != 0) {
+    if (animation_ == 0) animation_ = pictures_->PlayAnimation(path, {x_, y_});
     return;
   }
+  if (picture_ != nullptr) return;
+  LoadedPicture loaded = LoadElementPicture(*pictures_, src_, path, true, trans_x_, trans_y_);
+  picture_ = std::move(loaded.picture);
+  mask_ = std::move(loaded.mask);
+  if (picture_ == nullptr) return;
   if (width_ <= 0) width_ = picture_->width();
   if (height_ <= 0) height_ = picture_->height();
-  if (trans_x_ >= 0) {
-    if (auto key_mask = MakeKeyMask(*picture_, trans_x_, trans_y_)) mask_ = std::move(key_mask);
-  }
-  if (mask_ != nullptr && mask_->size() != picture_->size()) mask_.reset();
 }
 
 Rect CImageElement::GetBounds() const {
@@ -69,7 +83,15 @@ bool CImageElement::HitTest(Point point) const { return Contains(GetBounds(), po
 
 bool CImageElement::Paint(Canvas& canvas, const Rect& update) {
   const Rect bounds = GetBounds();
-  if (!Intersects(bounds, update) || animated_ != 0) return true;
+  if (!Intersects(bounds, update) && !(animated_ != 0 && animation_ == 0)) return true;
+  if (animated_ != 0) {
+    // A running animation draws itself; one that is not running yet is started.
+    if (animation_ == 0) {
+      LoadPicture();
+      Invalidate(bounds);
+    }
+    return true;
+  }
   if (picture_ == nullptr) {
     canvas.DrawButton(bounds, text_);
     return true;
@@ -81,6 +103,36 @@ bool CImageElement::Paint(Canvas& canvas, const Rect& update) {
     canvas.DrawPicture(*picture_, source, bounds);
   }
   return true;
+}
+
+void CImageElement::StopAnimations() {
+  if (animation_ != 0 && pictures_ != nullptr) pictures_->StopAnimation(animation_);
+  animation_ = 0;
+}
+
+void CImageElement::Refresh() {
+  StopAnimations();
+  picture_.reset();
+  mask_.reset();
+  LoadPicture();
+  Invalidate(painted_bounds_);
+  painted_bounds_ = GetBounds();
+  Invalidate(painted_bounds_);
+}
+
+std::optional<PropertyField> CImageElement::FindProperty(std::string_view name) {
+  using Kind = PropertyField::Kind;
+  return FindNamedField(name, {
+      {"src", {}, {Kind::kText, &src_, true}},
+      {"animated", {}, {Kind::kBool, &animated_, true}},
+      {"xpos", {}, {Kind::kInt, &x_}},
+      {"ypos", {}, {Kind::kInt, &y_}},
+      {"width", {}, {Kind::kInt, &width_}},
+      {"height", {}, {Kind::kInt, &height_}},
+      {"cursor", {}, {Kind::kText, &cursor_, true}},
+      {"buttonText", {}, {Kind::kText, &text_, true}},
+      {"mouseMoveable", {}, {Kind::kBool, &mouse_moveable_, true}},
+  });
 }
 
 std::unique_ptr<Picture> MakeKeyMask(Picture& picture, int32_t x, int32_t y) {

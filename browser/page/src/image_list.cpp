@@ -3,7 +3,6 @@
 #include "browser/doc/section_names.h"
 #include "browser/page/image_element.h"
 #include "browser/page/picture_source.h"
-#include "browser/script/load_context.h"
 
 namespace browser {
 
@@ -18,8 +17,8 @@ bool CImageList::Load(const CDataFile& file, LoadContext& context) {
     trans_x_ = trans_y_ = -1;
   }
   frames_.clear();
-  // Frames run up to the first section that lacks one of its four sides; a section that
-  // does not exist lacks all four, so the list ends within the file's own size.
+  // Frames run up to the first section that lacks one of its four sides; every frame needs
+  // a section of its own, so the list stays in proportion to the file.
   for (int n = 0;; ++n) {
     const std::string section = FrameSection(section_, n);
     Rect r;
@@ -33,24 +32,18 @@ bool CImageList::Load(const CDataFile& file, LoadContext& context) {
     return false;
   }
   CScriptableObject::Load(file, context);
-  if (context.pictures != nullptr && !src_.empty()) {
-    const std::string path = context.paths.Resolve(src_);
-    if (PictureKindOf(src_, false) == PictureKind::kGif) {
-      GifPicture gif = context.pictures->LoadGif(path, 0);
-      picture_ = std::move(gif.image);
-      mask_ = std::move(gif.mask);
-    } else {
-      picture_ = context.pictures->LoadBitmap(path);
-    }
-    if (picture_ != nullptr && picture_->empty()) picture_.reset();
-    if (picture_ != nullptr && trans_x_ >= 0) {
-      if (auto key_mask = MakeKeyMask(*picture_, trans_x_, trans_y_)) mask_ = std::move(key_mask);
-    }
-    if (picture_ == nullptr || (mask_ != nullptr && mask_->size() != picture_->size())) {
-      mask_.reset();
-    }
-  }
+  pictures_ = context.pictures;
+  paths_ = context.paths;
+  LoadPicture();
   return true;
+}
+
+void CImageList::LoadPicture() {
+  if (pictures_ == nullptr || src_.empty()) return;
+  LoadedPicture loaded =
+      LoadElementPicture(*pictures_, src_, paths_.Resolve(src_), false, trans_x_, trans_y_);
+  picture_ = std::move(loaded.picture);
+  mask_ = std::move(loaded.mask);
 }
 
 Rect CImageList::GetBounds() const {
@@ -63,7 +56,7 @@ bool CImageList::HitTest(Point point) const { return Contains(GetBounds(), point
 
 bool CImageList::Paint(Canvas& canvas, const Rect& update) {
   const Rect bounds = GetBounds();
-  if (!Intersects(bounds, update)) return true;
+  if (IsEmpty(bounds) || !Intersects(bounds, update)) return true;
   if (picture_ == nullptr) {
     canvas.DrawButton(bounds, std::string());
     return true;
@@ -75,6 +68,30 @@ bool CImageList::Paint(Canvas& canvas, const Rect& update) {
     canvas.DrawPicture(*picture_, source, bounds);
   }
   return true;
+}
+
+void CImageList::Refresh() {
+  picture_.reset();
+  mask_.reset();
+  LoadPicture();
+  if (frame_ >= 0 && static_cast<size_t>(frame_) < frames_.size()) {
+    // The frames of a strip share one size as a rule; the old frame's area is painted too.
+    Invalidate(GetBounds());
+  } else {
+    frame_ = 0;
+  }
+}
+
+std::optional<PropertyField> CImageList::FindProperty(std::string_view name) {
+  using Kind = PropertyField::Kind;
+  return FindNamedField(name, {
+      {"src", {}, {Kind::kText, &src_}},
+      {"frame", {}, {Kind::kInt, &frame_}},
+      {"xpos", {}, {Kind::kInt, &x_}},
+      {"ypos", {}, {Kind::kInt, &y_}},
+      {"cursor", {}, {Kind::kText, &cursor_}},
+      {"mouseMoveable", {}, {Kind::kBool, &mouse_moveable_}},
+  });
 }
 
 }  // namespace browser

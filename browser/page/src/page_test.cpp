@@ -170,7 +170,7 @@ TEST_F(PageTest, ImagesTakeThePicturesSizeAndFallBackToAButton) {
     animated = 1
   )");
   EXPECT_THAT(pictures_.asked, ElementsAre("gif /cd/logo.GIF 0", "jpg /pics/a.jpg",
-                                           "bmp /cd/missing.jpeg"));
+                                           "bmp /cd/missing.jpeg", "play /cd/anim.gif 0,0"));
   EXPECT_EQ(testing::Describe(page.children()[0]->GetBounds()), "0,0,30,20");
   EXPECT_EQ(testing::Describe(page.children()[1]->GetBounds()), "0,0,50,8");
   // An animated picture's bounds come from its keys alone.

@@ -36,6 +36,15 @@ GifPicture FakePictures::LoadGif(const std::string& path, int mode) {
   return gif;
 }
 
+uint64_t FakePictures::PlayAnimation(const std::string& path, Point at) {
+  asked.push_back("play " + path + " " + std::to_string(at.x) + "," + std::to_string(at.y));
+  return files.count(path) ? ++animations : 0;
+}
+
+void FakePictures::StopAnimation(uint64_t animation) {
+  asked.push_back("stop " + std::to_string(animation));
+}
+
 std::string Describe(const Rect& r) {
   return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
          "," + std::to_string(r.bottom);
@@ -69,6 +78,36 @@ void RecordingCanvas::DrawMaskedPicture(const Picture& picture, const Picture&,
 
 void RecordingCanvas::DrawButton(const Rect& rect, const std::string& text) {
   calls.push_back("button " + Describe(rect) + " " + text);
+}
+
+void RecordingCanvas::BlendRect(const Rect& rect, uint32_t rgb, int32_t alpha) {
+  calls.push_back("blend " + Describe(rect) + " " + Hex(rgb) + " " + std::to_string(alpha));
+}
+
+Size RecordingCanvas::MeasureText(const Rect&, const std::string& text, const TextStyle& style,
+                                  const TextFormat&) {
+  return {static_cast<int32_t>(text.size()) * 10, style.pixel_height};
+}
+
+void RecordingCanvas::DrawText(const Rect& bounds, const std::string& text,
+                               const TextStyle& style, const TextFormat&,
+                               std::optional<uint32_t> background) {
+  calls.push_back("text " + Describe(bounds) + " " + text + " " + style.face + " " +
+                  std::to_string(style.pixel_height) + " " + Hex(style.rgb) +
+                  (background ? " on " + Hex(*background) : std::string()));
+}
+
+uint64_t FakeWindow::CreateControl(const std::string& name, const Rect& bounds, bool drop) {
+  log.push_back("control " + name + " " + Describe(bounds) + (drop ? " drop" : ""));
+  return ++controls;
+}
+
+void FakeWindow::MoveControl(uint64_t control, const Rect& bounds) {
+  log.push_back("move control " + std::to_string(control) + " " + Describe(bounds));
+}
+
+void FakeWindow::DestroyControl(uint64_t control) {
+  log.push_back("destroy control " + std::to_string(control));
 }
 
 void FakeWindow::SetShape(const Region* region) {

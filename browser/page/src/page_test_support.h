@@ -24,6 +24,10 @@ class FakePictures : public PictureSource {
   std::unique_ptr<Picture> LoadBitmap(const std::string& path) override;
   std::unique_ptr<Picture> LoadJpeg(const std::string& path) override;
   GifPicture LoadGif(const std::string& path, int mode) override;
+  // "play PATH X,Y" and "stop N"; animations are numbered from 1.
+  uint64_t PlayAnimation(const std::string& path, Point at) override;
+  void StopAnimation(uint64_t animation) override;
+  uint64_t animations = 0;
 };
 
 // Records what was painted, one line per call ("fill 0,0,10,10 ffffff",
@@ -37,6 +41,12 @@ class RecordingCanvas : public Canvas {
   void DrawMaskedPicture(const Picture& picture, const Picture& mask, const Rect& source,
                          const Rect& target) override;
   void DrawButton(const Rect& rect, const std::string& text) override;
+  void BlendRect(const Rect& rect, uint32_t rgb, int32_t alpha) override;
+  // Every text measures 10 pixels a character on one line of `pixel_height`.
+  Size MeasureText(const Rect& bounds, const std::string& text, const TextStyle& style,
+                   const TextFormat& format) override;
+  void DrawText(const Rect& bounds, const std::string& text, const TextStyle& style,
+                const TextFormat& format, std::optional<uint32_t> background) override;
 };
 
 std::string Describe(const Rect& r);
@@ -83,6 +93,10 @@ class FakeWindow : public WindowHost {
   void Minimize() override { log.push_back("minimize"); }
   void HideForCapture() override { log.push_back("hide"); }
   void ShowAfterCapture() override { log.push_back("show"); }
+  uint64_t CreateControl(const std::string& name, const Rect& bounds, bool drop) override;
+  void MoveControl(uint64_t control, const Rect& bounds) override;
+  void DestroyControl(uint64_t control) override;
+  uint64_t controls = 0;
 };
 
 }  // namespace browser::testing

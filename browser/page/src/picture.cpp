@@ -1,6 +1,7 @@
 #include "browser/page/picture.h"
 
 #include "browser/doc/no_case.h"
+#include "browser/page/canvas.h"
 #include "browser/page/picture_source.h"
 
 namespace browser {
@@ -16,6 +17,16 @@ PictureKind PictureKindOf(const std::string& name, bool jpeg_allowed) {
   if (ContainsNoCase(name, ".gif")) return PictureKind::kGif;
   if (jpeg_allowed && name.find(".jpg") != std::string::npos) return PictureKind::kJpeg;
   return PictureKind::kBitmap;
+}
+
+}  // namespace browser
+
+namespace browser {
+
+int32_t BlendChannel(int32_t old_value, int32_t new_value, int32_t alpha) {
+  // A transparency past 1 would push a channel past its byte: it stays at the edge.
+  const int32_t v = (alpha * (new_value - old_value) + old_value * 256) >> 8;
+  return v < 0 ? 0 : (v > 255 ? 255 : v);
 }
 
 }  // namespace browser

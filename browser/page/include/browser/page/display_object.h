@@ -1,8 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "browser/page/canvas.h"
+#include "browser/page/property_access.h"
 #include "browser/script/scriptable_object.h"
 
 namespace browser {
@@ -30,6 +33,22 @@ class CDisplayObject : public CScriptableObject {
  protected:
   // The document answers its window; every other object asks its parent.
   virtual PageHost* OwnHost() const { return nullptr; }
+};
+
+// Base of the elements a page shows (pictures, strips, texts, controls): their properties
+// are fields found by name without regard to case; a successful put refreshes the element.
+class CDisplayElement : public CDisplayObject {
+ public:
+  using CDisplayObject::CDisplayObject;
+
+  PropertyResult AccessProperty(std::string_view name, platform::Variant& value,
+                                bool put) override;
+
+ protected:
+  // The field of a property name, or nothing for a name the class does not know.
+  virtual std::optional<PropertyField> FindProperty(std::string_view name) = 0;
+  // Asks the window to paint `rect` again (nothing while no window shows the element).
+  void Invalidate(const Rect& rect) const;
 };
 
 }  // namespace browser

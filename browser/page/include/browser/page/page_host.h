@@ -32,6 +32,17 @@ class PageHost {
   virtual void SetCursor(CursorShape cursor) = 0;
   virtual void CaptureMouse() = 0;
   virtual void ReleaseMouse() = 0;
+  // A hosted control named by a ProgID or a CLSID in braces, as a child of the window at
+  // `bounds`; 0 when there is no window. An unknown name still makes an empty child.
+  virtual uint64_t CreateControl(const std::string& name, const Rect& bounds, bool drop_target) {
+    (void)name, (void)bounds, (void)drop_target;
+    return 0;
+  }
+  virtual void MoveControl(uint64_t control, const Rect& bounds) { (void)control, (void)bounds; }
+  // Destroys the child; 0 is harmless.
+  virtual void DestroyControl(uint64_t control) { (void)control; }
+  // Pixels per inch of the screen, vertically: a text's point size is measured with it.
+  virtual int32_t VerticalDpi() const { return 96; }
 };
 
 // What the document loading of the main window needs beyond the page's needs.

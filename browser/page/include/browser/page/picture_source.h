@@ -29,6 +29,15 @@ class PictureSource {
   // pixels come back black in the image, white in the mask); mode 4 ignores it (the
   // transparent index shows its own colour, and there is no mask).
   virtual GifPicture LoadGif(const std::string& path, int mode) = 0;
+
+  // Starts a GIF animation drawn by itself into the window with its top-left corner at
+  // `at` (client coordinates), until StopAnimation; 0 when it cannot be played. Stopping
+  // waits for the animation to let go of the window, and 0 is harmless.
+  virtual uint64_t PlayAnimation(const std::string& path, Point at) {
+    (void)path, (void)at;
+    return 0;
+  }
+  virtual void StopAnimation(uint64_t animation) { (void)animation; }
 };
 
 // Which loader a picture name asks for: ".gif" anywhere (without regard to case) is a GIF,
