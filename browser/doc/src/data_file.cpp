@@ -197,6 +197,18 @@ bool CDataFile::WriteVariant(std::string_view section, std::string_view key,
   return true;
 }
 
+CDataFile CDataFile::FromText(std::string_view text) {
+  CDataFile file;
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    file.lines_.emplace_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return file;
+}
+
 bool CDataFile::LoadText(const std::string& path) {
   lines_.clear();
   index_valid_ = false;

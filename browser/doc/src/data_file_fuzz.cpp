@@ -9,14 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view text(reinterpret_cast<const char*>(data), size);
-  browser::CDataFile file;
-  size_t start = 0;
-  while (start <= text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    file.Lines().emplace_back(text.substr(start, end - start));
-    start = end + 1;
-  }
+  browser::CDataFile file = browser::CDataFile::FromText(text);
   const std::string query = file.Lines().front();
   const size_t split = query.find(' ');
   const std::string section = query.substr(0, split);

@@ -97,11 +97,7 @@ bool CImageElement::Paint(Canvas& canvas, const Rect& update) {
     return true;
   }
   const Rect source{0, 0, picture_->width(), picture_->height()};
-  if (mask_ != nullptr) {
-    canvas.DrawMaskedPicture(*picture_, *mask_, source, bounds);
-  } else {
-    canvas.DrawPicture(*picture_, source, bounds);
-  }
+  DrawWithMask(canvas, *picture_, mask_.get(), source, bounds);
   return true;
 }
 

@@ -62,11 +62,7 @@ bool CImageList::Paint(Canvas& canvas, const Rect& update) {
     return true;
   }
   const Rect& source = frames_[static_cast<size_t>(frame_)];
-  if (mask_ != nullptr) {
-    canvas.DrawMaskedPicture(*picture_, *mask_, source, bounds);
-  } else {
-    canvas.DrawPicture(*picture_, source, bounds);
-  }
+  DrawWithMask(canvas, *picture_, mask_.get(), source, bounds);
   return true;
 }
 

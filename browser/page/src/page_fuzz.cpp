@@ -49,18 +49,8 @@ class NullCanvas : public browser::Canvas {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  browser::CDataFile file;
-  std::string line;
-  for (size_t i = 0; i < size; ++i) {
-    const char c = static_cast<char>(data[i]);
-    if (c == '\n') {
-      file.Lines().push_back(std::move(line));
-      line.clear();
-    } else {
-      line += c;
-    }
-  }
-  file.Lines().push_back(std::move(line));
+  browser::CDataFile file =
+      browser::CDataFile::FromText({reinterpret_cast<const char*>(data), size});
 
   browser::CMultiResolution resolution;
   resolution.ApplyResolution(file, 1024, 768);

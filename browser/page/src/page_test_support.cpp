@@ -2,20 +2,6 @@
 
 namespace browser::testing {
 
-CDataFile Document(std::string_view text) {
-  CDataFile file;
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t end = text.find('\n', pos);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(pos, end - pos);
-    pos = end + 1;
-    while (!line.empty() && line.front() == ' ') line.remove_prefix(1);
-    if (!line.empty()) file.Lines().emplace_back(line);
-  }
-  return file;
-}
-
 std::unique_ptr<Picture> FakePictures::LoadBitmap(const std::string& path) {
   asked.push_back("bmp " + path);
   auto it = files.find(path);

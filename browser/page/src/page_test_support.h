@@ -9,11 +9,12 @@
 #include "browser/page/canvas.h"
 #include "browser/page/page_host.h"
 #include "browser/page/picture_source.h"
+#include "test_support.h"
 
 namespace browser::testing {
 
 // A data file from text: one line per line, leading blanks removed.
-CDataFile Document(std::string_view text);
+inline CDataFile Document(std::string_view text) { return ParseDocument(text); }
 
 // Pictures by path; LoadGif records the modes it was asked for.
 class FakePictures : public PictureSource {

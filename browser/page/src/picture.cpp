@@ -23,6 +23,15 @@ PictureKind PictureKindOf(const std::string& name, bool jpeg_allowed) {
 
 namespace browser {
 
+void DrawWithMask(Canvas& canvas, const Picture& picture, const Picture* mask,
+                  const Rect& source, const Rect& target) {
+  if (mask != nullptr) {
+    canvas.DrawMaskedPicture(picture, *mask, source, target);
+  } else {
+    canvas.DrawPicture(picture, source, target);
+  }
+}
+
 int32_t BlendChannel(int32_t old_value, int32_t new_value, int32_t alpha) {
   // A transparency past 1 would push a channel past its byte: it stays at the edge.
   const int32_t v = (alpha * (new_value - old_value) + old_value * 256) >> 8;

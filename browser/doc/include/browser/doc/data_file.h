@@ -56,6 +56,10 @@ class CDataFile {
   // truncated: Name and the lines read so far are kept.
   Status Load(const std::string& container_path, const std::string& member_name);
 
+  // A data file of `text` split at every LF, as it stands otherwise (a CR stays in its line;
+  // the text after the last LF is a line too). For text from memory, such as fuzz input.
+  static CDataFile FromText(std::string_view text);
+
   // Reads a plain text file, replacing the lines: lines end at every CR and every LF,
   // empty lines are dropped and text after the last line end is ignored. True if at least
   // one line was read.

@@ -64,6 +64,10 @@ class Canvas {
   }
 };
 
+// Draws `picture` through `mask` when there is one, else plainly.
+void DrawWithMask(Canvas& canvas, const Picture& picture, const Picture* mask,
+                  const Rect& source, const Rect& target);
+
 // One colour channel of a blend: (alpha x (new - old) + old x 256) / 256 in integers (a
 // shift by 8), kept within 0 to 255.
 int32_t BlendChannel(int32_t old_value, int32_t new_value, int32_t alpha);
