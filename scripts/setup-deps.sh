@@ -7,12 +7,16 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev
+  # the browser's window shapes and window manager hints
+  libxcb1-dev libxcb-shape0-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   libgif-dev
   # end-to-end tests: a real X server, a window manager, input and screenshots
   xvfb xauth openbox xdotool x11-apps imagemagick xdg-utils poppler-utils
+  # window properties and geometry in the browser's end-to-end tests
+  x11-utils
   # desktop integration: the SVG icons, and the install test's MIME and desktop entry checks
   libqt6svg6 shared-mime-info desktop-file-utils
   # fonts for the forms and reports

@@ -1,0 +1,122 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "browser/page/main_wnd.h"
+#include "browser/page/page_host.h"
+#include "browser/script/id_manager.h"
+#include "browser/shell/qt_picture_source.h"
+#include "browser/shell/single_instance.h"
+#include "browser/shell/window_flags.h"
+
+namespace platform {
+class UserRegistry;
+}
+
+namespace browser::shell {
+
+// How the program was started.
+struct WindowOptions {
+  std::string document;            // the command line's document; empty: the program's own
+  std::string program_path;        // the program file
+  std::optional<QSize> screen;     // --screen: the screen size the browser takes
+  bool preview = false;            // --screenshot: never shown, no single-instance check
+  std::FILE* trace = nullptr;      // --trace: kept open by the caller
+  const platform::UserRegistry* registry = nullptr;
+};
+
+// The program's one top-level window. It owns the headless main window (CMainWnd) with its
+// id registry, turns Qt's events into CMainWnd's calls and does what CMainWnd asks of its
+// window. It starts hidden, posts the start-up load to itself, and shows itself when a
+// document has loaded; when the window closes the event loop ends.
+class MainWindow : public QWidget, public WindowHost {
+  Q_OBJECT
+ public:
+  explicit MainWindow(WindowOptions options, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // The start-up load, now (previews); a window shown normally runs it from its event loop.
+  bool StartupLoad();
+  // The page as the window shows it: PageSize pixels, those outside the window's shape
+  // fully transparent.
+  QImage RenderPage();
+
+  // The start-up load ended without a document because another copy shows this title.
+  bool other_instance_found() const { return other_instance_found_; }
+  CMainWnd& main_wnd() { return *main_wnd_; }
+  const std::optional<Region>& shape() const { return shape_; }
+
+  // PageHost
+  void Invalidate(const Rect& rect) override;
+  void SetShape(const Region* region) override;
+  std::unique_ptr<Picture> CaptureScreen(const Rect& screen_rect) override;
+  Rect WindowRect() const override;
+  Size ScreenSize() const override;
+  void MoveWindow(Point top_left) override;
+  void SetCursor(CursorShape cursor) override;
+  void CaptureMouse() override;
+  void ReleaseMouse() override;
+
+  // WindowHost
+  void SetTitle(const std::string& title) override;
+  void SetIcon(const std::string& path) override;
+  bool OtherInstanceRuns(const std::string& title) override;
+  void ApplyWindowStyle(const WindowStyle& style) override;
+  void ApplyAppBar(const Rect& screen_rect) override;
+  Size ClientSize() const override;
+  void Show() override;
+  void BringToFront() override;
+  void ShowMessage(const std::string& caption, const std::string& text) override;
+  void Redraw() override;
+  void Close() override;
+  void PostRequest(PageRequest request) override;
+  void Minimize() override;
+  void HideForCapture() override;
+  void ShowAfterCapture() override;
+
+ signals:
+  // The window has closed; `status` is the program's exit status.
+  void finished(int status);
+
+ protected:
+  bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void OnStartupEvent();
+  void Finish();
+  void SetLook(const WindowLook& look);
+  void ApplyNativeLook();
+  void Centre();
+  void ReportUnreadableDocument() const;
+
+  WindowOptions options_;
+  // Declared before the main window object, so that it outlives it.
+  CIdManager ids_;
+  QtPictureSource pictures_;
+  SingleInstance instance_;
+  std::unique_ptr<CMainWnd> main_wnd_;
+
+  QImage buffer_;  // the back buffer: the page is painted here, then copied to the window
+  std::optional<Region> shape_;
+  WindowLook look_;
+  bool centre_when_framed_ = false;
+  bool other_instance_found_ = false;
+  bool capturing_ = false;
+  bool active_ = false;
+  bool finished_ = false;
+};
+
+}  // namespace browser::shell

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <xcb/xcb.h>
+
+#include <cstdint>
+
+class QWidget;
+
+namespace browser::shell {
+
+// The X11 side of the main window. On a platform without X11 (the offscreen platform of
+// previews and widget tests) there is no connection and every call does nothing.
+
+// The application's X11 connection, or nullptr.
+xcb_connection_t* X11Connection();
+// The X11 window of a shown or created top-level widget, or XCB_WINDOW_NONE without X11.
+xcb_window_t X11WindowOf(QWidget& widget);
+
+// Writes the _MOTIF_WM_HINTS property (functions and decorations).
+void SetMotifHints(xcb_connection_t* connection, xcb_window_t window, uint32_t functions,
+                   uint32_t decorations);
+
+}  // namespace browser::shell

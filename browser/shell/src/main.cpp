@@ -1,0 +1,90 @@
+// panorel: the presentation browser of the product CD.
+#include <QApplication>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <optional>
+#include <vector>
+
+#include "browser/page/trace.h"
+#include "browser/shell/command_line.h"
+#include "browser/shell/main_window.h"
+#include "browser/shell/screenshot.h"
+#include "platform/registry.h"
+
+using browser::shell::CommandLine;
+
+namespace {
+
+// A command-line document a user names from a terminal is found from the current folder;
+// names that are no file here keep the documents' own rule (the program's folder).
+std::string DocumentArgument(const std::string& name) {
+  if (name.empty() || name.front() == '/' || name.find(':') != std::string::npos) return name;
+  char* resolved = realpath(name.c_str(), nullptr);
+  if (resolved == nullptr) return name;
+  std::string absolute = resolved;
+  std::free(resolved);
+  return absolute;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const CommandLine line =
+      browser::shell::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  switch (line.action) {
+    case CommandLine::Action::kHelp:
+      std::cout << browser::shell::UsageText();
+      return 0;
+    case CommandLine::Action::kVersion:
+      std::cout << "panorel " PANOREL_VERSION "\n";
+      return 0;
+    case CommandLine::Action::kError:
+      std::cerr << "panorel: " << line.error << "\n"
+                << "Try 'panorel --help' for more information.\n";
+      return 2;
+    case CommandLine::Action::kRun:
+      break;
+  }
+
+  std::FILE* trace_file = nullptr;
+  if (!line.trace.empty()) {
+    trace_file = std::fopen(line.trace.c_str(), "a");
+    if (trace_file == nullptr) {
+      std::cerr << "panorel: " << line.trace << ": " << std::strerror(errno) << "\n";
+      return 1;
+    }
+  }
+  const bool preview = !line.screenshot.empty();
+  // A preview needs no display.
+  if (preview) qputenv("QT_QPA_PLATFORM", "offscreen");
+
+  QApplication app(argc, argv);
+  app.setApplicationName(QStringLiteral("panorel"));
+  app.setQuitOnLastWindowClosed(false);
+
+  const platform::UserRegistry registry;
+  browser::shell::WindowOptions options;
+  options.document = DocumentArgument(line.document);
+  options.program_path = QCoreApplication::applicationFilePath().toStdString();
+  if (line.screen_width > 0) options.screen = QSize(line.screen_width, line.screen_height);
+  options.preview = preview;
+  options.trace = trace_file;
+  options.registry = &registry;
+
+  int status = 0;
+  {
+    browser::shell::MainWindow window(options);
+    if (preview) {
+      status = browser::shell::WriteScreenshot(window, line.screenshot);
+    } else {
+      QObject::connect(&window, &browser::shell::MainWindow::finished, &app, &QApplication::exit);
+      status = app.exec();
+    }
+  }
+  browser::Trace(trace_file).Exit(status);
+  if (trace_file != nullptr) std::fclose(trace_file);
+  return status;
+}

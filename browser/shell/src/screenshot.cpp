@@ -1,0 +1,34 @@
+#include "browser/shell/screenshot.h"
+
+#include <QCoreApplication>
+#include <QImageWriter>
+#include <iostream>
+
+#include "browser/shell/main_window.h"
+
+namespace browser::shell {
+namespace {
+
+// Requests posted by the page's scripts run as they would in the window, but a document
+// that keeps changing pages must not keep the preview from ending.
+constexpr int kMaxRequestRounds = 16;
+
+}  // namespace
+
+int WriteScreenshot(MainWindow& window, const std::string& out) {
+  if (!window.StartupLoad()) return 1;
+  for (int i = 0; i < kMaxRequestRounds; ++i) QCoreApplication::sendPostedEvents(&window);
+  const QImage page = window.RenderPage();
+  if (page.isNull()) {
+    std::cerr << "panorel: the document has no page to paint\n";
+    return 1;
+  }
+  QImageWriter writer(QString::fromStdString(out), "png");
+  if (!writer.write(page)) {
+    std::cerr << "panorel: " << out << ": " << writer.errorString().toStdString() << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace browser::shell

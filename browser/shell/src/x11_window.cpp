@@ -1,0 +1,35 @@
+#include "browser/shell/x11_window.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <cstdlib>
+#include <cstring>
+
+namespace browser::shell {
+
+xcb_connection_t* X11Connection() {
+  auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+  return x11 != nullptr ? x11->connection() : nullptr;
+}
+
+xcb_window_t X11WindowOf(QWidget& widget) {
+  if (X11Connection() == nullptr) return XCB_WINDOW_NONE;
+  return static_cast<xcb_window_t>(widget.winId());
+}
+
+void SetMotifHints(xcb_connection_t* connection, xcb_window_t window, uint32_t functions,
+                   uint32_t decorations) {
+  if (connection == nullptr || window == XCB_WINDOW_NONE) return;
+  static const char kName[] = "_MOTIF_WM_HINTS";
+  xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+      connection, xcb_intern_atom(connection, 0, std::strlen(kName), kName), nullptr);
+  if (atom == nullptr) return;
+  // flags, functions, decorations, input mode, status; flags 1 | 2: both fields are valid.
+  const uint32_t hints[5] = {1u | 2u, functions, decorations, 0, 0};
+  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, atom->atom, atom->atom, 32, 5,
+                      hints);
+  std::free(atom);
+  xcb_flush(connection);
+}
+
+}  // namespace browser::shell
