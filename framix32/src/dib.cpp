@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "global_memory.h"
+
 namespace framix32 {
 namespace {
 
@@ -63,11 +65,12 @@ DibHeader LoadHeader(const uint8_t* in) {
   return h;
 }
 
-HGLOBAL AllocateDib(uint32_t width, uint32_t height, const ColorTable& colors, bool with_pixels) {
+HGLOBAL AllocateDib(uint32_t width, uint32_t height, const ColorTable& colors, bool with_pixels,
+                    size_t spare) {
   const int bit_count = BitCountForTableBits(colors.bits);
   const uint32_t entries = 1u << bit_count;
   const size_t pixel_bytes = with_pixels ? RowBytes(bit_count, width) * height : 0;
-  HGLOBAL block = dzGlobalAlloc(kInfoHeaderSize + entries * 4 + pixel_bytes);
+  HGLOBAL block = AllocateBlock(kInfoHeaderSize + entries * 4 + pixel_bytes, spare);
   if (block == nullptr) return nullptr;
   auto* bytes = static_cast<uint8_t*>(dzGlobalLock(block));
   DibHeader header;

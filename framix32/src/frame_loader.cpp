@@ -1,8 +1,10 @@
 #include "frame_loader.h"
 
+#include <cstring>
 #include <new>
 
 #include "dib.h"
+#include "lzw_decoder.h"
 
 namespace framix32 {
 
@@ -43,6 +45,14 @@ void FrameReader::DecodePixels(DecodedFrame* frame) {
     frame->pixels.pixels.reset(new uint8_t[frame->pixels.capacity]());
     frame->decoded = kCorrupt;
   }
+}
+
+ErrorCode FrameReader::DecodePixelsInto(const DecodedFrame& frame, uint8_t* out) {
+  const ErrorCode decoded = DecodeImageInto(in_, frame.descriptor, out, &scratch_);
+  if (decoded != kReadError) return decoded;
+  // No data at all (the file ended at the code size byte) shows as an all-zero frame.
+  std::memset(out, 0, size_t{frame.descriptor.width} * frame.descriptor.height);
+  return kCorrupt;
 }
 
 ErrorCode FrameReader::Next(DecodedFrame* frame, bool* done, uint64_t pixel_limit) {
@@ -91,31 +101,13 @@ PalettePtr MakePalette(int mode, const ColorTable& colors) {
   return palette;
 }
 
-ErrorCode MakeFrameBitmaps(const DecodedFrame& frame, int mode, bool use_transparency,
-                           FrameBitmaps* out) {
-  const int width = frame.pixels.width;
-  const int height = frame.pixels.height;
-  const bool transparent = use_transparency && frame.control.transparent();
-  ColorTable colors = frame.colors;
-  const uint8_t key = frame.control.transparent_index();
-  if (transparent) {
-    colors.rgb[key * 3] = colors.rgb[key * 3 + 1] = colors.rgb[key * 3 + 2] = 0;
-  }
-  uint32_t lookup[256];
-  ColorLookup(colors, lookup);
+namespace {
 
-  out->image.reset(NewBitmap(width, height));
-  if (out->image == nullptr) return kMemoryError;
-  if (transparent) {
-    out->mask.reset(NewBitmap(width, height));
-    if (out->mask == nullptr) return kMemoryError;
-  }
-  const size_t count = static_cast<size_t>(width) * height;
-  const uint8_t* indices = frame.pixels.data();
-  uint32_t* image = out->image->pixels.get();
-  if (transparent) {
-    // One pass writes both, while the indices are in the cache.
-    uint32_t* mask = out->mask->pixels.get();
+// Indices to pixels and, with a transparent key, mask bits, front to back. indices may lie in
+// the last quarter of image: pixel i is written after index i is read, over indices read.
+void WidenIndices(const uint8_t* indices, size_t count, const uint32_t lookup[256],
+                  int key, uint32_t* image, uint32_t* mask) {
+  if (mask != nullptr) {
     for (size_t i = 0; i < count; ++i) {
       const uint8_t index = indices[i];
       image[i] = lookup[index];
@@ -124,7 +116,61 @@ ErrorCode MakeFrameBitmaps(const DecodedFrame& frame, int mode, bool use_transpa
   } else {
     for (size_t i = 0; i < count; ++i) image[i] = lookup[indices[i]];
   }
+}
+
+// The bitmaps of a frame, without pixels yet, and the lookup that widens its indices.
+ErrorCode PrepareBitmaps(const DecodedFrame& frame, int mode, bool use_transparency,
+                         size_t spare, uint32_t lookup[256], FrameBitmaps* out) {
+  const ImageDescriptor& d = frame.descriptor;
+  const bool transparent = use_transparency && frame.control.transparent();
+  ColorTable colors = frame.colors;
+  const uint8_t key = frame.control.transparent_index();
+  if (transparent) {
+    colors.rgb[key * 3] = colors.rgb[key * 3 + 1] = colors.rgb[key * 3 + 2] = 0;
+  }
+  ColorLookup(colors, lookup);
+  out->image.reset(NewBitmap(d.width, d.height, spare));
+  if (out->image == nullptr) return kMemoryError;
+  if (transparent) {
+    out->mask.reset(NewBitmap(d.width, d.height));
+    if (out->mask == nullptr) return kMemoryError;
+  }
   out->palette = MakePalette(mode, colors);
+  return kNoError;
+}
+
+}  // namespace
+
+ErrorCode MakeFrameBitmaps(const DecodedFrame& frame, int mode, bool use_transparency,
+                           FrameBitmaps* out) {
+  uint32_t lookup[256];
+  if (ErrorCode code = PrepareBitmaps(frame, mode, use_transparency, 0, lookup, out);
+      code != kNoError) {
+    return code;
+  }
+  const size_t count = static_cast<size_t>(frame.pixels.width) * frame.pixels.height;
+  WidenIndices(frame.pixels.data(), count, lookup, frame.control.transparent_index(),
+               out->image->pixels.get(), out->mask ? out->mask->pixels.get() : nullptr);
+  return kNoError;
+}
+
+ErrorCode ReadFrameBitmaps(FrameReader& reader, DecodedFrame* frame, int mode,
+                           bool use_transparency, FrameBitmaps* out) {
+  const ImageDescriptor& d = frame->descriptor;
+  const size_t count = static_cast<size_t>(d.width) * d.height;
+  // The indices go to the last quarter of the image's own pixels (and the spare bytes after
+  // them), so that no buffer of indices is needed besides.
+  uint32_t lookup[256];
+  if (ErrorCode code = PrepareBitmaps(*frame, mode, use_transparency, kLzwOutputSlack, lookup,
+                                      out);
+      code != kNoError) {
+    return code;
+  }
+  uint32_t* image = out->image->pixels.get();
+  uint8_t* indices = reinterpret_cast<uint8_t*>(image) + 3 * count;
+  frame->decoded = reader.DecodePixelsInto(*frame, indices);
+  WidenIndices(indices, count, lookup, frame->control.transparent_index(), image,
+               out->mask ? out->mask->pixels.get() : nullptr);
   return kNoError;
 }
 

@@ -45,6 +45,8 @@ class FrameReader {
   ErrorCode NextImage(DecodedFrame* frame, bool* done);
   // Decodes the image data of the frame NextImage read into frame->pixels.
   void DecodePixels(DecodedFrame* frame);
+  // The same into out (IndexImageBytes of the frame's size); returns the decoder's result.
+  ErrorCode DecodePixelsInto(const DecodedFrame& frame, uint8_t* out);
   // Both; kMemoryError for a frame above pixel_limit, before its pixels are decoded.
   ErrorCode Next(DecodedFrame* frame, bool* done, uint64_t pixel_limit = FRAMIX32_MAX_PIXELS);
 
@@ -72,6 +74,10 @@ PalettePtr MakePalette(int mode, const ColorTable& colors);
 // when a bitmap cannot be made.
 ErrorCode MakeFrameBitmaps(const DecodedFrame& frame, int mode, bool use_transparency,
                            FrameBitmaps* out);
+// The same for the frame NextImage just read, its pixels decoded straight into the bitmap
+// (frame->pixels stays empty; frame->decoded is set).
+ErrorCode ReadFrameBitmaps(FrameReader& reader, DecodedFrame* frame, int mode,
+                           bool use_transparency, FrameBitmaps* out);
 
 }  // namespace framix32
 

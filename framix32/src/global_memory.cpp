@@ -6,6 +6,7 @@
 #include <new>
 
 #include "framix32.h"
+#include "global_memory.h"
 
 struct dzGlobalBlock {
   size_t size;
@@ -21,16 +22,22 @@ unsigned char* BytesOf(dzGlobalBlock* block) {
 }
 }  // namespace
 
-extern "C" {
+namespace framix32 {
 
-FRAMIX32_API HGLOBAL dzGlobalAlloc(size_t bytes) {
-  if (bytes > SIZE_MAX - kHeaderSize) return nullptr;
-  void* memory = std::calloc(1, kHeaderSize + bytes);
+HGLOBAL AllocateBlock(size_t bytes, size_t spare) {
+  if (bytes > SIZE_MAX - kHeaderSize - spare) return nullptr;
+  void* memory = std::calloc(1, kHeaderSize + bytes + spare);
   if (memory == nullptr) return nullptr;
   auto* block = static_cast<dzGlobalBlock*>(memory);
   block->size = bytes;
   return block;
 }
+
+}  // namespace framix32
+
+extern "C" {
+
+FRAMIX32_API HGLOBAL dzGlobalAlloc(size_t bytes) { return framix32::AllocateBlock(bytes, 0); }
 
 FRAMIX32_API void* dzGlobalLock(HGLOBAL block) {
   if (block == nullptr) return nullptr;

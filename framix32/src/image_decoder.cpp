@@ -55,29 +55,35 @@ size_t IndexImageBytes(uint32_t width, uint32_t height) {
   return static_cast<size_t>(width) * height + kLzwOutputSlack;
 }
 
-ErrorCode DecodeImage(ByteSource& in, const ImageDescriptor& descriptor, IndexImage* image,
-                      DecodeScratch* scratch) {
+ErrorCode DecodeImageInto(ByteSource& in, const ImageDescriptor& descriptor, uint8_t* out,
+                          DecodeScratch* scratch) {
   const int min_code_size = in.ReadByte();
   if (min_code_size < 0) return kReadError;
   ReadSubBlocks(in, &scratch->data);
-
-  image->width = descriptor.width;
-  image->height = descriptor.height;
   const size_t width = descriptor.width;
   const size_t count = width * descriptor.height;
-  // Every byte is written below, by the decoder or as the zeros of rows not decoded.
-  image->capacity = IndexImageBytes(descriptor.width, descriptor.height);
-  image->pixels.reset(new uint8_t[image->capacity]);
-  const LzwResult result = DecodeLzw(min_code_size, scratch->data.data(), scratch->data.size(),
-                                     image->pixels.get(), count);
-
+  const LzwResult result =
+      DecodeLzw(min_code_size, scratch->data.data(), scratch->data.size(), out, count);
   // Only whole rows count as decoded; the partial row and everything after it is index 0.
   const size_t rows_done = width == 0 ? descriptor.height : result.produced / width;
-  std::memset(image->pixels.get() + rows_done * width, 0, count - rows_done * width);
+  std::memset(out + rows_done * width, 0, count - rows_done * width);
   if (descriptor.interlaced() && descriptor.height > 1 && width > 0) {
-    Deinterlace(image->pixels.get(), width, descriptor.height);
+    Deinterlace(out, width, descriptor.height);
   }
   return result.code;
+}
+
+ErrorCode DecodeImage(ByteSource& in, const ImageDescriptor& descriptor, IndexImage* image,
+                      DecodeScratch* scratch) {
+  // Taken before the buffer, so that a file ending here costs no pixel memory.
+  if (in.ReadByte() < 0) return kReadError;
+  in.Seek(in.Tell() - 1);  // back to the code size byte
+  image->width = descriptor.width;
+  image->height = descriptor.height;
+  // Every byte is written by the decoder or as the zeros of rows not decoded.
+  image->capacity = IndexImageBytes(descriptor.width, descriptor.height);
+  image->pixels.reset(new uint8_t[image->capacity]);
+  return DecodeImageInto(in, descriptor, image->pixels.get(), scratch);
 }
 
 }  // namespace framix32

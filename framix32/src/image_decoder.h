@@ -41,6 +41,10 @@ size_t IndexImageBytes(uint32_t width, uint32_t height);
 // with the rows not wholly decoded set to 0.
 ErrorCode DecodeImage(ByteSource& in, const ImageDescriptor& descriptor, IndexImage* image,
                       DecodeScratch* scratch);
+// The same into out, which holds IndexImageBytes(width, height) bytes: width * height
+// indices, rows top-down, and the decoder's slack.
+ErrorCode DecodeImageInto(ByteSource& in, const ImageDescriptor& descriptor, uint8_t* out,
+                          DecodeScratch* scratch);
 
 }  // namespace framix32
 

@@ -177,11 +177,15 @@ int BitmapsFromGif(const char* path, int mode, HBITMAP* mask, HBITMAP* image,
   if (ErrorCode code = reader.Start(); code != kNoError) return SetError(code), 0;
   DecodedFrame frame;
   bool done = false;
-  if (ErrorCode code = reader.Next(&frame, &done); code != kNoError) return SetError(code), 0;
+  if (ErrorCode code = reader.NextImage(&frame, &done); code != kNoError) return SetError(code), 0;
   if (done) return 1;
+  if (!WithinPixelLimit(frame.descriptor.width, frame.descriptor.height, FRAMIX32_MAX_PIXELS)) {
+    return SetError(kMemoryError), 0;
+  }
   FrameBitmaps bitmaps;
   // Mode 4 ignores transparency: no mask, and the transparent index keeps its colour.
-  if (ErrorCode code = MakeFrameBitmaps(frame, mode, mode != 4, &bitmaps); code != kNoError) {
+  if (ErrorCode code = ReadFrameBitmaps(reader, &frame, mode, mode != 4, &bitmaps);
+      code != kNoError) {
     return SetError(code), 0;
   }
   SetError(frame.decoded);

@@ -2,6 +2,7 @@
 // from a packed bitmap.
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "byte_source.h"
 #include "dib.h"
@@ -10,6 +11,7 @@
 #include "gif_stream.h"
 #include "gif_writer.h"
 #include "image_decoder.h"
+#include "lzw_decoder.h"
 #include "still_image.h"
 
 namespace framix32 {
@@ -41,6 +43,39 @@ ErrorCode LocateFirstImage(ByteSource& in, ErrorCode at_end, FirstImage* image) 
   }
 }
 
+// One index a pixel: the indices are decoded into the block itself, top-down and close
+// together, then spread to their padded rows and turned bottom-up.
+HGLOBAL ReadEightBitRows(ByteSource& in, const ImageDescriptor& d, const ColorTable& colors,
+                         DecodeScratch* scratch) {
+  // The file ended before the code size byte: there is no image data at all.
+  if (in.ReadByte() < 0) return SetError(kCorrupt), nullptr;
+  in.Seek(in.Tell() - 1);
+  HGLOBAL block = AllocateDib(d.width, d.height, colors, true, kLzwOutputSlack);
+  if (block == nullptr) return SetError(kMemoryError), nullptr;
+  auto* bytes = static_cast<uint8_t*>(dzGlobalLock(block));
+  uint8_t* rows = bytes + kInfoHeaderSize + 1024;
+  const ErrorCode decoded = DecodeImageInto(in, d, rows, scratch);
+  const size_t width = d.width;
+  const size_t row_bytes = RowBytes(8, d.width);
+  if (row_bytes != width) {
+    // Each row moves up to its padded place, the last first; the padding is zero again.
+    for (size_t y = d.height; y-- > 0;) {
+      std::memmove(rows + y * row_bytes, rows + y * width, width);
+      std::memset(rows + y * row_bytes + width, 0, row_bytes - width);
+    }
+  }
+  std::vector<uint8_t> swap(row_bytes);
+  for (size_t top = 0, bottom = d.height; top + 1 < bottom; ++top) {
+    --bottom;
+    std::memcpy(swap.data(), rows + top * row_bytes, row_bytes);
+    std::memcpy(rows + top * row_bytes, rows + bottom * row_bytes, row_bytes);
+    std::memcpy(rows + bottom * row_bytes, swap.data(), row_bytes);
+  }
+  dzGlobalUnlock(block);
+  SetError(decoded);
+  return block;
+}
+
 }  // namespace
 
 HGLOBAL FileInformation(ByteSource& in) {
@@ -62,8 +97,10 @@ HGLOBAL ReadFirstImage(ByteSource& in) {
   if (!WithinPixelLimit(d.width, d.height, FRAMIX32_MAX_PIXELS)) {
     return SetError(kMemoryError), nullptr;
   }
-  IndexImage pixels;
   DecodeScratch scratch;
+  const int bit_count = BitCountForTableBits(image.colors.bits);
+  if (bit_count == 8) return ReadEightBitRows(in, d, image.colors, &scratch);
+  IndexImage pixels;
   const ErrorCode decoded = DecodeImage(in, d, &pixels, &scratch);
   // The file ended before the code size byte: there is no image data at all.
   if (decoded == kReadError) return SetError(kCorrupt), nullptr;
@@ -71,7 +108,6 @@ HGLOBAL ReadFirstImage(ByteSource& in) {
   HGLOBAL block = AllocateDib(d.width, d.height, image.colors, true);
   if (block == nullptr) return SetError(kMemoryError), nullptr;
   auto* bytes = static_cast<uint8_t*>(dzGlobalLock(block));
-  const int bit_count = BitCountForTableBits(image.colors.bits);
   const size_t row_bytes = RowBytes(bit_count, d.width);
   uint8_t* rows = bytes + kInfoHeaderSize + (size_t{4} << bit_count);
   for (int y = 0; y < d.height; ++y) {

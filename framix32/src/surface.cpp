@@ -6,10 +6,11 @@
 
 namespace framix32 {
 
-dzBitmap* NewBitmap(int width, int height) {
+dzBitmap* NewBitmap(int width, int height, size_t spare_bytes) {
   auto* bitmap = new (std::nothrow) dzBitmap;
   if (bitmap == nullptr) return nullptr;
-  bitmap->pixels.reset(new (std::nothrow) uint32_t[static_cast<size_t>(width) * height]);
+  const size_t spare = (spare_bytes + sizeof(uint32_t) - 1) / sizeof(uint32_t);
+  bitmap->pixels.reset(new (std::nothrow) uint32_t[static_cast<size_t>(width) * height + spare]);
   if (bitmap->pixels == nullptr) {
     delete bitmap;
     return nullptr;

@@ -24,8 +24,9 @@ inline constexpr uint32_t kOpaque = 0xFF000000u;
 inline constexpr uint32_t kBlack = 0xFF000000u;
 inline constexpr uint32_t kWhite = 0xFFFFFFFFu;
 
-// A bitmap whose pixels the caller writes, every one of them; null when memory runs out.
-dzBitmap* NewBitmap(int width, int height);
+// A bitmap whose pixels the caller writes, every one of them, with spare bytes after them
+// for the caller's own use while it does; null when memory runs out.
+dzBitmap* NewBitmap(int width, int height, size_t spare_bytes = 0);
 
 }  // namespace framix32
 

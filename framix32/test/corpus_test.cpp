@@ -86,6 +86,23 @@ void CompareFirstImage(const std::string& path, const GifFileType& gif) {
   }
   dzGlobalUnlock(block.get());
 
+  // dzBitmapsFromGif, transparency ignored: each pixel in the colour of giflib's index.
+  HBITMAP mask = nullptr, bitmap = nullptr;
+  HPALETTE palette = nullptr;
+  ASSERT_EQ(dzBitmapsFromGif(nullptr, path.c_str(), 4, &mask, &bitmap, &palette), 1);
+  ASSERT_EQ(dzBitmapWidth(bitmap), h.width);
+  ASSERT_EQ(dzBitmapHeight(bitmap), h.height);
+  const uint32_t* pixels = dzBitmapPixels(bitmap);
+  for (int i = 0; i < h.width * h.height; ++i) {
+    const int index = first.RasterBits[i] & cut;
+    const uint32_t expected = 0xFF000000u | quad[index * 4 + 2] << 16 | quad[index * 4 + 1] << 8 |
+                              quad[index * 4];
+    ASSERT_EQ(pixels[i], expected) << "pixel " << i;
+  }
+  dzDeleteBitmap(bitmap);
+  dzDeleteBitmap(mask);
+  dzDeletePalette(palette);
+
   Block info(GetFileInformation(path.c_str()));
   ASSERT_NE(info, nullptr);
   const auto* info_bytes = static_cast<const uint8_t*>(dzGlobalLock(info.get()));

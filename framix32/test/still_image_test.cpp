@@ -122,6 +122,18 @@ TEST(Reading, BitDepthFollowsTheColourTable) {
       EXPECT_EQ(image.palette[i * 4], expected & 0xFF);
     }
 
+    // The rows' padding stays zero, as in a zero-initialised block.
+    HGLOBAL block = ReadGraphicFile(file.path());
+    const auto* bytes = static_cast<const uint8_t*>(dzGlobalLock(block));
+    const size_t row_bytes = RowBytes(c.bit_count, 13);
+    const size_t used = (13 * c.bit_count + 7) / 8;
+    for (int y = 0; y < 5; ++y) {
+      const uint8_t* row = bytes + kInfoHeaderSize + (size_t{4} << c.bit_count) + y * row_bytes;
+      for (size_t b = used; b < row_bytes; ++b) EXPECT_EQ(row[b], 0) << y << " " << b;
+    }
+    dzGlobalUnlock(block);
+    dzGlobalFree(block);
+
     HGLOBAL info = GetFileInformation(file.path());
     ASSERT_NE(info, nullptr);
     EXPECT_EQ(dzGlobalSize(info), kInfoHeaderSize + (size_t{4} << c.bit_count));
