@@ -93,6 +93,7 @@ HGLOBAL AllocateDib(uint32_t width, uint32_t height, const ColorTable& colors, b
 }
 
 void PackRow(const uint8_t* indices, uint32_t width, int bit_count, uint8_t* row) {
+  if (width == 0) return;  // an empty row may have no storage at all
   uint32_t x = 0;
   switch (bit_count) {
     case 8:
