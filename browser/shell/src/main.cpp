@@ -60,6 +60,13 @@ int main(int argc, char** argv) {
   const bool preview = !line.screenshot.empty();
   // A preview needs no display.
   if (preview) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Qt aborts without a display; a user gets a line instead.
+  if (!preview && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+      qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    std::cerr << "panorel: no display (DISPLAY is not set); --screenshot works without one\n";
+    if (trace_file != nullptr) std::fclose(trace_file);
+    return 1;
+  }
 
   QApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("panorel"));
