@@ -28,7 +28,7 @@ CommandLine Error(std::string message) {
 
 const char* UsageText() {
   return "usage: panorel [OPTION]... [DOCUMENT]\n"
-         "Shows a presentation document: a data file (.cdb) or a container of them (.cdz).\n"
+         "Shows a presentation document: a container (.cdz) of data files (.cdb).\n"
          "Without exactly one DOCUMENT, shows panorel.cdz beside the program.\n"
          "\n"
          "  --trace FILE              append one line per step (loads, events, actions,\n"
