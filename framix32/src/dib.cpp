@@ -134,6 +134,7 @@ void PackRow(const uint8_t* indices, uint32_t width, int bit_count, uint8_t* row
 }
 
 void UnpackRow(const uint8_t* row, uint32_t width, int bit_count, uint8_t* indices) {
+  if (width == 0) return;
   if (bit_count == 8) {
     std::memcpy(indices, row, width);
     return;
