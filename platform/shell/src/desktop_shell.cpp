@@ -1,6 +1,7 @@
 #include "platform/desktop_shell.h"
 
 #include <fcntl.h>
+#include <linux/close_range.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -28,6 +29,9 @@ bool DesktopShell::StartDetached(const std::string& program, const std::vector<s
   for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
 
+  const long open_max = ::sysconf(_SC_OPEN_MAX);
+  const int max_fd = open_max > 0 && open_max < 65536 ? static_cast<int>(open_max) : 65536;
+
   // The grandchild writes errno into the pipe when exec fails; a successful exec closes it.
   int report[2];
   if (::pipe2(report, O_CLOEXEC) != 0) return Fail(error, "cannot start " + program, errno);
@@ -49,6 +53,11 @@ bool DesktopShell::StartDetached(const std::string& program, const std::vector<s
       }
       ::_exit(0);
     }
+    // Nothing of ours beyond the standard streams reaches the program: an inherited lock or
+    // socket would outlive us in it. Close-on-exec keeps the report pipe for a failed exec.
+    if (::close_range(3, ~0U, CLOSE_RANGE_CLOEXEC) != 0) {
+      for (int fd = 3; fd < max_fd; ++fd) ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+    }
     ::execvp(argv[0], argv.data());
     const int code = errno;
     (void)!::write(report[1], &code, sizeof code);
@@ -66,6 +75,11 @@ bool DesktopShell::StartDetached(const std::string& program, const std::vector<s
   ::close(report[0]);
   if (n == static_cast<ssize_t>(sizeof code)) return Fail(error, "cannot start " + program, code);
   return true;
+}
+
+bool DesktopShell::Open(const std::string& target, std::string* error) {
+  // A target beginning with "-" would be read as an option: it can only be a relative path.
+  return StartDetached("xdg-open", {target.starts_with('-') ? "./" + target : target}, error);
 }
 
 bool DesktopShell::ComposeMail(const std::string& subject, const std::string& body,

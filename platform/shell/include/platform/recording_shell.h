@@ -25,6 +25,10 @@ class RecordingShell : public Shell {
     started.push_back({program, args});
     return Answer(error);
   }
+  bool Open(const std::string& target, std::string* error) override {
+    opened.push_back(target);
+    return Answer(error);
+  }
   bool ComposeMail(const std::string& subject, const std::string& body,
                    std::string* error) override {
     mails.push_back({subject, body});
@@ -34,6 +38,7 @@ class RecordingShell : public Shell {
   bool accept = true;  // false: every request fails with `refusal`
   std::string refusal = "cannot start the program: refused by the test";
   std::vector<Started> started;
+  std::vector<std::string> opened;
   std::vector<Mail> mails;
 
  private:

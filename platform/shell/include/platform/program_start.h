@@ -1,0 +1,27 @@
+// Starting a program the way documents written for Windows expect: a parameters text split
+// as a Windows command line is, and program names that end in ".exe".
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/shell.h"
+
+namespace platform {
+
+// The words of a parameters text: blanks and tabs separate words; a word that starts with a
+// double quote runs to the next double quote (or the end), without the quotes; there are no
+// escapes, and every other character (";", "$(", "`", ...) is plain text.
+//   `/s "C:\My Dir" a"b` -> {"/s", "C:\My Dir", "a\"b"}
+std::vector<std::string> SplitParameters(std::string_view text);
+
+// Starts the program at `path` with the words of `parameters`, detached, never through a
+// shell. A path that is not an executable file is taken as a document and opened with the
+// desktop's handler (the parameters are then dropped), except that a name ending in ".exe"
+// (any case) is first tried without that ending. False (and `error`) when nothing could be
+// started.
+bool StartProgram(Shell& shell, const std::string& path, std::string_view parameters,
+                  std::string* error);
+
+}  // namespace platform

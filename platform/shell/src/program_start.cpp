@@ -1,0 +1,56 @@
+#include "platform/program_start.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool IsExecutableFile(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), X_OK) == 0;
+}
+
+bool EndsWithExe(std::string_view path) {
+  if (path.size() < 4) return false;
+  std::string_view end = path.substr(path.size() - 4);
+  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  return end[0] == '.' && lower(end[1]) == 'e' && lower(end[2]) == 'x' && lower(end[3]) == 'e';
+}
+
+}  // namespace
+
+std::vector<std::string> SplitParameters(std::string_view text) {
+  std::vector<std::string> words;
+  size_t i = 0;
+  while (true) {
+    while (i < text.size() && IsBlank(text[i])) ++i;
+    if (i >= text.size()) break;
+    if (text[i] == '"') {
+      const size_t close = text.find('"', i + 1);
+      const size_t end = close == std::string_view::npos ? text.size() : close;
+      words.emplace_back(text.substr(i + 1, end - i - 1));
+      i = close == std::string_view::npos ? end : close + 1;
+    } else {
+      const size_t start = i;
+      while (i < text.size() && !IsBlank(text[i])) ++i;
+      words.emplace_back(text.substr(start, i - start));
+    }
+  }
+  return words;
+}
+
+bool StartProgram(Shell& shell, const std::string& path, std::string_view parameters,
+                  std::string* error) {
+  const std::vector<std::string> args = SplitParameters(parameters);
+  if (IsExecutableFile(path)) return shell.StartDetached(path, args, error);
+  if (EndsWithExe(path)) {
+    const std::string stem = path.substr(0, path.size() - 4);
+    if (IsExecutableFile(stem)) return shell.StartDetached(stem, args, error);
+  }
+  return shell.Open(path, error);
+}
+
+}  // namespace platform
