@@ -19,6 +19,8 @@ packages=(
   x11-utils
   # desktop integration: the SVG icons, and the install test's MIME and desktop entry checks
   libqt6svg6 shared-mime-info desktop-file-utils
+  # the browser's sounds (the sound server's player) and the test's private sound server
+  pulseaudio-utils pulseaudio
   # fonts for the forms and reports
   fonts-dejavu-core
 )
