@@ -5,8 +5,14 @@
 #include "actions/execute_global_script_action.h"
 #include "actions/if_while_action.h"
 #include "actions/internal_command_action.h"
+#include "actions/launch_actions.h"
 #include "actions/modify_variable_action.h"
+#include "actions/path_actions.h"
+#include "actions/post_message_action.h"
 #include "actions/property_actions.h"
+#include "actions/register_activex_action.h"
+#include "actions/run_program_action.h"
+#include "actions/save_to_file_action.h"
 #include "actions/set_variable_action.h"
 #include "browser/script/action_factory.h"
 
@@ -27,18 +33,18 @@ struct ActionType {
 
 // In the order documents' type names are matched.
 constexpr ActionType kActionTypes[] = {
-    {"ShellExecute", nullptr},
-    {"LaunchHtml", nullptr},
-    {"OpenFolder", nullptr},
-    {"RunProgram", nullptr},
-    {"PlaySound", nullptr},
+    {"ShellExecute", &Make<CShellExecuteAction>},
+    {"LaunchHtml", &Make<CLaunchHtmlAction>},
+    {"OpenFolder", &Make<COpenFolderAction>},
+    {"RunProgram", &Make<CRunProgramAction>},
+    {"PlaySound", &Make<CPlaySoundAction>},
     {"InternalCommand", &Make<CInternalCommandAction>},
     {"DragFile", nullptr},
     {"SetProperty", &Make<CSetPropertyAction>},
     {"GetProperty", &Make<CGetPropertyAction>},
     {"ExecuteGlobalScript", &Make<CExecuteGlobalScriptAction>},
-    {"RegisterActiveX", nullptr},
-    {"PostMessage", nullptr},
+    {"RegisterActiveX", &Make<CRegisterActiveXAction>},
+    {"PostMessage", &Make<CPostMessageAction>},
     {"CallActiveXMethod", nullptr},
     {"SetVariable", &Make<CSetVariableAction>},
     {"Create Variable", &Make<CSetVariableAction>},
@@ -46,8 +52,8 @@ constexpr ActionType kActionTypes[] = {
     {"ELSE Statement", &Make<CElseAction>},
     {"ENDIF Statement", &Make<CEndIfAction>},
     {"IF/WHILE Statement", &Make<CIfWhileAction>},
-    {"LaunchInternetExplorer", nullptr},
-    {"SaveToFile", nullptr},
+    {"LaunchInternetExplorer", &Make<CLaunchInternetExplorerAction>},
+    {"SaveToFile", &Make<CSaveToFileAction>},
 };
 
 const ActionType* FindType(std::string_view name) {

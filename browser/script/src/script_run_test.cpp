@@ -222,8 +222,8 @@ TEST(ActionFactory, TypeNamesAreExact) {
   EXPECT_EQ(CreateScriptItem("setvariable", "S", nullptr), nullptr);
   EXPECT_EQ(CreateScriptItem("SetVariable ", "S", nullptr), nullptr);
   EXPECT_EQ(CreateScriptItem("", "S", nullptr), nullptr);
-  EXPECT_EQ(GetActionTypeStatus("PlaySound"), ActionTypeStatus::kNotBuiltYet);
-  EXPECT_EQ(CreateScriptItem("PlaySound", "S", nullptr), nullptr);
+  EXPECT_EQ(GetActionTypeStatus("DragFile"), ActionTypeStatus::kNotBuiltYet);
+  EXPECT_EQ(CreateScriptItem("DragFile", "S", nullptr), nullptr);
   EXPECT_EQ(GetActionTypeStatus("Modify Variable"), ActionTypeStatus::kBuilt);
   EXPECT_EQ(GetActionTypeStatus("Modify variable"), ActionTypeStatus::kUnknown);
 }

@@ -2,6 +2,7 @@
 
 #include "browser/doc/no_case.h"
 #include "browser/script/script_host.h"
+#include "browser/script/system_services.h"
 
 namespace browser {
 
@@ -12,6 +13,7 @@ bool CInternalCommandAction::Load(const CDataFile& file, LoadContext& context) {
 }
 
 ActionResult CInternalCommandAction::Execute(ScriptContext& context) {
+  if (context.system != nullptr) context.system->Report("command: " + command_ + " " + parameters_);
   ScriptHost* host = context.host;
   if (host == nullptr) return ActionResult::kContinue;
   // "Exit" alone is compared exactly.

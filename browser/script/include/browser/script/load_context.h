@@ -39,6 +39,8 @@ struct LoadContext {
   const platform::UserRegistry* registry = nullptr;
   // Pictures for pages and elements; none loads no picture.
   PictureSource* pictures = nullptr;
+  // The temporary and system directories the actions prepare their paths with.
+  platform::SystemDirectories system_dirs;
 };
 
 }  // namespace browser

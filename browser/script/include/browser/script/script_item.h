@@ -14,6 +14,7 @@ class CScriptableObject;
 class CVariableStore;
 
 class ScriptHost;
+class SystemServices;
 
 // What a running script reaches: the variables, the id registry, the document's main page,
 // the paths of the document and the host that shows it.
@@ -25,6 +26,7 @@ struct ScriptContext {
   CIdManager& ids;
   CScriptableObject* main_page = nullptr;  // none before a document is loaded
   ScriptHost* host = nullptr;              // none: requests and traces go nowhere
+  SystemServices* system = nullptr;        // none: system actions do nothing
   DocumentPaths paths;
   int depth = 0;                           // script runs in progress
   int runs = 0;                            // runs started since the outermost one began

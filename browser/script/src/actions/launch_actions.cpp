@@ -1,0 +1,41 @@
+#include "launch_actions.h"
+
+#include <algorithm>
+
+#include "browser/script/system_services.h"
+#include "browser/script/variables.h"
+
+namespace browser {
+
+bool CLaunchAction::Load(const CDataFile& file, LoadContext& context) {
+  file.ReadString(section_, "variableName", variable_name_);
+  file.ReadString(section_, "path", path_);
+  return CElement::Load(file, context);
+}
+
+std::string CLaunchAction::Address(ScriptContext& context) const {
+  std::u16string address;
+  const Variable* v =
+      variable_name_.empty() ? nullptr : context.variables.FindVariable(variable_name_);
+  if (v != nullptr && v->value.IsText()) {
+    address = v->value.TextValue();
+  } else {
+    address = platform::Utf8ToText(path_);
+  }
+  return platform::TextToUtf8(ExpandReferences(context.variables, address));
+}
+
+ActionResult CLaunchHtmlAction::Execute(ScriptContext& context) {
+  if (context.system != nullptr) context.system->OpenAddress(Address(context));
+  return ActionResult::kContinue;
+}
+
+ActionResult CLaunchInternetExplorerAction::Execute(ScriptContext& context) {
+  if (context.system == nullptr) return ActionResult::kContinue;
+  std::string address = Address(context);
+  std::replace(address.begin(), address.end(), '\\', '/');
+  if (!context.system->OpenWebWindow(address)) context.system->ShellOpen(path_);
+  return ActionResult::kContinue;
+}
+
+}  // namespace browser

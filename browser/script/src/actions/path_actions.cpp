@@ -1,0 +1,27 @@
+#include "path_actions.h"
+
+#include "browser/script/system_services.h"
+
+namespace browser {
+
+bool CPathAction::Load(const CDataFile& file, LoadContext& context) {
+  file.ReadString(section_, "path", path_);
+  return CElement::Load(file, context);
+}
+
+ActionResult CShellExecuteAction::Execute(ScriptContext& context) {
+  if (context.system != nullptr) context.system->ShellOpen(path_);
+  return ActionResult::kContinue;
+}
+
+ActionResult COpenFolderAction::Execute(ScriptContext& context) {
+  if (context.system != nullptr) context.system->OpenFolder(context.paths.Resolve(path_));
+  return ActionResult::kContinue;
+}
+
+ActionResult CPlaySoundAction::Execute(ScriptContext& context) {
+  if (context.system != nullptr) context.system->PlaySound(context.paths.Resolve(path_));
+  return ActionResult::kContinue;
+}
+
+}  // namespace browser

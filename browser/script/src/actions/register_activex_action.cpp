@@ -1,0 +1,46 @@
+#include "register_activex_action.h"
+
+#include "browser/doc/no_case.h"
+#include "platform/paths.h"
+
+namespace browser {
+namespace {
+
+// ".exe" anywhere after the first character, in any case.
+bool NamesServerProgram(std::string_view file) {
+  for (size_t at = 1; at + 4 <= file.size(); ++at) {
+    if (EqualsNoCase(file.substr(at, 4), ".exe")) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool CRegisterActiveXAction::Load(const CDataFile& file, LoadContext& context) {
+  file.ReadString(section_, "Filename", filename_);
+  if (filename_.empty()) return false;
+  bool copy_to_system = false;
+  file.ReadBool(section_, "Unregister", control_.unregister);
+  file.ReadBool(section_, "CopyToSystem", copy_to_system);
+  const std::string system_copy =
+      context.system_dirs.system + std::string(platform::FilePart(filename_));
+  if (copy_to_system && control_.unregister) {
+    // Unregistering what an earlier registration copied there: nothing is copied.
+    control_.file = system_copy;
+  } else if (copy_to_system) {
+    control_.copy_from = context.paths.Resolve(filename_);
+    control_.file = system_copy;
+  } else {
+    control_.file = context.paths.Resolve(filename_);
+  }
+  control_.server = NamesServerProgram(control_.file);
+  return CElement::Load(file, context);
+}
+
+ActionResult CRegisterActiveXAction::Execute(ScriptContext& context) {
+  if (filename_.empty() || context.system == nullptr) return ActionResult::kObjectMissing;
+  return context.system->RegisterControl(control_) ? ActionResult::kContinue
+                                                   : ActionResult::kObjectMissing;
+}
+
+}  // namespace browser

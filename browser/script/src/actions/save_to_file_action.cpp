@@ -1,0 +1,42 @@
+#include "save_to_file_action.h"
+
+#include "browser/doc/data_file.h"
+#include "browser/script/system_services.h"
+#include "browser/script/variables.h"
+
+namespace browser {
+namespace {
+
+constexpr char kArchiveSection[] = "VTRL Archive";
+
+}  // namespace
+
+bool CSaveToFileAction::Load(const CDataFile& file, LoadContext& context) {
+  file.ReadBool(section_, "useTemDir", use_tem_dir_);
+  file.ReadString(section_, "path", path_);
+  file.ReadString(section_, "key", key_);
+  file.ReadString(section_, "variable", variable_);
+  file.ReadString(section_, "value", value_);
+  if (use_tem_dir_) path_ = context.system_dirs.temp + path_ + ".kps";
+  return CElement::Load(file, context);
+}
+
+ActionResult CSaveToFileAction::Execute(ScriptContext& context) {
+  if (context.system == nullptr) return ActionResult::kContinue;
+  CDataFile file;
+  file.LoadText(path_);  // a missing file is an empty one
+  bool written = false;
+  if (!variable_.empty()) {
+    if (const Variable* v = context.variables.FindVariable(variable_)) {
+      written = file.WriteVariant(kArchiveSection, key_, v->value);
+    }
+  } else {
+    written = file.WriteString(kArchiveSection, key_, value_);
+  }
+  std::string value;
+  if (written) file.ReadString(kArchiveSection, key_, value);
+  context.system->SaveDataFile(file, path_, key_, written ? &value : nullptr);
+  return ActionResult::kContinue;
+}
+
+}  // namespace browser

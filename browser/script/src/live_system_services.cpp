@@ -1,0 +1,138 @@
+#include "browser/script/live_system_services.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include "browser/doc/data_file.h"
+#include "browser/doc/no_case.h"
+#include "platform/control_library.h"
+#include "platform/paths.h"
+#include "platform/program_start.h"
+#include "platform/shell.h"
+#include "platform/sound.h"
+#include "platform/windows.h"
+
+namespace browser {
+namespace {
+
+// The scheme of an address ("http" of "http://..."): letters, digits, "+", "-", "." after a
+// letter, up to a colon; a single letter is a drive, not a scheme.
+std::string_view Scheme(std::string_view address) {
+  const size_t colon = address.find(':');
+  if (colon == std::string_view::npos || colon < 2) return {};
+  for (size_t i = 0; i < colon; ++i) {
+    const char c = address[i];
+    const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    if (!letter && (i == 0 || !((c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.'))) {
+      return {};
+    }
+  }
+  return address.substr(0, colon);
+}
+
+}  // namespace
+
+bool LiveSystemServices::MayOpen(const std::string& target) {
+  if (target.empty()) return false;
+  const std::string_view scheme = Scheme(target);
+  for (const char* allowed : {"http", "https", "mailto", "file"}) {
+    if (EqualsNoCase(scheme, allowed)) return true;
+  }
+  return platform::FileExists(target);
+}
+
+bool LiveSystemServices::Fail(const std::string& reason) {
+  if (services_.complain) services_.complain(reason);
+  return false;
+}
+
+void LiveSystemServices::Open(const std::string& target) {
+  if (services_.shell == nullptr) return;
+  if (!MayOpen(target)) {
+    Fail("not opened: '" + target + "' is no existing file and no web address");
+    return;
+  }
+  std::string error;
+  if (!services_.shell->Open(target, &error)) Fail(error);
+}
+
+void LiveSystemServices::RunProgram(const std::string& path, const std::string& parameters) {
+  if (services_.shell == nullptr) return;
+  std::string error;
+  if (!platform::StartProgram(*services_.shell, path, parameters, &error)) Fail(error);
+}
+
+void LiveSystemServices::ShellOpen(const std::string& path) { Open(path); }
+void LiveSystemServices::OpenFolder(const std::string& path) { Open(path); }
+void LiveSystemServices::OpenAddress(const std::string& address) { Open(address); }
+
+void LiveSystemServices::PlaySound(const std::string& path) {
+  if (services_.sound != nullptr) services_.sound->Play(path);
+}
+
+void LiveSystemServices::PostWindowMessage(const std::string& window_class, int32_t message,
+                                           int32_t wparam, int32_t lparam) {
+  if (services_.windows == nullptr) return;
+  services_.windows->Post(window_class, static_cast<uint32_t>(message),
+                          static_cast<uint32_t>(wparam), lparam);
+}
+
+void LiveSystemServices::SaveDataFile(const CDataFile& file, const std::string& path,
+                                      const std::string& /*key*/, const std::string* /*value*/) {
+  std::string error;
+  if (!SaveAtomically(file, path, &error)) Fail(error);
+}
+
+bool LiveSystemServices::RegisterControl(const ControlRegistration& control) {
+  if (!control.copy_from.empty()) {
+    if (!platform::FileExists(control.copy_from)) {
+      return Fail(control.copy_from + ": no such control file");
+    }
+    // A file already there is kept; whether the copy worked is not asked.
+    std::error_code ec;
+    std::filesystem::copy_file(control.copy_from, control.file,
+                               std::filesystem::copy_options::skip_existing, ec);
+  }
+  std::string error;
+  if (control.server) {
+    if (services_.shell == nullptr) return Fail(control.file + ": cannot start the server");
+    const char* verb = control.unregister ? "/UNREGSERVER" : "/REGSERVER";
+    return platform::StartProgram(*services_.shell, control.file, verb, &error) || Fail(error);
+  }
+  if (services_.controls == nullptr) return Fail(control.file + ": cannot load control libraries");
+  return services_.controls->Register(control.file, control.unregister, &error) || Fail(error);
+}
+
+bool LiveSystemServices::OpenWebWindow(const std::string& /*address*/) { return false; }
+
+bool SaveAtomically(const CDataFile& file, const std::string& path, std::string* error) {
+  auto fail = [&](const std::string& what) {
+    if (error) *error = path + ": " + what + ": " + std::strerror(errno);
+    return false;
+  };
+  std::string temp = path + ".XXXXXX";
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) return fail("cannot create a file beside it");
+  ::fchmod(fd, 0644);
+  ::close(fd);
+  const Status s = file.SaveText(temp);
+  // The data must be on the disk before the name points at it.
+  const int sync_fd = s.ok() ? ::open(temp.c_str(), O_RDONLY | O_CLOEXEC) : -1;
+  const bool synced = sync_fd >= 0 && ::fsync(sync_fd) == 0;
+  if (sync_fd >= 0) ::close(sync_fd);
+  if (!synced || ::rename(temp.c_str(), path.c_str()) != 0) {
+    const int code = errno;
+    ::unlink(temp.c_str());
+    errno = code;
+    return fail(s.ok() ? "cannot replace it" : s.message());
+  }
+  return true;
+}
+
+}  // namespace browser

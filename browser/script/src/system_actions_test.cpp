@@ -1,0 +1,273 @@
+// The system and navigation actions against services that print what they are asked: keys,
+// defaults, resolved and unresolved paths, the registry form, the limits and the results.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "actions/register_activex_action.h"
+#include "actions/run_program_action.h"
+#include "browser/script/printing_system_services.h"
+#include "browser/script/script.h"
+#include "browser/script/script_host.h"
+#include "platform/registry.h"
+#include "test_support.h"
+
+namespace browser {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using testing::Fixture;
+using testing::ParseDocument;
+
+class RecordingHost : public ScriptHost {
+ public:
+  void PostRequest(PageRequest request) override { requests.push_back(std::move(request)); }
+  void Minimize() override { ++minimized; }
+  std::vector<PageRequest> requests;
+  int minimized = 0;
+};
+
+// Prints as the authors' tool does, and keeps the text of every file it is asked to save and
+// can be told that the program has no web window.
+class RecordingServices : public PrintingSystemServices {
+ public:
+  explicit RecordingServices(std::vector<std::string>& lines)
+      : PrintingSystemServices([&lines](const std::string& line) { lines.push_back(line); }) {}
+  void SaveDataFile(const CDataFile& file, const std::string& path, const std::string& key,
+                    const std::string* value) override {
+    saved = file.Lines();
+    PrintingSystemServices::SaveDataFile(file, path, key, value);
+  }
+  bool OpenWebWindow(const std::string& address) override {
+    return web_window && PrintingSystemServices::OpenWebWindow(address);
+  }
+  std::vector<std::string> saved;
+  bool web_window = true;
+};
+
+class SystemActionsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("system_actions_" + std::to_string(::getpid()) + "_" +
+                                        ::testing::UnitTest::GetInstance()
+                                            ->current_test_info()
+                                            ->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    fx_.load.paths.document_dir = "/media/cd/";
+    fx_.context.paths = fx_.load.paths;
+    fx_.context.host = &host_;
+    fx_.context.system = &services_;
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  // Runs one script whose items are the given key lines (one string per item, keys separated
+  // by newlines); answers the run's result.
+  int Run(std::initializer_list<std::string> items) {
+    std::string text = "[S]\nnumScriptItems = " + std::to_string(items.size()) + "\n";
+    int n = 0;
+    for (const std::string& item : items) {
+      text += "[S_ScriptItem_" + std::to_string(++n) + "]\n" + item + "\n";
+    }
+    CDataFile file = ParseDocument(text);
+    script_ = std::make_unique<CScript>("S", nullptr);
+    script_->Load(file, fx_.load);
+    return script_->Run(fx_.context);
+  }
+  void SetText(const std::string& name, const std::string& text) {
+    ActionResult r;
+    fx_.variables.FindOrCreateInScope(0, name, r)->value = platform::Variant::Utf8(text);
+  }
+
+  fs::path dir_;
+  Fixture fx_;
+  RecordingHost host_;
+  std::vector<std::string> lines_;
+  RecordingServices services_{lines_};
+  std::unique_ptr<CScript> script_;
+};
+
+TEST_F(SystemActionsTest, InternalCommandsCompareExitExactlyTheRestInAnyCase) {
+  EXPECT_EQ(Run({"name = InternalCommand\ncommand = exit",
+                 "name = InternalCommand\ncommand = nextpage",
+                 "name = InternalCommand\ncommand = ChangePage\nparameters = a.cdz",
+                 "name = InternalCommand\ncommand = CHANGEPAGE\nparameters = b.cdz",
+                 "name = InternalCommand\ncommand = prevPage",
+                 "name = InternalCommand\ncommand = Exit",
+                 "name = InternalCommand\ncommand = Reboot"}),
+            0);
+  using Kind = PageRequest::Kind;
+  ASSERT_EQ(host_.requests.size(), 5u);
+  EXPECT_EQ(host_.requests[0].kind, Kind::kNextDocument);
+  // Each request keeps its own document name, in the order posted.
+  EXPECT_EQ(host_.requests[1].kind, Kind::kOpenDocument);
+  EXPECT_EQ(host_.requests[1].document, "a.cdz");
+  EXPECT_EQ(host_.requests[2].document, "b.cdz");
+  EXPECT_EQ(host_.requests[3].kind, Kind::kPreviousDocument);
+  EXPECT_EQ(host_.requests[4].kind, Kind::kExit);
+  EXPECT_EQ(lines_.front(), "command: exit ");
+  EXPECT_EQ(lines_.at(2), "command: ChangePage a.cdz");
+  EXPECT_EQ(lines_.size(), 7u);
+}
+
+TEST_F(SystemActionsTest, RunProgramResolvesShellExecuteTakesThePathAsWritten) {
+  Run({"name = RunProgram\npath = setup.exe\nparameters = /s \"C:\\My Dir\" $(rm) `x`;",
+       "name = ShellExecute\npath = setup.exe", "name = OpenFolder\npath = Docs\\Manuals",
+       "name = PlaySound\npath = sounds\\click.wav", "name = PlaySound",
+       "name = RunProgram\npath = http://example.invalid/x"});
+  EXPECT_THAT(lines_, ElementsAre("run: /media/cd/setup.exe /s \"C:\\My Dir\" $(rm) `x`;",
+                                  "shell: setup.exe", "folder: /media/cd/Docs/Manuals",
+                                  "sound: /media/cd/sounds/click.wav", "sound: /media/cd",
+                                  "run: http://example.invalid/x "));
+}
+
+TEST_F(SystemActionsTest, RunProgramRefusesPathsTheOldBuffersCouldNotHold) {
+  const std::string fits(CRunProgramAction::kMaxText - std::string("/media/cd/").size(), 'a');
+  Run({"name = RunProgram\npath = " + fits, "name = RunProgram\npath = " + fits + "b"});
+  ASSERT_EQ(lines_.size(), 1u);
+  EXPECT_EQ(lines_[0], "run: /media/cd/" + fits + " ");
+}
+
+TEST_F(SystemActionsTest, RunProgramRegistryFormReadsWhenItRuns) {
+  platform::UserRegistry registry((dir_ / "registry.ini").string());
+  fx_.load.registry = &registry;
+  const char* key = "Software\\Corvane\\Sizing";
+  const std::string item = std::string("name = RunProgram\nflag = registry\nregistryKey = ") +
+                           key + "\nregistryValueName = Program\n" +
+                           "paramRegistryValueName = Args\npath = ignored.exe";
+  // Nothing to read yet: nothing starts.
+  Run({item});
+  EXPECT_THAT(lines_, IsEmpty());
+  ASSERT_TRUE(registry.WriteString(key, "Program", "/opt/sizing/sizing"));
+  Run({item});
+  ASSERT_TRUE(registry.WriteString(key, "Args", "--job \"a b.siz\""));
+  script_->Run(fx_.context);  // the same loaded action sees the new value
+  ASSERT_TRUE(registry.WriteString(key, "Args", std::string(260, 'x')));
+  script_->Run(fx_.context);
+  ASSERT_TRUE(registry.WriteDword(key, "Program", 5));
+  script_->Run(fx_.context);
+  EXPECT_THAT(lines_, ElementsAre("run: /opt/sizing/sizing ",
+                                  "run: /opt/sizing/sizing --job \"a b.siz\""));
+}
+
+TEST_F(SystemActionsTest, PostMessageReadsMessageAndWparamDecimalLparamInCNotation) {
+  Run({"name = PostMessage\nWindowClass = NoSuchClass\nMessage = 0x400\nWparam = 0x10\n"
+       "Lparam = 0x400",
+       "name = PostMessage\nWindowClass = VTRL_MAINWND\nMessage = 1036\nWparam = 7\n"
+       "Lparam = -1",
+       "name = PostMessage"});
+  EXPECT_THAT(lines_, ElementsAre("message: NoSuchClass 0 0 1024",
+                                  "message: VTRL_MAINWND 1036 7 -1", "message:  0 0 0"));
+}
+
+TEST_F(SystemActionsTest, LaunchHtmlTakesTheVariableWhenItHoldsText) {
+  SetText("Page", "|Base|/index.htm");
+  SetText("Base", "file:///media/cd/html");
+  ActionResult r;
+  fx_.variables.FindOrCreateInScope(0, "Number", r)->value = platform::Variant::I4(3);
+  Run({"name = LaunchHtml\nvariableName = Page\npath = fallback.htm",
+       "name = LaunchHtml\nvariableName = Number\npath = |Base|/n.htm",
+       "name = LaunchHtml\nvariableName = Missing\npath = http://x.invalid/?a=1;b=$(c)"});
+  EXPECT_THAT(lines_, ElementsAre("open: file:///media/cd/html/index.htm",
+                                  "open: file:///media/cd/html/n.htm",
+                                  "open: http://x.invalid/?a=1;b=$(c)"));
+}
+
+TEST_F(SystemActionsTest, LaunchInternetExplorerTurnsBackslashesOrFallsBackToThePath) {
+  SetText("Dir", "C:\\Docs");
+  const std::string item = "name = LaunchInternetExplorer\npath = |Dir|\\a.htm";
+  Run({"name = LaunchInternetExplorer\npath = C:\\Docs\\a.htm", item});
+  services_.web_window = false;
+  script_->Run(fx_.context);
+  // Without the window, "path" as written, not the expanded address.
+  EXPECT_THAT(lines_, ElementsAre("web: C:/Docs/a.htm", "web: C:/Docs/a.htm",
+                                  "shell: C:\\Docs\\a.htm", "shell: |Dir|\\a.htm"));
+}
+
+TEST_F(SystemActionsTest, SaveToFileInTheTemporaryDirectory) {
+  fx_.load.system_dirs.temp = dir_.string() + "/";
+  const std::string path = (dir_ / "prefs.kps").string();
+  std::ofstream(path) << "[VTRL Archive]\r\nold = kept\r\n";
+  ActionResult r;
+  fx_.variables.FindOrCreateInScope(0, "Flag", r)->value = platform::Variant::Bool(true);
+  Run({"name = SaveToFile\nuseTemDir = true\npath = prefs\nkey = seen\nvariable = Flag\n"
+       "value = not used"});
+  EXPECT_THAT(lines_, ElementsAre("save: " + path + " seen TRUE"));
+  EXPECT_THAT(services_.saved, ElementsAre("[VTRL Archive]", "seen = TRUE", "old = kept"));
+
+  // A variable that does not exist writes nothing, but the file is still rewritten.
+  lines_.clear();
+  Run({"name = SaveToFile\nuseTemDir = true\npath = prefs\nkey = k\nvariable = Missing"});
+  EXPECT_THAT(lines_, ElementsAre("save: " + path));
+  EXPECT_THAT(services_.saved, ElementsAre("[VTRL Archive]", "old = kept"));
+
+  // Without a variable, the text; without useTemDir ("TRUE" is not true), the path as written.
+  lines_.clear();
+  Run({"name = SaveToFile\nuseTemDir = TRUE\npath = " + path + "\nkey = k\nvalue = v 1"});
+  EXPECT_THAT(lines_, ElementsAre("save: " + path + " k v 1"));
+}
+
+TEST_F(SystemActionsTest, RegisterActiveXChoosesTheFileAndTheWay) {
+  fx_.load.system_dirs.system = "/usr/lib/";
+  const std::string source = (dir_ / "ctl.so").string();
+  std::ofstream(source) << "library";
+  const std::string rel = fs::relative(source, "/").string();
+  fx_.load.paths.document_dir = "/";
+  EXPECT_EQ(Run({"name = RegisterActiveX\nFilename = \\" + rel +
+                     "\nUnregister = true\nCopyToSystem = true",
+                 "name = RegisterActiveX\nFilename = " + rel + "\nCopyToSystem = true",
+                 "name = RegisterActiveX\nFilename = D:\\Cd\\viewer.EXE\nUnregister = true"}),
+            0);
+  EXPECT_THAT(lines_, ElementsAre("unregister: /usr/lib/ctl.so", "register: /usr/lib/ctl.so",
+                                  "unregister: D:\\Cd\\viewer.EXE"));
+  const auto* copy = dynamic_cast<const CRegisterActiveXAction*>(script_->items().at(1).get());
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->control().copy_from, source);
+  EXPECT_FALSE(copy->control().server);
+  const auto* server = dynamic_cast<const CRegisterActiveXAction*>(script_->items().at(2).get());
+  EXPECT_TRUE(server->control().server);
+  EXPECT_TRUE(server->control().copy_from.empty());
+
+  // A missing source of a copy, or no file name at all, answers 6: the run ends (with 2).
+  lines_.clear();
+  EXPECT_EQ(Run({"name = RegisterActiveX\nFilename = missing.so\nCopyToSystem = true",
+                 "name = PlaySound\npath = never.wav"}),
+            2);
+  EXPECT_EQ(Run({"name = RegisterActiveX\nUnregister = true", "name = PlaySound"}), 2);
+  EXPECT_THAT(lines_, IsEmpty());
+}
+
+TEST_F(SystemActionsTest, WithoutServicesNothingHappensAndRegistrationFails) {
+  fx_.context.system = nullptr;
+  EXPECT_EQ(Run({"name = RunProgram\npath = a", "name = ShellExecute\npath = a",
+                 "name = SaveToFile\npath = " + (dir_ / "x").string() + "\nkey = k\nvalue = v",
+                 "name = InternalCommand\ncommand = NextPage"}),
+            0);
+  EXPECT_EQ(host_.requests.size(), 1u);
+  EXPECT_FALSE(fs::exists(dir_ / "x"));
+  EXPECT_EQ(Run({"name = RegisterActiveX\nFilename = a.so"}), 2);
+}
+
+TEST(EchoingSystemServices, PerformsAndReportsTheSameLines) {
+  std::vector<std::string> performed;
+  std::vector<std::string> echoed;
+  RecordingServices inner(performed);
+  inner.web_window = false;
+  EchoingSystemServices echo(inner, [&](const std::string& line) { echoed.push_back(line); });
+  echo.RunProgram("/a", "b");
+  echo.Report("command: Exit ");
+  EXPECT_FALSE(echo.OpenWebWindow("x"));  // the shell call that follows reports instead
+  EXPECT_TRUE(echo.RegisterControl({"/a.so", "", false, true}));
+  EXPECT_THAT(performed, ElementsAre("run: /a b", "command: Exit ", "unregister: /a.so"));
+  EXPECT_EQ(echoed, performed);
+}
+
+}  // namespace
+}  // namespace browser
