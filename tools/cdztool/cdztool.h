@@ -24,9 +24,14 @@ struct RunOptions {
   std::string member;               // empty: the member named after the container, or the first
   std::vector<std::string> events;  // "NAME" (main page) or "NAME@ID"
   bool print_variables = false;
+  // false: the system actions (programs, files, folders, addresses, sounds, window messages,
+  // saved values, control registration) are not performed but written to `out`, one line
+  // each ("run: PATH PARAMETERS", ...); true: they are performed.
+  bool live = false;
 };
 // Loads a document's data file, runs its PreLoad scripts, builds the main page's objects and
-// fires the events in order; with print_variables writes the three variable scopes as JSON.
+// fires the events in order; with print_variables writes the three variable scopes as JSON
+// (after the lines of the system actions).
 int Run(const RunOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace cdztool

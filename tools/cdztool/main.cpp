@@ -15,10 +15,13 @@ constexpr char kUsage[] =
     "       cdztool cat CONTAINER MEMBER        print a member's lines as the browser reads them\n"
     "       cdztool get CONTAINER MEMBER SECTION KEY\n"
     "                                           print a key's raw value\n"
-    "       cdztool run DOCUMENT [--member NAME] [--event NAME[@ID]]... [--vars]\n"
+    "       cdztool run DOCUMENT [--member NAME] [--event NAME[@ID]]... [--vars] [--live]\n"
     "                                           run the PreLoad scripts, then each event on\n"
     "                                           the main page (or the object with that id);\n"
-    "                                           --vars prints the variables as JSON\n"
+    "                                           --vars prints the variables as JSON; the\n"
+    "                                           system actions print what they would do\n"
+    "                                           (\"run: PATH PARAMETERS\", ...) unless --live\n"
+    "                                           performs them\n"
     "Containers may be gzip-compressed. Member names ignore case; sections do not.\n"
     "Exit status: 0 on success, 1 on any failure (described on stderr).\n";
 
@@ -47,6 +50,8 @@ int main(int argc, char** argv) {
       const std::string& arg = args[i];
       if (arg == "--vars") {
         options.print_variables = true;
+      } else if (arg == "--live") {
+        options.live = true;
       } else if (arg == "--member" || arg == "--event") {
         if (i + 1 >= args.size()) return UsageError(arg + " needs a value");
         (arg == "--member" ? options.member : options.events.emplace_back()) = args[++i];

@@ -11,6 +11,7 @@
 #include "browser/script/id_manager.h"
 #include "browser/script/variables.h"
 #include "cdztool.h"
+#include "system_services_for_run.h"
 
 namespace cdztool {
 namespace {
@@ -75,6 +76,9 @@ int Run(const RunOptions& options, std::ostream& out, std::ostream& err) {
   browser::CMainWnd::Services services(window);
   services.program_path = path;
   browser::CMainWnd wnd(ids, std::move(services));
+  // The services of the system actions, as the main window would be handed them.
+  SystemServicesForRun system(options.live, out, err);
+  wnd.script_context().system = &system.services();
   wnd.FindDocument(path);
   browser::CDataFile* loaded = wnd.container().Append(std::move(file));
   wnd.LoadDataFile(loaded, false, false);

@@ -64,8 +64,13 @@ void LiveSystemServices::Open(const std::string& target) {
 
 void LiveSystemServices::RunProgram(const std::string& path, const std::string& parameters) {
   if (services_.shell == nullptr) return;
+  const auto program = platform::ProgramFile(path);
+  // Not a program here: a document, opened as the shell opens documents.
+  if (!program) return Open(path);
   std::string error;
-  if (!platform::StartProgram(*services_.shell, path, parameters, &error)) Fail(error);
+  if (!services_.shell->StartDetached(*program, platform::SplitParameters(parameters), &error)) {
+    Fail(error);
+  }
 }
 
 void LiveSystemServices::ShellOpen(const std::string& path) { Open(path); }
@@ -102,8 +107,10 @@ bool LiveSystemServices::RegisterControl(const ControlRegistration& control) {
   std::string error;
   if (control.server) {
     if (services_.shell == nullptr) return Fail(control.file + ": cannot start the server");
+    const auto program = platform::ProgramFile(control.file);
+    if (!program) return Fail(control.file + ": no server program here");
     const char* verb = control.unregister ? "/UNREGSERVER" : "/REGSERVER";
-    return platform::StartProgram(*services_.shell, control.file, verb, &error) || Fail(error);
+    return services_.shell->StartDetached(*program, {verb}, &error) || Fail(error);
   }
   if (services_.controls == nullptr) return Fail(control.file + ": cannot load control libraries");
   return services_.controls->Register(control.file, control.unregister, &error) || Fail(error);

@@ -42,13 +42,19 @@ std::vector<std::string> SplitParameters(std::string_view text) {
   return words;
 }
 
+std::optional<std::string> ProgramFile(const std::string& path) {
+  if (IsExecutableFile(path)) return path;
+  if (EndsWithExe(path)) {
+    std::string stem = path.substr(0, path.size() - 4);
+    if (IsExecutableFile(stem)) return stem;
+  }
+  return std::nullopt;
+}
+
 bool StartProgram(Shell& shell, const std::string& path, std::string_view parameters,
                   std::string* error) {
-  const std::vector<std::string> args = SplitParameters(parameters);
-  if (IsExecutableFile(path)) return shell.StartDetached(path, args, error);
-  if (EndsWithExe(path)) {
-    const std::string stem = path.substr(0, path.size() - 4);
-    if (IsExecutableFile(stem)) return shell.StartDetached(stem, args, error);
+  if (auto program = ProgramFile(path)) {
+    return shell.StartDetached(*program, SplitParameters(parameters), error);
   }
   return shell.Open(path, error);
 }

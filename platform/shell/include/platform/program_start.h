@@ -2,6 +2,7 @@
 // as a Windows command line is, and program names that end in ".exe".
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,11 @@ namespace platform {
 // escapes, and every other character (";", "$(", "`", ...) is plain text.
 //   `/s "C:\My Dir" a"b` -> {"/s", "C:\My Dir", "a\"b"}
 std::vector<std::string> SplitParameters(std::string_view text);
+
+// The executable file that `path` names: `path` itself, or for a name ending in ".exe" (any
+// case) that is not one, the name without that ending; nothing when neither is an executable
+// regular file.
+std::optional<std::string> ProgramFile(const std::string& path);
 
 // Starts the program at `path` with the words of `parameters`, detached, never through a
 // shell. A path that is not an executable file is taken as a document and opened with the

@@ -1,0 +1,26 @@
+// The services behind `cdztool run`'s system actions: printed lines by default, the machine's
+// own services with --live.
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+
+#include "browser/script/system_services.h"
+
+namespace cdztool {
+
+class SystemServicesForRun {
+ public:
+  // Printing: one line per action to `out`. Live: performed, failures described on `err`.
+  SystemServicesForRun(bool live, std::ostream& out, std::ostream& err);
+  ~SystemServicesForRun();
+
+  browser::SystemServices& services() { return *services_; }
+
+ private:
+  struct Machine;
+  std::unique_ptr<Machine> machine_;  // live only
+  std::unique_ptr<browser::SystemServices> services_;
+};
+
+}  // namespace cdztool

@@ -1,0 +1,106 @@
+# cdztool run on a document using every system action: by default the lines of what would be
+# done, with the paths as the actions resolve them; with --live a program really starts, a
+# file opens through the desktop's handler and a value is saved.
+. "$(dirname "$0")/lib.sh"
+
+cat >system.cdb <<DOC
+[Main]
+numScripts = 1
+[Script_1]
+name = OnLoad
+numScriptItems = 12
+[Script_1_ScriptItem_1]
+name = RunProgram
+path = tools\\stand-in.exe
+parameters = "two words" \$(touch pwned) \`id\`;x
+[Script_1_ScriptItem_2]
+name = ShellExecute
+path = readme.txt
+[Script_1_ScriptItem_3]
+name = OpenFolder
+path = Docs\\Manuals
+[Script_1_ScriptItem_4]
+name = SetVariable
+varName = Site
+value = https://example.invalid/|Page|
+[Script_1_ScriptItem_5]
+name = LaunchHtml
+variableName = Site
+path = unused.htm
+[Script_1_ScriptItem_6]
+name = LaunchInternetExplorer
+path = C:\\Docs\\a.htm
+[Script_1_ScriptItem_7]
+name = PlaySound
+path = sounds\\click.wav
+[Script_1_ScriptItem_8]
+name = PostMessage
+WindowClass = VTRL_MAINWND
+Message = 1036
+Wparam = 0x10
+Lparam = 0x10
+[Script_1_ScriptItem_9]
+name = SaveToFile
+path = $PWD/saved.kps
+key = visited
+value = yes
+[Script_1_ScriptItem_10]
+name = RegisterActiveX
+Filename = controls\\viewer.exe
+Unregister = true
+[Script_1_ScriptItem_11]
+name = InternalCommand
+command = NextPage
+[Script_1_ScriptItem_12]
+name = SetVariable
+varName = Done
+value = yes
+DOC
+expect 0 "" -- pack system.cdz system.cdb
+
+expect 0 "" -- run system.cdz --event OnLoad
+cat >want.txt <<LINES
+run: $PWD/tools/stand-in.exe "two words" \$(touch pwned) \`id\`;x
+shell: readme.txt
+folder: $PWD/Docs/Manuals
+open: https://example.invalid/|Page|
+web: C:/Docs/a.htm
+sound: $PWD/sounds/click.wav
+message: VTRL_MAINWND 1036 0 16
+save: $PWD/saved.kps visited yes
+unregister: $PWD/controls/viewer.exe
+command: NextPage 
+LINES
+diff -u want.txt out.txt >diff.txt || fail "printed lines: $(cat diff.txt)"
+[ -e saved.kps ] && fail "the printing run saved a file"
+
+# Live: the program (found without its ".exe") gets its parameters as plain words, the
+# document opens through xdg-open (a stand-in first in PATH), the value is saved.
+mkdir -p tools bin
+cat >tools/stand-in <<SH
+#!/bin/sh
+for a in "\$@"; do printf '%s\n' "\$a"; done >"$PWD/args.tmp"; mv "$PWD/args.tmp" "$PWD/args.txt"
+SH
+cat >bin/xdg-open <<SH
+#!/bin/sh
+printf '%s\n' "\$@" >>"$PWD/opened.txt"
+SH
+chmod +x tools/stand-in bin/xdg-open
+echo text >readme.txt
+# Only existing files and web addresses are opened (the folder and the Windows path are not);
+# the server program is missing, so the registration ends the script.
+PATH="$PWD/bin:$PATH" DISPLAY= expect 0 "viewer.exe: no server program" -- \
+  run system.cdz --event OnLoad --live --vars
+for _ in $(seq 50); do [ -e args.txt ] && [ "$(wc -l <opened.txt 2>/dev/null)" = 2 ] && break; sleep 0.1; done
+printf '%s\n' "two words" '$(touch' 'pwned)' '`id`;x' >want.txt
+diff -u want.txt args.txt >diff.txt || fail "live program arguments: $(cat diff.txt)"
+[ -e pwned ] && fail "a parameter reached a shell"
+# ShellExecute's name is relative to the current directory, here the work directory.
+sort opened.txt >got.txt
+printf '%s\n' 'https://example.invalid/|Page|' readme.txt >want.txt
+diff -u want.txt got.txt >diff.txt || fail "live open: $(cat diff.txt)"
+grep -q '"name": "Done"' out.txt && fail "the script went on after the failed registration"
+printf '[VTRL Archive]\r\nvisited = yes\r\n' >want.txt
+cmp -s want.txt saved.kps || fail "live save: $(od -c saved.kps | head)"
+ls saved.kps.* >/dev/null 2>&1 && fail "the save left a file beside"
+finish
