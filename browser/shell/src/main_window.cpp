@@ -1,5 +1,7 @@
 #include "browser/shell/main_window.h"
 
+#include <cmath>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
@@ -38,6 +40,7 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
   SetIcon({});
 
   CMainWnd::Services services{*this};
+  pictures_.SetAnimationSurface(&surface_);
   services.pictures = &pictures_;
   services.registry = options_.registry;
   services.program_path = options_.program_path;
@@ -131,18 +134,16 @@ void MainWindow::paintEvent(QPaintEvent* event) {
     window.fillRect(event->rect(), Qt::white);
     return;
   }
-  if (buffer_.width() != size.width || buffer_.height() != size.height) {
-    buffer_ = QImage(size.width, size.height, QImage::Format_RGB32);
-    buffer_.fill(Qt::white);
-  }
-  const QRect update = event->rect();
-  {
-    QPainter painter(&buffer_);
-    painter.setClipRect(update);
-    QtCanvas canvas(painter);
-    main_wnd_->Paint(canvas, ToRect(update));
-  }
-  window.drawImage(update.topLeft(), buffer_, update);
+  const QRect page(0, 0, size.width, size.height);
+  if (!page.contains(event->rect())) window.fillRect(event->rect(), Qt::white);
+  const QRect update = event->rect().intersected(page);
+  if (update.isEmpty()) return;
+  const QImage painted =
+      surface_.Compose(QSize(size.width, size.height), update, [&](QPainter& painter) {
+        QtCanvas canvas(painter);
+        main_wnd_->Paint(canvas, ToRect(update));
+      });
+  window.drawImage(update.topLeft(), painted);
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
@@ -261,6 +262,11 @@ void MainWindow::SetCursor(CursorShape cursor) {
 
 void MainWindow::CaptureMouse() { grabMouse(); }
 void MainWindow::ReleaseMouse() { releaseMouse(); }
+
+int32_t MainWindow::VerticalDpi() const {
+  const QScreen* s = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+  return s == nullptr ? 96 : static_cast<int32_t>(std::lround(s->logicalDotsPerInchY()));
+}
 
 // ---- WindowHost ------------------------------------------------------------------------
 

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <algorithm>
+
+#include "platform/variant.h"
 
 #include "browser/shell/picture_image.h"
 
@@ -10,6 +13,49 @@ namespace browser::shell {
 namespace {
 
 QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
+
+QFont ToFont(const TextStyle& style) {
+  QFont font(QString::fromStdString(style.face));
+  font.setPixelSize(std::max(style.pixel_height, 1));
+  // 0 asks for the normal weight; Qt takes the same 100 to 900 scale.
+  const int weight = style.weight <= 0 ? 400 : std::clamp(style.weight, 1, 1000);
+  font.setWeight(static_cast<QFont::Weight>(weight));
+  font.setItalic(style.italic);
+  font.setUnderline(style.underline);
+  font.setStrikeOut(style.strike_out);
+  return font;
+}
+
+int ToFlags(const TextFormat& format) {
+  int flags = Qt::TextDontClip;
+  switch (format.horizontal) {
+    case TextFormat::Horizontal::kLeft:
+      flags |= Qt::AlignLeft;
+      break;
+    case TextFormat::Horizontal::kCenter:
+      flags |= Qt::AlignHCenter;
+      break;
+    case TextFormat::Horizontal::kRight:
+      flags |= Qt::AlignRight;
+      break;
+  }
+  if (!format.single_line) return flags | Qt::TextWordWrap | Qt::AlignTop;
+  flags |= Qt::TextSingleLine;
+  switch (format.vertical) {
+    case TextFormat::Vertical::kTop:
+      return flags | Qt::AlignTop;
+    case TextFormat::Vertical::kCenter:
+      return flags | Qt::AlignVCenter;
+    case TextFormat::Vertical::kBottom:
+      return flags | Qt::AlignBottom;
+  }
+  return flags;
+}
+
+// Document texts are bytes; those that are no UTF-8 are read as Latin-1.
+QString ToText(const std::string& text) {
+  return QString::fromStdU16String(platform::Utf8ToText(text));
+}
 
 }  // namespace
 
@@ -63,6 +109,51 @@ void QtCanvas::DrawButton(const Rect& rect, const std::string& text) {
   option.palette = QApplication::palette();
   option.fontMetrics = painter_.fontMetrics();
   QApplication::style()->drawControl(QStyle::CE_PushButton, &option, &painter_);
+}
+
+void QtCanvas::BlendRect(const Rect& rect, uint32_t rgb, int32_t alpha) {
+  QPaintDevice* device = painter_.device();
+  if (device == nullptr || device->devType() != QInternal::Image) return;
+  auto* image = static_cast<QImage*>(device);
+  if (image->depth() != 32) return;
+  const QRect area = ToQRect(rect).intersected(image->rect());
+  const int bg[3] = {static_cast<int>(rgb & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+                     static_cast<int>((rgb >> 16) & 0xFF)};
+  for (int y = area.top(); y <= area.bottom() && !area.isEmpty(); ++y) {
+    auto* row = reinterpret_cast<uint32_t*>(image->scanLine(y));
+    for (int x = area.left(); x <= area.right(); ++x) {
+      uint32_t p = row[x];
+      uint32_t out = p & 0xFF000000u;
+      for (int k = 0; k < 3; ++k) {
+        const int old = static_cast<int>((p >> (8 * k)) & 0xFF);
+        out |= static_cast<uint32_t>(BlendChannel(old, bg[k], alpha)) << (8 * k);
+      }
+      row[x] = out;
+    }
+  }
+}
+
+Size QtCanvas::MeasureText(const Rect& bounds, const std::string& text, const TextStyle& style,
+                           const TextFormat& format) {
+  const QFontMetrics metrics(ToFont(style));
+  const QRect room(bounds.left, bounds.top, std::max(bounds.right - bounds.left, 1), 1);
+  const QRect need = metrics.boundingRect(room, ToFlags(format), ToText(text));
+  return {need.width(), need.height()};
+}
+
+void QtCanvas::DrawText(const Rect& bounds, const std::string& text, const TextStyle& style,
+                        const TextFormat& format, std::optional<uint32_t> background) {
+  painter_.save();
+  painter_.setFont(ToFont(style));
+  painter_.setPen(QColor::fromRgb(style.rgb & 0xFFFFFF));
+  if (background) {
+    painter_.setBackgroundMode(Qt::OpaqueMode);
+    painter_.setBackground(QColor::fromRgb(*background & 0xFFFFFF));
+  } else {
+    painter_.setBackgroundMode(Qt::TransparentMode);
+  }
+  painter_.drawText(ToQRect(bounds), ToFlags(format), ToText(text));
+  painter_.restore();
 }
 
 }  // namespace browser::shell

@@ -73,4 +73,25 @@ GifPicture QtPictureSource::LoadGif(const std::string& path, int mode) {
   return result;
 }
 
+uint64_t QtPictureSource::PlayAnimation(const std::string& path, Point at) {
+  if (surface_ == nullptr) return 0;
+  const uint64_t id = ++next_id_;
+  HANIMATION animation = dzPlayGif(surface_->Target(id), at.x, at.y, path.c_str(), 0);
+  if (animation == nullptr) {
+    surface_->Release(id);
+    return 0;
+  }
+  playing_[id] = animation;
+  return id;
+}
+
+void QtPictureSource::StopAnimation(uint64_t id) {
+  auto it = playing_.find(id);
+  if (it == playing_.end()) return;
+  // Waits for the thread: after this the target is never drawn through again.
+  dzStopGif(it->second);
+  playing_.erase(it);
+  surface_->Release(id);
+}
+
 }  // namespace browser::shell

@@ -10,6 +10,7 @@
 #include "browser/page/main_wnd.h"
 #include "browser/page/page_host.h"
 #include "browser/script/id_manager.h"
+#include "browser/shell/animation_surface.h"
 #include "browser/shell/qt_picture_source.h"
 #include "browser/shell/single_instance.h"
 #include "browser/shell/window_flags.h"
@@ -61,6 +62,7 @@ class MainWindow : public QWidget, public WindowHost {
   void SetCursor(CursorShape cursor) override;
   void CaptureMouse() override;
   void ReleaseMouse() override;
+  int32_t VerticalDpi() const override;
 
   // WindowHost
   void SetTitle(const std::string& title) override;
@@ -105,11 +107,11 @@ class MainWindow : public QWidget, public WindowHost {
   WindowOptions options_;
   // Declared before the main window object, so that it outlives it.
   CIdManager ids_;
+  AnimationSurface surface_{this};
   QtPictureSource pictures_;
   SingleInstance instance_;
   std::unique_ptr<CMainWnd> main_wnd_;
 
-  QImage buffer_;  // the back buffer: the page is painted here, then copied to the window
   std::optional<Region> shape_;
   WindowLook look_;
   bool centre_when_framed_ = false;

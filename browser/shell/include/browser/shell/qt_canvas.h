@@ -19,6 +19,12 @@ class QtCanvas : public Canvas {
   void DrawMaskedPicture(const Picture& picture, const Picture& mask, const Rect& source,
                          const Rect& target) override;
   void DrawButton(const Rect& rect, const std::string& text) override;
+  // Only on a canvas over a QImage (the back buffer); elsewhere nothing is blended.
+  void BlendRect(const Rect& rect, uint32_t rgb, int32_t alpha) override;
+  Size MeasureText(const Rect& bounds, const std::string& text, const TextStyle& style,
+                   const TextFormat& format) override;
+  void DrawText(const Rect& bounds, const std::string& text, const TextStyle& style,
+                const TextFormat& format, std::optional<uint32_t> background) override;
 
  private:
   void Blit(const Picture& picture, const Rect& source, const Rect& target,

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 
 #include "browser/page/picture_source.h"
+#include "browser/shell/animation_surface.h"
+#include "framix32.h"
 
 namespace browser::shell {
 
@@ -22,6 +25,16 @@ class QtPictureSource : public PictureSource {
   std::unique_ptr<Picture> LoadBitmap(const std::string& path) override;
   std::unique_ptr<Picture> LoadJpeg(const std::string& path) override;
   GifPicture LoadGif(const std::string& path, int mode) override;
+  // Animations draw into `surface` (the window's), which must outlive them; without one
+  // nothing plays.
+  void SetAnimationSurface(AnimationSurface* surface) { surface_ = surface; }
+  uint64_t PlayAnimation(const std::string& path, Point at) override;
+  void StopAnimation(uint64_t animation) override;
+
+ private:
+  AnimationSurface* surface_ = nullptr;
+  uint64_t next_id_ = 0;
+  std::map<uint64_t, HANIMATION> playing_;
 };
 
 }  // namespace browser::shell

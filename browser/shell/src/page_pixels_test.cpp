@@ -1,0 +1,90 @@
+// A page of every kind of element painted through the Qt canvas into an image, checked at
+// chosen pixels against values worked out by hand.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <map>
+
+#include "browser/page/browser_document.h"
+#include "browser/page/headless_window.h"
+#include "browser/page/picture_source.h"
+#include "browser/script/id_manager.h"
+#include "browser/script/load_context.h"
+#include "browser/shell/qt_canvas.h"
+
+namespace browser::shell {
+namespace {
+
+class MemoryPictures : public PictureSource {
+ public:
+  std::map<std::string, Picture> files;
+  std::unique_ptr<Picture> LoadBitmap(const std::string& path) override { return Find(path); }
+  std::unique_ptr<Picture> LoadJpeg(const std::string& path) override { return Find(path); }
+  GifPicture LoadGif(const std::string& path, int) override { return {Find(path), nullptr}; }
+
+ private:
+  std::unique_ptr<Picture> Find(const std::string& path) {
+    auto it = files.find(path);
+    return it == files.end() ? nullptr : std::make_unique<Picture>(it->second);
+  }
+};
+
+uint32_t At(const QImage& image, int x, int y) {
+  return reinterpret_cast<const uint32_t*>(image.constScanLine(y))[x] & 0xFFFFFF;
+}
+
+TEST(PagePixels, KeyedPictureStripFrameBlendedTextAndFallbackButton) {
+  MemoryPictures pictures;
+  pictures.files["/cd/back.bmp"] = Picture(1, 1, 0xFF0000FF);  // blue, stretched
+  Picture logo(4, 4, 0xFF00FF00);                               // green with a grey key
+  logo.SetPixel(0, 0, 0xFF808080);
+  logo.SetPixel(3, 3, 0xFF808080);
+  pictures.files["/cd/logo.bmp"] = logo;
+  Picture strip(8, 2, 0xFFFFFF00);  // yellow frame 0, red frame 1
+  for (int y = 0; y < 2; ++y) {
+    for (int x = 4; x < 8; ++x) strip.SetPixel(x, y, 0xFFFF0000);
+  }
+  pictures.files["/cd/strip.bmp"] = strip;
+  const CDataFile file = CDataFile::FromText(
+      "[Main]\nwatermark = back.bmp\nwidth = 80\nheight = 50\nnumElements = 4\n"
+      "[Element_1]\ntype = Image\nsrc = logo.bmp\ntransX = 0\ntransY = 0\n"
+      "[Element_2]\ntype = ImageList\nsrc = strip.bmp\nframe = 1\nxpos = 10\n"
+      "[Element_2_Frame_0]\nleft = 0\ntop = 0\nright = 4\nbottom = 2\n"
+      "[Element_2_Frame_1]\nleft = 4\ntop = 0\nright = 8\nbottom = 2\n"
+      "[Element_3]\ntype = Text\ntext =  \nxpos = 20\nbgColor = 0x000000FF\n"
+      "bgTransparency = 0.5\n"
+      "[Element_4]\ntype = Image\nsrc = missing.bmp\nxpos = 0\nypos = 30\nwidth = 20\n"
+      "height = 10\n");
+  HeadlessWindow window;
+  CIdManager ids;
+  CBrowserDocument document;
+  document.set_host(&window);
+  LoadContext load(ids, {"/cd/", "/opt/"}, nullptr, &pictures);
+  ASSERT_TRUE(document.Load(file, load));
+
+  QImage image(80, 50, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    QtCanvas canvas(painter);
+    document.Paint(canvas, {0, 0, 80, 50});
+  }
+  EXPECT_EQ(At(image, 0, 0), 0x0000FFu);   // the key colour shows the page behind
+  EXPECT_EQ(At(image, 3, 3), 0x0000FFu);
+  EXPECT_EQ(At(image, 1, 0), 0x00FF00u);   // the rest of the picture
+  EXPECT_EQ(At(image, 5, 5), 0x0000FFu);   // past the picture: the page
+  EXPECT_EQ(At(image, 10, 0), 0xFF0000u);  // frame 1 of the strip
+  EXPECT_EQ(At(image, 13, 1), 0xFF0000u);
+  EXPECT_EQ(At(image, 14, 1), 0x0000FFu);
+  // Red blended half into blue: red (127 x 255) >> 8 = 126, blue (127 x -255 + 255 x 256)
+  // >> 8 = 128; outside the text's 40 x 20 the page stays.
+  EXPECT_EQ(At(image, 50, 15), 0x7E0080u);
+  EXPECT_EQ(At(image, 60, 15), 0x0000FFu);
+  // The fallback button is a panel of the style's colours, not the page.
+  EXPECT_NE(At(image, 10, 35), 0x0000FFu);
+  EXPECT_EQ(At(image, 10, 45), 0x0000FFu);
+}
+
+}  // namespace
+}  // namespace browser::shell
