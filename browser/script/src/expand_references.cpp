@@ -1,31 +1,54 @@
+#include "browser/script/event_budget.h"
 #include "browser/script/variables.h"
 
 namespace browser {
+namespace {
 
-std::u16string ExpandReferences(CVariableStore& store, std::u16string_view input) {
-  std::u16string text(input);
-  if (text.size() < 3) return text;
+// Builds the result beside the input instead of replacing in place, so each reference costs
+// its own length and its value's, not the length of the text behind it.
+std::optional<std::u16string> Expand(CVariableStore& store, std::u16string_view text,
+                                     EventBudget* budget) {
+  if (budget != nullptr && !budget->ChargeCharacters(text.size())) return std::nullopt;
+  if (text.size() < 3) return std::u16string(text);
+  std::u16string out;
+  out.reserve(text.size());
+  size_t copied = 0;  // text[0, copied) is in `out`
   size_t p = 0;
   while (p + 1 < text.size()) {
-    size_t open = text.find(u'|', p);
-    if (open == std::u16string::npos) break;
-    size_t close = text.find(u'|', open + 1);
-    if (close == std::u16string::npos) break;
-    const std::string name = platform::TextToUtf8(
-        std::u16string_view(text).substr(open + 1, close - open - 1));
+    const size_t open = text.find(u'|', p);
+    if (open == std::u16string_view::npos) break;
+    const size_t close = text.find(u'|', open + 1);
+    if (close == std::u16string_view::npos) break;
+    const std::string name = platform::TextToUtf8(text.substr(open + 1, close - open - 1));
     const Variable* v = store.FindVariable(name);
-    const size_t reference = close - open + 1;
+    // What the whole text measures once this reference is replaced: `out` so far, the value,
+    // and the rest of the input behind the reference.
+    const size_t rest = text.size() - close - 1;
     if (v != nullptr && v->value.IsText() &&
-        text.size() - reference + v->value.TextValue().size() <= kMaxExpandedText) {
-      const std::u16string value = v->value.TextValue();
-      text.replace(open, reference, value);
-      // The inserted value is not searched again.
-      p = open + value.size();
-    } else {
-      p = close + 1;
+        out.size() + (open - copied) + v->value.TextValue().size() + rest <= kMaxExpandedText) {
+      const std::u16string& value = v->value.TextValue();
+      if (budget != nullptr && !budget->ChargeCharacters(value.size())) return std::nullopt;
+      out.append(text, copied, open - copied);
+      out.append(value);
+      copied = close + 1;
     }
+    // An inserted value is not searched again: either way the search goes on behind the
+    // reference, which is where an inserted value ends in the result.
+    p = close + 1;
   }
-  return text;
+  out.append(text, copied, std::u16string_view::npos);
+  return out;
+}
+
+}  // namespace
+
+std::u16string ExpandReferences(CVariableStore& store, std::u16string_view text) {
+  return *Expand(store, text, nullptr);
+}
+
+std::optional<std::u16string> ExpandReferences(CVariableStore& store, std::u16string_view text,
+                                               EventBudget& budget) {
+  return Expand(store, text, &budget);
 }
 
 }  // namespace browser

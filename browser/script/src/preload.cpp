@@ -18,6 +18,7 @@ int RunPreLoadScripts(const CDataFile& file, const LoadContext& load, ScriptCont
     CIdManager scratch_ids;
     LoadContext scratch{scratch_ids, load.paths, load.registry, load.pictures};
     script.Load(file, scratch);
+    if (context.depth == 0) context.event = "PreLoad";
     script.Run(context);
     ++ran;
   }

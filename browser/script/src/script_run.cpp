@@ -9,17 +9,27 @@ namespace {
 
 using Items = std::vector<std::unique_ptr<CScriptItem>>;
 
-// Counts the run for the duration of its scope.
+// Counts the run for the duration of its scope. The outermost run of an event starts its
+// counts and its budget afresh, and tells the host when the budget ended the event.
 class RunDepth {
  public:
   explicit RunDepth(ScriptContext& context) : context_(context) {
-    if (context_.depth == 0) context_.runs = 0;
+    if (context_.depth == 0) {
+      context_.runs = 0;
+      context_.budget = EventBudget();
+    }
     ++context_.depth;
     ++context_.runs;
   }
-  ~RunDepth() { --context_.depth; }
+  ~RunDepth() {
+    --context_.depth;
+    if (context_.depth == 0 && context_.budget.spent() && context_.host != nullptr) {
+      context_.host->BudgetSpent(context_.event);
+    }
+  }
   bool Allowed() const {
-    return context_.depth <= kMaxScriptDepth && context_.runs <= kMaxRunsPerEvent;
+    return context_.depth <= kMaxScriptDepth && context_.runs <= kMaxRunsPerEvent &&
+           !context_.budget.spent();
   }
 
  private:
@@ -88,18 +98,26 @@ int StopCode(ActionResult result) {
 int CScript::Run(ScriptContext& context) {
   RunDepth depth(context);
   if (!depth.Allowed()) return 5;
+  EventBudget& budget = context.budget;
   size_t cursor = 0;
   while (cursor < items_.size()) {
     if (items_[cursor]->name() == kElseName) {
+      const size_t from = cursor;
       cursor = SkipAlternative(items_, cursor);
+      if (!budget.ChargeItems(static_cast<int64_t>(cursor - from))) return 5;
       if (cursor >= items_.size()) return 0;
     }
+    if (!budget.ChargeItems(1)) return 5;
     const ActionResult result = items_[cursor]->Execute(context);
     if (context.host != nullptr) context.host->ItemExecuted(*items_[cursor], result);
+    // A nested run that spent the budget ends its callers too, whatever the item answered.
+    if (budget.spent()) return 5;
     if (result == ActionResult::kContinue || result == ActionResult::kConditionTrue) {
       ++cursor;
     } else if (result == ActionResult::kConditionFalse) {
+      const size_t from = cursor;
       cursor = SkipBlock(items_, cursor);
+      if (!budget.ChargeItems(static_cast<int64_t>(cursor - from - 1))) return 5;
     } else {
       return StopCode(result);
     }

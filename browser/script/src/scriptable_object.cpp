@@ -40,9 +40,14 @@ CScript* CScriptableObject::FindScript(std::string_view name) const {
 }
 
 int CScriptableObject::RunScriptByName(std::string_view name, ScriptContext& context) {
+  // Looking up is work of the running event too: a document may call a missing script of a
+  // long list many times.
+  if (context.depth > 0) context.budget.ChargeItems(static_cast<int64_t>(scripts_.size()));
   CScript* script = FindScript(name);
   if (context.host != nullptr) context.host->EventFired(name, section_, script != nullptr);
-  if (script != nullptr) script->Run(context);
+  if (script == nullptr) return 0;
+  if (context.depth == 0) context.event = std::string(name);
+  script->Run(context);
   return 0;
 }
 

@@ -3,28 +3,31 @@
 #include "browser/script/script_item.h"
 
 namespace browser {
-namespace {
 
-Variable* FindIn(std::deque<Variable>& list, std::string_view name) {
-  for (Variable& v : list) {
-    if (v.name == name) return &v;
-  }
-  return nullptr;
+Variable* CVariableStore::List::Find(std::string_view name) {
+  const auto it = first.find(name);
+  return it == first.end() ? nullptr : it->second;
 }
 
-}  // namespace
+Variable* CVariableStore::List::Append(std::string_view name) {
+  entries.push_back({std::string(name), platform::Variant()});
+  // A deque keeps its elements in place as it grows, so the index may point into it; a
+  // repeated name keeps pointing at its first entry.
+  first.try_emplace(entries.back().name, &entries.back());
+  return &entries.back();
+}
 
 Variable* CVariableStore::FindVariable(std::string_view name) {
-  if (Variable* v = FindIn(override_, name)) return v;
+  if (Variable* v = override_.Find(name)) return v;
   if (!local_frames_.empty()) {
-    if (Variable* v = FindIn(*local_frames_.back(), name)) return v;
+    if (Variable* v = local_frames_.back()->Find(name)) return v;
   }
-  return FindIn(global_, name);
+  return global_.Find(name);
 }
 
 Variable* CVariableStore::FindOrCreateInScope(int scope, std::string_view name,
                                              ActionResult& result) {
-  std::deque<Variable>* list = nullptr;
+  List* list = nullptr;
   switch (scope) {
     case 0:
       list = &global_;
@@ -44,26 +47,32 @@ Variable* CVariableStore::FindOrCreateInScope(int scope, std::string_view name,
       return nullptr;
   }
   result = ActionResult::kContinue;
-  if (Variable* v = FindIn(*list, name)) return v;
-  list->push_back({std::string(name), platform::Variant()});
-  return &list->back();
+  if (Variable* v = list->Find(name)) return v;
+  return list->Append(name);
 }
 
-Variable* CVariableStore::AppendGlobal(std::string_view name) {
-  global_.push_back({std::string(name), platform::Variant()});
-  return &global_.back();
+Variable* CVariableStore::AppendGlobal(std::string_view name) { return global_.Append(name); }
+
+bool CVariableStore::Store(Variable& variable, platform::Variant value) {
+  const size_t size = value.TextValue().size();
+  const size_t others = held_text_ - variable.counted_text;
+  if (size > kMaxVariableText - others) return false;
+  variable.value = std::move(value);
+  variable.counted_text = size;
+  held_text_ = others + size;
+  return true;
 }
 
-void CVariableStore::PushLocalFrame() {
-  local_frames_.push_back(std::make_unique<std::deque<Variable>>());
-}
+void CVariableStore::PushLocalFrame() { local_frames_.push_back(std::make_unique<List>()); }
 
 void CVariableStore::PopLocalFrame() {
-  if (!local_frames_.empty()) local_frames_.pop_back();
+  if (local_frames_.empty()) return;
+  for (const Variable& v : local_frames_.back()->entries) held_text_ -= v.counted_text;
+  local_frames_.pop_back();
 }
 
 const std::deque<Variable>* CVariableStore::top_local() const {
-  return local_frames_.empty() ? nullptr : local_frames_.back().get();
+  return local_frames_.empty() ? nullptr : &local_frames_.back()->entries;
 }
 
 }  // namespace browser

@@ -105,18 +105,28 @@ bool Ordered(const Variant& a, const Variant& b, bool less) {
 }  // namespace
 
 bool EvaluateCondition(const Variant& left_in, const Variant& right_in, int32_t op) {
+  // Values already of the comparison type are compared where they are, so comparing long
+  // texts costs no copies; only a side that needs converting is converted.
   VarType type = left_in.type();
-  Variant left = left_in;
+  Variant left_converted, right_converted;
+  const Variant* left_value = &left_in;
+  const Variant* right_value = &right_in;
   VariantError e = VariantError::kOk;
   if (type == platform::VT_UI2 || type == platform::VT_UI4) {
-    left = Variant::Converted(left_in, platform::VT_BSTR, &e);
+    const Variant text = Variant::Converted(left_in, platform::VT_BSTR, &e);
     if (e != VariantError::kOk) return false;
     type = type == platform::VT_UI2 ? platform::VT_I4 : platform::VT_R8;
+    left_converted = Variant::Converted(text, type, &e);
+    if (e != VariantError::kOk) return false;
+    left_value = &left_converted;
   }
-  left = Variant::Converted(left, type, &e);
-  if (e != VariantError::kOk) return false;
-  const Variant right = Variant::Converted(right_in, type, &e);
-  if (e != VariantError::kOk) return false;
+  if (right_in.type() != type) {
+    right_converted = Variant::Converted(right_in, type, &e);
+    if (e != VariantError::kOk) return false;
+    right_value = &right_converted;
+  }
+  const Variant& left = *left_value;
+  const Variant& right = *right_value;
 
   switch (op) {
     case kIsFalse:

@@ -4,6 +4,7 @@
 
 #include "browser/script/variables.h"
 #include "condition.h"
+#include "stored_result.h"
 
 namespace browser {
 
@@ -42,13 +43,19 @@ ActionResult CIfWhileAction::Execute(ScriptContext& context) {
   if (has_path_) return PathMatchExists(path_) ? ActionResult::kConditionTrue : ActionResult::kConditionFalse;
   const Variable* left = context.variables.FindVariable(left_name_);
   if (left == nullptr) return ActionResult::kConditionFalse;
-  platform::Variant right;
+  // The right side is compared where it is: a long text is not copied for it.
+  platform::Variant constant;
+  const platform::Variant* right = &constant;
   if (!const_value_.empty()) {
-    right = platform::Variant::Utf8(const_value_);
+    constant = platform::Variant::Utf8(const_value_);
   } else if (const Variable* r = context.variables.FindVariable(right_name_)) {
-    right = r->value;
+    right = &r->value;
   }
-  return EvaluateCondition(left->value, right, operator_) ? ActionResult::kConditionTrue : ActionResult::kConditionFalse;
+  if (!context.budget.ChargeCharacters(TextSize(left->value) + TextSize(*right))) {
+    return ActionResult::kBudgetSpent;
+  }
+  return EvaluateCondition(left->value, *right, operator_) ? ActionResult::kConditionTrue
+                                                           : ActionResult::kConditionFalse;
 }
 
 }  // namespace browser

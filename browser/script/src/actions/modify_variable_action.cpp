@@ -1,6 +1,7 @@
 #include "modify_variable_action.h"
 
 #include "browser/script/variables.h"
+#include "stored_result.h"
 
 namespace browser {
 namespace {
@@ -119,6 +120,7 @@ bool CModifyVariableAction::Load(const CDataFile& file, LoadContext& context) {
 }
 
 ActionResult CModifyVariableAction::Execute(ScriptContext& context) {
+  EventBudget& budget = context.budget;
   Variable* target = context.variables.FindVariable(target_var_);
   if (target == nullptr) return ActionResult::kVariableError;
   const platform::VarType type = target->value.type();
@@ -127,6 +129,8 @@ ActionResult CModifyVariableAction::Execute(ScriptContext& context) {
   if (!src_var_.empty()) {
     const Variable* source = context.variables.FindVariable(src_var_);
     if (source == nullptr) return ActionResult::kVariableError;
+    // A conversion reads the source, a second one by way of text reads it again.
+    if (!budget.ChargeCharacters(2 * TextSize(source->value))) return ActionResult::kBudgetSpent;
     VariantError e;
     operand = Variant::Converted(source->value, type, &e);
     if (e != VariantError::kOk) {
@@ -140,15 +144,20 @@ ActionResult CModifyVariableAction::Execute(ScriptContext& context) {
     operand.ChangeType(type);
   }
 
+  // The new value is made beside the old one: the copy and an appended text are charged.
+  Variant value;
   if (main_op_ == "Equals") {
-    target->value = operand;
+    value = std::move(operand);
   } else {
-    ApplyArithmetic(main_op_, target->value, operand);
+    if (!budget.ChargeCharacters(TextSize(target->value) + TextSize(operand))) {
+      return ActionResult::kBudgetSpent;
+    }
+    value = target->value;
+    ApplyArithmetic(main_op_, value, operand);
   }
-  if (target->value.IsText()) {
-    target->value = Variant::Text(ExpandReferences(context.variables, target->value.TextValue()));
-  }
-  return ActionResult::kContinue;
+  std::optional<Variant> expanded = ExpandedInPlaceOf(context, *target, std::move(value));
+  if (!expanded) return ActionResult::kBudgetSpent;
+  return StoreResult(context, *target, std::move(*expanded));
 }
 
 }  // namespace browser

@@ -4,6 +4,7 @@
 #include "browser/script/scriptable_object.h"
 #include "browser/script/variables.h"
 #include "browser/doc/section_names.h"
+#include "stored_result.h"
 
 namespace browser {
 namespace {
@@ -15,9 +16,12 @@ CScriptableObject* FindScriptable(const ScriptContext& context, const std::strin
   return dynamic_cast<CScriptableObject*>(context.ids.Lookup(id));
 }
 
-Variant Expanded(CVariableStore& store, const Variant& value) {
+std::optional<Variant> Expanded(ScriptContext& context, const Variant& value) {
   if (!value.IsText()) return value;
-  return Variant::Text(ExpandReferences(store, value.TextValue()));
+  std::optional<std::u16string> text =
+      ExpandReferences(context.variables, value.TextValue(), context.budget);
+  if (!text) return std::nullopt;
+  return Variant::Text(std::move(*text));
 }
 
 }  // namespace
@@ -36,9 +40,16 @@ ActionResult CGetPropertyAction::Execute(ScriptContext& context) {
   if (v == nullptr) return result;
   CScriptableObject* object = FindScriptable(context, control_id_);
   if (object == nullptr) return ActionResult::kObjectMissing;
+  // The property is read into a copy (of the variable's type, which the classes look at), so
+  // that a text the variables have no room for is not kept.
+  if (!context.budget.ChargeCharacters(TextSize(v->value))) return ActionResult::kBudgetSpent;
+  Variant value = v->value;
   // A wrong type is the author's business: the variable keeps its value and the script goes on.
-  return object->AccessProperty(property_, v->value, false) == PropertyResult::kFailed ? ActionResult::kPropertyError
-                                                                               : ActionResult::kContinue;
+  const bool failed = object->AccessProperty(property_, value, false) == PropertyResult::kFailed;
+  if (!context.budget.ChargeCharacters(TextSize(value))) return ActionResult::kBudgetSpent;
+  const ActionResult stored = StoreResult(context, *v, std::move(value));
+  if (stored != ActionResult::kContinue) return stored;
+  return failed ? ActionResult::kPropertyError : ActionResult::kContinue;
 }
 
 bool CSetPropertyAction::Load(const CDataFile& file, LoadContext& context) {
@@ -74,6 +85,9 @@ ActionResult CSetPropertyAction::Execute(ScriptContext& context) {
     const Variable* v =
         a.variable_name.empty() ? nullptr : context.variables.FindVariable(a.variable_name);
     if (v != nullptr) {
+      if (!context.budget.ChargeCharacters(2 * TextSize(v->value))) {
+        return ActionResult::kBudgetSpent;
+      }
       if (v->value.type() != a.value_type) {
         const auto type = static_cast<platform::VarType>(a.value_type);
         VariantError e;
@@ -84,10 +98,14 @@ ActionResult CSetPropertyAction::Execute(ScriptContext& context) {
           if (e != VariantError::kOk) return ActionResult::kPropertyError;
         }
       } else {
-        value = Expanded(context.variables, v->value);
+        std::optional<Variant> expanded = Expanded(context, v->value);
+        if (!expanded) return ActionResult::kBudgetSpent;
+        value = std::move(*expanded);
       }
     } else {
-      value = Expanded(context.variables, a.value);
+      std::optional<Variant> expanded = Expanded(context, a.value);
+      if (!expanded) return ActionResult::kBudgetSpent;
+      value = std::move(*expanded);
     }
     // An unknown property or a wrong type does not stop the script.
     object->AccessProperty(a.property, value, true);

@@ -2,6 +2,7 @@
 
 #include "browser/script/variables.h"
 #include "platform/registry.h"
+#include "stored_result.h"
 
 namespace browser {
 
@@ -34,11 +35,9 @@ ActionResult CSetVariableAction::Execute(ScriptContext& context) {
   ActionResult result = ActionResult::kContinue;
   Variable* v = context.variables.FindOrCreateInScope(scope_, var_name_, result);
   if (v == nullptr) return result;
-  v->value = value_;
-  if (v->value.IsText()) {
-    v->value = platform::Variant::Text(ExpandReferences(context.variables, v->value.TextValue()));
-  }
-  return ActionResult::kContinue;
+  std::optional<platform::Variant> value = ExpandedInPlaceOf(context, *v, value_);
+  if (!value) return ActionResult::kBudgetSpent;
+  return StoreResult(context, *v, std::move(*value));
 }
 
 }  // namespace browser

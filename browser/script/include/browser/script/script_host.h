@@ -31,6 +31,9 @@ class ScriptHost {
   virtual void ItemExecuted(const CScriptItem& /*item*/, ActionResult /*result*/) {}
   virtual void EventFired(std::string_view /*event*/, std::string_view /*section*/,
                           bool /*ran*/) {}
+  // Told once when an event's budget (or the variables' memory) ended its runs, with the
+  // event's name: the outermost event, whichever nested script spent the budget.
+  virtual void BudgetSpent(std::string_view /*event*/) {}
 };
 
 }  // namespace browser

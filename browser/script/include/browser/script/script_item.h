@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "browser/script/element.h"
+#include "browser/script/event_budget.h"
 #include "browser/script/load_context.h"
 
 namespace browser {
@@ -30,10 +31,16 @@ struct ScriptContext {
   DocumentPaths paths;
   int depth = 0;                           // script runs in progress
   int runs = 0;                            // runs started since the outermost one began
+  // The event whose runs are in progress (the outermost one's name) and what is left of its
+  // budget; both are set when the outermost run starts.
+  std::string event;
+  EventBudget budget;
 };
 
 // Result codes of CScriptItem::Execute. Codes without a name (4, 5, 8, ...) end the run as
-// the run loop's table says.
+// the run loop's table says. kBudgetSpent is an action's answer when its work does not fit in
+// the event's budget or its result in the variables' memory: the action changed nothing, and
+// every run of the event ends with 5, as a run beyond the depth limit does.
 enum class ActionResult : int {
   kContinue = 0,
   kConditionTrue = 1,
@@ -44,6 +51,7 @@ enum class ActionResult : int {
   kNoLocalScope = 9,
   kUnknownScope = 10,
   kVariableError = 11,
+  kBudgetSpent = 12,
 };
 
 // Action type names the run loop recognises by name.

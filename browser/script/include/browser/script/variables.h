@@ -1,9 +1,12 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/paths.h"
@@ -12,17 +15,28 @@
 namespace browser {
 
 enum class ActionResult : int;
+class EventBudget;
 
 struct Variable {
   std::string name;  // compared exactly
   platform::Variant value;
+  // The characters of text the store has counted for this variable (see CVariableStore::Store).
+  size_t counted_text = 0;
 };
+
+// The characters of text all variables may hold together: a document cannot make the
+// browser hold more than 64 MB of variable text, however many variables it fills.
+inline constexpr size_t kMaxVariableText = size_t{32} << 20;
 
 // The document's variables in three scopes: 0 global, 1 override, 2 the local frame of the
 // running control event. Lists only grow; a pointer to a variable stays valid while the
 // store (for a local variable: its frame) exists.
 class CVariableStore {
  public:
+  CVariableStore() = default;
+  CVariableStore(const CVariableStore&) = delete;
+  CVariableStore& operator=(const CVariableStore&) = delete;
+
   // Override first, then the top local frame, then global; the first entry of the name.
   Variable* FindVariable(std::string_view name);
 
@@ -34,18 +48,41 @@ class CVariableStore {
   // Appends a new global entry even when the name exists (the predefined variables).
   Variable* AppendGlobal(std::string_view name);
 
+  // Stores `value` into `variable` (one of this store's) unless the text all variables hold
+  // would pass kMaxVariableText; false then, and the variable keeps its value. Scripts store
+  // through here; a value written into a variable directly is counted when it is next
+  // stored through here.
+  bool Store(Variable& variable, platform::Variant value);
+  // The characters of text counted for all variables.
+  size_t held_text() const { return held_text_; }
+
   void PushLocalFrame();
   void PopLocalFrame();
 
-  const std::deque<Variable>& global() const { return global_; }
-  const std::deque<Variable>& overrides() const { return override_; }
+  const std::deque<Variable>& global() const { return global_.entries; }
+  const std::deque<Variable>& overrides() const { return override_.entries; }
   // The top local frame, or nullptr when no control event runs.
   const std::deque<Variable>* top_local() const;
 
  private:
-  std::deque<Variable> global_;
-  std::deque<Variable> override_;
-  std::vector<std::unique_ptr<std::deque<Variable>>> local_frames_;
+  // One scope's list with an index of the first entry of each name, so that looking a name
+  // up costs the same however many variables a document made.
+  struct Hash {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  };
+  struct List {
+    std::deque<Variable> entries;
+    std::unordered_map<std::string, Variable*, Hash, std::equal_to<>> first;
+
+    Variable* Find(std::string_view name);
+    Variable* Append(std::string_view name);
+  };
+
+  List global_;
+  List override_;
+  std::vector<std::unique_ptr<List>> local_frames_;
+  size_t held_text_ = 0;
 };
 
 // Replaces each reference |NAME| by the text of variable NAME. A reference to a missing
@@ -53,8 +90,13 @@ class CVariableStore {
 // searched again. Texts shorter than three characters are returned unchanged. A reference
 // whose value would make the text longer than kMaxExpandedText characters stays as
 // written too, so a document that doubles a text on every run cannot exhaust memory.
+// The work is linear in the text read and the text produced.
 inline constexpr size_t kMaxExpandedText = size_t{1} << 20;
 std::u16string ExpandReferences(CVariableStore& store, std::u16string_view text);
+// The same, charging the characters read and produced to `budget`; nothing when they do not
+// fit (the budget is spent then).
+std::optional<std::u16string> ExpandReferences(CVariableStore& store, std::u16string_view text,
+                                               EventBudget& budget);
 
 // The directories behind the predefined variables, each ending with a separator.
 struct DocumentDirectories {
