@@ -36,7 +36,10 @@ void CDataFile::BuildIndex() const {
   section_index_.clear();
   for (size_t i = 0; i < lines_.size(); ++i) {
     const std::string& line = lines_[i];
-    if (IsSectionHeader(line)) section_index_.try_emplace(line.substr(1, line.size() - 2), i);
+    // "[]" is no header, but the empty section name finds it, as every "[name]" line.
+    if (IsSectionHeader(line) || line == "[]") {
+      section_index_.try_emplace(line.substr(1, line.size() - 2), i);
+    }
   }
   index_valid_ = true;
 }
@@ -51,8 +54,7 @@ std::optional<size_t> CDataFile::FindSection(std::string_view name) const {
 size_t CDataFile::FindOrAddSection(std::string_view name) {
   if (auto found = FindSection(name)) return *found;
   lines_.push_back("[" + std::string(name) + "]");
-  // An empty name makes "[]", which is no header.
-  if (IsSectionHeader(lines_.back())) section_index_.try_emplace(std::string(name), lines_.size() - 1);
+  section_index_.try_emplace(std::string(name), lines_.size() - 1);
   return lines_.size() - 1;
 }
 
@@ -165,7 +167,7 @@ void CDataFile::WriteLine(std::string_view section, std::string_view key,
     lines_[found->index] = std::move(line);
   } else {
     // Every later header moves down one line.
-    const bool header_line = IsSectionHeader(line);
+    const bool header_line = IsSectionHeader(line) || line == "[]";
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(header) + 1, std::move(line));
     for (auto& entry : section_index_) {
       if (entry.second > header) ++entry.second;

@@ -157,6 +157,17 @@ TEST(DataFileVariants, WriteAsText) {
   EXPECT_EQ(file.Lines(), (std::vector<std::string>{"[S]", "x = ", "n = 12", "b = TRUE"}));
 }
 
+TEST(DataFileSetters, TheEmptySectionNameFindsItsOwnLine) {
+  // "[]" is no header, yet the empty name writes it and finds it again.
+  CDataFile file;
+  file.WriteInt("", "", 5);
+  file.WriteString("", "k", "v");
+  std::string value;
+  EXPECT_TRUE(file.ReadString("", "k", value));
+  EXPECT_EQ(value, "v");
+  EXPECT_EQ(file.Lines(), (std::vector<std::string>{"[]", "k = v", " = 5"}));
+}
+
 TEST(DataFileSetters, InsertAfterHeaderOrReplaceInPlace) {
   CDataFile file = FromLines({"[Main]", "a = 1", "[Other]", "Width = 5"});
   file.WriteInt("Main", "b", -3);
