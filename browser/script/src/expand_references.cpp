@@ -4,6 +4,23 @@
 namespace browser {
 namespace {
 
+// A reference costs the budget more than its characters: its name is converted and looked
+// up, which takes about as long as copying this many characters.
+constexpr size_t kReferenceCost = 32;
+
+// The name between two bars as the store spells names, into a buffer that is reused for
+// every reference of a text: names are nearly always plain ASCII.
+void NameOf(std::u16string_view text, std::string& name) {
+  name.clear();
+  for (char16_t c : text) {
+    if (c >= 0x80) {
+      name = platform::TextToUtf8(text);
+      return;
+    }
+    name.push_back(static_cast<char>(c));
+  }
+}
+
 // Builds the result beside the input instead of replacing in place, so each reference costs
 // its own length and its value's, not the length of the text behind it.
 std::optional<std::u16string> Expand(CVariableStore& store, std::u16string_view text,
@@ -13,13 +30,15 @@ std::optional<std::u16string> Expand(CVariableStore& store, std::u16string_view 
   std::u16string out;
   out.reserve(text.size());
   size_t copied = 0;  // text[0, copied) is in `out`
+  std::string name;
   size_t p = 0;
   while (p + 1 < text.size()) {
     const size_t open = text.find(u'|', p);
     if (open == std::u16string_view::npos) break;
     const size_t close = text.find(u'|', open + 1);
     if (close == std::u16string_view::npos) break;
-    const std::string name = platform::TextToUtf8(text.substr(open + 1, close - open - 1));
+    if (budget != nullptr && !budget->ChargeCharacters(kReferenceCost)) return std::nullopt;
+    NameOf(text.substr(open + 1, close - open - 1), name);
     const Variable* v = store.FindVariable(name);
     // What the whole text measures once this reference is replaced: `out` so far, the value,
     // and the rest of the input behind the reference.

@@ -3,16 +3,13 @@
 namespace browser {
 
 void CIdManager::Register(std::string_view id, CElement* object) {
-  if (!id.empty()) entries_.emplace_back(std::string(id), object);
+  if (!id.empty()) first_.try_emplace(std::string(id), object);
 }
 
 CElement* CIdManager::Lookup(std::string_view id) const {
-  // An empty id would match only the reserved empty entry, which names no object.
-  if (id.empty()) return nullptr;
-  for (const auto& [entry_id, object] : entries_) {
-    if (entry_id == id) return object;
-  }
-  return nullptr;
+  // An empty id is never registered, so it finds nothing.
+  const auto it = first_.find(id);
+  return it == first_.end() ? nullptr : it->second;
 }
 
 }  // namespace browser

@@ -1,6 +1,7 @@
 #include "test_support.h"
 
 #include "browser/doc/section_names.h"
+#include "browser/script/preload.h"
 
 namespace browser::testing {
 
@@ -72,6 +73,44 @@ std::string Fixture::Text(std::string_view name) {
   const Variable* v = variables.FindVariable(name);
   if (v == nullptr) return "<missing>";
   return v->value.TextUtf8().value_or("<no text>");
+}
+
+namespace {
+constexpr const char* kEvents[] = {"OnLoad", "OnMouseIn", "OnMouseDown", "OnMouseUp", "OnUnload"};
+}  // namespace
+
+DocumentRun::DocumentRun(std::string_view bytes) {
+  size_t pos = 0;
+  while (pos <= bytes.size()) {
+    size_t end = bytes.find('\n', pos);
+    if (end == std::string_view::npos) end = bytes.size();
+    file_.Lines().emplace_back(bytes.substr(pos, end - pos));
+    pos = end + 1;
+  }
+  context.host = &host;
+}
+
+void DocumentRun::Load() {
+  AddPredefinedVariables(variables, {"/cd/", "/", "/usr/", "/usr/lib/"});
+  RunPreLoadScripts(file_, load_, context);
+  page_ = std::make_unique<CScriptableObject>("Main", nullptr);
+  page_->Load(file_, load_);
+  context.main_page = page_.get();
+  for (int i = 1; i <= 8; ++i) {
+    elements_.push_back(std::make_unique<CScriptableObject>(ElementSection("Main", i), page_.get()));
+    elements_.back()->Load(file_, load_);
+  }
+  variables.PushLocalFrame();
+}
+
+bool DocumentRun::FireNext() {
+  const size_t objects = elements_.size() + 1;
+  if (next_ >= objects * std::size(kEvents)) return false;
+  const char* event = kEvents[next_ / objects];
+  const size_t object = next_ % objects;
+  ++next_;
+  (object == 0 ? page_.get() : elements_[object - 1].get())->RunScriptByName(event, context);
+  return true;
 }
 
 }  // namespace browser::testing

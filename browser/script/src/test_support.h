@@ -7,7 +7,9 @@
 
 #include "browser/doc/data_file.h"
 #include "browser/script/id_manager.h"
+#include "browser/script/script_host.h"
 #include "browser/script/script_item.h"
+#include "browser/script/scriptable_object.h"
 #include "browser/script/variables.h"
 
 namespace browser::testing {
@@ -37,6 +39,43 @@ struct Fixture {
   std::vector<std::string> Ran() const;
   // The variable's value as UTF-8 text, "<missing>" or "<no text>".
   std::string Text(std::string_view name);
+};
+
+// A host that records the events whose budget ended their runs, and how many items ran.
+struct BudgetRecorder : ScriptHost {
+  void PostRequest(PageRequest) override {}
+  void Minimize() override {}
+  void ItemExecuted(const CScriptItem&, ActionResult) override { ++items; }
+  void BudgetSpent(std::string_view event) override { spent.emplace_back(event); }
+
+  std::vector<std::string> spent;
+  long items = 0;
+};
+
+// A document run the way the browser runs one: its bytes split into lines, the PreLoad
+// scripts, then the main page and its first eight elements loaded and "OnLoad",
+// "OnMouseIn", "OnMouseDown", "OnMouseUp" and "OnUnload" fired on each, inside a local frame.
+class DocumentRun {
+ public:
+  explicit DocumentRun(std::string_view bytes);
+  // Runs PreLoad and loads the objects; then each call of FireNext fires one event on one
+  // object (false when all have been fired).
+  void Load();
+  bool FireNext();
+  // Fires `event` on the main page.
+  void FireOnPage(std::string_view event) { page_->RunScriptByName(event, context); }
+
+  CVariableStore variables;
+  CIdManager ids;
+  BudgetRecorder host;
+  ScriptContext context{variables, ids};
+
+ private:
+  CDataFile file_;
+  LoadContext load_{ids};
+  std::unique_ptr<CScriptableObject> page_;
+  std::vector<std::unique_ptr<CScriptableObject>> elements_;
+  size_t next_ = 0;
 };
 
 }  // namespace browser::testing

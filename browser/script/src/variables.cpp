@@ -5,6 +5,7 @@
 namespace browser {
 
 Variable* CVariableStore::List::Find(std::string_view name) {
+  if (first.empty()) return nullptr;
   const auto it = first.find(name);
   return it == first.end() ? nullptr : it->second;
 }

@@ -22,17 +22,24 @@ std::string CLaunchAction::Address(ScriptContext& context) const {
   } else {
     address = platform::Utf8ToText(path_);
   }
-  return platform::TextToUtf8(ExpandReferences(context.variables, address));
+  // An address that does not fit in the event's budget is empty, and the budget is spent.
+  std::optional<std::u16string> expanded =
+      ExpandReferences(context.variables, address, context.budget);
+  return expanded ? platform::TextToUtf8(*expanded) : std::string();
 }
 
 ActionResult CLaunchHtmlAction::Execute(ScriptContext& context) {
-  if (context.system != nullptr) context.system->OpenAddress(Address(context));
+  if (context.system == nullptr) return ActionResult::kContinue;
+  std::string address = Address(context);
+  if (context.budget.spent()) return ActionResult::kBudgetSpent;
+  context.system->OpenAddress(address);
   return ActionResult::kContinue;
 }
 
 ActionResult CLaunchInternetExplorerAction::Execute(ScriptContext& context) {
   if (context.system == nullptr) return ActionResult::kContinue;
   std::string address = Address(context);
+  if (context.budget.spent()) return ActionResult::kBudgetSpent;
   std::replace(address.begin(), address.end(), '\\', '/');
   if (!context.system->OpenWebWindow(address)) context.system->ShellOpen(path_);
   return ActionResult::kContinue;

@@ -80,6 +80,10 @@ bool CSetPropertyAction::Load(const CDataFile& file, LoadContext& context) {
 ActionResult CSetPropertyAction::Execute(ScriptContext& context) {
   CScriptableObject* object = FindScriptable(context, control_id_);
   if (object == nullptr) return ActionResult::kObjectMissing;
+  // One item may hold as many assignments as its document has sections: each is an item's work.
+  if (!context.budget.ChargeItems(static_cast<int64_t>(assignments_.size()))) {
+    return ActionResult::kBudgetSpent;
+  }
   for (const Assignment& a : assignments_) {
     Variant value;
     const Variable* v =

@@ -12,11 +12,11 @@ namespace browser {
 // 50 ms on a release build.
 //
 // Items: items executed, items stepped over by block skipping, scripts compared while
-// looking an event's script up.
-inline constexpr int64_t kEventItemBudget = 200'000;
-// Characters: characters that expansion reads and produces, that appending produces, that
-// conversions and comparisons read.
-inline constexpr int64_t kEventCharacterBudget = int64_t{32} << 20;
+// looking an event's script up, property assignments made.
+inline constexpr int64_t kEventItemBudget = 50'000;
+// Characters: characters that expansion reads and produces (a reference counts as 32), that
+// appending produces, that conversions and comparisons read.
+inline constexpr int64_t kEventCharacterBudget = int64_t{8} << 20;
 
 // What is left of one event's budget. The run loop gives every outermost run a fresh one.
 class EventBudget {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
+#include <unordered_map>
 
 namespace browser {
 
@@ -18,10 +18,16 @@ class CIdManager {
   // The object of the first pair whose id equals `id` byte for byte: with duplicates the
   // first registered object wins, and an empty id finds nothing.
   CElement* Lookup(std::string_view id) const;
-  void Clear() { entries_.clear(); }
+  void Clear() { first_.clear(); }
 
  private:
-  std::vector<std::pair<std::string, CElement*>> entries_;
+  struct Hash {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  };
+  // Only the first object of each id can ever be found, so only it is kept: looking up costs
+  // the same however many ids a document registers.
+  std::unordered_map<std::string, CElement*, Hash, std::equal_to<>> first_;
 };
 
 }  // namespace browser
