@@ -75,6 +75,17 @@ std::string Fixture::Text(std::string_view name) {
   return v->value.TextUtf8().value_or("<no text>");
 }
 
+void BudgetRecorder::ItemExecuted(const CScriptItem& item, ActionResult result) {
+  ++items;
+  if (keep_results) results.emplace_back(item.name(), result);
+}
+
+long BudgetRecorder::Count(std::string_view name, ActionResult result) const {
+  long n = 0;
+  for (const auto& [item, r] : results) n += item == name && r == result;
+  return n;
+}
+
 namespace {
 constexpr const char* kEvents[] = {"OnLoad", "OnMouseIn", "OnMouseDown", "OnMouseUp", "OnUnload"};
 }  // namespace

@@ -41,15 +41,20 @@ struct Fixture {
   std::string Text(std::string_view name);
 };
 
-// A host that records the events whose budget ended their runs, and how many items ran.
+// A host that records the events whose budget ended their runs, and how many items ran;
+// with `keep_results`, also each item's type name and result.
 struct BudgetRecorder : ScriptHost {
   void PostRequest(PageRequest) override {}
   void Minimize() override {}
-  void ItemExecuted(const CScriptItem&, ActionResult) override { ++items; }
+  void ItemExecuted(const CScriptItem& item, ActionResult result) override;
   void BudgetSpent(std::string_view event) override { spent.emplace_back(event); }
+  // Items of that type name that answered `result`.
+  long Count(std::string_view name, ActionResult result) const;
 
   std::vector<std::string> spent;
   long items = 0;
+  bool keep_results = false;
+  std::vector<std::pair<std::string, ActionResult>> results;
 };
 
 // A document run the way the browser runs one: its bytes split into lines, the PreLoad
