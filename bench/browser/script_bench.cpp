@@ -80,6 +80,20 @@ BENCHMARK_CAPTURE(BM_SlowEvent, fuzz_361, "script_slow_event_361.bin")
 BENCHMARK_CAPTURE(BM_SlowEvent, fuzz_833, "script_slow_event_833.bin")
     ->Unit(benchmark::kMillisecond);
 
+// A script that starts itself twice and runs thirty items between: the item budget, not the
+// characters, ends it.
+std::string ItemBoundDocument() {
+  std::string text = "[Main]\nnumScripts = 1\n[Script_1]\nname = OnLoad\nnumScriptItems = 32\n";
+  for (int n = 1; n <= 32; ++n) {
+    text += "[Script_1_ScriptItem_" + std::to_string(n) + "]\n";
+    text += n <= 2 ? "name = ExecuteGlobalScript\nscriptName = OnLoad\n"
+                   : "name = SetVariable\nvarName = V" + std::to_string(n) +
+                         "\nvalue = |APPPATH|x|CD_ROOT|\n";
+  }
+  return text;
+}
+BENCHMARK_CAPTURE(BM_Document, item_bound, ItemBoundDocument())->Unit(benchmark::kMillisecond);
+
 // The event alone: the document is loaded once.
 void BM_OrdinaryScript(benchmark::State& state) {
   DocumentRun run(OrdinaryDocument(static_cast<int>(state.range(0))));
