@@ -18,7 +18,7 @@ namespace {
 
 constexpr char kTool[] = "cdztool: ";
 
-// Names the script items whose actions this build does not have yet.
+// Names the script items whose type creates no action, so they never run.
 void ReportSkippedActions(const browser::CDataFile& file, std::ostream& err) {
   for (const std::string& line : file.Lines()) {
     if (!browser::IsSectionHeader(line) || line.find("_ScriptItem_") == std::string::npos) {
@@ -27,9 +27,9 @@ void ReportSkippedActions(const browser::CDataFile& file, std::ostream& err) {
     const std::string section = line.substr(1, line.size() - 2);
     std::string type;
     if (!file.ReadString(section, "name", type)) continue;
-    if (browser::GetActionTypeStatus(type) == browser::ActionTypeStatus::kNotBuiltYet) {
+    if (browser::GetActionTypeStatus(type) == browser::ActionTypeStatus::kNoAction) {
       err << kTool << "skipped action '" << type << "' in [" << section
-          << "]: not available in this build\n";
+          << "]: this type runs no action\n";
     }
   }
 }

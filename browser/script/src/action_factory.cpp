@@ -28,7 +28,7 @@ std::unique_ptr<CScriptItem> Make(std::string section, CElement* parent) {
 
 struct ActionType {
   std::string_view name;
-  Maker make;  // nullptr: the class is not part of this build yet
+  Maker make;  // nullptr: a type documents use that creates no action
 };
 
 // In the order documents' type names are matched.
@@ -75,7 +75,7 @@ std::unique_ptr<CScriptItem> CreateScriptItem(std::string_view type_name, std::s
 ActionTypeStatus GetActionTypeStatus(std::string_view type_name) {
   const ActionType* type = FindType(type_name);
   if (type == nullptr) return ActionTypeStatus::kUnknown;
-  return type->make ? ActionTypeStatus::kBuilt : ActionTypeStatus::kNotBuiltYet;
+  return type->make ? ActionTypeStatus::kAction : ActionTypeStatus::kNoAction;
 }
 
 }  // namespace browser

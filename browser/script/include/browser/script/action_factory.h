@@ -6,10 +6,10 @@
 
 namespace browser {
 
-// Whether this build creates an action for a type name: kBuilt, kNotBuiltYet for a type name
-// that documents use but whose action this build does not have (such items are dropped like
+// What a type name creates: kAction, kNoAction for a type name that documents use but that
+// creates no action here (such items are dropped like
 // unknown ones), or kUnknown.
-enum class ActionTypeStatus { kBuilt, kNotBuiltYet, kUnknown };
+enum class ActionTypeStatus { kAction, kNoAction, kUnknown };
 ActionTypeStatus GetActionTypeStatus(std::string_view type_name);
 
 }  // namespace browser

@@ -68,7 +68,7 @@ class CScriptItem : public CElement {
 };
 
 // Creates the action for an item section's type name, compared exactly and case-sensitively;
-// nullptr for a name that no action class of this build has (the item is then dropped).
+// nullptr for a name that creates no action (the item is then dropped).
 std::unique_ptr<CScriptItem> CreateScriptItem(std::string_view type_name, std::string section,
                                               CElement* parent);
 
