@@ -59,6 +59,12 @@ std::string UserRegistry::DefaultPath() {
   return base + "/corvane/registry.ini";
 }
 
+bool UserRegistry::HasKey(std::string_view key_path) const {
+  std::string text;
+  if (!ReadFileText(path_, text)) return false;
+  return IniFile::Parse(text).FindGroup(NormalizeKeyPath(key_path)) != nullptr;
+}
+
 std::optional<UserRegistry::Value> UserRegistry::Read(std::string_view key_path,
                                                       std::string_view value_name) const {
   std::string text;

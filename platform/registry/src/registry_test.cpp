@@ -52,6 +52,14 @@ TEST_F(RegistryTest, WritesAndReadsStringsAndDwords) {
   EXPECT_EQ(reg.ReadString("K", "odd=name"), "a%b\r\nc");
 }
 
+TEST_F(RegistryTest, AKeyExistsOnceWrittenWhateverTheCaseOrSeparator) {
+  UserRegistry reg(path_);
+  EXPECT_FALSE(reg.HasKey("Software\\Corvane\\Bar"));  // no file yet
+  ASSERT_TRUE(reg.WriteDword("Software\\Corvane\\Bar", "OnTop", 1));
+  EXPECT_TRUE(reg.HasKey("software/corvane/BAR"));
+  EXPECT_FALSE(reg.HasKey("Software\\Corvane\\Bar\\Sub"));
+}
+
 TEST_F(RegistryTest, FileIsPlainIni) {
   UserRegistry reg(path_);
   ASSERT_TRUE(reg.WriteString("Software\\Corvane", "Title", "Show"));

@@ -29,6 +29,8 @@ class UserRegistry {
     std::string text;     // kString: the text (UTF-8)
     uint32_t dword = 0;   // kDword
   };
+  // Whether the key exists (it may hold no values): what opening it would tell.
+  bool HasKey(std::string_view key_path) const;
   // Nothing when the file, the key or the value is missing, or the line is not a value.
   std::optional<Value> Read(std::string_view key_path, std::string_view value_name) const;
   // Only a string value; a DWORD value is not a string.

@@ -1,0 +1,121 @@
+#include "platform/recording_appbar.h"
+
+#include <algorithm>
+
+namespace platform {
+namespace {
+
+std::string Describe(const AppBarRect& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
+         "," + std::to_string(r.bottom);
+}
+
+}  // namespace
+
+const char* EdgeName(AppBarEdge edge) {
+  switch (edge) {
+    case AppBarEdge::kLeft:
+      return "left";
+    case AppBarEdge::kTop:
+      return "top";
+    case AppBarEdge::kRight:
+      return "right";
+    case AppBarEdge::kBottom:
+      return "bottom";
+  }
+  return "?";
+}
+
+bool RecordingAppBarService::New(AppBarWindowId window) {
+  log.push_back("new " + std::to_string(window));
+  if (refuse_new || desktop_.bars.count(window) != 0) return false;
+  desktop_.bars[window] = {};
+  return true;
+}
+
+bool RecordingAppBarService::Remove(AppBarWindowId window) {
+  log.push_back("remove " + std::to_string(window));
+  return desktop_.bars.erase(window) != 0;
+}
+
+// Moves the outer side inward past the space other bars reserved at the same edge.
+AppBarRect RecordingAppBarService::Adjust(AppBarWindowId window, AppBarEdge edge,
+                                          AppBarRect r) const {
+  for (const auto& [id, bar] : desktop_.bars) {
+    if (id == window || bar.edge != edge) continue;
+    const AppBarRect& o = bar.reserved;
+    if (o.right <= o.left || o.bottom <= o.top) continue;
+    switch (edge) {
+      case AppBarEdge::kLeft:
+        r.left = std::max(r.left, o.right);
+        break;
+      case AppBarEdge::kTop:
+        r.top = std::max(r.top, o.bottom);
+        break;
+      case AppBarEdge::kRight:
+        r.right = std::min(r.right, o.left);
+        break;
+      case AppBarEdge::kBottom:
+        r.bottom = std::min(r.bottom, o.top);
+        break;
+    }
+  }
+  return r;
+}
+
+AppBarRect RecordingAppBarService::QueryPos(AppBarWindowId window, AppBarEdge edge,
+                                            AppBarRect proposed) {
+  log.push_back("querypos " + std::to_string(window) + " " + EdgeName(edge) + " " +
+                Describe(proposed));
+  return Adjust(window, edge, proposed);
+}
+
+AppBarRect RecordingAppBarService::SetPos(AppBarWindowId window, AppBarEdge edge,
+                                          AppBarRect proposed) {
+  log.push_back("setpos " + std::to_string(window) + " " + EdgeName(edge) + " " +
+                Describe(proposed));
+  const AppBarRect r = Adjust(window, edge, proposed);
+  if (auto it = desktop_.bars.find(window); it != desktop_.bars.end()) {
+    it->second = {edge, r};
+  }
+  return r;
+}
+
+AppBarWindowId RecordingAppBarService::GetAutoHideBar(AppBarEdge edge) {
+  log.push_back(std::string("getautohide ") + EdgeName(edge));
+  auto it = desktop_.auto_hide.find(edge);
+  return it == desktop_.auto_hide.end() ? 0 : it->second;
+}
+
+bool RecordingAppBarService::SetAutoHideBar(AppBarWindowId window, AppBarEdge edge, bool on) {
+  log.push_back("setautohide " + std::to_string(window) + " " + EdgeName(edge) +
+                (on ? " on" : " off"));
+  auto it = desktop_.auto_hide.find(edge);
+  const AppBarWindowId holder = it == desktop_.auto_hide.end() ? 0 : it->second;
+  if (on) {
+    if (holder != 0 && holder != window) {
+      last_error_ = 5;
+      return false;
+    }
+    desktop_.auto_hide[edge] = window;
+    return true;
+  }
+  if (refuse_release || holder != window) {
+    last_error_ = release_error;
+    return false;
+  }
+  desktop_.auto_hide.erase(edge);
+  return true;
+}
+
+void RecordingAppBarService::WindowPosChanged(AppBarWindowId window) {
+  log.push_back("poschanged " + std::to_string(window));
+}
+
+std::optional<std::string> RecordingAppBarService::ErrorText(uint32_t code) const {
+  auto it = error_texts.find(code);
+  if (it == error_texts.end()) return std::nullopt;
+  return it->second;
+}
+
+}  // namespace platform
