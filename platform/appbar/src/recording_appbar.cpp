@@ -35,6 +35,7 @@ bool RecordingAppBarService::New(AppBarWindowId window) {
 
 bool RecordingAppBarService::Remove(AppBarWindowId window) {
   log.push_back("remove " + std::to_string(window));
+  std::erase_if(desktop_.auto_hide, [&](const auto& held) { return held.second == window; });
   return desktop_.bars.erase(window) != 0;
 }
 

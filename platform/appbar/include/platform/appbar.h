@@ -29,8 +29,8 @@ class AppBarService {
   // Registers `window` as an app bar. True when the service accepted it; a window registers
   // once.
   virtual bool New(AppBarWindowId window) = 0;
-  // Ends the registration and gives the reserved space back. True when the window was
-  // registered.
+  // Ends the registration and gives the reserved space back; any auto-hide edge the window
+  // holds is given up too, registered or not. True when the window was registered.
   virtual bool Remove(AppBarWindowId window) = 0;
   // Adjusts a proposed rectangle at `edge` so that it does not overlap the bars other
   // windows reserved there.
