@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "actions/block_actions.h"
+#include "actions/drag_file_action.h"
 #include "actions/execute_global_script_action.h"
 #include "actions/if_while_action.h"
 #include "actions/internal_command_action.h"
@@ -39,7 +40,7 @@ constexpr ActionType kActionTypes[] = {
     {"RunProgram", &Make<CRunProgramAction>},
     {"PlaySound", &Make<CPlaySoundAction>},
     {"InternalCommand", &Make<CInternalCommandAction>},
-    {"DragFile", nullptr},
+    {"DragFile", &Make<CDragAction>},
     {"SetProperty", &Make<CSetPropertyAction>},
     {"GetProperty", &Make<CGetPropertyAction>},
     {"ExecuteGlobalScript", &Make<CExecuteGlobalScriptAction>},

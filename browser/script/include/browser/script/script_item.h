@@ -14,6 +14,7 @@ class CIdManager;
 class CScriptableObject;
 class CVariableStore;
 
+class FileDragger;
 class ScriptHost;
 class SystemServices;
 
@@ -28,6 +29,7 @@ struct ScriptContext {
   CScriptableObject* main_page = nullptr;  // none before a document is loaded
   ScriptHost* host = nullptr;              // none: requests and traces go nowhere
   SystemServices* system = nullptr;        // none: system actions do nothing
+  FileDragger* dragger = nullptr;          // none: DragFile starts no drag
   DocumentPaths paths;
   int depth = 0;                           // script runs in progress
   int runs = 0;                            // runs started since the outermost one began

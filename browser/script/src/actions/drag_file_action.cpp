@@ -1,0 +1,64 @@
+#include "drag_file_action.h"
+
+#include <new>
+
+#include "browser/script/system_services.h"
+#include "platform/registry.h"
+
+namespace browser {
+namespace {
+
+// The registry text is read into a buffer of 260 bytes with its terminator.
+constexpr size_t kRegistryPathBytes = 260;
+
+void Report(ScriptContext& context, const std::string& line) {
+  if (context.system != nullptr) context.system->Report(line);
+}
+
+}  // namespace
+
+CDragAction::CDragAction(std::string section, CElement* parent)
+    : CScriptItem(std::move(section), parent), drop_source_(new (std::nothrow) CImpIDropSource) {}
+
+CDragAction::~CDragAction() {
+  if (drop_source_ != nullptr) drop_source_->Release();
+}
+
+bool CDragAction::Load(const CDataFile& file, LoadContext& context) {
+  std::string flag;
+  file.ReadString(section_, "flag", flag);
+  if (flag == "registry") {
+    std::string key, value_name;
+    file.ReadString(section_, "registryKey", key);
+    file.ReadString(section_, "registryValueName", value_name);
+    const auto text =
+        context.registry == nullptr ? std::nullopt : context.registry->ReadString(key, value_name);
+    if (text && text->size() < kRegistryPathBytes) path_ = *text;
+  } else {
+    file.ReadString(section_, "path", path_);
+  }
+  return CElement::Load(file, context);
+}
+
+ActionResult CDragAction::Execute(ScriptContext& context) {
+  if (path_.size() > kMaxDragPath) {
+    Report(context, "drag refused, the path has more than " + std::to_string(kMaxDragPath) +
+                        " bytes: " + path_);
+    return ActionResult::kContinue;
+  }
+  if (context.dragger == nullptr || drop_source_ == nullptr) return ActionResult::kContinue;
+  auto* data = new (std::nothrow) CImpIDataObject(path_);
+  // Without a data object there is no drag; the script goes on.
+  if (data == nullptr) return ActionResult::kContinue;
+  FormatEtc format;
+  format.format = kCfHdrop;
+  StgMedium medium;
+  medium.tymed = kTymedHGlobal;
+  data->SetData(&format, &medium, true);
+  Report(context, "drag: " + path_);
+  context.dragger->DoDragDrop(*data, *drop_source_, kDropEffectCopy | kDropEffectLink);
+  data->Release();
+  return ActionResult::kContinue;
+}
+
+}  // namespace browser

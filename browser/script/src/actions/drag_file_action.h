@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "browser/script/drag_data_object.h"
+#include "browser/script/script_item.h"
+
+namespace browser {
+
+// "DragFile": lets the user drag the file "path" out of the window (copy or link, never
+// move). With "flag = registry" the path is the text value "registryValueName" of the user's
+// key "registryKey", read when the document loads (empty when it cannot be read or does not
+// fit 260 bytes). The path is used as written. Execute returns when the user has dropped or
+// cancelled; a path of more than 259 bytes starts no drag. Always answers kContinue.
+class CDragAction : public CScriptItem {
+ public:
+  CDragAction(std::string section, CElement* parent);
+  ~CDragAction() override;
+
+  bool Load(const CDataFile& file, LoadContext& context) override;
+  ActionResult Execute(ScriptContext& context) override;
+
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+  CImpIDropSource* drop_source_ = nullptr;  // one reference, released with the action
+};
+
+}  // namespace browser
