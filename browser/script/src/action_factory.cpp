@@ -3,6 +3,7 @@
 
 #include "actions/block_actions.h"
 #include "actions/drag_file_action.h"
+#include "actions/call_activex_method_action.h"
 #include "actions/execute_global_script_action.h"
 #include "actions/if_while_action.h"
 #include "actions/internal_command_action.h"
@@ -46,7 +47,7 @@ constexpr ActionType kActionTypes[] = {
     {"ExecuteGlobalScript", &Make<CExecuteGlobalScriptAction>},
     {"RegisterActiveX", &Make<CRegisterActiveXAction>},
     {"PostMessage", &Make<CPostMessageAction>},
-    {"CallActiveXMethod", nullptr},
+    {"CallActiveXMethod", &Make<CCallActiveXMethodAction>},
     {"SetVariable", &Make<CSetVariableAction>},
     {"Create Variable", &Make<CSetVariableAction>},
     {"Modify Variable", &Make<CModifyVariableAction>},

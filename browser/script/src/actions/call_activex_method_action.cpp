@@ -1,0 +1,88 @@
+#include "call_activex_method_action.h"
+
+#include "browser/doc/section_names.h"
+#include "browser/script/control_scripting.h"
+#include "browser/script/id_manager.h"
+#include "browser/script/numbered_sections.h"
+#include "browser/script/variables.h"
+#include "stored_result.h"
+
+namespace browser {
+
+using platform::Variant;
+using platform::VariantError;
+
+bool CActiveXMethodParameter::Load(const CDataFile& file, LoadContext& context) {
+  file.ReadString(section_, "constValue", const_value_);
+  file.ReadString(section_, "varName", var_name_);
+  int16_t type = static_cast<int16_t>(value_type_);
+  file.ReadShort(section_, "valueType", type);
+  value_type_ = static_cast<uint16_t>(type);
+  return CElement::Load(file, context);
+}
+
+CCallActiveXMethodAction::~CCallActiveXMethodAction() = default;
+
+bool CCallActiveXMethodAction::Load(const CDataFile& file, LoadContext& context) {
+  file.ReadString(section_, "controlId", control_id_);
+  file.ReadString(section_, "method", method_);
+  int16_t type = static_cast<int16_t>(return_type_);
+  file.ReadShort(section_, "returnType", type);
+  return_type_ = static_cast<uint16_t>(type);
+  file.ReadString(section_, "retVariable", ret_variable_);
+  int32_t count = 0;
+  file.ReadInt(section_, "numParameters", count);
+
+  // Parameter n lives in "<section>_Param_n"; one missing in between is an empty parameter.
+  int last = -1;
+  if (count > 0 && file.FindSection(ParamSection(section_, 0))) last = 0;
+  std::string prefix = ParamSection(section_, 0);
+  prefix.pop_back();
+  const std::vector<int> numbers = ExistingNumberedSections(file, prefix, count - 1);
+  if (!numbers.empty()) last = numbers.back();
+  for (int n = 0; n <= last; ++n) {
+    parameters_.push_back(std::make_unique<CActiveXMethodParameter>(ParamSection(section_, n), this));
+  }
+  for (auto& p : parameters_) p->Load(file, context);
+  return CElement::Load(file, context);
+}
+
+ActionResult CCallActiveXMethodAction::Execute(ScriptContext& context) {
+  auto* control = dynamic_cast<ControlScripting*>(context.ids.Lookup(control_id_));
+  if (control == nullptr) return ActionResult::kObjectMissing;
+  if (!context.budget.ChargeItems(static_cast<int64_t>(parameters_.size()))) {
+    return ActionResult::kBudgetSpent;
+  }
+
+  std::vector<Variant> arguments;
+  arguments.reserve(parameters_.size());
+  for (const auto& p : parameters_) {
+    const Variable* v =
+        p->var_name().empty() ? nullptr : context.variables.FindVariable(p->var_name());
+    if (v == nullptr) {
+      arguments.push_back(Variant::Utf8(p->const_value()));
+    } else if (v->value.IsText()) {
+      std::optional<std::u16string> text =
+          ExpandReferences(context.variables, v->value.TextValue(), context.budget);
+      if (!text) return ActionResult::kBudgetSpent;
+      arguments.push_back(Variant::Text(std::move(*text)));
+    } else {
+      arguments.push_back(v->value);
+    }
+  }
+
+  Variant result;
+  // What the control does with the call is its business: a failed call changes nothing.
+  const bool called = control->InvokeMethod(method_, arguments, result);
+  if (!called || return_type_ == kNoResult || ret_variable_.empty()) return ActionResult::kContinue;
+  // Looked up after the call: the control's events may have run scripts meanwhile.
+  Variable* target = context.variables.FindVariable(ret_variable_);
+  if (target == nullptr) return ActionResult::kContinue;
+  VariantError error = VariantError::kOk;
+  Variant converted = Variant::Converted(result, target->value.type(), &error);
+  if (error != VariantError::kOk) return ActionResult::kContinue;
+  if (!context.budget.ChargeCharacters(TextSize(converted))) return ActionResult::kBudgetSpent;
+  return StoreResult(context, *target, std::move(converted));
+}
+
+}  // namespace browser
