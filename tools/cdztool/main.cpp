@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cdztool.h"
+#include "lint.h"
 
 namespace {
 
@@ -22,6 +23,13 @@ constexpr char kUsage[] =
     "                                           system actions print what they would do\n"
     "                                           (\"run: PATH PARAMETERS\", ...) unless --live\n"
     "                                           performs them\n"
+    "       cdztool lint [--json] DOCUMENT      report what the browser would not do as\n"
+    "                                           the document says: misspelt events, actions\n"
+    "                                           and keys, unbalanced IF/ELSE/ENDIF, counts\n"
+    "                                           past the sections, unknown ids, missing\n"
+    "                                           files, frames out of range (DOCUMENT: a\n"
+    "                                           container or a plain data file); exit\n"
+    "                                           status 1 when it found an error\n"
     "Containers may be gzip-compressed. Member names ignore case; sections do not.\n"
     "Exit status: 0 on success, 1 on any failure (described on stderr).\n";
 
@@ -68,7 +76,9 @@ int main(int argc, char** argv) {
   }
 
   bool flag = false;
-  const char* flag_name = command == "pack" ? "--gzip" : command == "list" ? "--json" : nullptr;
+  const char* flag_name = command == "pack"                      ? "--gzip"
+                          : command == "list" || command == "lint" ? "--json"
+                                                                   : nullptr;
   if (flag_name != nullptr) {
     flag = std::erase(args, flag_name) > 0;
   }
@@ -80,6 +90,10 @@ int main(int argc, char** argv) {
   if (command == "list") {
     if (args.size() != 1) return UsageError("list needs one container");
     return cdztool::List(args[0], flag, std::cout, std::cerr);
+  }
+  if (command == "lint") {
+    if (args.size() != 1) return UsageError("lint needs one document");
+    return cdztool::LintCommand(args[0], flag, std::cout, std::cerr);
   }
   if (command == "cat") {
     if (args.size() != 2) return UsageError("cat needs a container and a member name");

@@ -1,0 +1,581 @@
+#include "lint.h"
+
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <set>
+
+#include "browser/doc/data_file.h"
+#include "browser/doc/no_case.h"
+#include "browser/doc/section_names.h"
+#include "browser/script/action_factory.h"
+#include "lint_keys.h"
+#include "platform/paths.h"
+#include "platform/program_start.h"
+
+namespace cdztool {
+namespace {
+
+using browser::CDataFile;
+using browser::EqualsNoCase;
+
+std::string Lower(std::string text) {
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return text;
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
+}
+
+size_t EditDistance(const std::string& a, const std::string& b) {
+  std::vector<size_t> row(b.size() + 1);
+  for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (size_t i = 1; i <= a.size(); ++i) {
+    size_t diagonal = row[0];
+    row[0] = i;
+    for (size_t j = 1; j <= b.size(); ++j) {
+      const size_t above = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+struct Item {
+  std::string section;
+  std::string type;  // as written
+  bool creates = false;
+};
+
+struct Reference {  // an action that finds an object by id
+  std::string section;
+  std::string action;
+  std::string id;
+  std::string property;
+  std::optional<int32_t> frame;  // a constant "frame" being set
+  bool check_id = true;          // false for the assignments of a multi-property SetProperty
+};
+
+class Linter {
+ public:
+  Linter(const CDataFile& file, const LintPlace& place) : file_(file), place_(place) {}
+
+  std::vector<Finding> Run() {
+    LintMain();
+    LintReferences();
+    LintLayout();
+    std::stable_sort(findings_.begin(), findings_.end(), [this](const Finding& a, const Finding& b) {
+      return Order(a.section) < Order(b.section);
+    });
+    return std::move(findings_);
+  }
+
+ private:
+  void Add(Finding::Level level, const std::string& section, const std::string& key,
+           std::string message) {
+    findings_.push_back({level, file_.Name(), section, key, std::move(message)});
+  }
+  void Error(const std::string& section, const std::string& key, std::string message) {
+    Add(Finding::Level::kError, section, key, std::move(message));
+  }
+  void Warning(const std::string& section, const std::string& key, std::string message) {
+    Add(Finding::Level::kWarning, section, key, std::move(message));
+  }
+  size_t Order(const std::string& section) const {
+    if (section.empty()) return 0;
+    auto at = file_.FindSection(section);
+    return at ? *at + 1 : file_.Lines().size() + 1;
+  }
+
+  bool Has(const std::string& section) const { return file_.FindSection(section).has_value(); }
+  std::string String(const std::string& section, const char* key) const {
+    std::string value;
+    file_.ReadString(section, key, value);
+    return value;
+  }
+  int32_t Int(const std::string& section, const char* key, int32_t fallback = 0) const {
+    file_.ReadInt(section, key, fallback);
+    return fallback;
+  }
+
+  void Visit(const std::string& section, ObjectKind kind, const std::string& action = {}) {
+    visited_.emplace(section, std::make_pair(kind, action));
+    std::string id;
+    if (file_.ReadString(section, "id", id) && !id.empty()) ids_.push_back({id, section, kind});
+  }
+
+  void LintMain() {
+    const std::string main(browser::kMainSection);
+    if (!Has(main)) {
+      Error("", "", "there is no [Main] section: the browser shows nothing");
+      return;
+    }
+    Visit(main, ObjectKind::kMain);
+    const int window_type = Int(main, "windowType");
+    if (window_type != 4) CheckPicture(main, "watermark", String(main, "watermark"));
+    const std::string icon = String(main, "icon");
+    if (!icon.empty() && place_.files != nullptr && !place_.files->Exists(Resolve(icon))) {
+      Warning(main, "icon", "no file '" + icon + "' (" + Resolve(icon) +
+                                "): the program's own icon is shown");
+    }
+    const int elements = Int(main, "numElements");
+    for (int n = 1; n <= elements; ++n) {
+      const std::string section = browser::ElementSection(main, n);
+      if (!Has(section)) {
+        Error(main, "numElements", "numElements is " + std::to_string(elements) + " but there is no [" +
+                                       section + "]");
+        break;
+      }
+      LintElement(section);
+    }
+    LintScripts(main, true);
+  }
+
+  void LintElement(const std::string& section) {
+    const std::string type = String(section, "type");
+    // The page's rule: a case-blind match at the start of the type, in this order.
+    ObjectKind kind;
+    if (StartsWithNoCase(type, "Text")) {
+      kind = ObjectKind::kText;
+    } else if (StartsWithNoCase(type, "ImageList")) {
+      kind = ObjectKind::kImageList;
+    } else if (StartsWithNoCase(type, "Image")) {
+      kind = ObjectKind::kImage;
+    } else if (StartsWithNoCase(type, "ActiveX")) {
+      kind = ObjectKind::kActiveX;
+    } else {
+      Error(section, "type", "element type '" + type +
+                                 "' creates nothing, and every later element then reads the "
+                                 "section before its own" +
+                                 Suggest(type, {"Image", "ImageList", "Text", "ActiveX"}));
+      visited_.emplace(section, std::make_pair(ObjectKind::kImage, std::string()));
+      return;
+    }
+    Visit(section, kind);
+    if (kind == ObjectKind::kImage) {
+      CheckPicture(section, "src", String(section, "src"));
+    } else if (kind == ObjectKind::kImageList) {
+      CheckPicture(section, "src", String(section, "src"));
+      LintFrames(section);
+    }
+    LintScripts(section, false);
+  }
+
+  void LintFrames(const std::string& section) {
+    int count = 0;
+    for (;; ++count) {
+      const std::string frame = browser::FrameSection(section, count);
+      int32_t v = 0;
+      if (!file_.ReadLong(frame, "top", v) || !file_.ReadLong(frame, "left", v) ||
+          !file_.ReadLong(frame, "bottom", v) || !file_.ReadLong(frame, "right", v)) {
+        break;
+      }
+      Visit(frame, ObjectKind::kFrame);
+    }
+    const int32_t frame = Int(section, "frame");
+    if (count == 0) {
+      Error(section, "", "an image list without frames ([" + browser::FrameSection(section, 0) +
+                             "] with left, top, right and bottom) fails to load, and the page "
+                             "loads no later element");
+    } else if (frame < 0 || frame >= count) {
+      Error(section, "frame", "frame " + std::to_string(frame) + " is out of range: there are " +
+                                  std::to_string(count) +
+                                  " frames; the image list fails to load, and the page loads "
+                                  "no later element");
+    }
+    std::string id;
+    if (file_.ReadString(section, "id", id)) frames_[id] = count;
+  }
+
+  void LintScripts(const std::string& object, bool is_main) {
+    const int count = Int(object, "numScripts");
+    std::set<std::string> names;
+    for (int i = 1; i <= count; ++i) {
+      const std::string section = browser::ScriptSection(object, i);
+      if (!Has(section)) {
+        Error(object, "numScripts", "numScripts is " + std::to_string(count) +
+                                        " but there is no [" + section + "]");
+        break;
+      }
+      Visit(section, ObjectKind::kScript);
+      const std::string name = String(section, "name");
+      LintEventName(section, name, is_main, i);
+      if (!names.insert(name).second) {
+        Warning(section, "name", "a script named '" + name +
+                                     "' comes earlier in this object: only the first runs");
+      }
+      if (is_main) main_scripts_.insert(name);
+      LintItems(section);
+    }
+  }
+
+  void LintEventName(const std::string& section, const std::string& name, bool is_main, int i) {
+    if (name.empty()) {
+      Warning(section, "name", "the script has no name: no event runs it");
+      return;
+    }
+    if (EqualsNoCase(name, "PreLoad")) {
+      if (!is_main || i > 3) {
+        Error(section, "name", "a PreLoad script only runs from [Script_1], [Script_2] or "
+                               "[Script_3] of [Main]");
+      }
+      return;  // PreLoad is found without regard to case
+    }
+    for (const std::string& event : EventNames()) {
+      if (name != event && EqualsNoCase(name, event)) {
+        Error(section, "name", "'" + name + "' never runs: the event is '" + event +
+                                   "' (script names compare exactly)");
+      }
+    }
+  }
+
+  void LintItems(const std::string& script) {
+    const int count = Int(script, "numScriptItems");
+    std::vector<Item> items;
+    for (int j = 1; j <= count; ++j) {
+      const std::string section = browser::ScriptItemSection(script, j);
+      if (!Has(section)) {
+        Error(script, "numScriptItems", "numScriptItems is " + std::to_string(count) +
+                                            " but there is no [" + section + "]");
+        break;
+      }
+      const std::string type = String(section, "name");
+      const browser::ActionTypeStatus status = browser::GetActionTypeStatus(type);
+      Visit(section, ObjectKind::kItem, type);
+      // A dropped item reads nothing: one finding on its name says so.
+      if (status != browser::ActionTypeStatus::kAction) dropped_.insert(section);
+      if (status == browser::ActionTypeStatus::kUnknown) {
+        Error(section, "name", "no action is named '" + type + "': the item is dropped" +
+                                   Suggest(type, ActionTypeNames()));
+        continue;
+      }
+      if (status == browser::ActionTypeStatus::kNoAction) {
+        Warning(section, "name", "'" + type + "' runs no action in this program: the item is dropped");
+        continue;
+      }
+      items.push_back({section, type, true});
+      LintAction(section, type);
+    }
+    LintBlocks(script, items);
+  }
+
+  // IF opens a block, ELSE splits it once, ENDIF closes it.
+  void LintBlocks(const std::string& script, const std::vector<Item>& items) {
+    struct Open {
+      std::string section;
+      bool has_else;
+    };
+    std::vector<Open> open;
+    for (const Item& item : items) {
+      if (item.type == "IF/WHILE Statement") {
+        open.push_back({item.section, false});
+      } else if (item.type == "ELSE Statement") {
+        if (open.empty()) {
+          Error(item.section, "name", "ELSE without an IF: it skips to the next ENDIF");
+        } else if (open.back().has_else) {
+          Error(item.section, "name", "a second ELSE for the IF in [" + open.back().section +
+                                          "]: it skips to the next ENDIF");
+        } else {
+          open.back().has_else = true;
+        }
+      } else if (item.type == "ENDIF Statement") {
+        if (open.empty()) {
+          Warning(item.section, "name", "ENDIF without an IF");
+        } else {
+          open.pop_back();
+        }
+      }
+    }
+    for (const Open& o : open) {
+      Error(o.section, "name", "this IF has no ENDIF in [" + script +
+                                   "]: when it is false the rest of the script is skipped");
+    }
+  }
+
+  void LintAction(const std::string& section, const std::string& type) {
+    if (type == "SetProperty" || type == "GetProperty" || type == "CallActiveXMethod") {
+      Reference ref{section, type, String(section, "controlId"), String(section, "property"), {}};
+      if (type == "SetProperty") {
+        std::string multi;
+        if (file_.ReadString(section, "multi", multi)) {
+          for (int n = 0;; ++n) {
+            const std::string property = browser::PropertySection(section, n);
+            std::string name;
+            if (!file_.ReadString(property, "property", name)) break;
+            Visit(property, ObjectKind::kProperty);
+            references_.push_back(
+                {property, type, ref.id, name, ConstantFrame(property, name), false});
+          }
+          references_.push_back({section, type, ref.id, "", {}});
+          return;
+        }
+        ref.frame = ConstantFrame(section, ref.property);
+      }
+      if (type == "CallActiveXMethod") {
+        const int count = Int(section, "numParameters");
+        for (int n = 0; n < count; ++n) {
+          const std::string param = browser::ParamSection(section, n);
+          if (!Has(param)) {
+            Error(section, "numParameters", "numParameters is " + std::to_string(count) +
+                                                " but there is no [" + param + "]");
+            break;
+          }
+          Visit(param, ObjectKind::kParam);
+        }
+      }
+      references_.push_back(ref);
+    } else if (type == "PlaySound") {
+      CheckFile(section, "path", String(section, "path"), "sound");
+    } else if (type == "OpenFolder") {
+      CheckFile(section, "path", String(section, "path"), "folder");
+    } else if (type == "RunProgram") {
+      if (String(section, "flag") != "registry") CheckProgram(section, String(section, "path"));
+    } else if (type == "LaunchHtml" || type == "LaunchInternetExplorer") {
+      if (String(section, "variableName").empty()) CheckPage(section, String(section, "path"));
+    } else if (type == "InternalCommand") {
+      LintCommand(section);
+    } else if (type == "ExecuteGlobalScript") {
+      global_calls_.emplace_back(section, String(section, "scriptName"));
+    }
+  }
+
+  std::optional<int32_t> ConstantFrame(const std::string& section, const std::string& property) {
+    if (!EqualsNoCase(property, "frame") || !String(section, "variableName").empty()) return {};
+    int32_t value = 0;
+    if (!file_.ReadLong(section, "value", value)) return {};
+    return value;
+  }
+
+  void LintCommand(const std::string& section) {
+    const std::string command = String(section, "command");
+    if (command == "Exit") return;
+    for (const char* known : {"ChangePage", "NextPage", "PrevPage", "Minimize"}) {
+      if (EqualsNoCase(command, known)) {
+        if (EqualsNoCase(command, "ChangePage")) CheckPageChange(section, String(section, "parameters"));
+        return;
+      }
+    }
+    if (EqualsNoCase(command, "Exit")) {
+      Error(section, "command", "'" + command + "' does nothing: 'Exit' is compared exactly");
+      return;
+    }
+    Error(section, "command", "the command '" + command + "' does nothing" +
+                                  Suggest(command, {"Exit", "ChangePage", "NextPage", "PrevPage",
+                                                    "Minimize"}));
+  }
+
+  void CheckPageChange(const std::string& section, const std::string& target) {
+    if (target.empty()) {
+      Error(section, "parameters", "ChangePage needs the document's name in 'parameters'");
+      return;
+    }
+    if (place_.member_names.empty()) return;
+    const std::string member = platform::ReplaceExtension(platform::FilePart(target), ".cdb");
+    for (const std::string& name : place_.member_names) {
+      if (EqualsNoCase(name, member)) return;
+    }
+    if (place_.files != nullptr && place_.files->Exists(Resolve(target))) return;
+    Error(section, "parameters", "ChangePage to '" + target + "': the container has no member '" +
+                                     member + "' and there is no such file");
+  }
+
+  std::string Resolve(const std::string& name) const {
+    return platform::ResolvePath(name, place_.document_dir, place_.document_dir);
+  }
+
+  void CheckPicture(const std::string& section, const char* key, const std::string& name) {
+    CheckFile(section, key, name, "picture");
+  }
+
+  void CheckFile(const std::string& section, const char* key, const std::string& name,
+                 const char* what) {
+    if (name.empty() || place_.files == nullptr) return;
+    const std::string path = Resolve(name);
+    if (!place_.files->Exists(path)) {
+      Error(section, key, std::string("no ") + what + " '" + name + "' (" + path + ")");
+    }
+  }
+
+  void CheckProgram(const std::string& section, const std::string& name) {
+    if (name.empty()) {
+      Error(section, "path", "RunProgram needs the program in 'path'");
+      return;
+    }
+    if (place_.files == nullptr) return;
+    const std::string path = Resolve(name);
+    if (!place_.files->IsProgram(path) && !place_.files->Exists(path)) {
+      Error(section, "path", "no program or file '" + name + "' (" + path + ")");
+    }
+  }
+
+  // A local page named through the document's folder; web addresses are not checked.
+  void CheckPage(const std::string& section, std::string address) {
+    if (address.empty() || place_.files == nullptr) return;
+    for (const char* name : {"|APPPATH|", "|CD_ROOT|"}) {
+      if (address.rfind(name, 0) == 0) address = place_.document_dir + address.substr(std::string(name).size());
+    }
+    if (address.find('|') != std::string::npos || address.find(':') != std::string::npos) return;
+    if (!place_.files->Exists(address)) {
+      Error(section, "path", "no page '" + address + "'");
+    }
+  }
+
+  void LintReferences() {
+    std::map<std::string, const IdEntry*> first;
+    for (const IdEntry& entry : ids_) {
+      auto [it, fresh] = first.emplace(entry.id, &entry);
+      if (!fresh) {
+        Error(entry.section, "id", "the id '" + entry.id + "' is also [" + it->second->section +
+                                       "]'s, and actions find that one");
+      }
+    }
+    for (const Reference& ref : references_) {
+      auto it = first.find(ref.id);
+      if (it == first.end()) {
+        if (ref.check_id) {
+          Error(ref.section, "controlId", "no object has the id '" + ref.id + "': " + ref.action +
+                                              " stops the script");
+        }
+        continue;
+      }
+      if (ref.action == "CallActiveXMethod" && it->second->kind != ObjectKind::kActiveX) {
+        Error(ref.section, "controlId", "'" + ref.id + "' is no control element: the call stops the script");
+      }
+      if (ref.frame && it->second->kind == ObjectKind::kImageList) {
+        const int count = frames_[ref.id];
+        if (*ref.frame < 0 || *ref.frame >= count) {
+          Error(ref.section, "value", "frame " + std::to_string(*ref.frame) + " of '" + ref.id +
+                                          "' is out of range: it has " + std::to_string(count) +
+                                          " frames");
+        }
+      }
+    }
+    for (const auto& [section, name] : global_calls_) {
+      if (!main_scripts_.contains(name)) {
+        Error(section, "scriptName", "the page has no script named '" + name + "'");
+      }
+    }
+  }
+
+  // Lines, sections and keys that nothing reads.
+  void LintLayout() {
+    std::string section;
+    bool in_section = false;
+    std::set<std::string> seen_sections;
+    std::set<std::string> seen_keys;
+    const std::vector<std::string>* known = nullptr;
+    const std::vector<std::string>* action_keys = nullptr;
+    for (const std::string& line : file_.Lines()) {
+      if (browser::IsSectionHeader(line)) {
+        section = line.substr(1, line.size() - 2);
+        in_section = true;
+        seen_keys.clear();
+        known = nullptr;
+        action_keys = nullptr;
+        if (!seen_sections.insert(section).second) {
+          Warning(section, "", "[" + section + "] appears again: only the first is read");
+          in_section = false;
+          continue;
+        }
+        auto it = visited_.find(section);
+        if (it == visited_.end()) {
+          Warning(section, "", "no object reads [" + section + "]");
+          in_section = false;
+          continue;
+        }
+        if (dropped_.contains(section)) {
+          in_section = false;
+          continue;
+        }
+        known = &KindKeys(it->second.first);
+        if (it->second.first == ObjectKind::kItem) action_keys = &ActionKeys(it->second.second);
+        continue;
+      }
+      if (line.empty() || line[0] == ';' || line[0] == '#') continue;
+      const size_t eq = line.find(" = ");
+      if (eq == std::string::npos) {
+        if (in_section || section.empty()) {
+          Warning(section, "", "the line '" + line + "' is no key line ('key = value', one blank "
+                               "either side of '='): nothing reads it");
+        }
+        continue;
+      }
+      if (!in_section) {
+        if (section.empty()) Warning("", "", "the line '" + line + "' comes before the first section: nothing reads it");
+        continue;
+      }
+      const std::string key = line.substr(0, eq);
+      if (!seen_keys.insert(Lower(key)).second) {
+        Warning(section, key, "the key comes again in this section: only the first is read");
+        continue;
+      }
+      auto is = [&](const std::vector<std::string>* list) {
+        return list != nullptr && std::any_of(list->begin(), list->end(), [&](const std::string& k) {
+                 return EqualsNoCase(k, key);
+               });
+      };
+      if (is(known) || is(action_keys)) continue;
+      std::vector<std::string> candidates = *known;
+      if (action_keys) candidates.insert(candidates.end(), action_keys->begin(), action_keys->end());
+      Warning(section, key, "no object of this section reads '" + key + "'" + Suggest(key, candidates));
+    }
+  }
+
+  std::string Suggest(const std::string& word, const std::vector<std::string>& candidates) const {
+    const std::string closest = Closest(word, candidates);
+    return closest.empty() ? std::string() : " (did you mean '" + closest + "'?)";
+  }
+
+  struct IdEntry {
+    std::string id;
+    std::string section;
+    ObjectKind kind;
+  };
+
+  const CDataFile& file_;
+  const LintPlace& place_;
+  std::vector<Finding> findings_;
+  std::map<std::string, std::pair<ObjectKind, std::string>> visited_;
+  std::vector<IdEntry> ids_;
+  std::map<std::string, int> frames_;  // image list id -> frame count
+  std::vector<Reference> references_;
+  std::set<std::string> main_scripts_;
+  std::set<std::string> dropped_;  // items the browser drops
+  std::vector<std::pair<std::string, std::string>> global_calls_;
+};
+
+}  // namespace
+
+bool DiskLintFiles::Exists(const std::string& path) const { return platform::FileExists(path); }
+
+bool DiskLintFiles::IsProgram(const std::string& path) const {
+  return platform::ProgramFile(path).has_value();
+}
+
+std::string Closest(const std::string& word, const std::vector<std::string>& candidates) {
+  std::string best;
+  size_t best_distance = std::string::npos;
+  const std::string lower = Lower(word);
+  for (const std::string& candidate : candidates) {
+    const size_t d = EditDistance(lower, Lower(candidate));
+    if (d < best_distance) {
+      best_distance = d;
+      best = candidate;
+    }
+  }
+  // A slip changes a few letters, not most of them.
+  if (best.empty() || best_distance > std::max<size_t>(2, std::min(word.size(), best.size()) / 3)) {
+    return {};
+  }
+  return best;
+}
+
+std::vector<Finding> LintDataFile(const CDataFile& file, const LintPlace& place) {
+  return Linter(file, place).Run();
+}
+
+}  // namespace cdztool

@@ -1,0 +1,66 @@
+// cdztool lint: what a document's author most often gets wrong, found by walking the data
+// file the way the browser loads it (the page, its elements, their scripts and items) and
+// comparing what the file says with what each object reads.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace browser {
+class CDataFile;
+}
+
+namespace cdztool {
+
+struct Finding {
+  enum class Level { kError, kWarning };
+  Level level = Level::kError;
+  std::string member;   // the data file's name in its container
+  std::string section;  // empty for the file as a whole
+  std::string key;      // empty when the finding is about the section
+  std::string message;
+};
+
+// What the lint asks of the disk, so that its rules are tested without one.
+class LintFiles {
+ public:
+  virtual ~LintFiles() = default;
+  // A file or folder at `path`.
+  virtual bool Exists(const std::string& path) const = 0;
+  // A program RunProgram can start: an executable file at `path`, or at `path` without a
+  // final ".exe".
+  virtual bool IsProgram(const std::string& path) const = 0;
+};
+
+// The real disk.
+class DiskLintFiles : public LintFiles {
+ public:
+  bool Exists(const std::string& path) const override;
+  bool IsProgram(const std::string& path) const override;
+};
+
+struct LintPlace {
+  std::string document_dir;              // ends with a separator; files resolve against it
+  std::vector<std::string> member_names;  // the container's members, for page changes
+  const LintFiles* files = nullptr;       // nullptr: files are not checked
+};
+
+// The findings for one data file, in the order of the file.
+std::vector<Finding> LintDataFile(const browser::CDataFile& file, const LintPlace& place);
+
+// The closest of `candidates` to `word` (letter case counts little), or "" when none is
+// close enough to be a likely slip.
+std::string Closest(const std::string& word, const std::vector<std::string>& candidates);
+
+}  // namespace cdztool
+
+namespace cdztool {
+
+// cdztool lint DOCUMENT [--json]: a container (every member) or a plain data file, with the
+// files it names looked for beside it. Findings go to `out`, one line each ("MEMBER [SECTION]
+// KEY: error: MESSAGE"), or as a JSON array; exit status 1 when any is an error or the
+// document cannot be read.
+int LintCommand(const std::string& document, bool json, std::ostream& out, std::ostream& err);
+
+}  // namespace cdztool

@@ -1,0 +1,83 @@
+// cdztool lint: reading the document and printing the findings.
+#include <cstdio>
+#include <filesystem>
+#include <ostream>
+
+#include "browser/doc/data_file.h"
+#include "browser/doc/multi_file_cdz.h"
+#include "lint.h"
+
+namespace cdztool {
+namespace {
+
+std::string Json(const std::string& text) {
+  std::string out = "\"";
+  for (unsigned char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += static_cast<char>(c);
+    } else if (c < 0x20) {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\u%04x", c);
+      out += escape;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out + "\"";
+}
+
+const char* LevelName(Finding::Level level) {
+  return level == Finding::Level::kError ? "error" : "warning";
+}
+
+}  // namespace
+
+int LintCommand(const std::string& document, bool json, std::ostream& out, std::ostream& err) {
+  std::vector<const browser::CDataFile*> files;
+  browser::CMultiFileCdz cdz;
+  browser::CDataFile plain;
+  const browser::Status s = cdz.LoadAll(document);
+  if (cdz.Count() > 0) {
+    if (!s.ok()) err << "cdztool: " << s.message() << "\n";
+    for (size_t i = 0; i < cdz.Count(); ++i) files.push_back(cdz.At(i));
+  } else if (plain.LoadText(document)) {
+    // Not a container: a data file as its author writes it.
+    plain.SetName(std::filesystem::path(document).filename().string());
+    files.push_back(&plain);
+  } else {
+    err << "cdztool: " << document << ": " << (s.ok() ? "empty document" : s.message()) << "\n";
+    return 1;
+  }
+
+  std::error_code ec;
+  std::string dir = std::filesystem::absolute(document, ec).parent_path().string();
+  if (dir.empty() || dir.back() != '/') dir += '/';
+  const DiskLintFiles disk;
+  LintPlace place{dir, {}, &disk};
+  for (const browser::CDataFile* file : files) place.member_names.push_back(file->Name());
+
+  bool failed = !s.ok() && cdz.Count() > 0;
+  bool first = true;
+  if (json) out << "[";
+  for (const browser::CDataFile* file : files) {
+    for (const Finding& f : LintDataFile(*file, place)) {
+      failed = failed || f.level == Finding::Level::kError;
+      if (json) {
+        out << (first ? "\n" : ",\n") << "  {\"level\": " << Json(LevelName(f.level))
+            << ", \"member\": " << Json(f.member) << ", \"section\": " << Json(f.section)
+            << ", \"key\": " << Json(f.key) << ", \"message\": " << Json(f.message) << "}";
+      } else {
+        out << f.member;
+        if (!f.section.empty()) out << " [" << f.section << "]";
+        if (!f.key.empty()) out << " " << f.key;
+        out << ": " << LevelName(f.level) << ": " << f.message << "\n";
+      }
+      first = false;
+    }
+  }
+  if (json) out << (first ? "]\n" : "\n]\n");
+  return failed ? 1 : 0;
+}
+
+}  // namespace cdztool
