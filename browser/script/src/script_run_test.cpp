@@ -222,8 +222,8 @@ TEST(ActionFactory, TypeNamesAreExact) {
   EXPECT_EQ(CreateScriptItem("setvariable", "S", nullptr), nullptr);
   EXPECT_EQ(CreateScriptItem("SetVariable ", "S", nullptr), nullptr);
   EXPECT_EQ(CreateScriptItem("", "S", nullptr), nullptr);
-  EXPECT_EQ(GetActionTypeStatus("DragFile"), ActionTypeStatus::kNoAction);
-  EXPECT_EQ(CreateScriptItem("DragFile", "S", nullptr), nullptr);
+  EXPECT_EQ(GetActionTypeStatus("DragFile"), ActionTypeStatus::kAction);
+  EXPECT_EQ(GetActionTypeStatus("dragfile"), ActionTypeStatus::kUnknown);
   EXPECT_EQ(GetActionTypeStatus("Modify Variable"), ActionTypeStatus::kAction);
   EXPECT_EQ(GetActionTypeStatus("Modify variable"), ActionTypeStatus::kUnknown);
 }
