@@ -1,10 +1,20 @@
 #include "browser/page/activex_element.h"
 
 #include "browser/page/page_host.h"
+#include "browser/script/control_event_sink.h"
+#include "browser/script/external_object.h"
+#include "platform/controls.h"
 
 namespace browser {
 
+CActiveXElement::CActiveXElement(std::string section, CElement* parent)
+    : CDisplayElement(std::move(section), parent) {}
+
 CActiveXElement::~CActiveXElement() {
+  // No event or external call may reach this element once it is going.
+  sink_.reset();
+  if (automation_ != nullptr) automation_->SetExternal(nullptr);
+  automation_ = nullptr;
   if (control_ == 0) return;
   if (PageHost* h = host()) h->DestroyControl(control_);
 }
@@ -16,7 +26,17 @@ bool CActiveXElement::Load(const CDataFile& file, LoadContext& context) {
   file.ReadString(section_, "CLSID", control_name_);
   file.ReadBool(section_, "dropTarget", drop_target_);
   CScriptableObject::Load(file, context);
-  if (PageHost* h = host()) control_ = h->CreateControl(control_name_, GetBounds(), drop_target_);
+  PageHost* h = host();
+  if (h == nullptr) return true;
+  control_ = h->CreateControl(control_name_, GetBounds(), drop_target_);
+  automation_ = h->ControlObject(control_);
+  ScriptContext* scripts = h->ControlScriptContext();
+  // A control without a script context is hosted without events.
+  if (automation_ != nullptr && scripts != nullptr) {
+    sink_ = std::make_unique<CControlEventSink>(*automation_, *this, *scripts);
+    external_ = std::make_unique<ExternalObject>(*scripts);
+    automation_->SetExternal(external_.get());
+  }
   return true;
 }
 
@@ -25,6 +45,26 @@ bool CActiveXElement::HitTest(Point point) const { return Contains(GetBounds(), 
 void CActiveXElement::Refresh() {
   if (control_ == 0) return;
   if (PageHost* h = host()) h->MoveControl(control_, GetBounds());
+}
+
+bool CActiveXElement::InvokeMethod(std::string_view name,
+                                   const std::vector<platform::Variant>& arguments,
+                                   platform::Variant& result) {
+  return automation_ != nullptr && automation_->Call(name, arguments, &result);
+}
+
+PropertyResult CActiveXElement::PutExtendedProperty(std::string_view name,
+                                                    const platform::Variant& value) {
+  if (automation_ == nullptr) return PropertyResult::kFailed;
+  automation_->PutProperty(name, value);
+  return PropertyResult::kOk;
+}
+
+PropertyResult CActiveXElement::GetExtendedProperty(std::string_view name,
+                                                    platform::Variant& value) {
+  if (automation_ == nullptr) return PropertyResult::kFailed;
+  automation_->GetProperty(name, &value);
+  return PropertyResult::kOk;
 }
 
 std::optional<PropertyField> CActiveXElement::FindProperty(std::string_view name) {

@@ -8,7 +8,13 @@
 #include "browser/page/window_style.h"
 #include "browser/script/script_host.h"
 
+namespace platform {
+class Control;
+}
+
 namespace browser {
+
+struct ScriptContext;
 
 enum class CursorShape { kArrow, kHand, kSizeAll };
 
@@ -41,6 +47,15 @@ class PageHost {
   virtual void MoveControl(uint64_t control, const Rect& bounds) { (void)control, (void)bounds; }
   // Destroys the child; 0 is harmless.
   virtual void DestroyControl(uint64_t control) { (void)control; }
+  // The scripting side of a control made by CreateControl, valid until DestroyControl;
+  // nullptr for an empty child (no class answered its name) and for 0.
+  virtual platform::Control* ControlObject(uint64_t control) {
+    (void)control;
+    return nullptr;
+  }
+  // The context in which hosted controls' events and external calls run scripts; none:
+  // they run nothing.
+  virtual ScriptContext* ControlScriptContext() { return nullptr; }
   // Pixels per inch of the screen, vertically: a text's point size is measured with it.
   virtual int32_t VerticalDpi() const { return 96; }
 };
