@@ -7,6 +7,8 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev
+  # the built-in web control plug-in
+  qt6-webengine-dev qt6-webchannel-dev
   # the browser's window shapes and window manager hints
   libxcb1-dev libxcb-shape0-dev
   # tests and benchmarks
