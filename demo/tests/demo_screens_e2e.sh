@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# The demo CD is designed for 1024 x 768 and scales to other screens: its sections say
+# "resize" and "reposition" (mode 2, by the axis factor), so `panorel --screenshot` at
+# 800 x 600 and at 1920 x 1080 gives a page whose size, elements and positions follow the
+# factors. The expected places are computed here from the design places and the browser's
+# rounding (a fraction of 0.41 or more rounds up); the colours are the pictures' own.
+set -euo pipefail
+panorel=$1
+work=$4
+rm -rf "$work" && mkdir -p "$work" && cd "$work"
+export LC_ALL=C
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+# scale VALUE FACTOR
+scale() { awk -v v="$1" -v f="$2" 'BEGIN { t = v * f; i = int(t); print (t - i >= 0.41) ? i + 1 : i }'; }
+# pixel PNG X Y: RRGGBBAA
+pixel() { convert "$1" -format "%[hex:u.p{$2,$3}]" info: | cut -c1-8 | tr A-F a-f; }
+near() {
+  local got=$1 want=$2 tol=$3 i
+  for i in 0 2 4; do
+    local a=$((16#${got:i:2})) b=$((16#${want:i:2}))
+    [ $((a > b ? a - b : b - a)) -le "$tol" ] || return 1
+  done
+}
+
+check_screen() {
+  local w=$1 h=$2
+  local fx fy
+  fx=$(awk -v a="$w" 'BEGIN { print a / 1024 }')
+  fy=$(awk -v a="$h" 'BEGIN { print a / 768 }')
+  local shot=shot${w}x$h.png
+  "$panorel" --screen "${w}x$h" --screenshot "$shot" 2>err.txt || { fail "$w x $h: $(cat err.txt)"; return; }
+  local pw ph
+  pw=$(scale 720 "$fx") ph=$(scale 520 "$fy")
+  [ "$(identify -format '%w %h' "$shot")" = "$pw $ph" ] ||
+    fail "$w x $h: page $(identify -format '%w %h' "$shot"), wanted $pw $ph"
+  # Outside the shape nothing is drawn; the body and the header are stretched.
+  [ "$(pixel "$shot" 1 1 | cut -c7-8)" = 00 ] || fail "$w x $h: corner $(pixel "$shot" 1 1)"
+  local p
+  p=$(pixel "$shot" $(scale 700 "$fx") $(scale 200 "$fy"))
+  [ "${p:0:6}" = 1b2a4a ] || fail "$w x $h: body $p"
+  # Buttons move but keep their size (an image list shows its frame as it is).
+  local bx by
+  bx=$(scale 40 "$fx") by=$(scale 124 "$fy")
+  p=$(pixel "$shot" $((bx + 10)) $((by + 8)))
+  [ "${p:0:6}" = 2f5d95 ] || fail "$w x $h: Sizing button at $bx $by: $p"
+  p=$(pixel "$shot" $((bx + 197)) $((by + 22)))
+  [ "${p:0:6}" = 8fb3dd ] || fail "$w x $h: Sizing button's right border: $p"
+  # The photo moves and stretches: its sky quarter and the roof below it.
+  local px py pw2 ph2
+  px=$(scale 300 "$fx") py=$(scale 124 "$fy") pw2=$(scale 380 "$fx") ph2=$(scale 230 "$fy")
+  p=$(pixel "$shot" $((px + pw2 / 10)) $((py + ph2 / 8)))
+  near "$p" 8cbce8 24 || fail "$w x $h: photo sky at $px $py: $p"
+  p=$(pixel "$shot" $((px + pw2 / 4)) $((py + ph2 * 4 / 5)))
+  near "$p" 7a3a2a 24 || fail "$w x $h: photo roof: $p"
+  # The badge stretches too; its key colour shows the page.
+  local gx gy gw gh
+  gx=$(scale 596 "$fx") gy=$(scale 376 "$fy") gw=$(scale 96 "$fx") gh=$(scale 96 "$fy")
+  p=$(pixel "$shot" $((gx + gw / 2)) $((gy + gh / 6)))
+  [ "${p:0:6}" = f6b050 ] || fail "$w x $h: badge at $gx $gy: $p"
+  p=$(pixel "$shot" $((gx + 1)) $((gy + 1)))
+  [ "${p:0:6}" = 1b2a4a ] || fail "$w x $h: badge corner: $p"
+}
+
+check_screen 800 600
+check_screen 1920 1080
+check_screen 1024 768
+[ "$failures" -eq 0 ] || { echo "$failures failure(s)" >&2; exit 1; }
+echo "demo screens: ok"

@@ -1,0 +1,148 @@
+#!/usr/bin/env bash
+# The demo CD as a customer meets it, under Xvfb and openbox: panorel started without an
+# argument opens panorel.cdz beside it; the main window is shaped; the logo moves; a button
+# lights up under the mouse and starts Sizing with a click sound; the brochure page opens its
+# folder and goes back; the about page has a caption; the web site opens in the desktop's
+# browser; Exit ends the program with status 0; and the last page seen is saved. The
+# programs, sounds, folders, pages and the saved file are checked where the program performs
+# the system actions (its trace then has "system" lines).
+# The colours and places are the pictures' and the documents' own (demo_media.cpp, cd/*.cdb);
+# the screen is the documents' design size, 1024 x 768, so nothing is scaled.
+source "$(dirname "$0")/../../browser/shell/tests/e2e_lib.sh"
+cd_dir=$(dirname "$panorel")
+[ -f "$cd_dir/panorel.cdz" ] || fail "no panorel.cdz beside $panorel"
+
+# The desktop's opener and the sound server's player, as recorders.
+mkdir -p bin
+for tool in xdg-open paplay; do
+  printf '#!/bin/sh\necho "$@" >>"%s/%s.txt"\n' "$work" "$tool" >"bin/$tool"
+  chmod +x "bin/$tool"
+done
+export PATH="$work/bin:$PATH"
+# The CD saves the last page it showed into the temporary folder; the user's own copy stays.
+saved=/tmp/CorvaneCD.kps
+[ -f "$saved" ] && mv "$saved" "$work/saved-before.kps"
+restore_saved() {
+  rm -f "$saved"
+  [ -f "$work/saved-before.kps" ] && mv "$work/saved-before.kps" "$saved"
+  e2e_cleanup
+}
+trap restore_saved EXIT
+
+backdrop=208040
+"$probe" root-colour "$backdrop"
+"$panorel" --trace "$work/trace.txt" 2>>"$work/stderr.txt" &
+app=$!
+id=$(wait_for_window "Corvane Product CD") || fail "the CD did not open"
+settle 1
+read -r x y <<<"$(client_origin "$id")"
+[ "$x $y" = "152 124" ] || fail "the 720 x 520 window is not centred: $x $y"
+
+shot() { import -window root "$1"; }
+# near RRGGBB WANT TOLERANCE: every channel within the tolerance (for the JPEG photo).
+near() {
+  local got=$1 want=$2 tol=$3 i
+  for i in 0 2 4; do
+    local a=$((16#${got:i:2})) b=$((16#${want:i:2}))
+    [ $((a > b ? a - b : b - a)) -le "$tol" ] || return 1
+  done
+}
+at() { pixel "$1" $((x + $2)) $((y + $3)) | tr A-F a-f; }
+
+# Shaped: the rounded corners are cut away, the rest of the 720 x 520 page stays.
+read -r _ rects _ bl bt br bb _ area _ shaped <<<"$(shape "$id")"
+[ "$shaped" = 1 ] && [ "$bl $bt $br $bb" = "0 0 720 520" ] || fail "shape: $(shape "$id")"
+[ "$area" -lt $((720 * 520)) ] && [ "$area" -gt $((720 * 520 - 4 * 36 * 36)) ] ||
+  fail "shape area $area"
+shot main.png
+[ "$(at main.png 2 2)" = "$backdrop" ] || fail "the corner is not cut: $(at main.png 2 2)"
+[ "$(at main.png 270 460)" = 1b2a4a ] || fail "page body $(at main.png 270 460)"
+[ "$(at main.png 600 92)" = 24406e ] || fail "header $(at main.png 600 92)"
+[ "$(at main.png 50 132)" = 2f5d95 ] || fail "Sizing button $(at main.png 50 132)"
+near "$(at main.png 330 150)" 8cbce8 24 || fail "photo $(at main.png 330 150)"
+# The badge's green ground is its key colour: the page shows through it.
+[ "$(at main.png 597 377)" = 1b2a4a ] || fail "badge key $(at main.png 597 377)"
+[ "$(at main.png 644 392)" = f6b050 ] || fail "badge $(at main.png 644 392)"
+# The logo moves: two pictures of it a moment apart differ.
+import -window root -crop "200x72+$((x + 28))+$((y + 14))" logo1.png
+sleep 0.35
+import -window root -crop "200x72+$((x + 28))+$((y + 14))" logo2.png
+[ "$(compare -metric AE logo1.png logo2.png null: 2>&1 || true)" != 0 ] || fail "the logo stands still"
+grep -q $'^event\tOnLoad\tMain\tran' trace.txt || fail "OnLoad did not run"
+
+# Under the mouse the Sizing button shows its second frame; a click starts Sizing.
+xdotool mousemove $((x + 140)) $((y + 142)) && settle 0.5
+shot hover.png
+[ "$(at hover.png 50 132)" = f0a030 ] || fail "no hover frame: $(at hover.png 50 132)"
+grep -q $'^event\tOnMouseIn\tElement_8\tran' trace.txt || fail "no OnMouseIn"
+xdotool mousedown 1 && settle 0.2 && xdotool mouseup 1 && settle 0.5
+grep -q $'^action\tRunProgram\tElement_8_Script_4_ScriptItem_1\t0' trace.txt ||
+  fail "no RunProgram in the trace"
+# The trace's "system" lines tell what the program asked of the machine; a program built
+# without the machine's services writes none and starts nothing.
+live=0
+grep -q $'^system\t' trace.txt && live=1
+if [ "$live" = 1 ]; then
+  sizing=$(wait_for_window "Corvane Sizing Program") || fail "Sizing did not start"
+  grep -qx "$cd_dir/sounds/click.wav" paplay.txt || fail "no click sound: $(cat paplay.txt 2>&1)"
+  kill "$(xdotool getwindowpid "$sizing")" 2>/dev/null || true
+  wait_gone "Corvane Sizing Program" || fail "Sizing stayed"
+else
+  echo "note: this panorel performs no system actions: programs, sounds and folders unchecked" >&2
+fi
+
+# Off the button it shows its first frame again.
+xdotool mousemove $((x + 270)) $((y + 460)) && settle 0.5
+shot off.png
+[ "$(at off.png 50 132)" = 2f5d95 ] || fail "hover frame stayed: $(at off.png 50 132)"
+
+# click X Y: a press and a release at a point of the page.
+click() {
+  xdotool mousemove $((x + $1)) $((y + $2)) && settle 0.3
+  xdotool mousedown 1 && settle 0.1 && xdotool mouseup 1 && settle 0.6
+}
+
+# The next page, its folder button, and back.
+click 140 238
+wait_for_window "Corvane Brochures" >/dev/null || fail "no brochure page"
+settle 0.5
+read -r x y <<<"$(client_origin "$id")"
+shot brochures.png
+[ "$(at brochures.png 270 460)" = 1f3d33 ] || fail "brochure page $(at brochures.png 270 460)"
+[ "$live" = 0 ] || grep -q 'LastPage = brochures.cdb' "$saved" || fail "the brochure page was not saved"
+click 140 142
+[ "$live" = 0 ] || grep -qx "$cd_dir/brochures" xdg-open.txt ||
+  fail "folder not opened: $(cat xdg-open.txt 2>&1)"
+[ -s "$cd_dir/brochures/Corvane-vent-sizing-report.pdf" ] || fail "no brochure PDF"
+click 140 430
+wait_for_window "Corvane Product CD" >/dev/null || fail "not back on the main page"
+# Back on the main page, its OnLoad greets the user again.
+grep -q $'^action\tSetProperty\tScript_2_ScriptItem_2\t0' trace.txt || fail "no welcome back"
+
+# The about page has a caption; its button leads home.
+settle 0.5
+read -r x y <<<"$(client_origin "$id")"
+click 140 286
+about=$(wait_for_window "About the Corvane CD") || fail "no about page"
+settle 0.5
+read -r _ _ top _ <<<"$(frame_extents "$about")"
+[ "$top" -gt 10 ] || fail "the about page has no caption (frame top $top)"
+read -r x y <<<"$(client_origin "$about")"
+click 356 258
+wait_for_window "Corvane Product CD" >/dev/null || fail "not home from the about page"
+settle 0.5
+read -r x y <<<"$(client_origin "$id")"
+
+# The web site opens in the desktop's browser; Exit ends the program.
+click 140 334
+[ "$live" = 0 ] || grep -qx "$cd_dir/pages/index.htm" xdg-open.txt ||
+  fail "web page not opened: $(cat xdg-open.txt)"
+grep -q $'^action\tLaunchHtml\tElement_12_Script_4_ScriptItem_1\t0' trace.txt || fail "no LaunchHtml"
+click 140 430
+wait_exit "$app" || fail "Exit did not end the program"
+app=
+grep -q $'^exit\t0$' trace.txt || fail "exit status in the trace: $(tail -1 trace.txt)"
+[ "$live" = 0 ] || grep -q 'LastPage = panorel.cdb' "$saved" ||
+  fail "the last page seen was not saved: $(cat "$saved")"
+grep -q $'^action\tSaveToFile\tScript_1_ScriptItem_1\t0' trace.txt || fail "no SaveToFile"
+echo "demo walk: ok"
