@@ -1,0 +1,48 @@
+// A file dragged out of the window through Qt's drag and drop.
+#include "browser/shell/file_drag.h"
+
+#include <QDrag>
+#include <QUrl>
+#include <QWidget>
+
+namespace browser::shell {
+
+std::unique_ptr<QMimeData> FileDragMimeData(const std::string& path) {
+  auto mime = std::make_unique<QMimeData>();
+  const QUrl url = QUrl::fromLocalFile(QString::fromLocal8Bit(path.data(), qsizetype(path.size())));
+  mime->setUrls({url});
+  const QByteArray encoded = url.toEncoded();
+  mime->setData(QStringLiteral("x-special/gnome-copied-files"), "copy\n" + encoded);
+  mime->setData(QStringLiteral("application/x-kde-cutselection"), "0");
+  return mime;
+}
+
+uint32_t QtFileDragger::DoDragDrop(CImpIDataObject& data, CImpIDropSource& /*source*/,
+                                   uint32_t allowed) {
+  // Qt's drag ends as the drop source would have it: Escape cancels, the button let go drops.
+  FormatEtc format;
+  format.format = kCfHdrop;
+  StgMedium medium;
+  if (data.GetData(&format, &medium) != OleResult::kOk || !medium.hglobal) return 0;
+  const std::optional<std::string> path = FileListPath(*medium.hglobal);
+  if (!path) return 0;
+
+  Qt::DropActions actions;
+  if (allowed & kDropEffectCopy) actions |= Qt::CopyAction;
+  if (allowed & kDropEffectLink) actions |= Qt::LinkAction;
+  if (actions == Qt::IgnoreAction) return 0;
+  auto* drag = new QDrag(&source_);
+  drag->setMimeData(FileDragMimeData(*path).release());
+  const Qt::DropAction done =
+      drag->exec(actions, actions.testFlag(Qt::CopyAction) ? Qt::CopyAction : Qt::LinkAction);
+  switch (done) {
+    case Qt::CopyAction:
+      return kDropEffectCopy;
+    case Qt::LinkAction:
+      return kDropEffectLink;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace browser::shell

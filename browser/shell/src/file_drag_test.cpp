@@ -1,0 +1,40 @@
+// What a file drag offers a drop target, on the offscreen platform.
+#include "browser/shell/file_drag.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QUrl>
+
+namespace browser::shell {
+namespace {
+
+TEST(FileDragMimeData, OffersTheFileUrlEncodedSoItDecodesToTheSameName) {
+  for (const std::string path : {"/media/cd/Docs/100%.txt", "/cd/a b#c?.pdf", "/cd/%41%25.txt",
+                                 "/cd/caf\xc3\xa9.txt"}) {
+    const auto mime = FileDragMimeData(path);
+    ASSERT_EQ(mime->urls().size(), 1) << path;
+    EXPECT_EQ(mime->urls()[0].toLocalFile().toStdString(), path);
+    // text/uri-list holds the encoded URL, not the raw name.
+    const QByteArray list = mime->data(QStringLiteral("text/uri-list"));
+    EXPECT_TRUE(list.startsWith("file:///")) << list.toStdString();
+    EXPECT_FALSE(list.contains(' '));
+    EXPECT_EQ(QUrl::fromEncoded(list.trimmed()).toLocalFile().toStdString(), path);
+  }
+  const auto mime = FileDragMimeData("/media/cd/100%.txt");
+  EXPECT_EQ(mime->data(QStringLiteral("text/uri-list")).trimmed(),
+            QByteArray("file:///media/cd/100%25.txt"));
+  EXPECT_EQ(mime->data(QStringLiteral("x-special/gnome-copied-files")),
+            QByteArray("copy\nfile:///media/cd/100%25.txt"));
+  EXPECT_EQ(mime->data(QStringLiteral("application/x-kde-cutselection")), QByteArray("0"));
+}
+
+}  // namespace
+}  // namespace browser::shell
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
