@@ -1,0 +1,94 @@
+#include "browser/shell/control_host.h"
+
+#include <QFileInfo>
+#include <QVBoxLayout>
+
+#include "platform/plugin_control_libraries.h"
+#include "platform/test_control.h"
+
+namespace browser::shell {
+namespace {
+
+QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
+
+}  // namespace
+
+ControlHost::ControlHost(QWidget* window, QStringList plugin_folders,
+                         std::function<void(const QString&)> complain)
+    : window_(window), registry_(std::move(plugin_folders), std::move(complain)) {
+  platform::AddTestControl(registry_);
+}
+
+ControlHost::~ControlHost() {
+  web_windows_.clear();
+  controls_.clear();
+}
+
+QStringList ControlHost::PluginFolders(const std::string& program_path,
+                                       const std::string& xdg_data_home,
+                                       const std::string& home) {
+  const QString dir = QFileInfo(QString::fromStdString(program_path)).absolutePath();
+  return {dir + QStringLiteral("/controls"),
+          QString::fromStdString(
+              platform::PluginControlLibraries::UserPluginFolder(xdg_data_home, home))};
+}
+
+uint64_t ControlHost::Create(const std::string& name, const Rect& bounds, bool drop_target) {
+  Hosted hosted;
+  hosted.control = registry_.Create(name, window_);
+  QWidget* widget = hosted.control ? hosted.control->widget() : nullptr;
+  if (widget == nullptr) {
+    hosted.control.reset();
+    hosted.empty = std::make_unique<QWidget>(window_);
+    widget = hosted.empty.get();
+  }
+  widget->setObjectName(QString::fromStdString(name));
+  widget->setGeometry(ToQRect(bounds));
+  widget->setAcceptDrops(drop_target);
+  widget->show();
+  const uint64_t id = ++next_;
+  controls_.emplace(id, std::move(hosted));
+  return id;
+}
+
+void ControlHost::Move(uint64_t control, const Rect& bounds) {
+  const auto it = controls_.find(control);
+  if (it == controls_.end()) return;
+  QWidget* widget = it->second.control ? it->second.control->widget() : it->second.empty.get();
+  if (widget == nullptr) return;
+  widget->setGeometry(ToQRect(bounds));
+  widget->update();
+}
+
+void ControlHost::Destroy(uint64_t control) { controls_.erase(control); }
+
+platform::Control* ControlHost::Object(uint64_t control) {
+  const auto it = controls_.find(control);
+  return it == controls_.end() ? nullptr : it->second.control.get();
+}
+
+bool ControlHost::OpenWebWindow(const std::string& address) {
+  if (!registry_.Knows(kWebControl)) return false;
+  WebWindow web;
+  web.window = std::make_unique<QWidget>(nullptr, Qt::Window);
+  web.window->setObjectName(QStringLiteral("panorel-web-window"));
+  web.control = registry_.Create(kWebControl, web.window.get());
+  if (!web.control) return false;
+  auto* layout = new QVBoxLayout(web.window.get());
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(web.control->widget());
+  // The window is named after the page it shows.
+  QObject::connect(web.control->widget(), SIGNAL(TitleChange(QString)), web.window.get(),
+                   SLOT(setWindowTitle(QString)));
+  web.window->resize(610, 300);
+  web.window->move(30, 100);
+  platform::Variant unused;
+  web.control->Call("Navigate", {platform::Variant::Utf8(address)}, &unused);
+  web.window->show();
+  // Windows the user closed are let go when the next one opens.
+  std::erase_if(web_windows_, [](const WebWindow& w) { return !w.window->isVisible(); });
+  web_windows_.push_back(std::move(web));
+  return true;
+}
+
+}  // namespace browser::shell

@@ -1,0 +1,125 @@
+#!/usr/bin/env bash
+# The built-in web control: a document hosting it shows a local page; a button in the page
+# runs a page script of the document through window.external.ExecuteScript, and another
+# closes the browser through window.external.close. LaunchInternetExplorer opens its small
+# window of 610 by 300 at left 30, top 100.
+#   controls_web_e2e.sh PANOREL X11_PROBE CDZTOOL WORK_DIR
+source "$(dirname "$0")/e2e_lib.sh"
+# The engine refuses its sandbox for root; an ordinary user keeps it.
+[ "$(id -u)" -eq 0 ] && export QTWEBENGINE_DISABLE_SANDBOX=1
+# Xvfb has no GPU: the engine draws in software.
+export QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu
+export XDG_DATA_HOME="$work/data"
+
+cat >page.html <<'HTML'
+<html><head><title>Hosted page</title>
+<style>body { margin: 0; background: #20c040; }
+button { position: absolute; width: 100px; height: 40px; }</style></head>
+<body>
+<button id="run" style="left: 10px; top: 10px" onclick="window.external.ExecuteScript('FromPage')">run</button>
+<button id="bye" style="left: 150px; top: 10px" onclick="window.external.close()">close</button>
+<script>
+  document.title = 'Hosted page ' + Object.keys(window.external).sort().join(',') +
+      (typeof qt === 'undefined' ? ' alone' : ' qt');
+</script>
+</body></html>
+HTML
+cat >a.cdb <<DOC
+[Main]
+title = Web A
+width = 400
+height = 300
+appbar = false
+windowType = 2
+numElements = 1
+numScripts = 2
+[Script_1]
+name = FromPage
+numScriptItems = 1
+[Script_1_ScriptItem_1]
+name = SetVariable
+varName = ran
+value = yes
+[Script_2]
+name = OnLoad
+numScriptItems = 1
+[Script_2_ScriptItem_1]
+name = CallActiveXMethod
+controlId = web
+method = Navigate
+numParameters = 1
+returnType = 24
+[Script_2_ScriptItem_1_Param_0]
+constValue = $work/page.html
+[Element_1]
+type = ActiveX
+id = web
+controlName = Shell.Explorer.2
+xpos = 20
+ypos = 20
+width = 300
+height = 200
+numScripts = 1
+[Element_1_Script_1]
+name = TitleChange
+numScriptItems = 1
+[Element_1_Script_1_ScriptItem_1]
+name = SetVariable
+varName = title
+value = |Text|
+DOC
+pack web.cdz a.cdb
+run_panorel "$work/web.cdz"
+win=$(wait_for_window "Web A") || fail "no window"
+for _ in $(seq 100); do
+  grep -q $'^event\tTitleChange\tElement_1\tran' trace.txt && break
+  sleep 0.1
+done
+settle 1
+read -r ox oy < <(client_origin "$win")
+import -window root web.png
+[ "$(pixel web.png $((ox + 200)) $((oy + 150)))" = "20c040" ] || fail "the page is not shown in the control"
+[ "$(pixel web.png $((ox + 10)) $((oy + 10)))" != "20c040" ] || fail "the page shows outside the control"
+grep -q $'^event\tFromPage' trace.txt && fail "the page script ran before the button"
+xdotool mousemove $((ox + 20 + 60)) $((oy + 20 + 30)) click 1
+for _ in $(seq 50); do
+  grep -q $'^event\tFromPage\tMain\tran' trace.txt && break
+  sleep 0.1
+done
+grep -q $'^event\tFromPage\tMain\tran' trace.txt || fail "ExecuteScript ran no page script"
+xdotool mousemove $((ox + 20 + 200)) $((oy + 20 + 30)) click 1
+wait_exit "$app" || fail "window.external.close did not close the browser"
+app=
+grep -q $'^exit\t0' trace.txt || fail "no orderly exit"
+
+# LaunchInternetExplorer: the popup at its size and place, showing the address.
+cat >c.cdb <<DOC
+[Main]
+title = Web C
+width = 200
+height = 100
+appbar = false
+windowType = 2
+numScripts = 1
+[Script_1]
+name = OnLoad
+numScriptItems = 1
+[Script_1_ScriptItem_1]
+name = LaunchInternetExplorer
+path = $work/page.html
+DOC
+pack popup.cdz c.cdb
+run_panorel "$work/popup.cdz"
+wait_for_window "Web C" >/dev/null || fail "no window"
+popup=$(wait_for_window "Hosted page.*") || fail "no popup"
+settle 1
+geometry=$(xwininfo -id "$popup" | awk '/Width:/ {w=$NF} /Height:/ {h=$NF} END {print w "x" h}')
+[ "$geometry" = "610x300" ] || fail "popup is $geometry"
+read -r px py < <(client_origin "$popup")
+read -r left right top bottom < <(frame_extents "$popup")
+[ "$((px - left))" = 30 ] && [ "$((py - top))" = 100 ] || fail "popup at $((px - left)),$((py - top))"
+title=$(xdotool getwindowname "$popup")
+# The page's own world sees exactly the two members and no channel of ours.
+[ "$title" = "Hosted page ExecuteScript,close alone" ] || fail "the page sees: $title"
+stop_panorel
+echo "panorel web control: ok"
