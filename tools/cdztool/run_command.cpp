@@ -73,12 +73,12 @@ int Run(const RunOptions& options, std::ostream& out, std::ostream& err) {
   const std::string path = std::filesystem::absolute(options.document, ec).string();
   browser::HeadlessWindow window;
   browser::CIdManager ids;
+  // The services of the system actions, as the program hands them to its main window.
+  SystemServicesForRun system(options.live, out, err);
   browser::CMainWnd::Services services(window);
   services.program_path = path;
+  services.system_services = &system.services();
   browser::CMainWnd wnd(ids, std::move(services));
-  // The services of the system actions, as the main window would be handed them.
-  SystemServicesForRun system(options.live, out, err);
-  wnd.script_context().system = &system.services();
   wnd.FindDocument(path);
   browser::CDataFile* loaded = wnd.container().Append(std::move(file));
   wnd.LoadDataFile(loaded, false, false);

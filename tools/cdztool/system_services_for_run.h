@@ -7,6 +7,10 @@
 
 #include "browser/script/system_services.h"
 
+namespace browser {
+class MachineServices;
+}
+
 namespace cdztool {
 
 class SystemServicesForRun {
@@ -15,12 +19,11 @@ class SystemServicesForRun {
   SystemServicesForRun(bool live, std::ostream& out, std::ostream& err);
   ~SystemServicesForRun();
 
-  browser::SystemServices& services() { return *services_; }
+  browser::SystemServices& services();
 
  private:
-  struct Machine;
-  std::unique_ptr<Machine> machine_;  // live only
-  std::unique_ptr<browser::SystemServices> services_;
+  std::unique_ptr<browser::MachineServices> machine_;    // live
+  std::unique_ptr<browser::SystemServices> printing_;  // otherwise
 };
 
 }  // namespace cdztool

@@ -38,6 +38,7 @@ CMainWnd::CMainWnd(CIdManager& ids, Services services)
       program_container_(platform::ReplaceExtension(services_.program_path, ".cdz")),
       context_{document_.variables(), ids_} {
   context_.host = this;
+  context_.system = services_.system_services;
   document_.set_host(&services_.host);
 }
 
@@ -48,6 +49,7 @@ LoadContext CMainWnd::MakeLoadContext() {
   load.paths = {document_dir_, program_dir_};
   load.registry = services_.registry;
   load.pictures = services_.pictures;
+  load.system_dirs = services_.system;
   return load;
 }
 
@@ -272,5 +274,7 @@ void CMainWnd::ItemExecuted(const CScriptItem& item, ActionResult result) {
 void CMainWnd::EventFired(std::string_view event, std::string_view section, bool ran) {
   services_.trace.Event(event, section, ran);
 }
+
+void CMainWnd::BudgetSpent(std::string_view event) { services_.trace.Budget(event); }
 
 }  // namespace browser

@@ -38,4 +38,8 @@ void Trace::Request(std::string_view name, std::string_view parameter) {
 
 void Trace::Exit(int status) { Line({"exit", std::to_string(status)}); }
 
+void Trace::Budget(std::string_view event) { Line({"budget", event}); }
+
+void Trace::System(std::string_view line) { Line({"system", line}); }
+
 }  // namespace browser

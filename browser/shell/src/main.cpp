@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "browser/machine/machine_services.h"
 #include "browser/page/trace.h"
 #include "browser/shell/command_line.h"
 #include "browser/shell/main_window.h"
@@ -80,6 +81,12 @@ int main(int argc, char** argv) {
   options.preview = preview;
   options.trace = trace_file;
   options.registry = &registry;
+  // The desktop this program runs on: its display for window messages, the user's plug-ins.
+  browser::MachineServices machine(
+      {qEnvironmentVariable("DISPLAY").toStdString(),
+       qEnvironmentVariable("XDG_DATA_HOME").toStdString(), qEnvironmentVariable("HOME").toStdString()},
+      [](const std::string& reason) { std::cerr << "panorel: " << reason << "\n"; });
+  if (!preview) options.system = &machine.services();
 
   int status = 0;
   {

@@ -14,6 +14,7 @@
 #include <QThread>
 #include <iostream>
 
+#include "browser/script/printing_system_services.h"
 #include "browser/shell/qt_canvas.h"
 #include "browser/shell/screen_area.h"
 #include "browser/shell/window_events.h"
@@ -32,7 +33,14 @@ constexpr int kRedrawBehindMs = 60;
 }  // namespace
 
 MainWindow::MainWindow(WindowOptions options, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), options_(std::move(options)) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      options_(std::move(options)),
+      messages_(
+          [this] {
+            return testAttribute(Qt::WA_WState_Created) ? static_cast<uint32_t>(X11WindowOf(*this))
+                                                        : 0u;
+          },
+                [this](uint32_t message, uint32_t, int32_t) { OnWindowMessage(message); }) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
   setMouseTracking(true);
@@ -45,6 +53,14 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
   services.registry = options_.registry;
   services.program_path = options_.program_path;
   services.trace = Trace(options_.trace);
+  services.system_services = options_.system;
+  if (options_.system != nullptr && services.trace.enabled()) {
+    traced_system_ = std::make_unique<EchoingSystemServices>(
+        *options_.system, [trace = services.trace](const std::string& line) mutable {
+          trace.System(line);
+        });
+    services.system_services = traced_system_.get();
+  }
   main_wnd_ = std::make_unique<CMainWnd>(ids_, std::move(services));
 
   connect(&instance_, &SingleInstance::otherInstanceStarted, this,
@@ -63,6 +79,12 @@ bool MainWindow::StartupLoad() {
   const bool loaded = main_wnd_->StartupLoad(options_.document);
   if (!loaded && !other_instance_found_) ReportUnreadableDocument();
   return loaded;
+}
+
+// What another program posted: a reload (the app bar is dropped with the document) or a close.
+void MainWindow::OnWindowMessage(uint32_t message) {
+  if (message == kWmReloadDocument) PostRequest({PageRequest::Kind::kReload, {}});
+  if (message == kWmClose) Close();
 }
 
 void MainWindow::OnStartupEvent() {
@@ -324,6 +346,8 @@ void MainWindow::ApplyNativeLook() {
   xcb_connection_t* connection = X11Connection();
   if (connection == nullptr) return;
   const xcb_window_t window = X11WindowOf(*this);
+  // Other programs find the browser by this class to post it messages.
+  SetWindowClass(connection, window, "panorel", "VTRL_MAINWND");
   SetMotifHints(connection, window, look_.motif_functions, look_.motif_decorations);
   SetWindowShape(connection, window, shape_ ? &*shape_ : nullptr);
 }

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace browser::shell {
 
@@ -29,6 +30,18 @@ void SetMotifHints(xcb_connection_t* connection, xcb_window_t window, uint32_t f
   xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, atom->atom, atom->atom, 32, 5,
                       hints);
   std::free(atom);
+  xcb_flush(connection);
+}
+
+void SetWindowClass(xcb_connection_t* connection, xcb_window_t window, const char* instance,
+                    const char* window_class) {
+  if (connection == nullptr || window == XCB_WINDOW_NONE) return;
+  std::string value = instance;
+  value.push_back('\0');
+  value += window_class;
+  value.push_back('\0');
+  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_CLASS,
+                      XCB_ATOM_STRING, 8, static_cast<uint32_t>(value.size()), value.data());
   xcb_flush(connection);
 }
 

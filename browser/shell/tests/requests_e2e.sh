@@ -33,8 +33,9 @@ run_panorel "$work/show.cdz"
 wait_for_window "Page C" >/dev/null || fail "page C never came"
 settle
 
-# The trace from the first load on, without the event lines of pages without scripts.
-awk -F'\t' '{print $1 "\t" $2 "\t" $3}' trace.txt | grep -v $'^event\tOnUnload' >steps.txt
+# The trace from the first load on, without the event lines of pages without scripts and
+# without the commands' own lines.
+awk -F'\t' '{print $1 "\t" $2 "\t" $3}' trace.txt | grep -v -e $'^event\tOnUnload' -e $'^system\t' >steps.txt
 cat >want.txt <<'STEPS'
 load	a.cdb	
 event	OnLoad	Main

@@ -20,6 +20,7 @@ class UserRegistry;
 namespace browser {
 
 class PictureSource;
+class SystemServices;
 
 // What the main window is, without the window: it finds and loads documents, answers the
 // requests scripts post, paints the page and sends the mouse to elements. The program's
@@ -33,6 +34,8 @@ class CMainWnd : public ScriptHost {
     PictureSource* pictures = nullptr;
     const platform::UserRegistry* registry = nullptr;
     platform::SystemDirectories system;
+    // What the system actions start, open, play and post through; none: they do nothing.
+    SystemServices* system_services = nullptr;
     std::string program_path;  // the program file; its directory serves before a document
     Trace trace;
   };
@@ -85,6 +88,7 @@ class CMainWnd : public ScriptHost {
   void Minimize() override;
   void ItemExecuted(const CScriptItem& item, ActionResult result) override;
   void EventFired(std::string_view event, std::string_view section, bool ran) override;
+  void BudgetSpent(std::string_view event) override;
 
   // Why the last start-up load or load failed, naming the file ("" when another copy of the
   // program runs, which is no fault).

@@ -13,6 +13,9 @@ namespace browser {
 //   event    NAME SECTION ran|none
 //   action   TYPE-NAME ITEM-SECTION RESULT-CODE
 //   request  NAME [PARAMETER]
+//   budget   EVENT              (the event ran out of its work budget and was stopped)
+//   system   WHAT THE SYSTEM ACTION DID (one line of the system services, as cdztool run
+//            prints it)
 //   exit     STATUS
 // A trace without a file writes nothing.
 class Trace {
@@ -28,6 +31,8 @@ class Trace {
   // The parameter is written only when it is not empty.
   void Request(std::string_view name, std::string_view parameter = {});
   void Exit(int status);
+  void Budget(std::string_view event);
+  void System(std::string_view line);
 
   // Fields are written as they are, except that tabs and line ends become blanks.
   void Line(std::initializer_list<std::string_view> fields);

@@ -14,6 +14,7 @@
 #include "browser/shell/qt_picture_source.h"
 #include "browser/shell/single_instance.h"
 #include "browser/shell/window_flags.h"
+#include "browser/shell/window_messages.h"
 
 namespace platform {
 class UserRegistry;
@@ -29,6 +30,7 @@ struct WindowOptions {
   bool preview = false;            // --screenshot: never shown, no single-instance check
   std::FILE* trace = nullptr;      // --trace: kept open by the caller
   const platform::UserRegistry* registry = nullptr;
+  SystemServices* system = nullptr;  // what the system actions reach; none: they do nothing
 };
 
 // The program's one top-level window. It owns the headless main window (CMainWnd) with its
@@ -98,6 +100,7 @@ class MainWindow : public QWidget, public WindowHost {
 
  private:
   void OnStartupEvent();
+  void OnWindowMessage(uint32_t message);
   void Finish();
   void SetLook(const WindowLook& look);
   void ApplyNativeLook();
@@ -110,7 +113,10 @@ class MainWindow : public QWidget, public WindowHost {
   AnimationSurface surface_{this};
   QtPictureSource pictures_;
   SingleInstance instance_;
+  // The system services with each line they report written to the trace (--trace only).
+  std::unique_ptr<SystemServices> traced_system_;
   std::unique_ptr<CMainWnd> main_wnd_;
+  WindowMessages messages_;
 
   std::optional<Region> shape_;
   WindowLook look_;

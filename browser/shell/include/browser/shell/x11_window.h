@@ -20,4 +20,8 @@ xcb_window_t X11WindowOf(QWidget& widget);
 void SetMotifHints(xcb_connection_t* connection, xcb_window_t window, uint32_t functions,
                    uint32_t decorations);
 
+// Writes WM_CLASS: the instance name and the class name, each ended by a zero byte (ICCCM).
+void SetWindowClass(xcb_connection_t* connection, xcb_window_t window, const char* instance,
+                    const char* window_class);
+
 }  // namespace browser::shell

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# The system actions reach the machine from the program: a program really starts and the
+# trace says so; other programs find the window by its class and post it messages (a reload
+# loads the document again, a close ends the program).
+source "$(dirname "$0")/e2e_lib.sh"
+
+cat >show.cdb <<DOC
+[Main]
+title = System
+width = 200
+height = 100
+appbar = false
+windowType = 2
+numScripts = 1
+[Script_1]
+name = OnLoad
+numScriptItems = 1
+[Script_1_ScriptItem_1]
+name = RunProgram
+path = /bin/sh
+parameters = -c "echo ran >>$work/ran.txt"
+DOC
+# What another program posts, through cdztool's live services on the same display.
+poster() {  # NAME MESSAGE
+  cat >"$1.cdb" <<DOC
+[Main]
+numScripts = 1
+[Script_1]
+name = OnLoad
+numScriptItems = 1
+[Script_1_ScriptItem_1]
+name = PostMessage
+WindowClass = VTRL_MAINWND
+Message = $2
+DOC
+}
+poster reload 1036
+poster close 16
+pack reload.cdz reload.cdb
+pack close.cdz close.cdb
+pack show.cdz show.cdb
+
+run_panorel "$work/show.cdz"
+window=$(wait_for_window "System") || fail "no window"
+settle
+for _ in $(seq 50); do [ -s ran.txt ] && break; sleep 0.1; done
+[ "$(cat ran.txt)" = ran ] || fail "the program did not run once: $(cat ran.txt 2>/dev/null)"
+grep -qxF "system	run: /bin/sh -c \"echo ran >>$work/ran.txt\"" trace.txt ||
+  fail "no system line for the program"
+prop "$window" WM_CLASS | grep -qF '"panorel", "VTRL_MAINWND"' || fail "class: $(prop "$window" WM_CLASS)"
+
+"$cdztool" run reload.cdz --event OnLoad --live || fail "posting the reload"
+for _ in $(seq 50); do [ "$(grep -c . ran.txt)" = 2 ] && break; sleep 0.1; done
+[ "$(grep -c . ran.txt)" = 2 ] || fail "the reload did not run OnLoad again"
+grep -qx $'request\treload' trace.txt || fail "no reload request"
+[ "$(grep -c $'^load\t' trace.txt)" = 2 ] || fail "the document was not loaded twice"
+
+"$cdztool" run close.cdz --event OnLoad --live || fail "posting the close"
+for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app" 2>/dev/null && fail "the close message did not end the program"
+wait "$app" || fail "exit status $?"
+app=
+grep -qx $'exit\t0' trace.txt || fail "no exit line"
+echo "panorel system actions and window messages: ok"
