@@ -9,7 +9,7 @@ bash scripts/setup-deps.sh
 # of parts it was made with, so the list is taken afresh.
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -UCORVANE_SUBDIRS >/dev/null
 cmake --build build -j "$(nproc)" --target panorel demo_cd
-panorel=build/browser/shell/panorel
+panorel=$PWD/build/browser/shell/panorel
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   shot=$PWD/build/demo-cd-first-page.png
   "$panorel" --screen 1024x768 --screenshot "$shot" "$@"
@@ -24,4 +24,6 @@ The sizing programs work without a display from the command line, for example:
 MSG
   exit 0
 fi
+# The CD from its own folder, as a CD's autorun starts it (the drag-out paths are relative).
+[ $# -eq 0 ] && cd "$(dirname "$panorel")"
 exec "$panorel" "$@"

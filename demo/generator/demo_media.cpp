@@ -1,6 +1,6 @@
 // demo_media: draws the pictures and the sound of the demo CD into a folder.
 //   demo_media OUT_DIR
-// writes OUT_DIR/pictures/{main.bmp, brochures.bmp, about.bmp, buttons.bmp, logo.gif,
+// writes OUT_DIR/pictures/{main.bmp, brochures.bmp, about.bmp, bar.bmp, buttons.bmp, logo.gif,
 // photo.jpg, badge.bmp, cover.bmp} and OUT_DIR/sounds/click.wav. The colours and places
 // below are the ones the demo's tests look for; change them together.
 #include <QDir>
@@ -81,6 +81,15 @@ QImage AboutPage() {
   p.fillRect(0, 0, 480, 60, Colour(kHeader));
   p.fillRect(0, 60, 480, 3, Colour(kAccent));
   return page;
+}
+
+// The app bar's strip: the header colour with the accent line along its lower edge.
+QImage BarPage() {
+  QImage bar(1024, 56, QImage::Format_RGB32);
+  bar.fill(Colour(kHeader));
+  QPainter p(&bar);
+  p.fillRect(0, 52, 1024, 4, Colour(kAccent));
+  return bar;
 }
 
 QImage Buttons() {
@@ -247,6 +256,7 @@ int main(int argc, char** argv) {
   bool ok = Save(ShapedPage(kPanel, kHeader), pictures + "main.bmp", "bmp") &&
             Save(ShapedPage(kBrochurePanel, kBrochureHeader), pictures + "brochures.bmp", "bmp") &&
             Save(AboutPage(), pictures + "about.bmp", "bmp") &&
+            Save(BarPage(), pictures + "bar.bmp", "bmp") &&
             Save(Buttons(), pictures + "buttons.bmp", "bmp") &&
             Save(Photo(), pictures + "photo.jpg", "jpg") &&
             Save(Badge(), pictures + "badge.bmp", "bmp") &&

@@ -16,7 +16,7 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 [ "$(cat out.json)" = "[]" ] || fail "--json: $(cat out.json)"
 
 for dir in pictures sounds programs pages brochures; do ln -s "$cd_dir/$dir" "$dir"; done
-members=(panorel.cdb brochures.cdb about.cdb)
+members=(panorel.cdb brochures.cdb about.cdb appbar.cdb)
 for m in "${members[@]}"; do "$cdztool" cat "$cd_dir/panorel.cdz" "$m" >"clean-$m"; done
 
 # plant PERL-EXPRESSION FINDING-PATTERN [STATUS]: the expression changes the first member;
@@ -25,7 +25,8 @@ n=0
 plant() {
   n=$((n + 1))
   perl -0pe "$1" clean-panorel.cdb >panorel.cdb
-  cp clean-brochures.cdb brochures.cdb && cp clean-about.cdb about.cdb
+  local m
+  for m in "${members[@]:1}"; do cp "clean-$m" "$m"; done
   "$cdztool" pack broken$n.cdz "${members[@]}" || { fail "pack $n"; return; }
   if cmp -s panorel.cdb clean-panorel.cdb; then fail "fault $n was not planted: $1"; return; fi
   local status=0
@@ -38,7 +39,7 @@ plant 's/(\[Script_2\]\nname = )OnLoad/${1}onload/' \
 plant 's/name = RunProgram/name = RunProgramm/' "did you mean 'RunProgram'\?"
 plant 's/name = ENDIF Statement/name = ELSE Statement/' \
   "\[Script_2_ScriptItem_5\] name: error: a second ELSE"
-plant 's/numElements = 13/numElements = 14/' "numElements is 14 but there is no \[Element_14\]"
+plant 's/numElements = 14/numElements = 15/' "numElements is 15 but there is no \[Element_15\]"
 plant 's/controlId = welcome/controlId = welcom/' "no object has the id 'welcom'"
 plant 's/id = badge/id = photo/' "\[Element_6\] id: error: the id 'photo' is also \[Element_4\]"
 plant 's/photo\.jpg/photo.jpeg/' "\[Element_4\] src: error: no picture"

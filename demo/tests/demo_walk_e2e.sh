@@ -2,13 +2,15 @@
 # The demo CD as a customer meets it, under Xvfb and openbox: panorel started without an
 # argument opens panorel.cdz beside it; the main window is shaped; the logo moves; a button
 # lights up under the mouse and starts Sizing with a click sound; the brochure page opens its
-# folder and goes back; the about page has a caption; the web site opens in the desktop's
-# browser; Exit ends the program with status 0; and the last page seen is saved. The
+# folder, gives its brochure to a drag and goes back; the about page has a caption; the app
+# bar variant docks at the top; the web site opens in the desktop's browser; Exit ends the
+# program with status 0; and the last page seen is saved. The
 # programs, sounds, folders, pages and the saved file are checked where the program performs
 # the system actions (its trace then has "system" lines).
 # The colours and places are the pictures' and the documents' own (demo_media.cpp, cd/*.cdb);
 # the screen is the documents' design size, 1024 x 768, so nothing is scaled.
 source "$(dirname "$0")/../../browser/shell/tests/e2e_lib.sh"
+drop_target=${5:-}
 cd_dir=$(dirname "$panorel")
 [ -f "$cd_dir/panorel.cdz" ] || fail "no panorel.cdz beside $panorel"
 
@@ -31,7 +33,8 @@ trap restore_saved EXIT
 
 backdrop=208040
 "$probe" root-colour "$backdrop"
-"$panorel" --trace "$work/trace.txt" 2>>"$work/stderr.txt" &
+# Started in the CD's folder, as a CD's autorun starts it.
+(cd "$cd_dir" && exec "$panorel" --trace "$work/trace.txt" 2>>"$work/stderr.txt") &
 app=$!
 id=$(wait_for_window "Corvane Product CD") || fail "the CD did not open"
 settle 1
@@ -104,7 +107,7 @@ click() {
 
 # The next page, its folder button, and back.
 click 140 238
-wait_for_window "Corvane Brochures" >/dev/null || fail "no brochure page"
+id=$(wait_for_window "Corvane Brochures") || fail "no brochure page"
 settle 0.5
 read -r x y <<<"$(client_origin "$id")"
 shot brochures.png
@@ -114,8 +117,31 @@ click 140 142
 [ "$live" = 0 ] || grep -qx "$cd_dir/brochures" xdg-open.txt ||
   fail "folder not opened: $(cat xdg-open.txt 2>&1)"
 [ -s "$cd_dir/brochures/Corvane-vent-sizing-report.pdf" ] || fail "no brochure PDF"
+# The brochure's cover is dragged onto a window that takes files: it gets the PDF.
+xdotool mousemove $((x + 375)) $((y + 240)) && settle 0.3
+if [ -n "$drop_target" ] && [ "$live" = 1 ]; then
+  "$drop_target" "$work/drops.txt" &
+  dropper=$!
+  wait_for_window "Drop target" >/dev/null || fail "no drop target"
+  xdotool mousedown 1 && settle 0.3
+  for step in 1 2 3 4 5 6; do
+    xdotool mousemove $((x + 375 - (x + 315) * step / 6)) $((y + 240 - (y + 180) * step / 6))
+    sleep 0.15
+  done
+  xdotool mouseup 1 && settle 0.8
+  kill "$dropper" 2>/dev/null || true
+  dropped=$(sed -n 's/^path //p' drops.txt 2>/dev/null | head -1)
+  [ -n "$dropped" ] || fail "nothing was dropped"
+  [[ $dropped == /* ]] || dropped=$cd_dir/$dropped
+  cmp -s "$dropped" "$cd_dir/brochures/Corvane-vent-sizing-report.pdf" ||
+    fail "the drop gave '$dropped', not the brochure"
+  settle 0.5
+else
+  xdotool mousedown 1 && settle 0.2 && xdotool mouseup 1 && settle 0.3
+fi
+grep -q $'^action\tDragFile\tElement_4_Script_1_ScriptItem_2\t0' trace.txt || fail "no DragFile"
 click 140 430
-wait_for_window "Corvane Product CD" >/dev/null || fail "not back on the main page"
+id=$(wait_for_window "Corvane Product CD") || fail "not back on the main page"
 # Back on the main page, its OnLoad greets the user again.
 grep -q $'^action\tSetProperty\tScript_2_ScriptItem_2\t0' trace.txt || fail "no welcome back"
 
@@ -129,8 +155,27 @@ read -r _ _ top _ <<<"$(frame_extents "$about")"
 [ "$top" -gt 10 ] || fail "the about page has no caption (frame top $top)"
 read -r x y <<<"$(client_origin "$about")"
 click 356 258
-wait_for_window "Corvane Product CD" >/dev/null || fail "not home from the about page"
+id=$(wait_for_window "Corvane Product CD") || fail "not home from the about page"
 settle 0.5
+read -r x y <<<"$(client_origin "$id")"
+
+# The app bar variant docks across the top of the screen; its last button leads home.
+click 140 382
+id=$(wait_for_window "Corvane CD bar") || fail "no app bar"
+settle 0.8
+read -r x y <<<"$(client_origin "$id")"
+size=$(xwininfo -id "$id" | awk '/^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print w, h}')
+# A program that docks app bars makes the window a dock that reserves its strip.
+if [[ $(prop "$id" _NET_WM_WINDOW_TYPE) == *DOCK* ]]; then
+  [ "$x $y $size" = "0 0 1024 56" ] || fail "app bar at $x $y, $size"
+  strut=$(prop "$id" _NET_WM_STRUT_PARTIAL | tr -d ' ')
+  [ "$(echo "$strut" | cut -d, -f3)" = 56 ] || fail "the bar reserves no space: $strut"
+else
+  echo "note: this panorel docks no app bars: the bar is at $x $y, $size" >&2
+fi
+click 904 26
+id=$(wait_for_window "Corvane Product CD") || fail "not home from the app bar"
+settle 0.8
 read -r x y <<<"$(client_origin "$id")"
 
 # The web site opens in the desktop's browser; Exit ends the program.
