@@ -61,6 +61,17 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
         });
     services.system_services = traced_system_.get();
   }
+  controls_ = std::make_unique<ControlHost>(
+      this,
+      ControlHost::PluginFolders(options_.program_path,
+                                 qEnvironmentVariable("XDG_DATA_HOME").toStdString(),
+                                 qEnvironmentVariable("HOME").toStdString()),
+      [](const QString& line) { std::cerr << "panorel: " << line.toStdString() << "\n"; });
+  // LaunchInternetExplorer's window comes with the web control, where the machine is reached.
+  if (services.system_services != nullptr) {
+    hosted_system_ = std::make_unique<HostedSystemServices>(services.system_services, *controls_);
+    services.system_services = hosted_system_.get();
+  }
   main_wnd_ = std::make_unique<CMainWnd>(ids_, std::move(services));
 
   connect(&instance_, &SingleInstance::otherInstanceStarted, this,
@@ -288,6 +299,24 @@ void MainWindow::ReleaseMouse() { releaseMouse(); }
 int32_t MainWindow::VerticalDpi() const {
   const QScreen* s = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
   return s == nullptr ? 96 : static_cast<int32_t>(std::lround(s->logicalDotsPerInchY()));
+}
+
+uint64_t MainWindow::CreateControl(const std::string& name, const Rect& bounds, bool drop_target) {
+  return controls_->Create(name, bounds, drop_target);
+}
+
+void MainWindow::MoveControl(uint64_t control, const Rect& bounds) {
+  controls_->Move(control, bounds);
+}
+
+void MainWindow::DestroyControl(uint64_t control) { controls_->Destroy(control); }
+
+platform::Control* MainWindow::ControlObject(uint64_t control) {
+  return controls_->Object(control);
+}
+
+ScriptContext* MainWindow::ControlScriptContext() {
+  return main_wnd_ ? &main_wnd_->script_context() : nullptr;
 }
 
 // ---- WindowHost ------------------------------------------------------------------------

@@ -97,8 +97,8 @@ win=$(wait_for_window "Controls A") || fail "no window"
 settle 1
 read -r ox oy < <(client_origin "$win")
 import -window root a.png
-[ "$(pixel a.png $((ox + 25)) $((oy + 35)))" = "f0e040" ] || fail "the test control is not at its bounds"
-[ "$(pixel a.png $((ox + 15)) $((oy + 35)))" != "f0e040" ] || fail "the test control is wider than its bounds"
+[ "$(pixel a.png $((ox + 25)) $((oy + 35)))" = "F0E040" ] || fail "the test control is not at its bounds"
+[ "$(pixel a.png $((ox + 15)) $((oy + 35)))" != "F0E040" ] || fail "the test control is wider than its bounds"
 grep -q $'^action\tCallActiveXMethod\tScript_1_ScriptItem_2\t0' trace.txt || fail "no method call"
 
 # A press left of X = 40 inside the control does not pass the condition; one right of it does.
@@ -113,7 +113,7 @@ settle 1
 grep -q $'^action\tRegisterActiveX\t[^\t]*\t0' trace.txt || fail "registration failed"
 read -r ox oy < <(client_origin "$win")
 import -window root b.png
-[ "$(pixel b.png $((ox + 60)) $((oy + 60)))" = "3070c0" ] || fail "the sample control is not shown"
+[ "$(pixel b.png $((ox + 60)) $((oy + 60)))" = "3070C0" ] || fail "the sample control is not shown"
 stop_panorel
 grep -qi "sanitizer\|segmentation" stderr.txt && fail "$(cat stderr.txt)"
 echo "panorel hosted controls: ok"

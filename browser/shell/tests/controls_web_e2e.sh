@@ -78,8 +78,8 @@ done
 settle 1
 read -r ox oy < <(client_origin "$win")
 import -window root web.png
-[ "$(pixel web.png $((ox + 200)) $((oy + 150)))" = "20c040" ] || fail "the page is not shown in the control"
-[ "$(pixel web.png $((ox + 10)) $((oy + 10)))" != "20c040" ] || fail "the page shows outside the control"
+[ "$(pixel web.png $((ox + 200)) $((oy + 150)))" = "20C040" ] || fail "the page is not shown in the control"
+[ "$(pixel web.png $((ox + 10)) $((oy + 10)))" != "20C040" ] || fail "the page shows outside the control"
 grep -q $'^event\tFromPage' trace.txt && fail "the page script ran before the button"
 xdotool mousemove $((ox + 20 + 60)) $((oy + 20 + 30)) click 1
 for _ in $(seq 50); do

@@ -11,6 +11,7 @@
 #include "browser/page/page_host.h"
 #include "browser/script/id_manager.h"
 #include "browser/shell/animation_surface.h"
+#include "browser/shell/control_host.h"
 #include "browser/shell/qt_picture_source.h"
 #include "browser/shell/single_instance.h"
 #include "browser/shell/window_flags.h"
@@ -65,6 +66,11 @@ class MainWindow : public QWidget, public WindowHost {
   void CaptureMouse() override;
   void ReleaseMouse() override;
   int32_t VerticalDpi() const override;
+  uint64_t CreateControl(const std::string& name, const Rect& bounds, bool drop_target) override;
+  void MoveControl(uint64_t control, const Rect& bounds) override;
+  void DestroyControl(uint64_t control) override;
+  platform::Control* ControlObject(uint64_t control) override;
+  ScriptContext* ControlScriptContext() override;
 
   // WindowHost
   void SetTitle(const std::string& title) override;
@@ -115,6 +121,10 @@ class MainWindow : public QWidget, public WindowHost {
   SingleInstance instance_;
   // The system services with each line they report written to the trace (--trace only).
   std::unique_ptr<SystemServices> traced_system_;
+  // The hosted controls, and the system services with their web window; both outlive the
+  // main window object, whose pages destroy their controls.
+  std::unique_ptr<ControlHost> controls_;
+  std::unique_ptr<SystemServices> hosted_system_;
   std::unique_ptr<CMainWnd> main_wnd_;
   WindowMessages messages_;
 
