@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# An animated GIF plays in the window: successive screenshots show its frames; it goes on
+# through 50 reloads of its page (each stops the old animation and starts a new one), and
+# it stops when the page changes.
+#   animation_e2e.sh PANOREL X11_PROBE CDZTOOL WORK_DIR MAKE_TEST_GIF
+make_gif=$5
+source "$(dirname "$0")/e2e_lib.sh"
+
+"$make_gif" anim.gif 40 40 10 ff0000 0000ff || fail "make_test_gif"
+cat >a.cdb <<'DOC'
+[Main]
+title = Animated
+width = 200
+height = 100
+appbar = false
+windowType = 2
+numElements = 1
+[Element_1]
+type = Image
+id = logo
+src = anim.gif
+xpos = 20
+ypos = 20
+width = 40
+height = 40
+animated = 1
+numScripts = 1
+[Element_1_Script_1]
+name = OnMouseDown
+numScriptItems = 1
+[Element_1_Script_1_ScriptItem_1]
+name = InternalCommand
+command = ChangePage
+parameters = b.cdb
+DOC
+cat >b.cdb <<'DOC'
+[Main]
+title = Still
+width = 200
+height = 100
+appbar = false
+windowType = 2
+DOC
+cat >reload.cdb <<'DOC'
+[Main]
+numScripts = 1
+[Script_1]
+name = OnLoad
+numScriptItems = 1
+[Script_1_ScriptItem_1]
+name = PostMessage
+WindowClass = VTRL_MAINWND
+Message = 1036
+DOC
+pack show.cdz a.cdb b.cdb anim.gif
+pack reload.cdz reload.cdb
+
+# colours SAMPLES: the distinct colours at the animation's middle over SAMPLES screenshots.
+colours() {
+  local i
+  for i in $(seq "$1"); do
+    import -window root shot.png
+    pixel shot.png $((x + 40)) $((y + 40))
+    sleep 0.07
+  done | sort -u | tr '\n' ' '
+}
+
+run_panorel "$work/show.cdz"
+window=$(wait_for_window "Animated") || fail "no window"
+settle
+read -r x y < <(client_origin "$window")
+seen=$(colours 12)
+[ "$seen" = "0000FF FF0000 " ] || fail "the animation does not show both frames: $seen"
+
+for i in $(seq 50); do
+  "$cdztool" run reload.cdz --event OnLoad --live || fail "posting reload $i"
+  sleep 0.05
+done
+for _ in $(seq 100); do [ "$(grep -c $'^load\ta.cdb' trace.txt)" = 51 ] && break; sleep 0.1; done
+[ "$(grep -c $'^load\ta.cdb' trace.txt)" = 51 ] || fail "not 51 loads"
+kill -0 "$app" 2>/dev/null || fail "the program ended during the reloads"
+settle
+seen=$(colours 12)
+[ "$seen" = "0000FF FF0000 " ] || fail "the animation does not play after the reloads: $seen"
+
+xdotool mousemove $((x + 30)) $((y + 30)) && settle 0.2
+xdotool click 1
+window=$(wait_for_window "Still") || fail "the page did not change"
+settle
+read -r x y < <(client_origin "$window")
+seen=$(colours 8)
+[ "$seen" = "FFFFFF " ] || fail "the animation goes on after the page change: $seen"
+stop_panorel
+echo "panorel animation: ok"
