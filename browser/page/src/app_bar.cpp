@@ -338,6 +338,18 @@ void AppBarManager::WindowPosChanged() {
   service_.WindowPosChanged(window_.Id());
 }
 
+void AppBarManager::WindowReplaced(platform::AppBarWindowId old_id) {
+  const platform::AppBarWindowId id = window_.Id();
+  if (id == old_id) return;
+  const bool was_registered = registered_;
+  service_.Remove(old_id);
+  if (was_registered) {
+    registered_ = service_.New(id);
+    if (registered_) service_.SetPos(id, edge_, ToService(docked_));
+  }
+  if (auto_hide_) service_.SetAutoHideBar(id, edge_, true);
+}
+
 void AppBarManager::PosChanged() {
   if (auto_hide_) docked_ = AtEdge(FullScreen(), saved_width_, saved_height_);
   const Rect current = window_.WindowRect();

@@ -337,6 +337,21 @@ TEST_F(AppBarTest, ResetStopsASlideAndItsTimers) {
   EXPECT_EQ(Describe(window_.rect), Describe(after_reset));
 }
 
+TEST_F(AppBarTest, AWindowMadeAnewKeepsItsSpaceAndItsEdge) {
+  Load("width = 100");
+  window_.id = 70;
+  manager_.WindowReplaced(7);
+  EXPECT_EQ(desktop_.bars.count(7), 0u);
+  ASSERT_EQ(desktop_.bars.count(70), 1u);
+  EXPECT_EQ(desktop_.bars[70].reserved, (platform::AppBarRect{924, 0, 1024, 768}));
+
+  Load("AppBar_AutoHide = true");
+  window_.id = 71;
+  manager_.WindowReplaced(70);
+  EXPECT_EQ(desktop_.auto_hide[AppBarEdge::kRight], 71u);
+  EXPECT_TRUE(desktop_.bars.empty());
+}
+
 class AppBarRegistryTest : public AppBarTest {
  protected:
   void SetUp() override {

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPlatformSurfaceEvent>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -43,6 +44,20 @@ xcb_window_t ActiveWindow(xcb_connection_t* c) {
   return active;
 }
 
+// The window's X11 id now: the native window of the widget's window handle, which Qt makes
+// anew when the window's flags change (the widget's own id may then be out of date).
+xcb_window_t NativeWindow(QWidget& widget) {
+  if (X11Connection() == nullptr) return XCB_WINDOW_NONE;
+  if (widget.windowHandle() == nullptr) widget.winId();
+  return widget.windowHandle() != nullptr ? static_cast<xcb_window_t>(widget.windowHandle()->winId())
+                                          : XCB_WINDOW_NONE;
+}
+
+// Qt's xcb platform puts the window types of this property first in _NET_WM_WINDOW_TYPE
+// whenever it writes the property (the value 4 is its dock type).
+constexpr char kQtWindowTypeProperty[] = "_q_xcb_wm_window_type";
+constexpr int kQtDockType = 0x4;
+
 // Without X11 a bar shares its desktop with nobody.
 class PrivateAppBarService : public platform::RecordingAppBarService {
  public:
@@ -77,11 +92,29 @@ AppBarHost::~AppBarHost() {
 }
 
 bool AppBarHost::eventFilter(QObject* watched, QEvent* event) {
+  if (handle_ != nullptr && watched == handle_ && event->type() == QEvent::PlatformSurface &&
+      static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() ==
+          QPlatformSurfaceEvent::SurfaceCreated) {
+    // A new native window, not yet mapped.
+    WriteWindowType();
+    if (last_id_ != 0 && Id() != last_id_) manager_->WindowReplaced(last_id_);
+    return QObject::eventFilter(watched, event);
+  }
   if (watched == &window_) {
     switch (event->type()) {
       case QEvent::Show:
         // Sent before the window is mapped: the window manager reads the type at the map.
+        if (window_.windowHandle() != handle_) {
+          handle_ = window_.windowHandle();
+          if (handle_ != nullptr) handle_->installEventFilter(this);
+        }
         WriteWindowType();
+        // Qt makes the native window anew as it maps it when the window's stacking flags
+        // changed while it was hidden: the bar moves to the new window once it is there.
+        QTimer::singleShot(0, this, [this] {
+          const platform::AppBarWindowId old_id = last_id_;
+          if (old_id != 0 && NativeWindow(window_) != old_id) manager_->WindowReplaced(old_id);
+        });
         break;
       case QEvent::Enter:
       case QEvent::MouseMove:
@@ -101,7 +134,10 @@ void AppBarHost::WriteWindowType() {
   xcb_connection_t* c = X11Connection();
   if (c == nullptr || !window_.testAttribute(Qt::WA_WState_Created)) return;
   if (!bar_style_ && !typed_as_dock_) return;
-  const xcb_window_t w = X11WindowOf(window_);
+  if (QWindow* handle = window_.windowHandle()) {
+    handle->setProperty(kQtWindowTypeProperty, bar_style_ ? QVariant(kQtDockType) : QVariant());
+  }
+  const xcb_window_t w = NativeWindow(window_);
   const xcb_atom_t type =
       Atom(c, bar_style_ ? "_NET_WM_WINDOW_TYPE_DOCK" : "_NET_WM_WINDOW_TYPE_NORMAL");
   xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, Atom(c, "_NET_WM_WINDOW_TYPE"),
@@ -112,7 +148,8 @@ void AppBarHost::WriteWindowType() {
 
 platform::AppBarWindowId AppBarHost::Id() const {
   if (X11Connection() == nullptr) return 1;
-  return X11WindowOf(window_);
+  last_id_ = NativeWindow(window_);
+  return last_id_;
 }
 
 Rect AppBarHost::WindowRect() const {
@@ -143,6 +180,9 @@ void AppBarHost::SetTopmost(bool on) {
 
 void AppBarHost::SetBarStyle(bool bar) {
   bar_style_ = bar;
+  if (QWindow* handle = window_.windowHandle()) {
+    handle->setProperty(kQtWindowTypeProperty, bar ? QVariant(kQtDockType) : QVariant());
+  }
   if (!window_.isVisible()) WriteWindowType();
 }
 
@@ -182,7 +222,7 @@ AppBarWindow::Foreground AppBarHost::ForegroundWindow() const {
   if (c == nullptr) return Foreground::kNone;
   const xcb_window_t active = ActiveWindow(c);
   if (active == 0) return Foreground::kNone;
-  return active == X11WindowOf(window_) ? Foreground::kBar : Foreground::kOther;
+  return active == NativeWindow(window_) ? Foreground::kBar : Foreground::kOther;
 }
 
 void AppBarHost::ShowWarning(const std::string& caption, const std::string& text) {

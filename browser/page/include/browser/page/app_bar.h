@@ -68,6 +68,9 @@ class AppBarManager {
   void PosChanged();    // the service says the bars of the desktop changed
   void TimerFired(AppBarTimer timer);
   void DisplayChanged() { ResetBar(); }
+  // The window was made anew under another id (`old_id` before): its registration, the space
+  // it reserves and its auto-hide claim move to the new one.
+  void WindowReplaced(platform::AppBarWindowId old_id);
 
   bool is_bar() const { return is_bar_; }
   bool registered() const { return registered_; }

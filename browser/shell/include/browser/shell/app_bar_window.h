@@ -8,6 +8,7 @@
 #include "browser/page/app_bar.h"
 
 class QWidget;
+class QWindow;
 
 namespace platform {
 class AppBarService;
@@ -19,7 +20,9 @@ namespace browser::shell {
 // itself (a dock window on X11 while it is a bar), Qt timers and the X11 app bar service
 // (on a platform without X11, a desktop of its own that nothing else shares). It follows the
 // window's events through an event filter: the pointer over the window, and the moment
-// before the window is mapped, when the window manager will read its type.
+// before the window is mapped, when the window manager will read its type and strut. Qt may
+// make the native window anew as it shows it: the new one takes the dock type from Qt's own
+// window type property, and the manager moves the registration and the strut to it.
 //
 // A bar's place and size change only through the manager (docks are not moved or resized
 // by the window manager), so the window's own moves and resizes are not handed back to it.
@@ -57,6 +60,9 @@ class AppBarHost : public QObject, public AppBarWindow, public AppBarClock {
   void WriteWindowType();
 
   QWidget& window_;
+  // The window handle whose native windows are followed, and the id the manager last used.
+  QWindow* handle_ = nullptr;
+  mutable platform::AppBarWindowId last_id_ = 0;
   std::unique_ptr<platform::AppBarService> service_;
   QElapsedTimer clock_;
   QTimer hide_timer_, show_timer_, slide_timer_;
