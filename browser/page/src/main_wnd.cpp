@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "browser/doc/section_names.h"
+#include "browser/page/app_bar.h"
 #include "browser/script/preload.h"
 #include "platform/paths.h"
 #include "platform/registry.h"
@@ -38,6 +39,7 @@ CMainWnd::CMainWnd(CIdManager& ids, Services services)
       program_container_(platform::ReplaceExtension(services_.program_path, ".cdz")),
       context_{document_.variables(), ids_} {
   context_.host = this;
+  context_.dragger = services_.dragger;
   context_.system = services_.system_services;
   document_.set_host(&services_.host);
 }
@@ -125,7 +127,8 @@ bool CMainWnd::LoadDataFile(CDataFile* chosen, bool check, bool on_load) {
 
   // 2. Everything below reads a working copy: the container's data file never changes.
   CDataFile working = *chosen;
-  // 3.
+  // 3. An app bar gives its edge and its space back before the next document decides.
+  if (services_.app_bar != nullptr) services_.app_bar->DocumentUnloading();
   document_.Unload(context_);
   hovered_ = nullptr;
   pressed_ = nullptr;
@@ -160,27 +163,19 @@ bool CMainWnd::LoadDataFile(CDataFile* chosen, bool check, bool on_load) {
     if (client.width > 0 && client.height > 0) page->SetSize(client);
     if (on_load) page->RunScriptByName("OnLoad", context_);
   }
+  if (services_.app_bar != nullptr) services_.app_bar->DocumentLoaded();
   return true;
 }
 
 void CMainWnd::ApplyWindowSettings(const CDataFile& file) {
   WindowHost& host = services_.host;
-  std::string flag, key;
-  file.ReadString(kMainSection, "flag", flag);
-  const bool registry_mode = flag == "registry" && services_.registry != nullptr &&
-                             file.ReadString(kMainSection, "registryKey", key);
-  int32_t width = 200, height = 200;
-  file.ReadLong(kMainSection, "width", width);
-  file.ReadLong(kMainSection, "height", height);
-  const Size client{ClampSide(width), ClampSide(height)};
   // A document is an app bar unless it says otherwise.
-  appbar_ = true;
-  if (registry_mode) {
-    if (auto v = services_.registry->ReadDword(key, "appbar")) appbar_ = *v == 1;
-  } else {
-    file.ReadBool(kMainSection, "appbar", appbar_);
-  }
+  const AppBarSettings bar = ReadAppBarSettings(file, services_.registry);
+  const Size client{ClampSide(bar.width), ClampSide(bar.height)};
+  appbar_ = bar.appbar;
   if (!appbar_) {
+    // The bar's style and topmost setting go before the window type applies its own.
+    if (services_.app_bar != nullptr) services_.app_bar->ApplySettings(bar);
     // The window type persists: a document without one keeps the previous.
     file.ReadInt(kMainSection, "windowType", window_type_);
     host.ApplyWindowStyle(DecideWindowStyle(window_type_, client));
@@ -190,6 +185,7 @@ void CMainWnd::ApplyWindowSettings(const CDataFile& file) {
   // it.
   const Size screen = host.ScreenSize();
   host.ApplyAppBar({screen.width - client.width, 0, screen.width, screen.height});
+  if (services_.app_bar != nullptr) services_.app_bar->ApplySettings(bar);
 }
 
 void CMainWnd::OpenAndReload(const std::string& name) {
@@ -246,6 +242,7 @@ void CMainWnd::OtherInstanceStarted() {
 }
 
 void CMainWnd::Destroy() {
+  if (services_.app_bar != nullptr) services_.app_bar->UnregisterBar();
   document_.Unload(context_);
   hovered_ = nullptr;
   pressed_ = nullptr;

@@ -52,6 +52,8 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
   services.pictures = &pictures_;
   services.registry = options_.registry;
   services.program_path = options_.program_path;
+  services.app_bar = &app_bar_.manager();
+  services.dragger = &dragger_;
   services.trace = Trace(options_.trace);
   services.system_services = options_.system;
   if (options_.system != nullptr && services.trace.enabled()) {

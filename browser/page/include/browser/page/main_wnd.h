@@ -19,6 +19,8 @@ class UserRegistry;
 
 namespace browser {
 
+class AppBarManager;
+class FileDragger;
 class PictureSource;
 class SystemServices;
 
@@ -37,6 +39,11 @@ class CMainWnd : public ScriptHost {
     // What the system actions start, open, play and post through; none: they do nothing.
     SystemServices* system_services = nullptr;
     std::string program_path;  // the program file; its directory serves before a document
+    // The app bar manager of the window; none: documents that are app bars are only
+    // placed at the right edge.
+    AppBarManager* app_bar = nullptr;
+    // What DragFile drags through; none: it starts no drag.
+    FileDragger* dragger = nullptr;
     Trace trace;
   };
   CMainWnd(CIdManager& ids, Services services);

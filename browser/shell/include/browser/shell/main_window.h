@@ -11,6 +11,8 @@
 #include "browser/page/page_host.h"
 #include "browser/script/id_manager.h"
 #include "browser/shell/animation_surface.h"
+#include "browser/shell/app_bar_window.h"
+#include "browser/shell/file_drag.h"
 #include "browser/shell/control_host.h"
 #include "browser/shell/qt_picture_source.h"
 #include "browser/shell/single_instance.h"
@@ -119,6 +121,8 @@ class MainWindow : public QWidget, public WindowHost {
   AnimationSurface surface_{this};
   QtPictureSource pictures_;
   SingleInstance instance_;
+  AppBarHost app_bar_{*this};
+  QtFileDragger dragger_{*this};
   // The system services with each line they report written to the trace (--trace only).
   std::unique_ptr<SystemServices> traced_system_;
   // The hosted controls, and the system services with their web window; both outlive the
