@@ -76,14 +76,19 @@ bool EncodeStill(const QString& path, const QImage& image, const QVector<QRgb>& 
 
 }  // namespace
 
-QVector<QRgb> DrawingPalette() {
+QVector<QRgb> DrawingPalette(const QVector<QRgb>& exact) {
   QVector<QRgb> palette;
+  for (QRgb colour : exact.mid(0, 40)) palette.append(qRgb(qRed(colour), qGreen(colour), qBlue(colour)));
   for (int r = 0; r < 6; ++r) {
     for (int g = 0; g < 6; ++g) {
       for (int b = 0; b < 6; ++b) palette.append(qRgb(r * 51, g * 51, b * 51));
     }
   }
-  for (int i = 0; i < 40; ++i) palette.append(qRgb(i * 255 / 39, i * 255 / 39, i * 255 / 39));
+  const int greys = 256 - int(palette.size());
+  for (int i = 0; i < greys; ++i) {
+    const int v = greys > 1 ? i * 255 / (greys - 1) : 0;
+    palette.append(qRgb(v, v, v));
+  }
   return palette;
 }
 

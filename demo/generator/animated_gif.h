@@ -20,7 +20,8 @@ bool WriteAnimatedGif(const QString& path, const QList<QImage>& frames,
 bool WriteStillGif(const QString& path, const QImage& image, const QVector<QRgb>& palette,
                    QString* error);
 
-// 216 colours of the 6 x 6 x 6 cube and 40 greys: enough for flat drawings.
-QVector<QRgb> DrawingPalette();
+// The `exact` colours (at most 40), the 216 colours of the 6 x 6 x 6 cube and greys up to
+// 256 entries: flat drawings keep their own colours, the rest comes close.
+QVector<QRgb> DrawingPalette(const QVector<QRgb>& exact);
 
 }  // namespace demo

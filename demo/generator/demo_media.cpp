@@ -1,8 +1,8 @@
 // demo_media: draws the pictures and the sound of the demo CD into a folder.
 //   demo_media OUT_DIR
 // writes OUT_DIR/pictures/{main.bmp, brochures.bmp, about.bmp, bar.bmp, buttons.bmp, logo.gif,
-// photo.jpg, badge.bmp, cover.bmp} and OUT_DIR/sounds/click.wav. The colours and places
-// below are the ones the demo's tests look for; change them together.
+// logo-brochures.gif, photo.jpg, badge.bmp, cover.bmp} and OUT_DIR/sounds/click.wav. The
+// colours and places below are the ones the demo's tests look for; change them together.
 #include <QDir>
 #include <QFile>
 #include <QFont>
@@ -113,9 +113,9 @@ QImage Buttons() {
 
 // One frame of the logo: a chimney with smoke rising (the frame number moves the puffs up)
 // and the maker's name.
-QImage LogoFrame(int frame, int frames) {
+QImage LogoFrame(int frame, int frames, QRgb ground) {
   QImage logo(200, 72, QImage::Format_RGB32);
-  logo.fill(Colour(kHeader));
+  logo.fill(Colour(ground));
   QPainter p(&logo);
   p.setRenderHint(QPainter::Antialiasing);
   p.fillRect(14, 34, 20, 38, QColor(0xc0, 0xc8, 0xd0));
@@ -262,14 +262,19 @@ int main(int argc, char** argv) {
             Save(Badge(), pictures + "badge.bmp", "bmp") &&
             Save(Cover(), pictures + "cover.bmp", "bmp") &&
             WriteClick(out.filePath("sounds/click.wav"));
-  QList<QImage> frames;
-  constexpr int kFrames = 8;
-  for (int i = 0; i < kFrames; ++i) frames.append(LogoFrame(i, kFrames));
-  QString error;
-  if (ok && !demo::WriteAnimatedGif(pictures + "logo.gif", frames, demo::DrawingPalette(), 12,
-                                    &error)) {
-    std::fprintf(stderr, "demo_media: %s\n", qPrintable(error));
-    ok = false;
+  // The logo on each page's header colour, which its palette holds exactly.
+  const QVector<QRgb> palette = demo::DrawingPalette(
+      {kHeader, kBrochureHeader, 0xFFFFFF, 0xF0C080, 0xC0C8D0, 0xE4EAF0, 0xF4F4F4});
+  for (const auto& [name, ground] : {std::pair{"logo.gif", kHeader},
+                                     std::pair{"logo-brochures.gif", kBrochureHeader}}) {
+    QList<QImage> frames;
+    constexpr int kFrames = 8;
+    for (int i = 0; i < kFrames; ++i) frames.append(LogoFrame(i, kFrames, ground));
+    QString error;
+    if (ok && !demo::WriteAnimatedGif(pictures + name, frames, palette, 12, &error)) {
+      std::fprintf(stderr, "demo_media: %s\n", qPrintable(error));
+      ok = false;
+    }
   }
   return ok ? 0 : 1;
 }

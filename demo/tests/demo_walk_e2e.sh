@@ -66,7 +66,8 @@ near "$(at main.png 330 150)" 8cbce8 24 || fail "photo $(at main.png 330 150)"
 # The badge's green ground is its key colour: the page shows through it.
 [ "$(at main.png 597 377)" = 1b2a4a ] || fail "badge key $(at main.png 597 377)"
 [ "$(at main.png 644 392)" = f6b050 ] || fail "badge $(at main.png 644 392)"
-# The logo moves: two pictures of it a moment apart differ.
+# The logo moves on the header's own colour: two pictures of it a moment apart differ.
+[ "$(at main.png 30 16)" = 24406e ] || fail "logo ground $(at main.png 30 16)"
 import -window root -crop "200x72+$((x + 28))+$((y + 14))" logo1.png
 sleep 0.35
 import -window root -crop "200x72+$((x + 28))+$((y + 14))" logo2.png
@@ -112,6 +113,7 @@ settle 0.5
 read -r x y <<<"$(client_origin "$id")"
 shot brochures.png
 [ "$(at brochures.png 270 460)" = 1f3d33 ] || fail "brochure page $(at brochures.png 270 460)"
+[ "$(at brochures.png 30 16)" = 2b5a48 ] || fail "brochure logo ground $(at brochures.png 30 16)"
 [ "$live" = 0 ] || grep -q 'LastPage = brochures.cdb' "$saved" || fail "the brochure page was not saved"
 click 140 142
 [ "$live" = 0 ] || grep -qx "$cd_dir/brochures" xdg-open.txt ||
