@@ -24,6 +24,9 @@ The sizing programs work without a display from the command line, for example:
 MSG
   exit 0
 fi
+# The web page inside the CD's window is drawn by Chromium, which as root runs only without
+# its sandbox.
+[ "$(id -u)" -eq 0 ] && export QTWEBENGINE_DISABLE_SANDBOX=1
 # The CD from its own folder, as a CD's autorun starts it (the drag-out paths are relative).
 [ $# -eq 0 ] && cd "$(dirname "$panorel")"
 exec "$panorel" "$@"

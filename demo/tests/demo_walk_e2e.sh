@@ -31,6 +31,9 @@ restore_saved() {
 }
 trap restore_saved EXIT
 
+# The brochure page hosts a web page: Chromium runs as root only without its sandbox.
+[ "$(id -u)" -eq 0 ] && export QTWEBENGINE_DISABLE_SANDBOX=1
+export QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu
 backdrop=208040
 "$probe" root-colour "$backdrop"
 # Started in the CD's folder, as a CD's autorun starts it.
