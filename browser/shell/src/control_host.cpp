@@ -1,13 +1,30 @@
 #include "browser/shell/control_host.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QOpenGLContext>
 #include <QVBoxLayout>
 
 #include "platform/plugin_control_libraries.h"
 #include "platform/test_control.h"
 
+// Qt's context that all others share with (exported by Qt GUI, declared in its private
+// headers).
+QOpenGLContext* qt_gl_global_share_context();
+void qt_gl_set_global_share_context(QOpenGLContext* context);
+
 namespace browser::shell {
 namespace {
+
+// A plug-in may draw through OpenGL (the web control does) and then needs Qt's shared
+// context. Asking for it at start-up would load the OpenGL driver for every document, so it
+// is made when the first plug-in control is, before the library is loaded.
+void EnsureShareContext() {
+  if (qt_gl_global_share_context() != nullptr || qApp == nullptr) return;
+  auto* context = new QOpenGLContext(qApp);
+  context->create();
+  qt_gl_set_global_share_context(context);
+}
 
 QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
 
@@ -35,6 +52,7 @@ QStringList ControlHost::PluginFolders(const std::string& program_path,
 
 uint64_t ControlHost::Create(const std::string& name, const Rect& bounds, bool drop_target) {
   Hosted hosted;
+  if (!registry_.PluginFile(name).isEmpty()) EnsureShareContext();
   hosted.control = registry_.Create(name, window_);
   QWidget* widget = hosted.control ? hosted.control->widget() : nullptr;
   if (widget == nullptr) {
@@ -69,6 +87,7 @@ platform::Control* ControlHost::Object(uint64_t control) {
 
 bool ControlHost::OpenWebWindow(const std::string& address) {
   if (!registry_.Knows(kWebControl)) return false;
+  if (!registry_.PluginFile(kWebControl).isEmpty()) EnsureShareContext();
   WebWindow web;
   web.window = std::make_unique<QWidget>(nullptr, Qt::Window);
   web.window->setObjectName(QStringLiteral("panorel-web-window"));

@@ -69,9 +69,6 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  // The web control's engine shares its drawing contexts with the window's; it must be said
-  // before the application exists, though the engine is loaded only with the control.
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("panorel"));
   app.setQuitOnLastWindowClosed(false);
