@@ -15,6 +15,13 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANE_UNIT_ONLY=O
 cmake --build build-asan -j "$jobs"
 (cd build-asan && ctest -L unit -j "$jobs" --output-on-failure)
 
+# Code that shares data with animation threads, under ThreadSanitizer: only that test is built.
+# Qt's own locking is not instrumented, so reports through Qt's event queue are left out.
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_TSAN=ON >/dev/null
+cmake --build build-tsan -j "$jobs" --target panorel_animation_threads_test
+TSAN_OPTIONS="halt_on_error=1 exitcode=66 suppressions=$PWD/cmake/tsan.supp" \
+  build-tsan/browser/shell/tests/panorel_animation_threads_test
+
 # libFuzzer targets (clang), each run for a short bounded time
 if grep -rqs corvane_fuzz_target --include=CMakeLists.txt framix32 browser tools; then
   CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_FUZZ=ON >/dev/null

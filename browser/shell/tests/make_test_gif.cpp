@@ -1,85 +1,21 @@
-// Writes an animated GIF89a for the tests, independently of the library that reads it: every
-// frame a solid colour over the whole canvas, looping forever.
+// Writes an animated GIF for the end-to-end tests (see test_gif.h).
 //   make_test_gif OUT WIDTH HEIGHT DELAY_CS RRGGBB...
-// The pixels are coded with a clear code before each one, so every code is three bits wide
-// and no string table is needed.
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
-#include <vector>
 
-namespace {
-
-void Put16(std::vector<uint8_t>& out, int v) {
-  out.push_back(static_cast<uint8_t>(v & 0xFF));
-  out.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-// Image data for `count` pixels of colour index 0, minimum code size 2.
-std::vector<uint8_t> SolidImageData(int count) {
-  std::vector<uint8_t> codes;
-  uint32_t bits = 0;
-  int filled = 0;
-  auto put = [&](uint32_t code) {
-    bits |= code << filled;
-    filled += 3;
-    while (filled >= 8) {
-      codes.push_back(static_cast<uint8_t>(bits & 0xFF));
-      bits >>= 8;
-      filled -= 8;
-    }
-  };
-  for (int i = 0; i < count; ++i) {
-    put(4);  // clear
-    put(0);
-  }
-  put(5);  // end of information
-  if (filled > 0) codes.push_back(static_cast<uint8_t>(bits & 0xFF));
-  std::vector<uint8_t> out{2};
-  for (size_t at = 0; at < codes.size(); at += 255) {
-    const size_t n = std::min<size_t>(255, codes.size() - at);
-    out.push_back(static_cast<uint8_t>(n));
-    out.insert(out.end(), codes.begin() + at, codes.begin() + at + n);
-  }
-  out.push_back(0);
-  return out;
-}
-
-}  // namespace
+#include "test_gif.h"
 
 int main(int argc, char** argv) {
   if (argc < 6) {
     std::fprintf(stderr, "usage: make_test_gif OUT WIDTH HEIGHT DELAY_CS RRGGBB...\n");
     return 2;
   }
-  const int width = std::atoi(argv[2]);
-  const int height = std::atoi(argv[3]);
-  const int delay = std::atoi(argv[4]);
-  std::vector<uint8_t> gif{'G', 'I', 'F', '8', '9', 'a'};
-  Put16(gif, width);
-  Put16(gif, height);
-  gif.insert(gif.end(), {0x00, 0x00, 0x00});  // no global colour table
-  gif.insert(gif.end(), {0x21, 0xFF, 0x0B});
-  for (char c : std::string("NETSCAPE2.0")) gif.push_back(static_cast<uint8_t>(c));
-  gif.insert(gif.end(), {0x03, 0x01, 0x00, 0x00, 0x00});
-  const std::vector<uint8_t> data = SolidImageData(width * height);
+  std::vector<uint32_t> colours;
   for (int i = 5; i < argc; ++i) {
-    const unsigned long rgb = std::strtoul(argv[i], nullptr, 16);
-    gif.insert(gif.end(), {0x21, 0xF9, 0x04, 0x00});  // graphic control: no disposal
-    Put16(gif, delay);
-    gif.insert(gif.end(), {0x00, 0x00});
-    gif.push_back(0x2C);
-    Put16(gif, 0);
-    Put16(gif, 0);
-    Put16(gif, width);
-    Put16(gif, height);
-    gif.push_back(0x81);  // local colour table of 4 entries
-    gif.insert(gif.end(), {static_cast<uint8_t>(rgb >> 16), static_cast<uint8_t>(rgb >> 8),
-                           static_cast<uint8_t>(rgb), 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    gif.insert(gif.end(), data.begin(), data.end());
+    colours.push_back(static_cast<uint32_t>(std::strtoul(argv[i], nullptr, 16)));
   }
-  gif.push_back(0x3B);
+  const std::vector<uint8_t> gif = browser::shell::testing::SolidFramesGif(
+      std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), colours);
   std::FILE* out = std::fopen(argv[1], "wb");
   if (out == nullptr || std::fwrite(gif.data(), 1, gif.size(), out) != gif.size()) return 1;
   return std::fclose(out) == 0 ? 0 : 1;
