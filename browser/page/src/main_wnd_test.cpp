@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "browser/doc/cdz_writer.h"
+#include "browser/script/printing_system_services.h"
 #include "page_test_support.h"
 #include "test_files.h"
 
@@ -201,6 +202,35 @@ TEST_F(MainWndTest, ScriptCommandsAreRequestsHandledAfterTheScript) {
   EXPECT_THAT(lines, ::testing::Contains("request|Minimize"));
   EXPECT_THAT(lines, ::testing::Contains("request|ChangePage|other.cdz"));
   EXPECT_EQ(lines.back(), "request|Exit");
+}
+
+// The system services the program hands in reach the scripts (paths prepared with the
+// program's temporary directory), and an event that spends its work budget says so in the
+// trace with its name; the next event runs with a fresh budget.
+TEST_F(MainWndTest, ScriptsReachTheHandedInServicesAndASpentBudgetIsTraced) {
+  const std::string scripts =
+      "[Script_1]\r\nname = PreLoad\r\nnumScriptItems = 1\r\n"
+      "[Script_1_ScriptItem_1]\r\nname = SetVariable\r\nvarName = A\r\nvalue = |B|x|A|\r\n"
+      "[Script_2]\r\nname = OnLoad\r\nnumScriptItems = 2\r\n"
+      "[Script_2_ScriptItem_1]\r\nname = Modify Variable\r\ntargetVar = A\r\n"
+      "[Script_2_ScriptItem_2]\r\nname = ExecuteGlobalScript\r\nscriptName = OnLoad\r\n"
+      "[Script_3]\r\nname = Saved\r\nnumScriptItems = 1\r\n"
+      "[Script_3_ScriptItem_1]\r\nname = SaveToFile\r\nuseTemDir = true\r\n"
+      "path = keep\r\nkey = k\r\nvalue = v\r\n";
+  Container("show.cdz", {{"show.cdb", Page("Show", "numScripts = 3\r\n", scripts)}});
+  std::vector<std::string> done;
+  PrintingSystemServices system([&done](const std::string& line) { done.push_back(line); });
+  CMainWnd::Services services{window_};
+  services.pictures = &pictures_;
+  services.program_path = dir_.Path("browser");
+  services.trace = Trace(trace_file_);
+  services.system.temp = "/var/tmp/cd/";
+  services.system_services = &system;
+  wnd_ = std::make_unique<CMainWnd>(ids_, std::move(services));
+  ASSERT_TRUE(wnd_->StartupLoad(dir_.Path("show.cdz")));
+  EXPECT_THAT(TraceLines(), ::testing::Contains("budget|OnLoad"));
+  wnd_->main_page()->RunScriptByName("Saved", wnd_->script_context());
+  EXPECT_THAT(done, ElementsAre("save: /var/tmp/cd/keep.kps k v"));
 }
 
 TEST_F(MainWndTest, TheLoadReadsAScaledCopyAndLeavesTheContainerAlone) {
