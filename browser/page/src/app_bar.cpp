@@ -193,8 +193,8 @@ void AppBarManager::ShowReleaseError() {
     window_.ShowWarning(kReleaseErrorCaption, *text);
     return;
   }
-  window_.ShowWarning("Generic", "An error occured calling FormatMessage().Error Code " +
-                                     std::to_string(code));
+  window_.ShowWarning(
+      "Generic", "An error occured calling FormatMessage().Error Code " + std::to_string(code));
 }
 
 void AppBarManager::HideBar() {

@@ -44,8 +44,7 @@ TEST(DragDataObjectTest, TheFileListBlockIsTheShellsLayout) {
   const std::vector<uint8_t> header(block->bytes.begin(), block->bytes.begin() + 20);
   EXPECT_THAT(header, ElementsAre(20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
   const std::string name = "/media/cd/Docs/100%.txt";
-  EXPECT_EQ(std::string(block->bytes.begin() + 20, block->bytes.begin() + 20 + name.size()),
-            name);
+  EXPECT_EQ(std::string(block->bytes.begin() + 20, block->bytes.begin() + 20 + name.size()), name);
   EXPECT_EQ(block->bytes[20 + name.size()], 0);
   EXPECT_EQ(block->bytes[21 + name.size()], 0);
   EXPECT_EQ(FileListPath(*block), name);
@@ -274,8 +273,7 @@ TEST_F(DragFileTest, OffersThePathAsWrittenForCopyOrLinkAndTheScriptGoesOn) {
             0);
   EXPECT_EQ(dragger_.queried, OleResult::kOk);
   // Not resolved, not expanded; an empty path is offered too.
-  EXPECT_THAT(dragger_.drops,
-              ElementsAre("Docs\\100%.txt 5", "/media/cd/%DATA%/a b.pdf 5", "? 5"));
+  EXPECT_THAT(dragger_.drops, ElementsAre("Docs\\100%.txt 5", "/media/cd/%DATA%/a b.pdf 5", "? 5"));
   EXPECT_THAT(lines_, ElementsAre("drag: Docs\\100%.txt", "drag: /media/cd/%DATA%/a b.pdf",
                                   "drag: ", "command: nothing "));
 }
@@ -293,21 +291,21 @@ TEST_F(DragFileTest, APathLongerThanTheBlockStartsNoDragAndSaysSo) {
 }
 
 TEST_F(DragFileTest, TheRegistryFormReadsTheValueWhenTheDocumentLoads) {
-  const auto dir = std::filesystem::temp_directory_path() /
-                   ("drag_file_test_" + std::to_string(::getpid()));
+  const auto dir =
+      std::filesystem::temp_directory_path() / ("drag_file_test_" + std::to_string(::getpid()));
   std::filesystem::remove_all(dir);
   platform::UserRegistry registry((dir / "registry.ini").string());
   fx_.load.registry = &registry;
   ASSERT_TRUE(registry.WriteString("Software\\Corvane\\Cd", "Brochure", "/cd/brochure.pdf"));
   ASSERT_TRUE(registry.WriteString("Software\\Corvane\\Cd", "Long", std::string(260, 'l')));
-  const std::string form = "name = DragFile\nflag = registry\nregistryKey = Software\\Corvane\\Cd\n"
-                           "path = /ignored\nregistryValueName = ";
+  const std::string form =
+      "name = DragFile\nflag = registry\nregistryKey = Software\\Corvane\\Cd\n"
+      "path = /ignored\nregistryValueName = ";
   Run({form + "Brochure", form + "Missing", form + "Long",
        "name = DragFile\nflag = Registry\npath = /cd/own.txt"});
   std::filesystem::remove_all(dir);
   // A value that does not fit 260 bytes reads as nothing; only "registry" is the flag.
-  EXPECT_THAT(dragger_.drops,
-              ElementsAre("/cd/brochure.pdf 5", "? 5", "? 5", "/cd/own.txt 5"));
+  EXPECT_THAT(dragger_.drops, ElementsAre("/cd/brochure.pdf 5", "? 5", "? 5", "/cd/own.txt 5"));
 }
 
 }  // namespace

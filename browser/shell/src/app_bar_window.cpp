@@ -49,8 +49,9 @@ xcb_window_t ActiveWindow(xcb_connection_t* c) {
 xcb_window_t NativeWindow(QWidget& widget) {
   if (X11Connection() == nullptr) return XCB_WINDOW_NONE;
   if (widget.windowHandle() == nullptr) widget.winId();
-  return widget.windowHandle() != nullptr ? static_cast<xcb_window_t>(widget.windowHandle()->winId())
-                                          : XCB_WINDOW_NONE;
+  return widget.windowHandle() != nullptr
+             ? static_cast<xcb_window_t>(widget.windowHandle()->winId())
+             : XCB_WINDOW_NONE;
 }
 
 // Qt's xcb platform puts the window types of this property first in _NET_WM_WINDOW_TYPE
@@ -76,9 +77,9 @@ AppBarHost::AppBarHost(QWidget& window) : QObject(&window), window_(window) {
     service_ = std::make_unique<PrivateAppBarService>();
   }
   clock_.start();
-  for (auto [timer, id] : {std::pair{&hide_timer_, AppBarTimer::kHide},
-                           std::pair{&show_timer_, AppBarTimer::kShow},
-                           std::pair{&slide_timer_, AppBarTimer::kSlide}}) {
+  for (auto [timer, id] :
+       {std::pair{&hide_timer_, AppBarTimer::kHide}, std::pair{&show_timer_, AppBarTimer::kShow},
+        std::pair{&slide_timer_, AppBarTimer::kSlide}}) {
     timer->setTimerType(Qt::PreciseTimer);
     connect(timer, &QTimer::timeout, this, [this, id = id] { manager_->TimerFired(id); });
   }
@@ -140,8 +141,8 @@ void AppBarHost::WriteWindowType() {
   const xcb_window_t w = NativeWindow(window_);
   const xcb_atom_t type =
       Atom(c, bar_style_ ? "_NET_WM_WINDOW_TYPE_DOCK" : "_NET_WM_WINDOW_TYPE_NORMAL");
-  xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, Atom(c, "_NET_WM_WINDOW_TYPE"),
-                      XCB_ATOM_ATOM, 32, 1, &type);
+  xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, Atom(c, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM,
+                      32, 1, &type);
   xcb_flush(c);
   typed_as_dock_ = bar_style_;
 }

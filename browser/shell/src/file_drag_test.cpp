@@ -10,8 +10,8 @@ namespace browser::shell {
 namespace {
 
 TEST(FileDragMimeData, OffersTheFileUrlEncodedSoItDecodesToTheSameName) {
-  for (const std::string path : {"/media/cd/Docs/100%.txt", "/cd/a b#c?.pdf", "/cd/%41%25.txt",
-                                 "/cd/caf\xc3\xa9.txt"}) {
+  for (const std::string path :
+       {"/media/cd/Docs/100%.txt", "/cd/a b#c?.pdf", "/cd/%41%25.txt", "/cd/caf\xc3\xa9.txt"}) {
     const auto mime = FileDragMimeData(path);
     ASSERT_EQ(mime->urls().size(), 1) << path;
     EXPECT_EQ(mime->urls()[0].toLocalFile().toStdString(), path);

@@ -15,8 +15,21 @@ using Reply = std::unique_ptr<T, decltype(&std::free)>;
 // _NET_WM_STRUT_PARTIAL: left, right, top, bottom, then the start and end (inclusive) of each
 // strip along its edge: left_start_y, left_end_y, right_start_y, right_end_y, top_start_x,
 // top_end_x, bottom_start_x, bottom_end_x.
-enum StrutField { kLeft, kRight, kTop, kBottom, kLeftStart, kLeftEnd, kRightStart, kRightEnd,
-                  kTopStart, kTopEnd, kBottomStart, kBottomEnd, kStrutFields };
+enum StrutField {
+  kLeft,
+  kRight,
+  kTop,
+  kBottom,
+  kLeftStart,
+  kLeftEnd,
+  kRightStart,
+  kRightEnd,
+  kTopStart,
+  kTopEnd,
+  kBottomStart,
+  kBottomEnd,
+  kStrutFields
+};
 
 }  // namespace
 
@@ -33,8 +46,8 @@ X11AppBarService::X11AppBarService(xcb_connection_t* connection, int screen_numb
 
 xcb_atom_t X11AppBarService::Atom(const char* name) {
   Reply<xcb_intern_atom_reply_t> r(
-      xcb_intern_atom_reply(connection_,
-                            xcb_intern_atom(connection_, 0, std::strlen(name), name), nullptr),
+      xcb_intern_atom_reply(connection_, xcb_intern_atom(connection_, 0, std::strlen(name), name),
+                            nullptr),
       &std::free);
   return r ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
@@ -54,11 +67,10 @@ bool X11AppBarService::New(AppBarWindowId window) {
 
 bool X11AppBarService::Remove(AppBarWindowId window) {
   if (connection_ == nullptr || window == 0) return false;
-  for (AppBarEdge edge : {AppBarEdge::kLeft, AppBarEdge::kTop, AppBarEdge::kRight,
-                          AppBarEdge::kBottom}) {
+  for (AppBarEdge edge :
+       {AppBarEdge::kLeft, AppBarEdge::kTop, AppBarEdge::kRight, AppBarEdge::kBottom}) {
     if (GetAutoHideBar(edge) == window) {
-      xcb_set_selection_owner(connection_, XCB_WINDOW_NONE, EdgeSelection(edge),
-                              XCB_CURRENT_TIME);
+      xcb_set_selection_owner(connection_, XCB_WINDOW_NONE, EdgeSelection(edge), XCB_CURRENT_TIME);
     }
   }
   const bool was = registered_.erase(window) != 0;
@@ -68,16 +80,14 @@ bool X11AppBarService::Remove(AppBarWindowId window) {
 }
 
 // The outer side moves inward past the strips other windows reserve at the same edge.
-AppBarRect X11AppBarService::QueryPos(AppBarWindowId window, AppBarEdge edge,
-                                      AppBarRect r) {
+AppBarRect X11AppBarService::QueryPos(AppBarWindowId window, AppBarEdge edge, AppBarRect r) {
   if (connection_ == nullptr || root_ == XCB_WINDOW_NONE) return r;
   const xcb_atom_t client_list = Atom("_NET_CLIENT_LIST");
   const xcb_atom_t strut_atom = Atom("_NET_WM_STRUT_PARTIAL");
   Reply<xcb_get_property_reply_t> list(
-      xcb_get_property_reply(connection_,
-                             xcb_get_property(connection_, 0, root_, client_list,
-                                              XCB_ATOM_WINDOW, 0, 65536),
-                             nullptr),
+      xcb_get_property_reply(
+          connection_,
+          xcb_get_property(connection_, 0, root_, client_list, XCB_ATOM_WINDOW, 0, 65536), nullptr),
       &std::free);
   if (!list || list->format != 32) return r;
   const auto* ids = static_cast<const xcb_window_t*>(xcb_get_property_value(list.get()));
@@ -95,7 +105,9 @@ AppBarRect X11AppBarService::QueryPos(AppBarWindowId window, AppBarEdge edge,
       continue;
     }
     const auto* v = static_cast<const uint32_t*>(xcb_get_property_value(strut.get()));
-    const auto reserved = [&](StrutField f) { return static_cast<int32_t>(std::min<uint32_t>(v[f], 1 << 20)); };
+    const auto reserved = [&](StrutField f) {
+      return static_cast<int32_t>(std::min<uint32_t>(v[f], 1 << 20));
+    };
     switch (edge) {
       case AppBarEdge::kLeft:
         r.left = std::max(r.left, reserved(kLeft));

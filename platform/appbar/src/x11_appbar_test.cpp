@@ -28,9 +28,8 @@ class Client {
   int screen_number() const { return screen_number_; }
 
   xcb_atom_t Atom(const char* name) {
-    auto* r = xcb_intern_atom_reply(connection_,
-                                    xcb_intern_atom(connection_, 0, std::strlen(name), name),
-                                    nullptr);
+    auto* r = xcb_intern_atom_reply(
+        connection_, xcb_intern_atom(connection_, 0, std::strlen(name), name), nullptr);
     const xcb_atom_t atom = r ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
     std::free(r);
     return atom;
@@ -52,11 +51,11 @@ class Client {
   }
   // x, y, width, height of the first desktop's work area.
   std::vector<uint32_t> WorkArea() {
-    auto* r = xcb_get_property_reply(
-        connection_,
-        xcb_get_property(connection_, 0, screen_->root, Atom("_NET_WORKAREA"),
-                         XCB_ATOM_CARDINAL, 0, 4),
-        nullptr);
+    auto* r =
+        xcb_get_property_reply(connection_,
+                               xcb_get_property(connection_, 0, screen_->root,
+                                                Atom("_NET_WORKAREA"), XCB_ATOM_CARDINAL, 0, 4),
+                               nullptr);
     std::vector<uint32_t> area;
     if (r != nullptr && r->format == 32 && xcb_get_property_value_length(r) >= 16) {
       const auto* v = static_cast<const uint32_t*>(xcb_get_property_value(r));

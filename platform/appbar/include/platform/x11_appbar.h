@@ -18,9 +18,9 @@ namespace platform {
 class X11AppBarService : public AppBarService {
  public:
   // Error codes of LastError.
-  static constexpr uint32_t kEdgeTaken = 1;    // another window holds the edge's auto-hide
-  static constexpr uint32_t kNotHolder = 2;    // the window does not hold it
-  static constexpr uint32_t kNotChanged = 3;   // the server kept the previous owner
+  static constexpr uint32_t kEdgeTaken = 1;   // another window holds the edge's auto-hide
+  static constexpr uint32_t kNotHolder = 2;   // the window does not hold it
+  static constexpr uint32_t kNotChanged = 3;  // the server kept the previous owner
 
   // Works on `connection` (not owned; it must outlive the service) and its screen
   // `screen_number`.

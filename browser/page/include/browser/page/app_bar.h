@@ -61,11 +61,11 @@ class AppBarManager {
   void Slide(Rect target);
 
   // Events of the window.
-  void MouseOver();     // the pointer is over the window
-  void WindowSized();   // the window's size changed
-  void WindowMoved();   // the window moved
+  void MouseOver();    // the pointer is over the window
+  void WindowSized();  // the window's size changed
+  void WindowMoved();  // the window moved
   void WindowPosChanged();
-  void PosChanged();    // the service says the bars of the desktop changed
+  void PosChanged();  // the service says the bars of the desktop changed
   void TimerFired(AppBarTimer timer);
   void DisplayChanged() { ResetBar(); }
   // The window was made anew under another id (`old_id` before): its registration, the space

@@ -18,34 +18,34 @@ namespace browser {
 
 // The original HRESULT values.
 enum class OleResult : uint32_t {
-  kOk = 0x00000000,                      // S_OK
-  kFalse = 0x00000001,                   // S_FALSE
-  kNotImplemented = 0x80004001,          // E_NOTIMPL
-  kNoInterface = 0x80004002,             // E_NOINTERFACE
-  kFail = 0x80004005,                    // E_FAIL
-  kOutOfMemory = 0x8007000E,             // E_OUTOFMEMORY
-  kInvalidArg = 0x80070057,              // E_INVALIDARG
-  kAdviseNotSupported = 0x80040003,      // OLE_E_ADVISENOTSUPPORTED
-  kBadFormatEtc = 0x80040064,            // DV_E_FORMATETC
-  kBadTymed = 0x80040069,                // DV_E_TYMED
-  kBadAspect = 0x8004006B,               // DV_E_DVASPECT
-  kUseRegistry = 0x00040000,             // OLE_S_USEREG
-  kDrop = 0x00040100,                    // DRAGDROP_S_DROP
-  kCancel = 0x00040101,                  // DRAGDROP_S_CANCEL
-  kUseDefaultCursors = 0x00040102,       // DRAGDROP_S_USEDEFAULTCURSORS
-  kSameFormatEtc = 0x00040130,           // DATA_S_SAMEFORMATETC
+  kOk = 0x00000000,                  // S_OK
+  kFalse = 0x00000001,               // S_FALSE
+  kNotImplemented = 0x80004001,      // E_NOTIMPL
+  kNoInterface = 0x80004002,         // E_NOINTERFACE
+  kFail = 0x80004005,                // E_FAIL
+  kOutOfMemory = 0x8007000E,         // E_OUTOFMEMORY
+  kInvalidArg = 0x80070057,          // E_INVALIDARG
+  kAdviseNotSupported = 0x80040003,  // OLE_E_ADVISENOTSUPPORTED
+  kBadFormatEtc = 0x80040064,        // DV_E_FORMATETC
+  kBadTymed = 0x80040069,            // DV_E_TYMED
+  kBadAspect = 0x8004006B,           // DV_E_DVASPECT
+  kUseRegistry = 0x00040000,         // OLE_S_USEREG
+  kDrop = 0x00040100,                // DRAGDROP_S_DROP
+  kCancel = 0x00040101,              // DRAGDROP_S_CANCEL
+  kUseDefaultCursors = 0x00040102,   // DRAGDROP_S_USEDEFAULTCURSORS
+  kSameFormatEtc = 0x00040130,       // DATA_S_SAMEFORMATETC
 };
 
-inline constexpr uint16_t kCfHdrop = 15;          // the shell's file list
-inline constexpr uint32_t kAspectContent = 1;     // DVASPECT_CONTENT
+inline constexpr uint16_t kCfHdrop = 15;       // the shell's file list
+inline constexpr uint32_t kAspectContent = 1;  // DVASPECT_CONTENT
 inline constexpr uint32_t kTymedNull = 0;
-inline constexpr uint32_t kTymedHGlobal = 1;      // TYMED_HGLOBAL
-inline constexpr uint32_t kDataDirGet = 1;        // DATADIR_GET
+inline constexpr uint32_t kTymedHGlobal = 1;  // TYMED_HGLOBAL
+inline constexpr uint32_t kDataDirGet = 1;    // DATADIR_GET
 inline constexpr uint32_t kDataDirSet = 2;
 inline constexpr uint32_t kDropEffectCopy = 1;
 inline constexpr uint32_t kDropEffectMove = 2;
 inline constexpr uint32_t kDropEffectLink = 4;
-inline constexpr uint32_t kKeyLeftButton = 1;     // MK_LBUTTON in a key state
+inline constexpr uint32_t kKeyLeftButton = 1;  // MK_LBUTTON in a key state
 
 enum class InterfaceId { kUnknown, kDataObject, kDropSource, kEnumFormatEtc };
 
@@ -188,8 +188,7 @@ class CEnumFormatEtc : public CUnknown {
 class FileDragger {
  public:
   virtual ~FileDragger() = default;
-  virtual uint32_t DoDragDrop(CImpIDataObject& data, CImpIDropSource& source,
-                              uint32_t allowed) = 0;
+  virtual uint32_t DoDragDrop(CImpIDataObject& data, CImpIDropSource& source, uint32_t allowed) = 0;
 };
 
 }  // namespace browser
