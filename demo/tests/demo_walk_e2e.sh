@@ -2,11 +2,12 @@
 # The demo CD as a customer meets it, under Xvfb and openbox: panorel started without an
 # argument opens panorel.cdz beside it; the main window is shaped; the logo moves; a button
 # lights up under the mouse and starts Sizing with a click sound; the brochure page opens its
-# folder, gives its brochure to a drag and goes back; the about page has a caption; the app
-# bar variant docks at the top; the web site opens in the desktop's browser; Exit ends the
-# program with status 0; and the last page seen is saved. The
-# programs, sounds, folders, pages and the saved file are checked where the program performs
-# the system actions (its trace then has "system" lines).
+# folder, gives its brochure to a drag, shows a web page whose button leads home, and goes
+# back; the about page has a caption; the app bar variant docks at the top; the web site
+# opens in the desktop's browser; Exit ends the program with status 0; and the last page
+# seen is saved. Programs, sounds, folders, pages and the saved file are checked where the
+# program performs the system actions (its trace then has "system" lines), the drop where it
+# drags files, the dock where it docks app bars, the web page where its control is built.
 # The colours and places are the pictures' and the documents' own (demo_media.cpp, cd/*.cdb);
 # the screen is the documents' design size, 1024 x 768, so nothing is scaled.
 source "$(dirname "$0")/../../browser/shell/tests/e2e_lib.sh"
@@ -139,7 +140,8 @@ if [ -n "$drop_target" ] && [ "$live" = 1 ]; then
   if grep -q $'^system\tdrag: ' trace.txt; then
     dropped=$(sed -n 's/^path //p' drops.txt 2>/dev/null | head -1 || true)
     [ -n "$dropped" ] || fail "nothing was dropped"
-    [[ $dropped == /* ]] || dropped=$cd_dir/$dropped
+    # A relative path is the one the page offers, taken in the folder the program started in.
+  [[ $dropped == /* ]] || dropped=$cd_dir/$dropped
     cmp -s "$dropped" "$cd_dir/brochures/Corvane-vent-sizing-report.pdf" ||
       fail "the drop gave '$dropped', not the brochure"
   else
@@ -187,6 +189,28 @@ click 904 26
 id=$(wait_for_window "Corvane Product CD") || fail "not home from the app bar"
 settle 0.8
 read -r x y <<<"$(client_origin "$id")"
+
+# The brochure page's web page, where the web control is built beside the program: its
+# button runs the page's GoHome script through window.external.
+if [ -e "$cd_dir/controls/libpanorel_web_control.so" ]; then
+  click 140 238
+  id=$(wait_for_window "Corvane Brochures") || fail "no brochure page the second time"
+  read -r x y <<<"$(client_origin "$id")"
+  shown=
+  for _ in $(seq 40); do
+    shot web.png
+    [ "$(at web.png 680 440)" = eef2f7 ] && { shown=1; break; }
+    sleep 0.25
+  done
+  [ -n "$shown" ] || fail "the web page is not shown: $(at web.png 680 440)"
+  click 540 370
+  id=$(wait_for_window "Corvane Product CD") || fail "the web page's button did not lead home"
+  grep -q $'^event\tGoHome\tMain\tran' trace.txt || fail "GoHome did not run"
+  settle 0.5
+  read -r x y <<<"$(client_origin "$id")"
+else
+  echo "note: no web control beside the program: the web page is unchecked" >&2
+fi
 
 # The web site opens in the desktop's browser; Exit ends the program.
 click 140 334
