@@ -12,6 +12,7 @@
 #include "browser/page/browser_document.h"
 #include "browser/page/headless_window.h"
 #include "browser/page/picture_source.h"
+#include "page_test_support.h"
 #include "browser/script/id_manager.h"
 #include "browser/script/load_context.h"
 #include "browser/shell/qt_canvas.h"
@@ -20,19 +21,6 @@ namespace {
 
 using namespace browser;
 
-class MemoryPictures : public PictureSource {
- public:
-  std::map<std::string, Picture> files;
-  std::unique_ptr<Picture> LoadBitmap(const std::string& path) override { return Find(path); }
-  std::unique_ptr<Picture> LoadJpeg(const std::string& path) override { return Find(path); }
-  GifPicture LoadGif(const std::string& path, int) override { return {Find(path), nullptr}; }
-
- private:
-  std::unique_ptr<Picture> Find(const std::string& path) {
-    auto it = files.find(path);
-    return it == files.end() ? nullptr : std::make_unique<Picture>(it->second);
-  }
-};
 
 std::string Page() {
   std::string text = "[Main]\nwatermark = back.bmp\nwidth = 1024\nheight = 768\nnumElements = 50\n";
@@ -68,7 +56,7 @@ std::string Page() {
 }
 
 void BM_PaintFiftyElements(benchmark::State& state) {
-  MemoryPictures pictures;
+  testing::FakePictures pictures;
   pictures.files["/cd/back.bmp"] = Picture(256, 192, 0xFF3366CC);
   Picture photo(120, 90, 0xFF00AA00);
   for (int y = 0; y < 90; ++y) {

@@ -9,6 +9,7 @@
 #include "browser/page/browser_document.h"
 #include "browser/page/headless_window.h"
 #include "browser/page/picture_source.h"
+#include "page_test_support.h"
 #include "browser/script/id_manager.h"
 #include "browser/script/load_context.h"
 #include "browser/shell/qt_canvas.h"
@@ -16,26 +17,13 @@
 namespace browser::shell {
 namespace {
 
-class MemoryPictures : public PictureSource {
- public:
-  std::map<std::string, Picture> files;
-  std::unique_ptr<Picture> LoadBitmap(const std::string& path) override { return Find(path); }
-  std::unique_ptr<Picture> LoadJpeg(const std::string& path) override { return Find(path); }
-  GifPicture LoadGif(const std::string& path, int) override { return {Find(path), nullptr}; }
-
- private:
-  std::unique_ptr<Picture> Find(const std::string& path) {
-    auto it = files.find(path);
-    return it == files.end() ? nullptr : std::make_unique<Picture>(it->second);
-  }
-};
 
 uint32_t At(const QImage& image, int x, int y) {
   return reinterpret_cast<const uint32_t*>(image.constScanLine(y))[x] & 0xFFFFFF;
 }
 
 TEST(PagePixels, KeyedPictureStripFrameBlendedTextAndFallbackButton) {
-  MemoryPictures pictures;
+  testing::FakePictures pictures;
   pictures.files["/cd/back.bmp"] = Picture(1, 1, 0xFF0000FF);  // blue, stretched
   Picture logo(4, 4, 0xFF00FF00);                               // green with a grey key
   logo.SetPixel(0, 0, 0xFF808080);
