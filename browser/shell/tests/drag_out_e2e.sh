@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A DragFile in an element's "OnMouseDown" script drags a file out of the window: dropped
 # on another program's window (a small Qt drop target) it delivers the file's URL, encoded
-# as URLs are and decoded back to exactly the file's name, for copying; Escape during the
-# drag delivers nothing.
+# as URLs are and decoded back to exactly the file's name, for copying; with Ctrl and Shift
+# held, for a link; with Shift alone (a move elsewhere) still for copying, since a move is
+# never offered. Escape during the drag delivers nothing.
 source "$(dirname "$0")/e2e_lib.sh"
 drop_target=$5
 
@@ -67,5 +68,19 @@ for _ in $(seq 30); do [ -s drops.log ] && break; sleep 0.1; done
 [ "$(head -1 drops.log)" = "drop copy file://$work/files/100%25.txt" ] ||
   fail "the drop delivered: $(cat drops.log)"
 [ "$(sed -n 2p drops.log)" = "path $file" ] || fail "the name came back as $(sed -n 2p drops.log)"
+
+# drop_with KEYS: a drag dropped while KEYS are held; answers the drop's first line.
+drop_with() {
+  : >drops.log
+  drag_to $((tx + 150)) $((ty + 100))
+  xdotool keydown "$1" && settle 0.2
+  xdotool mousemove $((tx + 152)) $((ty + 102)) && settle 0.3
+  xdotool mouseup 1
+  for _ in $(seq 30); do [ -s drops.log ] && break; sleep 0.1; done
+  xdotool keyup "$1"
+  head -1 drops.log | cut -d' ' -f1-2
+}
+[ "$(drop_with ctrl+shift)" = "drop link" ] || fail "Ctrl and Shift did not link: $(cat drops.log)"
+[ "$(drop_with shift)" = "drop copy" ] || fail "Shift alone did not copy: $(cat drops.log)"
 stop_panorel
 echo "panorel drag out: ok"
