@@ -1,8 +1,33 @@
 #include "formkit/calc_sheet.h"
 
+#include "formkit/fault.h"
+#include "formkit/numbers.h"
 #include "formkit/report_sections.h"
 
 namespace formkit {
+namespace {
+
+// The explanation lines start at the third zone; what goes past this many characters there
+// would run off a portrait page in the sheet's type.
+constexpr size_t kNoteWidth = 64;
+
+// Splits `text` into lines of at most kNoteWidth characters, at blanks where it can; lines
+// after the first are indented by two.
+std::vector<std::string> NoteLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::string rest = text;
+  while (rest.size() > kNoteWidth - (lines.empty() ? 0 : 2)) {
+    const size_t width = kNoteWidth - (lines.empty() ? 0 : 2);
+    size_t cut = rest.rfind(' ', width);
+    if (cut == std::string::npos || cut == 0) cut = width;
+    lines.push_back((lines.empty() ? "" : "  ") + rest.substr(0, cut));
+    rest.erase(0, rest[cut] == ' ' ? cut + 1 : cut);
+  }
+  lines.push_back((lines.empty() ? "" : "  ") + rest);
+  return lines;
+}
+
+}  // namespace
 
 void CalcSheet::Section(std::string title) { sections_.push_back({std::move(title), {}}); }
 
@@ -28,6 +53,20 @@ const SheetEntry* CalcSheet::Result(std::string_view control) const {
   return last;
 }
 
+void SheetFittings(CalcSheet& sheet, const Form& form, std::span<const Fitting> fittings,
+                   float sum) {
+  sheet.Section("Fittings");
+  for (const Fitting& fitting : fittings) {
+    const int16_t count = ToInteger16(ValSingle(form.Text(fitting.control)));
+    if (count == 0) continue;
+    sheet.Add({std::string(fitting.name) + " K x count",
+               NumberText(ToSingle(count * static_cast<double>(fitting.k))), "",
+               std::string(fitting.k_text) + " x " + std::to_string(count), "", ""});
+  }
+  sheet.Add({"Fittings sum Kf", NumberText(sum), "",
+             "Kf = the sum of K x count, in single precision", "", ""});
+}
+
 void AppendSheet(Report& report, const CalcSheet& sheet, std::string_view title) {
   ReportWriter w;
   w.NewPage();
@@ -44,8 +83,11 @@ void AppendSheet(Report& report, const CalcSheet& sheet, std::string_view title)
       w.Zone().Print(entry.name).Column(43).Print(value);
       if (!entry.unit.empty()) w.Print(" ").Print(entry.unit);
       w.EndLine();
-      if (!entry.source.empty()) w.Zone(2).Print("read from the text " + entry.source).EndLine();
-      if (!entry.formula.empty()) w.Zone(2).Print(entry.formula).EndLine();
+      if (!entry.source.empty())
+        for (const std::string& line : NoteLines("read from the text " + entry.source))
+          w.Zone(2).Print(line).EndLine();
+      if (!entry.formula.empty())
+        for (const std::string& line : NoteLines(entry.formula)) w.Zone(2).Print(line).EndLine();
     }
     w.EmptyLines(1);
   }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "formkit/calc_sheet.h"
 #include "formkit/fault.h"
 #include "formkit/mail.h"
 #include "formkit/report.h"
@@ -80,6 +83,27 @@ TEST(ReportWriter, MarksTextPrintedStraightAfterTheTextBeforeIt) {
   };
   EXPECT_EQ(follows(0), (std::vector<bool>{false, true}));
   EXPECT_EQ(follows(1), (std::vector<bool>{false, true, true, false, false}));
+}
+
+// A long formula or source text goes on in further lines, broken at blanks (or inside a word
+// longer than a line), every character kept and no line past the page.
+TEST(CalcSheetText, LongNotesBreakIntoLinesThatFit) {
+  CalcSheet sheet;
+  const std::string formula =
+      "B = A * A * 1.455357142857E-08 - A * 0.00107896428571429 + 29.9178571428571";
+  const std::string source(80, 'x');
+  sheet.Add({"B", " 28.5", "", formula, source, ""});
+  Report report;
+  AppendSheet(report, sheet, "Sheet");
+  std::vector<std::string> lines;
+  std::istringstream text(ReportText(report));
+  for (std::string line; std::getline(text, line);)
+    if (line.find_first_not_of(' ') >= 28 && line.size() > 28) lines.push_back(line.substr(28));
+  ASSERT_EQ(lines.size(), 5u);
+  for (const std::string& line : lines) EXPECT_LE(line.size(), 64u) << line;
+  EXPECT_EQ(lines[0] + " " + lines[1].substr(2) + lines[2].substr(2),
+            "read from the text " + source);
+  EXPECT_EQ(lines[3] + " " + lines[4].substr(2), formula);
 }
 
 TEST(MailLine, PadsTheLabel) {

@@ -36,18 +36,6 @@ double FrmSizing::DiameterFor(float delta_p, float barometric, float tm, float k
   return Sqrt(Div(driving, draft));
 }
 
-void FrmSizing::SheetFittings() {
-  sheet_.Section("Fittings");
-  for (const auto& fitting : formkit::VentFittings()) {
-    const int16_t count = formkit::ToInteger16(ValSingle(Text(fitting.control)));
-    if (count == 0) continue;
-    sheet_.Add({std::string(fitting.name) + " K x count", NumberText(ToSingle(count * static_cast<double>(fitting.k))),
-                "", std::string(fitting.k_text) + " x " + std::to_string(count), "", ""});
-  }
-  sheet_.Add({"Fittings sum Kf", NumberText(kf_), "", "Kf = the sum of K x count, in single precision",
-              "", ""});
-}
-
 void FrmSizing::Calcualtions() {
   sheet_.Clear();
   try {
@@ -113,7 +101,7 @@ void FrmSizing::Calcualtions() {
     d_ = DiameterFor(dp, b, tm, k);
     if (Induced()) d_ = ValSingle(Text("txtDiameter"));
     sheet_.Add({"Final diameter D", NumberText(d_), "Inches", diameter_formula, "", ""});
-    SheetFittings();
+    formkit::SheetFittings(sheet_, *this, formkit::VentFittings(), kf_);
 
     d_ = RoundHalfEven(d_, 3);
     dt = RoundHalfEven(dt, 3);

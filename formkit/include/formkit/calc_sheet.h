@@ -4,10 +4,13 @@
 // new page.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "formkit/form.h"
+#include "formkit/pipe_tables.h"
 #include "formkit/report.h"
 
 namespace formkit {
@@ -43,9 +46,15 @@ class CalcSheet {
   std::vector<SheetSection> sections_;
 };
 
+// A section "Fittings": for each fitting with a count in its box on `form`, its K times the
+// count ("1.25 x 2"), then `sum`, the fittings sum Kf as the calculation held it. The counts
+// are read as the calculation reads them; call it only after they were read without a fault.
+void SheetFittings(CalcSheet& sheet, const Form& form, std::span<const Fitting> fittings,
+                   float sum);
+
 // Appends the sheet to `report` from a new page: its title, then each section with one line
 // per entry (name, value and unit at the report's value columns) and the source text and
-// the formula beneath.
+// the formula beneath, broken at blanks into lines that fit a portrait page.
 void AppendSheet(Report& report, const CalcSheet& sheet, std::string_view title);
 
 }  // namespace formkit

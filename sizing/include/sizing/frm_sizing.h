@@ -81,7 +81,6 @@ class FrmSizing : public formkit::Form {
   bool Combined() const { return At("chkCombinedVent").value == 1; }
   double DiameterFor(float delta_p, float barometric, float tm, float k) const;
   void Msg(const std::string& text, const std::string& caption = kProgramTitle);
-  void SheetFittings();
 
   formkit::Host& host_;
   formkit::NumberFormat format_;
