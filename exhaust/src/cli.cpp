@@ -45,7 +45,7 @@ std::string UsageText() {
   return R"(Usage: exhaust                open the engine/turbine exhaust form
        exhaust calc [--json] JOB.exh...
        exhaust calc --test-job [--json]
-       exhaust report (JOB.exh | --test-job) (--pdf OUT.pdf | --text)
+       exhaust report (JOB.exh | --test-job) [--sheet] (--pdf OUT.pdf | --text)
        exhaust mail (JOB.exh | --test-job) [--print]
        exhaust --help
 
@@ -55,9 +55,12 @@ captions of the job before it.
 
 report calculates the job and writes its report: --pdf draws the printed page into a PDF
 file, --text writes the same layout as plain text, one line per printed line with every
-item at its character column. The "Prepared by" block comes from contact.dat in the
-current directory (the file the vent sizing program keeps too); without it there is no
-report.
+item at its character column; a report that does not fit goes on to further pages.
+--sheet adds the calculation sheet from a new page: every input as the calculation read
+it, the fittings' K values, each pass of the iteration, the pressure drop and the rounding,
+each with its formula and as the value the form shows. The "Prepared by" block comes from
+contact.dat in the current directory (the file the vent sizing program keeps too); without
+it there is no report.
 
 mail calculates the job and hands the results to the desktop's mail composer, where you
 add the recipients; --print instead prints the subject line, CR LF, and then the body

@@ -97,6 +97,14 @@ TEST_F(InFolder, AContactSavedByEitherProgramHeadsTheReport) {
   EXPECT_NE(run.out.find("System K" + std::string(20, ' ') + "         4.77 \n"),
             std::string::npos);
 
+  // --sheet adds the calculation sheet after the report, from a new page.
+  const CliRun sheet = Cli({"report", "--test-job", "--sheet", "--text"}, services);
+  EXPECT_EQ(sheet.status, 0);
+  EXPECT_EQ(sheet.out.rfind(run.out, 0), 0u);
+  EXPECT_EQ(sheet.out.substr(run.out.size(), 1), "\f");
+  EXPECT_NE(sheet.out.find("Pass 3 system K", run.out.size()), std::string::npos);
+  EXPECT_EQ(Cli({"calc", "--test-job", "--sheet"}).status, 64);
+
   const CliRun mail = Cli({"mail", "--test-job", "--print"});
   EXPECT_EQ(mail.status, 0);
   EXPECT_EQ(mail.out.rfind("Corvane Inc. Exhaust Sizing Information\r\n"

@@ -41,6 +41,7 @@ class FrmExhaustWindow : public formkit::FormWindow {
   std::optional<formkit::Report> BuildReport(const formkit::ContactInfo& contact,
                                              const std::string& date) override;
   formkit::MailMessage BuildMail(const std::string& contact_name) override;
+  const formkit::CalcSheet* Sheet() const override { return &form_.Sheet(); }
   void UnloadForms() override;
 
  private:

@@ -65,8 +65,9 @@ class FrmExhaustWindowTest : public QObject {
     QStringList file;
     for (QAction* action : Child<QMenu>(s.window, "mnuFile")->actions())
       file << (action->isSeparator() ? action->objectName() : action->text());
-    QCOMPARE(file, (QStringList{"Open", "Save As", "mnuSep3", "Print Form", "Print Report",
-                                "mnuSep1", "Send Email", "mnuSep2", "E&xit"}));
+    QCOMPARE(file, (QStringList{"Open", "Save As", "mnuSep3", "Print Form",
+                                "Print Calculation &Sheet", "Print Report", "mnuSep1",
+                                "Send Email", "mnuSep2", "E&xit"}));
   }
 
   void typingShowThenTestAndCalculate() {
@@ -213,6 +214,30 @@ class FrmExhaustWindowTest : public QObject {
     s.window.services().print_report = [](const formkit::Report&, std::string*) { return false; };
     Child<QAction>(s.window, "mnuFilePrintReport")->trigger();
     QCOMPARE(s.messages.size(), 2);
+  }
+
+  void printCalculationSheetAfterTheReport() {
+    InTempFolder folder;
+    Shown s;
+    QCOMPARE(Child<QAction>(s.window, "mnuFilePrintSheet")->text(),
+             QStringLiteral("Print Calculation &Sheet"));
+    QVERIFY(formkit::WriteContactFile(NamedContact("Pat")));
+    std::vector<formkit::Report> printed;
+    s.window.services().print_report = [&](const formkit::Report& report, std::string*) {
+      printed.push_back(report);
+      return true;
+    };
+    s.window.form().cmdTest1_Click();
+    Child<QPushButton>(s.window, "cmdCalc")->click();
+    Child<QAction>(s.window, "mnuFilePrintSheet")->trigger();
+    QCOMPARE(printed.size(), size_t(1));
+    const std::string text = formkit::ReportText(printed[0]);
+    const size_t page = text.find("\f");
+    QVERIFY(text.find("Prepared by:Pat") < page);
+    QVERIFY(text.find("Calculation Sheet") > page);
+    QVERIFY(text.find("Pass 3 standard size S") > page);
+    QVERIFY(text.find("         4.77\n", page) != std::string::npos);
+    QVERIFY(s.messages.isEmpty());
   }
 
   void emailTakesTheNameFromTheContactFile() {

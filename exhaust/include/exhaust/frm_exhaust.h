@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "formkit/calc_sheet.h"
 #include "formkit/form.h"
 #include "formkit/host.h"
 
@@ -57,6 +58,9 @@ class FrmExhaust : public formkit::Form {
   // The fittings sum: count times K factor over the thirteen fitting boxes, accumulated in
   // single precision. Throws formkit::Fault for a count that is not a 16-bit whole number.
   void FittingsK(float& K) const;
+  // What the last calculation read, used and wrote, as far as it got; every result on it is
+  // the caption its label was given.
+  const formkit::CalcSheet& Sheet() const { return sheet_; }
 
  protected:
   // A change of the job description, by the user, a procedure or a job file, runs its
@@ -68,6 +72,7 @@ class FrmExhaust : public formkit::Form {
   void Msg(const std::string& text, const std::string& caption = kProgramTitle);
 
   formkit::Host& host_;
+  formkit::CalcSheet sheet_;
 };
 
 }  // namespace exhaust
