@@ -44,16 +44,6 @@ xcb_window_t ActiveWindow(xcb_connection_t* c) {
   return active;
 }
 
-// The window's X11 id now: the native window of the widget's window handle, which Qt makes
-// anew when the window's flags change (the widget's own id may then be out of date).
-xcb_window_t NativeWindow(QWidget& widget) {
-  if (X11Connection() == nullptr) return XCB_WINDOW_NONE;
-  if (widget.windowHandle() == nullptr) widget.winId();
-  return widget.windowHandle() != nullptr
-             ? static_cast<xcb_window_t>(widget.windowHandle()->winId())
-             : XCB_WINDOW_NONE;
-}
-
 // Qt's xcb platform puts the window types of this property first in _NET_WM_WINDOW_TYPE
 // whenever it writes the property (the value 4 is its dock type).
 constexpr char kQtWindowTypeProperty[] = "_q_xcb_wm_window_type";
@@ -114,7 +104,7 @@ bool AppBarHost::eventFilter(QObject* watched, QEvent* event) {
         // changed while it was hidden: the bar moves to the new window once it is there.
         QTimer::singleShot(0, this, [this] {
           const platform::AppBarWindowId old_id = last_id_;
-          if (old_id != 0 && NativeWindow(window_) != old_id) manager_->WindowReplaced(old_id);
+          if (old_id != 0 && X11WindowOf(window_) != old_id) manager_->WindowReplaced(old_id);
         });
         break;
       case QEvent::Enter:
@@ -138,7 +128,7 @@ void AppBarHost::WriteWindowType() {
   if (QWindow* handle = window_.windowHandle()) {
     handle->setProperty(kQtWindowTypeProperty, bar_style_ ? QVariant(kQtDockType) : QVariant());
   }
-  const xcb_window_t w = NativeWindow(window_);
+  const xcb_window_t w = X11WindowOf(window_);
   const xcb_atom_t type =
       Atom(c, bar_style_ ? "_NET_WM_WINDOW_TYPE_DOCK" : "_NET_WM_WINDOW_TYPE_NORMAL");
   xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, Atom(c, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM,
@@ -149,7 +139,7 @@ void AppBarHost::WriteWindowType() {
 
 platform::AppBarWindowId AppBarHost::Id() const {
   if (X11Connection() == nullptr) return 1;
-  last_id_ = NativeWindow(window_);
+  last_id_ = X11WindowOf(window_);
   return last_id_;
 }
 
@@ -223,7 +213,7 @@ AppBarWindow::Foreground AppBarHost::ForegroundWindow() const {
   if (c == nullptr) return Foreground::kNone;
   const xcb_window_t active = ActiveWindow(c);
   if (active == 0) return Foreground::kNone;
-  return active == NativeWindow(window_) ? Foreground::kBar : Foreground::kOther;
+  return active == X11WindowOf(window_) ? Foreground::kBar : Foreground::kOther;
 }
 
 void AppBarHost::ShowWarning(const std::string& caption, const std::string& text) {

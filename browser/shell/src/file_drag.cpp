@@ -2,6 +2,7 @@
 #include "browser/shell/file_drag.h"
 
 #include <QDrag>
+#include <QFileInfo>
 #include <QUrl>
 #include <QWidget>
 
@@ -9,7 +10,10 @@ namespace browser::shell {
 
 std::unique_ptr<QMimeData> FileDragMimeData(const std::string& path) {
   auto mime = std::make_unique<QMimeData>();
-  const QUrl url = QUrl::fromLocalFile(QString::fromLocal8Bit(path.data(), qsizetype(path.size())));
+  // A file URL names a file whatever folder the drop target works in: a path a document
+  // wrote relative to the program's current folder is made absolute against it.
+  const QString name = QString::fromLocal8Bit(path.data(), qsizetype(path.size()));
+  const QUrl url = QUrl::fromLocalFile(QFileInfo(name).absoluteFilePath());
   mime->setUrls({url});
   const QByteArray encoded = url.toEncoded();
   mime->setData(QStringLiteral("x-special/gnome-copied-files"), "copy\n" + encoded);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QUrl>
 
 namespace browser::shell {
@@ -27,6 +28,15 @@ TEST(FileDragMimeData, OffersTheFileUrlEncodedSoItDecodesToTheSameName) {
   EXPECT_EQ(mime->data(QStringLiteral("x-special/gnome-copied-files")),
             QByteArray("copy\nfile:///media/cd/100%25.txt"));
   EXPECT_EQ(mime->data(QStringLiteral("application/x-kde-cutselection")), QByteArray("0"));
+}
+
+// A document's relative path names a file in the program's current folder; the drop target
+// works in a folder of its own, so the URL holds the whole path.
+TEST(FileDragMimeData, ARelativePathIsOfferedFromTheCurrentFolder) {
+  const auto mime = FileDragMimeData("brochures/100%.pdf");
+  ASSERT_EQ(mime->urls().size(), 1);
+  EXPECT_EQ(mime->urls()[0].toLocalFile(), QDir::currentPath() + "/brochures/100%.pdf");
+  EXPECT_TRUE(mime->data(QStringLiteral("text/uri-list")).startsWith("file:///"));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QWidget>
+#include <QWindow>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -13,9 +14,13 @@ xcb_connection_t* X11Connection() {
   return x11 != nullptr ? x11->connection() : nullptr;
 }
 
+// The native window of the widget's window handle: Qt makes it anew when the window's flags
+// change, and the widget's own id may then be out of date.
 xcb_window_t X11WindowOf(QWidget& widget) {
   if (X11Connection() == nullptr) return XCB_WINDOW_NONE;
-  return static_cast<xcb_window_t>(widget.winId());
+  if (widget.windowHandle() == nullptr) widget.winId();
+  if (widget.windowHandle() == nullptr) return XCB_WINDOW_NONE;
+  return static_cast<xcb_window_t>(widget.windowHandle()->winId());
 }
 
 void SetMotifHints(xcb_connection_t* connection, xcb_window_t window, uint32_t functions,
