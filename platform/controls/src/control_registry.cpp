@@ -40,11 +40,17 @@ void ControlRegistry::Rescan() {
   scanned_ = false;
 }
 
-std::vector<qint64> ControlRegistry::Stamps() const {
-  std::vector<qint64> stamps;
+QStringList ControlRegistry::Stamps() const {
+  QStringList stamps;
   for (const QString& folder : folders_) {
-    const QFileInfo info(folder);
-    stamps.push_back(info.exists() ? info.lastModified().toMSecsSinceEpoch() : -1);
+    stamps.push_back(folder);
+    const QFileInfoList files =
+        QDir(folder).entryInfoList({QStringLiteral("*.so")}, QDir::Files, QDir::Name);
+    for (const QFileInfo& info : files) {
+      stamps.push_back(info.fileName() + QLatin1Char('\n') + QString::number(info.size()) +
+                       QLatin1Char('\n') +
+                       QString::number(info.lastModified().toMSecsSinceEpoch()));
+    }
   }
   return stamps;
 }

@@ -2,6 +2,7 @@
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -48,6 +49,9 @@ bool HasClass(xcb_connection_t* c, xcb_window_t w, const std::string& window_cla
   return false;
 }
 
+// The managed top-level windows (_NET_CLIENT_LIST) and the root's own children: a hidden
+// top-level window is not managed while it is hidden but still gets its messages, as on the
+// platform the documents were written for.
 std::vector<xcb_window_t> TopLevelWindows(xcb_connection_t* c, xcb_window_t root) {
   std::vector<xcb_window_t> windows;
   const xcb_atom_t client_list = Atom(c, "_NET_CLIENT_LIST");
@@ -59,14 +63,17 @@ std::vector<xcb_window_t> TopLevelWindows(xcb_connection_t* c, xcb_window_t root
     if (r && r->format == 32 && xcb_get_property_value_length(r.get()) > 0) {
       const auto* ids = static_cast<const xcb_window_t*>(xcb_get_property_value(r.get()));
       windows.assign(ids, ids + xcb_get_property_value_length(r.get()) / 4);
-      return windows;
     }
   }
   Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, xcb_query_tree(c, root), nullptr),
                                      &std::free);
   if (tree) {
     const xcb_window_t* children = xcb_query_tree_children(tree.get());
-    windows.assign(children, children + xcb_query_tree_children_length(tree.get()));
+    for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
+      if (std::find(windows.begin(), windows.end(), children[i]) == windows.end()) {
+        windows.push_back(children[i]);
+      }
+    }
   }
   return windows;
 }

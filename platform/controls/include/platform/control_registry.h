@@ -54,7 +54,7 @@ class ControlRegistry {
   };
   const Entry* Find(std::string_view name);
   void Scan();
-  std::vector<qint64> Stamps() const;
+  QStringList Stamps() const;
   QWidget* CreateFromPlugin(Plugin& plugin, const QString& name, QWidget* parent);
 
   QStringList folders_;
@@ -63,7 +63,9 @@ class ControlRegistry {
   std::vector<Entry> found_;
   std::vector<std::unique_ptr<Plugin>> plugins_;
   bool scanned_ = false;
-  std::vector<qint64> stamps_;  // the folders' modification times at the last scan
+  // What the folders held at the last scan: each library's name, size and time. Folder times
+  // alone miss a library put in and taken out again within the file system's clock tick.
+  QStringList stamps_;
 };
 
 }  // namespace platform
