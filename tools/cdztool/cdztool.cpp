@@ -45,23 +45,6 @@ bool LoadContainer(const std::string& path, browser::CMultiFileCdz& cdz, std::os
 
 }  // namespace
 
-std::string JsonString(const std::string& text) {
-  std::string out = "\"";
-  for (unsigned char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04x", c);
-      out += escape;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
-
 int Pack(const std::string& out_path, const std::vector<std::string>& files, bool gzip,
          std::ostream& err) {
   std::vector<browser::CdzMember> members;

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "json_string.h"
+
 namespace cdztool {
 
 // Each command writes its results to `out`, its complaints to `err` (each naming the file
 // and what is wrong with it) and returns the exit status: 0 on success, 1 otherwise.
-// A JSON string literal of UTF-8 text.
-std::string JsonString(const std::string& text);
 
 int Pack(const std::string& out_path, const std::vector<std::string>& files, bool gzip,
          std::ostream& err);

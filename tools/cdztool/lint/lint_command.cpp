@@ -5,27 +5,11 @@
 
 #include "browser/doc/data_file.h"
 #include "browser/doc/multi_file_cdz.h"
+#include "json_string.h"
 #include "lint.h"
 
 namespace cdztool {
 namespace {
-
-std::string Json(const std::string& text) {
-  std::string out = "\"";
-  for (unsigned char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04x", c);
-      out += escape;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
 
 const char* LevelName(Finding::Level level) {
   return level == Finding::Level::kError ? "error" : "warning";
@@ -64,9 +48,9 @@ int LintCommand(const std::string& document, bool json, std::ostream& out, std::
     for (const Finding& f : LintDataFile(*file, place)) {
       failed = failed || f.level == Finding::Level::kError;
       if (json) {
-        out << (first ? "\n" : ",\n") << "  {\"level\": " << Json(LevelName(f.level))
-            << ", \"member\": " << Json(f.member) << ", \"section\": " << Json(f.section)
-            << ", \"key\": " << Json(f.key) << ", \"message\": " << Json(f.message) << "}";
+        out << (first ? "\n" : ",\n") << "  {\"level\": " << JsonString(LevelName(f.level))
+            << ", \"member\": " << JsonString(f.member) << ", \"section\": " << JsonString(f.section)
+            << ", \"key\": " << JsonString(f.key) << ", \"message\": " << JsonString(f.message) << "}";
       } else {
         out << f.member;
         if (!f.section.empty()) out << " [" << f.section << "]";
