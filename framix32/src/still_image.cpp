@@ -65,7 +65,8 @@ HGLOBAL ReadEightBitRows(ByteSource& in, const ImageDescriptor& d, const ColorTa
     }
   }
   std::vector<uint8_t> swap(row_bytes);
-  for (size_t top = 0, bottom = d.height; top + 1 < bottom; ++top) {
+  // A zero-width image has no rows to turn (and no buffer to turn them through).
+  for (size_t top = 0, bottom = row_bytes == 0 ? 0 : d.height; top + 1 < bottom; ++top) {
     --bottom;
     std::memcpy(swap.data(), rows + top * row_bytes, row_bytes);
     std::memcpy(rows + top * row_bytes, rows + bottom * row_bytes, row_bytes);

@@ -266,6 +266,19 @@ TEST(Reading, HugeClaimsAreRefusedQuickly) {
   dzGlobalFree(info);
 }
 
+TEST(Reading, ImagesWithoutWidthHaveNoRowsToTurn) {
+  // Zero columns but several rows, at each depth (the eight-bit path turns its rows in place).
+  for (int bits : {1, 4, 8}) {
+    SCOPED_TRACE(testing::Message() << bits << " bits");
+    TempFile file("no_width.gif", BuildGif(OneFrame(0, 7, bits, {})));
+    HGLOBAL block = ReadGraphicFile(file.path());
+    if (block == nullptr) continue;  // refusing the image is as good as reading it
+    const Image image = Unpack(block);
+    EXPECT_EQ(image.header.width, 0);
+    EXPECT_TRUE(image.indices.empty());
+  }
+}
+
 TEST(Reading, EndCodeBeforeTheLastPixelIsDamage) {
   // 4096 x 4096 claimed, two-colour table, then the codes clear, 1, end.
   const uint8_t bytes[] = {'G', 'I', 'F', '8', '9', 'a', 0x00, 0x10, 0x00, 0x10, 0x80, 0, 0,
