@@ -88,7 +88,7 @@ void BM_EncodeOurs(benchmark::State& state, const EncodeInput* input) {
     // giflib makes.
     std::vector<uint8_t> copy(input->indices);
     out.resize(13 + 768 + 10 + 1);
-    LzwEncoder encoder(8, &out);
+    LzwEncoder encoder(8, &out, copy.size());
     for (int y = 0; y < input->height; ++y) {
       encoder.Add(copy.data() + size_t(y) * input->width, input->width);
     }

@@ -73,7 +73,7 @@ ErrorCode EncodeGif(HGLOBAL bitmap, std::vector<uint8_t>* out) {
   const int min_code_size = b == 1 ? 2 : b;
   out->push_back(static_cast<uint8_t>(min_code_size));
 
-  LzwEncoder encoder(min_code_size, out);
+  LzwEncoder encoder(min_code_size, out, size_t{width} * height);
   std::vector<uint8_t> indices(b == 8 ? 0 : width);
   for (uint32_t y = 0; y < height; ++y) {
     const uint8_t* row = rows + (height - 1 - y) * row_bytes;

@@ -4,42 +4,50 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <vector>
 
 namespace framix32 {
 
-// Compresses palette indices into GIF image data: the sub-blocks (at most 252 bytes each)
-// and the zero-length terminator, appended to *out. The first code is a clear code; when the
-// 12-bit table is full a clear code starts it afresh. min_code_size is 2 to 8 and every index
-// must be below 2^min_code_size.
+// Compresses palette indices into GIF image data: full sub-blocks of 255 bytes, a shorter last
+// one and the zero-length terminator, appended to *out. The first code is a clear code; the
+// string table takes codes up to 4094 and a clear code starts it afresh once that is used, the
+// point at which common encoders clear, so the output is the plain greedy LZW stream that they
+// write. min_code_size is 2 to 8 and every index must be below 2^min_code_size.
 class LzwEncoder {
  public:
-  explicit LzwEncoder(int min_code_size, std::vector<uint8_t>* out);
+  // pixel_count, when known, lets a small image use a small string table (the output is the
+  // same).
+  LzwEncoder(int min_code_size, std::vector<uint8_t>* out, size_t pixel_count = SIZE_MAX);
   void Add(const uint8_t* indices, size_t count);
   void Finish();
 
  private:
   // The string table as an open-addressing hash of (prefix code, next byte) pairs. Its layout
   // does not show in the output: any table that finds the same strings writes the same codes.
-  // 8192 slots keep it at most half full (short probes) and small enough for the L1 cache.
-  static constexpr uint32_t kHashBits = 13;
-  static constexpr uint32_t kHashSize = 1u << kHashBits;
+  // 16384 slots keep it at most a quarter full: a second probe is rare, and each one is a
+  // branch mispredicted. An image of few pixels enters few strings and has fewer slots, down
+  // to kMinHashBits.
+  static constexpr int kHashBits = 14;
+  static constexpr int kMinHashBits = 8;
   static constexpr uint32_t kFree = 0xFFFFFFFF;
   // A slot holds key << 12 | code, the key being prefix << 8 | byte (20 bits).
   // Multiplicative hashing spreads the keys of real images evenly (a shift-and-XOR of prefix
   // and byte clusters on photographs, where prefixes of neighbouring codes meet the same few
   // bytes): about 1.3 probes per lookup.
-  static uint32_t Hash(uint32_t prefix, uint32_t byte) {
-    return ((prefix << 8 | byte) * 0x9E3779B1u) >> (32 - kHashBits);
+  static constexpr uint32_t kHashFactor = 0x9E3779B1u;
+  uint32_t Hash(uint32_t prefix, uint32_t byte) const {
+    return ((prefix << 8 | byte) * kHashFactor) >> hash_shift_;
   }
-  // A block is flushed once more than this many bits wait, so none holds more than 252 bytes.
-  static constexpr int kFlushBits = 2007;
+  static constexpr int kBlockBytes = 255;
   // Runs of one index are also looked up in a table of their own: runs_[c][n] is the code of
   // c repeated n times, for every n up to run_max_[c] (the table may hold longer ones too).
   // A run then costs one lookup instead of one per pixel. Runs longer than kRunCap go on
   // through the hash.
   static constexpr uint32_t kRunCap = 255;
+  // Entering code kLastCode clears the table: the code itself is never written.
+  static constexpr uint32_t kLastCode = 4095;
 
   // The writing state. Add works on a copy in local variables, which stay in registers.
   struct Coder {
@@ -48,48 +56,46 @@ class LzwEncoder {
     int block_size = 0;
     uint32_t next_free = 0;
     int width = 0;
+    // Once next_free passes it, the codes widen or the table is cleared.
+    uint32_t limit = 0;
   };
 
-  void Put(Coder& c, uint32_t code) {
-    c.bits |= static_cast<uint64_t>(code) << c.bit_count;
-    c.bit_count += c.width;
-    // Stores whole bytes and some spare ones that the next code overwrites.
+  // Appends the low `width` bits of code when take is 1 and nothing when it is 0, without a
+  // branch. Stores 8 bytes, the spare ones overwritten by the next code.
+  static void PutIf(Coder& c, uint8_t* block, uint32_t code, uint32_t take) {
+    c.bits |= (uint64_t{code} << c.bit_count) & (0 - uint64_t{take});
+    c.bit_count += c.width & -static_cast<int>(take);
+    std::memcpy(block + c.block_size, &c.bits, 8);
     const int bytes = c.bit_count >> 3;
-    for (int k = 0; k < 8; ++k) block_[c.block_size + k] = static_cast<uint8_t>(c.bits >> (8 * k));
     c.block_size += bytes;
     c.bits >>= 8 * bytes;
     c.bit_count &= 7;
-    if (c.block_size * 8 + c.bit_count > kFlushBits) {
-      FlushBlock(c.block_size);
-      c.block_size = 0;
-    }
   }
-  // Gives the next free code to key, stored at slot h. When the table is full, writes a clear
-  // code and starts the table afresh instead, and returns false.
+  void Put(Coder& c, uint32_t code) {
+    PutIf(c, block_, code, 1);
+    if (c.block_size >= kBlockBytes) c.block_size = FlushBlock(c.block_size);
+  }
+  // After next_free has passed c.limit: widens the codes, or writes a clear code and starts
+  // the table afresh and returns false.
+  bool Grow(Coder& c);
+  // Writes a clear code and starts the table afresh.
+  void Start(Coder& c);
+  // Gives the next free code to key, stored at slot h. Returns false when that filled the
+  // table, which has been cleared.
   bool Enter(Coder& c, uint32_t h, uint32_t key) {
-    if (c.next_free > kMaxCode) {
-      Put(c, clear_code_);
-      ResetTable();
-      c.next_free = clear_code_ + 2;
-      c.width = min_code_size_ + 1;
-      return false;
-    }
     table_[h] = key << 12 | c.next_free;
-    // The decoder, one entry behind, widens its codes after this same code.
-    if (c.next_free == (1u << c.width) && c.width < 12) ++c.width;
-    ++c.next_free;
-    return true;
+    return ++c.next_free <= c.limit || Grow(c);
   }
   // The slot holding key, or the free slot where it belongs.
   uint32_t Find(uint32_t prefix, uint32_t byte, uint32_t* slot) const;
   void ResetTable();
-  void FlushBlock(int size);
+  // Writes the first kBlockBytes of the size bytes in block_ as a sub-block, moves the rest
+  // to the front and returns how many those are.
+  int FlushBlock(int size);
   // The string is the single index c and indices[i] onwards repeat c: follows the run through
   // the run table, writing codes as needed, on coder_. Returns the position after the pixels
   // taken and leaves the string's code in *prefix.
   size_t TakeRun(const uint8_t* indices, size_t count, size_t i, uint32_t c, uint32_t* prefix);
-
-  static constexpr uint32_t kMaxCode = 4095;
 
   int min_code_size_;
   uint32_t clear_code_;
@@ -97,8 +103,10 @@ class LzwEncoder {
   Coder coder_;
   uint8_t block_[256 + 8];
   std::vector<uint8_t>* out_;
-  std::vector<uint32_t> table_;
-  std::unique_ptr<uint16_t[]> runs_;
+  int hash_shift_;      // 32 - the table's bits
+  uint32_t hash_mask_;  // slots - 1
+  std::unique_ptr<uint32_t[]> table_;
+  std::unique_ptr<uint16_t[]> runs_;  // allocated at the first run
   uint16_t run_max_[256];
 };
 

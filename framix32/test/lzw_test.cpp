@@ -46,7 +46,11 @@ TEST(Lzw, RoundTripsAcrossCodeSizesAndTableResets) {
       encoder.Add(pixels.data(), 1000);  // in pieces, as rows arrive
       encoder.Add(pixels.data() + 1000, pixels.size() - 1000);
       encoder.Finish();
-      for (size_t at = 0; blocks[at] != 0; at += 1 + blocks[at]) ASSERT_LE(blocks[at], 252);
+      // Full sub-blocks, but for the last one.
+      size_t at = 0;
+      for (; blocks[at + 1 + blocks[at]] != 0; at += 1 + blocks[at]) ASSERT_EQ(blocks[at], 255);
+      EXPECT_GT(blocks[at], 0);
+      EXPECT_EQ(at + 1 + blocks[at] + 1, blocks.size());
 
       LzwResult result;
       EXPECT_EQ(Decode(m, Unblock(blocks), pixels.size(), &result), pixels);
@@ -55,7 +59,9 @@ TEST(Lzw, RoundTripsAcrossCodeSizesAndTableResets) {
   }
 }
 
-// Greedy LZW the plain way: the longest string in the table, a clear code when it is full.
+// Greedy LZW the plain way: the longest string in the table, a clear code after the code that
+// finds code 4095 the next free one (the table holds codes up to 4094, as common encoders
+// keep it), and the end code as wide as the decoder then reads it.
 // Returns the packed code stream without sub-block framing.
 std::vector<uint8_t> PlainLzw(int m, const std::vector<uint8_t>& pixels) {
   const uint32_t clear = 1u << m;
@@ -78,7 +84,7 @@ std::vector<uint8_t> PlainLzw(int m, const std::vector<uint8_t>& pixels) {
       continue;
     }
     put(prefix);
-    if (next_free == 4096) {
+    if (next_free == 4095) {
       put(clear);
       table.clear();
       next_free = clear + 2;
@@ -91,6 +97,8 @@ std::vector<uint8_t> PlainLzw(int m, const std::vector<uint8_t>& pixels) {
     prefix = pixels[i];
   }
   put(prefix);
+  // The decoder enters one more string on reading the last code.
+  if (next_free == (1u << width) && width < 12) ++width;
   put(clear + 1);
   if (count > 0) out.push_back(uint8_t(bits));
   return out;

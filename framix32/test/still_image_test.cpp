@@ -355,8 +355,9 @@ TEST(Writing, RoundTripsThroughOurReaderAndGiflib) {
     EXPECT_EQ(bytes[descriptor], 0x2C);
     EXPECT_EQ(bytes[descriptor + 9], b - 1);
     EXPECT_EQ(bytes[descriptor + 10], b == 1 ? 2 : b);
-    for (size_t at = descriptor + 11; bytes[at] != 0; at += 1 + bytes[at]) {
-      ASSERT_LE(bytes[at], 252);
+    size_t at = descriptor + 11;
+    for (; bytes[at] != 0 && bytes[at + 1 + bytes[at]] != 0; at += 1 + bytes[at]) {
+      ASSERT_EQ(bytes[at], 255);  // full sub-blocks, but for the last one
     }
     EXPECT_EQ(bytes.back(), 0x3B);
 
