@@ -1,12 +1,29 @@
-# corvane_unit_test(NAME SOURCES... LIBS ...): a GoogleTest executable registered with ctest
-# under the label "unit" (run by both the normal and the sanitizer build).
+# corvane_link_qt_test_main(TARGET): gives a GoogleTest program the main() of
+# qt_test_main.cpp, which starts a QApplication before the tests run.
+function(corvane_link_qt_test_main target)
+  if(NOT TARGET corvane_qt_test_main)
+    find_package(Qt6 REQUIRED COMPONENTS Widgets)
+    add_library(corvane_qt_test_main STATIC ${PROJECT_SOURCE_DIR}/cmake/qt_test_main.cpp)
+    target_link_libraries(corvane_qt_test_main PUBLIC Qt6::Widgets GTest::gtest)
+  endif()
+  target_link_libraries(${target} PRIVATE corvane_qt_test_main)
+endfunction()
+
+# corvane_unit_test(NAME [QT_APP] SOURCES... LIBS ...): a GoogleTest executable registered
+# with ctest under the label "unit" (run by both the normal and the sanitizer build). With
+# QT_APP its main() starts a QApplication first (offscreen unless QT_QPA_PLATFORM says).
 function(corvane_unit_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "QT_APP" "" "SOURCES;LIBS;LABELS" ${ARGN})
   if(CORVANE_FUZZ)
     return()
   endif()
   add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  if(T_QT_APP)
+    corvane_link_qt_test_main(${name})
+  else()
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
   set(labels unit ${T_LABELS})
   gtest_discover_tests(${name} PROPERTIES LABELS "${labels}" DISCOVERY_TIMEOUT 60)
 endfunction()

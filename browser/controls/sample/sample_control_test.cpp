@@ -3,7 +3,6 @@
 // installed into the per-user folder by registration.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -16,13 +15,6 @@ namespace {
 using platform::ControlRegistry;
 using platform::Variant;
 
-void EnsureApp() {
-  static int argc = 1;
-  static char name[] = "corvane_sample_control_test";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  if (qApp == nullptr) new QApplication(argc, argv);
-}
 
 QString Library() { return QStringLiteral(CORVANE_SAMPLE_CONTROL); }
 
@@ -34,7 +26,6 @@ struct EventLog : platform::ControlEvents {
 };
 
 TEST(SampleControl, RegisteredIntoTheUserFolderThenHostedAndScripted) {
-  EnsureApp();
   QTemporaryDir home;
   const QString user = home.filePath("panorel/controls");
   ControlRegistry registry({user}, [](const QString& line) { ADD_FAILURE() << line.toStdString(); });
@@ -81,7 +72,6 @@ TEST(SampleControl, RegisteredIntoTheUserFolderThenHostedAndScripted) {
 }
 
 TEST(SampleControl, RegisteringTwiceKeepsOneCopy) {
-  EnsureApp();
   QTemporaryDir home;
   const QString user = home.filePath("controls");
   platform::PluginControlLibraries libraries(user.toStdString());

@@ -4,21 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 
 namespace browser::shell {
 namespace {
 
-void EnsureApp() {
-  static int argc = 1;
-  static char name[] = "control_host_test";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  if (qApp == nullptr) new QApplication(argc, argv);
-}
 
 TEST(ControlHost, ChildrenAtTheirBoundsScriptableWhenAClassAnswers) {
-  EnsureApp();
   QWidget window;
   QStringList skipped;
   ControlHost host(&window, {}, [&](const QString& line) { skipped << line; });
@@ -49,7 +40,6 @@ TEST(ControlHost, ChildrenAtTheirBoundsScriptableWhenAClassAnswers) {
 }
 
 TEST(ControlHost, NoWebWindowWithoutTheWebControl) {
-  EnsureApp();
   QWidget window;
   ControlHost host(&window, {}, {});
   EXPECT_FALSE(host.OpenWebWindow("/tmp/a.htm"));

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QUrl>
 
@@ -41,10 +40,3 @@ TEST(FileDragMimeData, ARelativePathIsOfferedFromTheCurrentFolder) {
 
 }  // namespace
 }  // namespace browser::shell
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -2,7 +2,7 @@
 // loading from hostile files, shape chunks, the command line and lock names.
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -176,10 +176,3 @@ TEST(SingleInstanceTest, TheSecondHolderOfATitleIsTold) {
 
 }  // namespace
 }  // namespace browser::shell
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

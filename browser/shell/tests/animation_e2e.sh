@@ -41,17 +41,7 @@ height = 100
 appbar = false
 windowType = 2
 DOC
-cat >reload.cdb <<'DOC'
-[Main]
-numScripts = 1
-[Script_1]
-name = OnLoad
-numScriptItems = 1
-[Script_1_ScriptItem_1]
-name = PostMessage
-WindowClass = VTRL_MAINWND
-Message = 1036
-DOC
+poster reload 1036
 pack show.cdz a.cdb b.cdb anim.gif
 pack reload.cdz reload.cdb
 

@@ -80,10 +80,3 @@ TEST_F(AnimationThreadsTest, PagesWithAnimationsLoadedAndLeftFiftyTimes) {
 
 }  // namespace
 }  // namespace browser::shell
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -20,6 +20,22 @@ fail() {
   exit 1
 }
 
+# poster NAME MESSAGE: NAME.cdb, a document whose OnLoad posts MESSAGE to the browser's main
+# window, as another program would (through cdztool's live services on the same display).
+poster() {
+  cat >"$1.cdb" <<DOC
+[Main]
+numScripts = 1
+[Script_1]
+name = OnLoad
+numScriptItems = 1
+[Script_1_ScriptItem_1]
+name = PostMessage
+WindowClass = VTRL_MAINWND
+Message = $2
+DOC
+}
+
 # pack CONTAINER FILE.cdb...
 pack() { "$cdztool" pack "$@" >/dev/null || fail "cdztool pack $*"; }
 

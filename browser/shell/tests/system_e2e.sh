@@ -20,20 +20,6 @@ name = RunProgram
 path = /bin/sh
 parameters = -c "echo ran >>$work/ran.txt"
 DOC
-# What another program posts, through cdztool's live services on the same display.
-poster() {  # NAME MESSAGE
-  cat >"$1.cdb" <<DOC
-[Main]
-numScripts = 1
-[Script_1]
-name = OnLoad
-numScriptItems = 1
-[Script_1_ScriptItem_1]
-name = PostMessage
-WindowClass = VTRL_MAINWND
-Message = $2
-DOC
-}
 poster reload 1036
 poster close 16
 pack reload.cdz reload.cdb

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QRect>
 #include <QUrl>
 
@@ -14,13 +13,6 @@
 namespace platform {
 namespace {
 
-void App() {
-  static int argc = 1;
-  static char name[] = "platform_controls_test";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  if (qApp == nullptr) new QApplication(argc, argv);
-}
 
 struct EventLog : ControlEvents {
   void ControlEvent(int32_t id, const std::vector<Variant>& arguments) override {
@@ -33,7 +25,6 @@ struct EventLog : ControlEvents {
 
 class QtControlTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { App(); }
   void SetUp() override {
     AddTestControl(registry_);
     control_ = registry_.Create("panorel.testcontrol", &parent_);
@@ -147,7 +138,6 @@ TEST_F(QtControlTest, TheExternalObjectReachesTheControl) {
 }
 
 TEST(QtVariants, ConversionsBothWays) {
-  App();
   EXPECT_FALSE(ToQVariant(Variant::Utf8("300"), QMetaType::fromType<uchar>()).has_value());
   EXPECT_EQ(ToQVariant(Variant::Utf8("-3"), QMetaType::fromType<short>())->value<short>(), -3);
   EXPECT_EQ(ToQVariant(Variant::Bool(true), QMetaType::fromType<int>())->toInt(), -1);

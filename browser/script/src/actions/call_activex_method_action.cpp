@@ -61,14 +61,11 @@ ActionResult CCallActiveXMethodAction::Execute(ScriptContext& context) {
         p->var_name().empty() ? nullptr : context.variables.FindVariable(p->var_name());
     if (v == nullptr) {
       arguments.push_back(Variant::Utf8(p->const_value()));
-    } else if (v->value.IsText()) {
-      std::optional<std::u16string> text =
-          ExpandReferences(context.variables, v->value.TextValue(), context.budget);
-      if (!text) return ActionResult::kBudgetSpent;
-      arguments.push_back(Variant::Text(std::move(*text)));
-    } else {
-      arguments.push_back(v->value);
+      continue;
     }
+    std::optional<Variant> value = Expanded(context, v->value);
+    if (!value) return ActionResult::kBudgetSpent;
+    arguments.push_back(std::move(*value));
   }
 
   Variant result;

@@ -16,14 +16,6 @@ CScriptableObject* FindScriptable(const ScriptContext& context, const std::strin
   return dynamic_cast<CScriptableObject*>(context.ids.Lookup(id));
 }
 
-std::optional<Variant> Expanded(ScriptContext& context, const Variant& value) {
-  if (!value.IsText()) return value;
-  std::optional<std::u16string> text =
-      ExpandReferences(context.variables, value.TextValue(), context.budget);
-  if (!text) return std::nullopt;
-  return Variant::Text(std::move(*text));
-}
-
 }  // namespace
 
 bool CGetPropertyAction::Load(const CDataFile& file, LoadContext& context) {

@@ -4,6 +4,14 @@
 
 namespace browser {
 
+std::optional<platform::Variant> Expanded(ScriptContext& context, const platform::Variant& value) {
+  if (!value.IsText()) return value;
+  std::optional<std::u16string> text =
+      ExpandReferences(context.variables, value.TextValue(), context.budget);
+  if (!text) return std::nullopt;
+  return platform::Variant::Text(std::move(*text));
+}
+
 std::optional<platform::Variant> ExpandedInPlaceOf(ScriptContext& context, Variable& holder,
                                                    platform::Variant value) {
   if (!value.IsText()) return value;

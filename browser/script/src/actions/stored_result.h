@@ -15,6 +15,10 @@ namespace browser {
 // The characters a conversion or comparison of `value` reads: its text's length.
 inline size_t TextSize(const platform::Variant& value) { return value.TextValue().size(); }
 
+// `value` with its references expanded when it is a text (anything else comes back
+// unchanged). Nothing when the expansion does not fit in the budget.
+std::optional<platform::Variant> Expanded(ScriptContext& context, const platform::Variant& value);
+
 // `value` with its references expanded while `holder` holds it, so that a reference to the
 // variable being changed reads its new value; `holder` keeps its old value afterwards. A value
 // that is not a text comes back unchanged. Nothing when the expansion does not fit in the
