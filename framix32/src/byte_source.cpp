@@ -47,6 +47,19 @@ int ByteSource::ReadByteSlow() {
   return window_[position_++ - window_start_];
 }
 
+const uint8_t* ByteSource::InPlace(size_t* available, bool* to_end) {
+  *to_end = data_ != nullptr;
+  if (position_ < window_start_ || position_ - window_start_ >= window_size_) {
+    if (data_ != nullptr || !Fill()) {
+      *available = 0;
+      return window_;
+    }
+  }
+  const size_t offset = static_cast<size_t>(position_ - window_start_);
+  *available = window_size_ - offset;
+  return window_ + offset;
+}
+
 size_t ByteSource::Read(void* out, size_t n) {
   auto* dst = static_cast<uint8_t*>(out);
   size_t done = 0;

@@ -29,6 +29,10 @@ class ByteSource {
     }
     return ReadByteSlow();
   }
+  // The bytes from the current position that lie in memory already, without copying: for
+  // memory input all the rest of it (*to_end true), for a file the rest of its buffer, loaded
+  // here if the position is outside it (*to_end false). *available may be 0.
+  const uint8_t* InPlace(size_t* available, bool* to_end);
   // Moves to an absolute offset; offsets past the end make later reads come up short.
   void Seek(uint64_t offset) { position_ = offset; }
   void Skip(uint64_t n) { position_ += n; }

@@ -45,6 +45,21 @@ void Deinterlace(uint8_t* pixels, size_t width, size_t height) {
   }
 }
 
+// The bytes of the sub-blocks at blocks[0, size), their terminator included (*whole true), or
+// all of size when they go on past it.
+size_t SubBlocksLength(const uint8_t* blocks, size_t size, bool* whole) {
+  size_t at = 0;
+  while (at < size) {
+    const size_t length = blocks[at++];
+    if (length == 0) {
+      *whole = true;
+      return at;
+    }
+    at += length;
+  }
+  return size;
+}
+
 }  // namespace
 
 bool WithinPixelLimit(uint32_t width, uint32_t height, uint64_t limit) {
@@ -59,11 +74,23 @@ ErrorCode DecodeImageInto(ByteSource& in, const ImageDescriptor& descriptor, uin
                           DecodeScratch* scratch) {
   const int min_code_size = in.ReadByte();
   if (min_code_size < 0) return kReadError;
-  ReadSubBlocks(in, &scratch->data);
   const size_t width = descriptor.width;
   const size_t count = width * descriptor.height;
-  const LzwResult result =
-      DecodeLzw(min_code_size, scratch->data.data(), scratch->data.size(), out, count);
+  LzwResult result;
+  size_t available = 0;
+  bool to_end = false;
+  const uint8_t* blocks = in.InPlace(&available, &to_end);
+  bool whole = false;
+  const size_t length = SubBlocksLength(blocks, available, &whole);
+  if (whole || to_end) {
+    // The sub-blocks lie in memory up to their terminator or the end of the input: decoded
+    // where they are, with the input moved past them.
+    in.Skip(length);
+    result = DecodeLzwSubBlocks(min_code_size, blocks, length, out, count);
+  } else {
+    ReadSubBlocks(in, &scratch->data);
+    result = DecodeLzw(min_code_size, scratch->data.data(), scratch->data.size(), out, count);
+  }
   // Only whole rows count as decoded; the partial row and everything after it is index 0.
   const size_t rows_done = width == 0 ? descriptor.height : result.produced / width;
   std::memset(out + rows_done * width, 0, count - rows_done * width);

@@ -1,5 +1,6 @@
 #include "lzw_decoder.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace framix32 {
@@ -48,10 +49,52 @@ class BitReader {
   int count_ = 0;
 };
 
-}  // namespace
+// The same over sub-blocks as they lie in the file: a length byte, that many bytes, and so on
+// up to a zero length or the end of the bytes. Most of the time the current sub-block holds 8
+// more bytes, and the accumulator is topped up as above.
+class SubBlockReader {
+ public:
+  SubBlockReader(const uint8_t* blocks, size_t size) : data_(blocks), size_(size) {}
 
-LzwResult DecodeLzw(int min_code_size, const uint8_t* data, size_t size, uint8_t* out,
-                    size_t pixel_count) {
+  void Fill() {
+    if (block_end_ - pos_ >= 8) {
+      bits_ |= Load64(data_ + pos_) << count_;
+      pos_ += static_cast<size_t>((63 - count_) >> 3);
+      count_ |= 56;
+      return;
+    }
+    while (count_ <= 56) {
+      if (pos_ == block_end_) {
+        // A zero length ends the data; a sub-block cut short by the end of the input gives
+        // what it holds.
+        if (pos_ >= size_ || data_[pos_] == 0) return;
+        block_end_ = std::min(size_, pos_ + 1 + data_[pos_]);
+        ++pos_;
+        if (pos_ == block_end_) return;
+      }
+      bits_ |= static_cast<uint64_t>(data_[pos_++]) << count_;
+      count_ += 8;
+    }
+  }
+  bool Take(int width, uint32_t* code) {
+    if (count_ < width) return false;
+    *code = static_cast<uint32_t>(bits_) & ((1u << width) - 1);
+    bits_ >>= width;
+    count_ -= width;
+    return true;
+  }
+
+ private:
+  const uint8_t* data_;
+  size_t size_;
+  size_t pos_ = 0;
+  size_t block_end_ = 0;  // the end of the current sub-block's bytes
+  uint64_t bits_ = 0;
+  int count_ = 0;
+};
+
+template <class Reader>
+LzwResult Decode(int min_code_size, Reader reader, uint8_t* out, size_t pixel_count) {
   if (min_code_size < 2 || min_code_size > 8) return {kCorrupt, 0};
   // Every string of the table is a stretch of output already written. The table keeps each
   // string's first 8 bytes (so most strings are one 8-byte store, whatever lies before them),
@@ -73,7 +116,6 @@ LzwResult DecodeLzw(int min_code_size, const uint8_t* data, size_t size, uint8_t
   size_t prev_start = 0;
   size_t o = 0;
 
-  BitReader reader(data, size);
   while (o < pixel_count) {
     reader.Fill();
     uint32_t code;
@@ -123,6 +165,18 @@ LzwResult DecodeLzw(int min_code_size, const uint8_t* data, size_t size, uint8_t
     o += string_length;
   }
   return {kNoError, pixel_count};
+}
+
+}  // namespace
+
+LzwResult DecodeLzw(int min_code_size, const uint8_t* data, size_t size, uint8_t* out,
+                    size_t pixel_count) {
+  return Decode(min_code_size, BitReader(data, size), out, pixel_count);
+}
+
+LzwResult DecodeLzwSubBlocks(int min_code_size, const uint8_t* blocks, size_t size,
+                             uint8_t* out, size_t pixel_count) {
+  return Decode(min_code_size, SubBlockReader(blocks, size), out, pixel_count);
 }
 
 }  // namespace framix32

@@ -25,6 +25,10 @@ struct LzwResult {
 // ignored). out must hold pixel_count + kLzwOutputSlack bytes.
 LzwResult DecodeLzw(int min_code_size, const uint8_t* data, size_t size, uint8_t* out,
                     size_t pixel_count);
+// The same from the sub-blocks themselves (length bytes included) in blocks[0, size): the data
+// ends at a zero length or at size.
+LzwResult DecodeLzwSubBlocks(int min_code_size, const uint8_t* blocks, size_t size,
+                             uint8_t* out, size_t pixel_count);
 
 }  // namespace framix32
 

@@ -112,9 +112,23 @@ void CompareFirstImage(const std::string& path, const GifFileType& gif) {
   dzGlobalUnlock(info.get());
 }
 
-// Every frame the frame reader finds has giflib's indices.
+void CompareFrames(ByteSource& in, const GifFileType& gif, const std::string& path);
+
+// Every frame the frame reader finds has giflib's indices, read from the file or from memory
+// (where the image data is decoded in place).
 void CompareFrames(const std::string& path, const GifFileType& gif) {
-  ByteSource in(path.c_str());
+  ByteSource file(path.c_str());
+  std::vector<uint8_t> bytes(std::filesystem::file_size(path));
+  bytes.resize(file.Read(bytes.data(), bytes.size()));
+  ByteSource memory(bytes.data(), bytes.size());
+  for (ByteSource* in : {&file, &memory}) {
+    SCOPED_TRACE(in == &file ? "from the file" : "from memory");
+    CompareFrames(*in, gif, path);
+  }
+}
+
+void CompareFrames(ByteSource& in, const GifFileType& gif, const std::string& path) {
+  in.Seek(0);
   FrameReader reader(in);
   ASSERT_EQ(reader.Start(), kNoError);
   for (int i = 0; i < gif.ImageCount; ++i) {

@@ -2,6 +2,7 @@
 // full 12-bit table and its clear codes, and against malformed code streams.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <random>
 #include <utility>
@@ -16,7 +17,8 @@ namespace {
 std::vector<uint8_t> Unblock(const std::vector<uint8_t>& blocks) {
   std::vector<uint8_t> data;
   for (size_t at = 0; at < blocks.size() && blocks[at] != 0; at += 1 + blocks[at]) {
-    data.insert(data.end(), blocks.begin() + at + 1, blocks.begin() + at + 1 + blocks[at]);
+    const size_t end = std::min(blocks.size(), at + 1 + blocks[at]);  // cut short or whole
+    data.insert(data.end(), blocks.begin() + at + 1, blocks.begin() + end);
   }
   return data;
 }
@@ -176,6 +178,58 @@ TEST(Lzw, MalformedStreamsStopWithoutOverrunning) {
   EXPECT_EQ(result.produced, 3u);
   Decode(1, pack({4}), 1, &result);
   EXPECT_EQ(result.code, kCorrupt);
+}
+
+TEST(Lzw, SubBlocksReadInPlaceGiveWhatTheirJoinedBytesGive) {
+  // One code stream cut into sub-blocks of every size from 1 to 255 (the reader goes byte by
+  // byte near their ends), then the same cut short at every kind of place: inside a block,
+  // just after a length byte, without its terminator, with the terminator early.
+  std::mt19937 random(5);
+  std::vector<uint8_t> pixels(60000);
+  for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = uint8_t(i / 7 % 50 + random() % 3);
+  std::vector<uint8_t> encoded;
+  LzwEncoder encoder(8, &encoded);
+  encoder.Add(pixels.data(), pixels.size());
+  encoder.Finish();
+  const std::vector<uint8_t> data = Unblock(encoded);
+
+  std::vector<uint8_t> blocks;
+  std::vector<size_t> length_at;  // where each length byte is
+  for (size_t at = 0, size = 1; at < data.size(); at += size, size = size % 255 + 1) {
+    const size_t take = std::min(size, data.size() - at);
+    length_at.push_back(blocks.size());
+    blocks.push_back(uint8_t(take));
+    blocks.insert(blocks.end(), data.begin() + at, data.begin() + at + take);
+  }
+  blocks.push_back(0);
+
+  auto in_place = [&](const std::vector<uint8_t>& bytes, LzwResult* result) {
+    std::vector<uint8_t> out(pixels.size() + kLzwOutputSlack);
+    *result = DecodeLzwSubBlocks(8, bytes.data(), bytes.size(), out.data(), pixels.size());
+    out.resize(pixels.size());
+    return out;
+  };
+  LzwResult result;
+  EXPECT_EQ(in_place(blocks, &result), pixels);
+  EXPECT_EQ(result.code, kNoError);
+
+  const size_t middle = length_at[length_at.size() / 2];
+  std::vector<std::vector<uint8_t>> damaged = {
+      {blocks.begin(), blocks.begin() + middle + 100},  // inside a block
+      {blocks.begin(), blocks.begin() + middle + 1},    // just after a length byte
+      {blocks.begin(), blocks.end() - 1},               // no terminator
+  };
+  damaged.push_back(blocks);
+  damaged.back()[middle] = 0;  // the terminator early
+  for (size_t k = 0; k < damaged.size(); ++k) {
+    SCOPED_TRACE(k);
+    LzwResult joined_result;
+    const std::vector<uint8_t> joined =
+        Decode(8, Unblock(damaged[k]), pixels.size(), &joined_result);
+    EXPECT_EQ(in_place(damaged[k], &result), joined);
+    EXPECT_EQ(result.code, joined_result.code);
+    EXPECT_EQ(result.produced, joined_result.produced);
+  }
 }
 
 }  // namespace
