@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "formkit/pipe_tables.h"
-#include "formkit/text_case.h"
+#include "platform/ascii_case.h"
 
 namespace exhaust {
 namespace {
@@ -42,8 +42,8 @@ void FrmExhaust::Msg(const std::string& text, const std::string& caption) {
 
 void FrmExhaust::txtJobDescription_Change() {
   const std::string& text = Text("txtJobDescription");
-  if (formkit::EqualsIgnoringCase(text, "SHOW")) SetVisible("cmdTest1", true);
-  if (formkit::EqualsIgnoringCase(text, "HIDE")) SetVisible("cmdTest1", false);
+  if (platform::EqualsIgnoringCase(text, "SHOW")) SetVisible("cmdTest1", true);
+  if (platform::EqualsIgnoringCase(text, "HIDE")) SetVisible("cmdTest1", false);
 }
 
 void FrmExhaust::cmdTest1_Click() {

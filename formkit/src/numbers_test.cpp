@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "formkit/fault.h"
 #include "formkit/numbers.h"
@@ -149,6 +152,24 @@ TEST(StrictSingle, FollowsTheRegionalFormat) {
   EXPECT_EQ(StrictSingle("5,3", de), 5.3f);
   EXPECT_EQ(StrictSingle("1.000", de), 1000.0f);
   EXPECT_FALSE(StrictSingle("5,3,1", de));
+}
+
+// The C locale names no digit group and an unknown locale nothing at all: both leave the
+// programs' own "." and ",".
+TEST(UserNumberFormat, KeepsDotAndCommaWhereTheLocaleSaysNothing) {
+  const char* before = getenv("LC_ALL");
+  const std::string saved = before ? before : "";
+  for (const char* locale : {"C", "xx_NOWHERE.UTF-8"}) {
+    setenv("LC_ALL", locale, 1);
+    const NumberFormat format = UserNumberFormat();
+    EXPECT_EQ(format.decimal, u'.') << locale;
+    EXPECT_EQ(format.group, u',') << locale;
+  }
+  if (before) {
+    setenv("LC_ALL", saved.c_str(), 1);
+  } else {
+    unsetenv("LC_ALL");
+  }
 }
 
 }  // namespace

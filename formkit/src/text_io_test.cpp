@@ -51,19 +51,3 @@ TEST(QtFileFilter, ConvertsPairsAndWidensStarDotStar) {
 
 }  // namespace
 }  // namespace formkit
-
-#include "formkit/text_case.h"
-
-namespace formkit {
-namespace {
-
-TEST(TextCase, AsciiLettersOnly) {
-  EXPECT_EQ(UpperAscii("Show me 1x"), "SHOW ME 1X");
-  EXPECT_EQ(UpperAscii("caf\xC3\xA9"), "CAF\xC3\xA9");  // other bytes stay as they are
-  EXPECT_TRUE(EqualsIgnoringCase("sHoW", "SHOW"));
-  EXPECT_FALSE(EqualsIgnoringCase("SHOW ", "SHOW"));
-  EXPECT_FALSE(EqualsIgnoringCase("\xC3\xA9", "\xC3\x89"));
-}
-
-}  // namespace
-}  // namespace formkit

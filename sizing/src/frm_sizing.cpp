@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "formkit/pipe_tables.h"
-#include "formkit/text_case.h"
+#include "platform/ascii_case.h"
 #include "sizing/fuels.h"
 
 namespace sizing {
@@ -104,8 +104,8 @@ void FrmSizing::optDraftNo_Click() {
 
 void FrmSizing::txtJobDescription_LostFocus() {
   const std::string& text = Text("txtJobDescription");
-  const bool show = formkit::EqualsIgnoringCase(text, "SHOW");
-  if (show || formkit::EqualsIgnoringCase(text, "HIDE")) {
+  const bool show = platform::EqualsIgnoringCase(text, "SHOW");
+  if (show || platform::EqualsIgnoringCase(text, "HIDE")) {
     SetVisible("cmdCalculate", show);
     SetVisible("cmdTest", show);
   }

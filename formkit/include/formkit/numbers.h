@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/number_text.h"
+
 namespace formkit {
 
 // Reads the leading numeric part of a control's text, as the form programs read every input:
@@ -31,18 +33,17 @@ float RoundHalfEven(float value, int decimals);
 double RoundHalfEven(double value, int decimals);
 
 // The decimal and grouping characters of the user's regional number format.
-struct NumberFormat {
-  char decimal = '.';
-  char group = ',';
-};
-// The format of the LC_NUMERIC locale named by the environment (C: "." and ",").
+using NumberFormat = platform::NumberFormat;
+// The format of the LC_NUMERIC locale named by the environment, read anew on each call: a
+// separator the locale spells in one byte is taken, any other stays "." and "," (the C
+// locale's "." and no grouping give "." and ",").
 NumberFormat UserNumberFormat();
 
 // Strict conversion of a whole text to single precision in the given regional format:
-// surrounding blanks are allowed; a leading or trailing sign or parentheses for a negative
-// value; grouping characters in the whole part; the decimal character; an exponent (E or D);
-// "&H"/"&O" whole numbers. Anything else, an empty text, or a value beyond the single range
-// gives no value.
+// surrounding blanks and tabs are allowed; a leading or trailing sign or parentheses for a
+// negative value; grouping characters in the whole part; the decimal character; an exponent
+// (E or D); "&H"/"&O" whole numbers, 16- or 32-bit as Val reads them, which a sign negates.
+// Anything else, an empty text, or a value beyond the single range gives no value.
 std::optional<float> StrictSingle(std::string_view text, const NumberFormat& format);
 
 }  // namespace formkit

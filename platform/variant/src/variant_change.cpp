@@ -4,8 +4,10 @@
 // true is -1; numbers to and from text use the user's number format.
 #include <cfloat>
 #include <cmath>
+#include <string>
 
-#include "number_text.h"
+#include "platform/ascii_case.h"
+#include "platform/number_text.h"
 #include "platform/variant.h"
 
 namespace platform {
@@ -115,15 +117,37 @@ double ToDouble(const Number& n) {
   return n.negative ? -d : d;
 }
 
-bool EqualsNoCase(std::u16string_view a, std::u16string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char16_t x = a[i], y = b[i];
-    if (x >= u'A' && x <= u'Z') x = static_cast<char16_t>(x + 32);
-    if (y >= u'A' && y <= u'Z') y = static_cast<char16_t>(y + 32);
-    if (x != y) return false;
+// Number text as the coercions to BSTR write it: no digit groups, the user's decimal
+// separator, at most `digits` significant digits ("0.5", "1E+15").
+std::u16string RealText(double value, int digits) {
+  const std::string ascii = WriteNumber(value, digits, NumberWriting{});
+  const char16_t decimal = UserNumberFormat().decimal;
+  std::u16string text;
+  for (char c : ascii) text += c == '.' ? decimal : static_cast<char16_t>(c);
+  return text;
+}
+
+// Reads a text in the user's number format; a text that is no number is a type mismatch.
+VariantError ReadText(std::u16string_view text, Number& n) {
+  NumberReading rules;
+  rules.format = UserNumberFormat();
+  NumberValue value;
+  switch (ReadNumber(text, rules, value)) {
+    case NumberError::kOk:
+      break;
+    case NumberError::kNotANumber:
+      return VariantError::kTypeMismatch;
+    case NumberError::kOverflow:
+      return VariantError::kOverflow;
   }
-  return true;
+  if (value.exact) {
+    n.negative = value.negative;
+    n.magnitude = value.magnitude;
+  } else {
+    n.real = true;
+    n.value = value.real;
+  }
+  return VariantError::kOk;
 }
 
 std::u16string_view Trimmed(std::u16string_view t) {
@@ -157,8 +181,8 @@ VariantError Variant::ChangeType(VarType to) {
     }
   } else if (IsIntegerType(type_)) {
     if (to == VT_BSTR) {
-      *this = Text(type_ == VT_UI8 ? FormatUnsigned(static_cast<uint64_t>(int_))
-                                   : FormatInteger(int_));
+      *this = Utf8(type_ == VT_UI8 ? std::to_string(static_cast<uint64_t>(int_))
+                                   : std::to_string(int_));
       return VariantError::kOk;
     }
     n = FromInteger(type_, int_);
@@ -170,7 +194,7 @@ VariantError Variant::ChangeType(VarType to) {
     }
   } else if (type_ == VT_R4 || type_ == VT_R8) {
     if (to == VT_BSTR) {
-      *this = Text(FormatReal(real_, type_ == VT_R4 ? 7 : 15, UserNumberFormat()));
+      *this = Text(RealText(real_, type_ == VT_R4 ? 7 : 15));
       return VariantError::kOk;
     }
     n.real = true;
@@ -178,19 +202,11 @@ VariantError Variant::ChangeType(VarType to) {
   } else if (type_ == VT_BSTR) {
     if (to == VT_BOOL) {
       std::u16string_view t = Trimmed(text_);
-      if (EqualsNoCase(t, u"true")) return *this = Bool(true), VariantError::kOk;
-      if (EqualsNoCase(t, u"false")) return *this = Bool(false), VariantError::kOk;
+      if (EqualsIgnoringCase(t, u"true")) return *this = Bool(true), VariantError::kOk;
+      if (EqualsIgnoringCase(t, u"false")) return *this = Bool(false), VariantError::kOk;
     }
-    ParsedNumber parsed;
-    VariantError e = ParseNumber(text_, UserNumberFormat(), parsed);
+    VariantError e = ReadText(text_, n);
     if (e != VariantError::kOk) return e;
-    if (parsed.exact) {
-      n.negative = parsed.negative;
-      n.magnitude = parsed.magnitude;
-    } else {
-      n.real = true;
-      n.value = parsed.real;
-    }
   } else {
     return VariantError::kTypeMismatch;
   }

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/number_text.h"
+
 namespace platform {
 
 // Type codes of automation variants, numbered as the automation standard numbers them
@@ -108,11 +110,8 @@ class Variant {
 };
 
 // The user's number format: the decimal and digit-group separators of LC_NUMERIC in the
-// environment (read once), unless a test has pinned one.
-struct NumberFormat {
-  char16_t decimal = u'.';
-  char16_t group = u',';
-};
+// environment (read once; the first character of each, u'\0' for a locale without digit
+// groups; "." and none when the locale cannot be loaded), unless a test has pinned one.
 NumberFormat UserNumberFormat();
 // Pins the format for the rest of the process (tests); nothing restores the environment's.
 void SetUserNumberFormat(NumberFormat format);
