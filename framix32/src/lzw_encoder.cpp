@@ -39,7 +39,6 @@ LzwEncoder::LzwEncoder(int min_code_size, std::vector<uint8_t>* out, size_t pixe
   // Every pixel enters at most one string: four slots for each.
   int bits = kMinHashBits;
   while (bits < kHashBits && (size_t{1} << bits) < 4 * pixel_count) ++bits;
-  hash_shift_ = 32 - bits;
   hash_mask_ = (1u << bits) - 1;
   table_.reset(new uint32_t[size_t{1} << bits]);
   coder_.width = min_code_size_ + 1;
@@ -134,7 +133,6 @@ void LzwEncoder::Add(const uint8_t* indices, size_t count) {
   }
   uint32_t* const table = table_.get();
   const uint32_t mask = hash_mask_;
-  const int shift = hash_shift_;
   uint32_t prefix = static_cast<uint32_t>(prefix_);
   Coder coder = coder_;
   uint64_t bits = coder.bits;
@@ -151,7 +149,7 @@ void LzwEncoder::Add(const uint8_t* indices, size_t count) {
   auto step = [&](uint32_t pixel) {
     const uint32_t key = prefix << 8 | pixel;
     // Hash(prefix, pixel), with the pixel's part off the path from one lookup to the next.
-    uint32_t h = (prefix * (kHashFactor << 8) + pixel * kHashFactor) >> shift;
+    uint32_t h = ((prefix * (kHashFactor << 8) + pixel * kHashFactor) >> (32 - kHashBits)) & mask;
     uint32_t slot;
     for (;;) {
       slot = table[h];

@@ -38,7 +38,7 @@ class LzwEncoder {
   // bytes): about 1.3 probes per lookup.
   static constexpr uint32_t kHashFactor = 0x9E3779B1u;
   uint32_t Hash(uint32_t prefix, uint32_t byte) const {
-    return ((prefix << 8 | byte) * kHashFactor) >> hash_shift_;
+    return (((prefix << 8 | byte) * kHashFactor) >> (32 - kHashBits)) & hash_mask_;
   }
   static constexpr int kBlockBytes = 255;
   // Runs of one index are also looked up in a table of their own: runs_[c][n] is the code of
@@ -103,7 +103,6 @@ class LzwEncoder {
   Coder coder_;
   uint8_t block_[256 + 8];
   std::vector<uint8_t>* out_;
-  int hash_shift_;      // 32 - the table's bits
   uint32_t hash_mask_;  // slots - 1
   std::unique_ptr<uint32_t[]> table_;
   std::unique_ptr<uint16_t[]> runs_;  // allocated at the first run
