@@ -37,9 +37,9 @@ plant() {
 plant 's/(\[Script_2\]\nname = )OnLoad/${1}onload/' \
   "^panorel.cdb \[Script_2\] name: error: 'onload' never runs"
 plant 's/name = RunProgram/name = RunProgramm/' "did you mean 'RunProgram'\?"
-plant 's/name = ENDIF Statement/name = ELSE Statement/' \
-  "\[Script_2_ScriptItem_5\] name: error: a second ELSE"
-plant 's/numElements = 14/numElements = 15/' "numElements is 15 but there is no \[Element_15\]"
+plant 's/(\[Script_2_ScriptItem_16\]\nname = )ENDIF Statement/${1}ELSE Statement/' \
+  "\[Script_2_ScriptItem_16\] name: error: a second ELSE"
+plant 's/numElements = 15/numElements = 16/' "numElements is 16 but there is no \[Element_16\]"
 plant 's/controlId = welcome/controlId = welcom/' "no object has the id 'welcom'"
 plant 's/id = badge/id = photo/' "\[Element_6\] id: error: the id 'photo' is also \[Element_4\]"
 plant 's/photo\.jpg/photo.jpeg/' "\[Element_4\] src: error: no picture"

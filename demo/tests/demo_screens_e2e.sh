@@ -9,6 +9,8 @@ panorel=$1
 work=$4
 rm -rf "$work" && mkdir -p "$work" && cd "$work"
 export LC_ALL=C
+# A temporary folder of its own: nothing saved by an earlier run sends the CD elsewhere.
+export TMPDIR=$work
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 

@@ -4,8 +4,8 @@
 # lights up under the mouse and starts Sizing with a click sound; the brochure page opens its
 # folder, gives its brochure to a drag, shows a web page whose button leads home, and goes
 # back; the about page has a caption; the app bar variant docks at the top; the web site
-# opens in the desktop's browser; Exit ends the program with status 0; and the last page
-# seen is saved. Programs, sounds, folders, pages and the saved file are checked where the
+# opens in the desktop's browser; Exit ends the program with status 0; the last page seen
+# is saved, and the next start opens on it. Programs, sounds, folders, pages and the saved file are checked where the
 # program performs the system actions (its trace then has "system" lines), the drop where it
 # drags files, the dock where it docks app bars, the web page where its control is built.
 # The colours and places are the pictures' and the documents' own (demo_media.cpp, cd/*.cdb);
@@ -22,15 +22,10 @@ for tool in xdg-open paplay; do
   chmod +x "bin/$tool"
 done
 export PATH="$work/bin:$PATH"
-# The CD saves the last page it showed into the temporary folder; the user's own copy stays.
-saved=/tmp/CorvaneCD.kps
-[ -f "$saved" ] && mv "$saved" "$work/saved-before.kps"
-restore_saved() {
-  rm -f "$saved"
-  [ -f "$work/saved-before.kps" ] && mv "$work/saved-before.kps" "$saved"
-  e2e_cleanup
-}
-trap restore_saved EXIT
+# The CD saves the last page it showed into the temporary folder: the test's own.
+export TMPDIR=$work/tmp
+mkdir -p "$TMPDIR"
+saved=$TMPDIR/CorvaneCD.kps
 
 # The brochure page hosts a web page: Chromium runs as root only without its sandbox.
 [ "$(id -u)" -eq 0 ] && export QTWEBENGINE_DISABLE_SANDBOX=1
@@ -227,4 +222,25 @@ grep -q $'^exit\t0$' trace.txt || fail "exit status in the trace: $(tail -1 trac
 [ "$live" = 0 ] || grep -q 'LastPage = panorel.cdb' "$saved" ||
   fail "the last page seen was not saved: $(cat "$saved")"
 grep -q $'^action\tSaveToFile\tScript_1_ScriptItem_1\t0' trace.txt || fail "no SaveToFile"
+
+# Next time the CD opens where the user left it: the brochure page, left by closing the
+# window. The main page's control reads the saved page back and its script changes to it.
+start_cd() {
+  (cd "$cd_dir" && exec "$panorel" --trace "$work/$1" 2>>"$work/stderr.txt") &
+  app=$!
+}
+start_cd trace-again.txt
+id=$(wait_for_window "Corvane Product CD") || fail "the CD did not open again"
+settle 1
+read -r x y <<<"$(client_origin "$id")"
+click 140 238
+wait_for_window "Corvane Brochures" >/dev/null || fail "no brochure page in the second run"
+settle 0.5
+grep -q 'LastPage = brochures.cdb' "$saved" || fail "the brochure page was not saved: $(cat "$saved")"
+stop_panorel
+start_cd trace-last.txt
+wait_for_window "Corvane Brochures" >/dev/null || fail "the CD did not open on the last page seen"
+grep -q $'^action\tCallActiveXMethod\tScript_2_ScriptItem_6\t0' trace-last.txt ||
+  fail "the saved page was not read back"
+stop_panorel
 echo "demo walk: ok"

@@ -1,4 +1,5 @@
 // cdztool run: a document's scripts without a window.
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -10,6 +11,7 @@
 #include "browser/script/action_factory.h"
 #include "browser/script/id_manager.h"
 #include "browser/script/variables.h"
+#include "platform/paths.h"
 #include "cdztool.h"
 #include "system_services_for_run.h"
 
@@ -78,6 +80,8 @@ int Run(const RunOptions& options, std::ostream& out, std::ostream& err) {
   browser::CMainWnd::Services services(window);
   services.program_path = path;
   services.system_services = &system.services();
+  const char* tmpdir = std::getenv("TMPDIR");
+  services.system.temp = platform::TempDirectory(tmpdir != nullptr ? tmpdir : "");
   browser::CMainWnd wnd(ids, std::move(services));
   wnd.FindDocument(path);
   browser::CDataFile* loaded = wnd.container().Append(std::move(file));

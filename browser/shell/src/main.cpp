@@ -13,6 +13,7 @@
 #include "browser/shell/command_line.h"
 #include "browser/shell/main_window.h"
 #include "browser/shell/screenshot.h"
+#include "platform/paths.h"
 #include "platform/registry.h"
 
 using browser::shell::CommandLine;
@@ -81,6 +82,7 @@ int main(int argc, char** argv) {
   options.preview = preview;
   options.trace = trace_file;
   options.registry = &registry;
+  options.directories.temp = platform::TempDirectory(qEnvironmentVariable("TMPDIR").toStdString());
   // The desktop this program runs on: its display for window messages, the user's plug-ins.
   browser::MachineServices machine(
       {qEnvironmentVariable("DISPLAY").toStdString(),

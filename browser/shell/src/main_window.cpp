@@ -56,6 +56,7 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
   services.dragger = &dragger_;
   services.trace = Trace(options_.trace);
   services.system_services = options_.system;
+  services.system = options_.directories;
   if (options_.system != nullptr && services.trace.enabled()) {
     traced_system_ = std::make_unique<EchoingSystemServices>(
         *options_.system, [trace = services.trace](const std::string& line) mutable {

@@ -80,4 +80,11 @@ std::string ReplaceExtension(std::string_view path, std::string_view extension) 
   return out;
 }
 
+std::string TempDirectory(std::string_view chosen) {
+  if (chosen.empty()) return "/tmp/";
+  std::string dir(chosen);
+  if (dir.back() != '/') dir += '/';
+  return dir;
+}
+
 }  // namespace platform

@@ -52,4 +52,8 @@ struct SystemDirectories {
   std::string temp = "/tmp/";
 };
 
+// The temporary directory a user chose (the value of TMPDIR, as the programs' own system took
+// it from TMP), ending with "/"; "/tmp/" when none was chosen.
+std::string TempDirectory(std::string_view chosen);
+
 }  // namespace platform

@@ -34,6 +34,7 @@ struct WindowOptions {
   std::FILE* trace = nullptr;      // --trace: kept open by the caller
   const platform::UserRegistry* registry = nullptr;
   SystemServices* system = nullptr;  // what the system actions reach; none: they do nothing
+  platform::SystemDirectories directories;  // the Windows, system and temporary folders
 };
 
 // The program's one top-level window. It owns the headless main window (CMainWnd) with its
