@@ -9,6 +9,7 @@
 #include "browser/doc/cdz_reader.h"
 #include "browser/doc/cdz_writer.h"
 #include "browser/doc/multi_file_cdz.h"
+#include "platform/ascii_case.h"
 
 namespace cdztool {
 namespace {
@@ -18,13 +19,6 @@ constexpr char kTool[] = "cdztool: ";
 std::string FileName(const std::string& path) {
   size_t slash = path.find_last_of('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string Lower(std::string text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return text;
 }
 
 bool ReadWholeFile(const std::string& path, std::string& text) {
@@ -60,7 +54,7 @@ int Pack(const std::string& out_path, const std::vector<std::string>& files, boo
       err << kTool << file << ": " << s.message() << "; nothing written\n";
       return 1;
     }
-    if (!names.insert(Lower(member.name)).second) {
+    if (!names.insert(platform::UpperAscii(member.name)).second) {
       err << kTool << file << ": a member named '" << member.name
           << "' is already packed (names ignore case); nothing written\n";
       return 1;

@@ -3,20 +3,11 @@
 #include <cstdio>
 #include <string>
 
+#include "browser/doc/no_case.h"
 #include "value_text.h"
 
 namespace browser {
 namespace {
-
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool StartsWithNoCase(std::string_view line, std::string_view prefix) {
-  if (line.size() < prefix.size()) return false;
-  for (size_t i = 0; i < prefix.size(); ++i) {
-    if (AsciiLower(line[i]) != AsciiLower(prefix[i])) return false;
-  }
-  return true;
-}
 
 std::string KeyPrefix(std::string_view key) {
   std::string prefix(key);

@@ -1,10 +1,9 @@
 #include "value_text.h"
 
-#include <locale.h>
-#include <stdlib.h>
-
 #include <cmath>
 #include <string>
+
+#include "platform/locale_numbers.h"
 
 namespace browser {
 namespace {
@@ -52,11 +51,6 @@ int32_t ParseInteger(std::string_view text, int base) {
   return value >= kLimit ? INT32_MAX : static_cast<int32_t>(value);
 }
 
-locale_t CLocale() {
-  static locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
-  return c;
-}
-
 }  // namespace
 
 int32_t ParseLong(std::string_view text) { return ParseInteger(text, 0); }
@@ -85,7 +79,7 @@ double ParseDouble(std::string_view text) {
   // Only the decimal prefix is handed over, so neither hexadecimal floats, "inf" and
   // "nan" nor the user's decimal comma can change what a document means.
   std::string prefix(text.substr(start, i - start));
-  return strtod_l(prefix.c_str(), nullptr, CLocale());
+  return platform::ParseDecimal(prefix);
 }
 
 }  // namespace browser

@@ -7,21 +7,14 @@
 #include <QUrl>
 #include <array>
 
+#include "platform/ascii_case.h"
 #include "platform/control_plugin.h"
 
 namespace platform {
 namespace {
 
 bool SameName(const char* a, std::string_view b) {
-  size_t i = 0;
-  for (; a[i] != '\0'; ++i) {
-    if (i >= b.size()) return false;
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return i == b.size();
+  return EqualsIgnoringCase(std::string_view(a), b);
 }
 
 std::optional<Variant> Coerced(const Variant& value, VarType type) {

@@ -8,19 +8,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/ascii_case.h"
+
 namespace platform {
 namespace {
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x + 32);
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y + 32);
-    if (x != y) return false;
-  }
-  return true;
-}
 
 std::string Escape(std::string_view text, std::string_view special) {
   std::string out;
@@ -106,7 +97,7 @@ std::string IniFile::Serialize() const {
 
 IniFile::Group* IniFile::FindGroup(std::string_view name) {
   for (Group& group : groups) {
-    if (EqualsNoCase(group.name, name)) return &group;
+    if (EqualsIgnoringCase(group.name, name)) return &group;
   }
   return nullptr;
 }
@@ -117,7 +108,7 @@ const IniFile::Group* IniFile::FindGroup(std::string_view name) const {
 
 const IniFile::Entry* IniFile::FindEntry(const Group& group, std::string_view name) {
   for (const Entry& entry : group.entries) {
-    if (EqualsNoCase(entry.name, name)) return &entry;
+    if (EqualsIgnoringCase(entry.name, name)) return &entry;
   }
   return nullptr;
 }
@@ -129,7 +120,7 @@ void IniFile::Set(std::string_view group_name, std::string_view name, std::strin
     group = &groups.back();
   }
   for (Entry& entry : group->entries) {
-    if (EqualsNoCase(entry.name, name)) {
+    if (EqualsIgnoringCase(entry.name, name)) {
       entry.value = std::move(value);
       return;
     }

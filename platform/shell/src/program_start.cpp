@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/ascii_case.h"
+
 namespace platform {
 namespace {
 
@@ -15,9 +17,7 @@ bool IsExecutableFile(const std::string& path) {
 
 bool EndsWithExe(std::string_view path) {
   if (path.size() < 4) return false;
-  std::string_view end = path.substr(path.size() - 4);
-  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  return end[0] == '.' && lower(end[1]) == 'e' && lower(end[2]) == 'x' && lower(end[3]) == 'e';
+  return EqualsIgnoringCase(path.substr(path.size() - 4), ".exe");
 }
 
 }  // namespace

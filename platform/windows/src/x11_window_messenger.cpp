@@ -6,7 +6,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string_view>
 #include <vector>
+
+#include "platform/ascii_case.h"
 
 namespace platform {
 namespace {
@@ -21,15 +24,6 @@ xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
   return r ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
-bool EqualsNoCase(const char* a, size_t n, const std::string& b) {
-  if (n != b.size()) return false;
-  for (size_t i = 0; i < n; ++i) {
-    auto lower = [](char ch) { return ch >= 'A' && ch <= 'Z' ? char(ch - 'A' + 'a') : ch; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
 // WM_CLASS holds the instance name and the class name, each ended by a zero byte.
 bool HasClass(xcb_connection_t* c, xcb_window_t w, const std::string& window_class) {
   Reply<xcb_get_property_reply_t> r(
@@ -42,7 +36,7 @@ bool HasClass(xcb_connection_t* c, xcb_window_t w, const std::string& window_cla
   size_t start = 0;
   for (size_t i = 0; i <= size; ++i) {
     if (i == size || text[i] == '\0') {
-      if (EqualsNoCase(text + start, i - start, window_class)) return true;
+      if (EqualsIgnoringCase(std::string_view(text + start, i - start), window_class)) return true;
       start = i + 1;
     }
   }

@@ -10,6 +10,7 @@
 #include "browser/doc/section_names.h"
 #include "browser/script/action_factory.h"
 #include "lint_keys.h"
+#include "platform/ascii_case.h"
 #include "platform/paths.h"
 #include "platform/program_start.h"
 
@@ -18,17 +19,7 @@ namespace {
 
 using browser::CDataFile;
 using browser::EqualsNoCase;
-
-std::string Lower(std::string text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return text;
-}
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
-}
+using browser::StartsWithNoCase;
 
 size_t EditDistance(const std::string& a, const std::string& b) {
   std::vector<size_t> row(b.size() + 1);
@@ -509,7 +500,7 @@ class Linter {
         continue;
       }
       const std::string key = line.substr(0, eq);
-      if (!seen_keys.insert(Lower(key)).second) {
+      if (!seen_keys.insert(platform::UpperAscii(key)).second) {
         Warning(section, key, "the key comes again in this section: only the first is read");
         continue;
       }
@@ -559,9 +550,9 @@ bool DiskLintFiles::IsProgram(const std::string& path) const {
 std::string Closest(const std::string& word, const std::vector<std::string>& candidates) {
   std::string best;
   size_t best_distance = std::string::npos;
-  const std::string lower = Lower(word);
+  const std::string folded = platform::UpperAscii(word);
   for (const std::string& candidate : candidates) {
-    const size_t d = EditDistance(lower, Lower(candidate));
+    const size_t d = EditDistance(folded, platform::UpperAscii(candidate));
     if (d < best_distance) {
       best_distance = d;
       best = candidate;

@@ -2,18 +2,14 @@
 
 #include <string_view>
 
+#include "platform/ascii_case.h"
+
 namespace browser {
 
 // ASCII comparisons without regard to case, as member names, keys, element types and
 // command names are compared.
-inline char FoldCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 inline bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (FoldCase(a[i]) != FoldCase(b[i])) return false;
-  }
-  return true;
+  return platform::EqualsIgnoringCase(a, b);
 }
 
 inline bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
