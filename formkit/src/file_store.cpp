@@ -2,10 +2,7 @@
 
 #include "formkit/form.h"
 #include "formkit/text_io.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "platform/replace_file.h"
 
 #include <cctype>
 #include <cerrno>
@@ -52,45 +49,10 @@ std::string NotSavedText(const std::string& what, const std::string& error) {
 }
 
 bool WriteFileReplacing(const std::string& path, const std::string& bytes, std::string* error) {
-  std::string temp = path + ".XXXXXX";
-  const int fd = mkstemp(temp.data());
-  if (fd < 0) return Fail(error, path);
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const int saved = errno;
-      ::close(fd);
-      ::unlink(temp.c_str());
-      errno = saved;
-      return Fail(error, path);
-    }
-    done += static_cast<size_t>(n);
-  }
-  // mkstemp makes the file private; keep the old file's permissions, or give a new file
-  // the usual ones.
-  struct stat old;
-  if (::stat(path.c_str(), &old) == 0) {
-    ::fchmod(fd, old.st_mode & 07777);
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-  }
-  if (::fsync(fd) != 0 || ::close(fd) != 0) {
-    const int saved = errno;
-    ::unlink(temp.c_str());
-    errno = saved;
-    return Fail(error, path);
-  }
-  if (std::rename(temp.c_str(), path.c_str()) != 0) {
-    const int saved = errno;
-    ::unlink(temp.c_str());
-    errno = saved;
-    return Fail(error, path);
-  }
-  return true;
+  const int code = platform::ReplaceFile(path, bytes);
+  if (code == 0) return true;
+  errno = code;
+  return Fail(error, path);
 }
 
 std::string FullPath(const std::string& path) {

@@ -1,9 +1,11 @@
 #include "browser/doc/data_file.h"
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "browser/doc/no_case.h"
+#include "platform/replace_file.h"
 #include "value_text.h"
 
 namespace browser {
@@ -227,15 +229,10 @@ bool CDataFile::LoadText(const std::string& path) {
 }
 
 Status CDataFile::SaveText(const std::string& path) const {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return Status::IOError(path + ": cannot create");
-  bool ok = true;
-  for (const std::string& line : lines_) {
-    ok = ok && std::fwrite(line.data(), 1, line.size(), file) == line.size() &&
-         std::fwrite(line_end_.data(), 1, line_end_.size(), file) == line_end_.size();
-  }
-  ok = std::fclose(file) == 0 && ok;
-  return ok ? Status::OK() : Status::IOError(path + ": write failed");
+  std::string text;
+  for (const std::string& line : lines_) text.append(line).append(line_end_);
+  const int code = platform::ReplaceFile(path, text);
+  return code == 0 ? Status::OK() : Status::IOError(path + ": " + std::strerror(code));
 }
 
 }  // namespace browser

@@ -1,12 +1,5 @@
 #include "browser/script/live_system_services.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 
 #include "browser/doc/data_file.h"
@@ -90,8 +83,8 @@ void LiveSystemServices::PostWindowMessage(const std::string& window_class, int3
 
 void LiveSystemServices::SaveDataFile(const CDataFile& file, const std::string& path,
                                       const std::string& /*key*/, const std::string* /*value*/) {
-  std::string error;
-  if (!SaveAtomically(file, path, &error)) Fail(error);
+  const Status saved = file.SaveText(path);
+  if (!saved.ok()) Fail(saved.message());
 }
 
 bool LiveSystemServices::RegisterControl(const ControlRegistration& control) {
@@ -117,29 +110,5 @@ bool LiveSystemServices::RegisterControl(const ControlRegistration& control) {
 }
 
 bool LiveSystemServices::OpenWebWindow(const std::string& /*address*/) { return false; }
-
-bool SaveAtomically(const CDataFile& file, const std::string& path, std::string* error) {
-  auto fail = [&](const std::string& what) {
-    if (error) *error = path + ": " + what + ": " + std::strerror(errno);
-    return false;
-  };
-  std::string temp = path + ".XXXXXX";
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return fail("cannot create a file beside it");
-  ::fchmod(fd, 0644);
-  ::close(fd);
-  const Status s = file.SaveText(temp);
-  // The data must be on the disk before the name points at it.
-  const int sync_fd = s.ok() ? ::open(temp.c_str(), O_RDONLY | O_CLOEXEC) : -1;
-  const bool synced = sync_fd >= 0 && ::fsync(sync_fd) == 0;
-  if (sync_fd >= 0) ::close(sync_fd);
-  if (!synced || ::rename(temp.c_str(), path.c_str()) != 0) {
-    const int code = errno;
-    ::unlink(temp.c_str());
-    errno = code;
-    return fail(s.ok() ? "cannot replace it" : s.message());
-  }
-  return true;
-}
 
 }  // namespace browser

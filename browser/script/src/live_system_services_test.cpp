@@ -125,13 +125,13 @@ TEST_F(LiveSystemServicesTest, SaveReplacesTheFileWholeOrNotAtAll) {
   // Nothing is left beside it.
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 
-  std::string error;
-  EXPECT_FALSE(SaveAtomically(file, (dir_ / "no" / "such.kps").string(), &error));
-  EXPECT_NE(error.find("such.kps"), std::string::npos);
+  const Status missing = file.SaveText((dir_ / "no" / "such.kps").string());
+  EXPECT_FALSE(missing.ok());
+  EXPECT_NE(missing.message().find("such.kps"), std::string::npos);
   // A directory in the way: the new file is not left behind either.
   fs::create_directory(dir_ / "taken");
   fs::create_directory(dir_ / "taken" / "sub");
-  EXPECT_FALSE(SaveAtomically(file, (dir_ / "taken").string(), &error));
+  EXPECT_FALSE(file.SaveText((dir_ / "taken").string()).ok());
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
 }
 

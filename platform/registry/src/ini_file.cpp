@@ -1,12 +1,6 @@
 #include "ini_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 #include "platform/ascii_case.h"
 
@@ -46,17 +40,6 @@ std::string Unescape(std::string_view text) {
     }
   }
   return out;
-}
-
-bool MakeDirectories(const std::string& dir) {
-  if (dir.empty()) return true;
-  struct stat st;
-  if (stat(dir.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
-  size_t slash = dir.find_last_of('/');
-  if (slash != std::string::npos && slash > 0 && !MakeDirectories(dir.substr(0, slash))) {
-    return false;
-  }
-  return mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST;
 }
 
 }  // namespace
@@ -137,40 +120,6 @@ bool ReadFileText(const std::string& path, std::string& text) {
   while ((n = std::fread(block, 1, sizeof block, file)) > 0) text.append(block, n);
   bool ok = !std::ferror(file);
   std::fclose(file);
-  return ok;
-}
-
-bool ReplaceFileText(const std::string& path, std::string_view text, std::string& error) {
-  size_t slash = path.find_last_of('/');
-  if (slash != std::string::npos && !MakeDirectories(path.substr(0, slash))) {
-    error = path.substr(0, slash) + ": cannot create directory: " + std::strerror(errno);
-    return false;
-  }
-  std::string temp = path + ".new." + std::to_string(getpid());
-  int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-  if (fd < 0) {
-    error = temp + ": " + std::strerror(errno);
-    return false;
-  }
-  size_t done = 0;
-  bool ok = true;
-  while (ok && done < text.size()) {
-    ssize_t n = write(fd, text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    ok = n > 0;
-    if (ok) done += static_cast<size_t>(n);
-  }
-  ok = ok && fsync(fd) == 0;
-  int saved = errno;
-  ok = close(fd) == 0 && ok;
-  if (ok && std::rename(temp.c_str(), path.c_str()) != 0) {
-    saved = errno;
-    ok = false;
-  }
-  if (!ok) {
-    error = path + ": write failed: " + std::strerror(saved ? saved : errno);
-    unlink(temp.c_str());
-  }
   return ok;
 }
 

@@ -32,8 +32,5 @@ struct IniFile {
 
 // Reads a whole file; false when it cannot be opened.
 bool ReadFileText(const std::string& path, std::string& text);
-// Writes the text to a new file beside `path`, then renames it over `path`, creating the
-// directory first. On failure the old file is untouched and `error` says why.
-bool ReplaceFileText(const std::string& path, std::string_view text, std::string& error);
 
 }  // namespace platform

@@ -2,8 +2,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "ini_file.h"
+#include "platform/replace_file.h"
 
 namespace platform {
 namespace {
@@ -120,9 +122,9 @@ bool UserRegistry::Write(std::string_view key_path, std::string_view value_name,
     raw = std::string(kDwordTag) + buffer;
   }
   ini.Set(NormalizeKeyPath(key_path), value_name, std::move(raw));
-  std::string reason;
-  if (ReplaceFileText(path_, ini.Serialize(), reason)) return true;
-  if (error != nullptr) *error = reason;
+  const int code = ReplaceFile(path_, ini.Serialize(), {.create_folders = true, .private_file = true});
+  if (code == 0) return true;
+  if (error != nullptr) *error = path_ + ": write failed: " + std::strerror(code);
   return false;
 }
 

@@ -1,8 +1,10 @@
 #include "platform/registry.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -71,10 +73,18 @@ TEST_F(RegistryTest, FailedWriteKeepsTheOldFile) {
   UserRegistry reg(path_);
   ASSERT_TRUE(reg.WriteString("K", "a", "kept"));
   const std::string before = FileText();
-  // A directory where the new file would be written makes the write fail, even for root.
-  std::filesystem::create_directory(path_ + ".new." + std::to_string(getpid()));
+  // A file size limit makes the write fail half way, even for root.
+  struct rlimit old_limit {};
+  ::getrlimit(RLIMIT_FSIZE, &old_limit);
+  struct rlimit limit = old_limit;
+  limit.rlim_cur = 4096;
+  auto* old_handler = std::signal(SIGXFSZ, SIG_IGN);
+  ::setrlimit(RLIMIT_FSIZE, &limit);
   std::string error;
-  EXPECT_FALSE(reg.WriteString("K", "a", "lost", &error));
+  const bool written = reg.WriteString("K", "a", "lost" + std::string(65536, 'x'), &error);
+  ::setrlimit(RLIMIT_FSIZE, &old_limit);
+  std::signal(SIGXFSZ, old_handler);
+  EXPECT_FALSE(written);
   EXPECT_NE(error.find("registry.ini"), std::string::npos) << error;
   EXPECT_EQ(FileText(), before);
   EXPECT_EQ(reg.ReadString("K", "a"), "kept");

@@ -64,7 +64,8 @@ class CDataFile {
   // empty lines are dropped and text after the last line end is ignored. True if at least
   // one line was read.
   bool LoadText(const std::string& path);
-  // Creates or truncates the file and writes every line followed by LineEnd().
+  // Writes every line followed by LineEnd() into a new file beside `path` and renames it
+  // over `path`, so `path` holds either its old text or the whole new one.
   Status SaveText(const std::string& path) const;
 
   std::optional<size_t> FindSection(std::string_view name) const;

@@ -56,9 +56,4 @@ class LiveSystemServices : public SystemServices {
   Services services_;
 };
 
-// Writes `file` to a new file beside `path` and renames it over `path`, so that `path` holds
-// either its previous content or the whole new one. False, with the reason in `error`, when
-// it could not; `path` is then unchanged.
-bool SaveAtomically(const CDataFile& file, const std::string& path, std::string* error);
-
 }  // namespace browser

@@ -1,0 +1,23 @@
+// Replacing a file's contents so that no reader, crash or full disk ever sees half a file:
+// the bytes are written beside the file under a fresh name, flushed to the disk and renamed
+// over it. On failure the old file is unchanged and nothing new is left behind.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+struct ReplaceFileOptions {
+  // Creates the folders on the way to the file first.
+  bool create_folders = false;
+  // A new file is readable by its owner only (settings); otherwise it gets the usual
+  // permissions of the user's umask. A file that exists keeps its own permissions.
+  bool private_file = false;
+};
+
+// 0 when the file holds `bytes`, else the errno of the step that failed.
+int ReplaceFile(const std::string& path, std::string_view bytes,
+                const ReplaceFileOptions& options = {});
+
+}  // namespace platform
