@@ -120,6 +120,7 @@ TEST_F(ElementsTest, AnimationsPlayAtTheCornerAndStopWithTheirPage) {
     ypos = 9
     [Element_2]
     type = Image
+    id = broken
     src = missing.gif
     animated = 1
     width = 10
@@ -130,12 +131,18 @@ TEST_F(ElementsTest, AnimationsPlayAtTheCornerAndStopWithTheirPage) {
   testing::RecordingCanvas canvas;
   document_.Paint(canvas, {0, 0, 200, 200});
   EXPECT_THAT(canvas.calls, ElementsAre("fill 0,0,0,0 ffffff"));  // animations draw themselves
+  // A start that failed is not tried again by every paint (each would ask for the next).
+  document_.Paint(canvas, {0, 0, 200, 200});
+  EXPECT_EQ(pictures_.asked.size(), 2u);
+  // A stopped animation starts again when it is painted; a refused one on its next Refresh.
+  dynamic_cast<CImageElement*>(ids_.Lookup("logo"))->StopAnimations();
+  document_.Paint(canvas, {0, 0, 200, 200});
+  dynamic_cast<CImageElement*>(ids_.Lookup("broken"))->Refresh();
   ScriptContext context(document_.variables(), ids_);
   document_.Unload(context);
   EXPECT_THAT(pictures_.asked,
-              ElementsAre("play /cd/logo.gif 7,9", "play /cd/missing.gif 0,0",
-                          // a failed start is tried again when the element is painted
-                          "play /cd/missing.gif 0,0", "stop 1"));
+              ElementsAre("play /cd/logo.gif 7,9", "play /cd/missing.gif 0,0", "stop 1",
+                          "play /cd/logo.gif 7,9", "play /cd/missing.gif 0,0", "stop 2"));
 }
 
 TEST_F(ElementsTest, KeyColourFromTransXOnly) {

@@ -58,7 +58,10 @@ void CImageElement::LoadPicture() {
   if (pictures_ == nullptr || src_.empty()) return;
   const std::string path = paths_.Resolve(src_);
   if (animated_ != 0) {
-    if (animation_ == 0) animation_ = pictures_->PlayAnimation(path, {x_, y_});
+    if (animation_ == 0 && !animation_refused_) {
+      animation_ = pictures_->PlayAnimation(path, {x_, y_});
+      animation_refused_ = animation_ == 0;
+    }
     return;
   }
   if (picture_ != nullptr) return;
@@ -83,10 +86,13 @@ bool CImageElement::HitTest(Point point) const { return Contains(GetBounds(), po
 
 bool CImageElement::Paint(Canvas& canvas, const Rect& update) {
   const Rect bounds = GetBounds();
-  if (!Intersects(bounds, update) && !(animated_ != 0 && animation_ == 0)) return true;
+  const bool to_start = animated_ != 0 && animation_ == 0 && !animation_refused_;
+  if (!Intersects(bounds, update) && !to_start) return true;
   if (animated_ != 0) {
-    // A running animation draws itself; one that is not running yet is started.
-    if (animation_ == 0) {
+    // A running animation draws itself; one that is not running yet (stopped for a capture)
+    // is started. A file the library refused is not read again on every paint, which would
+    // repaint without end, but on the next Refresh.
+    if (to_start) {
       LoadPicture();
       Invalidate(bounds);
     }
@@ -108,6 +114,7 @@ void CImageElement::StopAnimations() {
 
 void CImageElement::Refresh() {
   StopAnimations();
+  animation_refused_ = false;
   picture_.reset();
   mask_.reset();
   LoadPicture();

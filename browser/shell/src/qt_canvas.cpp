@@ -116,7 +116,10 @@ void QtCanvas::BlendRect(const Rect& rect, uint32_t rgb, int32_t alpha) {
   if (device == nullptr || device->devType() != QInternal::Image) return;
   auto* image = static_cast<QImage*>(device);
   if (image->depth() != 32) return;
-  const QRect area = ToQRect(rect).intersected(image->rect());
+  // The pixels are changed in place, so the painter's clip is kept by hand: a pixel outside
+  // it would be blended again by every partial repaint.
+  QRect area = ToQRect(rect).intersected(image->rect());
+  if (painter_.hasClipping()) area &= painter_.clipBoundingRect().toAlignedRect();
   const int bg[3] = {static_cast<int>(rgb & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
                      static_cast<int>((rgb >> 16) & 0xFF)};
   for (int y = area.top(); y <= area.bottom() && !area.isEmpty(); ++y) {

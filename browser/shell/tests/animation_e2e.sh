@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # An animated GIF plays in the window: successive screenshots show its frames; it goes on
 # through 50 reloads of its page (each stops the old animation and starts a new one), and
-# it stops when the page changes.
+# it stops when the page changes. A page whose window shows the screen behind it (its
+# animation stops for every capture and starts again) beside a picture the library cannot
+# play goes on animating when another window takes the focus and gives it back.
 #   animation_e2e.sh PANOREL X11_PROBE CDZTOOL WORK_DIR MAKE_TEST_GIF
 make_gif=$5
 source "$(dirname "$0")/e2e_lib.sh"
@@ -41,8 +43,34 @@ height = 100
 appbar = false
 windowType = 2
 DOC
+cat >c.cdb <<'DOC'
+[Main]
+title = Captured
+width = 200
+height = 100
+appbar = false
+windowType = 4
+numElements = 2
+[Element_1]
+type = Image
+src = missing.gif
+xpos = 120
+ypos = 20
+width = 40
+height = 40
+animated = 1
+[Element_2]
+type = Image
+src = anim.gif
+xpos = 20
+ypos = 20
+width = 40
+height = 40
+animated = 1
+DOC
 poster reload 1036
 pack show.cdz a.cdb b.cdb anim.gif
+pack captured.cdz c.cdb anim.gif
 pack reload.cdz reload.cdb
 
 # colours SAMPLES: the distinct colours at the animation's middle over SAMPLES screenshots,
@@ -88,5 +116,23 @@ settle
 read -r x y < <(client_origin "$window")
 seen=$(colours 8)
 [ "$seen" = "FFFFFF " ] || fail "the animation goes on after the page change: $seen"
+stop_panorel
+
+run_panorel "$work/captured.cdz"
+window=$(wait_for_window "Captured") || fail "no window for the captured page"
+settle
+read -r x y < <(client_origin "$window")
+seen=$(colours 40)
+[ "$seen" = "0000FF FF0000 " ] || fail "the animation beside a broken one does not play: $seen"
+xmessage -title Other -geometry +600+500 other &
+other=$!
+xdotool windowactivate --sync "$(wait_for_window Other)" 2>/dev/null || true
+settle
+xdotool windowactivate --sync "$window" 2>/dev/null || true
+settle 1
+kill "$other" 2>/dev/null || true
+read -r x y < <(client_origin "$window")
+seen=$(colours 40)
+[ "$seen" = "0000FF FF0000 " ] || fail "the animation does not play after a capture: $seen"
 stop_panorel
 echo "panorel animation: ok"

@@ -57,6 +57,7 @@ class CImageElement : public CDisplayElement {
   std::unique_ptr<Picture> picture_;
   std::unique_ptr<Picture> mask_;
   uint64_t animation_ = 0;
+  bool animation_refused_ = false;  // the library could not play src
   Rect painted_bounds_;
   PictureSource* pictures_ = nullptr;
   DocumentPaths paths_;

@@ -29,16 +29,27 @@ class AnimationSurface {
   // Forgets what the animation drew and repaints that area.
   void Release(uint64_t id);
 
-  // The GUI thread paints the page into the back buffer of `size` under the lock, then the
-  // animations' pixels over it; answers the buffer to copy to the window.
+  // The GUI thread paints the page into a page image of `size` without the lock (painting
+  // may start or stop animations, which take it), then, under the lock, copies the update
+  // into the back buffer and the animations' pixels over it; answers the area to copy to
+  // the window.
   template <typename PaintPage>
   QImage Compose(QSize size, const QRect& update, PaintPage paint_page) {
+    if (page_.size() != size) {
+      page_ = QImage(size, QImage::Format_RGB32);
+      page_.fill(Qt::white);
+    }
+    {
+      QPainter painter(&page_);
+      painter.setClipRect(update);
+      paint_page(painter);
+    }
     std::lock_guard<std::mutex> lock(mutex_);
     Resize(size);
     {
       QPainter painter(&buffer_);
       painter.setClipRect(update);
-      paint_page(painter);
+      painter.drawImage(update.topLeft(), page_, update);
       for (const auto& [id, target] : targets_) {
         for (const QRect& r : target->drawn.intersected(update)) {
           painter.drawImage(r.topLeft(), layer_, r);
@@ -63,7 +74,8 @@ class AnimationSurface {
 
   QPointer<QWidget> window_;
   std::mutex mutex_;
-  QImage buffer_;  // the page as last painted
+  QImage page_;    // the page as last painted; the GUI thread's alone
+  QImage buffer_;  // the page and the animations as last shown, read by captures
   QImage layer_;   // the animations' pixels
   std::map<uint64_t, std::unique_ptr<Drawing>> targets_;
 };
