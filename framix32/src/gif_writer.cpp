@@ -30,7 +30,7 @@ ErrorCode CheckBitmap(const DibHeader& h, size_t block_size) {
 
 }  // namespace
 
-ErrorCode EncodeGif(HGLOBAL bitmap, std::vector<uint8_t>* out) {
+ErrorCode EncodeGif(HGLOBAL bitmap, std::vector<uint8_t>* out, const GifDrain& drain) {
   const size_t block_size = dzGlobalSize(bitmap);
   const auto* bytes = static_cast<const uint8_t*>(dzGlobalLock(bitmap));
   if (bytes == nullptr) return kMemoryError;
@@ -50,7 +50,7 @@ ErrorCode EncodeGif(HGLOBAL bitmap, std::vector<uint8_t>* out) {
   const uint8_t* rows = palette + (size_t{4} << b);
   const size_t row_bytes = RowBytes(b, width);
 
-  out->reserve(out->size() + 800 + row_bytes * height);
+  out->reserve(out->size() + 800 + (drain ? kDrainBytes + 2 * row_bytes : row_bytes * height));
   const char kSignature[] = "GIF89a";
   out->insert(out->end(), kSignature, kSignature + 6);
   Put16(out, width);
@@ -83,11 +83,15 @@ ErrorCode EncodeGif(HGLOBAL bitmap, std::vector<uint8_t>* out) {
       UnpackRow(row, width, b, indices.data());
       encoder.Add(indices.data(), width);
     }
+    if (drain && out->size() >= kDrainBytes && !drain(out)) {
+      dzGlobalUnlock(bitmap);
+      return kWriteError;
+    }
   }
   encoder.Finish();
   out->push_back(0x3B);
   dzGlobalUnlock(bitmap);
-  return kNoError;
+  return drain && !drain(out) ? kWriteError : kNoError;
 }
 
 }  // namespace framix32

@@ -131,8 +131,19 @@ void LzwEncoder::Add(const uint8_t* indices, size_t count) {
     if (count == 0) return;
     prefix_ = indices[i++];
   }
+  // A constant mask for the full table frees a register in the loop.
+  if (hash_mask_ == (1u << kHashBits) - 1) {
+    AddPixels<(1u << kHashBits) - 1>(indices + i, count - i);
+  } else {
+    AddPixels<0>(indices + i, count - i);
+  }
+}
+
+template <uint32_t kMask>
+void LzwEncoder::AddPixels(const uint8_t* indices, size_t count) {
+  size_t i = 0;
   uint32_t* const table = table_.get();
-  const uint32_t mask = hash_mask_;
+  const uint32_t mask = kMask != 0 ? kMask : hash_mask_;
   uint32_t prefix = static_cast<uint32_t>(prefix_);
   Coder coder = coder_;
   uint64_t bits = coder.bits;
@@ -188,15 +199,17 @@ void LzwEncoder::Add(const uint8_t* indices, size_t count) {
     return miss;
   };
 
-  // The last four pixels are taken without looking ahead for a run.
-  const size_t look_ahead_end = count > 4 ? count - 4 : 0;
-  while (i < look_ahead_end) {
-    const uint32_t pixel = indices[i++];
+  // The last four pixels are taken without looking ahead for a run. The position is a
+  // pointer, not indices + i: one register fewer in the loop keeps the bits in one.
+  const uint8_t* p = indices + i;
+  const uint8_t* const look_ahead_end = indices + (count > 4 ? count - 4 : 0);
+  while (p < look_ahead_end) {
+    const uint32_t pixel = *p++;
     const uint32_t miss = step(pixel);
     // A string starting here, followed by four more of the same index: a run. Tested as one
     // condition so that the branch does not follow the hit or miss.
     uint32_t next4;
-    std::memcpy(&next4, indices + i, 4);
+    std::memcpy(&next4, p, 4);
     uint32_t run = miss & (next4 == pixel * 0x01010101u);
     asm("" : "+r"(run));
     if (run == 0) continue;
@@ -206,7 +219,7 @@ void LzwEncoder::Add(const uint8_t* indices, size_t count) {
     coder.next_free = next_free;
     coder_ = coder;
     uint32_t run_code;  // not prefix itself, which is then kept in a register
-    i = TakeRun(indices, count, i, pixel, &run_code);
+    p = indices + TakeRun(indices, count, static_cast<size_t>(p - indices), pixel, &run_code);
     prefix = run_code;
     coder = coder_;
     width = static_cast<uint32_t>(coder.width);
@@ -215,6 +228,7 @@ void LzwEncoder::Add(const uint8_t* indices, size_t count) {
     at = block_ + coder.block_size;
     next_free = coder.next_free;
   }
+  i = static_cast<size_t>(p - indices);
   while (i < count) step(indices[i++]);
   coder.bits = bits;
   coder.bit_count = bit_count;

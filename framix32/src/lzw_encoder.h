@@ -89,6 +89,9 @@ class LzwEncoder {
   // The slot holding key, or the free slot where it belongs.
   uint32_t Find(uint32_t prefix, uint32_t byte, uint32_t* slot) const;
   void ResetTable();
+  // Add after the first pixel of the image, for a table of kMask + 1 slots (0: hash_mask_ + 1).
+  template <uint32_t kMask>
+  void AddPixels(const uint8_t* indices, size_t count);
   // Writes the first kBlockBytes of the size bytes in block_ as a sub-block, moves the rest
   // to the front and returns how many those are.
   int FlushBlock(int size);
