@@ -66,7 +66,15 @@ bool CMainWnd::StartupLoad(const std::string& command_line_name) {
       return false;
     }
   }
-  if (!LoadDocument(true)) return false;
+  if (!LoadDocument(true)) {
+    // A name that is no file here was looked for as a member of the program's container:
+    // say what the user named, not only the member.
+    if (!last_error_.empty() && !command_line_name.empty() && document_path_ == document_member_) {
+      last_error_ = command_line_name + ": no such document, nor a member " + document_member_ +
+                    " in " + program_container_;
+    }
+    return false;
+  }
   services_.host.Show();
   services_.host.Redraw();
   return true;

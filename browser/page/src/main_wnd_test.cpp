@@ -134,6 +134,10 @@ TEST_F(MainWndTest, NothingToShowEndsWithAReason) {
   testing::WriteFile(dir_.Path("junk.cdz"), "not a container");
   EXPECT_FALSE(Make().StartupLoad(dir_.Path("junk.cdz")));
   EXPECT_THAT(wnd_->last_error(), HasSubstr("junk.cdz"));
+  // A name that is neither a file nor a member of the program's container is named as typed.
+  Container("browser.cdz", {{"show.cdb", Page("Show")}});
+  EXPECT_FALSE(Make().StartupLoad("nope.cdz"));
+  EXPECT_THAT(wnd_->last_error(), HasSubstr("nope.cdz: no such document, nor a member nope.cdb"));
 }
 
 TEST_F(MainWndTest, ASecondCopyForTheSameTitleStopsQuietly) {
@@ -197,6 +201,7 @@ TEST_F(MainWndTest, ScriptCommandsAreRequestsHandledAfterTheScript) {
   Pump();
   EXPECT_TRUE(window_.closed);
   const auto lines = TraceLines();
+  EXPECT_THAT(lines, ::testing::Contains("event|PreLoad|Main|none"));
   EXPECT_THAT(lines, ::testing::Contains("event|OnLoad|Main|ran"));
   EXPECT_THAT(lines, ::testing::Contains("action|InternalCommand|Script_1_ScriptItem_3|0"));
   EXPECT_THAT(lines, ::testing::Contains("request|Minimize"));
@@ -228,7 +233,13 @@ TEST_F(MainWndTest, ScriptsReachTheHandedInServicesAndASpentBudgetIsTraced) {
   services.system_services = &system;
   wnd_ = std::make_unique<CMainWnd>(ids_, std::move(services));
   ASSERT_TRUE(wnd_->StartupLoad(dir_.Path("show.cdz")));
-  EXPECT_THAT(TraceLines(), ::testing::Contains("budget|OnLoad"));
+  const auto lines = TraceLines();
+  ASSERT_GE(lines.size(), 3u);
+  // PreLoad is an event like the others, told before its items run.
+  EXPECT_THAT(std::vector<std::string>(lines.begin(), lines.begin() + 3),
+              ElementsAre("load|show.cdb", "event|PreLoad|Main|ran",
+                          "action|SetVariable|Script_1_ScriptItem_1|0"));
+  EXPECT_THAT(lines, ::testing::Contains("budget|OnLoad"));
   wnd_->main_page()->RunScriptByName("Saved", wnd_->script_context());
   EXPECT_THAT(done, ElementsAre("save: /var/tmp/cd/keep.kps k v"));
 }

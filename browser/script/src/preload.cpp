@@ -1,9 +1,10 @@
 #include "browser/script/preload.h"
 
-#include "browser/script/id_manager.h"
-#include "browser/script/script.h"
 #include "browser/doc/no_case.h"
 #include "browser/doc/section_names.h"
+#include "browser/script/id_manager.h"
+#include "browser/script/script.h"
+#include "browser/script/script_host.h"
 
 namespace browser {
 
@@ -18,10 +19,13 @@ int RunPreLoadScripts(const CDataFile& file, const LoadContext& load, ScriptCont
     CIdManager scratch_ids;
     LoadContext scratch{scratch_ids, load.paths, load.registry, load.pictures};
     script.Load(file, scratch);
+    if (context.host != nullptr) context.host->EventFired("PreLoad", kMainSection, true);
     if (context.depth == 0) context.event = "PreLoad";
     script.Run(context);
     ++ran;
   }
+  // Told as every other event is, also when the document has no script for it.
+  if (ran == 0 && context.host != nullptr) context.host->EventFired("PreLoad", kMainSection, false);
   return ran;
 }
 

@@ -38,16 +38,19 @@ settle
 awk -F'\t' '{print $1 "\t" $2 "\t" $3}' trace.txt | grep -v -e $'^event\tOnUnload' -e $'^system\t' >steps.txt
 cat >want.txt <<'STEPS'
 load	a.cdb	
+event	PreLoad	Main
 event	OnLoad	Main
 action	InternalCommand	Script_1_ScriptItem_1
 action	SetVariable	Script_1_ScriptItem_2
 request	NextPage	
 load	b.cdb	
+event	PreLoad	Main
 event	OnLoad	Main
 action	InternalCommand	Script_1_ScriptItem_1
 action	SetVariable	Script_1_ScriptItem_2
 request	ChangePage	c.cdb
 load	c.cdb	
+event	PreLoad	Main
 event	OnLoad	Main
 action	InternalCommand	Script_1_ScriptItem_1
 action	SetVariable	Script_1_ScriptItem_2
