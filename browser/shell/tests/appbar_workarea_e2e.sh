@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A document that says nothing of "appbar" is a bar 150 pixels wide at the right edge, on
-# top: a dock window whose strut takes its strip out of the work area the window manager
-# publishes (_NET_WORKAREA). The strip comes back when the next document is no bar, when the
+# top (a window with the focus stays below it): a dock window whose strut takes its strip
+# out of the work area the window manager publishes (_NET_WORKAREA). The strip comes back when the next document is no bar, when the
 # program quits and when it is killed (the window manager drops the strut with the window).
 # A top bar that is not on top reserves nothing.
 source "$(dirname "$0")/e2e_lib.sh"
@@ -70,6 +70,15 @@ xwininfo -id "$id" | grep -q 'Width: 150' || fail "the bar is not 150 wide: $(xw
 xwininfo -id "$id" | grep -q 'Height: 768' || fail "the bar does not span the screen's height"
 import -window root bar.png
 [ "$(pixel bar.png 1000 400)" = 3366CC ] || fail "the bar's page is not shown"
+# On top: a window placed over the bar and given the focus stays below it.
+xmessage -title Other -geometry 300x200+800+300 other &
+other=$!
+xdotool windowactivate --sync "$(wait_for_window Other)" 2>/dev/null || true
+settle
+import -window root over.png
+kill "$other" 2>/dev/null || true
+[ "$(pixel over.png 850 400)" != 3366CC ] || fail "the other window is not beside the bar"
+[ "$(pixel over.png 950 400)" = 3366CC ] || fail "a window with the focus covers the bar"
 
 # The next document is no bar: the strip comes back.
 xdotool mousemove 950 50 && settle 0.2 && xdotool click 1
