@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A document that says nothing of "appbar" is a bar 150 pixels wide at the right edge, on
 # top (a window with the focus stays below it): a dock window whose strut takes its strip
-# out of the work area the window manager publishes (_NET_WORKAREA). The strip comes back when the next document is no bar, when the
-# program quits and when it is killed (the window manager drops the strut with the window).
+# out of the work area the window manager publishes (_NET_WORKAREA). The strip comes back
+# when the next document is no bar, when the program quits and when it is killed (the window
+# manager drops the strut with the window).
 # A top bar that is not on top reserves nothing.
 source "$(dirname "$0")/e2e_lib.sh"
 
