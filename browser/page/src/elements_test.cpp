@@ -3,6 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "browser/page/activex_element.h"
 #include "browser/page/browser_document.h"
 #include "browser/page/image_element.h"
@@ -48,11 +52,10 @@ class ElementsTest : public ::testing::Test {
   CBrowserDocument document_;
 };
 
-TEST_F(ElementsTest, PropertiesNeedTheirTypeExceptTheImagesLenientGets) {
-  pictures_.files["/cd/a.bmp"] = Picture(30, 20);
-  Load(R"(
+// One element of each class, for the property tables below.
+const char kAllClasses[] = R"(
     [Main]
-    numElements = 2
+    numElements = 4
     width = 400
     height = 300
     [Element_1]
@@ -62,36 +65,198 @@ TEST_F(ElementsTest, PropertiesNeedTheirTypeExceptTheImagesLenientGets) {
     xpos = 5
     text = Go
     [Element_2]
+    type = ImageList
+    id = strip
+    src = strip.bmp
+    [Element_2_Frame_0]
+    top = 0
+    left = 0
+    bottom = 20
+    right = 20
+    [Element_2_Frame_1]
+    top = 0
+    left = 20
+    bottom = 20
+    right = 40
+    [Element_3]
     type = Text
     id = label
     fontColor = 0x0000FF
-  )");
-  EXPECT_EQ(Get("pic", "XPOS", Variant::I4(0)).second.IntValue(), 5);
-  EXPECT_EQ(Get("pic", "xpos", Variant::I2(0)).first, PropertyResult::kWrongType);
-  EXPECT_EQ(Get("pic", "xpos", Variant::Utf8("")).first, PropertyResult::kWrongType);
-  // src, cursor, buttonText come back as texts and animated, mouseMoveable as integers,
-  // whatever variant they are read into.
-  EXPECT_EQ(Get("pic", "src", Variant::I4(0)).second.TextUtf8(), "a.bmp");
-  EXPECT_EQ(Get("pic", "cursor", Variant()).second.TextUtf8(), "arrow");
-  EXPECT_EQ(Get("pic", "buttonText", Variant::R8(0)).second.TextUtf8(), "Go");
-  EXPECT_EQ(Get("pic", "animated", Variant::Utf8("x")).second.type(), platform::VT_I4);
-  EXPECT_EQ(Get("pic", "mouseMoveable", Variant::Bool(false)).second.type(), platform::VT_BOOL);
-  // Puts always need the type.
-  EXPECT_EQ(Put("pic", "src", Variant::I4(1)), PropertyResult::kWrongType);
-  EXPECT_EQ(Put("pic", "width", Variant::I4(50)), PropertyResult::kOk);
-  EXPECT_EQ(testing::Describe(ids_.Lookup("pic")->GetBounds()), "5,0,55,20");
-  // A text's gets are strict; short and long names are one property; colours are UI4.
-  EXPECT_EQ(Get("label", "text", Variant::I4(0)).first, PropertyResult::kWrongType);
-  const auto color = Get("label", "color", Variant::UI4(0));
-  EXPECT_EQ(color.first, PropertyResult::kOk);
-  EXPECT_EQ(color.second.IntValue(), 0xFF);
-  EXPECT_EQ(Put("label", "fontColor", Variant::I4(1)), PropertyResult::kWrongType);
-  EXPECT_EQ(Put("label", "size", Variant::I4(20)), PropertyResult::kOk);
-  EXPECT_EQ(Get("label", "fontSize", Variant::I4(0)).second.IntValue(), 20);
-  EXPECT_EQ(Put("label", "bgTransparency", Variant::R8(0.5)), PropertyResult::kOk);
-  // Unknown names go to the control calls: a put fails, a get answers done.
+    [Element_4]
+    type = ActiveX
+    id = ctl
+    controlName = Some.Control
+    width = 30
+    height = 10
+  )";
+
+// A property, a value of its own type, and one of another type. `lenient_get` is what a get
+// answers, into a variant of any type, when the class accepts any variant there.
+struct Typed {
+  const char* name;
+  Variant value;
+  Variant wrong;
+  std::optional<Variant> lenient_get = std::nullopt;
+};
+
+std::string Show(const Variant& v) {
+  return std::to_string(v.type()) + ":" + v.TextUtf8().value_or("?");
+}
+
+// A variant of the type holding zero or the empty text.
+Variant ZeroOf(platform::VarType type) {
+  switch (type) {
+    case platform::VT_BSTR:
+      return Variant::Utf8("");
+    case platform::VT_R8:
+      return Variant::R8(0);
+    case platform::VT_BOOL:
+      return Variant::Bool(false);
+    case platform::VT_UI4:
+      return Variant::UI4(0);
+    default:
+      return Variant::I4(0);
+  }
+}
+
+class PropertyTypesTest : public ElementsTest {
+ protected:
+  void SetUp() override {
+    pictures_.files["/cd/a.bmp"] = Picture(30, 20);
+    pictures_.files["/cd/b.bmp"] = Picture(10, 10);
+    pictures_.files["/cd/strip.bmp"] = Picture(40, 20);
+    Load(kAllClasses);
+  }
+  // What the element asked of its window (repaints, control moves) so far.
+  size_t Activity() const { return window_.invalidated.size() + window_.log.size(); }
+
+  // Each property takes its own type on a put (and refreshes) and reads back what was put; a
+  // put of another type answers kWrongType, keeps the value and does not refresh; so does a
+  // get into another type, leaving the variant, unless the property's get is lenient.
+  void ExpectTypeRules(const char* id, const std::vector<Typed>& properties) {
+    for (const Typed& p : properties) {
+      SCOPED_TRACE(std::string(id) + "." + p.name);
+      const std::string read_back = Show(p.lenient_get.value_or(p.value));
+      size_t before = Activity();
+      ASSERT_EQ(Put(id, p.name, p.value), PropertyResult::kOk);
+      EXPECT_GT(Activity(), before);
+      const auto [read, got] = Get(id, p.name, ZeroOf(p.value.type()));
+      EXPECT_EQ(read, PropertyResult::kOk);
+      EXPECT_EQ(Show(got), read_back);
+
+      before = Activity();
+      EXPECT_EQ(Put(id, p.name, p.wrong), PropertyResult::kWrongType);
+      EXPECT_EQ(Activity(), before);
+      EXPECT_EQ(Show(Get(id, p.name, p.value).second), read_back);
+
+      const auto [wrong_read, wrong_got] = Get(id, p.name, p.wrong);
+      if (p.lenient_get) {
+        EXPECT_EQ(wrong_read, PropertyResult::kOk);
+        EXPECT_EQ(Show(wrong_got), Show(*p.lenient_get));
+      } else {
+        EXPECT_EQ(wrong_read, PropertyResult::kWrongType);
+        EXPECT_EQ(Show(wrong_got), Show(p.wrong));
+      }
+    }
+  }
+};
+
+TEST_F(PropertyTypesTest, ImagesNeedTheTypeExceptForGetsOfTextsAndFlags) {
+  // src, cursor and buttonText read into any variant as texts, animated and mouseMoveable
+  // as integers (even into a VT_BOOL); puts always need the type.
+  const std::vector<Typed> properties = {
+      {"src", Variant::Utf8("b.bmp"), Variant::I4(1), Variant::Utf8("b.bmp")},
+      {"xpos", Variant::I4(7), Variant::I2(7)},
+      {"ypos", Variant::I4(-3), Variant::Utf8("-3")},
+      {"width", Variant::I4(50), Variant::R8(50)},
+      {"height", Variant::I4(40), Variant::UI4(40)},
+      {"cursor", Variant::Utf8("hand"), Variant(), Variant::Utf8("hand")},
+      {"buttonText", Variant::Utf8("Stop"), Variant::R8(0), Variant::Utf8("Stop")},
+      {"mouseMoveable", Variant::Bool(true), Variant::Utf8("x"), Variant::I4(1)},
+      {"animated", Variant::Bool(true), Variant::I4(1), Variant::I4(1)},
+  };
+  ExpectTypeRules("pic", properties);
+  EXPECT_EQ(Get("pic", "XPOS", Variant::I4(0)).second.IntValue(), 7);
+  EXPECT_EQ(testing::Describe(ids_.Lookup("pic")->GetBounds()), "7,-3,57,37");
+}
+
+TEST_F(PropertyTypesTest, StripsNeedTheTypeOnGetsToo) {
+  const std::vector<Typed> properties = {
+      {"src", Variant::Utf8("b.bmp"), Variant::I4(1)},
+      {"frame", Variant::I4(1), Variant::Bool(true)},
+      {"xpos", Variant::I4(4), Variant::R8(4)},
+      {"ypos", Variant::I4(6), Variant::UI4(6)},
+      {"cursor", Variant::Utf8("hand"), Variant()},
+      {"mouseMoveable", Variant::Bool(true), Variant::I4(1)},
+  };
+  ExpectTypeRules("strip", properties);
+  EXPECT_EQ(testing::Describe(ids_.Lookup("strip")->GetBounds()), "4,6,24,26");
+}
+
+TEST_F(PropertyTypesTest, TextsNeedTheTypeAndShortNamesAreTheLongOnes) {
+  const std::vector<Typed> properties = {
+      {"fontName", Variant::Utf8("Courier"), Variant::I4(0)},
+      {"fontColor", Variant::UI4(0x00FF8040), Variant::I4(0xFF)},
+      {"fontSize", Variant::I4(20), Variant::I2(20)},
+      {"fontWeight", Variant::I4(700), Variant::R8(700)},
+      {"fontItalic", Variant::Bool(true), Variant::I4(1)},
+      {"fontUnderline", Variant::Bool(true), Variant::I2(-1)},
+      {"fontStrikeOut", Variant::Bool(true), Variant::Utf8("true")},
+      {"xpos", Variant::I4(3), Variant::UI4(3)},
+      {"ypos", Variant::I4(4), Variant()},
+      {"cursor", Variant::Utf8("hand"), Variant::Bool(true)},
+      {"text", Variant::Utf8("words"), Variant::I4(0)},
+      {"width", Variant::I4(60), Variant::Utf8("60")},
+      {"height", Variant::I4(30), Variant::R4(30)},
+      {"bgColor", Variant::UI4(0x00123456), Variant::I4(0x123456)},
+      {"bgTransparency", Variant::R8(0.25), Variant::R4(0.25)},
+      {"justification", Variant::Utf8("center"), Variant::I4(1)},
+      {"vjustification", Variant::Utf8("bottom"), Variant::I4(1)},
+      {"singleline", Variant::Bool(true), Variant::I4(1)},
+      {"mouseMoveable", Variant::Bool(true), Variant::I4(1)},
+  };
+  ExpectTypeRules("label", properties);
+  // A put by one name is read back by the other; the short names keep the type rules.
+  ASSERT_EQ(Put("label", "FONT", Variant::Utf8("Serif")), PropertyResult::kOk);
+  EXPECT_EQ(Get("label", "fontname", Variant::Utf8("")).second.TextUtf8(), "Serif");
+  ASSERT_EQ(Put("label", "fontColor", Variant::UI4(0xFF)), PropertyResult::kOk);
+  EXPECT_EQ(Get("label", "color", Variant::UI4(0)).second.IntValue(), 0xFF);
+  EXPECT_EQ(Put("label", "color", Variant::I4(1)), PropertyResult::kWrongType);
+  ASSERT_EQ(Put("label", "size", Variant::I4(12)), PropertyResult::kOk);
+  EXPECT_EQ(Get("label", "fontSize", Variant::I4(0)).second.IntValue(), 12);
+  ASSERT_EQ(Put("label", "fontWeight", Variant::I4(300)), PropertyResult::kOk);
+  EXPECT_EQ(Get("label", "weight", Variant::I4(0)).second.IntValue(), 300);
+  for (const char* flag : {"italic", "underline", "strikeout"}) {
+    SCOPED_TRACE(flag);
+    ASSERT_EQ(Put("label", flag, Variant::Bool(false)), PropertyResult::kOk);
+    EXPECT_EQ(
+        Get("label", (std::string("font") + flag).c_str(), Variant::Bool(true)).second.IntValue(),
+        0);
+    EXPECT_EQ(Get("label", flag, Variant::I4(0)).first, PropertyResult::kWrongType);
+  }
+  auto& label = dynamic_cast<CTextElement&>(*ids_.Lookup("label"));
+  EXPECT_EQ(label.Style(96).face, "Serif");
+  EXPECT_FALSE(label.Style(96).italic);
+  EXPECT_TRUE(label.Format().single_line);
+  EXPECT_EQ(label.Format().vertical, TextFormat::Vertical::kBottom);
+  // Names no property has go to the control calls: with no control, a put fails and a get
+  // answers done.
   EXPECT_EQ(Put("label", "opacity", Variant::I4(1)), PropertyResult::kFailed);
   EXPECT_EQ(Get("label", "opacity", Variant::I4(7)).first, PropertyResult::kOk);
+}
+
+TEST_F(PropertyTypesTest, ControlsNeedTheTypeForTheirOwnNames) {
+  const std::vector<Typed> properties = {
+      {"xpos", Variant::I4(10), Variant::Utf8("10")},
+      {"ypos", Variant::I4(20), Variant::R8(20)},
+      {"width", Variant::I4(100), Variant::I2(100)},
+      {"height", Variant::I4(50), Variant::UI4(50)},
+      {"mouseMoveable", Variant::Bool(true), Variant::I4(1)},
+  };
+  ExpectTypeRules("ctl", properties);
+  EXPECT_THAT(window_.log, Contains("move control 1 10,20,110,70"));
+  // Every other name is the hosted control's; there is none here to take a put.
+  EXPECT_EQ(Put("ctl", "Caption", Variant::Utf8("x")), PropertyResult::kFailed);
 }
 
 TEST_F(ElementsTest, RefreshReloadsThePictureAndRepaintsOldAndNewBounds) {

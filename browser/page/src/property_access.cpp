@@ -48,10 +48,11 @@ PropertyResult AccessField(const PropertyField& p, platform::Variant& value, boo
     case PropertyField::Kind::kBool:
       if (put) {
         int_field = value.IntValue() != 0 ? 1 : 0;
-      } else if (typed) {
-        value = platform::Variant::Bool(int_field != 0);
-      } else {
+      } else if (p.any_get) {
+        // A lenient get answers an integer even into a VT_BOOL.
         value = platform::Variant::I4(int_field);
+      } else {
+        value = platform::Variant::Bool(int_field != 0);
       }
       break;
     case PropertyField::Kind::kColor:

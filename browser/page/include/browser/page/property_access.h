@@ -22,7 +22,8 @@ struct PropertyField {
   enum class Kind { kInt, kBool, kText, kColor, kReal };
   Kind kind;
   void* field;
-  // The gets that accept any variant: texts come back as texts, the rest as VT_I4.
+  // The gets that accept any variant: texts come back as texts, the rest as VT_I4 (a flag
+  // too, whatever the variant passed in).
   bool any_get = false;
 };
 
