@@ -378,6 +378,27 @@ TEST(Writing, RoundTripsThroughOurReaderAndGiflib) {
   }
 }
 
+// An existing file is written over: a shorter picture must leave none of the longer one's
+// bytes behind, and a picture larger than the write buffer must arrive whole.
+TEST(Writing, ReplacesAnExistingFileExactly) {
+  std::mt19937 random(7);
+  std::vector<uint8_t> noise(400 * 400);
+  for (uint8_t& v : noise) v = static_cast<uint8_t>(random());
+  HGLOBAL large = MakeBitmap(8, 400, 400, noise);
+  HGLOBAL small = MakeBitmap(4, 9, 5, Pattern(45, 16));
+  TempFile fresh("fresh.gif"), reused("reused.gif");
+  ASSERT_EQ(WriteGraphicFile(fresh.path(), small), 1);
+  ASSERT_EQ(WriteGraphicFile(reused.path(), large), 1);
+  EXPECT_GT(ReadBytes(reused.path()).size(), size_t{64 * 1024});
+  EXPECT_EQ(ReadImage(reused.path()).indices, noise);
+  ASSERT_EQ(WriteGraphicFile(reused.path(), small), 1);
+  EXPECT_EQ(ReadBytes(reused.path()), ReadBytes(fresh.path()));
+  ASSERT_EQ(WriteGraphicFile(reused.path(), large), 1);
+  EXPECT_EQ(ReadImage(reused.path()).indices, noise);
+  dzGlobalFree(large);
+  dzGlobalFree(small);
+}
+
 TEST(Writing, FailuresLeaveNoFile) {
   TempFile file("refused.gif");
   auto exists = [&] { return std::filesystem::exists(file.path()); };
