@@ -14,7 +14,35 @@ uint64_t Load64(const uint8_t* p) {
   return v;
 }
 
-// Reads codes least significant bit first through a 64-bit accumulator.
+// Codes read least significant bit first through a 64-bit accumulator: the part the two
+// readers below share.
+struct BitAccumulator {
+  uint64_t bits = 0;
+  int count = 0;
+
+  // Tops the accumulator up to at least 56 bits from p, which holds 8 readable bytes, and
+  // returns how many of them it took.
+  size_t Load(const uint8_t* p) {
+    bits |= Load64(p) << count;
+    const size_t taken = static_cast<size_t>((63 - count) >> 3);
+    count |= 56;
+    return taken;
+  }
+  void Push(uint8_t byte) {
+    bits |= static_cast<uint64_t>(byte) << count;
+    count += 8;
+  }
+  // False when fewer than width bits are left.
+  bool Take(int width, uint32_t* code) {
+    if (count < width) return false;
+    *code = static_cast<uint32_t>(bits) & ((1u << width) - 1);
+    bits >>= width;
+    count -= width;
+    return true;
+  }
+};
+
+// Over the joined data of the sub-blocks.
 class BitReader {
  public:
   BitReader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
@@ -22,48 +50,34 @@ class BitReader {
   // Tops the accumulator up to at least 56 bits, or to all that is left.
   void Fill() {
     if (size_ - pos_ >= 8) {
-      bits_ |= Load64(data_ + pos_) << count_;
-      pos_ += static_cast<size_t>((63 - count_) >> 3);
-      count_ |= 56;
+      pos_ += bits_.Load(data_ + pos_);
       return;
     }
-    while (count_ <= 56 && pos_ < size_) {
-      bits_ |= static_cast<uint64_t>(data_[pos_++]) << count_;
-      count_ += 8;
-    }
+    while (bits_.count <= 56 && pos_ < size_) bits_.Push(data_[pos_++]);
   }
   // After Fill: false when fewer than width bits are left.
-  bool Take(int width, uint32_t* code) {
-    if (count_ < width) return false;
-    *code = static_cast<uint32_t>(bits_) & ((1u << width) - 1);
-    bits_ >>= width;
-    count_ -= width;
-    return true;
-  }
+  bool Take(int width, uint32_t* code) { return bits_.Take(width, code); }
 
  private:
   const uint8_t* data_;
   size_t size_;
   size_t pos_ = 0;
-  uint64_t bits_ = 0;
-  int count_ = 0;
+  BitAccumulator bits_;
 };
 
-// The same over sub-blocks as they lie in the file: a length byte, that many bytes, and so on
-// up to a zero length or the end of the bytes. Most of the time the current sub-block holds 8
-// more bytes, and the accumulator is topped up as above.
+// Over sub-blocks as they lie in the file: a length byte, that many bytes, and so on up to a
+// zero length or the end of the bytes. Most of the time the current sub-block holds 8 more
+// bytes, and the accumulator is topped up as above.
 class SubBlockReader {
  public:
   SubBlockReader(const uint8_t* blocks, size_t size) : data_(blocks), size_(size) {}
 
   void Fill() {
     if (block_end_ - pos_ >= 8) {
-      bits_ |= Load64(data_ + pos_) << count_;
-      pos_ += static_cast<size_t>((63 - count_) >> 3);
-      count_ |= 56;
+      pos_ += bits_.Load(data_ + pos_);
       return;
     }
-    while (count_ <= 56) {
+    while (bits_.count <= 56) {
       if (pos_ == block_end_) {
         // A zero length ends the data; a sub-block cut short by the end of the input gives
         // what it holds.
@@ -72,25 +86,17 @@ class SubBlockReader {
         ++pos_;
         if (pos_ == block_end_) return;
       }
-      bits_ |= static_cast<uint64_t>(data_[pos_++]) << count_;
-      count_ += 8;
+      bits_.Push(data_[pos_++]);
     }
   }
-  bool Take(int width, uint32_t* code) {
-    if (count_ < width) return false;
-    *code = static_cast<uint32_t>(bits_) & ((1u << width) - 1);
-    bits_ >>= width;
-    count_ -= width;
-    return true;
-  }
+  bool Take(int width, uint32_t* code) { return bits_.Take(width, code); }
 
  private:
   const uint8_t* data_;
   size_t size_;
   size_t pos_ = 0;
   size_t block_end_ = 0;  // the end of the current sub-block's bytes
-  uint64_t bits_ = 0;
-  int count_ = 0;
+  BitAccumulator bits_;
 };
 
 template <class Reader>
