@@ -66,11 +66,13 @@ DibHeader LoadHeader(const uint8_t* in) {
 }
 
 HGLOBAL AllocateDib(uint32_t width, uint32_t height, const ColorTable& colors, bool with_pixels,
-                    size_t spare) {
+                    size_t spare, bool pixels_unset) {
   const int bit_count = BitCountForTableBits(colors.bits);
   const uint32_t entries = 1u << bit_count;
   const size_t pixel_bytes = with_pixels ? RowBytes(bit_count, width) * height : 0;
-  HGLOBAL block = AllocateBlock(kInfoHeaderSize + entries * 4 + pixel_bytes, spare);
+  const size_t head_bytes = kInfoHeaderSize + entries * 4;
+  HGLOBAL block = AllocateBlock(head_bytes + pixel_bytes, spare,
+                                pixels_unset ? head_bytes : head_bytes + pixel_bytes);
   if (block == nullptr) return nullptr;
   auto* bytes = static_cast<uint8_t*>(dzGlobalLock(block));
   DibHeader header;

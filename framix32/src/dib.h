@@ -37,8 +37,10 @@ DibHeader LoadHeader(const uint8_t* in);
 // A zeroed block with header and palette for a width x height image and the colour table,
 // plus room for the pixel array when with_pixels. Null when memory runs out.
 // spare bytes after the block are the library's to scribble on while it fills the pixels.
+// With pixels_unset, the pixel array is left as the allocator gives it, for a caller that
+// writes every byte of it.
 HGLOBAL AllocateDib(uint32_t width, uint32_t height, const ColorTable& colors, bool with_pixels,
-                    size_t spare = 0);
+                    size_t spare = 0, bool pixels_unset = false);
 
 // Packs one index per pixel into a row of 1, 4 or 8 bits per pixel (indices are cut to the
 // bit count, so a stray index cannot spill into its neighbours).

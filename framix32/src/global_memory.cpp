@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 
 #include "framix32.h"
@@ -24,9 +25,17 @@ unsigned char* BytesOf(dzGlobalBlock* block) {
 
 namespace framix32 {
 
-HGLOBAL AllocateBlock(size_t bytes, size_t spare) {
+HGLOBAL AllocateBlock(size_t bytes, size_t spare, size_t zeroed) {
   if (bytes > SIZE_MAX - kHeaderSize - spare) return nullptr;
-  void* memory = std::calloc(1, kHeaderSize + bytes + spare);
+  void* memory;
+  if (zeroed >= bytes) {
+    memory = std::calloc(1, kHeaderSize + bytes + spare);
+  } else {
+    // Zeroing what is about to be written costs a pass over a memory the size of the image
+    // (calloc clears reused heap memory).
+    memory = std::malloc(kHeaderSize + bytes + spare);
+    if (memory != nullptr) std::memset(memory, 0, kHeaderSize + zeroed);
+  }
   if (memory == nullptr) return nullptr;
   auto* block = static_cast<dzGlobalBlock*>(memory);
   block->size = bytes;

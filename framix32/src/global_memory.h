@@ -3,6 +3,7 @@
 #define FRAMIX32_SRC_GLOBAL_MEMORY_H_
 
 #include <cstddef>
+#include <cstdint>
 
 #include "framix32.h"
 
@@ -10,7 +11,8 @@ namespace framix32 {
 
 // A zeroed block of bytes, as dzGlobalAlloc makes it, with spare bytes after them that the
 // library may scribble on while it fills the block (dzGlobalSize does not count them).
-HGLOBAL AllocateBlock(size_t bytes, size_t spare);
+// Only the first zeroed bytes are zero when that is fewer: the library writes the rest.
+HGLOBAL AllocateBlock(size_t bytes, size_t spare, size_t zeroed = SIZE_MAX);
 
 }  // namespace framix32
 

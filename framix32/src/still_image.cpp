@@ -55,7 +55,9 @@ HGLOBAL ReadEightBitRows(ByteSource& in, const ImageDescriptor& d, const ColorTa
   // The file ended before the code size byte: there is no image data at all.
   if (in.ReadByte() < 0) return SetError(kCorrupt), nullptr;
   in.Seek(in.Tell() - 1);
-  HGLOBAL block = AllocateDib(d.width, d.height, colors, true, kLzwOutputSlack);
+  // Every pixel byte is written below: by the decoder (zeros for rows not decoded) or as
+  // the rows' padding.
+  HGLOBAL block = AllocateDib(d.width, d.height, colors, true, kLzwOutputSlack, true);
   if (block == nullptr) return SetError(kMemoryError), nullptr;
   auto* bytes = static_cast<uint8_t*>(dzGlobalLock(block));
   uint8_t* rows = bytes + kInfoHeaderSize + 1024;
