@@ -1,6 +1,7 @@
 // Decoding speed against giflib: every frame of each corpus file that giflib reads, from
 // memory, to one index per pixel (giflib: DGifSlurp); the whole corpus and file by file.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include <string>
 
@@ -61,6 +62,11 @@ void RegisterInterfaceBenchmarks();
 }  // namespace framix32::bench
 
 int main(int argc, char** argv) {
+  // Fixed thresholds stop glibc from moving them as large buffers come and go, which made a
+  // case's figures hang on what ran before it: buffers up to 32 MiB come from the heap, which
+  // keeps what is freed, so that after the warm-up no case waits for fresh pages.
+  mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+  mallopt(M_TRIM_THRESHOLD, 1024 * 1024 * 1024);
   framix32::bench::RegisterFileDecodeBenchmarks();
   framix32::bench::RegisterEncodeBenchmarks();
   framix32::bench::RegisterInterfaceBenchmarks();
