@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The sound player against a real sound server: a private PulseAudio server with a null sink.
 # A Play call returns at once, the server receives the stream, a second sound stops the first,
-# and a missing file plays nothing.
+# a missing file plays nothing, no sound server plays nothing and returns at once, and with no
+# player program Play says at once that nothing was started.
 # usage: sound_server.sh PLAY_SOUND_PROBE SCRATCH_DIR
 set -euo pipefail
 probe=$1
@@ -59,4 +60,25 @@ wait_streams "media.name = \"$work/second.wav\""
 # A missing file: nothing started, and the probe says so.
 if "$probe" "$work/missing.wav" 2>"$work/err"; then echo "missing file reported as played"; exit 1; fi
 grep -q 'nothing played' "$work/err"
-echo "sound server: 3 checks passed"
+
+# No server where the player looks: it starts, plays nothing and ends; Play is back at once.
+stop_players
+wait_streams ""
+start=$(date +%s%N)
+PULSE_SERVER=unix:$work/run/none.sock "$probe" "$work/first.wav" ||
+  { echo "a player that started was reported as not started"; exit 1; }
+elapsed=$((($(date +%s%N) - start) / 1000000))
+[ "$elapsed" -lt 1000 ] || { echo "Play without a server took ${elapsed} ms"; exit 1; }
+wait_streams ""
+
+# No player program on PATH: nothing started, and Play says so at once.
+mkdir -p "$work/empty"
+start=$(date +%s%N)
+if PATH=$work/empty "$probe" "$work/first.wav" 2>"$work/err"; then
+  echo "Play without a player program reported as played"; exit 1
+fi
+elapsed=$((($(date +%s%N) - start) / 1000000))
+[ "$elapsed" -lt 1000 ] || { echo "Play without a player took ${elapsed} ms"; exit 1; }
+grep -q 'nothing played' "$work/err"
+wait_streams ""
+echo "sound server: 5 checks passed"

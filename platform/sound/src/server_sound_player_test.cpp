@@ -1,0 +1,125 @@
+// The sound player against stand-in player programs: a started player runs on while Play has
+// already returned (the stand-in waits on a pipe the test opens only after the call came
+// back), and a player that cannot be started is reported without leaving a child behind.
+#include "platform/server_sound_player.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ServerSoundPlayerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::path(::testing::TempDir()) /
+           ("platform_sound_" + std::to_string(::getpid()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_ / "bin");
+    gate_ = (dir_ / "gate").string();
+    ASSERT_EQ(::mkfifo(gate_.c_str(), 0600), 0);
+    sound_ = (dir_ / "click.wav").string();
+    std::ofstream(sound_) << "RIFF";
+    const char* path = std::getenv("PATH");
+    saved_path_ = path != nullptr ? path : "";
+  }
+  void TearDown() override {
+    // The stand-ins have ended once their gate opened; their processes are ours to reap.
+    while (::waitpid(-1, nullptr, 0) > 0) {
+    }
+    ::setenv("PATH", saved_path_.c_str(), 1);
+    fs::remove_all(dir_);
+  }
+
+  // A player in bin/ that waits for the gate to open, then writes its arguments, one a line
+  // (with a PATH of its own: the tests leave only bin/ in ours).
+  std::string StandIn(const std::string& name) {
+    const fs::path path = dir_ / "bin" / name;
+    const std::string tmp = (dir_ / "out.tmp").string();
+    std::ofstream(path) << "#!/bin/sh\nPATH=/usr/bin:/bin\nread go < '" << gate_ << "'\n"
+                        << "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" << tmp << "'\nmv '"
+                        << tmp << "' '" << Out() << "'\n";
+    fs::permissions(path, fs::perms::owner_all);
+    return path.string();
+  }
+  std::string Out() const { return (dir_ / "out").string(); }
+
+  std::string OpenGateAndRead() {
+    std::ofstream(gate_) << "go\n";
+    for (int i = 0; i < 500 && !fs::exists(Out()); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    std::ifstream in(Out());
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+
+  // No child of ours is left, running or unreaped.
+  static bool NoChildren() { return ::waitpid(-1, nullptr, WNOHANG) < 0 && errno == ECHILD; }
+
+  fs::path dir_;
+  std::string gate_;
+  std::string sound_;
+  std::string saved_path_;
+};
+
+TEST_F(ServerSoundPlayerTest, APlayerStartsWithTheFileAndPlayReturnsBeforeItEnds) {
+  StandIn("paplay");
+  ::setenv("PATH", (dir_ / "bin").c_str(), 1);
+  {
+    ServerSoundPlayer player;
+    ASSERT_TRUE(player.Play(sound_));
+    EXPECT_EQ(OpenGateAndRead(), sound_ + "\n");
+  }
+  // The next player in the list is tried when the first is not there.
+  fs::remove(Out());
+  fs::remove(dir_ / "bin" / "paplay");
+  StandIn("pw-play");
+  ServerSoundPlayer player;
+  ASSERT_TRUE(player.Play(sound_));
+  EXPECT_EQ(OpenGateAndRead(), sound_ + "\n");
+}
+
+TEST_F(ServerSoundPlayerTest, NoPlayerThatCanStartAnswersFalseAtOnce) {
+  ASSERT_TRUE(NoChildren());
+  ::setenv("PATH", (dir_ / "bin").c_str(), 1);
+  const auto start = std::chrono::steady_clock::now();
+  {
+    ServerSoundPlayer player;
+    EXPECT_FALSE(player.Play(sound_));
+  }
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  EXPECT_TRUE(NoChildren());
+
+  // A player that is there but may not be run, by path.
+  const fs::path plain = dir_ / "bin" / "paplay";
+  std::ofstream(plain) << "#!/bin/sh\n";
+  fs::permissions(plain, fs::perms::owner_read | fs::perms::owner_write);
+  ServerSoundPlayer by_path({plain.string()});
+  EXPECT_FALSE(by_path.Play(sound_));
+  EXPECT_TRUE(NoChildren());
+}
+
+TEST_F(ServerSoundPlayerTest, WhatIsNoReadableFileStartsNoPlayer) {
+  const std::string player = StandIn("paplay");
+  ServerSoundPlayer sounds({player});
+  EXPECT_FALSE(sounds.Play((dir_ / "missing.wav").string()));
+  EXPECT_FALSE(sounds.Play(dir_.string()));
+  EXPECT_TRUE(NoChildren());
+}
+
+}  // namespace
+}  // namespace platform
