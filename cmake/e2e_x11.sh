@@ -3,8 +3,8 @@
 # Sets DISPLAY, QT_QPA_PLATFORM=xcb and a private XDG_RUNTIME_DIR; `app` names the program's
 # process for the cleanup, which also ends the server and the window manager.
 
-for tool in Xvfb openbox xdotool import convert; do
-  command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
+for needed in Xvfb openbox xdotool import convert; do
+  command -v "$needed" >/dev/null || { echo "missing $needed"; exit 1; }
 done
 
 app=

@@ -18,6 +18,13 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANE_UNIT_ONLY=O
 cmake --build build-asan -j "$jobs"
 (cd build-asan && ctest -L unit -j "$jobs" --output-on-failure)
 
+# The window's animations loaded and left many times, under AddressSanitizer too (the unit
+# build above has no window): only that test is built.
+stage "animation threads under AddressSanitizer"
+cmake -S . -B build-asan-shell -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON >/dev/null
+cmake --build build-asan-shell -j "$jobs" --target panorel_animation_threads_test
+build-asan-shell/browser/shell/tests/panorel_animation_threads_test
+
 # Code that shares data with animation threads, under ThreadSanitizer: only that test is built.
 # Qt's own locking is not instrumented, so reports through Qt's event queue are left out.
 stage "animation threads under ThreadSanitizer"

@@ -4,7 +4,6 @@
 # and LaunchInternetExplorer (no web window here: its "path" as written) must each reach the
 # handler with exactly the text the action gives.
 here=$(cd "$(dirname "$0")" && pwd)
-# The display first: its checks use the name `tool`, which lib.sh then sets.
 source "$here/../../../cmake/e2e_x11.sh"
 . "$here/lib.sh"
 [ -x /usr/bin/xdg-open ] || { echo "missing /usr/bin/xdg-open"; exit 1; }

@@ -117,6 +117,13 @@ class MainWindow : public QWidget, public WindowHost {
   void ReportUnreadableDocument() const;
 
   WindowOptions options_;
+  // The window's state, set before the members below are made: making them sends the
+  // window events (a child added) that read it.
+  bool centre_when_framed_ = false;
+  bool other_instance_found_ = false;
+  bool capturing_ = false;
+  bool active_ = false;
+  bool finished_ = false;
   // Declared before the main window object, so that it outlives it.
   CIdManager ids_;
   AnimationSurface surface_{this};
@@ -135,11 +142,6 @@ class MainWindow : public QWidget, public WindowHost {
 
   std::optional<Region> shape_;
   WindowLook look_;
-  bool centre_when_framed_ = false;
-  bool other_instance_found_ = false;
-  bool capturing_ = false;
-  bool active_ = false;
-  bool finished_ = false;
 };
 
 }  // namespace browser::shell
