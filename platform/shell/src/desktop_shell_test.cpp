@@ -2,17 +2,15 @@
 // caller goes on (each stand-in waits on a pipe the test opens only after the call came back,
 // so a call that waited would never return), and a program that cannot be run is reported.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
-#include <thread>
+#include <memory>
 
 #include "platform/desktop_shell.h"
+#include "platform/gated_stand_in.h"
 
 namespace platform {
 namespace {
@@ -27,37 +25,16 @@ class DesktopShellTest : public ::testing::Test {
             ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
-    gate_ = (dir_ / "gate").string();
-    ASSERT_EQ(::mkfifo(gate_.c_str(), 0600), 0);
+    stand_ins_ = std::make_unique<testing::GatedStandIns>(dir_);
+    ASSERT_TRUE(stand_ins_->made());
   }
   void TearDown() override { fs::remove_all(dir_); }
 
-  // A program that waits for the gate to open, then writes its arguments, one a line, to
-  // `out`.
-  std::string StandIn(const std::string& name) {
-    const fs::path path = dir_ / name;
-    std::ofstream(path) << "#!/bin/sh\nread go < '" << gate_ << "'\n"
-                        << "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > '"
-                        << (dir_ / "out.tmp").string() << "'\nmv '" << (dir_ / "out.tmp").string()
-                        << "' '" << Out() << "'\n";
-    fs::permissions(path, fs::perms::owner_all);
-    return path.string();
-  }
-  std::string Out() const { return (dir_ / "out").string(); }
-
-  // Lets the stand-in go on and gives what it wrote.
-  std::string OpenGateAndRead() {
-    std::ofstream(gate_) << "go\n";
-    for (int i = 0; i < 500 && !fs::exists(Out()); ++i)
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    std::ifstream in(Out());
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  std::string StandIn(const std::string& name) { return stand_ins_->Write(dir_ / name); }
+  std::string OpenGateAndRead() { return stand_ins_->OpenGateAndRead(); }
 
   fs::path dir_;
-  std::string gate_;
+  std::unique_ptr<testing::GatedStandIns> stand_ins_;
 };
 
 TEST_F(DesktopShellTest, StartsAProgramDetachedWithItsArguments) {

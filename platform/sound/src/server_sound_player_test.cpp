@@ -4,7 +4,6 @@
 #include "platform/server_sound_player.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,8 +12,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
-#include <thread>
+#include <memory>
+
+#include "platform/gated_stand_in.h"
 
 namespace platform {
 namespace {
@@ -29,8 +29,8 @@ class ServerSoundPlayerTest : public ::testing::Test {
             ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_ / "bin");
-    gate_ = (dir_ / "gate").string();
-    ASSERT_EQ(::mkfifo(gate_.c_str(), 0600), 0);
+    stand_ins_ = std::make_unique<testing::GatedStandIns>(dir_);
+    ASSERT_TRUE(stand_ins_->made());
     sound_ = (dir_ / "click.wav").string();
     std::ofstream(sound_) << "RIFF";
     const char* path = std::getenv("PATH");
@@ -44,34 +44,18 @@ class ServerSoundPlayerTest : public ::testing::Test {
     fs::remove_all(dir_);
   }
 
-  // A player in bin/ that waits for the gate to open, then writes its arguments, one a line
-  // (with a PATH of its own: the tests leave only bin/ in ours).
+  // A player in bin/ (with a PATH of its own: the tests leave only bin/ in ours).
   std::string StandIn(const std::string& name) {
-    const fs::path path = dir_ / "bin" / name;
-    const std::string tmp = (dir_ / "out.tmp").string();
-    std::ofstream(path) << "#!/bin/sh\nPATH=/usr/bin:/bin\nread go < '" << gate_ << "'\n"
-                        << "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" << tmp << "'\nmv '"
-                        << tmp << "' '" << Out() << "'\n";
-    fs::permissions(path, fs::perms::owner_all);
-    return path.string();
+    return stand_ins_->Write(dir_ / "bin" / name, "PATH=/usr/bin:/bin");
   }
-  std::string Out() const { return (dir_ / "out").string(); }
-
-  std::string OpenGateAndRead() {
-    std::ofstream(gate_) << "go\n";
-    for (int i = 0; i < 500 && !fs::exists(Out()); ++i)
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    std::ifstream in(Out());
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  std::string Out() const { return stand_ins_->Out(); }
+  std::string OpenGateAndRead() { return stand_ins_->OpenGateAndRead(); }
 
   // No child of ours is left, running or unreaped.
   static bool NoChildren() { return ::waitpid(-1, nullptr, WNOHANG) < 0 && errno == ECHILD; }
 
   fs::path dir_;
-  std::string gate_;
+  std::unique_ptr<testing::GatedStandIns> stand_ins_;
   std::string sound_;
   std::string saved_path_;
 };
