@@ -80,8 +80,12 @@ TEST_F(ReplaceFileTest, AFailedReplacementLeavesTheOldFileAndNothingBesideIt) {
   ::chmod(dir_.c_str(), 0500);  // no new names in the folder
   const int code = ReplaceFile(kept, "new");
   ::chmod(dir_.c_str(), 0700);
-  if (::geteuid() != 0) EXPECT_EQ(code, EACCES);
-  if (code != 0) EXPECT_EQ(Read(kept), "old");
+  if (::geteuid() != 0) {
+    EXPECT_EQ(code, EACCES);
+  }
+  if (code != 0) {
+    EXPECT_EQ(Read(kept), "old");
+  }
 }
 
 }  // namespace
