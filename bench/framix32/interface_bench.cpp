@@ -29,13 +29,18 @@ namespace {
 
 using Path = long (*)(const CorpusFile&);
 
-long BareFrameReader(const CorpusFile& file) {
+// The file's first frame through the bare frame reader; false when there is none.
+bool FirstFrame(const CorpusFile& file, DecodedFrame* frame) {
   ByteSource in(file.path.c_str());
   FrameReader reader(in);
-  if (reader.Start() != kNoError) return 0;
-  DecodedFrame frame;
+  if (reader.Start() != kNoError) return false;
   bool done = false;
-  if (reader.Next(&frame, &done) != kNoError || done) return 0;
+  return reader.Next(frame, &done) == kNoError && !done;
+}
+
+long BareFrameReader(const CorpusFile& file) {
+  DecodedFrame frame;
+  if (!FirstFrame(file, &frame)) return 0;
   benchmark::DoNotOptimize(frame.pixels.data());
   return long(frame.pixels.width) * frame.pixels.height;
 }
@@ -43,12 +48,8 @@ long BareFrameReader(const CorpusFile& file) {
 // The bare frame reader's first frame, expanded to 32 bits through its colour table into a
 // buffer of its own: a decoder to BGRA.
 long BareFrameReaderBgra(const CorpusFile& file) {
-  ByteSource in(file.path.c_str());
-  FrameReader reader(in);
-  if (reader.Start() != kNoError) return 0;
   DecodedFrame frame;
-  bool done = false;
-  if (reader.Next(&frame, &done) != kNoError || done) return 0;
+  if (!FirstFrame(file, &frame)) return 0;
   uint32_t lookup[256];
   for (int i = 0; i < 256; ++i) {
     lookup[i] = 0xFF000000u | frame.colors.rgb[i * 3] << 16 | frame.colors.rgb[i * 3 + 1] << 8 |
