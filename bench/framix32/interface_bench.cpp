@@ -12,8 +12,11 @@
 // so that, after each case's half second of warm-up, no path pays for fresh pages, the kernel's
 // share of the time, which on a virtual machine varies from run to run. Compare the CPU column:
 // the machine is shared, and time spent waiting for the processor shows in the real time only.
+// The Speed cases run a path and its reference in turn and give their ratio, which stays put
+// where the times drift with the load of the machine.
 #include <benchmark/benchmark.h>
 
+#include <ctime>
 #include <memory>
 #include <string>
 #include <vector>
@@ -189,6 +192,34 @@ void BM_Group(benchmark::State& state, Group group, Path path) {
       benchmark::Counter(double(pixels) * double(state.iterations()) / 1e6, benchmark::Counter::kIsRate);
 }
 
+double ThreadSeconds() {
+  timespec now;
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
+// A path and its reference over the same files in turn, in the other order each iteration,
+// each timed on the thread's CPU clock. "speed" is the reference's time over the path's: the
+// two share whatever the machine's speed does meanwhile, so the ratio holds still where the
+// times themselves drift with the load of a shared machine.
+void BM_Speed(benchmark::State& state, Group group, Path path, Path reference) {
+  const std::vector<const CorpusFile*> files = CorpusGroup(group);
+  const auto timed = [&files](Path run) {
+    const double start = ThreadSeconds();
+    for (const CorpusFile* file : files) benchmark::DoNotOptimize(run(*file));
+    return ThreadSeconds() - start;
+  };
+  double path_seconds = 0, reference_seconds = 0;
+  bool path_first = true;
+  for (auto _ : state) {
+    if (path_first) path_seconds += timed(path);
+    reference_seconds += timed(reference);
+    if (!path_first) path_seconds += timed(path);
+    path_first = !path_first;
+  }
+  state.counters["speed"] = path_seconds > 0 ? reference_seconds / path_seconds : 0;
+}
+
 }  // namespace
 
 void RegisterInterfaceBenchmarks() {
@@ -199,7 +230,24 @@ void RegisterInterfaceBenchmarks() {
       {"Bitmaps/giflib-bgra", GiflibBgra},      {"Animation/load", Animation},
       {"Animation/giflib-bgra", GiflibAnimationBgra},
   };
+  struct Pairing {
+    const char* name;
+    Path path, reference;
+  };
+  const Pairing kPairings[] = {
+      {"Speed/ReadGraphicFile:frame-reader", Still, BareFrameReader},
+      {"Speed/ReadGraphicFile:giflib", Still, GiflibIndices},
+      {"Speed/dzBitmapsFromGif:frame-reader-bgra", Bitmaps, BareFrameReaderBgra},
+      {"Speed/dzBitmapsFromGif:giflib-bgra", Bitmaps, GiflibBgra},
+      {"Speed/Animation-load:giflib-bgra", Animation, GiflibAnimationBgra},
+  };
   for (Group group : {Group::kPhoto, Group::kAnimation, Group::kSmall}) {
+    for (const Pairing& pairing : kPairings) {
+      benchmark::RegisterBenchmark((std::string(pairing.name) + "/" + GroupName(group)).c_str(),
+                                   BM_Speed, group, pairing.path, pairing.reference)
+          ->Unit(benchmark::kMicrosecond)
+          ->MinWarmUpTime(0.5);
+    }
     for (const auto& [name, path] : kPaths) {
       benchmark::RegisterBenchmark((std::string(name) + "/" + GroupName(group)).c_str(), BM_Group,
                                    group, path)

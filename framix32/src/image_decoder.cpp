@@ -1,5 +1,7 @@
 #include "image_decoder.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "lzw_decoder.h"
@@ -60,6 +62,21 @@ size_t SubBlocksLength(const uint8_t* blocks, size_t size, bool* whole) {
   return size;
 }
 
+// Passes on the decoder's progress rounded down to whole rows, at most once a row.
+class WholeRows final : public LzwProgress {
+ public:
+  WholeRows(LzwProgress* to, size_t width) : to_(to), width_(width) {}
+  size_t Reached(size_t produced) override {
+    const size_t rows = produced - produced % width_;
+    const size_t next = to_->Reached(rows);
+    return next == SIZE_MAX ? SIZE_MAX : std::max(next, rows + width_);
+  }
+
+ private:
+  LzwProgress* to_;
+  size_t width_;
+};
+
 }  // namespace
 
 bool WithinPixelLimit(uint32_t width, uint32_t height, uint64_t limit) {
@@ -71,11 +88,14 @@ size_t IndexImageBytes(uint32_t width, uint32_t height) {
 }
 
 ErrorCode DecodeImageInto(ByteSource& in, const ImageDescriptor& descriptor, uint8_t* out,
-                          DecodeScratch* scratch) {
+                          DecodeScratch* scratch, LzwProgress* progress) {
   const int min_code_size = in.ReadByte();
   if (min_code_size < 0) return kReadError;
   const size_t width = descriptor.width;
   const size_t count = width * descriptor.height;
+  WholeRows rows(progress, width);
+  LzwProgress* told =
+      progress == nullptr || descriptor.interlaced() || width == 0 ? nullptr : &rows;
   LzwResult result;
   size_t available = 0;
   bool to_end = false;
@@ -86,10 +106,11 @@ ErrorCode DecodeImageInto(ByteSource& in, const ImageDescriptor& descriptor, uin
     // The sub-blocks lie in memory up to their terminator or the end of the input: decoded
     // where they are, with the input moved past them.
     in.Skip(length);
-    result = DecodeLzwSubBlocks(min_code_size, blocks, length, out, count);
+    result = DecodeLzwSubBlocks(min_code_size, blocks, length, out, count, told);
   } else {
     ReadSubBlocks(in, &scratch->data);
-    result = DecodeLzw(min_code_size, scratch->data.data(), scratch->data.size(), out, count);
+    result = DecodeLzw(min_code_size, scratch->data.data(), scratch->data.size(), out, count,
+                       told);
   }
   // Only whole rows count as decoded; the partial row and everything after it is index 0.
   const size_t rows_done = width == 0 ? descriptor.height : result.produced / width;

@@ -10,6 +10,7 @@
 #include "byte_source.h"
 #include "error_state.h"
 #include "gif_stream.h"
+#include "lzw_decoder.h"
 
 namespace framix32 {
 
@@ -42,9 +43,11 @@ size_t IndexImageBytes(uint32_t width, uint32_t height);
 ErrorCode DecodeImage(ByteSource& in, const ImageDescriptor& descriptor, IndexImage* image,
                       DecodeScratch* scratch);
 // The same into out, which holds IndexImageBytes(width, height) bytes: width * height
-// indices, rows top-down, and the decoder's slack.
+// indices, rows top-down, and the decoder's slack. progress, when given, is told of whole rows
+// that are final as they come (never for an interlaced image, whose rows move at the end);
+// what it was not told of is final on return.
 ErrorCode DecodeImageInto(ByteSource& in, const ImageDescriptor& descriptor, uint8_t* out,
-                          DecodeScratch* scratch);
+                          DecodeScratch* scratch, LzwProgress* progress = nullptr);
 
 }  // namespace framix32
 

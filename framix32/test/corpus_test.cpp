@@ -103,6 +103,30 @@ void CompareFirstImage(const std::string& path, const GifFileType& gif) {
   dzDeleteBitmap(mask);
   dzDeletePalette(palette);
 
+  // Mode 0 on a transparent image: the key's pixels white in the mask and black in the image.
+  GraphicsControlBlock control;
+  if (DGifSavedExtensionToGCB(const_cast<GifFileType*>(&gif), 0, &control) == GIF_OK &&
+      control.TransparentColor >= 0) {
+    ASSERT_EQ(dzBitmapsFromGif(nullptr, path.c_str(), 0, &mask, &bitmap, &palette), 1);
+    ASSERT_NE(mask, nullptr);
+    pixels = dzBitmapPixels(bitmap);
+    const uint32_t* bits = dzBitmapPixels(mask);
+    for (int i = 0; i < h.width * h.height; ++i) {
+      const int raw = first.RasterBits[i];
+      ASSERT_EQ(bits[i], raw == control.TransparentColor ? 0xFFFFFFFFu : 0xFF000000u)
+          << "mask pixel " << i;
+      const int index = raw & cut;
+      const uint32_t expected =
+          index == control.TransparentColor
+              ? 0xFF000000u
+              : 0xFF000000u | quad[index * 4 + 2] << 16 | quad[index * 4 + 1] << 8 | quad[index * 4];
+      ASSERT_EQ(pixels[i], expected) << "pixel " << i;
+    }
+    dzDeleteBitmap(bitmap);
+    dzDeleteBitmap(mask);
+    dzDeletePalette(palette);
+  }
+
   Block info(GetFileInformation(path.c_str()));
   ASSERT_NE(info, nullptr);
   const auto* info_bytes = static_cast<const uint8_t*>(dzGlobalLock(info.get()));

@@ -260,6 +260,54 @@ TEST(BitmapsFromGif, ModesDecideMaskAndPalette) {
   EXPECT_EQ(mask, nullptr);
 }
 
+// Images large enough to be widened while they decode give the same pixels and mask as their
+// indices decoded whole, plain or interlaced, and cut short at many points of their data
+// (rows not decoded, the partial row among them, are index 0). The rows are long, so that
+// some cut lands in the row where the widening last caught up with the decoder.
+TEST(BitmapsFromGif, WideningWhileDecodingMatchesTheWholeIndices) {
+  constexpr int kWidth = 1999, kHeight = 41, kKey = 5;
+  TestFrame frame = Solid(0, 0, kWidth, kHeight, 0);
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) {
+      frame.indices[size_t(y) * kWidth + x] = uint8_t((x / 7 + y / 3 * 5 + (x * y) % 3) % 32);
+    }
+  }
+  frame.transparent = kKey;
+  for (bool interlaced : {false, true}) {
+    frame.interlaced = interlaced;
+    const std::vector<uint8_t> file_bytes = BuildGif(TestGif{kWidth, kHeight, 5, {frame}});
+    for (int cut = 0; cut <= 40; ++cut) {
+      SCOPED_TRACE(testing::Message() << "interlaced " << interlaced << " cut " << cut);
+      std::vector<uint8_t> bytes = file_bytes;
+      if (cut > 0) bytes.resize(bytes.size() * (40 + cut) / 82);
+      TempFile file("wide.gif", bytes);
+
+      ByteSource in(bytes.data(), bytes.size());
+      FrameReader reader(in);
+      ASSERT_EQ(reader.Start(), kNoError);
+      DecodedFrame whole;
+      bool done = false;
+      ASSERT_EQ(reader.Next(&whole, &done), kNoError);
+      EXPECT_EQ(whole.decoded, cut > 0 ? kCorrupt : kNoError);
+
+      HBITMAP mask, image;
+      HPALETTE palette;
+      ASSERT_EQ(dzBitmapsFromGif(nullptr, file.path(), 0, &mask, &image, &palette), 1);
+      EXPECT_EQ(GetError(nullptr), cut > 0 ? 2 : 0);
+      ASSERT_NE(mask, nullptr);
+      const uint32_t* pixels = dzBitmapPixels(image);
+      const uint32_t* bits = dzBitmapPixels(mask);
+      for (size_t i = 0; i < size_t(kWidth) * kHeight; ++i) {
+        const int index = whole.pixels.data()[i];
+        ASSERT_EQ(pixels[i], index == kKey ? 0xFF000000u : Color(index)) << "pixel " << i;
+        ASSERT_EQ(bits[i], index == kKey ? 0xFFFFFFFFu : 0xFF000000u) << "pixel " << i;
+      }
+      dzDeleteBitmap(mask);
+      dzDeleteBitmap(image);
+    }
+  }
+}
+
 // Waits (without a fixed sleep) until pred holds or a generous deadline passes.
 template <typename Pred>
 bool Eventually(Pred pred) {
