@@ -239,6 +239,7 @@ void RegisterInterfaceBenchmarks() {
       {"Speed/ReadGraphicFile:giflib", Still, GiflibIndices},
       {"Speed/dzBitmapsFromGif:frame-reader-bgra", Bitmaps, BareFrameReaderBgra},
       {"Speed/dzBitmapsFromGif:giflib-bgra", Bitmaps, GiflibBgra},
+      {"Speed/dzBitmapsFromGif:ReadGraphicFile", Bitmaps, Still},
       {"Speed/Animation-load:giflib-bgra", Animation, GiflibAnimationBgra},
   };
   for (Group group : {Group::kPhoto, Group::kAnimation, Group::kSmall}) {
