@@ -43,6 +43,7 @@ function(corvane_fuzz_target name)
   target_link_libraries(${name} PRIVATE ${F_LIBS})
   target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  add_dependencies(corvane_fuzz_targets ${name})
   set(work ${CMAKE_CURRENT_BINARY_DIR}/${name}_corpus)
   add_test(NAME ${name}
            COMMAND sh -c "rm -rf '${work}' && mkdir -p '${work}' && cp -r '${F_CORPUS}'/. '${work}'/ && '$<TARGET_FILE:${name}>' -seed=1 -max_total_time=${F_SECONDS} -timeout=1 -rss_limit_mb=2048 -print_final_stats=1 '${work}'")

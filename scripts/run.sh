@@ -5,9 +5,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-deps.sh
+source scripts/build-flags.sh
 # The CD is one of the parts built by default; a build folder made before it keeps the list
 # of parts it was made with, so the list is taken afresh.
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -UCORVANE_SUBDIRS >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${no_debug_info[@]}" -UCORVANE_SUBDIRS >/dev/null
 cmake --build build -j "$(nproc)" --target panorel demo_cd
 panorel=$PWD/build/browser/shell/panorel
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
