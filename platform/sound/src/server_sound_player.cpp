@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <mutex>
+#include <system_error>
 
 namespace platform {
 namespace {
@@ -21,23 +23,49 @@ int AboveStandardStreams(int fd) {
   return moved;
 }
 
+void ReapNow(pid_t pid) {
+  while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+  }
+}
+
 }  // namespace
 
-ServerSoundPlayer::~ServerSoundPlayer() { Reap(false); }
+// A started player. The reaping thread first waits for its end without reaping it, so that
+// its process id stays taken (and a signal from Stop reaches this player, never a process
+// that got the id afterwards) until `reaped` is set under the lock.
+struct ServerSoundPlayer::Child {
+  explicit Child(pid_t p) : pid(p) {}
+  const pid_t pid;
+  std::mutex mutex;
+  bool reaped = false;
 
-void ServerSoundPlayer::Reap(bool wait) {
-  if (playing_ <= 0) return;
-  pid_t r;
-  do {
-    r = ::waitpid(playing_, nullptr, wait ? 0 : WNOHANG);
-  } while (r < 0 && errno == EINTR);
-  if (r != 0) playing_ = -1;
+  void WaitAndReap() {
+    siginfo_t info;
+    while (::waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOWAIT) < 0 && errno == EINTR) {
+    }
+    const std::lock_guard<std::mutex> lock(mutex);
+    ReapNow(pid);
+    reaped = true;
+  }
+};
+
+ServerSoundPlayer::~ServerSoundPlayer() {
+  // The sound plays on; the thread reaps its player when it ends.
+  if (reaper_.joinable()) reaper_.detach();
 }
 
 void ServerSoundPlayer::Stop() {
-  if (playing_ <= 0) return;
-  ::kill(playing_, SIGTERM);
-  Reap(true);
+  if (playing_ == nullptr) return;
+  {
+    const std::lock_guard<std::mutex> lock(playing_->mutex);
+    if (!playing_->reaped) ::kill(playing_->pid, SIGTERM);
+  }
+  if (reaper_.joinable()) {
+    reaper_.join();
+  } else {
+    ReapNow(playing_->pid);
+  }
+  playing_.reset();
 }
 
 bool ServerSoundPlayer::Play(const std::string& path) {
@@ -91,8 +119,16 @@ bool ServerSoundPlayer::Play(const std::string& path) {
       n = ::read(report[0], &code, sizeof code);
     } while (n < 0 && errno == EINTR);
     started = n != static_cast<ssize_t>(sizeof code);
-    playing_ = child;
-    if (!started) Reap(true);
+    if (started) {
+      playing_ = std::make_shared<Child>(child);
+      try {
+        reaper_ = std::thread([child = playing_] { child->WaitAndReap(); });
+      } catch (const std::system_error&) {
+        // No thread to spare: the player is reaped by the next Stop, as it is ours alone.
+      }
+    } else {
+      ReapNow(child);
+    }
   }
   if (report[0] >= 0) ::close(report[0]);
   return started;

@@ -51,6 +51,11 @@ class ServerSoundPlayerTest : public ::testing::Test {
   std::string Out() const { return stand_ins_->Out(); }
   std::string OpenGateAndRead() { return stand_ins_->OpenGateAndRead(); }
 
+  // No child of ours is left, running or unreaped; the look leaves a finished one unreaped.
+  static bool NoChildrenLeft() {
+    siginfo_t info{};
+    return ::waitid(P_ALL, 0, &info, WEXITED | WNOHANG | WNOWAIT) < 0 && errno == ECHILD;
+  }
   // No child of ours is left, running or unreaped.
   static bool NoChildren() { return ::waitpid(-1, nullptr, WNOHANG) < 0 && errno == ECHILD; }
 
@@ -95,6 +100,40 @@ TEST_F(ServerSoundPlayerTest, NoPlayerThatCanStartAnswersFalseAtOnce) {
   ServerSoundPlayer by_path({plain.string()});
   EXPECT_FALSE(by_path.Play(sound_));
   EXPECT_TRUE(NoChildren());
+}
+
+// A finished child of ours, not yet reaped (the look leaves it as it is).
+bool ZombieChild() {
+  siginfo_t info{};
+  return ::waitid(P_ALL, 0, &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid != 0;
+}
+
+TEST_F(ServerSoundPlayerTest, APlayerThatEndsIsReapedWithoutWaitingForTheNextSound) {
+  ServerSoundPlayer player({"/bin/true"});
+  for (int sound = 0; sound < 2; ++sound) {
+    ASSERT_TRUE(player.Play(sound_));
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!NoChildrenLeft() && std::chrono::steady_clock::now() < until) {
+      ::usleep(10 * 1000);
+    }
+    EXPECT_FALSE(ZombieChild());
+    EXPECT_TRUE(NoChildrenLeft());
+  }
+  // Stopping a player that was reaped already signals nothing.
+  player.Stop();
+}
+
+TEST_F(ServerSoundPlayerTest, StopEndsAPlayingSoundAndReapsIt) {
+  const fs::path long_player = dir_ / "bin" / "long-player";
+  std::ofstream(long_player) << "#!/bin/sh\nexec sleep 30\n";
+  fs::permissions(long_player, fs::perms::owner_all);
+  ServerSoundPlayer player({long_player.string()});
+  ASSERT_TRUE(player.Play(sound_));
+  EXPECT_FALSE(NoChildrenLeft());
+  const auto start = std::chrono::steady_clock::now();
+  player.Stop();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  EXPECT_TRUE(NoChildrenLeft());
 }
 
 TEST_F(ServerSoundPlayerTest, WhatIsNoReadableFileStartsNoPlayer) {
