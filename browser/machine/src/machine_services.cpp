@@ -25,7 +25,8 @@ struct MachineServices::Parts {
 };
 
 MachineServices::MachineServices(const Environment& environment,
-                                 std::function<void(const std::string& reason)> complain)
+                                 std::function<void(const std::string& reason)> complain,
+                                 std::function<void(const std::string& line)> tell)
     : parts_(std::make_unique<Parts>()) {
   LiveSystemServices::Services s;
   s.shell = &parts_->shell;
@@ -43,6 +44,7 @@ MachineServices::MachineServices(const Environment& environment,
   (void)environment;
 #endif
   s.complain = std::move(complain);
+  s.tell = std::move(tell);
   parts_->live = std::make_unique<LiveSystemServices>(std::move(s));
 }
 

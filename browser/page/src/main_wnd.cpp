@@ -147,7 +147,10 @@ bool CMainWnd::LoadDataFile(CDataFile* chosen, bool check, bool on_load) {
   title_.clear();
   working.ReadString(kMainSection, "title", title_);
   host.SetTitle(title_);
-  if (check && host.OtherInstanceRuns(title_)) return false;
+  if (check && host.OtherInstanceRuns(title_)) {
+    services_.trace.Handover(true, title_);
+    return false;
+  }
   // 7.
   LoadContext load = MakeLoadContext();
   context_.paths = load.paths;
@@ -242,6 +245,7 @@ void CMainWnd::DisplayChanged() {
 }
 
 void CMainWnd::OtherInstanceStarted() {
+  services_.trace.Handover(false, title_);
   if (appbar_) {
     services_.host.ShowMessage(title_, title_ + " is already running.");
   } else {
@@ -273,11 +277,16 @@ void CMainWnd::Minimize() {
 }
 
 void CMainWnd::ItemExecuted(const CScriptItem& item, ActionResult result) {
-  services_.trace.Action(item.name(), item.section(), static_cast<int>(result));
+  // The item's script belongs to an object (none for a PreLoad script).
+  const CElement* script = item.parent();
+  const CElement* owner = script != nullptr ? script->parent() : nullptr;
+  services_.trace.Action(item.name(), item.section(), static_cast<int>(result),
+                         owner != nullptr ? owner->id() : std::string_view());
 }
 
-void CMainWnd::EventFired(std::string_view event, std::string_view section, bool ran) {
-  services_.trace.Event(event, section, ran);
+void CMainWnd::EventFired(std::string_view event, std::string_view section, std::string_view id,
+                          bool ran) {
+  services_.trace.Event(event, section, ran, id);
 }
 
 void CMainWnd::BudgetSpent(std::string_view event) { services_.trace.Budget(event); }

@@ -146,12 +146,16 @@ TEST_F(MainWndTest, ASecondCopyForTheSameTitleStopsQuietly) {
   CMainWnd& wnd = Make();
   EXPECT_FALSE(wnd.StartupLoad(dir_.Path("show.cdz")));
   EXPECT_EQ(wnd.last_error(), "");
+  EXPECT_EQ(TraceLines().back(), "handover|sent|Show");
   // A page change never asks again.
   window_.other_instance = false;
   ASSERT_TRUE(wnd.StartupLoad(dir_.Path("show.cdz")));
   window_.other_instance = true;
   wnd.HandleRequest({PageRequest::Kind::kReload, {}});
   EXPECT_FALSE(window_.closed);
+  // The copy that runs hears of the one that stepped back.
+  wnd.OtherInstanceStarted();
+  EXPECT_EQ(TraceLines().back(), "handover|received|Show");
 }
 
 TEST_F(MainWndTest, NextAndPreviousWalkTheContainerAndWrap) {
@@ -313,8 +317,12 @@ TEST_F(MouseTest, PressAndReleaseOverTheSameElement) {
   EXPECT_EQ(wnd_->pressed(), nullptr);
   wnd_->MouseMove({200, 150}, false);
   EXPECT_EQ(window_.cursor, CursorShape::kArrow);
-  EXPECT_THAT(Events(), ElementsAre("OnMouseIn|Element_1|ran", "OnMouseDown|Element_1|ran",
-                                    "OnMouseUp|Element_1|ran", "OnMouseOut|Element_1|ran"));
+  // The element is named by its id too, and so is the object whose script an action is in.
+  EXPECT_THAT(Events(),
+              ElementsAre("OnMouseIn|Element_1|ran|button", "OnMouseDown|Element_1|ran|button",
+                          "OnMouseUp|Element_1|ran|button", "OnMouseOut|Element_1|ran|button"));
+  EXPECT_THAT(TraceLines(),
+              ::testing::Contains("action|SetVariable|Element_1_Script_1_ScriptItem_1|0|button"));
 }
 
 TEST_F(MouseTest, ReleaseElsewhereFiresNoMouseUp) {
@@ -322,7 +330,7 @@ TEST_F(MouseTest, ReleaseElsewhereFiresNoMouseUp) {
   wnd_->MouseRelease({200, 150});
   wnd_->MousePress({200, 150});  // the page itself is no element
   wnd_->MouseRelease({20, 20});
-  EXPECT_THAT(Events(), ElementsAre("OnMouseDown|Element_1|ran"));
+  EXPECT_THAT(Events(), ElementsAre("OnMouseDown|Element_1|ran|button"));
   EXPECT_EQ(wnd_->document().variables().FindVariable("OnMouseUp"), nullptr);
 }
 

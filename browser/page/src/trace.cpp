@@ -20,12 +20,24 @@ void Trace::Line(std::initializer_list<std::string_view> fields) {
 
 void Trace::Load(std::string_view what) { Line({"load", what}); }
 
-void Trace::Event(std::string_view name, std::string_view section, bool ran) {
-  Line({"event", name, section, ran ? "ran" : "none"});
+void Trace::Event(std::string_view name, std::string_view section, bool ran,
+                  std::string_view id) {
+  const std::string_view outcome = ran ? "ran" : "none";
+  if (id.empty()) {
+    Line({"event", name, section, outcome});
+  } else {
+    Line({"event", name, section, outcome, id});
+  }
 }
 
-void Trace::Action(std::string_view type_name, std::string_view section, int result) {
-  Line({"action", type_name, section, std::to_string(result)});
+void Trace::Action(std::string_view type_name, std::string_view section, int result,
+                   std::string_view id) {
+  const std::string code = std::to_string(result);
+  if (id.empty()) {
+    Line({"action", type_name, section, code});
+  } else {
+    Line({"action", type_name, section, code, id});
+  }
 }
 
 void Trace::Request(std::string_view name, std::string_view parameter) {
@@ -41,5 +53,9 @@ void Trace::Exit(int status) { Line({"exit", std::to_string(status)}); }
 void Trace::Budget(std::string_view event) { Line({"budget", event}); }
 
 void Trace::System(std::string_view line) { Line({"system", line}); }
+
+void Trace::Handover(bool sent, std::string_view title) {
+  Line({"handover", sent ? "sent" : "received", title});
+}
 
 }  // namespace browser

@@ -274,16 +274,26 @@ TEST_F(DragFileTest, OffersThePathAsWrittenForCopyOrLinkAndTheScriptGoesOn) {
   EXPECT_EQ(dragger_.queried, OleResult::kOk);
   // Not resolved, not expanded; an empty path is offered too.
   EXPECT_THAT(dragger_.drops, ElementsAre("Docs\\100%.txt 5", "/media/cd/%DATA%/a b.pdf 5", "? 5"));
-  EXPECT_THAT(lines_, ElementsAre("drag: Docs\\100%.txt", "drag: /media/cd/%DATA%/a b.pdf",
-                                  "drag: ", "command: nothing "));
+  EXPECT_THAT(lines_, ElementsAre("drag: Docs\\100%.txt", "drag end: cancelled Docs\\100%.txt",
+                                  "drag: /media/cd/%DATA%/a b.pdf",
+                                  "drag end: cancelled /media/cd/%DATA%/a b.pdf", "drag: ",
+                                  "drag end: cancelled ", "command: nothing "));
+}
+
+TEST_F(DragFileTest, TheDragsEndIsToldDroppedOrCancelled) {
+  Run({"name = DragFile\npath = brochures/a.pdf"});
+  dragger_.cancel = true;
+  Run({"name = DragFile\npath = brochures/b.pdf"});
+  EXPECT_THAT(lines_, ElementsAre("drag: brochures/a.pdf", "drag end: dropped brochures/a.pdf",
+                                  "drag: brochures/b.pdf", "drag end: cancelled brochures/b.pdf"));
 }
 
 TEST_F(DragFileTest, APathLongerThanTheBlockStartsNoDragAndSaysSo) {
   const std::string longest = "/" + std::string(258, 'a');
   Run({"name = DragFile\npath = " + longest, "name = DragFile\npath = " + longest + "b"});
   EXPECT_THAT(dragger_.drops, ElementsAre(longest + " 5"));
-  ASSERT_EQ(lines_.size(), 2u);
-  EXPECT_EQ(lines_[1], "drag refused, the path has more than 259 bytes: " + longest + "b");
+  ASSERT_EQ(lines_.size(), 3u);
+  EXPECT_EQ(lines_[2], "drag refused, the path has more than 259 bytes: " + longest + "b");
   // Without a drag machinery (authors' tools) nothing is dragged, and nothing fails.
   fx_.context.dragger = nullptr;
   EXPECT_EQ(Run({"name = DragFile\npath = a.txt"}), 0);

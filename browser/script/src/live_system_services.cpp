@@ -4,6 +4,7 @@
 
 #include "browser/doc/data_file.h"
 #include "browser/doc/no_case.h"
+#include "browser/script/system_lines.h"
 #include "platform/control_library.h"
 #include "platform/paths.h"
 #include "platform/program_start.h"
@@ -45,6 +46,13 @@ bool LiveSystemServices::Fail(const std::string& reason) {
   return false;
 }
 
+bool LiveSystemServices::Start(const std::string& program, const std::vector<std::string>& args) {
+  std::string error;
+  if (!services_.shell->StartDetached(program, args, &error)) return Fail(error);
+  if (services_.tell) services_.tell(system_lines::Started(program, args));
+  return true;
+}
+
 void LiveSystemServices::Open(const std::string& target) {
   if (services_.shell == nullptr) return;
   if (!MayOpen(target)) {
@@ -60,10 +68,7 @@ void LiveSystemServices::RunProgram(const std::string& path, const std::string& 
   const auto program = platform::ProgramFile(path);
   // Not a program here: a document, opened as the shell opens documents.
   if (!program) return Open(path);
-  std::string error;
-  if (!services_.shell->StartDetached(*program, platform::SplitParameters(parameters), &error)) {
-    Fail(error);
-  }
+  Start(*program, platform::SplitParameters(parameters));
 }
 
 void LiveSystemServices::ShellOpen(const std::string& path) { Open(path); }
@@ -102,8 +107,7 @@ bool LiveSystemServices::RegisterControl(const ControlRegistration& control) {
     if (services_.shell == nullptr) return Fail(control.file + ": cannot start the server");
     const auto program = platform::ProgramFile(control.file);
     if (!program) return Fail(control.file + ": no server program here");
-    const char* verb = control.unregister ? "/UNREGSERVER" : "/REGSERVER";
-    return services_.shell->StartDetached(*program, {verb}, &error) || Fail(error);
+    return Start(*program, {control.unregister ? "/UNREGSERVER" : "/REGSERVER"});
   }
   if (services_.controls == nullptr) return Fail(control.file + ": cannot load control libraries");
   return services_.controls->Register(control.file, control.unregister, &error) || Fail(error);

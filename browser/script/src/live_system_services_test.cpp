@@ -46,8 +46,10 @@ class LiveSystemServicesTest : public ::testing::Test {
   platform::RecordingWindowMessenger windows_;
   platform::RecordingControlLibraries controls_;
   std::vector<std::string> complaints_;
+  std::vector<std::string> told_;
   LiveSystemServices live_{{&shell_, &sound_, &windows_, &controls_,
-                            [this](const std::string& r) { complaints_.push_back(r); }}};
+                            [this](const std::string& r) { complaints_.push_back(r); },
+                            [this](const std::string& line) { told_.push_back(line); }}};
 };
 
 TEST_F(LiveSystemServicesTest, OnlyExistingFilesAndKnownSchemesAreOpened) {
@@ -82,6 +84,23 @@ TEST_F(LiveSystemServicesTest, ProgramsSoundsAndMessagesReachTheirServices) {
   EXPECT_EQ(windows_.posted[0].message, 1036u);
   EXPECT_EQ(windows_.posted[0].wparam, 0xFFFFFFFFu);
   EXPECT_EQ(windows_.posted[0].lparam, -2);
+}
+
+TEST_F(LiveSystemServicesTest, EachProgramReallyStartedIsToldWithItsArguments) {
+  const fs::path program = dir_ / "sizing";
+  std::ofstream(program) << "#!/bin/sh\n";
+  fs::permissions(program, fs::perms::owner_all);
+  // The name a document gives ends in ".exe"; the file started has none.
+  live_.RunProgram(program.string() + ".exe", "/job \"C:\\My Jobs\\a.siz\" \"\"");
+  live_.RegisterControl({program.string(), "", true, false});
+  EXPECT_THAT(told_, ElementsAre("started: " + program.string() + " /job \"C:\\My Jobs\\a.siz\" \"\"",
+                                 "started: " + program.string() + " /REGSERVER"));
+  // What was not started is not told as started.
+  shell_.accept = false;
+  live_.RunProgram(program.string(), "");
+  live_.RunProgram((dir_ / "missing.exe").string(), "");
+  EXPECT_EQ(told_.size(), 2u);
+  EXPECT_EQ(complaints_.size(), 2u);
 }
 
 TEST_F(LiveSystemServicesTest, RegistrationCopiesWithoutOverwritingThenRegisters) {

@@ -19,13 +19,13 @@ int RunPreLoadScripts(const CDataFile& file, const LoadContext& load, ScriptCont
     CIdManager scratch_ids;
     LoadContext scratch{scratch_ids, load.paths, load.registry, load.pictures};
     script.Load(file, scratch);
-    if (context.host != nullptr) context.host->EventFired("PreLoad", kMainSection, true);
+    if (context.host != nullptr) context.host->EventFired("PreLoad", kMainSection, {}, true);
     if (context.depth == 0) context.event = "PreLoad";
     script.Run(context);
     ++ran;
   }
   // Told as every other event is, also when the document has no script for it.
-  if (ran == 0 && context.host != nullptr) context.host->EventFired("PreLoad", kMainSection, false);
+  if (ran == 0 && context.host != nullptr) context.host->EventFired("PreLoad", kMainSection, {}, false);
   return ran;
 }
 

@@ -26,6 +26,15 @@ std::string Register(const ControlRegistration& control) {
   return (control.unregister ? "unregister: " : "register: ") + control.file;
 }
 std::string Web(const std::string& address) { return "web: " + address; }
+std::string Started(const std::string& program, const std::vector<std::string>& args) {
+  std::string line = "started: " + program;
+  for (const std::string& arg : args) {
+    const bool quote = arg.empty() || arg.find_first_of(" \t") != std::string::npos;
+    line += quote ? " \"" + arg + "\"" : " " + arg;
+  }
+  return line;
+}
+std::string Failed(const std::string& reason) { return "failed: " + reason; }
 
 }  // namespace system_lines
 

@@ -44,7 +44,7 @@ int CScriptableObject::RunScriptByName(std::string_view name, ScriptContext& con
   // long list many times.
   if (context.depth > 0) context.budget.ChargeItems(static_cast<int64_t>(scripts_.size()));
   CScript* script = FindScript(name);
-  if (context.host != nullptr) context.host->EventFired(name, section_, script != nullptr);
+  if (context.host != nullptr) context.host->EventFired(name, section_, id_, script != nullptr);
   if (script == nullptr) return 0;
   if (context.depth == 0) context.event = std::string(name);
   script->Run(context);

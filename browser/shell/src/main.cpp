@@ -10,6 +10,7 @@
 
 #include "browser/machine/machine_services.h"
 #include "browser/page/trace.h"
+#include "browser/script/system_lines.h"
 #include "browser/shell/command_line.h"
 #include "browser/shell/main_window.h"
 #include "browser/shell/screenshot.h"
@@ -84,10 +85,15 @@ int main(int argc, char** argv) {
   options.registry = &registry;
   options.directories.temp = platform::TempDirectory(qEnvironmentVariable("TMPDIR").toStdString());
   // The desktop this program runs on: its display for window messages, the user's plug-ins.
+  // The trace hears what it really did: the program started, or why nothing was.
   browser::MachineServices machine(
       {qEnvironmentVariable("DISPLAY").toStdString(),
        qEnvironmentVariable("XDG_DATA_HOME").toStdString(), qEnvironmentVariable("HOME").toStdString()},
-      [](const std::string& reason) { std::cerr << "panorel: " << reason << "\n"; });
+      [trace = browser::Trace(trace_file)](const std::string& reason) mutable {
+        std::cerr << "panorel: " << reason << "\n";
+        trace.System(browser::system_lines::Failed(reason));
+      },
+      [trace = browser::Trace(trace_file)](const std::string& line) mutable { trace.System(line); });
   if (!preview) options.system = &machine.services();
 
   int status = 0;

@@ -3,7 +3,7 @@
 # on another program's window (a small Qt drop target) it delivers the file's URL, encoded
 # as URLs are and decoded back to exactly the file's name, for copying; with Ctrl and Shift
 # held, for a link; with Shift alone (a move elsewhere) still for copying, since a move is
-# never offered. Escape during the drag delivers nothing.
+# never offered. Escape during the drag delivers nothing. The trace tells each drag's end.
 source "$(dirname "$0")/e2e_lib.sh"
 drop_target=$5
 
@@ -61,6 +61,9 @@ drag_to $((tx + 150)) $((ty + 100))
 xdotool key Escape && settle 0.3
 xdotool mouseup 1 && settle 0.5
 [ -s drops.log ] && fail "Escape still dropped: $(cat drops.log)"
+for _ in $(seq 30); do grep -q $'^system\tdrag end' trace.txt && break; sleep 0.1; done
+[ "$(grep $'^system\tdrag' trace.txt)" = $'system\tdrag: '"$file"$'\nsystem\tdrag end: cancelled '"$file" ] ||
+  fail "the cancelled drag was traced as: $(grep $'^system\tdrag' trace.txt)"
 
 drag_to $((tx + 150)) $((ty + 100))
 xdotool mouseup 1
@@ -68,6 +71,8 @@ for _ in $(seq 30); do [ -s drops.log ] && break; sleep 0.1; done
 [ "$(head -1 drops.log)" = "drop copy file://$work/files/100%25.txt" ] ||
   fail "the drop delivered: $(cat drops.log)"
 [ "$(sed -n 2p drops.log)" = "path $file" ] || fail "the name came back as $(sed -n 2p drops.log)"
+for _ in $(seq 30); do grep -q $'^system\tdrag end: dropped' trace.txt && break; sleep 0.1; done
+grep -qxF "system	drag end: dropped $file" trace.txt || fail "the drop was not traced"
 
 # drop_with KEYS: a drag dropped while KEYS are held; answers the drop's first line.
 drop_with() {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A second copy for the same title tells the first and exits (status 0); the first comes
-# to the front. A copy that was killed leaves a lock that does not keep the next one out.
+# to the front; both traces record the hand-over. A copy that was killed leaves a lock that
+# does not keep the next one out.
 source "$(dirname "$0")/e2e_lib.sh"
 
 doc() {  # NAME TITLE
@@ -21,7 +22,7 @@ xdotool windowactivate --sync "$other"
 settle
 [ "$(xdotool getactivewindow)" = "$other" ] || fail "the other window is not in front"
 
-"$panorel" "$work/solo.cdz" 2>second.txt &
+"$panorel" --trace "$work/second-trace.txt" "$work/solo.cdz" 2>second.txt &
 second=$!
 wait_exit "$second" || fail "the second copy did not exit"
 wait "$second" 2>/dev/null; status=$?
@@ -30,6 +31,11 @@ wait "$second" 2>/dev/null; status=$?
 settle
 [ "$(xdotool getactivewindow)" = "$solo" ] || fail "the first copy did not come forward"
 [ "$(xdotool search --onlyvisible --name '^Solo show$' | wc -l)" = 1 ] || fail "two windows"
+grep -qx $'handover\tsent\tSolo show' second-trace.txt ||
+  fail "the second copy's trace has no hand-over: $(cat second-trace.txt)"
+grep -qx $'exit\t0' second-trace.txt || fail "the second copy's trace has no exit"
+grep -qx $'handover\treceived\tSolo show' trace.txt ||
+  fail "the first copy's trace has no hand-over"
 
 # Killed without a chance to clean up: the lock and the socket stay behind.
 kill -9 "$first"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The system actions reach the machine from the program: a program really starts and the
-# trace says so; other programs find the window by its class and post it messages (a reload
+# trace says so, naming the file really started (a name ending in ".exe" starts the file
+# without it); other programs find the window by its class and post it messages (a reload
 # loads the document again, a close ends the program).
 source "$(dirname "$0")/e2e_lib.sh"
 
@@ -14,12 +15,19 @@ windowType = 2
 numScripts = 1
 [Script_1]
 name = OnLoad
-numScriptItems = 1
+numScriptItems = 2
 [Script_1_ScriptItem_1]
 name = RunProgram
 path = /bin/sh
 parameters = -c "echo ran >>$work/ran.txt"
+[Script_1_ScriptItem_2]
+name = RunProgram
+path = programs\\tool.exe
+parameters = one "two words"
 DOC
+mkdir -p programs
+printf '#!/bin/sh\necho "$1|$2" >>"%s/tool.txt"\n' "$work" >programs/tool
+chmod +x programs/tool
 poster reload 1036
 poster close 16
 pack reload.cdz reload.cdb
@@ -33,6 +41,14 @@ for _ in $(seq 50); do [ -s ran.txt ] && break; sleep 0.1; done
 [ "$(cat ran.txt)" = ran ] || fail "the program did not run once: $(cat ran.txt 2>/dev/null)"
 grep -qxF "system	run: /bin/sh -c \"echo ran >>$work/ran.txt\"" trace.txt ||
   fail "no system line for the program"
+grep -qxF "system	started: /bin/sh -c \"echo ran >>$work/ran.txt\"" trace.txt ||
+  fail "no line for the program started"
+for _ in $(seq 50); do [ -s tool.txt ] && break; sleep 0.1; done
+[ "$(cat tool.txt)" = "one|two words" ] || fail "the tool did not run: $(cat tool.txt 2>/dev/null)"
+grep -qxF "system	run: $work/programs/tool.exe one \"two words\"" trace.txt ||
+  fail "no system line for the tool: $(grep system trace.txt)"
+grep -qxF "system	started: $work/programs/tool one \"two words\"" trace.txt ||
+  fail "the trace does not name the file really started: $(grep system trace.txt)"
 prop "$window" WM_CLASS | grep -qF '"panorel", "VTRL_MAINWND"' || fail "class: $(prop "$window" WM_CLASS)"
 
 "$cdztool" run reload.cdz --event OnLoad --live || fail "posting the reload"

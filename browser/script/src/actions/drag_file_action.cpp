@@ -56,8 +56,11 @@ ActionResult CDragAction::Execute(ScriptContext& context) {
   medium.tymed = kTymedHGlobal;
   data->SetData(&format, &medium, true);
   Report(context, "drag: " + path_);
-  context.dragger->DoDragDrop(*data, *drop_source_, kDropEffectCopy | kDropEffectLink);
+  const uint32_t effect =
+      context.dragger->DoDragDrop(*data, *drop_source_, kDropEffectCopy | kDropEffectLink);
   data->Release();
+  // No effect: Escape, or a place that takes no file.
+  Report(context, std::string("drag end: ") + (effect != 0 ? "dropped " : "cancelled ") + path_);
   return ActionResult::kContinue;
 }
 

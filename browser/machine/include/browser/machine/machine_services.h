@@ -19,9 +19,11 @@ class MachineServices {
     std::string xdg_data_home;  // "" for the default under `home`
     std::string home;
   };
-  // `complain` hears what failed (it may be empty).
+  // `complain` hears what failed, `tell` each program really started ("started: PROGRAM
+  // ARGS"); either may be empty.
   MachineServices(const Environment& environment,
-                  std::function<void(const std::string& reason)> complain);
+                  std::function<void(const std::string& reason)> complain,
+                  std::function<void(const std::string& line)> tell = {});
   ~MachineServices();
   MachineServices(const MachineServices&) = delete;
   MachineServices& operator=(const MachineServices&) = delete;

@@ -94,7 +94,8 @@ class CMainWnd : public ScriptHost {
   void PostRequest(PageRequest request) override;
   void Minimize() override;
   void ItemExecuted(const CScriptItem& item, ActionResult result) override;
-  void EventFired(std::string_view event, std::string_view section, bool ran) override;
+  void EventFired(std::string_view event, std::string_view section, std::string_view id,
+                  bool ran) override;
   void BudgetSpent(std::string_view event) override;
 
   // Why the last start-up load or load failed, naming the file ("" when another copy of the

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "browser/script/system_services.h"
 
@@ -17,6 +18,8 @@ namespace browser {
 // The machine's services behind the system actions, handed in by the program. A service left
 // out (nullptr) does nothing, as a failed one does. What fails is told to `complain` (when
 // given) and otherwise ignored, as the actions want; only control registration answers it.
+// Each program really started is told to `tell` (when given) as a system_lines::Started
+// line: the file found for a name ending in ".exe", with its arguments.
 //
 // Document text never reaches a shell: programs get their parameters as an argument vector,
 // and an address is opened only when it names an existing file or has a scheme the desktop
@@ -29,6 +32,7 @@ class LiveSystemServices : public SystemServices {
     platform::WindowMessenger* windows = nullptr;
     platform::ControlLibraries* controls = nullptr;
     std::function<void(const std::string& reason)> complain;
+    std::function<void(const std::string& line)> tell;
   };
   explicit LiveSystemServices(Services services) : services_(std::move(services)) {}
 
@@ -52,6 +56,7 @@ class LiveSystemServices : public SystemServices {
  private:
   void Open(const std::string& target);
   bool Fail(const std::string& reason);
+  bool Start(const std::string& program, const std::vector<std::string>& args);
 
   Services services_;
 };

@@ -27,10 +27,11 @@ class ScriptHost {
   virtual void Minimize() = 0;
 
   // Told after every executed script item, and whenever an event is fired on an object
-  // (with whether the object had a script of that name); for authors' traces.
+  // (its section and id, "" when it has none, and whether it had a script of that name); for
+  // authors' traces.
   virtual void ItemExecuted(const CScriptItem& /*item*/, ActionResult /*result*/) {}
   virtual void EventFired(std::string_view /*event*/, std::string_view /*section*/,
-                          bool /*ran*/) {}
+                          std::string_view /*id*/, bool /*ran*/) {}
   // Told once when an event's budget (or the variables' memory) ended its runs, with the
   // event's name: the outermost event, whichever nested script spent the budget.
   virtual void BudgetSpent(std::string_view /*event*/) {}

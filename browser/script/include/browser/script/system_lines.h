@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "browser/script/system_services.h"
 
@@ -23,6 +24,12 @@ std::string Message(const std::string& window_class, int32_t message, int32_t wp
 std::string Save(const std::string& path, const std::string& key, const std::string* value);
 std::string Register(const ControlRegistration& control);  // register: PATH / unregister: PATH
 std::string Web(const std::string& address);                // web: ADDRESS
+
+// What the machine then really did, for the program's trace:
+// started: PROGRAM ARGS (the file really started, each argument after a blank, in double
+// quotes when it is empty or holds a blank)
+std::string Started(const std::string& program, const std::vector<std::string>& args);
+std::string Failed(const std::string& reason);  // failed: REASON
 
 }  // namespace system_lines
 }  // namespace browser
