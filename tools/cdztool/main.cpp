@@ -6,6 +6,7 @@
 
 #include "cdztool.h"
 #include "lint.h"
+#include "plugin_controls.h"
 
 namespace {
 
@@ -93,7 +94,9 @@ int main(int argc, char** argv) {
   }
   if (command == "lint") {
     if (args.size() != 1) return UsageError("lint needs one document");
-    return cdztool::LintCommand(args[0], flag, std::cout, std::cerr);
+    return cdztool::LintCommand(args[0], flag, std::cout, std::cerr, [](const std::string& dir) {
+      return cdztool::MakePluginControls(cdztool::PluginFoldersFor(dir));
+    });
   }
   if (command == "cat") {
     if (args.size() != 2) return UsageError("cat needs a container and a member name");

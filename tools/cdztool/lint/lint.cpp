@@ -1,6 +1,7 @@
 #include "lint.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <set>
@@ -8,6 +9,7 @@
 #include "browser/doc/data_file.h"
 #include "browser/doc/no_case.h"
 #include "browser/doc/section_names.h"
+#include "browser/page/picture_source.h"
 #include "browser/script/action_factory.h"
 #include "lint_keys.h"
 #include "platform/ascii_case.h"
@@ -107,7 +109,7 @@ class Linter {
     }
     Visit(main, ObjectKind::kMain);
     const int window_type = Int(main, "windowType");
-    if (window_type != 4) CheckPicture(main, "watermark", String(main, "watermark"));
+    if (window_type != 4) CheckPicture(main, "watermark", String(main, "watermark"), false);
     const std::string icon = String(main, "icon");
     if (!icon.empty() && place_.files != nullptr && !place_.files->Exists(Resolve(icon))) {
       Warning(main, "icon", "no file '" + icon + "' (" + Resolve(icon) +
@@ -148,10 +150,17 @@ class Linter {
     }
     Visit(section, kind);
     if (kind == ObjectKind::kImage) {
-      CheckPicture(section, "src", String(section, "src"));
+      // An animated image plays the file as a GIF whatever its name.
+      if (Int(section, "animated") == 0) {
+        CheckPicture(section, "src", String(section, "src"), true);
+      } else {
+        CheckFile(section, "src", String(section, "src"), "picture");
+      }
     } else if (kind == ObjectKind::kImageList) {
-      CheckPicture(section, "src", String(section, "src"));
+      CheckPicture(section, "src", String(section, "src"), false);
       LintFrames(section);
+    } else if (kind == ObjectKind::kActiveX) {
+      CheckControl(section);
     }
     LintScripts(section, false);
   }
@@ -331,6 +340,38 @@ class Linter {
       LintCommand(section);
     } else if (type == "ExecuteGlobalScript") {
       global_calls_.emplace_back(section, String(section, "scriptName"));
+    } else if (type == "DragFile") {
+      if (String(section, "flag") != "registry") CheckDragPath(section, String(section, "path"));
+    }
+  }
+
+  // The path is offered as written: a relative one is found from the folder the program was
+  // started in, which is the CD's root only when the CD's autorun started it.
+  void CheckDragPath(const std::string& section, const std::string& path) {
+    if (path.empty() || path[0] == '/' || path[0] == '\\' || path.find(':') != std::string::npos) {
+      return;
+    }
+    Warning(section, "path",
+            "the drag offers '" + path +
+                "' relative to the folder panorel was started in, not to the document's: "
+                "started from another folder, it offers a file that is not there");
+  }
+
+  // The control the element creates: "CLSID" when present, else "controlName".
+  void CheckControl(const std::string& section) {
+    std::string name, key = "controlName";
+    file_.ReadString(section, "controlName", name);
+    if (file_.ReadString(section, "CLSID", name)) key = "CLSID";
+    if (place_.controls == nullptr) return;
+    if (name.empty()) {
+      Warning(section, "controlName", "the element names no control: it stays empty");
+      return;
+    }
+    if (!place_.controls->Provides(name)) {
+      Warning(section, key, "no plug-in provides the control '" + name + "' (looked in " +
+                                place_.controls->Where() +
+                                "): the element shows an empty rectangle and calls to it do "
+                                "nothing");
     }
   }
 
@@ -378,8 +419,39 @@ class Linter {
     return platform::ResolvePath(name, place_.document_dir, place_.document_dir);
   }
 
-  void CheckPicture(const std::string& section, const char* key, const std::string& name) {
-    CheckFile(section, key, name, "picture");
+  // A picture is read by its name: ".gif" anywhere makes it a GIF, ".jpg" (lower case, and
+  // only for an image element) a JPEG, and anything else is read as a Windows bitmap.
+  void CheckPicture(const std::string& section, const char* key, const std::string& name,
+                    bool jpeg_allowed) {
+    if (name.empty()) return;
+    if (browser::PictureKindOf(name, jpeg_allowed) == browser::PictureKind::kBitmap) {
+      const std::string_view file = platform::FilePart(name);
+      const size_t dot = file.rfind('.');
+      const std::string_view extension = dot == std::string_view::npos ? "" : file.substr(dot);
+      if (!EqualsNoCase(extension, ".bmp") && !EqualsNoCase(extension, ".dib")) {
+        Warning(section, key,
+                "'" + name + "' is read as a Windows bitmap (only a name with '.gif'" +
+                    (jpeg_allowed ? std::string(", or '.jpg' in lower case,") : std::string()) +
+                    " is read otherwise): a picture of another kind draws as a push button");
+      }
+    }
+    if (place_.files == nullptr) return;
+    const std::string path = Resolve(name);
+    switch (place_.files->KindOf(path)) {
+      case LintFiles::Kind::kMissing:
+        Error(section, key, "no picture '" + name + "' (" + path + ")");
+        break;
+      case LintFiles::Kind::kFolder:
+        Warning(section, key, "'" + name + "' (" + path + ") is a folder, not a picture: the "
+                              "picture is missing");
+        break;
+      case LintFiles::Kind::kOther:
+        Warning(section, key, "'" + name + "' (" + path + ") is a device, pipe or socket, not "
+                              "a picture file: the picture is missing");
+        break;
+      case LintFiles::Kind::kFile:
+        break;
+    }
   }
 
   void CheckFile(const std::string& section, const char* key, const std::string& name,
@@ -542,6 +614,22 @@ class Linter {
 }  // namespace
 
 bool DiskLintFiles::Exists(const std::string& path) const { return platform::FileExists(path); }
+
+LintFiles::Kind DiskLintFiles::KindOf(const std::string& path) const {
+  std::error_code ec;
+  const std::filesystem::file_status status = std::filesystem::status(path, ec);
+  switch (status.type()) {
+    case std::filesystem::file_type::regular:
+      return Kind::kFile;
+    case std::filesystem::file_type::directory:
+      return Kind::kFolder;
+    case std::filesystem::file_type::not_found:
+    case std::filesystem::file_type::none:
+      return Kind::kMissing;
+    default:
+      return Kind::kOther;
+  }
+}
 
 bool DiskLintFiles::IsProgram(const std::string& path) const {
   return platform::ProgramFile(path).has_value();

@@ -3,7 +3,9 @@
 // comparing what the file says with what each object reads.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,9 +27,15 @@ struct Finding {
 // What the lint asks of the disk, so that its rules are tested without one.
 class LintFiles {
  public:
+  enum class Kind { kMissing, kFile, kFolder, kOther /* a device, a pipe or a socket */ };
   virtual ~LintFiles() = default;
   // A file or folder at `path`.
   virtual bool Exists(const std::string& path) const = 0;
+  // What is at `path`, found without opening it (a pipe would block a reader). By default a
+  // file whenever something exists there.
+  virtual Kind KindOf(const std::string& path) const {
+    return Exists(path) ? Kind::kFile : Kind::kMissing;
+  }
   // A program RunProgram can start: an executable file at `path`, or at `path` without a
   // final ".exe".
   virtual bool IsProgram(const std::string& path) const = 0;
@@ -37,13 +45,25 @@ class LintFiles {
 class DiskLintFiles : public LintFiles {
  public:
   bool Exists(const std::string& path) const override;
+  Kind KindOf(const std::string& path) const override;
   bool IsProgram(const std::string& path) const override;
+};
+
+// The controls the browser could host, as its plug-in folders hold them.
+class LintControls {
+ public:
+  virtual ~LintControls() = default;
+  // True when a built-in class or a plug-in answers `name` (a ProgID, or a CLSID in braces).
+  virtual bool Provides(const std::string& name) const = 0;
+  // Where the plug-ins were looked for, for the message ("A, B").
+  virtual std::string Where() const = 0;
 };
 
 struct LintPlace {
   std::string document_dir;              // ends with a separator; files resolve against it
   std::vector<std::string> member_names;  // the container's members, for page changes
   const LintFiles* files = nullptr;       // nullptr: files are not checked
+  const LintControls* controls = nullptr;  // nullptr: control names are not checked
 };
 
 // The findings for one data file, in the order of the file.
@@ -60,7 +80,10 @@ namespace cdztool {
 // cdztool lint DOCUMENT [--json]: a container (every member) or a plain data file, with the
 // files it names looked for beside it. Findings go to `out`, one line each ("MEMBER [SECTION]
 // KEY: error: MESSAGE"), or as a JSON array; exit status 1 when any is an error or the
-// document cannot be read.
-int LintCommand(const std::string& document, bool json, std::ostream& out, std::ostream& err);
+// document cannot be read. `controls_for` gives the controls that could be hosted for a
+// document in that folder (nullptr, or an answer of nullptr: control names are not checked).
+int LintCommand(const std::string& document, bool json, std::ostream& out, std::ostream& err,
+                const std::function<std::unique_ptr<LintControls>(const std::string& document_dir)>&
+                    controls_for = nullptr);
 
 }  // namespace cdztool

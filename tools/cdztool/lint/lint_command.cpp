@@ -17,7 +17,9 @@ const char* LevelName(Finding::Level level) {
 
 }  // namespace
 
-int LintCommand(const std::string& document, bool json, std::ostream& out, std::ostream& err) {
+int LintCommand(const std::string& document, bool json, std::ostream& out, std::ostream& err,
+                const std::function<std::unique_ptr<LintControls>(const std::string& document_dir)>&
+                    controls_for) {
   std::vector<const browser::CDataFile*> files;
   browser::CMultiFileCdz cdz;
   browser::CDataFile plain;
@@ -38,7 +40,8 @@ int LintCommand(const std::string& document, bool json, std::ostream& out, std::
   std::string dir = std::filesystem::absolute(document, ec).parent_path().string();
   if (dir.empty() || dir.back() != '/') dir += '/';
   const DiskLintFiles disk;
-  LintPlace place{dir, {}, &disk};
+  const std::unique_ptr<LintControls> controls = controls_for ? controls_for(dir) : nullptr;
+  LintPlace place{dir, {}, &disk, controls.get()};
   for (const browser::CDataFile* file : files) place.member_names.push_back(file->Name());
 
   bool failed = !s.ok() && cdz.Count() > 0;

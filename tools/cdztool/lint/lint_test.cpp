@@ -27,19 +27,36 @@ class FakeFiles : public LintFiles {
     return path.size() > 4 && path.ends_with(".exe") &&
            programs_.contains(path.substr(0, path.size() - 4));
   }
+  // Names ending in "/" are folders, names under /dev/ devices.
+  Kind KindOf(const std::string& path) const override {
+    if (files_.contains(path + "/")) return Kind::kFolder;
+    if (path.starts_with("/cd/dev/") && files_.contains(path)) return Kind::kOther;
+    return Exists(path) ? Kind::kFile : Kind::kMissing;
+  }
 
  private:
   std::set<std::string> files_, programs_;
 };
 
 const FakeFiles kDisk({"/cd/page.bmp", "/cd/button.bmp", "/cd/click.wav", "/cd/docs",
-                       "/cd/pages/index.htm"},
+                       "/cd/pages/index.htm", "/cd/photo.png", "/cd/photo.jpeg", "/cd/photo.JPG",
+                       "/cd/logo.gif.png", "/cd/pictures/", "/cd/dev/fifo.bmp"},
                       {"/cd/programs/sizing"});
+
+// The controls a build hosts: the web control's names.
+class FakeControls : public LintControls {
+ public:
+  bool Provides(const std::string& name) const override {
+    return name == "Shell.Explorer" || name == "{8856F961-340A-11D0-A96B-00C04FD705A2}";
+  }
+  std::string Where() const override { return "/opt/panorel/controls"; }
+};
+const FakeControls kControls;
 
 std::vector<Finding> Lint(const std::string& text, const LintFiles* files = &kDisk) {
   browser::CDataFile file = browser::CDataFile::FromText(text);
   file.SetName("show.cdb");
-  return LintDataFile(file, {"/cd/", {"show.cdb", "about.cdb"}, files});
+  return LintDataFile(file, {"/cd/", {"show.cdb", "about.cdb"}, files, &kControls});
 }
 
 // "error [Section] key" for each finding: where it is, in the file's order.
@@ -216,6 +233,81 @@ TEST(LintTest, FilesThatDoNotExistBesideTheDocument) {
   // Web addresses and pictures of an unknown disk are not looked for.
   EXPECT_THAT(Places(Broken("|APPPATH|pages/index.htm", "https://example.com/")), IsEmpty());
   EXPECT_THAT(Places(Broken("page.bmp", "pages.bmp"), nullptr), IsEmpty());
+}
+
+// Only ".gif" (any case) and ".jpg" (lower case, image elements only) choose a reader; every
+// other name is read as a Windows bitmap, and a PNG or a JPEG so named draws as a push button.
+TEST(LintTest, PicturesNamedForAReaderThatIsNotTheirs) {
+  const std::string image = Broken("numElements = 1", "numElements = 2") +
+                            "[Element_2]\ntype = Image\nsrc = photo.png\n";
+  EXPECT_THAT(Places(image), ElementsAre("warning [Element_2] src"));
+  EXPECT_THAT(Message(image), HasSubstr("'photo.png' is read as a Windows bitmap"));
+  auto with_src = [&](const std::string& src) {
+    std::string text = image;
+    return text.replace(text.find("photo.png"), 9, src);
+  };
+  EXPECT_THAT(Places(with_src("photo.jpeg")), ElementsAre("warning [Element_2] src"));
+  EXPECT_THAT(Places(with_src("photo.JPG")), ElementsAre("warning [Element_2] src"));
+  EXPECT_THAT(Places(with_src("logo.gif.png")), IsEmpty());  // ".gif" anywhere is a GIF
+  EXPECT_THAT(Places(with_src("page.bmp")), IsEmpty());
+  // An animated image plays its file as a GIF whatever the name.
+  EXPECT_THAT(Places(with_src("photo.png\nanimated = 1")), IsEmpty());
+  // Neither a watermark nor an image list reads JPEG.
+  EXPECT_THAT(Places(Broken("watermark = page.bmp", "watermark = photo.jpeg")),
+              ElementsAre("warning [Main] watermark"));
+  EXPECT_THAT(Places(Broken("src = button.bmp", "src = photo.jpeg")),
+              ElementsAre("warning [Element_1] src"));
+}
+
+TEST(LintTest, PicturesThatAreNoFile) {
+  EXPECT_THAT(Places(Broken("watermark = page.bmp", "watermark = pictures")),
+              ElementsAre("warning [Main] watermark", "warning [Main] watermark"));
+  EXPECT_THAT(Message(Broken("watermark = page.bmp", "watermark = pictures")),
+              HasSubstr("is a folder, not a picture"));
+  EXPECT_THAT(Places(Broken("src = button.bmp", "src = dev/fifo.bmp")),
+              ElementsAre("warning [Element_1] src"));
+  EXPECT_THAT(Message(Broken("src = button.bmp", "src = dev/fifo.bmp")),
+              HasSubstr("is a device, pipe or socket"));
+}
+
+// A dragged path is offered as written, relative to the folder the program was started in.
+TEST(LintTest, RelativeDragOutPaths) {
+  const std::string drag = Broken("name = PlaySound\npath = click.wav",
+                                  "name = DragFile\npath = brochures/report.pdf");
+  EXPECT_THAT(Places(drag), ElementsAre("warning [Element_1_Script_1_ScriptItem_2] path"));
+  EXPECT_THAT(Message(drag), HasSubstr("relative to the folder panorel was started in"));
+  auto with_path = [&](const std::string& path) {
+    std::string text = drag;
+    return text.replace(text.find("brochures/report.pdf"), 20, path);
+  };
+  EXPECT_THAT(Places(with_path("/media/cd/brochures/report.pdf")), IsEmpty());
+  EXPECT_THAT(Places(with_path("D:\\brochures\\report.pdf")), IsEmpty());
+  EXPECT_THAT(Places(with_path("brochures/report.pdf\nflag = registry\nregistryKey = K\n"
+                               "registryValueName = V")),
+              IsEmpty());
+}
+
+TEST(LintTest, ControlsThatNoPlugInProvides) {
+  const std::string control = Broken("numElements = 1", "numElements = 2") +
+                              "[Element_2]\ntype = ActiveX\ncontrolName = Shell.Explorer\n";
+  EXPECT_THAT(Places(control), IsEmpty());
+  auto with = [&](const std::string& keys) {
+    std::string text = control;
+    return text.replace(text.find("controlName = Shell.Explorer"), 28, keys);
+  };
+  EXPECT_THAT(Places(with("controlName = Corvane.Missing")),
+              ElementsAre("warning [Element_2] controlName"));
+  EXPECT_THAT(Message(with("controlName = Corvane.Missing")),
+              HasSubstr("no plug-in provides the control 'Corvane.Missing' (looked in "
+                        "/opt/panorel/controls)"));
+  // The CLSID wins over the name.
+  EXPECT_THAT(Places(with("controlName = Shell.Explorer\nCLSID = {00000000-0000-0000-0000-000000000000}")),
+              ElementsAre("warning [Element_2] CLSID"));
+  EXPECT_THAT(Places(with("controlName = Corvane.Missing\nCLSID = {8856F961-340A-11D0-A96B-00C04FD705A2}")),
+              IsEmpty());
+  // Without a list of controls nothing is said about them.
+  browser::CDataFile file = browser::CDataFile::FromText(with("controlName = Corvane.Missing"));
+  EXPECT_THAT(LintDataFile(file, {"/cd/", {}, &kDisk, nullptr}), IsEmpty());
 }
 
 TEST(LintTest, ImageListFramesOutOfRange) {
