@@ -15,7 +15,7 @@ windowType = 2
 numScripts = 1
 [Script_1]
 name = OnLoad
-numScriptItems = 2
+numScriptItems = 3
 [Script_1_ScriptItem_1]
 name = RunProgram
 path = /bin/sh
@@ -24,6 +24,9 @@ parameters = -c "echo ran >>$work/ran.txt"
 name = RunProgram
 path = programs\\tool.exe
 parameters = one "two words"
+[Script_1_ScriptItem_3]
+name = RunProgram
+path = programs\\missing.exe
 DOC
 mkdir -p programs
 printf '#!/bin/sh\necho "$1|$2" >>"%s/tool.txt"\n' "$work" >programs/tool
@@ -49,6 +52,9 @@ grep -qxF "system	run: $work/programs/tool.exe one \"two words\"" trace.txt ||
   fail "no system line for the tool: $(grep system trace.txt)"
 grep -qxF "system	started: $work/programs/tool one \"two words\"" trace.txt ||
   fail "the trace does not name the file really started: $(grep system trace.txt)"
+grep -q "^system	failed: .*$work/programs/missing.exe" trace.txt ||
+  fail "the trace does not say that nothing was started: $(grep system trace.txt)"
+grep -q "started: $work/programs/missing" trace.txt && fail "a missing program was told as started"
 prop "$window" WM_CLASS | grep -qF '"panorel", "VTRL_MAINWND"' || fail "class: $(prop "$window" WM_CLASS)"
 
 "$cdztool" run reload.cdz --event OnLoad --live || fail "posting the reload"
