@@ -60,7 +60,11 @@ void LiveSystemServices::Open(const std::string& target) {
     return;
   }
   std::string error;
-  if (!services_.shell->Open(target, &error)) Fail(error);
+  if (!services_.shell->Open(target, &error)) {
+    Fail(error);
+  } else if (services_.tell) {
+    services_.tell(system_lines::Opened(target));
+  }
 }
 
 void LiveSystemServices::RunProgram(const std::string& path, const std::string& parameters) {

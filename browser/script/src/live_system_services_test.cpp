@@ -95,12 +95,20 @@ TEST_F(LiveSystemServicesTest, EachProgramReallyStartedIsToldWithItsArguments) {
   live_.RegisterControl({program.string(), "", true, false});
   EXPECT_THAT(told_, ElementsAre("started: " + program.string() + " /job \"C:\\My Jobs\\a.siz\" \"\"",
                                  "started: " + program.string() + " /REGSERVER"));
+  // A document in its place is handed to the desktop, and told so.
+  const fs::path document = dir_ / "brochure.pdf";
+  std::ofstream(document) << "%PDF";
+  live_.RunProgram(document.string(), "ignored");
+  live_.OpenAddress("https://example.invalid/");
+  EXPECT_EQ(told_.at(2), "opened: " + document.string());
+  EXPECT_EQ(told_.at(3), "opened: https://example.invalid/");
   // What was not started is not told as started.
   shell_.accept = false;
   live_.RunProgram(program.string(), "");
   live_.RunProgram((dir_ / "missing.exe").string(), "");
-  EXPECT_EQ(told_.size(), 2u);
-  EXPECT_EQ(complaints_.size(), 2u);
+  live_.ShellOpen(document.string());
+  EXPECT_EQ(told_.size(), 4u);
+  EXPECT_EQ(complaints_.size(), 3u);
 }
 
 TEST_F(LiveSystemServicesTest, RegistrationCopiesWithoutOverwritingThenRegisters) {

@@ -34,6 +34,7 @@ std::string Started(const std::string& program, const std::vector<std::string>& 
   }
   return line;
 }
+std::string Opened(const std::string& target) { return "opened: " + target; }
 std::string Failed(const std::string& reason) { return "failed: " + reason; }
 
 }  // namespace system_lines

@@ -17,7 +17,7 @@ namespace browser {
 //   budget   EVENT              (the event ran out of its work budget and was stopped)
 //   system   WHAT THE SYSTEM ACTION DID (one line of the system services, as cdztool run
 //            prints it; and what the machine then really did: "started: PROGRAM ARGS",
-//            "failed: REASON", "drag end: dropped|cancelled PATH")
+//            "opened: TARGET", "failed: REASON", "drag end: dropped|cancelled PATH")
 //   handover sent|received TITLE   (a second copy for the same title stepped back, in its
 //            own trace "sent", in the running copy's "received")
 //   exit     STATUS

@@ -19,7 +19,8 @@ namespace browser {
 // out (nullptr) does nothing, as a failed one does. What fails is told to `complain` (when
 // given) and otherwise ignored, as the actions want; only control registration answers it.
 // Each program really started is told to `tell` (when given) as a system_lines::Started
-// line: the file found for a name ending in ".exe", with its arguments.
+// line (the file found for a name ending in ".exe", with its arguments), and each file or
+// address handed to the desktop's handler as a system_lines::Opened line.
 //
 // Document text never reaches a shell: programs get their parameters as an argument vector,
 // and an address is opened only when it names an existing file or has a scheme the desktop

@@ -29,6 +29,7 @@ std::string Web(const std::string& address);                // web: ADDRESS
 // started: PROGRAM ARGS (the file really started, each argument after a blank, in double
 // quotes when it is empty or holds a blank)
 std::string Started(const std::string& program, const std::vector<std::string>& args);
+std::string Opened(const std::string& target);  // opened: TARGET (by the desktop's handler)
 std::string Failed(const std::string& reason);  // failed: REASON
 
 }  // namespace system_lines
