@@ -1,6 +1,8 @@
 #include "browser/shell/qt_picture_source.h"
 
 #include <QImageReader>
+#include <sys/stat.h>
+
 #include <cstring>
 
 #include "browser/shell/picture_image.h"
@@ -9,9 +11,17 @@
 namespace browser::shell {
 namespace {
 
+// Only a regular file is a picture: opening a pipe for reading waits for a writer, and a
+// device or a folder holds no picture either.
+bool IsPictureFile(const std::string& path) {
+  struct stat status;
+  return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
 // Reads one file in exactly the format named: a PNG renamed to .bmp is not a bitmap, as it
 // never was for the documents.
 std::unique_ptr<Picture> ReadAs(const std::string& path, const char* format) {
+  if (!IsPictureFile(path)) return nullptr;
   QImageReader reader(QString::fromStdString(path), format);
   reader.setAutoDetectImageFormat(false);
   reader.setDecideFormatFromContent(false);
@@ -57,6 +67,7 @@ std::unique_ptr<Picture> QtPictureSource::LoadJpeg(const std::string& path) {
 }
 
 GifPicture QtPictureSource::LoadGif(const std::string& path, int mode) {
+  if (!IsPictureFile(path)) return {};
   HBITMAP mask = nullptr;
   HBITMAP image = nullptr;
   HPALETTE palette = nullptr;
@@ -74,7 +85,7 @@ GifPicture QtPictureSource::LoadGif(const std::string& path, int mode) {
 }
 
 uint64_t QtPictureSource::PlayAnimation(const std::string& path, Point at) {
-  if (surface_ == nullptr) return 0;
+  if (surface_ == nullptr || !IsPictureFile(path)) return 0;
   const uint64_t id = ++next_id_;
   HANIMATION animation = dzPlayGif(surface_->Target(id), at.x, at.y, path.c_str(), 0);
   if (animation == nullptr) {

@@ -8,6 +8,12 @@
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <future>
+#include <memory>
+#include <thread>
 
 #include "browser/shell/command_line.h"
 #include "browser/shell/qt_canvas.h"
@@ -116,6 +122,25 @@ TEST_F(PictureSourceTest, RefusesHugeClaimsAndDamagedFilesWithoutCrashing) {
   const GifPicture gif = source_.LoadGif(Write("junk.gif", "GIF89a\x01"), 0);
   EXPECT_EQ(gif.image, nullptr);
   EXPECT_EQ(source_.LoadBitmap(dir_.filePath("missing.bmp").toStdString()), nullptr);
+}
+
+// A pipe named as a picture would keep a reader waiting for a writer that never comes; a
+// folder or a device holds no picture. Each is refused at once.
+TEST_F(PictureSourceTest, RefusesWhatIsNoRegularFileWithoutWaiting) {
+  const std::string pipe = dir_.filePath("pipe.gif").toStdString();
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  auto done = std::make_shared<std::promise<bool>>();
+  std::future<bool> answered = done->get_future();
+  // A blocked load must not keep the test from reporting: the thread is left behind.
+  std::thread([done, pipe, this] {
+    const bool refused = source_.LoadBitmap(pipe) == nullptr && source_.LoadJpeg(pipe) == nullptr &&
+                         source_.LoadGif(pipe, 0).image == nullptr;
+    done->set_value(refused);
+  }).detach();
+  ASSERT_EQ(answered.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+  EXPECT_TRUE(answered.get());
+  EXPECT_EQ(source_.LoadBitmap(dir_.path().toStdString()), nullptr);
+  EXPECT_EQ(source_.LoadGif("/dev/zero", 0).image, nullptr);
 }
 
 TEST(ShapeChunksTest, SplitsLargeRegionsAndClampsToSixteenBits) {
