@@ -2,6 +2,8 @@
 #include "browser/page/main_wnd.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "browser/doc/section_names.h"
 #include "browser/page/app_bar.h"
@@ -159,7 +161,11 @@ bool CMainWnd::LoadDataFile(CDataFile* chosen, bool check, bool on_load) {
   std::string icon;
   working.ReadString(kMainSection, "icon", icon);
   const std::string icon_path = icon.empty() ? std::string() : load.paths.Resolve(icon);
-  host.SetIcon(platform::FileExists(icon_path) ? icon_path : std::string());
+  // Only a regular file can hold an icon: reading a pipe would wait for a writer.
+  std::error_code no_file;
+  host.SetIcon(!icon_path.empty() && std::filesystem::is_regular_file(icon_path, no_file)
+                   ? icon_path
+                   : std::string());
   // 9.
   ApplyWindowSettings(working);
   // 10.

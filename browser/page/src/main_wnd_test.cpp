@@ -4,8 +4,10 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdio>
+#include <fstream>
 
 #include "browser/doc/cdz_writer.h"
 #include "browser/script/printing_system_services.h"
@@ -156,6 +158,20 @@ TEST_F(MainWndTest, ASecondCopyForTheSameTitleStopsQuietly) {
   // The copy that runs hears of the one that stepped back.
   wnd.OtherInstanceStarted();
   EXPECT_EQ(TraceLines().back(), "handover|received|Show");
+}
+
+// An icon is read only from a regular file: a pipe would keep the load waiting.
+TEST_F(MainWndTest, AnIconThatIsNoRegularFileGivesTheProgramsOwn) {
+  ASSERT_EQ(::mkfifo(dir_.Path("pipe.ico").c_str(), 0600), 0);
+  std::ofstream(dir_.Path("show.ico")) << "icon";
+  Container("show.cdz", {{"a.cdb", Page("A", "icon = pipe.ico\r\n")},
+                         {"b.cdb", Page("B", "icon = show.ico\r\n")}});
+  CMainWnd& wnd = Make();
+  ASSERT_TRUE(wnd.StartupLoad(dir_.Path("show.cdz")));
+  wnd.HandleRequest({PageRequest::Kind::kNextDocument, {}});
+  EXPECT_THAT(window_.log, ::testing::Contains("icon "));
+  EXPECT_THAT(window_.log, ::testing::Contains("icon " + dir_.Path("show.ico")));
+  EXPECT_THAT(window_.log, ::testing::Not(::testing::Contains("icon " + dir_.Path("pipe.ico"))));
 }
 
 TEST_F(MainWndTest, NextAndPreviousWalkTheContainerAndWrap) {
