@@ -111,7 +111,8 @@ class Linter {
     const int window_type = Int(main, "windowType");
     if (window_type != 4) CheckPicture(main, "watermark", String(main, "watermark"), false);
     const std::string icon = String(main, "icon");
-    if (!icon.empty() && place_.files != nullptr && !place_.files->Exists(Resolve(icon))) {
+    if (!icon.empty() && place_.files != nullptr &&
+        place_.files->KindOf(Resolve(icon)) != LintFiles::Kind::kFile) {
       Warning(main, "icon", "no file '" + icon + "' (" + Resolve(icon) +
                                 "): the program's own icon is shown");
     }

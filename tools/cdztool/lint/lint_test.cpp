@@ -268,6 +268,9 @@ TEST(LintTest, PicturesThatAreNoFile) {
               ElementsAre("warning [Element_1] src"));
   EXPECT_THAT(Message(Broken("src = button.bmp", "src = dev/fifo.bmp")),
               HasSubstr("is a device, pipe or socket"));
+  EXPECT_THAT(Places(Broken("title = Show", "title = Show\nicon = dev/fifo.bmp")),
+              ElementsAre("warning [Main] icon"));
+  EXPECT_THAT(Places(Broken("title = Show", "title = Show\nicon = page.bmp")), IsEmpty());
 }
 
 // A dragged path is offered as written, relative to the folder the program was started in.
