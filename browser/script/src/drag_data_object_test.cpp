@@ -272,9 +272,9 @@ TEST_F(DragFileTest, OffersThePathAsWrittenForCopyOrLinkAndTheScriptGoesOn) {
                  "name = InternalCommand\ncommand = nothing"}),
             0);
   EXPECT_EQ(dragger_.queried, OleResult::kOk);
-  // Not resolved, not expanded; an empty path is offered too.
-  EXPECT_THAT(dragger_.drops, ElementsAre("Docs\\100%.txt 5", "/media/cd/%DATA%/a b.pdf 5", "? 5"));
-  EXPECT_THAT(lines_, ElementsAre("drag: Docs\\100%.txt", "drag: /media/cd/%DATA%/a b.pdf",
+  // Not resolved, not expanded (a "\" separates folders); an empty path is offered too.
+  EXPECT_THAT(dragger_.drops, ElementsAre("Docs/100%.txt 5", "/media/cd/%DATA%/a b.pdf 5", "? 5"));
+  EXPECT_THAT(lines_, ElementsAre("drag: Docs/100%.txt", "drag: /media/cd/%DATA%/a b.pdf",
                                   "drag: ", "command: nothing "));
 }
 

@@ -103,4 +103,23 @@ grep -q '"name": "Done"' out.txt && fail "the script went on after the failed re
 printf '[VTRL Archive]\r\nvisited = yes\r\n' >want.txt
 cmp -s want.txt saved.kps || fail "live save: $(od -c saved.kps | head)"
 ls saved.kps.* >/dev/null 2>&1 && fail "the save left a file beside"
+# A "\" in a path used as written separates folders; the path stays relative to the current
+# folder.
+mkdir -p sub
+cat >slash.cdb <<'DOC'
+[Main]
+numScripts = 1
+[Script_1]
+name = OnLoad
+numScriptItems = 1
+[Script_1_ScriptItem_1]
+name = SaveToFile
+path = sub\live.kps
+key = k
+value = v
+DOC
+expect 0 "" -- pack slash.cdz slash.cdb
+DISPLAY= expect 0 "" -- run slash.cdz --event OnLoad --live
+[ -f sub/live.kps ] || fail "SaveToFile did not write sub/live.kps"
+[ -e 'sub\live.kps' ] && fail "SaveToFile wrote a file named with a backslash"
 finish
