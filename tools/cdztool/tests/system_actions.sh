@@ -122,4 +122,58 @@ expect 0 "" -- pack slash.cdz slash.cdb
 DISPLAY= expect 0 "" -- run slash.cdz --event OnLoad --live
 [ -f sub/live.kps ] || fail "SaveToFile did not write sub/live.kps"
 [ -e 'sub\live.kps' ] && fail "SaveToFile wrote a file named with a backslash"
+# SaveToFile asks the file's own permission too: a read-only file stays as it is (the failure
+# is told), a writable file in a read-only folder is written in place, and a symbolic link is
+# replaced by the saved file while its target stays. Root gives up overriding permissions.
+as_user=()
+[ "$(id -u)" = 0 ] && as_user=(setpriv --bounding-set -dac_override,-dac_read_search)
+mkdir -p locked
+printf 'old\r\n' >readonly.kps
+printf 'old\r\n' >locked/open.kps
+printf 'old\r\n' >target.kps
+ln -sf target.kps link.kps
+chmod 0444 readonly.kps
+chmod 0644 locked/open.kps
+chmod 0555 locked
+cat >perm.cdb <<'DOC'
+[Main]
+numScripts = 1
+[Script_1]
+name = OnLoad
+numScriptItems = 4
+[Script_1_ScriptItem_1]
+name = SaveToFile
+path = readonly.kps
+key = k
+value = v
+[Script_1_ScriptItem_2]
+name = SaveToFile
+path = locked\open.kps
+key = k
+value = v
+[Script_1_ScriptItem_3]
+name = SaveToFile
+path = link.kps
+key = k
+value = v
+[Script_1_ScriptItem_4]
+name = SetVariable
+varName = Done
+value = yes
+DOC
+expect 0 "" -- pack perm.cdz perm.cdb
+got=0
+DISPLAY= "${as_user[@]}" "$tool" run perm.cdz --event OnLoad --live --vars >out.txt 2>err.txt || got=$?
+[ "$got" = 0 ] || fail "run perm.cdz: exit $got ($(cat err.txt))"
+grep -q 'readonly.kps: Permission denied' err.txt || fail "no word of the read-only file: $(cat err.txt)"
+grep -q '"name": "Done"' out.txt || fail "the script stopped at a failed save"
+printf 'old\r\n' >want.txt
+cmp -s want.txt readonly.kps || fail "a read-only file was rewritten: $(od -c readonly.kps | head -3)"
+[ "$(stat -c %a readonly.kps)" = 444 ] || fail "the read-only file changed its mode"
+printf 'old\r\n[VTRL Archive]\r\nk = v\r\n' >want.txt
+cmp -s want.txt locked/open.kps || fail "the file in a read-only folder: $(od -c locked/open.kps | head -3)"
+[ -L link.kps ] && fail "the link was written through, not replaced"
+printf 'old\r\n' >want.txt
+cmp -s want.txt target.kps || fail "the link's target was changed"
+chmod 0755 locked
 finish
