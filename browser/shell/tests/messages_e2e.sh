@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Every private message of the main window is handled whoever posts it (here a document's
-# PostMessage through cdztool's live services).
+# PostMessage through cdztool's live services), and a message posted to the browser's window
+# class reaches one window of it, not every one.
 source "$(dirname "$0")/e2e_lib.sh"
 
 page() {  # NAME TITLE
@@ -34,4 +35,21 @@ grep $'^load\t' trace.txt | cut -f2 >loads.txt
 printf '%s\n' a.cdb b.cdb a.cdb >want.txt
 diff -u want.txt loads.txt || fail "loads differ"
 
+# A second browser with another document: the close reaches one of the two.
+"$panorel" --trace "$work/other-trace.txt" "$work/other.cdz" 2>>"$work/stderr.txt" &
+other=$!
+wait_for_window "Other" >/dev/null || { kill "$other"; fail "no second window"; }
+settle
+"$cdztool" run close.cdz --event OnLoad --live || fail "posting the close"
+for _ in $(seq 50); do
+  kill -0 "$app" 2>/dev/null && kill -0 "$other" 2>/dev/null || break
+  sleep 0.1
+done
+sleep 1
+alive=0
+kill -0 "$app" 2>/dev/null && alive=$((alive + 1))
+kill -0 "$other" 2>/dev/null && alive=$((alive + 1))
+kill "$other" 2>/dev/null || true
+wait "$other" 2>/dev/null || true
+[ "$alive" = 1 ] || fail "$((2 - alive)) browsers closed, wanted one"
 echo "panorel window messages: ok"
