@@ -1,5 +1,4 @@
 // cdztool run: a document's scripts without a window.
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -80,8 +79,7 @@ int Run(const RunOptions& options, std::ostream& out, std::ostream& err) {
   browser::CMainWnd::Services services(window);
   services.program_path = path;
   services.system_services = &system.services();
-  const char* tmpdir = std::getenv("TMPDIR");
-  services.system.temp = platform::TempDirectory(tmpdir != nullptr ? tmpdir : "");
+  services.system = DirectoriesForRun();
   browser::CMainWnd wnd(ids, std::move(services));
   wnd.FindDocument(path);
   browser::CDataFile* loaded = wnd.container().Append(std::move(file));

@@ -84,10 +84,12 @@ int main(int argc, char** argv) {
   options.registry = &registry;
   options.directories.temp = platform::TempDirectory(qEnvironmentVariable("TMPDIR").toStdString());
   // The desktop this program runs on: its display for window messages, the user's plug-ins.
+  const browser::MachineServices::Environment environment{
+      qEnvironmentVariable("DISPLAY").toStdString(),
+      qEnvironmentVariable("XDG_DATA_HOME").toStdString(), qEnvironmentVariable("HOME").toStdString()};
+  options.directories.system = browser::MachineServices::ControlFolder(environment);
   browser::MachineServices machine(
-      {qEnvironmentVariable("DISPLAY").toStdString(),
-       qEnvironmentVariable("XDG_DATA_HOME").toStdString(), qEnvironmentVariable("HOME").toStdString()},
-      [](const std::string& reason) { std::cerr << "panorel: " << reason << "\n"; });
+      environment, [](const std::string& reason) { std::cerr << "panorel: " << reason << "\n"; });
   if (!preview) options.system = &machine.services();
 
   int status = 0;

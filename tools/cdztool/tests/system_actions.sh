@@ -176,4 +176,22 @@ cmp -s want.txt locked/open.kps || fail "the file in a read-only folder: $(od -c
 printf 'old\r\n' >want.txt
 cmp -s want.txt target.kps || fail "the link's target was changed"
 chmod 0755 locked
+# A control copied "to the system" goes into the user's plug-in folder, made when missing.
+echo library >ctl.so
+cat >copy.cdb <<'DOC'
+[Main]
+numScripts = 1
+[Script_1]
+name = OnLoad
+numScriptItems = 1
+[Script_1_ScriptItem_1]
+name = RegisterActiveX
+Filename = ctl.so
+CopyToSystem = true
+DOC
+expect 0 "" -- pack copy.cdz copy.cdb
+XDG_DATA_HOME=$PWD/data expect 0 "" -- run copy.cdz --event OnLoad
+grep -qx "register: $PWD/data/panorel/controls/ctl.so" out.txt || fail "copy target: $(cat out.txt)"
+XDG_DATA_HOME=$PWD/data DISPLAY= expect 0 "ctl.so" -- run copy.cdz --event OnLoad --live
+cmp -s ctl.so data/panorel/controls/ctl.so || fail "the control was not copied into the plug-in folder"
 finish

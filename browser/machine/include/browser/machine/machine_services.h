@@ -28,6 +28,10 @@ class MachineServices {
 
   SystemServices& services();
 
+  // The folder (ending with "/") that stands for the system directory RegisterActiveX copies
+  // controls into: the user's own plug-in folder, where registration installs them.
+  static std::string ControlFolder(const Environment& environment);
+
  private:
   struct Parts;
   std::unique_ptr<Parts> parts_;
