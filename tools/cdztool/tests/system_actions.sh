@@ -176,6 +176,40 @@ cmp -s want.txt locked/open.kps || fail "the file in a read-only folder: $(od -c
 printf 'old\r\n' >want.txt
 cmp -s want.txt target.kps || fail "the link's target was changed"
 chmod 0755 locked
+# The document reads the user's settings store, as the browser does, or the one named with
+# --registry.
+mkdir -p config/corvane
+printf '[Software\\Corvane\\Show]\nProgram=sz:/opt/show/viewer\nArgs=sz:--page 2\nName=sz:Saved\n' \
+  >config/corvane/registry.ini
+printf '[Software\\Corvane\\Show]\nProgram=sz:/opt/other/viewer\nName=sz:Other\n' >other.ini
+cat >reg.cdb <<'DOC'
+[Main]
+numScripts = 1
+[Script_1]
+name = OnLoad
+numScriptItems = 2
+[Script_1_ScriptItem_1]
+name = SetVariable
+varName = Name
+flag = registry
+registryKey = Software\Corvane\Show
+registryValueName = Name
+[Script_1_ScriptItem_2]
+name = RunProgram
+flag = registry
+registryKey = Software\Corvane\Show
+registryValueName = Program
+paramRegistryValueName = Args
+DOC
+expect 0 "" -- pack reg.cdz reg.cdb
+XDG_CONFIG_HOME=$PWD/config expect 0 "" -- run reg.cdz --event OnLoad --vars
+grep -qx 'run: /opt/show/viewer --page 2' out.txt || fail "the user's store: $(cat out.txt)"
+grep -q '"name": "Name", "type": 8, "value": "Saved"' out.txt || fail "the user's store: $(cat out.txt)"
+XDG_CONFIG_HOME=$PWD/config expect 0 "" -- run reg.cdz --event OnLoad --vars --registry other.ini
+grep -qx 'run: /opt/other/viewer ' out.txt || fail "--registry: $(cat out.txt)"
+grep -q '"name": "Name", "type": 8, "value": "Other"' out.txt || fail "--registry: $(cat out.txt)"
+expect 1 "--registry needs a value" -- run reg.cdz --registry
+
 # A control copied "to the system" goes into the user's plug-in folder, made when missing.
 echo library >ctl.so
 cat >copy.cdb <<'DOC'
