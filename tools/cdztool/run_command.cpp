@@ -10,7 +10,6 @@
 #include "browser/script/action_factory.h"
 #include "browser/script/id_manager.h"
 #include "browser/script/variables.h"
-#include "platform/paths.h"
 #include "platform/registry.h"
 #include "cdztool.h"
 #include "system_services_for_run.h"

@@ -175,8 +175,7 @@ TEST_F(MainWndTest, NothingQueuedBehindExitRunsButTheUnload) {
       "[Script_1_ScriptItem_2]\r\nname = InternalCommand\r\ncommand = NextPage\r\n"
       "[Script_2]\r\nname = OnUnload\r\nnumScriptItems = 1\r\n"
       "[Script_2_ScriptItem_1]\r\nname = InternalCommand\r\ncommand = minimize\r\n";
-  Container("show.cdz", {{"a.cdb", Page("A", "numScripts = 2\r\n", script)},
-                         {"b.cdb", Page("B")}});
+  Container("show.cdz", {{"a.cdb", Page("A", "numScripts = 2\r\n", script)}, {"b.cdb", Page("B")}});
   CMainWnd& wnd = Make();
   ASSERT_TRUE(wnd.StartupLoad(dir_.Path("show.cdz")));
   Pump();

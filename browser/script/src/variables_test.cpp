@@ -216,7 +216,8 @@ TEST_F(VariablesTest, ModifyVariableOnTextsAndNumbers) {
   const Variable* d = fx_.variables.FindVariable("D");
   EXPECT_EQ(d->value.type(), platform::VT_R8);
   EXPECT_TRUE(std::isinf(d->value.RealValue()) && d->value.RealValue() > 0);
-  EXPECT_EQ(fx_.Text("D"), Variant::R8(std::numeric_limits<double>::infinity()).TextUtf8().value_or("?"));
+  EXPECT_EQ(fx_.Text("D"),
+            Variant::R8(std::numeric_limits<double>::infinity()).TextUtf8().value_or("?"));
   Set(0, "F", Variant::R4(-2));
   RunItem("name = Modify Variable\ntargetVar = F\nmainOp = Divide\nvalueType = 4\nvalue = 0");
   EXPECT_TRUE(std::isinf(fx_.variables.FindVariable("F")->value.RealValue()));

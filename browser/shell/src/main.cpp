@@ -86,7 +86,8 @@ int main(int argc, char** argv) {
   // The desktop this program runs on: its display for window messages, the user's plug-ins.
   const browser::MachineServices::Environment environment{
       qEnvironmentVariable("DISPLAY").toStdString(),
-      qEnvironmentVariable("XDG_DATA_HOME").toStdString(), qEnvironmentVariable("HOME").toStdString()};
+      qEnvironmentVariable("XDG_DATA_HOME").toStdString(),
+      qEnvironmentVariable("HOME").toStdString()};
   options.directories.system = browser::MachineServices::ControlFolder(environment);
   browser::MachineServices machine(
       environment, [](const std::string& reason) { std::cerr << "panorel: " << reason << "\n"; });
