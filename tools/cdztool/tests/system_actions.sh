@@ -127,6 +127,11 @@ DISPLAY= expect 0 "" -- run slash.cdz --event OnLoad --live
 # replaced by the saved file while its target stays. Root gives up overriding permissions.
 as_user=()
 [ "$(id -u)" = 0 ] && as_user=(setpriv --bounding-set -dac_override,-dac_read_search)
+permissions_hold=1
+if [ "${#as_user[@]}" -gt 0 ] && ! "${as_user[@]}" true 2>/dev/null; then
+  echo "root may not give up overriding permissions here: the permission cases are skipped"
+  permissions_hold=0
+fi
 mkdir -p locked
 printf 'old\r\n' >readonly.kps
 printf 'old\r\n' >locked/open.kps
@@ -162,20 +167,23 @@ varName = Done
 value = yes
 DOC
 expect 0 "" -- pack perm.cdz perm.cdb
-got=0
-DISPLAY= "${as_user[@]}" "$tool" run perm.cdz --event OnLoad --live --vars >out.txt 2>err.txt || got=$?
-[ "$got" = 0 ] || fail "run perm.cdz: exit $got ($(cat err.txt))"
-grep -q 'readonly.kps: Permission denied' err.txt || fail "no word of the read-only file: $(cat err.txt)"
-grep -q '"name": "Done"' out.txt || fail "the script stopped at a failed save"
-printf 'old\r\n' >want.txt
-cmp -s want.txt readonly.kps || fail "a read-only file was rewritten: $(od -c readonly.kps | head -3)"
-[ "$(stat -c %a readonly.kps)" = 444 ] || fail "the read-only file changed its mode"
-printf 'old\r\n[VTRL Archive]\r\nk = v\r\n' >want.txt
-cmp -s want.txt locked/open.kps || fail "the file in a read-only folder: $(od -c locked/open.kps | head -3)"
-[ -L link.kps ] && fail "the link was written through, not replaced"
-printf 'old\r\n' >want.txt
-cmp -s want.txt target.kps || fail "the link's target was changed"
+if [ "$permissions_hold" = 1 ]; then
+  got=0
+  DISPLAY= "${as_user[@]}" "$tool" run perm.cdz --event OnLoad --live --vars >out.txt 2>err.txt || got=$?
+  [ "$got" = 0 ] || fail "run perm.cdz: exit $got ($(cat err.txt))"
+  grep -q 'readonly.kps: Permission denied' err.txt || fail "no word of the read-only file: $(cat err.txt)"
+  grep -q '"name": "Done"' out.txt || fail "the script stopped at a failed save"
+  printf 'old\r\n' >want.txt
+  cmp -s want.txt readonly.kps || fail "a read-only file was rewritten: $(od -c readonly.kps | head -3)"
+  [ "$(stat -c %a readonly.kps)" = 444 ] || fail "the read-only file changed its mode"
+  printf 'old\r\n[VTRL Archive]\r\nk = v\r\n' >want.txt
+  cmp -s want.txt locked/open.kps || fail "the file in a read-only folder: $(od -c locked/open.kps | head -3)"
+  [ -L link.kps ] && fail "the link was written through, not replaced"
+  printf 'old\r\n' >want.txt
+  cmp -s want.txt target.kps || fail "the link's target was changed"
+fi
 chmod 0755 locked
+
 # The document reads the user's settings store, as the browser does, or the one named with
 # --registry.
 mkdir -p config/corvane
