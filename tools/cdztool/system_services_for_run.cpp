@@ -23,7 +23,7 @@ browser::MachineServices::Environment Desktop() {
 platform::SystemDirectories DirectoriesForRun() {
   platform::SystemDirectories directories;
   directories.temp = platform::TempDirectory(Environment("TMPDIR"));
-  directories.system = browser::MachineServices::ControlFolder(Desktop());
+  directories.controls = browser::MachineServices::ControlFolder(Desktop());
   return directories;
 }
 

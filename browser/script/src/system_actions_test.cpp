@@ -262,6 +262,19 @@ TEST_F(SystemActionsTest, RegisterActiveXChoosesTheFileAndTheWay) {
   EXPECT_THAT(lines_, IsEmpty());
 }
 
+// The program names the user's plug-in folder for controls copied "to the system"; the
+// system directory itself (the documents' SYS) stays what it was.
+TEST_F(SystemActionsTest, RegisterActiveXCopiesIntoTheControlFolderWhenThereIsOne) {
+  fx_.load.system_dirs.system = "/usr/lib/";
+  fx_.load.system_dirs.controls = "/home/u/.local/share/panorel/controls/";
+  std::ofstream(dir_ / "ctl.so") << "library";
+  fx_.load.paths.document_dir = dir_.string() + "/";
+  Run({"name = RegisterActiveX\nFilename = ctl.so\nCopyToSystem = true",
+       "name = RegisterActiveX\nFilename = sub\\ctl.so\nCopyToSystem = true\nUnregister = true"});
+  EXPECT_THAT(lines_, ElementsAre("register: /home/u/.local/share/panorel/controls/ctl.so",
+                                  "unregister: /home/u/.local/share/panorel/controls/ctl.so"));
+}
+
 TEST_F(SystemActionsTest, WithoutServicesNothingHappensAndRegistrationFails) {
   fx_.context.system = nullptr;
   EXPECT_EQ(Run({"name = RunProgram\npath = a", "name = ShellExecute\npath = a",

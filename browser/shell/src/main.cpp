@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
       qEnvironmentVariable("DISPLAY").toStdString(),
       qEnvironmentVariable("XDG_DATA_HOME").toStdString(),
       qEnvironmentVariable("HOME").toStdString()};
-  options.directories.system = browser::MachineServices::ControlFolder(environment);
+  options.directories.controls = browser::MachineServices::ControlFolder(environment);
   browser::MachineServices machine(
       environment, [](const std::string& reason) { std::cerr << "panorel: " << reason << "\n"; });
   if (!preview) options.system = &machine.services();

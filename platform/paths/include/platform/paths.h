@@ -56,6 +56,9 @@ struct SystemDirectories {
   std::string windows = "/usr/";
   std::string system = "/usr/lib/";
   std::string temp = "/tmp/";
+  // Where a control copied "to the system" goes (the user's own plug-in folder, where
+  // registration installs controls); empty: `system`.
+  std::string controls;
 };
 
 // The temporary directory a user chose (the value of TMPDIR, as the programs' own system took

@@ -28,8 +28,8 @@ class MachineServices {
 
   SystemServices& services();
 
-  // The folder (ending with "/") that stands for the system directory RegisterActiveX copies
-  // controls into: the user's own plug-in folder, where registration installs them.
+  // The folder (ending with "/") RegisterActiveX copies controls into "to the system": the
+  // user's own plug-in folder, where registration installs them.
   static std::string ControlFolder(const Environment& environment);
 
  private:
