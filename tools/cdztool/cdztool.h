@@ -28,6 +28,9 @@ struct RunOptions {
   // saved values, control registration) are not performed but written to `out`, one line
   // each ("run: PATH PARAMETERS", ...); true: they are performed.
   bool live = false;
+  // The settings store the document reads (the registry forms of the actions, SetVariable's
+  // "registry" flag); empty: the user's own, the one the browser reads.
+  std::string registry;
 };
 // Loads a document's data file, runs its PreLoad scripts, builds the main page's objects and
 // fires the events in order; with print_variables writes the three variable scopes as JSON

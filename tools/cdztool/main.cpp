@@ -18,12 +18,15 @@ constexpr char kUsage[] =
     "       cdztool get CONTAINER MEMBER SECTION KEY\n"
     "                                           print a key's raw value\n"
     "       cdztool run DOCUMENT [--member NAME] [--event NAME[@ID]]... [--vars] [--live]\n"
+    "                   [--registry FILE]\n"
     "                                           run the PreLoad scripts, then each event on\n"
     "                                           the main page (or the object with that id);\n"
     "                                           --vars prints the variables as JSON; the\n"
     "                                           system actions print what they would do\n"
     "                                           (\"run: PATH PARAMETERS\", ...) unless --live\n"
-    "                                           performs them\n"
+    "                                           performs them; the document reads the\n"
+    "                                           user's settings store, as the browser\n"
+    "                                           does, or FILE\n"
     "       cdztool lint [--json] DOCUMENT      report what the browser would not do as\n"
     "                                           the document says: misspelt events, actions\n"
     "                                           and keys, unbalanced IF/ELSE/ENDIF, counts\n"
@@ -61,9 +64,12 @@ int main(int argc, char** argv) {
         options.print_variables = true;
       } else if (arg == "--live") {
         options.live = true;
-      } else if (arg == "--member" || arg == "--event") {
+      } else if (arg == "--member" || arg == "--event" || arg == "--registry") {
         if (i + 1 >= args.size()) return UsageError(arg + " needs a value");
-        (arg == "--member" ? options.member : options.events.emplace_back()) = args[++i];
+        std::string& value = arg == "--member"     ? options.member
+                             : arg == "--registry" ? options.registry
+                                                   : options.events.emplace_back();
+        value = args[++i];
       } else if (arg.rfind("--", 0) == 0) {
         return UsageError("unknown option '" + arg + "'");
       } else if (options.document.empty()) {

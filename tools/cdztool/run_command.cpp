@@ -1,5 +1,4 @@
 // cdztool run: a document's scripts without a window.
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -11,7 +10,7 @@
 #include "browser/script/action_factory.h"
 #include "browser/script/id_manager.h"
 #include "browser/script/variables.h"
-#include "platform/paths.h"
+#include "platform/registry.h"
 #include "cdztool.h"
 #include "system_services_for_run.h"
 
@@ -77,11 +76,14 @@ int Run(const RunOptions& options, std::ostream& out, std::ostream& err) {
   browser::CIdManager ids;
   // The services of the system actions, as the program hands them to its main window.
   SystemServicesForRun system(options.live, out, err);
+  const platform::UserRegistry registry(options.registry.empty()
+                                            ? platform::UserRegistry::DefaultPath()
+                                            : options.registry);
   browser::CMainWnd::Services services(window);
   services.program_path = path;
   services.system_services = &system.services();
-  const char* tmpdir = std::getenv("TMPDIR");
-  services.system.temp = platform::TempDirectory(tmpdir != nullptr ? tmpdir : "");
+  services.registry = &registry;
+  services.system = DirectoriesForRun();
   browser::CMainWnd wnd(ids, std::move(services));
   wnd.FindDocument(path);
   browser::CDataFile* loaded = wnd.container().Append(std::move(file));

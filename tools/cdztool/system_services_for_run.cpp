@@ -14,7 +14,18 @@ std::string Environment(const char* name) {
   return value != nullptr ? value : "";
 }
 
+browser::MachineServices::Environment Desktop() {
+  return {Environment("DISPLAY"), Environment("XDG_DATA_HOME"), Environment("HOME")};
+}
+
 }  // namespace
+
+platform::SystemDirectories DirectoriesForRun() {
+  platform::SystemDirectories directories;
+  directories.temp = platform::TempDirectory(Environment("TMPDIR"));
+  directories.controls = browser::MachineServices::ControlFolder(Desktop());
+  return directories;
+}
 
 SystemServicesForRun::SystemServicesForRun(bool live, std::ostream& out, std::ostream& err) {
   if (!live) {
@@ -24,8 +35,7 @@ SystemServicesForRun::SystemServicesForRun(bool live, std::ostream& out, std::os
   }
   // The author's own desktop: its display, its plug-in folder.
   machine_ = std::make_unique<browser::MachineServices>(
-      browser::MachineServices::Environment{Environment("DISPLAY"), Environment("XDG_DATA_HOME"),
-                                            Environment("HOME")},
+      Desktop(),
       [&err](const std::string& reason) { err << "cdztool: " << reason << "\n"; });
 }
 

@@ -6,12 +6,17 @@
 #include <memory>
 
 #include "browser/script/system_services.h"
+#include "platform/paths.h"
 
 namespace browser {
 class MachineServices;
 }
 
 namespace cdztool {
+
+// The directories the document is given, as the program gives them on this desktop: the
+// temporary folder the user chose, the user's plug-in folder for copied controls.
+platform::SystemDirectories DirectoriesForRun();
 
 class SystemServicesForRun {
  public:

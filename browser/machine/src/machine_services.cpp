@@ -52,4 +52,15 @@ MachineServices::~MachineServices() = default;
 
 SystemServices& MachineServices::services() { return *parts_->live; }
 
+std::string MachineServices::ControlFolder(const Environment& environment) {
+#ifdef BROWSER_MACHINE_PLUGIN_CONTROLS
+  return platform::PluginControlLibraries::UserPluginFolder(environment.xdg_data_home,
+                                                            environment.home) +
+         "/";
+#else
+  (void)environment;
+  return {};
+#endif
+}
+
 }  // namespace browser

@@ -7,6 +7,7 @@
 
 #include "browser/doc/section_names.h"
 #include "browser/page/app_bar.h"
+#include "browser/page/window_message.h"
 #include "browser/script/preload.h"
 #include "platform/paths.h"
 #include "platform/registry.h"
@@ -26,6 +27,8 @@ std::string RequestName(PageRequest::Kind kind) {
       return "Exit";
     case PageRequest::Kind::kReload:
       return "reload";
+    case PageRequest::Kind::kStartupLoad:
+      return "startup";
   }
   return "unknown";
 }
@@ -58,6 +61,7 @@ LoadContext CMainWnd::MakeLoadContext() {
 }
 
 bool CMainWnd::StartupLoad(const std::string& command_line_name) {
+  startup_name_ = command_line_name;
   if (!FindDocument(command_line_name)) {
     // A missing container leaves the list empty.
     container_.LoadAll(program_container_);
@@ -213,7 +217,13 @@ void CMainWnd::OpenAndReload(const std::string& name) {
   services_.host.Redraw();
 }
 
+void CMainWnd::Close() {
+  closing_ = true;
+  services_.host.Close();
+}
+
 void CMainWnd::HandleRequest(const PageRequest& request) {
+  if (closing_) return;
   services_.trace.Request(RequestName(request.kind), request.document);
   switch (request.kind) {
     case PageRequest::Kind::kOpenDocument:
@@ -229,17 +239,51 @@ void CMainWnd::HandleRequest(const PageRequest& request) {
       break;
     }
     case PageRequest::Kind::kExit:
-      services_.host.Close();
+      Close();
       break;
     case PageRequest::Kind::kReload:
       if (!LoadDocument(false)) services_.host.Close();
       services_.host.Show();
       services_.host.Redraw();
       break;
+    case PageRequest::Kind::kStartupLoad:
+      // The program is already this document's instance: no check for another.
+      OpenAndReload(startup_name_.empty() ? program_container_ : startup_name_);
+      break;
+  }
+}
+
+void CMainWnd::HandleWindowMessage(uint32_t message) {
+  if (closing_) return;
+  switch (static_cast<WindowMessage>(message)) {
+    case WindowMessage::kClose:
+      Close();
+      break;
+    case WindowMessage::kOpenDocument:
+      // Another program's message has no document name with it: nothing is found.
+      PostRequest({PageRequest::Kind::kOpenDocument, {}});
+      break;
+    case WindowMessage::kStartupLoad:
+      PostRequest({PageRequest::Kind::kStartupLoad, {}});
+      break;
+    case WindowMessage::kReloadDocument:
+      // The app bar is dropped with the document.
+      PostRequest({PageRequest::Kind::kReload, {}});
+      break;
+    case WindowMessage::kOtherInstance:
+      OtherInstanceStarted();
+      break;
+    case WindowMessage::kNextDocument:
+      PostRequest({PageRequest::Kind::kNextDocument, {}});
+      break;
+    case WindowMessage::kPreviousDocument:
+      PostRequest({PageRequest::Kind::kPreviousDocument, {}});
+      break;
   }
 }
 
 void CMainWnd::DisplayChanged() {
+  if (closing_) return;
   services_.trace.Request("display");
   // The member names stay; the new screen size scales a fresh copy.
   if (!LoadDocument(false)) {

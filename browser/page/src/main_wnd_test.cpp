@@ -188,6 +188,86 @@ TEST_F(MainWndTest, NextAndPreviousWalkTheContainerAndWrap) {
   EXPECT_THAT(Loads(), ElementsAre("a.cdb", "b.cdb", "a.cdb", "c.cdb", "a.cdb"));
 }
 
+TEST_F(MainWndTest, NothingQueuedBehindExitRunsButTheUnload) {
+  const std::string script =
+      "[Script_1]\r\nname = OnLoad\r\nnumScriptItems = 2\r\n"
+      "[Script_1_ScriptItem_1]\r\nname = InternalCommand\r\ncommand = Exit\r\n"
+      "[Script_1_ScriptItem_2]\r\nname = InternalCommand\r\ncommand = NextPage\r\n"
+      "[Script_2]\r\nname = OnUnload\r\nnumScriptItems = 1\r\n"
+      "[Script_2_ScriptItem_1]\r\nname = InternalCommand\r\ncommand = minimize\r\n";
+  Container("show.cdz", {{"a.cdb", Page("A", "numScripts = 2\r\n", script)}, {"b.cdb", Page("B")}});
+  CMainWnd& wnd = Make();
+  ASSERT_TRUE(wnd.StartupLoad(dir_.Path("show.cdz")));
+  Pump();
+  EXPECT_TRUE(window_.closed);
+  // A reload or another page asked for after the exit changes nothing either.
+  wnd.HandleRequest({PageRequest::Kind::kReload, {}});
+  wnd.HandleWindowMessage(1038);
+  wnd.DisplayChanged();
+  Pump();
+  EXPECT_THAT(Loads(), ElementsAre("a.cdb"));
+  EXPECT_EQ(wnd.title(), "A");
+  EXPECT_THAT(window_.log, ::testing::Not(::testing::Contains("minimize")));
+  wnd.Destroy();
+  EXPECT_THAT(window_.log, ::testing::Contains("minimize"));
+}
+
+// What the X server does with a document's PostMessage: the message reaches the main window.
+class PostingToTheWindow : public PrintingSystemServices {
+ public:
+  PostingToTheWindow() : PrintingSystemServices([](const std::string&) {}) {}
+  void PostWindowMessage(const std::string& window_class, int32_t message, int32_t,
+                         int32_t) override {
+    if (window_class == "VTRL_MAINWND") wnd->HandleWindowMessage(static_cast<uint32_t>(message));
+  }
+  CMainWnd* wnd = nullptr;
+};
+
+TEST_F(MainWndTest, EveryPrivateMessageIsHandledWhoeverPostsIt) {
+  // Each page posts one message on a click: a at "Next", b at "Prev", c at "Front".
+  auto posting = [](const std::string& title, int message) {
+    return Page(title, "numScripts = 1\r\n",
+                "[Script_1]\r\nname = " + title + "\r\nnumScriptItems = 1\r\n"
+                "[Script_1_ScriptItem_1]\r\nname = PostMessage\r\nWindowClass = VTRL_MAINWND\r\n"
+                "Message = " + std::to_string(message) + "\r\n");
+  };
+  Container("show.cdz", {{"a.cdb", posting("Next", 1038)}, {"b.cdb", posting("Prev", 1039)},
+                         {"c.cdb", posting("Front", 1037)}});
+  PostingToTheWindow services;
+  CMainWnd::Services s{window_};
+  s.pictures = &pictures_;
+  s.program_path = dir_.Path("browser");
+  s.trace = Trace(trace_file_);
+  s.system_services = &services;
+  wnd_ = std::make_unique<CMainWnd>(ids_, std::move(s));
+  services.wnd = wnd_.get();
+  CMainWnd& wnd = *wnd_;
+  ASSERT_TRUE(wnd.StartupLoad(dir_.Path("show.cdz")));
+  auto fire = [&](const char* event) {
+    wnd.main_page()->RunScriptByName(event, wnd.script_context());
+    Pump();
+  };
+  fire("Next");
+  EXPECT_EQ(wnd.title(), "Prev");
+  fire("Prev");
+  EXPECT_EQ(wnd.title(), "Next");
+  wnd.HandleWindowMessage(1039);
+  Pump();
+  EXPECT_EQ(wnd.title(), "Front");
+  fire("Front");
+  EXPECT_THAT(window_.log, ::testing::Contains("front"));
+  // The reload, the start-up load and an open without a name from another program.
+  wnd.HandleWindowMessage(1036);
+  wnd.HandleWindowMessage(1035);
+  wnd.HandleWindowMessage(1034);
+  wnd.HandleWindowMessage(2);
+  Pump();
+  EXPECT_THAT(Loads(), ElementsAre("a.cdb", "b.cdb", "a.cdb", "c.cdb", "c.cdb", "a.cdb"));
+  EXPECT_FALSE(window_.closed);
+  wnd.HandleWindowMessage(16);
+  EXPECT_TRUE(window_.closed);
+}
+
 TEST_F(MainWndTest, NextWithOneDataFileDoesNothingAtAll) {
   Container("show.cdz", {{"show.cdb", Page("Show")}});
   CMainWnd& wnd = Make();

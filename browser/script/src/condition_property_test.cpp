@@ -131,6 +131,10 @@ TEST_F(IfItemTest, PathConditions) {
   EXPECT_EQ(Run("path = " + d + "\\setup.exe"), ActionResult::kConditionTrue);
   EXPECT_EQ(Run("path = " + d + "/sub[1]"), ActionResult::kConditionTrue);  // brackets are no wildcards
   EXPECT_EQ(Run("path = " + d + "/*.txt"), ActionResult::kConditionFalse);
+  // Wildcards match names that begin with a full stop, as a directory search does.
+  std::ofstream(dir / "sub[1]" / ".settings.kps") << "x";
+  EXPECT_EQ(Run("path = " + d + "\\sub[1]\\*.kps"), ActionResult::kConditionTrue);
+  EXPECT_EQ(Run("path = " + d + "/sub[1]/?settings.kps"), ActionResult::kConditionTrue);
   // A present but empty path is false, and no other key is read.
   EXPECT_EQ(Run("path = \nleftName = N\noperator = 1"), ActionResult::kConditionFalse);
   std::filesystem::remove_all(dir);

@@ -122,18 +122,33 @@ TEST_F(ControlScriptingTest, ParametersPassInSectionOrderFromVariablesOrConstant
   EXPECT_EQ(script_->items().size(), 1u);
 }
 
-TEST_F(ControlScriptingTest, AHostileParameterCountCostsOnlyTheSectionsThatExist) {
-  Run({std::string(kCall) + "method = Add\nnumParameters = 2000000000\n"
+TEST_F(ControlScriptingTest, TheCountOfArgumentsIsNumParametersWhateverSectionsExist) {
+  Run({std::string(kCall) + "method = Add\nnumParameters = 4\n"
        "[S_ScriptItem_1_Param_0]\nconstValue = A\n[S_ScriptItem_1_Param_2]\nconstValue = C",
        std::string(kCall) + "method = Add\nnumParameters = 1\n"
        "[S_ScriptItem_2_Param_0]\nconstValue = A\n[S_ScriptItem_2_Param_1]\nconstValue = B",
        std::string(kCall) + "method = Add\nnumParameters = -3\n"
-       "[S_ScriptItem_3_Param_0]\nconstValue = A"});
-  ASSERT_EQ(control_.calls.size(), 3u);
-  // A section missing in between is an empty parameter; sections past the count are not read.
-  EXPECT_EQ(Arguments(0), (std::vector<std::string>{"8:A", "8:", "8:C"}));
+       "[S_ScriptItem_3_Param_0]\nconstValue = A",
+       std::string(kCall) + "method = Add\nnumParameters = 2\n"
+       "[S_ScriptItem_4_Param_0]\nconstValue = A"});
+  ASSERT_EQ(control_.calls.size(), 4u);
+  // A missing section is an empty parameter, in between or after the last; sections past the
+  // count are not read.
+  EXPECT_EQ(Arguments(0), (std::vector<std::string>{"8:A", "8:", "8:C", "8:"}));
   EXPECT_EQ(Arguments(1), (std::vector<std::string>{"8:A"}));
   EXPECT_TRUE(Arguments(2).empty());
+  EXPECT_EQ(Arguments(3), (std::vector<std::string>{"8:A", "8:"}));
+}
+
+TEST_F(ControlScriptingTest, AHostileParameterCountCostsOnlyTheSectionsThatExistUntilTheCall) {
+  // Two thousand million arguments are more than an event may spend: the call is not made,
+  // and loading made only the sections there are.
+  Run({std::string(kCall) + "method = Add\nnumParameters = 2000000000\n"
+       "[S_ScriptItem_1_Param_0]\nconstValue = A\n[S_ScriptItem_1_Param_2]\nconstValue = C"});
+  const auto* call = dynamic_cast<const CCallActiveXMethodAction*>(script_->items().at(0).get());
+  ASSERT_NE(call, nullptr);
+  EXPECT_EQ(call->parameters().size(), 3u);
+  EXPECT_TRUE(control_.calls.empty());
 }
 
 TEST_F(ControlScriptingTest, TheResultTakesTheVariablesTypeAndNeverCreatesOne) {

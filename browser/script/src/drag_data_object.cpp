@@ -43,7 +43,8 @@ std::optional<std::string> FileListPath(const GlobalBlock& block) {
   if (offset < kFileListHeader || offset >= b.size() || GetDword(b, 16) != 0) return std::nullopt;
   const auto begin = b.begin() + offset;
   const auto end = std::find(begin, b.end(), uint8_t{0});
-  if (end == b.end() || end == begin) return std::nullopt;
+  // An empty first name is one too: an empty path is offered as it is.
+  if (end == b.end()) return std::nullopt;
   return std::string(begin, end);
 }
 

@@ -101,8 +101,10 @@ bool LiveSystemServices::RegisterControl(const ControlRegistration& control) {
     if (!platform::FileExists(control.copy_from)) {
       return Fail(control.copy_from + ": no such control file");
     }
-    // A file already there is kept; whether the copy worked is not asked.
+    // A file already there is kept; whether the copy worked is not asked. The folder it goes
+    // to (the user's plug-in folder) may not be there yet.
     std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(control.file).parent_path(), ec);
     std::filesystem::copy_file(control.copy_from, control.file,
                                std::filesystem::copy_options::skip_existing, ec);
   }

@@ -128,6 +128,24 @@ TEST_F(SystemActionsTest, RunProgramResolvesShellExecuteTakesThePathAsWritten) {
                                   "run: http://example.invalid/x "));
 }
 
+// Paths used as written keep relative to the current folder, but a "\" separates folders there
+// as it does in resolved paths; addresses with a scheme keep their text.
+TEST_F(SystemActionsTest, PathsUsedAsWrittenTakeBackslashesAsSeparators) {
+  SetText("Page", "docs\\index.htm");
+  const fs::path before = fs::current_path();
+  fs::current_path(dir_);
+  Run({"name = ShellExecute\npath = docs\\manual.pdf",
+       "name = LaunchHtml\nvariableName = Page",
+       "name = LaunchHtml\npath = http://x.invalid/a\\b",
+       "name = SaveToFile\npath = sub\\prefs.kps\nkey = k\nvalue = v"});
+  services_.web_window = false;
+  Run({"name = LaunchInternetExplorer\npath = ..\\up.htm"});
+  fs::current_path(before);
+  EXPECT_THAT(lines_, ElementsAre("shell: docs/manual.pdf", "open: docs/index.htm",
+                                  "open: http://x.invalid/a\\b", "save: sub/prefs.kps k v",
+                                  "shell: ../up.htm"));
+}
+
 TEST_F(SystemActionsTest, RunProgramRefusesPathsTheOldBuffersCouldNotHold) {
   const std::string fits(CRunProgramAction::kMaxText - std::string("/media/cd/").size(), 'a');
   Run({"name = RunProgram\npath = " + fits, "name = RunProgram\npath = " + fits + "b"});
@@ -188,7 +206,7 @@ TEST_F(SystemActionsTest, LaunchInternetExplorerTurnsBackslashesOrFallsBackToThe
   script_->Run(fx_.context);
   // Without the window, "path" as written, not the expanded address.
   EXPECT_THAT(lines_, ElementsAre("web: C:/Docs/a.htm", "web: C:/Docs/a.htm",
-                                  "shell: C:\\Docs\\a.htm", "shell: |Dir|\\a.htm"));
+                                  "shell: C:/Docs/a.htm", "shell: |Dir|/a.htm"));
 }
 
 TEST_F(SystemActionsTest, SaveToFileInTheTemporaryDirectory) {
@@ -242,6 +260,19 @@ TEST_F(SystemActionsTest, RegisterActiveXChoosesTheFileAndTheWay) {
             2);
   EXPECT_EQ(Run({"name = RegisterActiveX\nUnregister = true", "name = PlaySound"}), 2);
   EXPECT_THAT(lines_, IsEmpty());
+}
+
+// The program names the user's plug-in folder for controls copied "to the system"; the
+// system directory itself (the documents' SYS) stays what it was.
+TEST_F(SystemActionsTest, RegisterActiveXCopiesIntoTheControlFolderWhenThereIsOne) {
+  fx_.load.system_dirs.system = "/usr/lib/";
+  fx_.load.system_dirs.controls = "/home/u/.local/share/panorel/controls/";
+  std::ofstream(dir_ / "ctl.so") << "library";
+  fx_.load.paths.document_dir = dir_.string() + "/";
+  Run({"name = RegisterActiveX\nFilename = ctl.so\nCopyToSystem = true",
+       "name = RegisterActiveX\nFilename = sub\\ctl.so\nCopyToSystem = true\nUnregister = true"});
+  EXPECT_THAT(lines_, ElementsAre("register: /home/u/.local/share/panorel/controls/ctl.so",
+                                  "unregister: /home/u/.local/share/panorel/controls/ctl.so"));
 }
 
 TEST_F(SystemActionsTest, WithoutServicesNothingHappensAndRegistrationFails) {

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <filesystem>
+#include <limits>
 
 #include "browser/script/script.h"
 #include "browser/script/scriptable_object.h"
@@ -209,6 +211,16 @@ TEST_F(VariablesTest, ModifyVariableOnTextsAndNumbers) {
   Set(0, "D", Variant::R8(1));
   RunItem("name = Modify Variable\ntargetVar = D\nmainOp = Divide\nvalueType = 5\nvalue = 4");
   EXPECT_EQ(fx_.Text("D"), "0.25");
+  // A real divided by zero takes the real result, an infinity, shown as the variant's text.
+  RunItem("name = Modify Variable\ntargetVar = D\nmainOp = Divide\nvalueType = 5\nvalue = 0");
+  const Variable* d = fx_.variables.FindVariable("D");
+  EXPECT_EQ(d->value.type(), platform::VT_R8);
+  EXPECT_TRUE(std::isinf(d->value.RealValue()) && d->value.RealValue() > 0);
+  EXPECT_EQ(fx_.Text("D"),
+            Variant::R8(std::numeric_limits<double>::infinity()).TextUtf8().value_or("?"));
+  Set(0, "F", Variant::R4(-2));
+  RunItem("name = Modify Variable\ntargetVar = F\nmainOp = Divide\nvalueType = 4\nvalue = 0");
+  EXPECT_TRUE(std::isinf(fx_.variables.FindVariable("F")->value.RealValue()));
 }
 
 TEST_F(VariablesTest, ModifyVariableFromAnotherVariable) {

@@ -10,6 +10,11 @@ namespace browser::shell {
 
 std::unique_ptr<QMimeData> FileDragMimeData(const std::string& path) {
   auto mime = std::make_unique<QMimeData>();
+  // An empty path names no file, not the current folder: the drag offers an empty list.
+  if (path.empty()) {
+    mime->setUrls({});
+    return mime;
+  }
   // A file URL names a file whatever folder the drop target works in: a path a document
   // wrote relative to the program's current folder is made absolute against it.
   const QString name = QString::fromLocal8Bit(path.data(), qsizetype(path.size()));

@@ -38,5 +38,14 @@ TEST(FileDragMimeData, ARelativePathIsOfferedFromTheCurrentFolder) {
   EXPECT_TRUE(mime->data(QStringLiteral("text/uri-list")).startsWith("file:///"));
 }
 
+// An empty path is offered too, as a list that names nothing (not the current folder); a path
+// that names no file is offered as any other.
+TEST(FileDragMimeData, AnEmptyPathNamesNoFileAMissingOneIsOfferedAsItIs) {
+  EXPECT_TRUE(FileDragMimeData("")->urls().isEmpty());
+  const auto missing = FileDragMimeData("/no/such/folder/file.txt");
+  ASSERT_EQ(missing->urls().size(), 1);
+  EXPECT_EQ(missing->urls()[0].toLocalFile(), QStringLiteral("/no/such/folder/file.txt"));
+}
+
 }  // namespace
 }  // namespace browser::shell

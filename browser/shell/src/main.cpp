@@ -85,10 +85,14 @@ int main(int argc, char** argv) {
   options.registry = &registry;
   options.directories.temp = platform::TempDirectory(qEnvironmentVariable("TMPDIR").toStdString());
   // The desktop this program runs on: its display for window messages, the user's plug-ins.
+  const browser::MachineServices::Environment environment{
+      qEnvironmentVariable("DISPLAY").toStdString(),
+      qEnvironmentVariable("XDG_DATA_HOME").toStdString(),
+      qEnvironmentVariable("HOME").toStdString()};
+  options.directories.controls = browser::MachineServices::ControlFolder(environment);
   // The trace hears what it really did: the program started, or why nothing was.
   browser::MachineServices machine(
-      {qEnvironmentVariable("DISPLAY").toStdString(),
-       qEnvironmentVariable("XDG_DATA_HOME").toStdString(), qEnvironmentVariable("HOME").toStdString()},
+      environment,
       [trace = browser::Trace(trace_file)](const std::string& reason) mutable {
         std::cerr << "panorel: " << reason << "\n";
         trace.System(browser::system_lines::Failed(reason));

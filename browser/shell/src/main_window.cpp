@@ -95,11 +95,8 @@ bool MainWindow::StartupLoad() {
   return loaded;
 }
 
-// What another program posted: a reload (the app bar is dropped with the document) or a close.
-void MainWindow::OnWindowMessage(uint32_t message) {
-  if (message == kWmReloadDocument) PostRequest({PageRequest::Kind::kReload, {}});
-  if (message == kWmClose) Close();
-}
+// What a program posted (a document's PostMessage included): the main window's message table.
+void MainWindow::OnWindowMessage(uint32_t message) { main_wnd_->HandleWindowMessage(message); }
 
 void MainWindow::OnStartupEvent() {
   if (!StartupLoad()) Close();

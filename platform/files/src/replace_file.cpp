@@ -41,6 +41,17 @@ mode_t NewFileMode(const std::string& path, const ReplaceFileOptions& options) {
   return 0666 & ~mask;
 }
 
+// The folder takes no new name: the file, when the user may write it, is rewritten where it
+// is.
+int RewriteInPlace(const std::string& path, std::string_view bytes) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOFOLLOW);
+  if (fd < 0) return errno;
+  int code = WriteAll(fd, bytes);
+  if (code == 0 && ::fsync(fd) != 0) code = errno;
+  if (::close(fd) != 0 && code == 0) code = errno;
+  return code;
+}
+
 }  // namespace
 
 int ReplaceFile(const std::string& path, std::string_view bytes,
@@ -48,9 +59,15 @@ int ReplaceFile(const std::string& path, std::string_view bytes,
   if (options.create_folders) {
     if (const int code = MakeFolders(path)) return code;
   }
+  struct stat old;
+  const bool regular_file = ::lstat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+  if (regular_file && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) return errno;
   std::string temp = path + ".XXXXXX";
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-  if (fd < 0) return errno;
+  if (fd < 0) {
+    const int code = errno;
+    return regular_file && code == EACCES ? RewriteInPlace(path, bytes) : code;
+  }
   int code = WriteAll(fd, bytes);
   // mkstemp makes the file private; it takes the permissions the file is to have.
   if (code == 0 && ::fchmod(fd, NewFileMode(path, options)) != 0) code = errno;

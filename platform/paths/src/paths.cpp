@@ -1,5 +1,6 @@
 #include "platform/paths.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace platform {
@@ -59,6 +60,15 @@ std::string ResolvePath(std::string_view name, std::string_view document_dir,
   if (!joined.empty() && !IsSeparator(joined.back())) joined += '/';
   joined += name;
   return NormalizePath(joined);
+}
+
+std::string AsWrittenPath(std::string_view path) {
+  const size_t colon = path.find(':');
+  bool scheme = colon != std::string_view::npos && colon >= 2;
+  for (size_t i = 0; scheme && i < colon; ++i) scheme = !IsSeparator(path[i]);
+  std::string out(path);
+  if (!scheme) std::replace(out.begin(), out.end(), '\\', '/');
+  return out;
 }
 
 std::string_view FilePart(std::string_view path) {

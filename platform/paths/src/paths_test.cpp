@@ -43,6 +43,14 @@ TEST(ResolvePath, DocumentDirectoryFirstThenTheProgramsDirectory) {
   EXPECT_EQ(ResolvePath("D:\\Cd\\..\\a", "/cd/", "/opt"), "D:\\Cd\\..\\a");
 }
 
+TEST(AsWrittenPath, BackslashesSeparateAddressesKeepTheirText) {
+  EXPECT_EQ(AsWrittenPath("docs\\manual.pdf"), "docs/manual.pdf");
+  EXPECT_EQ(AsWrittenPath("..\\a b\\.x"), "../a b/.x");
+  EXPECT_EQ(AsWrittenPath("C:\\Docs\\a.htm"), "C:/Docs/a.htm");
+  EXPECT_EQ(AsWrittenPath("http://x.invalid/a\\b"), "http://x.invalid/a\\b");
+  EXPECT_EQ(AsWrittenPath("dir\\a:b"), "dir/a:b");
+}
+
 TEST(FileNameParts, SplitAtEitherSeparatorAndTheLastFullStop) {
   EXPECT_EQ(FilePart("/cd/pics\\logo.gif"), "logo.gif");
   EXPECT_EQ(FilePart("logo.gif"), "logo.gif");

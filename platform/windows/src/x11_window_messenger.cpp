@@ -43,12 +43,12 @@ bool HasClass(xcb_connection_t* c, xcb_window_t w, const std::string& window_cla
   return false;
 }
 
-// The managed top-level windows (_NET_CLIENT_LIST) and the root's own children: a hidden
-// top-level window is not managed while it is hidden but still gets its messages, as on the
-// platform the documents were written for.
+// The managed top-level windows (_NET_CLIENT_LIST_STACKING) and the root's own children, the
+// topmost first: a hidden top-level window is not managed while it is hidden but still gets
+// its messages, as on the platform the documents were written for.
 std::vector<xcb_window_t> TopLevelWindows(xcb_connection_t* c, xcb_window_t root) {
   std::vector<xcb_window_t> windows;
-  const xcb_atom_t client_list = Atom(c, "_NET_CLIENT_LIST");
+  const xcb_atom_t client_list = Atom(c, "_NET_CLIENT_LIST_STACKING");
   if (client_list != XCB_ATOM_NONE) {
     Reply<xcb_get_property_reply_t> r(
         xcb_get_property_reply(
@@ -56,14 +56,16 @@ std::vector<xcb_window_t> TopLevelWindows(xcb_connection_t* c, xcb_window_t root
         &std::free);
     if (r && r->format == 32 && xcb_get_property_value_length(r.get()) > 0) {
       const auto* ids = static_cast<const xcb_window_t*>(xcb_get_property_value(r.get()));
+      // Listed from the bottom up.
       windows.assign(ids, ids + xcb_get_property_value_length(r.get()) / 4);
+      std::reverse(windows.begin(), windows.end());
     }
   }
   Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, xcb_query_tree(c, root), nullptr),
                                      &std::free);
   if (tree) {
     const xcb_window_t* children = xcb_query_tree_children(tree.get());
-    for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
+    for (int i = xcb_query_tree_children_length(tree.get()) - 1; i >= 0; --i) {
       if (std::find(windows.begin(), windows.end(), children[i]) == windows.end()) {
         windows.push_back(children[i]);
       }
@@ -106,7 +108,10 @@ int X11WindowMessenger::Post(const std::string& window_class, uint32_t message, 
   const std::vector<xcb_window_t> all = TopLevelWindows(c, root_);
   std::vector<xcb_window_t> receivers;
   for (xcb_window_t w : all) {
-    if (HasClass(c, w, window_class)) receivers.push_back(w);
+    if (HasClass(c, w, window_class)) {
+      receivers.push_back(w);
+      break;
+    }
   }
   if (receivers.empty()) receivers = all;  // no window of that class: every top-level window
 

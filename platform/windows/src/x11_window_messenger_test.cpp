@@ -115,6 +115,19 @@ TEST_F(X11WindowMessengerTest, ByClassElseToEveryTopLevelWindow) {
   EXPECT_EQ(to_other, 2);
 }
 
+TEST_F(X11WindowMessengerTest, OnlyOneWindowOfTheClassGetsTheMessage) {
+  const xcb_window_t first = Window("panorel", "VTRL_MAINWND");
+  const xcb_window_t second = Window("panorel", "VTRL_MAINWND");
+  WaitUntilManaged(2);
+  Receive(100);
+
+  X11WindowMessenger messenger(display_);
+  EXPECT_EQ(messenger.Post("VTRL_MAINWND", 16, 0, 0), 1);
+  const std::vector<Received> got = Receive(300);
+  ASSERT_EQ(got.size(), 1u);
+  EXPECT_TRUE(got[0].window == first || got[0].window == second);
+}
+
 TEST(X11WindowMessenger, WithoutADisplayNothingIsPosted) {
   EXPECT_EQ(X11WindowMessenger("").Post("VTRL_MAINWND", 1, 0, 0), 0);
   EXPECT_EQ(X11WindowMessenger(":4095").Post("VTRL_MAINWND", 1, 0, 0), 0);

@@ -1,5 +1,7 @@
 #include "call_activex_method_action.h"
 
+#include <algorithm>
+
 #include "browser/doc/section_names.h"
 #include "browser/script/control_scripting.h"
 #include "browser/script/id_manager.h"
@@ -32,6 +34,7 @@ bool CCallActiveXMethodAction::Load(const CDataFile& file, LoadContext& context)
   file.ReadString(section_, "retVariable", ret_variable_);
   int32_t count = 0;
   file.ReadInt(section_, "numParameters", count);
+  count_ = std::max(count, 0);
 
   // Parameter n lives in "<section>_Param_n"; one missing in between is an empty parameter.
   int last = -1;
@@ -50,12 +53,11 @@ bool CCallActiveXMethodAction::Load(const CDataFile& file, LoadContext& context)
 ActionResult CCallActiveXMethodAction::Execute(ScriptContext& context) {
   auto* control = dynamic_cast<ControlScripting*>(context.ids.Lookup(control_id_));
   if (control == nullptr) return ActionResult::kObjectMissing;
-  if (!context.budget.ChargeItems(static_cast<int64_t>(parameters_.size()))) {
-    return ActionResult::kBudgetSpent;
-  }
+  // Every argument is charged before any is made: a count no event could afford makes none.
+  if (!context.budget.ChargeItems(count_)) return ActionResult::kBudgetSpent;
 
   std::vector<Variant> arguments;
-  arguments.reserve(parameters_.size());
+  arguments.reserve(static_cast<size_t>(count_));
   for (const auto& p : parameters_) {
     const Variable* v =
         p->var_name().empty() ? nullptr : context.variables.FindVariable(p->var_name());
@@ -67,6 +69,8 @@ ActionResult CCallActiveXMethodAction::Execute(ScriptContext& context) {
     if (!value) return ActionResult::kBudgetSpent;
     arguments.push_back(std::move(*value));
   }
+  // The parameters past the last section are empty ones.
+  while (arguments.size() < static_cast<size_t>(count_)) arguments.push_back(Variant::Utf8(""));
 
   Variant result;
   // What the control does with the call is its business: a failed call changes nothing.

@@ -27,7 +27,8 @@ class CActiveXMethodParameter : public CElement {
 };
 
 // "CallActiveXMethod": calls "method" of the control element "controlId" with its
-// parameters, the parameter of section _Param_0 first. A parameter's variable that holds a
+// "numParameters" parameters, the parameter of section _Param_0 first; a parameter whose
+// section is missing passes an empty text. A parameter's variable that holds a
 // text passes that text with its references expanded; any other value passes unchanged; a
 // parameter without a variable passes "constValue" as text, not expanded. Unless
 // "returnType" is 24 (no result), the result is converted to the current type of the
@@ -44,7 +45,8 @@ class CCallActiveXMethodAction : public CScriptItem {
   ~CCallActiveXMethodAction() override;
   // Reads "controlId", "method", "returnType", "retVariable" and "numParameters", creates
   // the parameters, loads them in order, then the base keys. Parameters past the last
-  // section the file has are not made: a hostile count costs nothing.
+  // section the file has are not made (they would be empty): a hostile count costs nothing
+  // until the call, where every argument is charged to the event's budget.
   bool Load(const CDataFile& file, LoadContext& context) override;
   ActionResult Execute(ScriptContext& context) override;
 
@@ -57,6 +59,7 @@ class CCallActiveXMethodAction : public CScriptItem {
   std::string method_;
   uint16_t return_type_ = 0;
   std::string ret_variable_;
+  int32_t count_ = 0;  // "numParameters", at least 0
   std::vector<std::unique_ptr<CActiveXMethodParameter>> parameters_;
 };
 

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "browser/script/system_services.h"
+#include "platform/paths.h"
 #include "platform/registry.h"
 
 namespace browser {
@@ -37,6 +38,8 @@ bool CDragAction::Load(const CDataFile& file, LoadContext& context) {
   } else {
     file.ReadString(section_, "path", path_);
   }
+  // As written, relative to the current folder; a "\" separates folders as "/" does.
+  path_ = platform::AsWrittenPath(path_);
   return CElement::Load(file, context);
 }
 

@@ -22,7 +22,9 @@ bool PathMatchExists(const std::string& pattern) {
     }
   }
   glob_t found{};
-  const int rc = glob(glob_pattern.c_str(), 0, nullptr, &found);
+  // A directory search matches names that begin with a full stop like any other (the
+  // folder's own "." and ".." included).
+  const int rc = glob(glob_pattern.c_str(), GLOB_PERIOD, nullptr, &found);
   const bool exists = rc == 0 && found.gl_pathc > 0;
   globfree(&found);
   return exists;

@@ -4,6 +4,7 @@
 
 #include "browser/script/system_services.h"
 #include "browser/script/variables.h"
+#include "platform/paths.h"
 
 namespace browser {
 
@@ -32,7 +33,7 @@ ActionResult CLaunchHtmlAction::Execute(ScriptContext& context) {
   if (context.system == nullptr) return ActionResult::kContinue;
   std::string address = Address(context);
   if (context.budget.spent()) return ActionResult::kBudgetSpent;
-  context.system->OpenAddress(address);
+  context.system->OpenAddress(platform::AsWrittenPath(address));
   return ActionResult::kContinue;
 }
 
@@ -41,7 +42,9 @@ ActionResult CLaunchInternetExplorerAction::Execute(ScriptContext& context) {
   std::string address = Address(context);
   if (context.budget.spent()) return ActionResult::kBudgetSpent;
   std::replace(address.begin(), address.end(), '\\', '/');
-  if (!context.system->OpenWebWindow(address)) context.system->ShellOpen(path_);
+  if (!context.system->OpenWebWindow(address)) {
+    context.system->ShellOpen(platform::AsWrittenPath(path_));
+  }
   return ActionResult::kContinue;
 }
 

@@ -54,7 +54,7 @@ bool Real(Op op, T a, T b, T& out) {
       out = a * b;
       return true;
     case Op::kDivide:
-      if (b == 0) return false;
+      // Floating-point division by zero has its result: an infinity (NaN for 0 / 0).
       out = a / b;
       return true;
     default:

@@ -1,6 +1,7 @@
 #include "path_actions.h"
 
 #include "browser/script/system_services.h"
+#include "platform/paths.h"
 
 namespace browser {
 
@@ -10,7 +11,7 @@ bool CPathAction::Load(const CDataFile& file, LoadContext& context) {
 }
 
 ActionResult CShellExecuteAction::Execute(ScriptContext& context) {
-  if (context.system != nullptr) context.system->ShellOpen(path_);
+  if (context.system != nullptr) context.system->ShellOpen(platform::AsWrittenPath(path_));
   return ActionResult::kContinue;
 }
 

@@ -22,8 +22,10 @@ bool CRegisterActiveXAction::Load(const CDataFile& file, LoadContext& context) {
   bool copy_to_system = false;
   file.ReadBool(section_, "Unregister", control_.unregister);
   file.ReadBool(section_, "CopyToSystem", copy_to_system);
-  const std::string system_copy =
-      context.system_dirs.system + std::string(platform::FilePart(filename_));
+  const std::string& system_dir = context.system_dirs.controls.empty()
+                                      ? context.system_dirs.system
+                                      : context.system_dirs.controls;
+  const std::string system_copy = system_dir + std::string(platform::FilePart(filename_));
   if (copy_to_system && control_.unregister) {
     // Unregistering what an earlier registration copied there: nothing is copied.
     control_.file = system_copy;

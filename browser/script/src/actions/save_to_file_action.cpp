@@ -3,6 +3,7 @@
 #include "browser/doc/data_file.h"
 #include "browser/script/system_services.h"
 #include "browser/script/variables.h"
+#include "platform/paths.h"
 
 namespace browser {
 namespace {
@@ -18,6 +19,8 @@ bool CSaveToFileAction::Load(const CDataFile& file, LoadContext& context) {
   file.ReadString(section_, "variable", variable_);
   file.ReadString(section_, "value", value_);
   if (use_tem_dir_) path_ = context.system_dirs.temp + path_ + ".kps";
+  // As written, relative to the current folder; a "\" separates folders as "/" does.
+  path_ = platform::AsWrittenPath(path_);
   return CElement::Load(file, context);
 }
 

@@ -29,6 +29,12 @@ std::string NormalizePath(std::string_view path);
 std::string ResolvePath(std::string_view name, std::string_view document_dir,
                         std::string_view program_dir);
 
+// A path used as written (not resolved): each "\" becomes "/" and nothing else changes, so a
+// relative path stays relative to the current folder. An address with a scheme (two or more
+// characters before its colon, as "http:" or "mailto:") is left alone.
+//   "docs\manual.pdf" -> "docs/manual.pdf"     "C:\Docs\a.htm" -> "C:/Docs/a.htm"
+std::string AsWrittenPath(std::string_view path);
+
 // What follows the last separator (the whole path when there is none).
 std::string_view FilePart(std::string_view path);
 // The directory part including its final separator; empty when there is no separator.
@@ -50,6 +56,9 @@ struct SystemDirectories {
   std::string windows = "/usr/";
   std::string system = "/usr/lib/";
   std::string temp = "/tmp/";
+  // Where a control copied "to the system" goes (the user's own plug-in folder, where
+  // registration installs controls); empty: `system`.
+  std::string controls;
 };
 
 // The temporary directory a user chose (the value of TMPDIR, as the programs' own system took

@@ -30,6 +30,10 @@ class MachineServices {
 
   SystemServices& services();
 
+  // The folder (ending with "/") RegisterActiveX copies controls into "to the system": the
+  // user's own plug-in folder, where registration installs them.
+  static std::string ControlFolder(const Environment& environment);
+
  private:
   struct Parts;
   std::unique_ptr<Parts> parts_;

@@ -67,8 +67,13 @@ class CMainWnd : public ScriptHost {
   // here; tools that choose a member by their own rules start here.
   bool LoadDataFile(CDataFile* file, bool check, bool on_load = true);
 
-  // A request posted by a script, now that the script has returned.
+  // A request posted by a script, now that the script has returned. Once Exit has been
+  // handled (or a close message), requests still queued do nothing: only the unload of the
+  // document (Destroy) runs.
   void HandleRequest(const PageRequest& request);
+  // A message posted to the window (a value of WindowMessage; others are ignored): queued as
+  // the window's own request of that kind, or handled at once (close, another instance).
+  void HandleWindowMessage(uint32_t message);
   // The screen size changed: the current document is loaded again for it.
   void DisplayChanged();
   // Another copy of the program was started for this document's title.
@@ -129,6 +134,8 @@ class CMainWnd : public ScriptHost {
   void FireEvent(CElement* element, std::string_view event);
   void InvalidateBounds(CElement* element);
   void OpenAndReload(const std::string& name);
+  // Exit: asks the window to close; from here on no request runs.
+  void Close();
 
   CIdManager& ids_;
   Services services_;
@@ -154,6 +161,8 @@ class CMainWnd : public ScriptHost {
   bool window_moved_ = false;
   bool recapture_ = false;
   std::string last_error_;
+  std::string startup_name_;  // the command line's document name
+  bool closing_ = false;
 };
 
 }  // namespace browser

@@ -82,7 +82,8 @@ inline constexpr size_t kFileListBytes = 281;
 inline constexpr size_t kMaxDragPath = 259;  // the longest path the block holds
 // Nothing when the path is longer than kMaxDragPath bytes.
 std::unique_ptr<GlobalBlock> BuildFileList(const std::string& path);
-// The first name of a file-list block of ANSI names; nothing for a block that is not one.
+// The first name of a file-list block of ANSI names (empty when the path offered was); nothing
+// for a block that is not one.
 std::optional<std::string> FileListPath(const GlobalBlock& block);
 
 // IUnknown: the reference count and the interfaces an object answers for.

@@ -11,7 +11,14 @@ enum class ActionResult : int;
 // A request a script posts to the window that shows the document. Requests are handled after
 // the running script and the event that started it have returned.
 struct PageRequest {
-  enum class Kind { kOpenDocument, kNextDocument, kPreviousDocument, kExit, kReload };
+  enum class Kind {
+    kOpenDocument,
+    kNextDocument,
+    kPreviousDocument,
+    kExit,
+    kReload,
+    kStartupLoad,  // the start-up document again, as another program may ask
+  };
   Kind kind;
   std::string document;  // kOpenDocument: the name of the document to open (its own copy)
 };

@@ -39,8 +39,8 @@ class SystemServices {
   // PlaySound: start playing the wave file at `path` and return at once; a sound still
   // playing stops. A missing file or no sound device plays nothing.
   virtual void PlaySound(const std::string& path) = 0;
-  // PostMessage: post to the top-level windows of class `window_class`, or to all top-level
-  // windows when there is none.
+  // PostMessage: post to the one top-level window found with the class `window_class`, or to
+  // all top-level windows when there is none.
   virtual void PostWindowMessage(const std::string& window_class, int32_t message,
                                  int32_t wparam, int32_t lparam) = 0;
   // SaveToFile: write `file` to `path` so that the path holds either the previous file or

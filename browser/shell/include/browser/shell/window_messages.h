@@ -23,8 +23,4 @@ class WindowMessages : public QAbstractNativeEventFilter {
   uint32_t atom_ = 0;  // 0 until interned
 };
 
-// The messages the main window answers.
-inline constexpr uint32_t kWmClose = 0x0010;
-inline constexpr uint32_t kWmReloadDocument = 1036;  // WM_USER + 12
-
 }  // namespace browser::shell
