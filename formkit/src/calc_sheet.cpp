@@ -7,9 +7,8 @@
 namespace formkit {
 namespace {
 
-// The explanation lines start at the third zone; what goes past this many characters there
-// would run off a portrait page in the sheet's type.
-constexpr size_t kNoteWidth = 64;
+// The explanation lines start at the third zone and end where the report's text column does.
+constexpr size_t kNoteWidth = kReportTextWidth - 2 * kZoneWidth;
 
 // Splits `text` into lines of at most kNoteWidth characters, at blanks where it can; lines
 // after the first are indented by two.

@@ -1,6 +1,7 @@
 #include "formkit/report.h"
 
 #include "formkit/numbers.h"
+#include "formkit/text_wrap.h"
 
 namespace formkit {
 
@@ -73,16 +74,30 @@ Report ReportWriter::Finish() {
   return std::move(report_);
 }
 
-std::string ReportText(const Report& report) {
+std::string ReportText(const Report& report, int width) {
   std::string text;
+  const TextMeasure characters = [](std::string_view piece) {
+    return static_cast<double>(CharacterCount(piece));
+  };
   for (const ReportLine& line : report.lines) {
     std::string out = line.new_page ? "\f" : "";
     int column = 1;
     for (const ReportRun& run : line.runs) {
       while (column < run.column) out.push_back(' '), ++column;
-      out += run.text;
-      for (unsigned char c : run.text)
-        if ((c & 0xC0) != 0x80) ++column;
+      // A run that would pass the right edge goes on in lines of its own, indented to
+      // where it starts.
+      const int indent = column - 1;
+      const std::vector<std::string> pieces =
+          BreakText(run.text, characters, width - indent, width - indent);
+      for (size_t i = 0; i < pieces.size(); ++i) {
+        if (i > 0) {
+          text += out + "\n";
+          out.assign(indent, ' ');
+          column = indent + 1;
+        }
+        out += pieces[i];
+        column += static_cast<int>(CharacterCount(pieces[i]));
+      }
     }
     text += out + "\n";
   }

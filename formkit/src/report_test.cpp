@@ -100,7 +100,7 @@ TEST(CalcSheetText, LongNotesBreakIntoLinesThatFit) {
   for (std::string line; std::getline(text, line);)
     if (line.find_first_not_of(' ') >= 28 && line.size() > 28) lines.push_back(line.substr(28));
   ASSERT_EQ(lines.size(), 5u);
-  for (const std::string& line : lines) EXPECT_LE(line.size(), 64u) << line;
+  for (const std::string& line : lines) EXPECT_LE(line.size(), 52u) << line;
   EXPECT_EQ(lines[0] + " " + lines[1].substr(2) + lines[2].substr(2),
             "read from the text " + source);
   EXPECT_EQ(lines[3] + " " + lines[4].substr(2), formula);

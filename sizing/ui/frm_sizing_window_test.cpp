@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 
 #include "formkit/contact.h"
+#include "sizing/report.h"
 #include "formkit/mail.h"
 #include "formkit/text_io.h"
 #include "formkit_qt/frm_contact_info.h"
@@ -337,6 +338,32 @@ class FrmSizingWindowTest : public QObject {
     QVERIFY(text.find("Calculation Sheet") > text.find("\f"));
     QVERIFY(text.find("       26.156 Inches") != std::string::npos);
     QVERIFY(s.messages.isEmpty());
+  }
+
+  // With every contact field filled in and a description of 110 characters the report is
+  // one page on Letter and on A4, in type no smaller than 9 point, and nothing passes the
+  // right edge of the printable area.
+  void theFullestReportIsOnePageOnLetterAndA4() {
+    Shown s;
+    s.window.form().cmdTest_Click();
+    s.window.form().SetText("txtJobDescription", formkit::testing::kLongDescription);
+    s.window.form().SetText("txtCustomer", "Corvane's Most Valuable Customer of the Greater Area");
+    const auto report = sizing::BuildReport(s.window.form(), formkit::testing::FullestContact(), "12/31/2026");
+    QVERIFY(report);
+    for (const auto paper : {QPageSize::Letter, QPageSize::A4}) {
+      QTemporaryDir dir;
+      QSizeF area;
+      const auto pages = formkit::testing::PagesOn(*report, paper, &area, dir);
+      QCOMPARE(pages.size(), size_t(1));
+      QString text;
+      for (const formkit::PlacedRun& run : pages[0].runs) {
+        QVERIFY(run.font.pointSizeF() >= 9);
+        QVERIFY2(run.baseline.x() + run.width <= area.width(), qPrintable(run.text));
+        text += run.text + QLatin1Char(' ');
+      }
+      QVERIFY(text.contains(QStringLiteral("stack cap (phase2)")));
+      QVERIFY(text.contains(QStringLiteral("in the 2012 ASHRAE HANDBOOK")));
+    }
   }
 
   void emailTakesTheNameFromTheContactFile() {

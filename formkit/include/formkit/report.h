@@ -63,9 +63,13 @@ class ReportWriter {
   bool bold_ = false;
 };
 
+// The width of the plain-text report in characters.
+inline constexpr int kReportTextWidth = 80;
+
 // One line of plain text per printed line, each run placed at its column as characters; a
-// line that starts a new page is preceded by a form feed.
-std::string ReportText(const Report& report);
+// line that starts a new page is preceded by a form feed. A run that would pass `width`
+// breaks at blanks onto further lines, each indented to the column the run started at.
+std::string ReportText(const Report& report, int width = kReportTextWidth);
 
 // A report value: the text read by its leading numeric part (no number reads as 0), written
 // back without a leading blank and right-aligned in a field of 13 characters (a longer text

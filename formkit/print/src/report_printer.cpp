@@ -40,7 +40,7 @@ bool DrawReport(const Report& report, QPagedPaintDevice& device, std::string* er
     }
     for (const PlacedRun& placed : pages[i].runs) {
       painter.setFont(placed.font);
-      painter.drawText(placed.baseline, QString::fromStdString(placed.run->text));
+      painter.drawText(placed.baseline, placed.text);
     }
   }
   if (!painter.end()) {

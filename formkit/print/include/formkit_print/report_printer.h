@@ -16,7 +16,8 @@ class QWidget;
 namespace formkit {
 
 // Every path a report takes to paper has the same margins; a PDF file is on this paper.
-inline constexpr double kReportMarginMm = 18;
+// Half an inch: inside what every printer can reach, and room for a full report on one page.
+inline constexpr double kReportMarginMm = 12.7;
 inline constexpr QPageSize::PageSizeId kReportPaper = QPageSize::Letter;
 void SetReportMargins(QPagedPaintDevice& device);
 
