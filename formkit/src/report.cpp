@@ -104,6 +104,14 @@ std::string ReportText(const Report& report, int width) {
   return text;
 }
 
+std::optional<Paper> PaperNamed(std::string_view name) {
+  std::string lower;
+  for (char c : name) lower.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+  if (lower == "letter") return Paper::kLetter;
+  if (lower == "a4") return Paper::kA4;
+  return std::nullopt;
+}
+
 std::string ReportValue(std::string_view text) {
   std::string number = NumberText(Val(text));
   if (!number.empty() && number[0] == ' ') number.erase(0, 1);

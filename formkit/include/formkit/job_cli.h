@@ -20,8 +20,11 @@ namespace formkit {
 
 // What the command line needs from outside the core.
 struct CliServices {
-  // Draws the report into a PDF file; empty when PDF output is not available.
-  std::function<bool(const Report&, const std::string& path, std::string* error)> write_pdf;
+  // Draws the report into a PDF file on `paper`; empty when PDF output is not available.
+  std::function<bool(const Report&, const std::string& path, Paper paper, std::string* error)>
+      write_pdf;
+  // The paper of a PDF report unless --paper chooses: the user's (from the locale).
+  Paper paper = Paper::kLetter;
   // Hands a message to the mail composer; without one, `mail` (but not `mail --print`)
   // fails.
   MailSender* mail = nullptr;

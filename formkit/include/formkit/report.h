@@ -3,6 +3,7 @@
 // printed item. The same layout can be written as plain text or drawn on a page.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +34,11 @@ struct Report {
 };
 
 inline constexpr int kZoneWidth = 14;
+
+// The paper a report is printed on.
+enum class Paper { kLetter, kA4 };
+// "letter" or "a4" in any letter case; none for anything else.
+std::optional<Paper> PaperNamed(std::string_view name);
 
 class ReportWriter {
  public:

@@ -91,6 +91,46 @@ class ReportPrinterTest : public QObject {
     QCOMPARE(runs[6].baseline.x(), runs[5].baseline.x() + runs[5].width);
   }
 
+  // The locale's paper: Letter only where its dimensions are Letter's; the C locale's is A4.
+  void thePaperOfTheLocale() {
+    QCOMPARE(formkit::PaperOfSize(216, 279), formkit::Paper::kLetter);
+    QCOMPARE(formkit::PaperOfSize(210, 297), formkit::Paper::kA4);
+    QCOMPARE(formkit::PaperOfSize(0, 0), formkit::Paper::kA4);
+    QCOMPARE(formkit::PageSizeOf(formkit::Paper::kA4), QPageSize::A4);
+    QCOMPARE(formkit::PageSizeOf(formkit::Paper::kLetter), QPageSize::Letter);
+    qputenv("LC_ALL", "C");
+    QCOMPARE(formkit::LocalePaper(), formkit::Paper::kA4);
+    qunsetenv("LC_ALL");
+  }
+
+  // A text too long for the page breaks at blanks onto lines that start where it started.
+  void aLongRunBreaksInsideThePage() {
+    std::string words;
+    for (int i = 0; i < 40; ++i) words += "wide WWW ";
+    formkit::ReportWriter w;
+    w.Font("Courier New").Size(10).Zone().Print("Job Description:").Print("  ").Print(words);
+    w.EndLine().Zone().Print("next").EndLine();
+    const formkit::Report report = w.Finish();
+    QTemporaryDir dir;
+    QPdfWriter device(dir.filePath("x.pdf"));
+    device.setResolution(300);
+    const QSizeF area(device.width(), device.height());
+    const auto pages = formkit::LayOutReport(report, device, area);
+    const auto& runs = pages.at(0).runs;
+    QVERIFY(runs.size() > 4);
+    QString joined;
+    for (size_t i = 2; i + 1 < runs.size(); ++i) {
+      QVERIFY(runs[i].baseline.x() + runs[i].width <= area.width());
+      if (i > 2) {
+        QCOMPARE(runs[i].baseline.x(), runs[2].baseline.x());
+        QVERIFY(runs[i].baseline.y() > runs[i - 1].baseline.y());
+      }
+      joined += runs[i].text + QLatin1Char(' ');
+    }
+    QCOMPARE(joined.simplified(), QString::fromStdString(words).simplified());
+    QVERIFY(runs.back().baseline.y() > runs[runs.size() - 2].baseline.y());
+  }
+
   void refusesAnUnwritablePath() {
     formkit::ReportWriter w;
     w.Print("x").EndLine();
