@@ -150,19 +150,23 @@ int MakeReport(const JobCliProgram& program, const Options& o, std::ostream& out
            const CliServices& services) {
   int result = kCliFailed;
   const int status = RunJobs(program, o, err, [&](const std::string&, JobSession& session) {
+    const std::string date = ReportDateOr(services.report_date);
     const auto contact = ReadContactFile();
-    auto report =
-        contact ? session.MakeReport(*contact, ReportDateOr(services.report_date)) : std::nullopt;
-    if (!report) {
-      err << program.name << ": " << kReportError << "\n";
-      return;
-    }
+    auto report = contact ? session.MakeReport(*contact, date) : std::nullopt;
     if (o.sheet) {
       if (!session.Sheet()) {
         err << program.name << ": there is no calculation sheet\n";
         return;
       }
-      AppendSheet(*report, *session.Sheet(), kSheetTitle);
+      // The sheet needs no contact details: without them it prints alone.
+      if (!report) err << program.name << ": " << kReportError << " (the sheet prints alone)\n";
+      Report document = report ? std::move(*report) : Report{};
+      AppendSheet(document, *session.Sheet(), session.Heading(date));
+      report = std::move(document);
+    }
+    if (!report) {
+      err << program.name << ": " << kReportError << "\n";
+      return;
     }
     if (o.text) {
       out << ReportText(*report);

@@ -1,5 +1,7 @@
 #include "formkit/report.h"
 
+#include <utility>
+
 #include "formkit/numbers.h"
 #include "formkit/text_wrap.h"
 
@@ -52,10 +54,23 @@ ReportWriter& ReportWriter::NewPage() {
   return *this;
 }
 
+ReportWriter& ReportWriter::RunningHead(std::string text) {
+  running_head_ = std::move(text);
+  return *this;
+}
+
+ReportWriter& ReportWriter::KeepWithNext() {
+  keep_with_next_ = true;
+  return *this;
+}
+
 ReportWriter& ReportWriter::EndLine() {
   line_.font = font_;
   line_.size = size_;
   line_.new_page = new_page_;
+  line_.keep_with_next = keep_with_next_;
+  keep_with_next_ = false;
+  if (new_page_) line_.running_head = std::exchange(running_head_, std::string());
   new_page_ = false;
   report_.lines.push_back(std::move(line_));
   line_ = ReportLine{};
@@ -80,7 +95,9 @@ std::string ReportText(const Report& report, int width) {
     return static_cast<double>(CharacterCount(piece));
   };
   for (const ReportLine& line : report.lines) {
-    std::string out = line.new_page ? "\f" : "";
+    std::string out = line.new_page && !text.empty() ? "\f" : "";
+    // The text has no pages to number: the heading opens its part once.
+    if (!line.running_head.empty()) text += out + line.running_head + "\n", out.clear();
     int column = 1;
     for (const ReportRun& run : line.runs) {
       while (column < run.column) out.push_back(' '), ++column;

@@ -315,6 +315,91 @@ class FrmSizingWindowTest : public QObject {
     QCOMPARE(s.messages.size(), 1);
   }
 
+  // An input changed after Calculate: printing recalculates first, so the report page, the
+  // sheet and the form hold one calculation; one that stops prints its sheet alone and no
+  // report, and no mail goes out.
+  void theSheetAndTheReportDescribeTheInputsOnTheForm() {
+    InTempFolder folder;
+    Shown s;
+    QVERIFY(formkit::WriteContactFile(formkit::ContactInfo{}));
+    std::vector<formkit::Report> printed;
+    s.window.services().print_report = [&](const formkit::Report& report, std::string*) {
+      printed.push_back(report);
+      return true;
+    };
+    RecordingSender sender;
+    s.window.services().mail = &sender;
+    s.window.form().cmdTest_Click();
+    auto* btu = Child<QLineEdit>(s.window, "txtBTU");
+    btu->setFocus();
+    btu->selectAll();
+    QTest::keyClicks(btu, "3000000");
+    QVERIFY(s.window.resultPanel().AnyDimmed());
+    Child<QAction>(s.window, "mnuFilePrintSheet")->trigger();
+    QCOMPARE(printed.size(), size_t(1));
+    QVERIFY(!s.window.resultPanel().AnyDimmed());
+    const std::string text = formkit::ReportText(printed[0]);
+    const size_t sheet = text.find("\f");
+    QVERIFY(sheet != std::string::npos);
+    // The sheet's inputs are the form's, and so are the report page's.
+    const auto* read = [&]() -> const formkit::SheetEntry* {
+      for (const auto& section : s.window.form().Sheet().sections())
+        for (const auto& entry : section.entries)
+          if (entry.name == "BTU input") return &entry;
+      return nullptr;
+    }();
+    QVERIFY(read);
+    QCOMPARE(read->value, std::string(" 3000000"));
+    QVERIFY(text.find("BTU input                         3000000 BTU", sheet) != std::string::npos);
+    QVERIFY(text.find("BTU Input                         3000000 BTU") < sheet);
+    QVERIFY(text.find("2500000") == std::string::npos);
+    QVERIFY(text.find("9600000") == std::string::npos);
+    const std::string computed = s.window.form().Text("lblComputedSize");
+    QVERIFY(computed != " 26.156");
+    QVERIFY(text.find(computed.substr(1) + " Inches") < sheet);
+    QVERIFY(s.messages.isEmpty());
+
+    // A change whose calculation stops: the sheet alone, saying where; no report, no mail.
+    auto* height = Child<QLineEdit>(s.window, "txtSysHeight");
+    height->setFocus();
+    height->selectAll();
+    QTest::keyClicks(height, "0");
+    Child<QLineEdit>(s.window, "txtSysLength")->setFocus();
+    s.messages.clear();
+    printed.clear();
+    Child<QAction>(s.window, "mnuFilePrintSheet")->trigger();
+    QCOMPARE(printed.size(), size_t(1));
+    const std::string stopped = formkit::ReportText(printed[0]);
+    QVERIFY(stopped.find("Given Information") == std::string::npos);
+    QVERIFY(stopped.find("The calculation stopped in") != std::string::npos);
+    s.messages.clear();
+    Child<QAction>(s.window, "mnuFilePrintReport")->trigger();
+    QCOMPARE(printed.size(), size_t(1));
+    QCOMPARE(s.messages.size(), 2);  // the calculation's own message, then the refusal
+    QVERIFY(s.messages[1].startsWith("Pipe Sizing|The report was not printed."));
+    Child<QAction>(s.window, "mnuFileSendEmail")->trigger();
+    QVERIFY(sender.sent.empty());
+    QVERIFY(s.messages.last().startsWith("Pipe Sizing|Email was not sent."));
+  }
+
+  // The sheet prints without contact details; the report needs them.
+  void theSheetPrintsWithoutContactDetails() {
+    InTempFolder folder;
+    Shown s;
+    std::vector<formkit::Report> printed;
+    s.window.services().print_report = [&](const formkit::Report& report, std::string*) {
+      printed.push_back(report);
+      return true;
+    };
+    s.window.form().cmdTest_Click();
+    Child<QAction>(s.window, "mnuFilePrintSheet")->trigger();
+    QCOMPARE(printed.size(), size_t(1));
+    const std::string text = formkit::ReportText(printed[0]);
+    QVERIFY(text.rfind("Calculation Sheet  -  Corvane Sizing Program Test  -  ", 0) == 0);
+    QVERIFY(text.find("Contact Information") == std::string::npos);
+    QVERIFY(s.messages.isEmpty());
+  }
+
   void printCalculationSheetFollowsPrintForm() {
     InTempFolder folder;
     Shown s;

@@ -47,9 +47,9 @@ class JobSession {
   virtual MailMessage MakeMail(const std::string& contact_name) = 0;
   // The sheet of the last calculation; none for a program without one.
   virtual const CalcSheet* Sheet() const { return nullptr; }
+  // What heads the sheet's pages.
+  virtual SheetHeading Heading(const std::string& date) const = 0;
 };
-
-inline constexpr const char* kSheetTitle = "Calculation Sheet";
 
 struct JobCliOption {
   std::string name;  // "--combined-vent"

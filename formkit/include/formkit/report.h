@@ -27,6 +27,11 @@ struct ReportLine {
   std::string font;
   int size = 10;
   bool new_page = false;  // the line starts a new page
+  // Not empty: from this line's page on, every page is headed by this text and "page N of
+  // M" (counted over the pages with this heading).
+  std::string running_head;
+  // The page does not break between this line and the next.
+  bool keep_with_next = false;
 };
 
 struct Report {
@@ -54,6 +59,10 @@ class ReportWriter {
   ReportWriter& EmptyLines(int count);
   // Ends the line if one is started; the next line starts a new page.
   ReportWriter& NewPage();
+  // The next line that starts a new page starts the pages headed by `text`.
+  ReportWriter& RunningHead(std::string text);
+  // The line being written stays on one page with the next.
+  ReportWriter& KeepWithNext();
 
   int column() const { return column_; }
   Report Finish();
@@ -62,8 +71,10 @@ class ReportWriter {
   Report report_;
   ReportLine line_;
   int column_ = 1;
-  bool moved_ = true;
-  bool new_page_ = false;  // a zone, column or line start since the last printed text
+  bool moved_ = true;  // a zone, column or line start since the last printed text
+  bool new_page_ = false;
+  bool keep_with_next_ = false;
+  std::string running_head_;
   std::string font_ = "ms sans serif";
   int size_ = 10;
   bool bold_ = false;

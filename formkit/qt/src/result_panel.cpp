@@ -71,6 +71,12 @@ bool ResultPanel::IsDimmed(const std::string& label) const {
   return it != written_from_.end() && it->second != inputs_;
 }
 
+bool ResultPanel::AnyDimmed() const {
+  for (const auto& [label, widget] : labels_)
+    if (IsDimmed(label)) return true;
+  return false;
+}
+
 void ResultPanel::Show(const std::string& name) {
   QLabel* label = labels_.at(name);
   const bool dimmed = IsDimmed(name);

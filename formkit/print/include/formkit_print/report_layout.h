@@ -22,7 +22,7 @@ namespace formkit {
 inline constexpr double kLinePitch = 1.12;
 
 struct PlacedRun {
-  const ReportRun* run = nullptr;  // points into the report laid out
+  const ReportRun* run = nullptr;  // points into the report laid out; none for a page heading
   QString text;                    // the run's text, or the part of it on this line
   QFont font;                      // the run's font, for the device
   QPointF baseline;                // the start of its baseline, from the page's top left

@@ -30,6 +30,8 @@ class ResultPanel {
   void Changed(const std::string& name);
 
   bool IsDimmed(const std::string& label) const;
+  // True when any result was written from inputs other than the form holds now.
+  bool AnyDimmed() const;
 
  private:
   // Every input of the form (all but results, buttons and menus) in one text.
