@@ -3,6 +3,7 @@
 // generated jobs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "formkit/calc_sheet.h"
@@ -67,6 +68,63 @@ TEST(CalcSheet, PrintsAfterTheReportFromANewPage) {
             std::string::npos)
       << text;
   EXPECT_NE(text.find("D = sqrt(I * M / 413000 / sqrt(dP * B / (Tm * K)))"), std::string::npos);
+}
+
+// Every input the calculation reads is on the sheet with the text it was read from where
+// that differs, the fittings before the passes that use their sum, and no number in
+// exponent form.
+TEST(CalcSheet, ListsEveryInputAndTheFittingsBeforeThePasses) {
+  formkit::RecordingHost host;
+  FrmSizing form(host, formkit::NumberFormat{'.', ','});
+  form.Form_Load();
+  form.cmdTest_Click();
+  form.SelectInducedDraft(true);
+  form.SetText("txtDiameter", "14 in");
+  form.SetValue("chkCombinedVent", 0);
+  form.SetText("txt90T", "2.5");
+  form.cmdCalculate_Click();
+  const formkit::CalcSheet& sheet = form.Sheet();
+  EXPECT_EQ(Named(sheet, "Fuel type")->value, "Natural Gas");
+  EXPECT_EQ(Named(sheet, "Induced draft")->value, "Yes");
+  EXPECT_EQ(Named(sheet, "Induced draft diameter Dfan")->value, " 14");
+  EXPECT_EQ(Named(sheet, "Induced draft diameter Dfan")->source, "\"14 in\"");
+  EXPECT_EQ(Named(sheet, "Combined vent")->value, "No");
+  EXPECT_EQ(Named(sheet, "90 Tee count")->value, "2");
+  EXPECT_EQ(Named(sheet, "90 Tee count")->source, "\"2.5\"");
+  std::vector<std::string> titles;
+  for (const auto& section : sheet.sections()) titles.push_back(section.title);
+  const auto at = [&](const std::string& title) {
+    return std::find(titles.begin(), titles.end(), title) - titles.begin();
+  };
+  EXPECT_LT(at("Fittings"), at("Iteration of diameter and system K (three passes)"));
+  EXPECT_LT(at("Iteration of diameter and system K (three passes)"), std::ssize(titles));
+  formkit::Report report;
+  formkit::AppendSheet(report, sheet, {"Calculation Sheet", "Test", "12/31/2026"});
+  const std::string text = formkit::ReportText(report);
+  for (const char* exponent : {"E+", "E-", "e+", "e-"})
+    EXPECT_EQ(text.find(exponent), std::string::npos) << exponent << "\n" << text;
+  EXPECT_NE(text.find("Adjusted input I                 12075890 BTU"), std::string::npos);
+}
+
+// A calculation that stops says on its sheet where and why; what it read before is there.
+TEST(CalcSheet, AStoppedCalculationSaysWhereAndWhy) {
+  formkit::RecordingHost host;
+  FrmSizing form(host, formkit::NumberFormat{'.', ','});
+  form.Form_Load();
+  form.cmdTest_Click();
+  form.SetText("txtSysHeight", "0");
+  form.SetText("txtSysLength", "0");
+  form.cmdCalculate_Click();
+  const auto& sections = form.Sheet().sections();
+  ASSERT_FALSE(sections.empty());
+  EXPECT_EQ(sections.back().title, "Stopped");
+  ASSERT_EQ(sections.back().entries.size(), 1u);
+  EXPECT_EQ(sections.back().entries[0].name,
+            "The calculation stopped in \"Iteration of diameter and system K (three passes)\" "
+            "after the last value above: division by zero. The result labels not written by "
+            "then keep what they showed.");
+  EXPECT_EQ(Named(form.Sheet(), "System vertical H")->value, " 0");
+  EXPECT_TRUE(Named(form.Sheet(), "Fittings sum Kf"));
 }
 
 std::string Sensible(std::mt19937& rng, double low, double high) {

@@ -6,6 +6,7 @@
 
 #include <QPdfWriter>
 
+#include "formkit/calc_sheet.h"
 #include "formkit_print/report_layout.h"
 #include "formkit_print/report_printer.h"
 
@@ -129,6 +130,43 @@ class ReportPrinterTest : public QObject {
     }
     QCOMPARE(joined.simplified(), QString::fromStdString(words).simplified());
     QVERIFY(runs.back().baseline.y() > runs[runs.size() - 2].baseline.y());
+  }
+
+  // A sheet of many entries after a one-page report: every sheet page is headed by the job,
+  // the date and "page N of M", the report page is not, and no formula is parted from its
+  // value line by a page break.
+  void sheetPagesAreHeadedAndNumberedAndFormulasStayWithTheirValues() {
+    formkit::CalcSheet sheet;
+    sheet.Section("Passes");
+    for (int i = 1; i <= 60; ++i)
+      sheet.Add({"Pass " + std::to_string(i) + " diameter D", " 20.968", "Inches",
+                 "D = sqrt(I * M / 413000 / sqrt(dP * B / (Tm * K))) and a formula long enough "
+                 "to take two lines",
+                 "", ""});
+    formkit::Report report = formkit::ReportWriter().Print("the report").EndLine().Finish();
+    formkit::AppendSheet(report, sheet, {"Calculation Sheet", "Boiler room", "12/31/2026"});
+    QTemporaryDir dir;
+    const QString path = dir.filePath("sheet.pdf");
+    std::string error;
+    QVERIFY2(formkit::WriteReportPdf(report, path.toStdString(), &error, QPageSize::Letter),
+             error.c_str());
+    const QStringList pages = PdfText(path).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    QVERIFY(pages.size() >= 4);
+    const int sheet_pages = int(pages.size()) - 1;
+    QVERIFY(!pages[0].contains(QStringLiteral("page 1 of")));
+    for (int i = 1; i < pages.size(); ++i) {
+      const QString head = pages[i].trimmed().section(QLatin1Char('\n'), 0, 0);
+      QVERIFY2(head.contains(QStringLiteral("Calculation Sheet")) &&
+                   head.contains(QStringLiteral("Boiler room")) &&
+                   head.contains(QStringLiteral("12/31/2026")) &&
+                   head.contains(QStringLiteral("page %1 of %2").arg(i).arg(sheet_pages)),
+               qPrintable(head));
+      // The page ends with the second line of a formula, never with a value line or the
+      // formula's first line.
+      const QString last = pages[i].trimmed().section(QLatin1Char('\n'), -1).trimmed();
+      if (i + 1 < pages.size())
+        QVERIFY2(last.endsWith(QStringLiteral("take two lines")), qPrintable(last));
+    }
   }
 
   void refusesAnUnwritablePath() {
