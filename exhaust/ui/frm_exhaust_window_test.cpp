@@ -239,6 +239,22 @@ class FrmExhaustWindowTest : public QObject {
     QVERIFY(text.find("Pass 3 standard size S") > page);
     QVERIFY(text.find("         4.77\n", page) != std::string::npos);
     QVERIFY(s.messages.isEmpty());
+
+    // An input changed after Calculate: the sheet and the report page are recalculated and
+    // read the form's inputs.
+    auto* flow = Child<QLineEdit>(s.window, "txtFlowRate");
+    flow->setFocus();
+    flow->selectAll();
+    QTest::keyClicks(flow, "9000");
+    printed.clear();
+    Child<QAction>(s.window, "mnuFilePrintSheet")->trigger();
+    QCOMPARE(printed.size(), size_t(1));
+    const std::string again = formkit::ReportText(printed[0]);
+    const size_t sheet = again.find("\f");
+    QVERIFY(again.find("Exhaust Flow Rate                    9000 CFM") < sheet);
+    QVERIFY(again.find("Exhaust Flow Rate Q                  9000 CFM", sheet) != std::string::npos);
+    QVERIFY(again.find("15000") == std::string::npos);
+    QVERIFY(!s.window.resultPanel().AnyDimmed());
   }
 
   void emailTakesTheNameFromTheContactFile() {
