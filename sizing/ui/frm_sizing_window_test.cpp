@@ -270,9 +270,26 @@ class FrmSizingWindowTest : public QObject {
     QTest::keyClick(btu, Qt::Key_Backspace);
     QTest::keyClicks(btu, "9");
     QVERIFY(s.window.resultPanel().IsDimmed("lblSystemK"));
+    // Stale: italic, a tooltip saying so, and readable on the form's colour and on any
+    // colour picked while it is stale.
+    QVERIFY(computed->font().italic());
+    QCOMPARE(computed->toolTip(), QStringLiteral("changed - press Calculate"));
+    const auto contrast = [&] {
+      const QWidget* under = computed->parentWidget();
+      return formkit::ContrastRatio(computed->palette().color(QPalette::WindowText),
+                                    under->palette().color(under->backgroundRole()));
+    };
+    QVERIFY(contrast() >= 4.5);
+    for (const unsigned color : {0xFFE6C8u, 0x800000u, 0x404040u, 0xDDDDDDu}) {
+      s.window.ApplyBackColor(color);
+      QVERIFY2(contrast() >= 4.5, qPrintable(QString::number(color, 16)));
+    }
+    s.window.ApplyBackColor(sizing::kDesignBackColor);
     QTest::keyClick(btu, Qt::Key_Enter);
     QVERIFY(!s.window.resultPanel().IsDimmed("lblSystemK"));
     QCOMPARE(computed->palette().color(QPalette::WindowText), normal);
+    QVERIFY(!computed->font().italic());
+    QVERIFY(computed->toolTip().isEmpty());
   }
 
   void aJobNamedOnTheCommandLineOpensOrSaysWhyNot() {
