@@ -9,6 +9,7 @@
 #include "formkit/calc_sheet.h"
 #include "formkit_print/report_layout.h"
 #include "formkit_print/report_printer.h"
+#include "formkit_print/watched_mail_sender.h"
 
 namespace {
 
@@ -167,6 +168,55 @@ class ReportPrinterTest : public QObject {
       if (i + 1 < pages.size())
         QVERIFY2(last.endsWith(QStringLiteral("take two lines")), qPrintable(last));
     }
+  }
+
+  // A composer that fails soon (no mail program) is reported with what it said; one that
+  // takes the message, or fails only after the watch time, is not; one that cannot start
+  // fails at once.
+  void aComposerThatFailsSoonIsReported() {
+    QTemporaryDir dir;
+    const auto script = [&](const char* name, const char* body) {
+      const QString path = dir.filePath(QLatin1String(name));
+      QFile file(path);
+      file.open(QIODevice::WriteOnly);
+      file.write(QByteArray("#!/bin/sh\n") + body + "\n");
+      file.close();
+      file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+      return path;
+    };
+    const formkit::MailMessage message{"Subject", "Line 1\r\nLine 2\r\n"};
+    std::vector<std::string> failures;
+    {
+      formkit::WatchedMailSender none(script("none", "echo 'xdg-email: no method available' >&2; exit 3"));
+      none.failed = [&](const std::string& why) { failures.push_back(why); };
+      std::string error;
+      QVERIFY(none.Send(message, &error));
+      QTRY_COMPARE(failures.size(), size_t(1));
+      QCOMPARE(failures[0], std::string("xdg-email: no method available"));
+    }
+    {
+      const QString body = dir.filePath("body.txt");
+      formkit::WatchedMailSender fine(
+          script("fine", qPrintable("printf '%s' \"$5\" > '" + body + "'")));
+      fine.failed = [&](const std::string& why) { failures.push_back(why); };
+      QVERIFY(fine.Send(message, nullptr));
+      QTRY_VERIFY(QFile::exists(body));
+      QTest::qWait(100);
+      QFile written(body);
+      QVERIFY(written.open(QIODevice::ReadOnly));
+      QCOMPARE(written.readAll(), QByteArray("Line 1\nLine 2\n"));
+    }
+    {
+      formkit::WatchedMailSender late(script("late", "sleep 0.5; exit 1"), 100);
+      late.failed = [&](const std::string& why) { failures.push_back(why); };
+      QVERIFY(late.Send(message, nullptr));
+      QTest::qWait(900);
+    }
+    QCOMPARE(failures.size(), size_t(1));
+    formkit::WatchedMailSender missing(dir.filePath("no-such-composer"));
+    std::string error;
+    QVERIFY(!missing.Send(message, &error));
+    QVERIFY(!error.empty());
   }
 
   void refusesAnUnwritablePath() {

@@ -30,6 +30,10 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 FormWindow::FormWindow(FormProgram program, QWidget* parent)
     : QMainWindow(parent), program_(std::move(program)) {
   services_ = DesktopServices(this, program_.pdf_name, &composer_);
+  // A composer that gives up within seconds (no mail program) took nothing.
+  composer_.failed = [this](const std::string&) {
+    Message(kMailNotSent, program_.title, QMessageBox::NoIcon);
+  };
   if (!program_.icon.isNull()) setWindowIcon(program_.icon);
 }
 
@@ -219,7 +223,8 @@ void FormWindow::FileSendEmail() {
   raise();
   activateWindow();
   std::string error;
-  // The composer starts detached: only a composer that could not be started is a failure.
+  // A composer that could not be started fails here; one that fails soon after says so
+  // through the sender.
   if (!services_.mail || !services_.mail->Send(message, &error))
     Message(kMailNotSent, program_.title, QMessageBox::NoIcon);
 }

@@ -26,7 +26,7 @@
 #include "formkit_print/window_services.h"
 #include "formkit_qt/frm_k_factors.h"
 #include "formkit_qt/result_panel.h"
-#include "platform/desktop_shell.h"
+#include "formkit_print/watched_mail_sender.h"
 
 class QDialog;
 
@@ -145,8 +145,7 @@ class FormWindow : public QMainWindow, protected Host {
 
   FormProgram program_;
   Form* form_ = nullptr;
-  platform::DesktopShell shell_;
-  ComposerMailSender composer_{shell_};
+  WatchedMailSender composer_;
   Services services_;
   MessageHandler message_handler_;
   std::unique_ptr<ResultPanel> results_;
