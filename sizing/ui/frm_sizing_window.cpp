@@ -74,9 +74,14 @@ FrmSizingWindow::FrmSizingWindow(QWidget* parent)
 FrmSizingWindow::~FrmSizingWindow() { form_.SetObserver(nullptr); }
 
 void FrmSizingWindow::setControlColors(const QColor& form, const QColor& controls) {
-  formkit::ApplyBackColor(ui_->chkCombinedVent, controls);
-  formkit::ApplyBackColor(ui_->optDraftNo, controls);
-  formkit::ApplyBackColor(ui_->optDraftYes, controls);
+  for (QWidget* control : {static_cast<QWidget*>(ui_->chkCombinedVent),
+                           static_cast<QWidget*>(ui_->optDraftNo),
+                           static_cast<QWidget*>(ui_->optDraftYes)}) {
+    formkit::ApplyBackColor(control, controls);
+    // They sit on a group box, whose panel the style draws a shade darker than the form:
+    // filled with the form's colour they would show as pale patches on it.
+    control->setAutoFillBackground(false);
+  }
   formkit::ApplyBackColor(this, form);
 }
 

@@ -213,12 +213,25 @@ class FrmSizingWindowTest : public QObject {
     Shown s;
     QVERIFY(QTest::qWaitForWindowExposed(&s.window));
     const char* buttons[] = {"chkCombinedVent", "optDraftYes", "optDraftNo"};
+    // On the window as drawn, each button's background is that of the group box around it.
+    const auto matchesItsSurroundings = [&](const char* name) {
+      const QImage window = s.window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+      auto* button = Child<QWidget>(s.window, name);
+      const QRect area(button->mapTo(&s.window, QPoint(0, 0)), button->size());
+      const QRgb around = window.pixel(area.left() - 2, area.center().y());
+      int same = 0;
+      for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) same += window.pixel(x, y) == around;
+      return double(same) / (area.width() * area.height()) > 0.5;
+    };
+    for (const char* name : buttons) QVERIFY2(matchesItsSurroundings(name), name);
     for (const char* name : buttons)
       QVERIFY2(ShareOf(Child<QWidget>(s.window, name), QColor(224, 224, 224)) > 0.5, name);
     s.window.services().choose_color = [](unsigned) { return std::optional<unsigned>(0x40A0FF); };
     Child<QAction>(s.window, "mnuOptionBackColor")->trigger();
     for (const char* name : buttons)
       QVERIFY2(ShareOf(Child<QWidget>(s.window, name), QColor(255, 160, 64)) > 0.5, name);
+    for (const char* name : buttons) QVERIFY2(matchesItsSurroundings(name), name);
     std::vector<double> during;
     s.window.services().print_form = [&](QWidget&, std::string*) {
       for (const char* name : buttons) during.push_back(ShareOf(Child<QWidget>(s.window, name), Qt::white));
