@@ -12,6 +12,7 @@
 #include "formkit_qt/frm_altitude.h"
 #include "formkit_qt/frm_contact_info.h"
 #include "formkit_qt/frm_k_factors.h"
+#include "formkit_qt/option_group.h"
 #include "frm_co2.h"
 #include "frm_combined_vent.h"
 #include "frm_outlet_draft.h"
@@ -173,6 +174,8 @@ void FrmSizingWindow::connectControls() {
   ui_->optDraftNo->setAutoExclusive(false);
   connect(ui_->optDraftYes, &QRadioButton::clicked, this, [this] { form_.SelectInducedDraft(true); });
   connect(ui_->optDraftNo, &QRadioButton::clicked, this, [this] { form_.SelectInducedDraft(false); });
+  // "Yes" and "No" are one stop for Tab; the arrows choose between them.
+  new formkit::OptionGroup({ui_->optDraftYes, ui_->optDraftNo}, this);
   connect(ui_->chkCombinedVent, &QCheckBox::clicked, this,
           [this](bool checked) { form_.SetValue("chkCombinedVent", checked ? 1 : 0); });
 

@@ -142,6 +142,35 @@ class FrmSizingWindowTest : public QObject {
     QCOMPARE(diameter->text(), QString());
   }
 
+  // "Yes" and "No" are one Tab stop, the selected one; the arrows choose between them.
+  void inducedDraftIsOneTabStop() {
+    Shown s;
+    QVERIFY(QTest::qWaitForWindowActive(&s.window));
+    auto* combined = Child<QCheckBox>(s.window, "chkCombinedVent");
+    auto* yes = Child<QRadioButton>(s.window, "optDraftYes");
+    auto* no = Child<QRadioButton>(s.window, "optDraftNo");
+    combined->setFocus();
+    QTest::keyClick(combined, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), no);
+    QTest::keyClick(no, Qt::Key_Tab);
+    QVERIFY(QApplication::focusWidget() != yes && QApplication::focusWidget() != no);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), no);
+    QTest::keyClick(no, Qt::Key_Left);
+    QCOMPARE(QApplication::focusWidget(), yes);
+    QVERIFY(yes->isChecked() && !no->isChecked());
+    QCOMPARE(s.window.form().At("optDraftYes").value, 1);
+    QVERIFY(Child<QLineEdit>(s.window, "txtDiameter")->isVisible());
+    // From "Yes" Tab goes on to the diameter, and back lands on "Yes", not "No".
+    QTest::keyClick(yes, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(s.window, "txtDiameter"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), yes);
+    QTest::keyClick(yes, Qt::Key_Down);
+    QVERIFY(no->isChecked());
+    QCOMPARE(s.window.form().At("optDraftYes").value, 0);
+  }
+
   void saveAndOpenJobFiles() {
     InTempFolder folder;
     Shown s;
