@@ -330,6 +330,25 @@ class FormkitQtTest : public QObject {
     }
   }
 
+  // A long file name wraps inside a box no wider than a screen, every character kept.
+  void aLongFileNameWrapsInTheMessageBox() {
+    const std::string name = "/home/user/jobs/" + std::string(252, 'n') + ".siz";
+    const std::string text = "The job was not saved.\r\n\r\nIt could not be written to " + name +
+                             ", because the name is too long.";
+    auto box = formkit::MakeMessageBox(nullptr, QMessageBox::NoIcon, "Pipe Sizing", text);
+    box->show();
+    QVERIFY(box->width() < 1000);
+    QString shown = box->text();
+    QVERIFY(shown.contains(QChar(0x200B)));
+    shown.remove(QChar(0x200B));
+    QCOMPARE(shown, formkit::MessageBoxText(text));
+    QCOMPARE(formkit::BreakableText(QStringLiteral("short words / stay")),
+             QStringLiteral("short words / stay"));
+    QCOMPARE(formkit::BreakableText(QStringLiteral("/a/b")),
+             QStringLiteral("/a/") + QChar(0x200B) + QStringLiteral("b"));
+    box->close();
+  }
+
   void messageBoxTextHasOneLineFeedPerBreak() {
     QCOMPARE(formkit::MessageBoxText("a\r\nb\n\rc\rd\ne"), QStringLiteral("a\nb\nc\nd\ne"));
     QCOMPARE(formkit::MessageBoxText("x: \n\r    A\n\r    B"), QStringLiteral("x: \n    A\n    B"));
