@@ -1,5 +1,6 @@
 #include "formkit/calc_sheet.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
