@@ -60,7 +60,7 @@ TEST_F(CalcSheet, TheWorkedExampleStepByStep) {
   EXPECT_EQ(sheet.Result("lblActualDrop")->value, " 4");
   EXPECT_EQ(sheet.Result("lblK")->value, "4.77");
   EXPECT_EQ(Named(sheet, "Local barometric pressure B")->formula,
-            "B = A * A * 1.455357142857E-08 - A * 0.00107896428571429 + 29.9178571428571");
+            "B = A * A * 0.00000001455357142857 - A * 0.00107896428571429 + 29.9178571428571");
 
   // An input read from a text that is not its own number text shows that text.
   form.SetText("txtFlowRate", "15 000 cfm");
@@ -99,7 +99,7 @@ TEST_F(CalcSheet, PrintsAfterTheReportFromANewPage) {
   form.cmdCalc_Click();
   formkit::Report report;
   report.lines.resize(2);
-  formkit::AppendSheet(report, form.Sheet(), "Calculation Sheet");
+  formkit::AppendSheet(report, form.Sheet(), {"Calculation Sheet", "", ""});
   EXPECT_TRUE(report.lines[2].new_page);
   const std::string text = formkit::ReportText(report);
   EXPECT_NE(text.find("Calculated pipe diameter" + std::string(4, ' ') + "        20.11 Inches\n"),

@@ -93,7 +93,7 @@ class Calculation {
     sheet_.Add(
         {"Absolute temperature Tabs", NumberText(tabs), "\u00b0R", "Tabs = T + 460", "", ""});
     sheet_.Add({"Local barometric pressure B", NumberText(r.b), "Inches Mercury",
-                "B = A * A * 1.455357142857E-08 - A * 0.00107896428571429 + 29.9178571428571", "",
+                "B = A * A * 0.00000001455357142857 - A * 0.00107896428571429 + 29.9178571428571", "",
                 ""});
 
     // Exactly three passes, no test for convergence; the fittings sum replaces K in each.
@@ -174,7 +174,7 @@ class Calculation {
     }
     float k = 0;
     form_.FittingsK(k);
-    formkit::SheetFittings(sheet_, form_, formkit::ExhaustFittings(), k);
+    formkit::SheetFittings(sheet_, form_, formkit::ExhaustFittings());
     return k;
   }
 
@@ -217,6 +217,7 @@ void FrmExhaust::Calculations() {
     r = Calculation(*this, sheet_).Run();
   } catch (const Refusal& refusal) {
     sheet_.Section("Stopped: a value cannot be used; the form keeps the results it had");
+    sheet_.Note(refusal.message);
     Msg(refusal.message);
     return;
   }

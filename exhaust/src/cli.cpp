@@ -45,7 +45,8 @@ std::string UsageText() {
   return R"(Usage: exhaust                open the engine/turbine exhaust form
        exhaust calc [--json] JOB.exh...
        exhaust calc --test-job [--json]
-       exhaust report (JOB.exh | --test-job) [--sheet] (--pdf OUT.pdf | --text)
+       exhaust report (JOB.exh | --test-job) [--sheet] [--paper a4|letter]
+                      (--pdf OUT.pdf | --text)
        exhaust mail (JOB.exh | --test-job) [--print]
        exhaust --help
 
@@ -55,7 +56,9 @@ captions of the job before it.
 
 report calculates the job and writes its report: --pdf draws the printed page into a PDF
 file, --text writes the same layout as plain text, one line per printed line with every
-item at its character column; a report that does not fit goes on to further pages.
+item at its character column, long texts broken onto further lines inside 80 columns.
+The PDF is on the paper of your locale (LC_PAPER: Letter where that is the norm, A4
+elsewhere) unless --paper chooses.
 --sheet adds the calculation sheet from a new page: every input as the calculation read
 it, the fittings' K values, each pass of the iteration, the pressure drop and the rounding,
 each with its formula and as the value the form shows. The "Prepared by" block comes from

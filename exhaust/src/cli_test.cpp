@@ -125,14 +125,24 @@ TEST_F(InFolder, ReportsAndMailGoToTheirServicesAndFailuresExitWithOne) {
   CliServices services;
   std::string pdf_path;
   bool pdf_ok = true;
+  formkit::Paper pdf_paper = formkit::Paper::kLetter;
+  services.paper = formkit::Paper::kA4;  // the user's
   services.write_pdf = [&](const formkit::Report& report, const std::string& out,
-                           std::string* error) {
+                           formkit::Paper paper, std::string* error) {
     pdf_path = out;
+    pdf_paper = paper;
     if (!pdf_ok) *error = "disk full";
     return pdf_ok && !report.lines.empty();
   };
   EXPECT_EQ(Cli({"report", path, "--pdf", "out.pdf"}, services).status, 0);
   EXPECT_EQ(pdf_path, "out.pdf");
+  EXPECT_EQ(pdf_paper, formkit::Paper::kA4);
+  // --paper chooses over the user's paper; any other paper is a usage error.
+  EXPECT_EQ(Cli({"report", path, "--paper", "Letter", "--pdf", "out.pdf"}, services).status, 0);
+  EXPECT_EQ(pdf_paper, formkit::Paper::kLetter);
+  EXPECT_EQ(Cli({"report", path, "--paper=a4", "--pdf", "out.pdf"}, services).status, 0);
+  EXPECT_EQ(pdf_paper, formkit::Paper::kA4);
+  EXPECT_EQ(Cli({"report", path, "--paper", "legal", "--pdf", "out.pdf"}, services).status, 64);
   pdf_ok = false;
   const CliRun failed = Cli({"report", path, "--pdf", "out.pdf"}, services);
   EXPECT_EQ(failed.status, 1);

@@ -14,6 +14,11 @@ source "$(dirname "$0")/../../cmake/e2e_x11.sh"
 "$exhaust" &
 app=$!
 main=$(wait_for_window "Engine/Turbine Exhaust")
+# The desktop entry names the window's class, so the desktop ties the window to it.
+wm_class=$(xprop -id "$main" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
+entry_class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/desktop/corvane-exhaust.desktop")
+[ -n "$wm_class" ] && [ "$wm_class" = "$entry_class" ] ||
+  { echo "window class '$wm_class', desktop entry '$entry_class'"; exit 1; }
 xdotool windowactivate --sync "$main"
 sleep 0.3
 import -window root "$out/exhaust-form.png"

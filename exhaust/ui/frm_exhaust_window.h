@@ -42,6 +42,7 @@ class FrmExhaustWindow : public formkit::FormWindow {
                                              const std::string& date) override;
   formkit::MailMessage BuildMail(const std::string& contact_name) override;
   const formkit::CalcSheet* Sheet() const override { return &form_.Sheet(); }
+  void Calculate() override { form_.cmdCalc_Click(); }
   void UnloadForms() override;
 
  private:

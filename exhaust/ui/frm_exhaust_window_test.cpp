@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "exhaust/report.h"
 #include "formkit/contact.h"
 #include "formkit/mail.h"
 #include "formkit/text_io.h"
@@ -238,6 +239,22 @@ class FrmExhaustWindowTest : public QObject {
     QVERIFY(text.find("Pass 3 standard size S") > page);
     QVERIFY(text.find("         4.77\n", page) != std::string::npos);
     QVERIFY(s.messages.isEmpty());
+
+    // An input changed after Calculate: the sheet and the report page are recalculated and
+    // read the form's inputs.
+    auto* flow = Child<QLineEdit>(s.window, "txtFlowRate");
+    flow->setFocus();
+    flow->selectAll();
+    QTest::keyClicks(flow, "9000");
+    printed.clear();
+    Child<QAction>(s.window, "mnuFilePrintSheet")->trigger();
+    QCOMPARE(printed.size(), size_t(1));
+    const std::string again = formkit::ReportText(printed[0]);
+    const size_t sheet = again.find("\f");
+    QVERIFY(again.find("Exhaust Flow Rate                    9000 CFM") < sheet);
+    QVERIFY(again.find("Exhaust Flow Rate Q                  9000 CFM", sheet) != std::string::npos);
+    QVERIFY(again.find("15000") == std::string::npos);
+    QVERIFY(!s.window.resultPanel().AnyDimmed());
   }
 
   void emailTakesTheNameFromTheContactFile() {
@@ -317,6 +334,32 @@ class FrmExhaustWindowTest : public QObject {
     customer->setFocus();
     QCoreApplication::processEvents();
     QCOMPARE(customer->selectedText(), QString());
+  }
+  // With every contact field filled in and a description of 110 characters the report is
+  // one page on Letter and on A4, in type no smaller than 9 point, and nothing passes the
+  // right edge of the printable area.
+  void theFullestReportIsOnePageOnLetterAndA4() {
+    Shown s;
+    s.window.form().cmdTest1_Click();
+    s.window.form().cmdCalc_Click();
+    s.window.form().SetText("txtJobDescription", formkit::testing::kLongDescription);
+    s.window.form().SetText("txtCustomer", "Corvane's Most Valuable Customer of the Greater Area");
+    const auto report = exhaust::BuildReport(s.window.form(), formkit::testing::FullestContact(), "12/31/2026");
+    QVERIFY(report);
+    for (const auto paper : {QPageSize::Letter, QPageSize::A4}) {
+      QTemporaryDir dir;
+      QSizeF area;
+      const auto pages = formkit::testing::PagesOn(*report, paper, &area, dir);
+      QCOMPARE(pages.size(), size_t(1));
+      QString text;
+      for (const formkit::PlacedRun& run : pages[0].runs) {
+        QVERIFY(run.font.pointSizeF() >= 9);
+        QVERIFY2(run.baseline.x() + run.width <= area.width(), qPrintable(run.text));
+        text += run.text + QLatin1Char(' ');
+      }
+      QVERIFY(text.contains(QStringLiteral("stack cap (phase2)")));
+      QVERIFY(text.contains(QStringLiteral("Local Barometric Pressure")));
+    }
   }
 };
 

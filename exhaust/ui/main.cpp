@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     formkit::ComposerMailSender composer(shell);
     exhaust::CliServices services;
     services.write_pdf = pdf.Writer();
+    services.paper = formkit::LocalePaper();
     services.mail = &composer;
     return exhaust::RunCommandLine(args, std::cout, std::cerr, services);
   }

@@ -15,6 +15,7 @@ struct Options {
   bool print = false;
   bool sheet = false;
   std::optional<std::string> pdf;
+  std::optional<Paper> paper;
   std::vector<std::string> jobs;
 };
 
@@ -64,6 +65,18 @@ std::optional<Options> Parse(const JobCliProgram& program, const std::vector<std
         return std::nullopt;
       }
       o.pdf = args[++i];
+    } else if ((a == "--paper" || a.rfind("--paper=", 0) == 0) && o.command == "report") {
+      std::string name;
+      if (a != "--paper") {
+        name = a.substr(8);
+      } else if (i + 1 < args.size()) {
+        name = args[++i];
+      }
+      o.paper = PaperNamed(name);
+      if (!o.paper) {
+        err << who << ": --paper takes a4 or letter\n";
+        return std::nullopt;
+      }
     } else if (a == "--sheet" && o.command == "report") {
       o.sheet = true;
     } else if (a == "--print" && o.command == "mail") {
@@ -137,19 +150,23 @@ int MakeReport(const JobCliProgram& program, const Options& o, std::ostream& out
            const CliServices& services) {
   int result = kCliFailed;
   const int status = RunJobs(program, o, err, [&](const std::string&, JobSession& session) {
+    const std::string date = ReportDateOr(services.report_date);
     const auto contact = ReadContactFile();
-    auto report =
-        contact ? session.MakeReport(*contact, ReportDateOr(services.report_date)) : std::nullopt;
-    if (!report) {
-      err << program.name << ": " << kReportError << "\n";
-      return;
-    }
+    auto report = contact ? session.MakeReport(*contact, date) : std::nullopt;
     if (o.sheet) {
       if (!session.Sheet()) {
         err << program.name << ": there is no calculation sheet\n";
         return;
       }
-      AppendSheet(*report, *session.Sheet(), kSheetTitle);
+      // The sheet needs no contact details: without them it prints alone.
+      if (!report) err << program.name << ": " << kReportError << " (the sheet prints alone)\n";
+      Report document = report ? std::move(*report) : Report{};
+      AppendSheet(document, *session.Sheet(), session.Heading(date));
+      report = std::move(document);
+    }
+    if (!report) {
+      err << program.name << ": " << kReportError << "\n";
+      return;
     }
     if (o.text) {
       out << ReportText(*report);
@@ -159,7 +176,7 @@ int MakeReport(const JobCliProgram& program, const Options& o, std::ostream& out
     std::string error;
     if (!services.write_pdf) {
       err << program.name << ": PDF output is not available here\n";
-    } else if (!services.write_pdf(*report, *o.pdf, &error)) {
+    } else if (!services.write_pdf(*report, *o.pdf, o.paper.value_or(services.paper), &error)) {
       err << program.name << ": " << *o.pdf << ": " << error << "\n";
     } else {
       result = 0;

@@ -1,6 +1,9 @@
 #include "formkit/report.h"
 
+#include <utility>
+
 #include "formkit/numbers.h"
+#include "formkit/text_wrap.h"
 
 namespace formkit {
 
@@ -51,10 +54,23 @@ ReportWriter& ReportWriter::NewPage() {
   return *this;
 }
 
+ReportWriter& ReportWriter::RunningHead(std::string text) {
+  running_head_ = std::move(text);
+  return *this;
+}
+
+ReportWriter& ReportWriter::KeepWithNext() {
+  keep_with_next_ = true;
+  return *this;
+}
+
 ReportWriter& ReportWriter::EndLine() {
   line_.font = font_;
   line_.size = size_;
   line_.new_page = new_page_;
+  line_.keep_with_next = keep_with_next_;
+  keep_with_next_ = false;
+  if (new_page_) line_.running_head = std::exchange(running_head_, std::string());
   new_page_ = false;
   report_.lines.push_back(std::move(line_));
   line_ = ReportLine{};
@@ -73,20 +89,44 @@ Report ReportWriter::Finish() {
   return std::move(report_);
 }
 
-std::string ReportText(const Report& report) {
+std::string ReportText(const Report& report, int width) {
   std::string text;
+  const TextMeasure characters = [](std::string_view piece) {
+    return static_cast<double>(CharacterCount(piece));
+  };
   for (const ReportLine& line : report.lines) {
-    std::string out = line.new_page ? "\f" : "";
+    std::string out = line.new_page && !text.empty() ? "\f" : "";
+    // The text has no pages to number: the heading opens its part once.
+    if (!line.running_head.empty()) text += out + line.running_head + "\n", out.clear();
     int column = 1;
     for (const ReportRun& run : line.runs) {
       while (column < run.column) out.push_back(' '), ++column;
-      out += run.text;
-      for (unsigned char c : run.text)
-        if ((c & 0xC0) != 0x80) ++column;
+      // A run that would pass the right edge goes on in lines of its own, indented to
+      // where it starts.
+      const int indent = column - 1;
+      const std::vector<std::string> pieces =
+          BreakText(run.text, characters, width - indent, width - indent);
+      for (size_t i = 0; i < pieces.size(); ++i) {
+        if (i > 0) {
+          text += out + "\n";
+          out.assign(indent, ' ');
+          column = indent + 1;
+        }
+        out += pieces[i];
+        column += static_cast<int>(CharacterCount(pieces[i]));
+      }
     }
     text += out + "\n";
   }
   return text;
+}
+
+std::optional<Paper> PaperNamed(std::string_view name) {
+  std::string lower;
+  for (char c : name) lower.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+  if (lower == "letter") return Paper::kLetter;
+  if (lower == "a4") return Paper::kA4;
+  return std::nullopt;
 }
 
 std::string ReportValue(std::string_view text) {

@@ -93,14 +93,15 @@ TEST(CalcSheetText, LongNotesBreakIntoLinesThatFit) {
       "B = A * A * 1.455357142857E-08 - A * 0.00107896428571429 + 29.9178571428571";
   const std::string source(80, 'x');
   sheet.Add({"B", " 28.5", "", formula, source, ""});
-  Report report;
-  AppendSheet(report, sheet, "Sheet");
+  Report report = ReportWriter().Print("the report page").EndLine().Finish();
+  AppendSheet(report, sheet, {"Sheet", "", ""});
   std::vector<std::string> lines;
   std::istringstream text(ReportText(report));
   for (std::string line; std::getline(text, line);)
-    if (line.find_first_not_of(' ') >= 28 && line.size() > 28) lines.push_back(line.substr(28));
+    if (line.find_first_not_of(' ') >= 28 && line.size() > 28 && line.substr(28) != "Sheet")
+      lines.push_back(line.substr(28));
   ASSERT_EQ(lines.size(), 5u);
-  for (const std::string& line : lines) EXPECT_LE(line.size(), 64u) << line;
+  for (const std::string& line : lines) EXPECT_LE(line.size(), 52u) << line;
   EXPECT_EQ(lines[0] + " " + lines[1].substr(2) + lines[2].substr(2),
             "read from the text " + source);
   EXPECT_EQ(lines[3] + " " + lines[4].substr(2), formula);
@@ -110,6 +111,53 @@ TEST(MailLine, PadsTheLabel) {
   EXPECT_EQ(MailLine("BTU Input:", "9600000"), "BTU Input:" + std::string(20, ' ') + "9600000\r\n");
   EXPECT_EQ(MailLine("CO2:", "5.3", 31), "CO2:" + std::string(27, ' ') + "5.3\r\n");
   EXPECT_EQ(MailLine(std::string(33, 'L'), "v"), std::string(33, 'L') + "v\r\n");
+}
+
+}  // namespace
+}  // namespace formkit
+
+namespace formkit {
+namespace {
+
+TEST(SheetNumber, FiveSignificantFiguresInPlainDecimal) {
+  EXPECT_EQ(SheetNumber(" 12075890"), "12075890");
+  EXPECT_EQ(SheetNumber("1.207589E+07"), "12075890");
+  EXPECT_EQ(SheetNumber(" 1.25792379379272"), "1.2579");
+  EXPECT_EQ(SheetNumber(" 26.156"), "26.156");
+  EXPECT_EQ(SheetNumber(" .0387293"), "0.038729");
+  EXPECT_EQ(SheetNumber("-.5"), "-0.5");
+  EXPECT_EQ(SheetNumber(" 4.4571428571E-05"), "0.000044571");
+  EXPECT_EQ(SheetNumber(" 60"), "60");
+  EXPECT_EQ(SheetNumber(" 0"), "0");
+  EXPECT_EQ(SheetNumber("-0.000001"), "-0.000001");
+  EXPECT_EQ(SheetNumber("Out of Range"), "Out of Range");
+  EXPECT_EQ(SheetNumber("12abc"), "12abc");
+  EXPECT_EQ(SheetNumber(""), "");
+}
+
+// A name too long for its column breaks under itself and its value stays on its first
+// line; values print in the sheet's precision, results as the form shows them; a sheet
+// printed alone opens with its heading.
+TEST(CalcSheetText, LongNamesKeepTheirValueOnTheirLine) {
+  CalcSheet sheet;
+  sheet.Section("Inputs");
+  sheet.Add({"Mean flue gas temperature of the whole vent Tm", " 820.000012", "R", "", "", ""});
+  sheet.Add({"Adjusted input I", " 1.207589E+07", "BTU", "", "", ""});
+  sheet.Add({"Flue gas density", " .03873", "lb/ft^3", "", "", "lblFlueGasDensity"});
+  sheet.Note("Stopped here.");
+  Report report;
+  AppendSheet(report, sheet, {"Calculation Sheet", "Boiler room", "12/31/2026"});
+  const std::string text = ReportText(report);
+  EXPECT_EQ(text.rfind("Calculation Sheet  -  Boiler room  -  12/31/2026\n", 0), 0u) << text;
+  EXPECT_NE(text.find("              Mean flue gas temperature of          820 R\n"
+                      "              the whole vent Tm\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("Adjusted input I                 12075890 BTU"), std::string::npos);
+  EXPECT_NE(text.find("Flue gas density                   .03873 lb/ft^3"), std::string::npos);
+  EXPECT_NE(text.find("\n              Stopped here.\n"), std::string::npos);
+  EXPECT_EQ(text.find('\f'), std::string::npos);
+  EXPECT_EQ(text.find("E+"), std::string::npos);
 }
 
 }  // namespace

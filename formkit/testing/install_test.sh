@@ -23,6 +23,19 @@ fi
 # The installed program runs: its --help needs no display.
 "$prefix/bin/$program" --help | grep -q "Usage: $program" || fail "$program --help"
 
+# Installing for real brought the desktops' databases up to date; a staged installation
+# (DESTDIR) leaves that to the package.
+[ -f "$share/mime/globs2" ] || fail "the MIME database was not updated"
+if command -v update-desktop-database >/dev/null; then
+  [ -f "$share/applications/mimeinfo.cache" ] || fail "the desktop database was not updated"
+fi
+staged=$(mktemp -d)
+DESTDIR=$staged cmake --install "$build" --prefix /usr --component "$program" >/dev/null
+[ -f "$staged/usr/share/applications/$id.desktop" ] || fail "staged install"
+[ ! -e "$staged/usr/share/mime/globs2" ] || fail "a staged install updated the MIME database"
+rm -rf "$staged"
+grep -q "^StartupWMClass=" "$share/applications/$id.desktop" || fail "StartupWMClass line"
+
 # The MIME database built from the package maps *.EXT to the type ...
 update-mime-database "$share/mime"
 grep -q "^50:$mime:\*\.$ext\$" "$share/mime/globs2" || fail "*.$ext is not $mime"

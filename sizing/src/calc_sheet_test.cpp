@@ -3,6 +3,7 @@
 // generated jobs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "formkit/calc_sheet.h"
@@ -41,7 +42,7 @@ TEST(CalcSheet, TheWorkedExampleStepByStep) {
   EXPECT_NE(Named(sheet, "Pass 1 system K")->formula.find("times 1.5 for a combined vent"),
             std::string::npos);
   EXPECT_EQ(Named(sheet, "Altitude factor F")->formula,
-            "F = 0.990476190476191 + Alt * 4.4571428571E-05");
+            "F = 0.990476190476191 + Alt * 0.000044571428571");
   // An input read from a text that is not its own number text shows that text.
   EXPECT_EQ(Named(sheet, "BTU input")->source, "");
   form.SetText("txtBTU", "96e5 BTU");
@@ -57,7 +58,7 @@ TEST(CalcSheet, PrintsAfterTheReportFromANewPage) {
   form.cmdTest_Click();
   formkit::Report report;
   report.lines.resize(2);
-  formkit::AppendSheet(report, form.Sheet(), "Calculation Sheet");
+  formkit::AppendSheet(report, form.Sheet(), {"Calculation Sheet", "", ""});
   ASSERT_GT(report.lines.size(), 40u);
   EXPECT_TRUE(report.lines[2].new_page);
   const std::string text = formkit::ReportText(report);
@@ -67,6 +68,63 @@ TEST(CalcSheet, PrintsAfterTheReportFromANewPage) {
             std::string::npos)
       << text;
   EXPECT_NE(text.find("D = sqrt(I * M / 413000 / sqrt(dP * B / (Tm * K)))"), std::string::npos);
+}
+
+// Every input the calculation reads is on the sheet with the text it was read from where
+// that differs, the fittings before the passes that use their sum, and no number in
+// exponent form.
+TEST(CalcSheet, ListsEveryInputAndTheFittingsBeforeThePasses) {
+  formkit::RecordingHost host;
+  FrmSizing form(host, formkit::NumberFormat{'.', ','});
+  form.Form_Load();
+  form.cmdTest_Click();
+  form.SelectInducedDraft(true);
+  form.SetText("txtDiameter", "14 in");
+  form.SetValue("chkCombinedVent", 0);
+  form.SetText("txt90T", "2.5");
+  form.cmdCalculate_Click();
+  const formkit::CalcSheet& sheet = form.Sheet();
+  EXPECT_EQ(Named(sheet, "Fuel type")->value, "Natural Gas");
+  EXPECT_EQ(Named(sheet, "Induced draft")->value, "Yes");
+  EXPECT_EQ(Named(sheet, "Induced draft diameter Dfan")->value, " 14");
+  EXPECT_EQ(Named(sheet, "Induced draft diameter Dfan")->source, "\"14 in\"");
+  EXPECT_EQ(Named(sheet, "Combined vent")->value, "No");
+  EXPECT_EQ(Named(sheet, "90 Tee count")->value, "2");
+  EXPECT_EQ(Named(sheet, "90 Tee count")->source, "\"2.5\"");
+  std::vector<std::string> titles;
+  for (const auto& section : sheet.sections()) titles.push_back(section.title);
+  const auto at = [&](const std::string& title) {
+    return std::find(titles.begin(), titles.end(), title) - titles.begin();
+  };
+  EXPECT_LT(at("Fittings"), at("Iteration of diameter and system K (three passes)"));
+  EXPECT_LT(at("Iteration of diameter and system K (three passes)"), std::ssize(titles));
+  formkit::Report report;
+  formkit::AppendSheet(report, sheet, {"Calculation Sheet", "Test", "12/31/2026"});
+  const std::string text = formkit::ReportText(report);
+  for (const char* exponent : {"E+", "E-", "e+", "e-"})
+    EXPECT_EQ(text.find(exponent), std::string::npos) << exponent << "\n" << text;
+  EXPECT_NE(text.find("Adjusted input I                 12075890 BTU"), std::string::npos);
+}
+
+// A calculation that stops says on its sheet where and why; what it read before is there.
+TEST(CalcSheet, AStoppedCalculationSaysWhereAndWhy) {
+  formkit::RecordingHost host;
+  FrmSizing form(host, formkit::NumberFormat{'.', ','});
+  form.Form_Load();
+  form.cmdTest_Click();
+  form.SetText("txtSysHeight", "0");
+  form.SetText("txtSysLength", "0");
+  form.cmdCalculate_Click();
+  const auto& sections = form.Sheet().sections();
+  ASSERT_FALSE(sections.empty());
+  EXPECT_EQ(sections.back().title, "Stopped");
+  ASSERT_EQ(sections.back().entries.size(), 1u);
+  EXPECT_EQ(sections.back().entries[0].name,
+            "The calculation stopped in \"Iteration of diameter and system K (three passes)\" "
+            "after the last value above: division by zero. The result labels not written by "
+            "then keep what they showed.");
+  EXPECT_EQ(Named(form.Sheet(), "System vertical H")->value, " 0");
+  EXPECT_TRUE(Named(form.Sheet(), "Fittings sum Kf"));
 }
 
 std::string Sensible(std::mt19937& rng, double low, double high) {

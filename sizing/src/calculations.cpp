@@ -53,6 +53,7 @@ void FrmSizing::Calcualtions() {
     const float po = ValSingle(Text("txtOutletDraft"));
     sheet_.Input("Available outlet draft Po", NumberText(po), "Inches Water Column",
                  Text("txtOutletDraft"));
+    SheetChoices();
 
     ValueCheck();
     combinedvent();
@@ -75,6 +76,8 @@ void FrmSizing::Calcualtions() {
 
     const float draft_hood = ValSingle(Text("txtDraftHood"));
     float k = draft_hood > 0 ? 7.5f : 5.0f;
+    // The sum every pass uses, on the sheet before them; the passes compute it themselves.
+    formkit::SheetFittings(sheet_, *this, formkit::VentFittings());
     sheet_.Section("Iteration of diameter and system K (three passes)");
     sheet_.Add({"Starting K", NumberText(k), "", "K = 7.5 with a draft hood, else 5", "", ""});
     const std::string diameter_formula =
@@ -101,7 +104,6 @@ void FrmSizing::Calcualtions() {
     d_ = DiameterFor(dp, b, tm, k);
     if (Induced()) d_ = ValSingle(Text("txtDiameter"));
     sheet_.Add({"Final diameter D", NumberText(d_), "Inches", diameter_formula, "", ""});
-    formkit::SheetFittings(sheet_, *this, formkit::VentFittings(), kf_);
 
     d_ = RoundHalfEven(d_, 3);
     dt = RoundHalfEven(dt, 3);
@@ -126,9 +128,33 @@ void FrmSizing::Calcualtions() {
                 "S = the first standard diameter not below the computed one", "", "lblPipeDiameter"});
     GasDensity();
     Pressure_Loss();
-  } catch (const formkit::Fault&) {
-    // The calculation ends silently; what was written stays.
+  } catch (const formkit::Fault& fault) {
+    // The calculation ends silently; what was written stays. The sheet says where and why.
+    const std::string where = sheet_.sections().empty() ? "" : sheet_.sections().back().title;
+    sheet_.Section("Stopped");
+    sheet_.Note("The calculation stopped in \"" + where + "\" after the last value above: " +
+                fault.what() + ". The result labels not written by then keep what they showed.");
   }
+}
+
+void FrmSizing::SheetChoices() {
+  const int fuel = At("cmbFuelType").value;
+  const auto fuels = Fuels();
+  sheet_.Add({"Fuel type", "", "", "", "", ""}).value =
+      fuel >= 0 && fuel < static_cast<int>(fuels.size()) ? fuels[fuel].name : "N/A";
+  sheet_.Add({"Induced draft", Induced() ? "Yes" : "No", "", "", "", ""});
+  if (Induced()) {
+    // Read here for the sheet only: a text that cannot be read stops the passes that use it.
+    const std::string& text = Text("txtDiameter");
+    try {
+      sheet_.Input("Induced draft diameter Dfan", NumberText(ValSingle(text)), "Inches", text);
+    } catch (const formkit::Fault&) {
+      sheet_.Add({"Induced draft diameter Dfan", "", "Inches", "cannot be read as a number",
+                  "\"" + text + "\"", ""});
+    }
+  }
+  sheet_.Add({"Combined vent", Combined() ? "Yes" : "No", "", "",
+              "", ""}).formula = Combined() ? "the system K of every pass is taken 1.5 times" : "";
 }
 
 void FrmSizing::CalculateI() {
@@ -139,7 +165,7 @@ void FrmSizing::CalculateI() {
   sheet_.Input("Altitude Alt", NumberText(alt), "Feet above Sea Level", Text("txtAltitude"));
   sheet_.Input("BTU input", NumberText(btu), "BTU", Text("txtBTU"));
   sheet_.Add({"Altitude factor F", NumberText(factor), "",
-              "F = 0.990476190476191 + Alt * 4.4571428571E-05", "", ""});
+              "F = 0.990476190476191 + Alt * 0.000044571428571", "", ""});
   sheet_.Add({"Adjusted input I", NumberText(i_), "BTU", "I = BTU * F", "", ""});
 }
 
@@ -162,7 +188,9 @@ void FrmSizing::CombustionMass() {
     SetText("lblCombustionMass", NumberText(m_));
     sheet_.Add({"Combustion mass M", NumberText(m_), "lb/1000BTU",
                 "M = (p / CO2 + q) * r, rounded to 3 decimals", "", "lblCombustionMass"});
-  } catch (const formkit::Fault&) {
+  } catch (const formkit::Fault& fault) {
+    sheet_.Note("Combustion mass M not calculated (" + std::string(fault.what()) +
+                ", the CO2 text \"" + Text("txtCO2") + "\"): M and its label keep what they had.");
   }
 }
 
@@ -208,7 +236,7 @@ void FrmSizing::GasDensity() {
   }
   sheet_.Section("Flue gas (read back from S, dP and K as shown)");
   sheet_.Add({"Local barometric pressure Bl", NumberText(bl), "Inches Mercury",
-              "Bl = 29.9178571428571 - 0.00107896428571429 * Alt + 1.455357142857E-08 * Alt^2",
+              "Bl = 29.9178571428571 - 0.00107896428571429 * Alt + 0.00000001455357142857 * Alt^2",
               "", ""});
   sheet_.Add({"Flue gas density rho", NumberText(rho), "lb/ft^3", "rho = Bl / Tm * 1.325", "", ""});
   if (!Induced()) {

@@ -54,7 +54,8 @@ std::string UsageText() {
                                     job file given
        sizing calc [OPTIONS] [--json] JOB.siz...
        sizing calc [OPTIONS] --test-job [--json]
-       sizing report [OPTIONS] (JOB.siz | --test-job) [--sheet] (--pdf OUT.pdf | --text)
+       sizing report [OPTIONS] (JOB.siz | --test-job) [--sheet] [--paper a4|letter]
+                     (--pdf OUT.pdf | --text)
        sizing mail [OPTIONS] (JOB.siz | --test-job) [--print]
        sizing --help
 
@@ -65,7 +66,9 @@ induced draft choice, its diameter or the combined vent box.
 
 report calculates the job and writes its report: --pdf draws the printed page into a PDF
 file, --text writes the same layout as plain text, one line per printed line with every
-item at its character column; a report that does not fit goes on to further pages.
+item at its character column, long texts broken onto further lines inside 80 columns.
+The PDF is on the paper of your locale (LC_PAPER: Letter where that is the norm, A4
+elsewhere) unless --paper chooses.
 --sheet adds the calculation sheet from a new page: every input as the calculation read
 it, the constants, each pass of the iteration, the rounding and the results, each with
 its formula and as the value the form shows. The "Prepared by" block comes from contact.dat in the

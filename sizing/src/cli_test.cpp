@@ -105,6 +105,14 @@ TEST_F(InFolder, ReportNeedsTheContactFile) {
   EXPECT_NE(run.err.find("Error printing report, please complete Contact Information"),
             std::string::npos);
   EXPECT_EQ(run.out, "");
+  // The sheet needs no contact details: it prints alone, headed by the job and the date.
+  run = Cli({"report", "--test-job", "--sheet", "--text"}, services);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out.rfind("Calculation Sheet  -  Corvane Sizing Program Test  -  12/7/2026\n", 0),
+            0u)
+      << run.out;
+  EXPECT_EQ(run.out.find("Prepared by:"), std::string::npos);
+  EXPECT_NE(run.err.find("the sheet prints alone"), std::string::npos);
   std::ofstream("contact.dat", std::ios::binary)
       << "\"Pat\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
   run = Cli({"report", "--test-job", "--text"}, services);
@@ -123,6 +131,7 @@ TEST_F(InFolder, ReportNeedsTheContactFile) {
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out.rfind(report_only, 0), 0u);
   EXPECT_EQ(run.out.substr(report_only.size(), 1), "\f");
+  EXPECT_EQ(run.out.find("E+"), std::string::npos);
   EXPECT_NE(run.out.find("Calculation Sheet"), std::string::npos);
   EXPECT_NE(run.out.find("Pass 3 system K"), std::string::npos);
   EXPECT_EQ(Cli({"calc", "--test-job", "--sheet"}, services).status, 64);

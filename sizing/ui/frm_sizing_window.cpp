@@ -12,6 +12,7 @@
 #include "formkit_qt/frm_altitude.h"
 #include "formkit_qt/frm_contact_info.h"
 #include "formkit_qt/frm_k_factors.h"
+#include "formkit_qt/option_group.h"
 #include "frm_co2.h"
 #include "frm_combined_vent.h"
 #include "frm_outlet_draft.h"
@@ -74,9 +75,14 @@ FrmSizingWindow::FrmSizingWindow(QWidget* parent)
 FrmSizingWindow::~FrmSizingWindow() { form_.SetObserver(nullptr); }
 
 void FrmSizingWindow::setControlColors(const QColor& form, const QColor& controls) {
-  formkit::ApplyBackColor(ui_->chkCombinedVent, controls);
-  formkit::ApplyBackColor(ui_->optDraftNo, controls);
-  formkit::ApplyBackColor(ui_->optDraftYes, controls);
+  for (QWidget* control : {static_cast<QWidget*>(ui_->chkCombinedVent),
+                           static_cast<QWidget*>(ui_->optDraftNo),
+                           static_cast<QWidget*>(ui_->optDraftYes)}) {
+    formkit::ApplyBackColor(control, controls);
+    // They sit on a group box, whose panel the style draws a shade darker than the form:
+    // filled with the form's colour they would show as pale patches on it.
+    control->setAutoFillBackground(false);
+  }
   formkit::ApplyBackColor(this, form);
 }
 
@@ -168,6 +174,8 @@ void FrmSizingWindow::connectControls() {
   ui_->optDraftNo->setAutoExclusive(false);
   connect(ui_->optDraftYes, &QRadioButton::clicked, this, [this] { form_.SelectInducedDraft(true); });
   connect(ui_->optDraftNo, &QRadioButton::clicked, this, [this] { form_.SelectInducedDraft(false); });
+  // "Yes" and "No" are one stop for Tab; the arrows choose between them.
+  new formkit::OptionGroup({ui_->optDraftYes, ui_->optDraftNo}, this);
   connect(ui_->chkCombinedVent, &QCheckBox::clicked, this,
           [this](bool checked) { form_.SetValue("chkCombinedVent", checked ? 1 : 0); });
 

@@ -63,6 +63,7 @@ class FrmSizingWindow : public formkit::FormWindow {
                                              const std::string& date) override;
   formkit::MailMessage BuildMail(const std::string& contact_name) override;
   const formkit::CalcSheet* Sheet() const override { return &form_.Sheet(); }
+  void Calculate() override { form_.cmdCalculate_Click(); }
   void UnloadForms() override;
   void ControlLostFocus(const std::string& name) override;
   void SetPrintColors(bool printing) override;

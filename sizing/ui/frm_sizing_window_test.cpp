@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 
 #include "formkit/contact.h"
+#include "sizing/report.h"
 #include "formkit/mail.h"
 #include "formkit/text_io.h"
 #include "formkit_qt/frm_contact_info.h"
@@ -141,6 +142,35 @@ class FrmSizingWindowTest : public QObject {
     QCOMPARE(diameter->text(), QString());
   }
 
+  // "Yes" and "No" are one Tab stop, the selected one; the arrows choose between them.
+  void inducedDraftIsOneTabStop() {
+    Shown s;
+    QVERIFY(QTest::qWaitForWindowActive(&s.window));
+    auto* combined = Child<QCheckBox>(s.window, "chkCombinedVent");
+    auto* yes = Child<QRadioButton>(s.window, "optDraftYes");
+    auto* no = Child<QRadioButton>(s.window, "optDraftNo");
+    combined->setFocus();
+    QTest::keyClick(combined, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), no);
+    QTest::keyClick(no, Qt::Key_Tab);
+    QVERIFY(QApplication::focusWidget() != yes && QApplication::focusWidget() != no);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), no);
+    QTest::keyClick(no, Qt::Key_Left);
+    QCOMPARE(QApplication::focusWidget(), yes);
+    QVERIFY(yes->isChecked() && !no->isChecked());
+    QCOMPARE(s.window.form().At("optDraftYes").value, 1);
+    QVERIFY(Child<QLineEdit>(s.window, "txtDiameter")->isVisible());
+    // From "Yes" Tab goes on to the diameter, and back lands on "Yes", not "No".
+    QTest::keyClick(yes, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(s.window, "txtDiameter"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), yes);
+    QTest::keyClick(yes, Qt::Key_Down);
+    QVERIFY(no->isChecked());
+    QCOMPARE(s.window.form().At("optDraftYes").value, 0);
+  }
+
   void saveAndOpenJobFiles() {
     InTempFolder folder;
     Shown s;
@@ -212,12 +242,25 @@ class FrmSizingWindowTest : public QObject {
     Shown s;
     QVERIFY(QTest::qWaitForWindowExposed(&s.window));
     const char* buttons[] = {"chkCombinedVent", "optDraftYes", "optDraftNo"};
+    // On the window as drawn, each button's background is that of the group box around it.
+    const auto matchesItsSurroundings = [&](const char* name) {
+      const QImage window = s.window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+      auto* button = Child<QWidget>(s.window, name);
+      const QRect area(button->mapTo(&s.window, QPoint(0, 0)), button->size());
+      const QRgb around = window.pixel(area.left() - 2, area.center().y());
+      int same = 0;
+      for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) same += window.pixel(x, y) == around;
+      return double(same) / (area.width() * area.height()) > 0.5;
+    };
+    for (const char* name : buttons) QVERIFY2(matchesItsSurroundings(name), name);
     for (const char* name : buttons)
       QVERIFY2(ShareOf(Child<QWidget>(s.window, name), QColor(224, 224, 224)) > 0.5, name);
     s.window.services().choose_color = [](unsigned) { return std::optional<unsigned>(0x40A0FF); };
     Child<QAction>(s.window, "mnuOptionBackColor")->trigger();
     for (const char* name : buttons)
       QVERIFY2(ShareOf(Child<QWidget>(s.window, name), QColor(255, 160, 64)) > 0.5, name);
+    for (const char* name : buttons) QVERIFY2(matchesItsSurroundings(name), name);
     std::vector<double> during;
     s.window.services().print_form = [&](QWidget&, std::string*) {
       for (const char* name : buttons) during.push_back(ShareOf(Child<QWidget>(s.window, name), Qt::white));
@@ -269,9 +312,26 @@ class FrmSizingWindowTest : public QObject {
     QTest::keyClick(btu, Qt::Key_Backspace);
     QTest::keyClicks(btu, "9");
     QVERIFY(s.window.resultPanel().IsDimmed("lblSystemK"));
+    // Stale: italic, a tooltip saying so, and readable on the form's colour and on any
+    // colour picked while it is stale.
+    QVERIFY(computed->font().italic());
+    QCOMPARE(computed->toolTip(), QStringLiteral("changed - press Calculate"));
+    const auto contrast = [&] {
+      const QWidget* under = computed->parentWidget();
+      return formkit::ContrastRatio(computed->palette().color(QPalette::WindowText),
+                                    under->palette().color(under->backgroundRole()));
+    };
+    QVERIFY(contrast() >= 4.5);
+    for (const unsigned color : {0xFFE6C8u, 0x800000u, 0x404040u, 0xDDDDDDu}) {
+      s.window.ApplyBackColor(color);
+      QVERIFY2(contrast() >= 4.5, qPrintable(QString::number(color, 16)));
+    }
+    s.window.ApplyBackColor(sizing::kDesignBackColor);
     QTest::keyClick(btu, Qt::Key_Enter);
     QVERIFY(!s.window.resultPanel().IsDimmed("lblSystemK"));
     QCOMPARE(computed->palette().color(QPalette::WindowText), normal);
+    QVERIFY(!computed->font().italic());
+    QVERIFY(computed->toolTip().isEmpty());
   }
 
   void aJobNamedOnTheCommandLineOpensOrSaysWhyNot() {
@@ -314,6 +374,91 @@ class FrmSizingWindowTest : public QObject {
     QCOMPARE(s.messages.size(), 1);
   }
 
+  // An input changed after Calculate: printing recalculates first, so the report page, the
+  // sheet and the form hold one calculation; one that stops prints its sheet alone and no
+  // report, and no mail goes out.
+  void theSheetAndTheReportDescribeTheInputsOnTheForm() {
+    InTempFolder folder;
+    Shown s;
+    QVERIFY(formkit::WriteContactFile(formkit::ContactInfo{}));
+    std::vector<formkit::Report> printed;
+    s.window.services().print_report = [&](const formkit::Report& report, std::string*) {
+      printed.push_back(report);
+      return true;
+    };
+    RecordingSender sender;
+    s.window.services().mail = &sender;
+    s.window.form().cmdTest_Click();
+    auto* btu = Child<QLineEdit>(s.window, "txtBTU");
+    btu->setFocus();
+    btu->selectAll();
+    QTest::keyClicks(btu, "3000000");
+    QVERIFY(s.window.resultPanel().AnyDimmed());
+    Child<QAction>(s.window, "mnuFilePrintSheet")->trigger();
+    QCOMPARE(printed.size(), size_t(1));
+    QVERIFY(!s.window.resultPanel().AnyDimmed());
+    const std::string text = formkit::ReportText(printed[0]);
+    const size_t sheet = text.find("\f");
+    QVERIFY(sheet != std::string::npos);
+    // The sheet's inputs are the form's, and so are the report page's.
+    const auto* read = [&]() -> const formkit::SheetEntry* {
+      for (const auto& section : s.window.form().Sheet().sections())
+        for (const auto& entry : section.entries)
+          if (entry.name == "BTU input") return &entry;
+      return nullptr;
+    }();
+    QVERIFY(read);
+    QCOMPARE(read->value, std::string(" 3000000"));
+    QVERIFY(text.find("BTU input                         3000000 BTU", sheet) != std::string::npos);
+    QVERIFY(text.find("BTU Input                         3000000 BTU") < sheet);
+    QVERIFY(text.find("2500000") == std::string::npos);
+    QVERIFY(text.find("9600000") == std::string::npos);
+    const std::string computed = s.window.form().Text("lblComputedSize");
+    QVERIFY(computed != " 26.156");
+    QVERIFY(text.find(computed.substr(1) + " Inches") < sheet);
+    QVERIFY(s.messages.isEmpty());
+
+    // A change whose calculation stops: the sheet alone, saying where; no report, no mail.
+    auto* height = Child<QLineEdit>(s.window, "txtSysHeight");
+    height->setFocus();
+    height->selectAll();
+    QTest::keyClicks(height, "0");
+    Child<QLineEdit>(s.window, "txtSysLength")->setFocus();
+    s.messages.clear();
+    printed.clear();
+    Child<QAction>(s.window, "mnuFilePrintSheet")->trigger();
+    QCOMPARE(printed.size(), size_t(1));
+    const std::string stopped = formkit::ReportText(printed[0]);
+    QVERIFY(stopped.find("Given Information") == std::string::npos);
+    QVERIFY(stopped.find("The calculation stopped in") != std::string::npos);
+    s.messages.clear();
+    Child<QAction>(s.window, "mnuFilePrintReport")->trigger();
+    QCOMPARE(printed.size(), size_t(1));
+    QCOMPARE(s.messages.size(), 2);  // the calculation's own message, then the refusal
+    QVERIFY(s.messages[1].startsWith("Pipe Sizing|The report was not printed."));
+    Child<QAction>(s.window, "mnuFileSendEmail")->trigger();
+    QVERIFY(sender.sent.empty());
+    QVERIFY(s.messages.last().startsWith("Pipe Sizing|Email was not sent."));
+  }
+
+  // The sheet prints without contact details; the report needs them.
+  void theSheetPrintsWithoutContactDetails() {
+    InTempFolder folder;
+    Shown s;
+    std::vector<formkit::Report> printed;
+    s.window.services().print_report = [&](const formkit::Report& report, std::string*) {
+      printed.push_back(report);
+      return true;
+    };
+    s.window.form().cmdTest_Click();
+    Child<QAction>(s.window, "mnuFilePrintSheet")->trigger();
+    QCOMPARE(printed.size(), size_t(1));
+    const std::string text = formkit::ReportText(printed[0]);
+    QVERIFY(text.rfind("Calculation Sheet  -  Corvane Sizing Program Test  -  ", 0) == 0);
+    QVERIFY(text.find("Contact Information") == std::string::npos);
+    QVERIFY(s.messages.isEmpty());
+  }
+
   void printCalculationSheetFollowsPrintForm() {
     InTempFolder folder;
     Shown s;
@@ -337,6 +482,32 @@ class FrmSizingWindowTest : public QObject {
     QVERIFY(text.find("Calculation Sheet") > text.find("\f"));
     QVERIFY(text.find("       26.156 Inches") != std::string::npos);
     QVERIFY(s.messages.isEmpty());
+  }
+
+  // With every contact field filled in and a description of 110 characters the report is
+  // one page on Letter and on A4, in type no smaller than 9 point, and nothing passes the
+  // right edge of the printable area.
+  void theFullestReportIsOnePageOnLetterAndA4() {
+    Shown s;
+    s.window.form().cmdTest_Click();
+    s.window.form().SetText("txtJobDescription", formkit::testing::kLongDescription);
+    s.window.form().SetText("txtCustomer", "Corvane's Most Valuable Customer of the Greater Area");
+    const auto report = sizing::BuildReport(s.window.form(), formkit::testing::FullestContact(), "12/31/2026");
+    QVERIFY(report);
+    for (const auto paper : {QPageSize::Letter, QPageSize::A4}) {
+      QTemporaryDir dir;
+      QSizeF area;
+      const auto pages = formkit::testing::PagesOn(*report, paper, &area, dir);
+      QCOMPARE(pages.size(), size_t(1));
+      QString text;
+      for (const formkit::PlacedRun& run : pages[0].runs) {
+        QVERIFY(run.font.pointSizeF() >= 9);
+        QVERIFY2(run.baseline.x() + run.width <= area.width(), qPrintable(run.text));
+        text += run.text + QLatin1Char(' ');
+      }
+      QVERIFY(text.contains(QStringLiteral("stack cap (phase2)")));
+      QVERIFY(text.contains(QStringLiteral("in the 2012 ASHRAE HANDBOOK")));
+    }
   }
 
   void emailTakesTheNameFromTheContactFile() {

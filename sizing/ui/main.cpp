@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
     formkit::ComposerMailSender composer(shell);
     sizing::CliServices services;
     services.write_pdf = pdf.Writer();
+    services.paper = formkit::LocalePaper();
     services.mail = &composer;
     return sizing::RunCommandLine(args, std::cout, std::cerr, services);
   }

@@ -1,7 +1,8 @@
 // A calculation sheet: what a calculation read, the constants it used, each step with the
-// formula it came from, and its results, every number written as the value the calculation
-// held, so that the sheet and the form cannot disagree. Printed after the report, from a
-// new page.
+// formula it came from, and its results, every number written from the value the
+// calculation held, so that the sheet and the form cannot disagree. It prints as a document
+// of its own (after the report when there is one), every page headed by its title, the
+// job, the date and "page N of M".
 #pragma once
 
 #include <span>
@@ -17,7 +18,7 @@ namespace formkit {
 
 struct SheetEntry {
   std::string name;     // "Computed pipe diameter D"
-  std::string value;    // the number text of the value held (" 26.156")
+  std::string value;    // the number text of the value held (" 26.156"); empty for a note
   std::string unit;     // "Inches"; may be empty
   std::string formula;  // "D = sqrt(I * M / 413000 / sqrt(dP * B / (Tm * K)))"; may be empty
   std::string source;   // the control text an input was read from, where it differs
@@ -37,6 +38,8 @@ class CalcSheet {
   // An input: the value read from `text`; the text is kept when it is not the value's own
   // number text.
   void Input(std::string name, std::string value, std::string unit, const std::string& text);
+  // A line of plain text (why a calculation stopped, what a choice means).
+  void Note(std::string text);
 
   const std::vector<SheetSection>& sections() const { return sections_; }
   // The last value written for `control`; none when the sheet has none.
@@ -46,15 +49,41 @@ class CalcSheet {
   std::vector<SheetSection> sections_;
 };
 
-// A section "Fittings": for each fitting with a count in its box on `form`, its K times the
-// count ("1.25 x 2"), then `sum`, the fittings sum Kf as the calculation held it. The counts
-// are read as the calculation reads them; call it only after they were read without a fault.
-void SheetFittings(CalcSheet& sheet, const Form& form, std::span<const Fitting> fittings,
-                   float sum);
+// A section "Fittings": for each fitting with a count in its box on `form`, its count as
+// read (with the text typed where that differs: "2.5" is read as 2) and its K times the
+// count, then the fittings sum Kf accumulated as the calculations accumulate it. A count
+// that cannot be read is named, and the sum then has no value.
+void SheetFittings(CalcSheet& sheet, const Form& form, std::span<const Fitting> fittings);
 
-// Appends the sheet to `report` from a new page: its title, then each section with one line
-// per entry (name, value and unit at the report's value columns) and the source text and
-// the formula beneath, broken at blanks into lines that fit a portrait page.
-void AppendSheet(Report& report, const CalcSheet& sheet, std::string_view title);
+// A number as the sheet prints it: five significant figures in plain decimal (whole numbers
+// of more digits whole), without trailing zeros and never in exponent form. A text that is
+// not a plain number (a caption such as "Out of Range") is given back as it is.
+std::string SheetNumber(std::string_view number_text);
+
+inline constexpr const char* kSheetTitle = "Calculation Sheet";
+
+// What heads every page of the sheet.
+struct SheetHeading {
+  std::string title;  // "Calculation Sheet"
+  std::string job;    // the job description, else the customer
+  std::string date;
+};
+SheetHeading SheetHeadingOf(std::string title, const Form& form, std::string date);
+
+// Appends the sheet to `report` from a new page (the first page when `report` is empty):
+// each section with one line per entry (name, value and unit at the report's value
+// columns; a name too long for its column breaks onto further lines, its value stays on
+// the first), the source text and the formula beneath and kept on the same page as it. The
+// values the form shows (entries with a control) print as the form shows them; the others
+// as SheetNumber writes them.
+void AppendSheet(Report& report, const CalcSheet& sheet, const SheetHeading& heading);
+
+// Why a report or a mail is refused when the calculation of the inputs on the form stopped.
+inline constexpr const char* kStaleResultsReason =
+    "The calculation of the inputs on the form stopped, so the results shown are not theirs; "
+    "press Calculate to see why.";
+inline constexpr const char* kStaleReportText =
+    "The report was not printed. The calculation of the inputs on the form stopped, so the "
+    "results shown are not theirs; press Calculate to see why.";
 
 }  // namespace formkit

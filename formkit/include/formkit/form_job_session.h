@@ -42,6 +42,10 @@ class FormJobSession : public JobSession {
     return mail_(form_, contact_name);
   }
 
+  SheetHeading Heading(const std::string& date) const override {
+    return SheetHeadingOf(kSheetTitle, form_, date);
+  }
+
   const CalcSheet* Sheet() const override {
     if constexpr (requires(const FormT& f) { f.Sheet(); })
       return &form_.Sheet();

@@ -20,8 +20,11 @@ namespace formkit {
 
 // What the command line needs from outside the core.
 struct CliServices {
-  // Draws the report into a PDF file; empty when PDF output is not available.
-  std::function<bool(const Report&, const std::string& path, std::string* error)> write_pdf;
+  // Draws the report into a PDF file on `paper`; empty when PDF output is not available.
+  std::function<bool(const Report&, const std::string& path, Paper paper, std::string* error)>
+      write_pdf;
+  // The paper of a PDF report unless --paper chooses: the user's (from the locale).
+  Paper paper = Paper::kLetter;
   // Hands a message to the mail composer; without one, `mail` (but not `mail --print`)
   // fails.
   MailSender* mail = nullptr;
@@ -44,9 +47,9 @@ class JobSession {
   virtual MailMessage MakeMail(const std::string& contact_name) = 0;
   // The sheet of the last calculation; none for a program without one.
   virtual const CalcSheet* Sheet() const { return nullptr; }
+  // What heads the sheet's pages.
+  virtual SheetHeading Heading(const std::string& date) const = 0;
 };
-
-inline constexpr const char* kSheetTitle = "Calculation Sheet";
 
 struct JobCliOption {
   std::string name;  // "--combined-vent"

@@ -3,6 +3,7 @@
 // printed item. The same layout can be written as plain text or drawn on a page.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,11 @@ struct ReportLine {
   std::string font;
   int size = 10;
   bool new_page = false;  // the line starts a new page
+  // Not empty: from this line's page on, every page is headed by this text and "page N of
+  // M" (counted over the pages with this heading).
+  std::string running_head;
+  // The page does not break between this line and the next.
+  bool keep_with_next = false;
 };
 
 struct Report {
@@ -33,6 +39,11 @@ struct Report {
 };
 
 inline constexpr int kZoneWidth = 14;
+
+// The paper a report is printed on.
+enum class Paper { kLetter, kA4 };
+// "letter" or "a4" in any letter case; none for anything else.
+std::optional<Paper> PaperNamed(std::string_view name);
 
 class ReportWriter {
  public:
@@ -48,6 +59,10 @@ class ReportWriter {
   ReportWriter& EmptyLines(int count);
   // Ends the line if one is started; the next line starts a new page.
   ReportWriter& NewPage();
+  // The next line that starts a new page starts the pages headed by `text`.
+  ReportWriter& RunningHead(std::string text);
+  // The line being written stays on one page with the next.
+  ReportWriter& KeepWithNext();
 
   int column() const { return column_; }
   Report Finish();
@@ -56,16 +71,22 @@ class ReportWriter {
   Report report_;
   ReportLine line_;
   int column_ = 1;
-  bool moved_ = true;
-  bool new_page_ = false;  // a zone, column or line start since the last printed text
+  bool moved_ = true;  // a zone, column or line start since the last printed text
+  bool new_page_ = false;
+  bool keep_with_next_ = false;
+  std::string running_head_;
   std::string font_ = "ms sans serif";
   int size_ = 10;
   bool bold_ = false;
 };
 
+// The width of the plain-text report in characters.
+inline constexpr int kReportTextWidth = 80;
+
 // One line of plain text per printed line, each run placed at its column as characters; a
-// line that starts a new page is preceded by a form feed.
-std::string ReportText(const Report& report);
+// line that starts a new page is preceded by a form feed. A run that would pass `width`
+// breaks at blanks onto further lines, each indented to the column the run started at.
+std::string ReportText(const Report& report, int width = kReportTextWidth);
 
 // A report value: the text read by its leading numeric part (no number reads as 0), written
 // back without a leading blank and right-aligned in a field of 13 characters (a longer text

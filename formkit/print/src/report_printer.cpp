@@ -5,6 +5,9 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <clocale>
+#include <cstdint>
+#include <langinfo.h>
+#include <locale.h>
 #include <cstdlib>
 #include <memory>
 #include <QFontMetricsF>
@@ -24,6 +27,27 @@ void SetReportMargins(QPagedPaintDevice& device) {
                         QPageLayout::Millimeter);
 }
 
+QPageSize::PageSizeId PageSizeOf(Paper paper) {
+  return paper == Paper::kA4 ? QPageSize::A4 : QPageSize::Letter;
+}
+
+Paper PaperOfSize(int width_mm, int height_mm) {
+  // Letter is 215.9 by 279.4 mm; locales give whole millimetres.
+  if (width_mm >= 215 && width_mm <= 216 && height_mm >= 279 && height_mm <= 280)
+    return Paper::kLetter;
+  return Paper::kA4;
+}
+
+Paper LocalePaper() {
+  // The user's LC_PAPER, read without changing the program's own locale.
+  const locale_t user = newlocale(LC_PAPER_MASK, "", static_cast<locale_t>(nullptr));
+  if (!user) return Paper::kA4;
+  const auto width = static_cast<int>(reinterpret_cast<intptr_t>(nl_langinfo_l(_NL_PAPER_WIDTH, user)));
+  const auto height = static_cast<int>(reinterpret_cast<intptr_t>(nl_langinfo_l(_NL_PAPER_HEIGHT, user)));
+  freelocale(user);
+  return PaperOfSize(width, height);
+}
+
 bool DrawReport(const Report& report, QPagedPaintDevice& device, std::string* error) {
   QPainter painter;
   if (!painter.begin(&device)) {
@@ -40,7 +64,7 @@ bool DrawReport(const Report& report, QPagedPaintDevice& device, std::string* er
     }
     for (const PlacedRun& placed : pages[i].runs) {
       painter.setFont(placed.font);
-      painter.drawText(placed.baseline, QString::fromStdString(placed.run->text));
+      painter.drawText(placed.baseline, placed.text);
     }
   }
   if (!painter.end()) {
@@ -64,7 +88,8 @@ bool HaveDefaultPrinter() { return !QPrinterInfo::defaultPrinter().isNull(); }
 
 namespace {
 
-bool SetUpPrinter(QPrinter& printer, const QString& pdf_path, std::string* error) {
+bool SetUpPrinter(QPrinter& printer, const QString& pdf_path, std::string* error,
+                  Paper paper = Paper::kLetter) {
   if (pdf_path.isEmpty()) {
     if (!HaveDefaultPrinter()) {
       if (error) *error = "there is no printer";
@@ -74,16 +99,17 @@ bool SetUpPrinter(QPrinter& printer, const QString& pdf_path, std::string* error
   } else {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf_path);
-    printer.setPageSize(QPageSize(kReportPaper));
+    printer.setPageSize(QPageSize(PageSizeOf(paper)));
   }
   return true;
 }
 
 }  // namespace
 
-bool PrintReport(const Report& report, const QString& pdf_path, std::string* error) {
+bool PrintReport(const Report& report, const QString& pdf_path, std::string* error,
+                 Paper paper) {
   QPrinter printer(QPrinter::HighResolution);
-  if (!SetUpPrinter(printer, pdf_path, error)) return false;
+  if (!SetUpPrinter(printer, pdf_path, error, paper)) return false;
   // The printer keeps its own paper; the margins are the report's on every path.
   SetReportMargins(printer);
   return DrawReport(report, printer, error);
@@ -116,16 +142,16 @@ namespace formkit {
 CommandLinePdf::CommandLinePdf(int& argc, char** argv) : argc_(argc), argv_(argv) {}
 CommandLinePdf::~CommandLinePdf() = default;
 
-std::function<bool(const Report&, const std::string& path, std::string* error)>
+std::function<bool(const Report&, const std::string& path, Paper paper, std::string* error)>
 CommandLinePdf::Writer() {
-  return [this](const Report& report, const std::string& path, std::string* error) {
+  return [this](const Report& report, const std::string& path, Paper paper, std::string* error) {
     if (!QGuiApplication::instance()) {
       if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
       app_ = std::make_unique<QGuiApplication>(argc_, argv_);
       // The programs' own numbers always use "."; Qt took the user's locale for everything.
       std::setlocale(LC_NUMERIC, "C");
     }
-    return WriteReportPdf(report, path, error);
+    return WriteReportPdf(report, path, error, PageSizeOf(paper));
   };
 }
 

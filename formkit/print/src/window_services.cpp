@@ -2,7 +2,11 @@
 
 #include <QColor>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QWidget>
 
 #include "formkit_print/report_printer.h"
@@ -32,10 +36,22 @@ WindowServices DesktopServices(QWidget* parent, const QString& pdf_name, MailSen
     if (path.isEmpty()) return std::nullopt;
     return path;
   };
-  services.print_report = [pdf_target](const Report& report, std::string* error) {
-    const auto target = pdf_target(QStringLiteral("Print Report to PDF"));
-    if (!target) return true;  // the user cancelled
-    return PrintReport(report, *target, error);
+  // The print dialog, on the default printer or else into a PDF file, with the paper of
+  // the user's locale; the user may choose another printer, file or paper there.
+  services.print_report = [parent, pdf_name](const Report& report, std::string* error) {
+    QPrinter printer(QPrinter::HighResolution);
+    if (HaveDefaultPrinter()) {
+      printer.setPrinterName(QPrinterInfo::defaultPrinter().printerName());
+    } else {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(QDir::current().absoluteFilePath(pdf_name));
+    }
+    printer.setPageSize(QPageSize(PageSizeOf(LocalePaper())));
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Print Report"));
+    if (dialog.exec() != QDialog::Accepted) return true;  // the user cancelled
+    SetReportMargins(printer);
+    return DrawReport(report, printer, error);
   };
   services.print_form = [pdf_target](QWidget& widget, std::string* error) {
     const auto target = pdf_target(QStringLiteral("Print Form to PDF"));

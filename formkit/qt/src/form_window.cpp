@@ -30,6 +30,10 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 FormWindow::FormWindow(FormProgram program, QWidget* parent)
     : QMainWindow(parent), program_(std::move(program)) {
   services_ = DesktopServices(this, program_.pdf_name, &composer_);
+  // A composer that gives up within seconds (no mail program) took nothing.
+  composer_.failed = [this](const std::string&) {
+    Message(kMailNotSent, program_.title, QMessageBox::NoIcon);
+  };
   if (!program_.icon.isNull()) setWindowIcon(program_.icon);
 }
 
@@ -178,10 +182,29 @@ void FormWindow::FilePrintForm() {
 void FormWindow::FilePrintReport() { printReport(false); }
 void FormWindow::FilePrintSheet() { printReport(true); }
 
+bool FormWindow::CalculateIfChanged() {
+  if (!results_->AnyDimmed()) return true;
+  Calculate();
+  return !results_->AnyDimmed();
+}
+
 void FormWindow::printReport(bool with_sheet) {
+  // The report and the sheet describe the inputs on the form: a report of changed inputs
+  // is recalculated first, and one whose calculation stopped is not printed (its sheet is,
+  // saying where it stopped).
+  const bool current = CalculateIfChanged();
+  if (!current && !with_sheet) {
+    Message(kStaleReportText, program_.title, QMessageBox::NoIcon);
+    return;
+  }
   const auto contact = ReadContactFile();
-  auto report = contact ? BuildReport(*contact, ReportDate()) : std::nullopt;
-  if (report && with_sheet && Sheet()) AppendSheet(*report, *Sheet(), kSheetTitle);
+  auto report = contact && current ? BuildReport(*contact, ReportDate()) : std::nullopt;
+  if (with_sheet && Sheet()) {
+    // The sheet needs no contact details; the report page goes first when it can be made.
+    Report document = report ? std::move(*report) : Report{};
+    AppendSheet(document, *Sheet(), SheetHeadingOf(kSheetTitle, *form_, ReportDate()));
+    report = std::move(document);
+  }
   std::string error;
   if (!report || !services_.print_report(*report, &error))
     Message(kReportError, program_.title, QMessageBox::NoIcon);
@@ -190,11 +213,18 @@ void FormWindow::printReport(bool with_sheet) {
 void FormWindow::FileSendEmail() {
   FrmContactInfo& contact = frmContactInfo();
   if (program_.mail_reloads_unreadable_contact || ReadContactFile()) contact.Load_Contact_Info();
+  // The mail, like the report, holds the results of the inputs it lists.
+  if (!CalculateIfChanged()) {
+    Message(std::string(kMailNotSent) + "\r\n\r\n" + kStaleResultsReason, program_.title,
+            QMessageBox::NoIcon);
+    return;
+  }
   const MailMessage message = BuildMail(contact.contact().name());
   raise();
   activateWindow();
   std::string error;
-  // The composer starts detached: only a composer that could not be started is a failure.
+  // A composer that could not be started fails here; one that fails soon after says so
+  // through the sender.
   if (!services_.mail || !services_.mail->Send(message, &error))
     Message(kMailNotSent, program_.title, QMessageBox::NoIcon);
 }

@@ -24,6 +24,7 @@
 #include "formkit_qt/frm_contact_info.h"
 #include "formkit_qt/frm_k_factors.h"
 #include "formkit_qt/message_box.h"
+#include "formkit_qt/result_panel.h"
 
 using formkit::ContactInfo;
 using formkit::FrmAltitude;
@@ -97,6 +98,23 @@ class FormkitQtTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // A stale result reads at 4.5:1 or better on any background, and is still set apart from
+  // the full-strength text where the background allows.
+  void staleResultsReadOnEveryBackground() {
+    QVERIFY(formkit::ContrastRatio(QColor(190, 190, 190), QColor(221, 221, 221)) < 1.5);
+    QCOMPARE(qRound(formkit::ContrastRatio(Qt::black, Qt::white)), 21);
+    for (int r = 0; r <= 255; r += 15)
+      for (int g = 0; g <= 255; g += 15)
+        for (int b = 0; b <= 255; b += 15) {
+          const QColor background(r, g, b);
+          const QColor stale = formkit::StaleTextColor(background);
+          QVERIFY2(formkit::ContrastRatio(stale, background) >= 4.5,
+                   qPrintable(background.name() + " " + stale.name()));
+        }
+    QVERIFY(formkit::StaleTextColor(QColor(224, 224, 224)) != QColor(Qt::black));
+    QVERIFY(formkit::StaleTextColor(QColor(0, 0, 128)).lightness() > 128);
+  }
+
   void contactLoadsTheLastRecordAndAMissingFileEmpties() {
     QTemporaryDir dir;
     const std::string first = dir.filePath("first").toStdString();
@@ -310,6 +328,25 @@ class FormkitQtTest : public QObject {
       QCOMPARE(box->standardButtons(), QMessageBox::Ok);
       box->close();
     }
+  }
+
+  // A long file name wraps inside a box no wider than a screen, every character kept.
+  void aLongFileNameWrapsInTheMessageBox() {
+    const std::string name = "/home/user/jobs/" + std::string(252, 'n') + ".siz";
+    const std::string text = "The job was not saved.\r\n\r\nIt could not be written to " + name +
+                             ", because the name is too long.";
+    auto box = formkit::MakeMessageBox(nullptr, QMessageBox::NoIcon, "Pipe Sizing", text);
+    box->show();
+    QVERIFY(box->width() < 1000);
+    QString shown = box->text();
+    QVERIFY(shown.contains(QChar(0x200B)));
+    shown.remove(QChar(0x200B));
+    QCOMPARE(shown, formkit::MessageBoxText(text));
+    QCOMPARE(formkit::BreakableText(QStringLiteral("short words / stay")),
+             QStringLiteral("short words / stay"));
+    QCOMPARE(formkit::BreakableText(QStringLiteral("/a/b")),
+             QStringLiteral("/a/") + QChar(0x200B) + QStringLiteral("b"));
+    box->close();
   }
 
   void messageBoxTextHasOneLineFeedPerBreak() {

@@ -1,6 +1,9 @@
 #include "formkit_qt/result_panel.h"
 
+#include <QEvent>
 #include <QGridLayout>
+#include <algorithm>
+#include <cmath>
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
@@ -21,7 +24,38 @@ QGridLayout* GridOf(QWidget& window, QWidget* widget, int* row, int* column) {
   return nullptr;
 }
 
+double Luminance(const QColor& color) {
+  const auto channel = [](double value) {
+    value /= 255.0;
+    return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(color.red()) + 0.7152 * channel(color.green()) +
+         0.0722 * channel(color.blue());
+}
+
 }  // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+  const double la = Luminance(a), lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor StaleTextColor(const QColor& background) {
+  const QColor black(0, 0, 0), white(255, 255, 255);
+  const QColor base =
+      ContrastRatio(black, background) >= ContrastRatio(white, background) ? black : white;
+  // Softer by up to 60 percent towards the background, keeping a margin above 4.5:1.
+  QColor chosen = base;
+  for (int step = 1; step <= 12; ++step) {
+    const double t = step * 0.05;
+    const QColor mixed(qRound(base.red() * (1 - t) + background.red() * t),
+                       qRound(base.green() * (1 - t) + background.green() * t),
+                       qRound(base.blue() * (1 - t) + background.blue() * t));
+    if (ContrastRatio(mixed, background) < 4.6) break;
+    chosen = mixed;
+  }
+  return chosen;
+}
 
 ResultPanel::ResultPanel(const Form& form, QWidget& window, std::vector<ResultUnit> results)
     : form_(form) {
@@ -29,6 +63,7 @@ ResultPanel::ResultPanel(const Form& form, QWidget& window, std::vector<ResultUn
     auto* label = window.findChild<QLabel*>(QString::fromLatin1(result.label));
     if (!label) continue;
     labels_[result.label] = label;
+    label->installEventFilter(this);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     int row = 0, column = 0;
@@ -71,21 +106,46 @@ bool ResultPanel::IsDimmed(const std::string& label) const {
   return it != written_from_.end() && it->second != inputs_;
 }
 
+bool ResultPanel::AnyDimmed() const {
+  for (const auto& [label, widget] : labels_)
+    if (IsDimmed(label)) return true;
+  return false;
+}
+
+bool ResultPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::PaletteChange) {
+    for (const auto& [name, label] : labels_)
+      if (label == watched && label->property("dimmed").toBool()) Paint(label);
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void ResultPanel::Paint(QLabel* label) {
+  // The background the label shows is its parent's.
+  const QWidget* under = label->parentWidget() ? label->parentWidget() : label;
+  const QColor color = StaleTextColor(under->palette().color(under->backgroundRole()));
+  if (label->palette().color(QPalette::Active, QPalette::WindowText) == color) return;
+  QPalette palette = label->palette();
+  for (const auto group : {QPalette::Active, QPalette::Inactive})
+    palette.setColor(group, QPalette::WindowText, color);
+  label->setPalette(palette);
+}
+
 void ResultPanel::Show(const std::string& name) {
   QLabel* label = labels_.at(name);
   const bool dimmed = IsDimmed(name);
   if (dimmed == label->property("dimmed").toBool()) return;
   label->setProperty("dimmed", dimmed);
+  QFont font = label->font();
+  font.setItalic(dimmed);
+  label->setFont(font);
+  label->setToolTip(dimmed ? QString::fromLatin1(kStaleResultTip) : QString());
   if (!dimmed) {
     // An empty palette takes everything from the form again, its colour included.
     label->setPalette(QPalette());
     return;
   }
-  QPalette palette = label->palette();
-  const QColor faded = palette.color(QPalette::Disabled, QPalette::WindowText);
-  palette.setColor(QPalette::Active, QPalette::WindowText, faded);
-  palette.setColor(QPalette::Inactive, QPalette::WindowText, faded);
-  label->setPalette(palette);
+  Paint(label);
 }
 
 }  // namespace formkit

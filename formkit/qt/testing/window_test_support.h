@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDir>
+#include <QPdfWriter>
 #include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -10,6 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "formkit/contact.h"
+#include "formkit_print/report_layout.h"
+#include "formkit_print/report_printer.h"
 #include "recording_sender.h"
 
 namespace formkit::testing {
@@ -48,5 +52,33 @@ struct InTempFolder {
     return dir.filePath(QString::fromLatin1(name)).toStdString();
   }
 };
+
+// The fullest contact block a user fills in: every field, each long.
+inline formkit::ContactInfo FullestContact() {
+  return formkit::ContactInfo{{"Jonathan Q. Longname-Example",
+                               "Longname Engineering and Mechanical Contractors Inc.",
+                               "12345 Industrial Parkway Suite 1200",
+                               "Building C, Attn: Engineering Dept.", "Springfield", "IL",
+                               "62701-1234", "(217) 555-0100 ext 1234", "(217) 555-0199",
+                               "jonathan.longname@example-engineering.com",
+                               "https://www.example-engineering.com/sizing"}};
+}
+
+// A job description of 110 characters.
+inline const char* kLongDescription =
+    "Replacement of the boiler plant vent for the north wing mechanical room, with breeching "
+    "and stack cap (phase2)";
+
+// The report laid out on `paper` with the report margins, as it is printed.
+inline std::vector<formkit::ReportPage> PagesOn(const formkit::Report& report,
+                                                QPageSize::PageSizeId paper, QSizeF* area,
+                                                const QTemporaryDir& dir) {
+  QPdfWriter writer(dir.filePath(QStringLiteral("layout.pdf")));
+  writer.setPageSize(QPageSize(paper));
+  formkit::SetReportMargins(writer);
+  writer.setResolution(300);
+  *area = QSizeF(writer.width(), writer.height());
+  return formkit::LayOutReport(report, writer, *area);
+}
 
 }  // namespace formkit::testing

@@ -54,6 +54,8 @@ class FrmSizing : public formkit::Form {
   // The calculation and its procedures.
   void Calcualtions();
   void CalculateI();
+  // Enters the fuel, induced draft (with its diameter) and combined vent on the sheet.
+  void SheetChoices();
   void CombustionMass();
   void FittingsK();
   void StandardDiameter();

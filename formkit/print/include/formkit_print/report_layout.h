@@ -1,7 +1,9 @@
-// Where each run of a report lands on paper: lines stacked by the height of their largest
-// font, runs at their character column (the average character width of their own font), a
-// run printed straight after another at the real end of that one's text, and a new page
-// whenever the next line does not fit.
+// Where each run of a report lands on paper: lines stacked at the pitch of their largest
+// font (kLinePitch times its size; an empty line half that), runs at their character column
+// (the average character width of their own font), a run printed straight after another at
+// the real end of that one's text, a run that would pass the right edge broken at blanks
+// onto further lines indented to where it starts, and a new page whenever the next line
+// does not fit.
 #pragma once
 
 #include <QFont>
@@ -15,8 +17,13 @@ class QPaintDevice;
 
 namespace formkit {
 
+// The distance from one line's baseline to the next, in multiples of the font size: close
+// enough for a full report on one page, with room between the descenders and the capitals.
+inline constexpr double kLinePitch = 1.12;
+
 struct PlacedRun {
-  const ReportRun* run = nullptr;  // points into the report laid out
+  const ReportRun* run = nullptr;  // points into the report laid out; none for a page heading
+  QString text;                    // the run's text, or the part of it on this line
   QFont font;                      // the run's font, for the device
   QPointF baseline;                // the start of its baseline, from the page's top left
   double width = 0;                // the advance of its text

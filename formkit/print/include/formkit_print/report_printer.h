@@ -15,10 +15,17 @@ class QWidget;
 
 namespace formkit {
 
-// Every path a report takes to paper has the same margins; a PDF file is on this paper.
-inline constexpr double kReportMarginMm = 18;
-inline constexpr QPageSize::PageSizeId kReportPaper = QPageSize::Letter;
+// Every path a report takes to paper has the same margins.
+// Half an inch: inside what every printer can reach, and room for a full report on one page.
+inline constexpr double kReportMarginMm = 12.7;
 void SetReportMargins(QPagedPaintDevice& device);
+
+QPageSize::PageSizeId PageSizeOf(Paper paper);
+// The paper of the user's locale (LC_PAPER): Letter where the locale's paper is Letter,
+// A4 everywhere else.
+Paper LocalePaper();
+// The paper of a locale's paper dimensions in millimetres.
+Paper PaperOfSize(int width_mm, int height_mm);
 
 // Draws the report on `device` as LayOutReport places it, starting a new page whenever the
 // next line does not fit on the paper the device has.
@@ -26,13 +33,15 @@ bool DrawReport(const Report& report, QPagedPaintDevice& device, std::string* er
 
 // Writes the report as a PDF file on `paper` with the report margins.
 bool WriteReportPdf(const Report& report, const std::string& path, std::string* error = nullptr,
-                    QPageSize::PageSizeId paper = kReportPaper);
+                    QPageSize::PageSizeId paper = QPageSize::Letter);
 
 // True when the machine has a default printer.
 bool HaveDefaultPrinter();
 
-// Prints on the default printer; without one, or when `pdf_path` is given, into that PDF.
-bool PrintReport(const Report& report, const QString& pdf_path, std::string* error = nullptr);
+// Prints on the default printer; without one, or when `pdf_path` is given, into that PDF
+// on `paper`.
+bool PrintReport(const Report& report, const QString& pdf_path, std::string* error = nullptr,
+                 Paper paper = Paper::kLetter);
 
 // Prints an image of `widget` (scaled to fit the page) on the default printer, or into
 // `pdf_path` when given or when there is no printer.
@@ -52,7 +61,8 @@ class CommandLinePdf {
   CommandLinePdf(const CommandLinePdf&) = delete;
   CommandLinePdf& operator=(const CommandLinePdf&) = delete;
 
-  std::function<bool(const Report&, const std::string& path, std::string* error)> Writer();
+  std::function<bool(const Report&, const std::string& path, Paper paper, std::string* error)>
+  Writer();
 
  private:
   int& argc_;

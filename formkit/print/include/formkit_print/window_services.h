@@ -20,8 +20,8 @@ struct WindowServices {
   std::function<std::string(const QString& caption, const QString& filter)> save_file_name;
   // The chosen colour as 0x00BBGGRR; none when the user cancelled.
   std::function<std::optional<unsigned>(unsigned current)> choose_color;
-  // Print on the default printer, or into a PDF the user chooses where there is none; a
-  // cancelled choice is not a failure.
+  // Print through the print dialog (the default printer, or a PDF file where there is
+  // none, on the paper of the user's locale); a cancelled dialog is not a failure.
   std::function<bool(const Report&, std::string* error)> print_report;
   std::function<bool(QWidget&, std::string* error)> print_form;
   MailSender* mail = nullptr;

@@ -26,7 +26,7 @@
 #include "formkit_print/window_services.h"
 #include "formkit_qt/frm_k_factors.h"
 #include "formkit_qt/result_panel.h"
-#include "platform/desktop_shell.h"
+#include "formkit_print/watched_mail_sender.h"
 
 class QDialog;
 
@@ -95,6 +95,8 @@ class FormWindow : public QMainWindow, protected Host {
   // The sheet of the last calculation. A program that has one gets File > "Print
   // Calculation &Sheet" after its Print Form item (the action mnuFilePrintSheet).
   virtual const CalcSheet* Sheet() const { return nullptr; }
+  // Runs the program's calculation, as its Calculate button does.
+  virtual void Calculate() = 0;
   // Deletes the loaded forms in the program's own order (the main window closes among
   // them); Unload below deletes one.
   virtual void UnloadForms() = 0;
@@ -137,11 +139,13 @@ class FormWindow : public QMainWindow, protected Host {
   void connectControls();
   void addSheetMenu();
   void printReport(bool with_sheet);
+  // Recalculates when the inputs changed since the results were written; true when the
+  // results on the form are now those of its inputs.
+  bool CalculateIfChanged();
 
   FormProgram program_;
   Form* form_ = nullptr;
-  platform::DesktopShell shell_;
-  ComposerMailSender composer_{shell_};
+  WatchedMailSender composer_;
   Services services_;
   MessageHandler message_handler_;
   std::unique_ptr<ResultPanel> results_;

@@ -11,6 +11,11 @@ namespace formkit {
 // Room a title bar needs beside its caption for the window manager's buttons and margins.
 inline constexpr int kTitleBarRoom = 160;
 
+// `text` with places a line may break inside long words (after a "/" of a path, and every
+// 40 characters where there is none), so that a long file name wraps in the box instead of
+// being cut.
+QString BreakableText(const QString& text);
+
 // The narrowest a box may be so that `caption` shows whole in its title bar.
 int MessageBoxMinimumWidth(const QString& caption);
 
