@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -52,6 +53,16 @@ int RewriteInPlace(const std::string& path, std::string_view bytes) {
   return code;
 }
 
+// The fresh name beside the file: its own name with six random characters, shortened so that
+// a name the file system takes (up to 255 bytes) still leaves room for them.
+std::string TempNameBeside(const std::string& path) {
+  constexpr size_t kLongestKept = 240;
+  const size_t slash = path.rfind('/');
+  const size_t name_start = slash == std::string::npos ? 0 : slash + 1;
+  const size_t name_length = std::min(path.size() - name_start, kLongestKept);
+  return path.substr(0, name_start + name_length) + ".XXXXXX";
+}
+
 }  // namespace
 
 int ReplaceFile(const std::string& path, std::string_view bytes,
@@ -62,7 +73,7 @@ int ReplaceFile(const std::string& path, std::string_view bytes,
   struct stat old;
   const bool regular_file = ::lstat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
   if (regular_file && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) return errno;
-  std::string temp = path + ".XXXXXX";
+  std::string temp = TempNameBeside(path);
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
   if (fd < 0) {
     const int code = errno;

@@ -88,5 +88,16 @@ TEST_F(ReplaceFileTest, AFailedReplacementLeavesTheOldFileAndNothingBesideIt) {
   }
 }
 
+TEST_F(ReplaceFileTest, ANameAsLongAsTheFileSystemTakesIsReplacedToo) {
+  for (const size_t length : {240u, 249u, 252u, 255u}) {
+    const fs::path file = dir_ / std::string(length, 'j');
+    ASSERT_EQ(ReplaceFile(file, "first"), 0) << length;
+    ASSERT_EQ(ReplaceFile(file, "second"), 0) << length;
+    EXPECT_EQ(Read(file), "second") << length;
+    fs::remove(file);
+    EXPECT_EQ(Entries(), 0u) << length;
+  }
+}
+
 }  // namespace
 }  // namespace platform
