@@ -91,7 +91,12 @@ class WebControlFactory : public QObject, public platform::ControlFactory {
   Q_INTERFACES(platform::ControlFactory)
 
  public:
+  // Refuses (nullptr) where the web engine cannot start: as root with its sandbox on
+  // (QTWEBENGINE_DISABLE_SANDBOX unset and no --no-sandbox in QTWEBENGINE_CHROMIUM_FLAGS).
   QWidget* CreateControl(const QString& name, QWidget* parent) override;
+
+ private:
+  static bool EngineCanStart();
 };
 
 }  // namespace panorel_web

@@ -15,6 +15,7 @@
 #include <iostream>
 
 #include "browser/script/printing_system_services.h"
+#include "browser/shell/control_fallback.h"
 #include "browser/shell/qt_canvas.h"
 #include "browser/shell/screen_area.h"
 #include "browser/shell/window_events.h"
@@ -69,7 +70,12 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
       ControlHost::PluginFolders(options_.program_path,
                                  qEnvironmentVariable("XDG_DATA_HOME").toStdString(),
                                  qEnvironmentVariable("HOME").toStdString()),
-      [](const QString& line) { std::cerr << "panorel: " << line.toStdString() << "\n"; });
+      [](const QString& line) { std::cerr << "panorel: " << line.toStdString() << "\n"; },
+      [trace = services.trace](const std::string& name, const std::string& why) mutable {
+        std::cerr << "panorel: control " << (name.empty() ? "(no name)" : name)
+                  << " not created: " << why << "\n";
+        trace.Line({"control", name, "not created", why});
+      });
   // LaunchInternetExplorer's window comes with the web control, where the machine is reached.
   if (services.system_services != nullptr) {
     hosted_system_ = std::make_unique<HostedSystemServices>(services.system_services, *controls_);
@@ -121,6 +127,11 @@ QImage MainWindow::RenderPage() {
     QPainter painter(&page);
     QtCanvas canvas(painter);
     main_wnd_->Paint(canvas, Rect{0, 0, size.width, size.height});
+    // The panels of controls that could not be made are part of what the window shows.
+    for (ControlFallback* fallback :
+         findChildren<ControlFallback*>(Qt::FindDirectChildrenOnly)) {
+      if (!fallback->isHidden()) fallback->render(&painter, fallback->pos());
+    }
   }
   QImage out = page.convertToFormat(QImage::Format_ARGB32);
   if (!shape_) return out;
