@@ -30,6 +30,10 @@ Rect ToRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r
 
 // Time the screen behind a hidden window is given to draw itself before it is copied.
 constexpr int kRedrawBehindMs = 60;
+// How long the window manager is given to let go of an unmapped window, and to answer the
+// question of its frame.
+constexpr int kWithdrawMs = 1000;
+constexpr int kFrameAnswerMs = 500;
 
 }  // namespace
 
@@ -162,14 +166,6 @@ bool MainWindow::event(QEvent* event) {
   if (event->type() == WindowEvents::Close()) {
     Finish();
     return true;
-  }
-  // The window manager framed the window: its outer size is known now, so it can be centred.
-  if (centre_when_framed_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
-                              event->type() == QEvent::Expose)) {
-    if (frameGeometry().size() != size()) {
-      centre_when_framed_ = false;
-      Centre();
-    }
   }
   return QWidget::event(event);
 }
@@ -358,22 +354,66 @@ bool MainWindow::OtherInstanceRuns(const std::string& title) {
 }
 
 void MainWindow::ApplyWindowStyle(const WindowStyle& style) {
-  hide();
+  Withdraw();
   SetLook(LookOf(style));
   if (!style.shaped) SetShape(nullptr);
   setFixedSize(std::max(style.client.width, 1), std::max(style.client.height, 1));
-  Centre();
-  // Framed windows learn their frame only once the window manager has framed them.
-  centre_when_framed_ = style.caption || style.frame != WindowStyle::Frame::kNone;
+  Place(style.caption || style.frame != WindowStyle::Frame::kNone);
 }
 
 void MainWindow::ApplyAppBar(const Rect& screen_rect) {
-  hide();
+  Withdraw();
   SetLook(AppBarLook());
   const QRect rect = ToQRect(screen_rect);
   setFixedSize(std::max(rect.width(), 1), std::max(rect.height(), 1));
-  move(rect.topLeft());
+  setGeometry(QRect(rect.topLeft(), size()));
   centre_when_framed_ = false;
+}
+
+// A shown window is unmapped and the window manager has let go of it before its look, size
+// and place change: a map that overtook the unmap, or a move that reached the old frame,
+// would leave it unmapped or off its place. A window shown a moment ago is first let be
+// taken in, or the manager would map it after it was hidden.
+void MainWindow::Withdraw() {
+  if (!isVisible()) return;
+  xcb_connection_t* connection = X11Connection();
+  const xcb_window_t window = connection != nullptr ? X11WindowOf(*this) : XCB_WINDOW_NONE;
+  WaitUntilManaged(connection, window, kWithdrawMs);
+  hide();
+  WaitUntilWithdrawn(connection, window, kWithdrawMs);
+}
+
+// Centres the withdrawn window once, from its own size and the frame the window manager will
+// draw for its look; the window's own corner is given (static gravity), so no frame Qt
+// remembers from an earlier look enters the sum. A frame not known before the map (some
+// managers answer the question with an empty frame) is learnt when the window is framed.
+void MainWindow::Place(bool framed) {
+  centre_when_framed_ = false;
+  std::optional<FrameExtents> frame;
+  if (!framed) frame = FrameExtents{};
+  if (xcb_connection_t* connection = X11Connection(); connection != nullptr) {
+    const xcb_window_t window = X11WindowOf(*this);
+    ApplyNativeLook();  // the decorations the frame depends on
+    ForgetFrameExtents(connection, window);
+    if (framed) {
+      if (const auto known = known_frames_.find(look_.motif_decorations);
+          known != known_frames_.end()) {
+        frame = known->second;
+      } else if (auto asked = RequestFrameExtents(connection, window, kFrameAnswerMs)) {
+        if (!asked->empty()) frame = asked;
+        // Only the frame written when the window is managed is read from here on.
+        ForgetFrameExtents(connection, window);
+      }
+    }
+    centre_when_framed_ = !frame.has_value();
+  }
+  CentreWith(frame.value_or(FrameExtents{}));
+}
+
+void MainWindow::CentreWith(const FrameExtents& frame) {
+  const ScreenArea area = ScreenArea::Of(QGuiApplication::primaryScreen(), options_.screen);
+  const QSize outer = size() + QSize(frame.left + frame.right, frame.top + frame.bottom);
+  setGeometry(QRect(Centred(outer, area) + QPoint(frame.left, frame.top), size()));
 }
 
 void MainWindow::SetLook(const WindowLook& look) {
@@ -385,7 +425,8 @@ void MainWindow::SetLook(const WindowLook& look) {
 // The Motif hints Qt cannot express, and the shape, on the current native window (changing
 // Qt's flags makes a new one).
 void MainWindow::ApplyNativeLook() {
-  if (!testAttribute(Qt::WA_WState_Created)) return;
+  // A change of flags may leave the widget marked as not created while its window lives on.
+  if (!testAttribute(Qt::WA_WState_Created) && windowHandle() == nullptr) return;
   xcb_connection_t* connection = X11Connection();
   if (connection == nullptr) return;
   const xcb_window_t window = X11WindowOf(*this);
@@ -395,17 +436,19 @@ void MainWindow::ApplyNativeLook() {
   SetWindowShape(connection, window, shape_ ? &*shape_ : nullptr);
 }
 
-void MainWindow::Centre() {
-  const QSize frame = frameGeometry().size() - size();
-  const ScreenArea area = ScreenArea::Of(QGuiApplication::primaryScreen(), options_.screen);
-  move(Centred(size() + frame, area));
-}
-
 Size MainWindow::ClientSize() const { return {width(), height()}; }
 
 void MainWindow::Show() {
   if (options_.preview || finished_) return;
   show();
+  if (!centre_when_framed_) return;
+  // Once the window manager has framed the window its frame is known (for the next window of
+  // this look too), and the window is centred with it. A manager that never tells is taken to
+  // draw no frame.
+  centre_when_framed_ = false;
+  const auto frame = WaitForFrameExtents(X11Connection(), X11WindowOf(*this), kFrameAnswerMs);
+  known_frames_[look_.motif_decorations] = frame.value_or(FrameExtents{});
+  if (frame) CentreWith(*frame);
 }
 
 void MainWindow::Redraw() {

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QWidget>
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,6 +19,7 @@
 #include "browser/shell/single_instance.h"
 #include "browser/shell/window_flags.h"
 #include "browser/shell/window_messages.h"
+#include "browser/shell/x11_window.h"
 
 namespace platform {
 class UserRegistry;
@@ -113,7 +115,9 @@ class MainWindow : public QWidget, public WindowHost {
   void Finish();
   void SetLook(const WindowLook& look);
   void ApplyNativeLook();
-  void Centre();
+  void Withdraw();
+  void Place(bool framed);
+  void CentreWith(const FrameExtents& frame);
   void ReportUnreadableDocument() const;
 
   WindowOptions options_;
@@ -142,6 +146,8 @@ class MainWindow : public QWidget, public WindowHost {
 
   std::optional<Region> shape_;
   WindowLook look_;
+  // The frame the window manager drew for each look (by its Motif decorations) so far.
+  std::map<uint32_t, FrameExtents> known_frames_;
 };
 
 }  // namespace browser::shell
