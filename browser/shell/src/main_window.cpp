@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QThread>
+#include <QWindow>
 #include <iostream>
 
 #include "browser/script/printing_system_services.h"
@@ -225,9 +226,22 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  // Every expose repaints the whole page (see eventFilter); the native window may be new.
+  if (QWindow* native = windowHandle(); native != nullptr && native != exposed_window_) {
+    native->installEventFilter(this);
+    exposed_window_ = native;
+  }
   // The native window exists now and is not yet mapped: the window manager reads the hints
   // and the shape when it maps the window.
   ApplyNativeLook();
+}
+
+// The toolkit answers an expose with the image it stored of the window; the page may since
+// have changed outside the areas it invalidated (a text a script made longer than its
+// element). An exposed window shows a fresh paint of the whole page, as a repaint would.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == exposed_window_ && event->type() == QEvent::Expose) update();
+  return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -377,7 +391,8 @@ void MainWindow::ApplyAppBar(const Rect& screen_rect) {
 void MainWindow::Withdraw() {
   if (!isVisible()) return;
   xcb_connection_t* connection = X11Connection();
-  const xcb_window_t window = connection != nullptr ? X11WindowOf(*this) : XCB_WINDOW_NONE;
+  const xcb_window_t window =
+      connection != nullptr ? X11WindowOf(*this) : static_cast<xcb_window_t>(XCB_WINDOW_NONE);
   WaitUntilManaged(connection, window, kWithdrawMs);
   hide();
   WaitUntilWithdrawn(connection, window, kWithdrawMs);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QImage>
+#include <QPointer>
+#include <QWindow>
 #include <QWidget>
 #include <cstdio>
 #include <map>
@@ -108,6 +110,7 @@ class MainWindow : public QWidget, public WindowHost {
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void OnStartupEvent();
@@ -148,6 +151,8 @@ class MainWindow : public QWidget, public WindowHost {
   WindowLook look_;
   // The frame the window manager drew for each look (by its Motif decorations) so far.
   std::map<uint32_t, FrameExtents> known_frames_;
+  // The native window whose exposes repaint the page.
+  QPointer<QWindow> exposed_window_;
 };
 
 }  // namespace browser::shell
