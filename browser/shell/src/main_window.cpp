@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -207,6 +208,16 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
                          !(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier));
   const QPoint p = event->position().toPoint();
   main_wnd_->MouseMove({p.x(), p.y()}, left_only);
+}
+
+// Alt+F4 that reaches the window closes it, as the system menu's Close would; a window
+// manager that binds the key itself (and gives an app bar, a dock, no close) keeps it.
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::AltModifier) {
+    Close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {

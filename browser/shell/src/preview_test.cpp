@@ -67,5 +67,13 @@ TEST_F(PreviewTest, AControlThatCannotBeMadeShowsItsPanelAndTheShotSucceeds) {
   EXPECT_GT(coloured, 160 * 80 / 2);
 }
 
+TEST_F(PreviewTest, AnAppBarDocksToTheScreenGivenOnTheCommandLine) {
+  EXPECT_EQ(Shoot("[Main]\nwidth = 120\nheight = 50\n", QSize(1280, 1024)), 0);
+  EXPECT_EQ(shot_.size(), QSize(120, 1024));  // a right-edge bar, the screen's height
+  EXPECT_EQ(Shoot("[Main]\nwidth = 120\nheight = 50\nPosition = bottom\n", QSize(1280, 1024)),
+            0);
+  EXPECT_EQ(shot_.size(), QSize(1280, 50));
+}
+
 }  // namespace
 }  // namespace browser::shell

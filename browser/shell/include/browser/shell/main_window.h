@@ -106,6 +106,7 @@ class MainWindow : public QWidget, public WindowHost {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -136,7 +137,7 @@ class MainWindow : public QWidget, public WindowHost {
   AnimationSurface surface_{this};
   QtPictureSource pictures_;
   SingleInstance instance_;
-  AppBarHost app_bar_{*this};
+  AppBarHost app_bar_{*this, options_.screen};
   QtFileDragger dragger_{*this};
   // The system services with each line they report written to the trace (--trace only).
   std::unique_ptr<SystemServices> traced_system_;
