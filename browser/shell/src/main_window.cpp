@@ -56,6 +56,7 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
 
   CMainWnd::Services services{*this};
   pictures_.SetAnimationSurface(&surface_);
+  if (options_.preview) pictures_.HoldAnimationsStill();
   services.pictures = &pictures_;
   services.registry = options_.registry;
   services.program_path = options_.program_path;
@@ -133,6 +134,13 @@ QImage MainWindow::RenderPage() {
     QPainter painter(&page);
     QtCanvas canvas(painter);
     main_wnd_->Paint(canvas, Rect{0, 0, size.width, size.height});
+    // Animations lie over the page, as in the window; a preview shows their first frames.
+    for (const auto& [id, still] : pictures_.stills()) {
+      const Picture& frame = *still.frame.image;
+      DrawWithMask(canvas, frame, still.frame.mask.get(), {0, 0, frame.width(), frame.height()},
+                   {still.at.x, still.at.y, still.at.x + frame.width(),
+                    still.at.y + frame.height()});
+    }
     // The panels of controls that could not be made are part of what the window shows.
     for (ControlFallback* fallback :
          findChildren<ControlFallback*>(Qt::FindDirectChildrenOnly)) {

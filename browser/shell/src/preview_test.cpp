@@ -9,10 +9,12 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "browser/doc/cdz_writer.h"
 #include "browser/shell/main_window.h"
 #include "browser/shell/screenshot.h"
+#include "test_gif.h"
 
 namespace browser::shell {
 namespace {
@@ -65,6 +67,24 @@ TEST_F(PreviewTest, AControlThatCannotBeMadeShowsItsPanelAndTheShotSucceeds) {
     for (int x = 20; x < 180; ++x) coloured += At(shot_, x, y) != 0xFFFFFFu;
   }
   EXPECT_GT(coloured, 160 * 80 / 2);
+}
+
+TEST_F(PreviewTest, AnAnimatedPictureShowsItsFirstFrame) {
+  const std::vector<uint8_t> gif = testing::SolidFramesGif(30, 20, 10, {0xFF0000, 0x0000FF});
+  QFile file(dir_.filePath("anim.gif"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(reinterpret_cast<const char*>(gif.data()), static_cast<qint64>(gif.size()));
+  file.close();
+  EXPECT_EQ(Shoot("[Main]\nappbar = false\nwidth = 100\nheight = 60\nwindowType = 2\n"
+                  "numElements = 1\n"
+                  "[Element_1]\ntype = Image\nsrc = anim.gif\nanimated = 1\nxpos = 10\n"
+                  "ypos = 20\nwidth = 30\nheight = 20\n"),
+            0);
+  ASSERT_EQ(shot_.size(), QSize(100, 60));
+  EXPECT_EQ(At(shot_, 10, 20), 0xFF0000u);
+  EXPECT_EQ(At(shot_, 39, 39), 0xFF0000u);
+  EXPECT_EQ(At(shot_, 40, 20), 0xFFFFFFu);  // beside it, the page
+  EXPECT_EQ(At(shot_, 9, 20), 0xFFFFFFu);
 }
 
 TEST_F(PreviewTest, AnAppBarDocksToTheScreenGivenOnTheCommandLine) {

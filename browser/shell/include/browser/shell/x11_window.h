@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <utility>
 
 class QWidget;
 
@@ -30,6 +32,10 @@ struct FrameExtents {
   int left = 0, right = 0, top = 0, bottom = 0;
   bool empty() const { return left == 0 && right == 0 && top == 0 && bottom == 0; }
 };
+
+// The size of the default screen of the X display named `display` (as DISPLAY names it),
+// asked over a connection of its own; nothing when there is no such display.
+std::optional<std::pair<int, int>> X11DisplaySize(const std::string& display);
 
 // True when a window manager runs on the display (it owns WM_S0).
 bool WindowManagerRuns(xcb_connection_t* connection);
