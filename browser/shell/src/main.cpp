@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <unistd.h>
 #include <iostream>
 #include <optional>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "browser/shell/command_line.h"
 #include "browser/shell/main_window.h"
 #include "browser/shell/screenshot.h"
+#include "browser/shell/temp_folder.h"
 #include "browser/shell/x11_window.h"
 #include "platform/paths.h"
 #include "platform/registry.h"
@@ -99,7 +101,11 @@ int main(int argc, char** argv) {
   options.preview = preview;
   options.trace = trace_file;
   options.registry = &registry;
-  options.directories.temp = platform::TempDirectory(qEnvironmentVariable("TMPDIR").toStdString());
+  // The temporary folder is the user's own: one user's saved state is not another's.
+  std::string temp_why;
+  options.directories.temp = browser::shell::UserTempFolder(
+      qEnvironmentVariable("TMPDIR").toStdString(), "/tmp", getuid(), &temp_why);
+  if (!temp_why.empty()) std::cerr << "panorel: temporary folder: " << temp_why << "\n";
   // The desktop this program runs on: its display for window messages, the user's plug-ins.
   browser::MachineServices machine(
       {qEnvironmentVariable("DISPLAY").toStdString(),
