@@ -106,6 +106,10 @@ int main(int argc, char** argv) {
   options.directories.temp = browser::shell::UserTempFolder(
       qEnvironmentVariable("TMPDIR").toStdString(), "/tmp", getuid(), &temp_why);
   if (!temp_why.empty()) std::cerr << "panorel: temporary folder: " << temp_why << "\n";
+  // Hosted controls and the programs started from the document find it as their own.
+  if (qEnvironmentVariableIsEmpty("TMPDIR") && !options.directories.temp.empty()) {
+    qputenv("TMPDIR", QByteArray::fromStdString(options.directories.temp));
+  }
   // The desktop this program runs on: its display for window messages, the user's plug-ins.
   browser::MachineServices machine(
       {qEnvironmentVariable("DISPLAY").toStdString(),
