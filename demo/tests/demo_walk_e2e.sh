@@ -99,6 +99,17 @@ xdotool mousemove $((x + 270)) $((y + 460)) && settle 0.5
 shot off.png
 [ "$(at off.png 50 132)" = 2f5d95 ] || fail "hover frame stayed: $(at off.png 50 132)"
 
+# The window is dragged by its background (between the buttons and the photo).
+x0=$x y0=$y
+xdotool mousemove $((x + 262)) $((y + 440)) && settle 0.2
+xdotool mousedown 1 && settle 0.2
+xdotool mousemove $((x + 282)) $((y + 450)) && settle 0.2
+xdotool mousemove $((x + 302)) $((y + 470)) && settle 0.2
+xdotool mouseup 1 && settle 0.5
+read -r x y <<<"$(client_origin "$id")"
+[ "$x $y" = "$((x0 + 40)) $((y0 + 30))" ] ||
+  fail "the window was not dragged by its background: from $x0 $y0 to $x $y"
+
 # click X Y: a press and a release at a point of the page.
 click() {
   xdotool mousemove $((x + $1)) $((y + $2)) && settle 0.3
@@ -118,6 +129,10 @@ click 140 142
 [ "$live" = 0 ] || grep -qx "$cd_dir/brochures" xdg-open.txt ||
   fail "folder not opened: $(cat xdg-open.txt 2>&1)"
 [ -s "$cd_dir/brochures/Corvane-vent-sizing-report.pdf" ] || fail "no brochure PDF"
+# A click on the brochure's cover opens it in the desktop's viewer.
+click 375 240
+[ "$live" = 0 ] || grep -qF "$cd_dir/brochures/Corvane-vent-sizing-report.pdf" xdg-open.txt ||
+  fail "the brochure was not opened by a click: $(cat xdg-open.txt 2>&1)"
 # The brochure's cover is dragged onto a window that takes files: it gets the PDF.
 xdotool mousemove $((x + 375)) $((y + 240)) && settle 0.3
 if [ -n "$drop_target" ] && [ "$live" = 1 ]; then

@@ -138,7 +138,9 @@ class MainWindow : public QWidget, public WindowHost {
   QtPictureSource pictures_;
   SingleInstance instance_;
   AppBarHost app_bar_{*this, options_.screen};
-  QtFileDragger dragger_{*this};
+  QtFileDragger dragger_{*this, [this] {
+    return main_wnd_ ? main_wnd_->document_dir() : std::string();
+  }};
   // The system services with each line they report written to the trace (--trace only).
   std::unique_ptr<SystemServices> traced_system_;
   // The hosted controls, and the system services with their web window; both outlive the
