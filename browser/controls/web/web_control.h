@@ -76,6 +76,9 @@ class WebControl : public QWidget, public platform::ExternalUser {
   void NavigateComplete2(const QString& URL);
   void DocumentComplete(const QString& URL);
   void TitleChange(const QString& Text);
+  // A link with target=_blank or window.open asked for a new window with URL: the control
+  // opens none, and the host hands the address to the desktop's web browser.
+  void NewWindowRequested(const QString& URL);
 
  private:
   QWebEngineView* view_;

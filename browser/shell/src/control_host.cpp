@@ -31,11 +31,20 @@ QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.right - r.left, r.b
 
 }  // namespace
 
+void AddressRelay::Follow(QObject* control) {
+  if (control == nullptr ||
+      control->metaObject()->indexOfSignal("NewWindowRequested(QString)") < 0) {
+    return;
+  }
+  QObject::connect(control, SIGNAL(NewWindowRequested(QString)), this, SLOT(Open(QString)));
+}
+
 ControlHost::ControlHost(QWidget* window, QStringList plugin_folders,
                          std::function<void(const QString&)> complain, NotCreated not_created)
     : window_(window),
       registry_(std::move(plugin_folders), std::move(complain)),
-      not_created_(std::move(not_created)) {
+      not_created_(std::move(not_created)),
+      relay_(nullptr, {}) {
   platform::AddTestControl(registry_);
 }
 
@@ -67,6 +76,7 @@ uint64_t ControlHost::Create(const std::string& name, const Rect& bounds, bool d
                                                : "no control plug-in provides it");
     }
   }
+  if (hosted.control) relay_.Follow(widget);
   widget->setObjectName(QString::fromStdString(name));
   widget->setGeometry(ToQRect(bounds));
   widget->setAcceptDrops(drop_target);
@@ -101,6 +111,7 @@ bool ControlHost::OpenWebWindow(const std::string& address) {
   web.window->setObjectName(QStringLiteral("panorel-web-window"));
   web.control = registry_.Create(kWebControl, web.window.get());
   if (!web.control) return false;
+  relay_.Follow(web.control->widget());
   auto* layout = new QVBoxLayout(web.window.get());
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(web.control->widget());

@@ -83,6 +83,10 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
                   << " not created: " << why << "\n";
         trace.Line({"control", name, "not created", why});
       });
+  // New windows a web page asks for open in the desktop's web browser, as LaunchHtml's pages.
+  controls_->set_open_address([system = services.system_services](const std::string& address) {
+    if (system != nullptr) system->OpenAddress(address);
+  });
   // LaunchInternetExplorer's window comes with the web control, where the machine is reached.
   if (services.system_services != nullptr) {
     hosted_system_ = std::make_unique<HostedSystemServices>(services.system_services, *controls_);

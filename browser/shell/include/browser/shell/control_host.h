@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "browser/script/element.h"
+#include "browser/shell/address_relay.h"
 #include "browser/script/system_services.h"
 #include "platform/control_registry.h"
 
@@ -47,6 +48,11 @@ class ControlHost {
   bool OpenWebWindow(const std::string& address);
 
   platform::ControlRegistry& registry() { return registry_; }
+  // Where the addresses go that hosted controls ask new windows for (links with
+  // target=_blank, window.open); none: nowhere.
+  void set_open_address(std::function<void(const std::string&)> open) {
+    relay_.set_open(std::move(open));
+  }
 
  private:
   struct Hosted {
@@ -61,6 +67,7 @@ class ControlHost {
   QWidget* window_;
   platform::ControlRegistry registry_;
   NotCreated not_created_;
+  AddressRelay relay_;
   std::map<uint64_t, Hosted> controls_;
   uint64_t next_ = 0;
   std::vector<WebWindow> web_windows_;
