@@ -22,6 +22,7 @@
 #include "browser/shell/window_flags.h"
 #include "browser/shell/window_messages.h"
 #include "browser/shell/x11_window.h"
+#include "browser/shell/x11_window_manager.h"
 
 namespace platform {
 class UserRegistry;
