@@ -178,13 +178,20 @@ read -r x y <<<"$(client_origin "$id")"
 click 140 286
 about=$(wait_for_window "About the Corvane CD") || fail "no about page"
 settle 0.5
-read -r _ _ top _ <<<"$(frame_extents "$about")"
+read -r left right top bottom <<<"$(frame_extents "$about")"
 [ "$top" -gt 10 ] || fail "the about page has no caption (frame top $top)"
+# Framed, it is still centred: its outer frame sits in the middle of the screen.
+read -r ax ay <<<"$(client_origin "$about")"
+aw=$(xwininfo -id "$about" | awk '/^ *Width:/ {print $2}')
+ah=$(xwininfo -id "$about" | awk '/^ *Height:/ {print $2}')
+[ "$ax $ay" = "$(((1024 - aw - left - right) / 2 + left)) $(((768 - ah - top - bottom) / 2 + top))" ] ||
+  fail "the about window is at $ax $ay, not centred"
 read -r x y <<<"$(client_origin "$about")"
 click 356 258
 id=$(wait_for_window "Corvane Product CD") || fail "not home from the about page"
 settle 0.5
 read -r x y <<<"$(client_origin "$id")"
+[ "$x $y" = "152 124" ] || fail "back from the about page the window is at $x $y, not 152 124"
 
 # The app bar variant docks across the top of the screen; its last button leads home.
 click 140 382
