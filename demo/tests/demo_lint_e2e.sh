@@ -37,8 +37,8 @@ plant() {
 plant 's/(\[Script_2\]\nname = )OnLoad/${1}onload/' \
   "^panorel.cdb \[Script_2\] name: error: 'onload' never runs"
 plant 's/name = RunProgram/name = RunProgramm/' "did you mean 'RunProgram'\?"
-plant 's/(\[Script_2_ScriptItem_16\]\nname = )ENDIF Statement/${1}ELSE Statement/' \
-  "\[Script_2_ScriptItem_16\] name: error: a second ELSE"
+plant 's/(\[Script_2_ScriptItem_18\]\nname = )ENDIF Statement/${1}ELSE Statement/' \
+  "\[Script_2_ScriptItem_18\] name: error: a second ELSE"
 plant 's/numElements = 15/numElements = 16/' "numElements is 16 but there is no \[Element_16\]"
 plant 's/controlId = welcome/controlId = welcom/' "no object has the id 'welcom'"
 plant 's/id = badge/id = photo/' "\[Element_6\] id: error: the id 'photo' is also \[Element_4\]"

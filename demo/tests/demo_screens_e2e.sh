@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# The demo CD is designed for 1024 x 768 and scales to other screens: its sections say
-# "resize" and "reposition" (mode 2, by the axis factor), so `panorel --screenshot` at
-# 800 x 600 and at 1920 x 1080 gives a page whose size, elements and positions follow the
-# factors. The expected places are computed here from the design places and the browser's
-# rounding (a fraction of 0.41 or more rounds up); the colours are the pictures' own.
+# The demo CD is designed for 1024 x 768 and keeps its proportions on other screens: its
+# sections say "resize" and "reposition" mode 5 (grow only, by the average of the two
+# factors), so on a smaller screen the page keeps its design size and on a larger one all of
+# it grows by one factor. `panorel --screenshot` at every size from 800 x 600 to 1920 x 1200
+# gives a page whose size, elements and positions follow that factor, a round badge, buttons
+# apart from each other and from the photo, the animated logo's first frame, and no pixel of
+# the key colour inside the window's shape. The expected places are computed here from the
+# design places and the browser's rounding (a fraction of 0.41 or more rounds up); the
+# colours are the pictures' own.
 set -euo pipefail
 panorel=$1
 work=$4
@@ -29,8 +33,9 @@ near() {
 check_screen() {
   local w=$1 h=$2
   local fx fy
-  fx=$(awk -v a="$w" 'BEGIN { print a / 1024 }')
-  fy=$(awk -v a="$h" 'BEGIN { print a / 768 }')
+  # One factor for both axes: the average, when it is above 1.
+  fx=$(awk -v a="$w" -v b="$h" 'BEGIN { f = (a / 1024 + b / 768) / 2; print (f > 1 ? f : 1) }')
+  fy=$fx
   local shot=shot${w}x$h.png
   "$panorel" --screen "${w}x$h" --screenshot "$shot" 2>err.txt || { fail "$w x $h: $(cat err.txt)"; return; }
   local pw ph
@@ -63,10 +68,28 @@ check_screen() {
   [ "${p:0:6}" = f6b050 ] || fail "$w x $h: badge at $gx $gy: $p"
   p=$(pixel "$shot" $((gx + 1)) $((gy + 1)))
   [ "${p:0:6}" = 1b2a4a ] || fail "$w x $h: badge corner: $p"
+  [ "$gw" = "$gh" ] || fail "$w x $h: the badge is $gw x $gh"
+  # The buttons (36 high, 48 apart by design) stay apart, and clear of the photo.
+  local step
+  step=$(($(scale 172 "$fy") - by))
+  [ "$step" -ge 40 ] || fail "$w x $h: buttons $step apart"
+  [ $((bx + 200 + 20)) -le "$px" ] || fail "$w x $h: buttons end at $((bx + 200)), photo at $px"
+  # The animated logo shows its first frame: the chimney, light grey on the header.
+  local lx ly
+  lx=$(scale 28 "$fx") ly=$(scale 14 "$fy")
+  p=$(pixel "$shot" $((lx + 24)) $((ly + 60)))
+  near "$p" c0c8d0 24 || fail "$w x $h: logo's chimney at $((lx + 24)) $((ly + 60)): $p"
+  p=$(pixel "$shot" $((lx + 4)) $((ly + 4)))
+  [ "${p:0:6}" = 24406e ] || fail "$w x $h: logo's ground: $p"
+  # Inside the shape (opaque pixels) no pixel has the key colour.
+  local keyed
+  keyed=$(convert "$shot" -define histogram:unique-colors=true -format %c histogram:info:- |
+          awk '/#FF00FFFF/ { n += $1 } END { print n + 0 }')
+  [ "$keyed" = 0 ] || fail "$w x $h: $keyed key-colour pixels inside the shape"
 }
 
-check_screen 800 600
-check_screen 1920 1080
-check_screen 1024 768
+for size in 800x600 1024x768 1280x1024 1600x1200 1920x1080 1920x1200; do
+  check_screen "${size%x*}" "${size#*x}"
+done
 [ "$failures" -eq 0 ] || { echo "$failures failure(s)" >&2; exit 1; }
 echo "demo screens: ok"

@@ -1,5 +1,7 @@
 #include "web_control.h"
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QVBoxLayout>
@@ -14,6 +16,28 @@
 
 namespace panorel_web {
 
+// The page a new window would show: its first navigation names the address, which goes to
+// the control's host instead, and the page goes away.
+class NewWindowPage : public QWebEnginePage {
+ public:
+  NewWindowPage(QWebEngineProfile* profile, WebControl* control)
+      : QWebEnginePage(profile, control), control_(control) {}
+
+ protected:
+  bool acceptNavigationRequest(const QUrl& url, NavigationType, bool main_frame) override {
+    if (main_frame && !handed_) {
+      handed_ = true;
+      emit control_->NewWindowRequested(url.toString());
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  WebControl* control_;
+  bool handed_ = false;
+};
+
 // Tells the control of every navigation before it starts.
 class WebPage : public QWebEnginePage {
  public:
@@ -24,6 +48,9 @@ class WebPage : public QWebEnginePage {
   bool acceptNavigationRequest(const QUrl& url, NavigationType, bool main_frame) override {
     if (main_frame) emit control_->BeforeNavigate2(url.toString());
     return true;
+  }
+  QWebEnginePage* createWindow(WebWindowType) override {
+    return new NewWindowPage(profile(), control_);
   }
 
  private:
@@ -118,7 +145,15 @@ void WebControl::GoForward() { page_->triggerAction(QWebEnginePage::Forward); }
 void WebControl::Refresh() { page_->triggerAction(QWebEnginePage::Reload); }
 void WebControl::Stop() { page_->triggerAction(QWebEnginePage::Stop); }
 
+bool WebControlFactory::EngineCanStart() {
+  if (geteuid() != 0) return true;
+  // The engine ends the whole program when it is started as root with its sandbox on.
+  if (qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) return true;
+  return qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS").contains(QStringLiteral("--no-sandbox"));
+}
+
 QWidget* WebControlFactory::CreateControl(const QString&, QWidget* parent) {
+  if (!EngineCanStart()) return nullptr;
   return new WebControl(parent);
 }
 

@@ -76,6 +76,9 @@ class WebControl : public QWidget, public platform::ExternalUser {
   void NavigateComplete2(const QString& URL);
   void DocumentComplete(const QString& URL);
   void TitleChange(const QString& Text);
+  // A link with target=_blank or window.open asked for a new window with URL: the control
+  // opens none, and the host hands the address to the desktop's web browser.
+  void NewWindowRequested(const QString& URL);
 
  private:
   QWebEngineView* view_;
@@ -91,7 +94,12 @@ class WebControlFactory : public QObject, public platform::ControlFactory {
   Q_INTERFACES(platform::ControlFactory)
 
  public:
+  // Refuses (nullptr) where the web engine cannot start: as root with its sandbox on
+  // (QTWEBENGINE_DISABLE_SANDBOX unset and no --no-sandbox in QTWEBENGINE_CHROMIUM_FLAGS).
   QWidget* CreateControl(const QString& name, QWidget* parent) override;
+
+ private:
+  static bool EngineCanStart();
 };
 
 }  // namespace panorel_web

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "browser/page/stretch.h"
+
 namespace browser {
 
 bool KeyRange::Contains(uint32_t pixel) const {
@@ -44,15 +46,13 @@ std::optional<Region> BuildRegion(const Picture& picture, Size size, const KeyRa
   // Source column of every target column, as a nearest-pixel stretch picks it.
   std::vector<int32_t> columns(static_cast<size_t>(size.width));
   for (int32_t x = 0; x < size.width; ++x) {
-    columns[static_cast<size_t>(x)] = static_cast<int32_t>(
-        static_cast<int64_t>(x) * picture.width() / size.width);
+    columns[static_cast<size_t>(x)] = StretchSource(x, picture.width(), size.width);
   }
   Region region;
   std::vector<bool> opaque(static_cast<size_t>(size.width));
   int32_t previous_source_row = -1;
   for (int32_t y = 0; y < size.height; ++y) {
-    const int32_t sy = static_cast<int32_t>(static_cast<int64_t>(y) * picture.height() /
-                                            size.height);
+    const int32_t sy = StretchSource(y, picture.height(), size.height);
     if (sy != previous_source_row) {
       const uint32_t* row = picture.Row(sy);
       for (int32_t x = 0; x < size.width; ++x) {

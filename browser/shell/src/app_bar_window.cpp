@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "browser/shell/screen_area.h"
 #include "browser/shell/x11_window.h"
 #include "platform/recording_appbar.h"
 #include "platform/x11_appbar.h"
@@ -60,7 +61,8 @@ class PrivateAppBarService : public platform::RecordingAppBarService {
 
 }  // namespace
 
-AppBarHost::AppBarHost(QWidget& window) : QObject(&window), window_(window) {
+AppBarHost::AppBarHost(QWidget& window, std::optional<QSize> screen)
+    : QObject(&window), window_(window), screen_(screen) {
   if (xcb_connection_t* c = X11Connection()) {
     service_ = std::make_unique<platform::X11AppBarService>(c, 0);
   } else {
@@ -182,15 +184,12 @@ void AppBarHost::Redraw() {
 }
 
 Size AppBarHost::ScreenSize() const {
-  const QScreen* s = QGuiApplication::primaryScreen();
-  if (s == nullptr) return {0, 0};
-  return {s->geometry().width(), s->geometry().height()};
+  const QRect r = ScreenArea::Of(QGuiApplication::primaryScreen(), screen_).screen;
+  return {r.width(), r.height()};
 }
 
 Rect AppBarHost::WorkArea() const {
-  const QScreen* s = QGuiApplication::primaryScreen();
-  if (s == nullptr) return {};
-  const QRect r = s->availableGeometry();
+  const QRect r = ScreenArea::Of(QGuiApplication::primaryScreen(), screen_).work;
   return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 

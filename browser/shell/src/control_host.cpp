@@ -5,6 +5,7 @@
 #include <QOpenGLContext>
 #include <QVBoxLayout>
 
+#include "browser/shell/control_fallback.h"
 #include "platform/plugin_control_libraries.h"
 #include "platform/test_control.h"
 
@@ -30,9 +31,20 @@ QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.right - r.left, r.b
 
 }  // namespace
 
+void AddressRelay::Follow(QObject* control) {
+  if (control == nullptr ||
+      control->metaObject()->indexOfSignal("NewWindowRequested(QString)") < 0) {
+    return;
+  }
+  QObject::connect(control, SIGNAL(NewWindowRequested(QString)), this, SLOT(Open(QString)));
+}
+
 ControlHost::ControlHost(QWidget* window, QStringList plugin_folders,
-                         std::function<void(const QString&)> complain)
-    : window_(window), registry_(std::move(plugin_folders), std::move(complain)) {
+                         std::function<void(const QString&)> complain, NotCreated not_created)
+    : window_(window),
+      registry_(std::move(plugin_folders), std::move(complain)),
+      not_created_(std::move(not_created)),
+      relay_(nullptr, {}) {
   platform::AddTestControl(registry_);
 }
 
@@ -57,9 +69,14 @@ uint64_t ControlHost::Create(const std::string& name, const Rect& bounds, bool d
   QWidget* widget = hosted.control ? hosted.control->widget() : nullptr;
   if (widget == nullptr) {
     hosted.control.reset();
-    hosted.empty = std::make_unique<QWidget>(window_);
-    widget = hosted.empty.get();
+    hosted.fallback = std::make_unique<ControlFallback>(QString::fromStdString(name), window_);
+    widget = hosted.fallback.get();
+    if (not_created_) {
+      not_created_(name, registry_.Knows(name) ? "its plug-in could not start it"
+                                               : "no control plug-in provides it");
+    }
   }
+  if (hosted.control) relay_.Follow(widget);
   widget->setObjectName(QString::fromStdString(name));
   widget->setGeometry(ToQRect(bounds));
   widget->setAcceptDrops(drop_target);
@@ -72,7 +89,8 @@ uint64_t ControlHost::Create(const std::string& name, const Rect& bounds, bool d
 void ControlHost::Move(uint64_t control, const Rect& bounds) {
   const auto it = controls_.find(control);
   if (it == controls_.end()) return;
-  QWidget* widget = it->second.control ? it->second.control->widget() : it->second.empty.get();
+  QWidget* widget =
+      it->second.control ? it->second.control->widget() : it->second.fallback.get();
   if (widget == nullptr) return;
   widget->setGeometry(ToQRect(bounds));
   widget->update();
@@ -93,6 +111,7 @@ bool ControlHost::OpenWebWindow(const std::string& address) {
   web.window->setObjectName(QStringLiteral("panorel-web-window"));
   web.control = registry_.Create(kWebControl, web.window.get());
   if (!web.control) return false;
+  relay_.Follow(web.control->widget());
   auto* layout = new QVBoxLayout(web.window.get());
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(web.control->widget());

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <set>
+
+#include "browser/shell/control_fallback.h"
 
 namespace browser::shell {
 namespace {
@@ -37,6 +41,43 @@ TEST(ControlHost, ChildrenAtTheirBoundsScriptableWhenAClassAnswers) {
   EXPECT_EQ(host.Object(known), nullptr);
   EXPECT_EQ(window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 1);
   EXPECT_TRUE(skipped.isEmpty());
+}
+
+// A control that cannot be made leaves a panel naming it in its rectangle and is told once,
+// whether no class answers the name or its class refuses to start.
+TEST(ControlHost, AControlThatCannotBeMadeShowsAPanelNamingItAndIsToldOnce) {
+  QWidget window;
+  std::vector<std::pair<std::string, std::string>> told;
+  ControlHost host(&window, {}, {}, [&](const std::string& name, const std::string& why) {
+    told.emplace_back(name, why);
+  });
+  host.registry().AddBuiltIn({"Refusing.Control"}, [](const QString&, QWidget*) {
+    return static_cast<QWidget*>(nullptr);
+  });
+  const uint64_t missing = host.Create("No.Such.Control", {10, 10, 170, 70}, false);
+  const uint64_t refused = host.Create("Refusing.Control", {0, 80, 160, 140}, false);
+  host.Create("Panorel.TestControl", {0, 0, 5, 5}, false);
+  ASSERT_EQ(told.size(), 2u);
+  EXPECT_EQ(told[0].first, "No.Such.Control");
+  EXPECT_EQ(told[1].first, "Refusing.Control");
+  EXPECT_NE(told[0].second, told[1].second);  // the two reasons are told apart
+  EXPECT_EQ(host.Object(missing), nullptr);
+  EXPECT_EQ(host.Object(refused), nullptr);
+
+  auto* panel = window.findChild<ControlFallback*>("No.Such.Control");
+  ASSERT_NE(panel, nullptr);
+  EXPECT_EQ(panel->geometry(), QRect(10, 10, 160, 60));
+  EXPECT_TRUE(panel->Caption().contains("No.Such.Control"));
+  ASSERT_NE(window.findChild<ControlFallback*>("Refusing.Control"), nullptr);
+  // Visible: a frame and a text, not one flat colour.
+  const QImage drawn = panel->grab().toImage();
+  std::set<QRgb> colours;
+  for (int y = 0; y < drawn.height(); ++y) {
+    for (int x = 0; x < drawn.width(); ++x) colours.insert(drawn.pixel(x, y));
+  }
+  EXPECT_GE(colours.size(), 3u);
+  host.Move(missing, {0, 0, 50, 50});
+  EXPECT_EQ(panel->geometry(), QRect(0, 0, 50, 50));
 }
 
 TEST(ControlHost, NoWebWindowWithoutTheWebControl) {

@@ -47,5 +47,15 @@ TEST(FileDragMimeData, AnEmptyPathNamesNoFileAMissingOneIsOfferedAsItIs) {
   EXPECT_EQ(missing->urls()[0].toLocalFile(), QStringLiteral("/no/such/folder/file.txt"));
 }
 
+// Started from another folder, the document's relative path still names the file beside the
+// document.
+TEST(FileDragMimeData, ARelativePathIsOfferedFromTheDocumentsFolderWhenThereIsOne) {
+  const auto mime = FileDragMimeData("brochures/report.pdf", "/media/cd/");
+  ASSERT_EQ(mime->urls().size(), 1);
+  EXPECT_EQ(mime->urls()[0].toLocalFile(), QString("/media/cd/brochures/report.pdf"));
+  EXPECT_EQ(FileDragMimeData("/tmp/a.pdf", "/media/cd/")->urls()[0].toLocalFile(),
+            QString("/tmp/a.pdf"));
+}
+
 }  // namespace
 }  // namespace browser::shell

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <unistd.h>
 #include <iostream>
 #include <optional>
 #include <vector>
@@ -14,12 +15,18 @@
 #include "browser/shell/command_line.h"
 #include "browser/shell/main_window.h"
 #include "browser/shell/screenshot.h"
+#include "browser/shell/temp_folder.h"
+#include "browser/shell/x11_window.h"
 #include "platform/paths.h"
 #include "platform/registry.h"
 
 using browser::shell::CommandLine;
 
 namespace {
+
+// The screen a preview takes when neither --screen nor a display gives one.
+constexpr int kPreviewScreenWidth = 1024;
+constexpr int kPreviewScreenHeight = 768;
 
 // A command-line document a user names from a terminal is found from the current folder;
 // names that are no file here keep the documents' own rule (the program's folder).
@@ -79,11 +86,31 @@ int main(int argc, char** argv) {
   browser::shell::WindowOptions options;
   options.document = DocumentArgument(line.document);
   options.program_path = QCoreApplication::applicationFilePath().toStdString();
-  if (line.screen_width > 0) options.screen = QSize(line.screen_width, line.screen_height);
+  if (line.screen_width > 0) {
+    options.screen = QSize(line.screen_width, line.screen_height);
+  } else if (preview) {
+    // The preview's platform has a stand-in screen of its own: the page is laid out for the
+    // display this runs on, or for a screen it names.
+    if (const auto size = browser::shell::X11DisplaySize(qEnvironmentVariable("DISPLAY").toStdString())) {
+      options.screen = QSize(size->first, size->second);
+    } else {
+      options.screen = QSize(kPreviewScreenWidth, kPreviewScreenHeight);
+      std::cerr << "panorel: no --screen and no display: the page is laid out for a "
+                << kPreviewScreenWidth << "x" << kPreviewScreenHeight << " screen\n";
+    }
+  }
   options.preview = preview;
   options.trace = trace_file;
   options.registry = &registry;
-  options.directories.temp = platform::TempDirectory(qEnvironmentVariable("TMPDIR").toStdString());
+  // The temporary folder is the user's own: one user's saved state is not another's.
+  std::string temp_why;
+  options.directories.temp = browser::shell::UserTempFolder(
+      qEnvironmentVariable("TMPDIR").toStdString(), "/tmp", getuid(), &temp_why);
+  if (!temp_why.empty()) std::cerr << "panorel: temporary folder: " << temp_why << "\n";
+  // Hosted controls and the programs started from the document find it as their own.
+  if (qEnvironmentVariableIsEmpty("TMPDIR") && !options.directories.temp.empty()) {
+    qputenv("TMPDIR", QByteArray::fromStdString(options.directories.temp));
+  }
   // The desktop this program runs on: its display for window messages, the user's plug-ins.
   const browser::MachineServices::Environment environment{
       qEnvironmentVariable("DISPLAY").toStdString(),

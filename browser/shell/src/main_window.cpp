@@ -7,14 +7,17 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QThread>
+#include <QWindow>
 #include <iostream>
 
 #include "browser/script/printing_system_services.h"
+#include "browser/shell/control_fallback.h"
 #include "browser/shell/qt_canvas.h"
 #include "browser/shell/screen_area.h"
 #include "browser/shell/window_events.h"
@@ -29,6 +32,10 @@ Rect ToRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r
 
 // Time the screen behind a hidden window is given to draw itself before it is copied.
 constexpr int kRedrawBehindMs = 60;
+// How long the window manager is given to let go of an unmapped window, and to answer the
+// question of its frame.
+constexpr int kWithdrawMs = 1000;
+constexpr int kFrameAnswerMs = 500;
 
 }  // namespace
 
@@ -49,6 +56,7 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
 
   CMainWnd::Services services{*this};
   pictures_.SetAnimationSurface(&surface_);
+  if (options_.preview) pictures_.HoldAnimationsStill();
   services.pictures = &pictures_;
   services.registry = options_.registry;
   services.program_path = options_.program_path;
@@ -69,7 +77,16 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
       ControlHost::PluginFolders(options_.program_path,
                                  qEnvironmentVariable("XDG_DATA_HOME").toStdString(),
                                  qEnvironmentVariable("HOME").toStdString()),
-      [](const QString& line) { std::cerr << "panorel: " << line.toStdString() << "\n"; });
+      [](const QString& line) { std::cerr << "panorel: " << line.toStdString() << "\n"; },
+      [trace = services.trace](const std::string& name, const std::string& why) mutable {
+        std::cerr << "panorel: control " << (name.empty() ? "(no name)" : name)
+                  << " not created: " << why << "\n";
+        trace.Line({"control", name, "not created", why});
+      });
+  // New windows a web page asks for open in the desktop's web browser, as LaunchHtml's pages.
+  controls_->set_open_address([system = services.system_services](const std::string& address) {
+    if (system != nullptr) system->OpenAddress(address);
+  });
   // LaunchInternetExplorer's window comes with the web control, where the machine is reached.
   if (services.system_services != nullptr) {
     hosted_system_ = std::make_unique<HostedSystemServices>(services.system_services, *controls_);
@@ -118,6 +135,18 @@ QImage MainWindow::RenderPage() {
     QPainter painter(&page);
     QtCanvas canvas(painter);
     main_wnd_->Paint(canvas, Rect{0, 0, size.width, size.height});
+    // Animations lie over the page, as in the window; a preview shows their first frames.
+    for (const auto& [id, still] : pictures_.stills()) {
+      const Picture& frame = *still.frame.image;
+      DrawWithMask(canvas, frame, still.frame.mask.get(), {0, 0, frame.width(), frame.height()},
+                   {still.at.x, still.at.y, still.at.x + frame.width(),
+                    still.at.y + frame.height()});
+    }
+    // The panels of controls that could not be made are part of what the window shows.
+    for (ControlFallback* fallback :
+         findChildren<ControlFallback*>(Qt::FindDirectChildrenOnly)) {
+      if (!fallback->isHidden()) fallback->render(&painter, fallback->pos());
+    }
   }
   QImage out = page.convertToFormat(QImage::Format_ARGB32);
   if (!shape_) return out;
@@ -148,14 +177,6 @@ bool MainWindow::event(QEvent* event) {
   if (event->type() == WindowEvents::Close()) {
     Finish();
     return true;
-  }
-  // The window manager framed the window: its outer size is known now, so it can be centred.
-  if (centre_when_framed_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
-                              event->type() == QEvent::Expose)) {
-    if (frameGeometry().size() != size()) {
-      centre_when_framed_ = false;
-      Centre();
-    }
   }
   return QWidget::event(event);
 }
@@ -198,6 +219,16 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
   main_wnd_->MouseMove({p.x(), p.y()}, left_only);
 }
 
+// Alt+F4 that reaches the window closes it, as the system menu's Close would; a window
+// manager that binds the key itself (and gives an app bar, a dock, no close) keeps it.
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::AltModifier) {
+    Close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
 void MainWindow::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
   main_wnd_->WindowMoved();
@@ -215,9 +246,22 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  // Every expose repaints the whole page (see eventFilter); the native window may be new.
+  if (QWindow* native = windowHandle(); native != nullptr && native != exposed_window_) {
+    native->installEventFilter(this);
+    exposed_window_ = native;
+  }
   // The native window exists now and is not yet mapped: the window manager reads the hints
   // and the shape when it maps the window.
   ApplyNativeLook();
+}
+
+// The toolkit answers an expose with the image it stored of the window; the page may since
+// have changed outside the areas it invalidated (a text a script made longer than its
+// element). An exposed window shows a fresh paint of the whole page, as a repaint would.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == exposed_window_ && event->type() == QEvent::Expose) update();
+  return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -344,22 +388,67 @@ bool MainWindow::OtherInstanceRuns(const std::string& title) {
 }
 
 void MainWindow::ApplyWindowStyle(const WindowStyle& style) {
-  hide();
+  Withdraw();
   SetLook(LookOf(style));
   if (!style.shaped) SetShape(nullptr);
   setFixedSize(std::max(style.client.width, 1), std::max(style.client.height, 1));
-  Centre();
-  // Framed windows learn their frame only once the window manager has framed them.
-  centre_when_framed_ = style.caption || style.frame != WindowStyle::Frame::kNone;
+  Place(style.caption || style.frame != WindowStyle::Frame::kNone);
 }
 
 void MainWindow::ApplyAppBar(const Rect& screen_rect) {
-  hide();
+  Withdraw();
   SetLook(AppBarLook());
   const QRect rect = ToQRect(screen_rect);
   setFixedSize(std::max(rect.width(), 1), std::max(rect.height(), 1));
-  move(rect.topLeft());
+  setGeometry(QRect(rect.topLeft(), size()));
   centre_when_framed_ = false;
+}
+
+// A shown window is unmapped and the window manager has let go of it before its look, size
+// and place change: a map that overtook the unmap, or a move that reached the old frame,
+// would leave it unmapped or off its place. A window shown a moment ago is first let be
+// taken in, or the manager would map it after it was hidden.
+void MainWindow::Withdraw() {
+  if (!isVisible()) return;
+  xcb_connection_t* connection = X11Connection();
+  const xcb_window_t window =
+      connection != nullptr ? X11WindowOf(*this) : static_cast<xcb_window_t>(XCB_WINDOW_NONE);
+  WaitUntilManaged(connection, window, kWithdrawMs);
+  hide();
+  WaitUntilWithdrawn(connection, window, kWithdrawMs);
+}
+
+// Centres the withdrawn window once, from its own size and the frame the window manager will
+// draw for its look; the window's own corner is given (static gravity), so no frame Qt
+// remembers from an earlier look enters the sum. A frame not known before the map (some
+// managers answer the question with an empty frame) is learnt when the window is framed.
+void MainWindow::Place(bool framed) {
+  centre_when_framed_ = false;
+  std::optional<FrameExtents> frame;
+  if (!framed) frame = FrameExtents{};
+  if (xcb_connection_t* connection = X11Connection(); connection != nullptr) {
+    const xcb_window_t window = X11WindowOf(*this);
+    ApplyNativeLook();  // the decorations the frame depends on
+    ForgetFrameExtents(connection, window);
+    if (framed) {
+      if (const auto known = known_frames_.find(look_.motif_decorations);
+          known != known_frames_.end()) {
+        frame = known->second;
+      } else if (auto asked = RequestFrameExtents(connection, window, kFrameAnswerMs)) {
+        if (!asked->empty()) frame = asked;
+        // Only the frame written when the window is managed is read from here on.
+        ForgetFrameExtents(connection, window);
+      }
+    }
+    centre_when_framed_ = !frame.has_value();
+  }
+  CentreWith(frame.value_or(FrameExtents{}));
+}
+
+void MainWindow::CentreWith(const FrameExtents& frame) {
+  const ScreenArea area = ScreenArea::Of(QGuiApplication::primaryScreen(), options_.screen);
+  const QSize outer = size() + QSize(frame.left + frame.right, frame.top + frame.bottom);
+  setGeometry(QRect(Centred(outer, area) + QPoint(frame.left, frame.top), size()));
 }
 
 void MainWindow::SetLook(const WindowLook& look) {
@@ -371,7 +460,8 @@ void MainWindow::SetLook(const WindowLook& look) {
 // The Motif hints Qt cannot express, and the shape, on the current native window (changing
 // Qt's flags makes a new one).
 void MainWindow::ApplyNativeLook() {
-  if (!testAttribute(Qt::WA_WState_Created)) return;
+  // A change of flags may leave the widget marked as not created while its window lives on.
+  if (!testAttribute(Qt::WA_WState_Created) && windowHandle() == nullptr) return;
   xcb_connection_t* connection = X11Connection();
   if (connection == nullptr) return;
   const xcb_window_t window = X11WindowOf(*this);
@@ -381,17 +471,19 @@ void MainWindow::ApplyNativeLook() {
   SetWindowShape(connection, window, shape_ ? &*shape_ : nullptr);
 }
 
-void MainWindow::Centre() {
-  const QSize frame = frameGeometry().size() - size();
-  const ScreenArea area = ScreenArea::Of(QGuiApplication::primaryScreen(), options_.screen);
-  move(Centred(size() + frame, area));
-}
-
 Size MainWindow::ClientSize() const { return {width(), height()}; }
 
 void MainWindow::Show() {
   if (options_.preview || finished_) return;
   show();
+  if (!centre_when_framed_) return;
+  // Once the window manager has framed the window its frame is known (for the next window of
+  // this look too), and the window is centred with it. A manager that never tells is taken to
+  // draw no frame.
+  centre_when_framed_ = false;
+  const auto frame = WaitForFrameExtents(X11Connection(), X11WindowOf(*this), kFrameAnswerMs);
+  known_frames_[look_.motif_decorations] = frame.value_or(FrameExtents{});
+  if (frame) CentreWith(*frame);
 }
 
 void MainWindow::Redraw() {

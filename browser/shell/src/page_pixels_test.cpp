@@ -74,5 +74,70 @@ TEST(PagePixels, KeyedPictureStripFrameBlendedTextAndFallbackButton) {
   EXPECT_EQ(At(image, 10, 45), 0x0000FFu);
 }
 
+// A shaped page's background: magenta (the key) outside a disc, and inside a ring of colours
+// next to the key, so that a pixel sampled one off shows.
+Picture RoundBadge(int32_t size) {
+  Picture picture(size, size, 0xFFFF00FF);
+  const double r = size / 2.0;
+  for (int32_t y = 0; y < size; ++y) {
+    for (int32_t x = 0; x < size; ++x) {
+      const double dx = x + 0.5 - r, dy = y + 0.5 - r;
+      const double d = dx * dx + dy * dy;
+      if (d < (r - 1) * (r - 1)) picture.SetPixel(x, y, 0xFF205080);
+      else if (d < r * r) picture.SetPixel(x, y, 0xFF30C030 + static_cast<uint32_t>(x % 7));
+    }
+  }
+  return picture;
+}
+
+// The window shows only what its shape lets through: at any stretch of the background the
+// shape's pixels, as painted, hold no key colour, and every pixel left out of the shape is
+// one the paint keyed.
+TEST(PagePixels, TheShapeAndThePaintSampleOneStretchedBackgroundAtAnySize) {
+  testing::FakePictures pictures;
+  pictures.files["/cd/badge.bmp"] = RoundBadge(72);
+  const Size sizes[] = {{72, 72},   {101, 101}, {1013 / 10, 72}, {90, 77},  {128, 96},
+                        {143, 111}, {179, 203}, {50, 37},        {61, 200}, {255, 254}, {1013, 760}};
+  for (const Size size : sizes) {
+    SCOPED_TRACE(std::to_string(size.width) + "x" + std::to_string(size.height));
+    const CDataFile file = CDataFile::FromText(
+        "[Main]\nwatermark = badge.bmp\nwindowType = 3\ntransColor = 0xFF00FF\n"
+        "tolerance = 0\nwidth = " + std::to_string(size.width) +
+        "\nheight = " + std::to_string(size.height) + "\n");
+    HeadlessWindow window;
+    CIdManager ids;
+    CBrowserDocument document;
+    document.set_host(&window);
+    LoadContext load(ids, {"/cd/", "/opt/"}, nullptr, &pictures);
+    ASSERT_TRUE(document.Load(file, load));
+    QImage image(size.width, size.height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+      QPainter painter(&image);
+      QtCanvas canvas(painter);
+      document.Paint(canvas, {0, 0, size.width, size.height});
+    }
+    const Region* shape = window.shape();
+    ASSERT_NE(shape, nullptr);
+    QImage inside(size.width, size.height, QImage::Format_Mono);
+    inside.fill(0);
+    int key_inside = 0;
+    for (const Rect& r : shape->rects) {
+      for (int x = r.left; x < r.right; ++x) {
+        inside.setPixel(x, r.top, 1);
+        if (At(image, x, r.top) == 0xFF00FFu) ++key_inside;
+      }
+    }
+    EXPECT_EQ(key_inside, 0);
+    int kept_out = 0;
+    for (int y = 0; y < size.height; ++y) {
+      for (int x = 0; x < size.width; ++x) {
+        if (inside.pixelIndex(x, y) == 0 && At(image, x, y) != 0xFF00FFu) ++kept_out;
+      }
+    }
+    EXPECT_EQ(kept_out, 0);
+  }
+}
+
 }  // namespace
 }  // namespace browser::shell

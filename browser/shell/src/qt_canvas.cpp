@@ -4,9 +4,11 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <algorithm>
+#include <vector>
 
 #include "platform/variant.h"
 
+#include "browser/page/stretch.h"
 #include "browser/shell/picture_image.h"
 
 namespace browser::shell {
@@ -82,21 +84,49 @@ void QtCanvas::DrawMaskedPicture(const Picture& picture, const Picture& mask, co
 void QtCanvas::Blit(const Picture& picture, const Rect& source, const Rect& target,
                     QPainter::CompositionMode mode) {
   if (picture.empty() || IsEmpty(source) || IsEmpty(target)) return;
-  // A source reaching past the picture keeps only its part on the picture, and the target
-  // shrinks in proportion, so nothing is read outside the pixels.
-  const QRectF src = ToQRect(source);
-  const QRectF dst = ToQRect(target);
-  const QRectF clipped = src.intersected(QRectF(0, 0, picture.width(), picture.height()));
-  if (clipped.isEmpty()) return;
-  const double sx = dst.width() / src.width();
-  const double sy = dst.height() / src.height();
-  const QRectF to(dst.left() + (clipped.left() - src.left()) * sx,
-                  dst.top() + (clipped.top() - src.top()) * sy, clipped.width() * sx,
-                  clipped.height() * sy);
-  const QImage image = ImageView(picture);
+  const int32_t source_width = source.right - source.left;
+  const int32_t source_height = source.bottom - source.top;
+  const int32_t target_width = target.right - target.left;
+  const int32_t target_height = target.bottom - target.top;
+  // Only the part of the target that can show is sampled: the device, the painter's clip.
+  QRect visible = ToQRect(target);
+  if (QPaintDevice* device = painter_.device(); device != nullptr) {
+    visible &= painter_.transform().inverted().mapRect(
+        QRect(0, 0, device->width(), device->height()));
+  }
+  if (painter_.hasClipping()) visible &= painter_.clipBoundingRect().toAlignedRect();
+  // Each target column and row shows the source pixel StretchSource picks; those that fall
+  // outside the picture (a source reaching past it) are left as they are.
+  auto samples = [](int32_t first, int32_t last, int32_t origin, int32_t from, int32_t to,
+                    int32_t source_origin, int32_t limit, int32_t& kept_first) {
+    std::vector<int32_t> picked;
+    kept_first = -1;
+    for (int32_t i = first; i <= last; ++i) {
+      const int32_t s = source_origin + StretchSource(i - origin, from, to);
+      if (s < 0 || s >= limit) continue;
+      if (kept_first < 0) kept_first = i;
+      picked.push_back(s);
+    }
+    return picked;
+  };
+  int32_t x0 = 0, y0 = 0;
+  const std::vector<int32_t> columns =
+      samples(visible.left(), visible.right(), target.left, source_width, target_width,
+              source.left, picture.width(), x0);
+  const std::vector<int32_t> rows = samples(visible.top(), visible.bottom(), target.top,
+                                            source_height, target_height, source.top,
+                                            picture.height(), y0);
+  if (columns.empty() || rows.empty()) return;
+  QImage stretched(static_cast<int>(columns.size()), static_cast<int>(rows.size()),
+                   QImage::Format_RGB32);
+  for (size_t y = 0; y < rows.size(); ++y) {
+    const uint32_t* from = picture.Row(rows[y]);
+    auto* to = reinterpret_cast<uint32_t*>(stretched.scanLine(static_cast<int>(y)));
+    for (size_t x = 0; x < columns.size(); ++x) to[x] = from[columns[x]];
+  }
   const QPainter::CompositionMode before = painter_.compositionMode();
   painter_.setCompositionMode(mode);
-  painter_.drawImage(to, image, clipped);
+  painter_.drawImage(QPoint(x0, y0), stretched);
   painter_.setCompositionMode(before);
 }
 

@@ -85,7 +85,15 @@ GifPicture QtPictureSource::LoadGif(const std::string& path, int mode) {
 }
 
 uint64_t QtPictureSource::PlayAnimation(const std::string& path, Point at) {
-  if (surface_ == nullptr || !IsPictureFile(path)) return 0;
+  if (!IsPictureFile(path)) return 0;
+  if (still_) {
+    GifPicture frame = LoadGif(path, 0);
+    if (frame.image == nullptr) return 0;
+    const uint64_t id = ++next_id_;
+    stills_[id] = Still{at, std::move(frame)};
+    return id;
+  }
+  if (surface_ == nullptr) return 0;
   const uint64_t id = ++next_id_;
   HANIMATION animation = dzPlayGif(surface_->Target(id), at.x, at.y, path.c_str(), 0);
   if (animation == nullptr) {
@@ -97,6 +105,7 @@ uint64_t QtPictureSource::PlayAnimation(const std::string& path, Point at) {
 }
 
 void QtPictureSource::StopAnimation(uint64_t id) {
+  stills_.erase(id);
   auto it = playing_.find(id);
   if (it == playing_.end()) return;
   // Waits for the thread: after this the target is never drawn through again.

@@ -50,4 +50,19 @@ void SetWindowClass(xcb_connection_t* connection, xcb_window_t window, const cha
   xcb_flush(connection);
 }
 
+
+std::optional<std::pair<int, int>> X11DisplaySize(const std::string& display) {
+  if (display.empty()) return std::nullopt;
+  int number = 0;
+  xcb_connection_t* connection = xcb_connect(display.c_str(), &number);
+  std::optional<std::pair<int, int>> size;
+  if (!xcb_connection_has_error(connection)) {
+    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(connection));
+    for (int i = 0; i < number && it.rem > 0; ++i) xcb_screen_next(&it);
+    if (it.rem > 0) size = std::pair{int{it.data->width_in_pixels}, int{it.data->height_in_pixels}};
+  }
+  xcb_disconnect(connection);
+  return size;
+}
+
 }  // namespace browser::shell

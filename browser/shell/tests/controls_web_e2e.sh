@@ -122,4 +122,42 @@ title=$(xdotool getwindowname "$popup")
 # The page's own world sees exactly the two members and no channel of ours.
 [ "$title" = "Hosted page ExecuteScript,close alone" ] || fail "the page sees: $title"
 stop_panorel
+
+# New windows a page asks for (a link with target=_blank, window.open) open in the desktop's
+# web browser, as LaunchHtml's pages do, each with a trace line; the control opens none.
+mkdir -p bin
+printf '#!/bin/sh\necho "$@" >>"%s/xdg-open.txt"\n' "$work" >bin/xdg-open
+chmod +x bin/xdg-open
+cat >links.html <<'HTML'
+<html><head><title>Links</title>
+<style>body { margin: 0; background: #2040c0; }
+a, button { position: absolute; display: block; width: 100px; height: 40px; top: 10px; }</style>
+</head><body>
+<a id="blank" style="left: 10px; background: #fff" target="_blank" href="https://example.invalid/blank.htm">blank</a>
+<button id="open" style="left: 150px" onclick="window.open('https://example.invalid/open.htm')">open</button>
+</body></html>
+HTML
+sed -e 's/^title = Web A$/title = Web L/' -e "s#^constValue = .*#constValue = $work/links.html#" a.cdb >l.cdb
+pack links.cdz l.cdb
+PATH="$work/bin:$PATH" run_panorel "$work/links.cdz"
+win=$(wait_for_window "Web L") || fail "no links window"
+for _ in $(seq 100); do
+  grep -q $'^event\tTitleChange\tElement_1\tran' trace.txt && break
+  sleep 0.1
+done
+settle 1
+read -r ox oy < <(client_origin "$win")
+xdotool mousemove $((ox + 20 + 60)) $((oy + 20 + 30)) click 1
+settle 1
+xdotool mousemove $((ox + 20 + 200)) $((oy + 20 + 30)) click 1
+for _ in $(seq 50); do
+  [ "$(grep -c example.invalid xdg-open.txt 2>/dev/null)" = 2 ] && break
+  sleep 0.1
+done
+grep -qx "https://example.invalid/blank.htm" xdg-open.txt ||
+  fail "target=_blank did not reach the desktop: $(cat xdg-open.txt 2>&1)"
+grep -qx "https://example.invalid/open.htm" xdg-open.txt ||
+  fail "window.open did not reach the desktop: $(cat xdg-open.txt 2>&1)"
+[ "$(grep -c $'^system\t.*example.invalid' trace.txt)" = 2 ] || fail "no trace line for each"
+stop_panorel
 echo "panorel web control: ok"

@@ -66,12 +66,10 @@ DOC
     [[ $state != *_NET_WM_STATE_ABOVE* ]] || fail "type $type is topmost: $state"
   fi
 
-  # The outer frame sits in the middle of the 1024 x 768 screen.
+  # The outer frame sits exactly in the middle of the 1024 x 768 screen.
   want_x=$(((1024 - (W + l + r)) / 2 + l))
   want_y=$(((768 - (H + t + b)) / 2 + t))
-  [ "${x#-}" -ge $((want_x - 1)) ] && [ "$x" -le $((want_x + 1)) ] &&
-    [ "$y" -ge $((want_y - 1)) ] && [ "$y" -le $((want_y + 1)) ] ||
-    fail "type $type at $x $y, centred would be $want_x $want_y"
+  [ "$x $y" = "$want_x $want_y" ] || fail "type $type at $x $y, centred would be $want_x $want_y"
 
   case $type in
     3) # Two bands: the rows beside the magenta corner, then the full rows below it.

@@ -5,6 +5,8 @@
 //                                   An unshaped window prints its own rectangle, shaped 0.
 //   root-colour RRGGBB              paints the root window in one colour (a backdrop that
 //                                   screen captures must show)
+//   close WINDOW                    sends the window WM_DELETE_WINDOW, as a window manager
+//                                   does for its close button or Alt+F4 (ICCCM 4.2.8.1)
 #include <xcb/shape.h>
 #include <xcb/xcb.h>
 
@@ -19,7 +21,8 @@ namespace {
 int Usage() {
   std::fprintf(stderr,
                "usage: panorel_x11_probe shape WINDOW [bounding|input]\n"
-               "       panorel_x11_probe root-colour RRGGBB\n");
+               "       panorel_x11_probe root-colour RRGGBB\n"
+               "       panorel_x11_probe close WINDOW\n");
   return 2;
 }
 
@@ -69,6 +72,27 @@ int PaintRoot(xcb_connection_t* c, int screen_number, uint32_t rgb) {
   return 0;
 }
 
+xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
+  xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(
+      c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+  const xcb_atom_t atom = r != nullptr ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
+  std::free(r);
+  return atom;
+}
+
+int SendDeleteWindow(xcb_connection_t* c, xcb_window_t window) {
+  xcb_client_message_event_t message{};
+  message.response_type = XCB_CLIENT_MESSAGE;
+  message.format = 32;
+  message.window = window;
+  message.type = Atom(c, "WM_PROTOCOLS");
+  message.data.data32[0] = Atom(c, "WM_DELETE_WINDOW");
+  message.data.data32[1] = XCB_CURRENT_TIME;
+  xcb_send_event(c, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
+  std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -85,6 +109,8 @@ int main(int argc, char** argv) {
     status = PrintShape(c, window, argc > 3 && std::strcmp(argv[3], "input") == 0);
   } else if (std::strcmp(argv[1], "root-colour") == 0) {
     status = PaintRoot(c, screen_number, static_cast<uint32_t>(std::strtoul(argv[2], nullptr, 16)));
+  } else if (std::strcmp(argv[1], "close") == 0) {
+    status = SendDeleteWindow(c, static_cast<xcb_window_t>(std::strtoul(argv[2], nullptr, 0)));
   } else {
     status = Usage();
   }

@@ -41,7 +41,7 @@ PageKey AdjustPageKey(int32_t trans_color, int32_t tolerance);
 // once it would hold more rectangles than this, and the window then keeps its rectangle.
 inline constexpr size_t kMaxRegionRects = size_t{4} << 20;
 
-// The region of the pixels of `picture`, stretched to `size` (nearest pixel, as the page's
+// The region of the pixels of `picture`, stretched to `size` (StretchSource, as the page's
 // background is drawn), that lie outside the key range: every maximal run of such pixels in
 // a row becomes one rectangle. Nothing when the size is empty or the region would exceed
 // kMaxRegionRects. The stretched picture is never made: rows are sampled as they are scanned.

@@ -3,7 +3,9 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <QSize>
 #include <memory>
+#include <optional>
 
 #include "browser/page/app_bar.h"
 
@@ -28,7 +30,9 @@ namespace browser::shell {
 // by the window manager), so the window's own moves and resizes are not handed back to it.
 class AppBarHost : public QObject, public AppBarWindow, public AppBarClock {
  public:
-  explicit AppBarHost(QWidget& window);
+  // `screen`: the screen size given on the command line (--screen), which the bar docks to
+  // in place of the real screen's.
+  AppBarHost(QWidget& window, std::optional<QSize> screen);
   ~AppBarHost() override;
 
   AppBarManager& manager() { return *manager_; }
@@ -60,6 +64,7 @@ class AppBarHost : public QObject, public AppBarWindow, public AppBarClock {
   void WriteWindowType();
 
   QWidget& window_;
+  std::optional<QSize> screen_;
   // The window handle whose native windows are followed, and the id the manager last used.
   QWindow* handle_ = nullptr;
   mutable platform::AppBarWindowId last_id_ = 0;

@@ -1,6 +1,7 @@
 // The window's hosted controls: each is a child widget made by name through the control
 // registry (built-in classes, then the plug-ins of the program's own folder "controls"
-// beside it and of the user's folder), or an empty child when no class answers the name.
+// beside it and of the user's folder), or, when no class answers the name or its plug-in
+// refuses to start it, a panel naming the control (ControlFallback) with nothing to script.
 // Also the small web windows that LaunchInternetExplorer opens with the web control.
 #pragma once
 
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "browser/script/element.h"
+#include "browser/shell/address_relay.h"
 #include "browser/script/system_services.h"
 #include "platform/control_registry.h"
 
@@ -24,9 +26,12 @@ class ControlHost {
   // The web control's name, as LaunchInternetExplorer asks for it.
   static constexpr const char* kWebControl = "shell.explorer";
 
+  // Told once for each control that could not be made: its name and why.
+  using NotCreated = std::function<void(const std::string& name, const std::string& why)>;
+
   // `window` owns the controls' widgets; `complain` hears of plug-ins that were skipped.
   ControlHost(QWidget* window, QStringList plugin_folders,
-              std::function<void(const QString&)> complain);
+              std::function<void(const QString&)> complain, NotCreated not_created = {});
   ~ControlHost();
 
   // The program's own folder ("controls" beside `program_path`), then the user's.
@@ -43,11 +48,16 @@ class ControlHost {
   bool OpenWebWindow(const std::string& address);
 
   platform::ControlRegistry& registry() { return registry_; }
+  // Where the addresses go that hosted controls ask new windows for (links with
+  // target=_blank, window.open); none: nowhere.
+  void set_open_address(std::function<void(const std::string&)> open) {
+    relay_.set_open(std::move(open));
+  }
 
  private:
   struct Hosted {
-    std::unique_ptr<platform::QtControl> control;  // none: an empty child
-    std::unique_ptr<QWidget> empty;
+    std::unique_ptr<platform::QtControl> control;  // none: the fallback panel
+    std::unique_ptr<QWidget> fallback;
   };
   struct WebWindow {
     std::unique_ptr<QWidget> window;
@@ -56,6 +66,8 @@ class ControlHost {
 
   QWidget* window_;
   platform::ControlRegistry registry_;
+  NotCreated not_created_;
+  AddressRelay relay_;
   std::map<uint64_t, Hosted> controls_;
   uint64_t next_ = 0;
   std::vector<WebWindow> web_windows_;

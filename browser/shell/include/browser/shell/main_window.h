@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QImage>
+#include <QPointer>
+#include <QWindow>
 #include <QWidget>
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,6 +21,8 @@
 #include "browser/shell/single_instance.h"
 #include "browser/shell/window_flags.h"
 #include "browser/shell/window_messages.h"
+#include "browser/shell/x11_window.h"
+#include "browser/shell/x11_window_manager.h"
 
 namespace platform {
 class UserRegistry;
@@ -102,10 +107,12 @@ class MainWindow : public QWidget, public WindowHost {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void OnStartupEvent();
@@ -113,7 +120,9 @@ class MainWindow : public QWidget, public WindowHost {
   void Finish();
   void SetLook(const WindowLook& look);
   void ApplyNativeLook();
-  void Centre();
+  void Withdraw();
+  void Place(bool framed);
+  void CentreWith(const FrameExtents& frame);
   void ReportUnreadableDocument() const;
 
   WindowOptions options_;
@@ -129,8 +138,10 @@ class MainWindow : public QWidget, public WindowHost {
   AnimationSurface surface_{this};
   QtPictureSource pictures_;
   SingleInstance instance_;
-  AppBarHost app_bar_{*this};
-  QtFileDragger dragger_{*this};
+  AppBarHost app_bar_{*this, options_.screen};
+  QtFileDragger dragger_{*this, [this] {
+    return main_wnd_ ? main_wnd_->document_dir() : std::string();
+  }};
   // The system services with each line they report written to the trace (--trace only).
   std::unique_ptr<SystemServices> traced_system_;
   // The hosted controls, and the system services with their web window; both outlive the
@@ -142,6 +153,10 @@ class MainWindow : public QWidget, public WindowHost {
 
   std::optional<Region> shape_;
   WindowLook look_;
+  // The frame the window manager drew for each look (by its Motif decorations) so far.
+  std::map<uint32_t, FrameExtents> known_frames_;
+  // The native window whose exposes repaint the page.
+  QPointer<QWindow> exposed_window_;
 };
 
 }  // namespace browser::shell

@@ -31,8 +31,19 @@ class QtPictureSource : public PictureSource {
   uint64_t PlayAnimation(const std::string& path, Point at) override;
   void StopAnimation(uint64_t animation) override;
 
+  // An animation held still at its first frame (previews: nothing plays there).
+  struct Still {
+    Point at;
+    GifPicture frame;
+  };
+  // From now on animations are held still at their first frame instead of played.
+  void HoldAnimationsStill() { still_ = true; }
+  const std::map<uint64_t, Still>& stills() const { return stills_; }
+
  private:
   AnimationSurface* surface_ = nullptr;
+  bool still_ = false;
+  std::map<uint64_t, Still> stills_;
   uint64_t next_id_ = 0;
   std::map<uint64_t, HANIMATION> playing_;
 };

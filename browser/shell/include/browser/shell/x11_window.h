@@ -3,6 +3,9 @@
 #include <xcb/xcb.h>
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
 
 class QWidget;
 
@@ -23,5 +26,9 @@ void SetMotifHints(xcb_connection_t* connection, xcb_window_t window, uint32_t f
 // Writes WM_CLASS: the instance name and the class name, each ended by a zero byte (ICCCM).
 void SetWindowClass(xcb_connection_t* connection, xcb_window_t window, const char* instance,
                     const char* window_class);
+
+// The size of the default screen of the X display named `display` (as DISPLAY names it),
+// asked over a connection of its own; nothing when there is no such display.
+std::optional<std::pair<int, int>> X11DisplaySize(const std::string& display);
 
 }  // namespace browser::shell
