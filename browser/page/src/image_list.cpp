@@ -44,6 +44,7 @@ void CImageList::LoadPicture() {
       LoadElementPicture(*pictures_, src_, paths_.Resolve(src_), false, trans_x_, trans_y_);
   picture_ = std::move(loaded.picture);
   mask_ = std::move(loaded.mask);
+  picture_share_ = std::move(loaded.share);
 }
 
 Rect CImageList::GetBounds() const {

@@ -57,6 +57,7 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
   services.trace = Trace(options_.trace);
   services.system_services = options_.system;
   services.system = options_.directories;
+  services.report = [](const std::string& line) { std::cerr << "panorel: " << line << "\n"; };
   if (options_.system != nullptr && services.trace.enabled()) {
     traced_system_ = std::make_unique<EchoingSystemServices>(
         *options_.system, [trace = services.trace](const std::string& line) mutable {

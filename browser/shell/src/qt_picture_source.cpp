@@ -1,5 +1,7 @@
 #include "browser/shell/qt_picture_source.h"
 
+#include <sys/stat.h>
+
 #include <QImageReader>
 #include <cstring>
 
@@ -71,6 +73,14 @@ GifPicture QtPictureSource::LoadGif(const std::string& path, int mode) {
   dzDeleteBitmap(image);
   dzDeletePalette(palette);
   return result;
+}
+
+std::string QtPictureSource::Stamp(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+  return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino) + ":" +
+         std::to_string(st.st_size) + ":" + std::to_string(st.st_mtim.tv_sec) + "." +
+         std::to_string(st.st_mtim.tv_nsec);
 }
 
 uint64_t QtPictureSource::PlayAnimation(const std::string& path, Point at) {

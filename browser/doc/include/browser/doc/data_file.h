@@ -13,6 +13,8 @@
 
 namespace browser {
 
+class MemoryBudget;
+
 // One data file of a document in memory: an ordered list of lines.
 //
 // A section header is a line of more than two characters that starts with "[" and ends
@@ -53,8 +55,11 @@ class CDataFile {
   // named `member_name` (without regard to case), else the one named after the container
   // (its file name with the extension ".cdb"), else the first. NotFound when no member
   // was taken (lines empty). Corruption when the member was taken but its text is
-  // truncated: Name and the lines read so far are kept.
-  Status Load(const std::string& container_path, const std::string& member_name);
+  // truncated: Name and the lines read so far are kept. Only the first kMaxCdzMembers
+  // members are looked at (see CdzReader). With a budget, the lines are taken from it and *taken says how
+  // much (the caller gives it back when the lines go).
+  Status Load(const std::string& container_path, const std::string& member_name,
+              MemoryBudget* budget = nullptr, uint64_t* taken = nullptr);
 
   // A data file of `text` split at every LF, as it stands otherwise (a CR stays in its line;
   // the text after the last LF is a line too). For text from memory, such as fuzz input.

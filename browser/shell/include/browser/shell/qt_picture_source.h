@@ -25,6 +25,8 @@ class QtPictureSource : public PictureSource {
   std::unique_ptr<Picture> LoadBitmap(const std::string& path) override;
   std::unique_ptr<Picture> LoadJpeg(const std::string& path) override;
   GifPicture LoadGif(const std::string& path, int mode) override;
+  // Device, inode, size and time of change.
+  std::string Stamp(const std::string& path) override;
   // Animations draw into `surface` (the window's), which must outlive them; without one
   // nothing plays.
   void SetAnimationSurface(AnimationSurface* surface) { surface_ = surface; }
