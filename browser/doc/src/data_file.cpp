@@ -1,10 +1,12 @@
 #include "browser/doc/data_file.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "browser/doc/no_case.h"
+#include "platform/regular_file.h"
 #include "platform/replace_file.h"
 #include "value_text.h"
 
@@ -204,28 +206,27 @@ CDataFile CDataFile::FromText(std::string_view text) {
   return file;
 }
 
-bool CDataFile::LoadText(const std::string& path) {
+bool CDataFile::LoadText(const std::string& path) { return ReadText(path).ok() && !lines_.empty(); }
+
+Status CDataFile::ReadText(const std::string& path) {
   lines_.clear();
   index_valid_ = false;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return false;
+  std::string text, error;
+  if (!platform::ReadRegularFile(path, kMaxTextFileBytes, &text, &error)) {
+    if (error == std::strerror(ENOENT)) return Status::NotFound(path + ": " + error);
+    return Status::IOError(path + ": " + error);
+  }
   std::string pending;
-  char block[64 * 1024];
-  size_t n;
-  while ((n = std::fread(block, 1, sizeof block, file)) > 0) {
-    for (size_t i = 0; i < n; ++i) {
-      char c = block[i];
-      if (c == '\r' || c == '\n') {
-        if (!pending.empty()) lines_.push_back(std::move(pending));
-        pending.clear();
-      } else {
-        pending += c;
-      }
+  for (char c : text) {
+    if (c == '\r' || c == '\n') {
+      if (!pending.empty()) lines_.push_back(std::move(pending));
+      pending.clear();
+    } else {
+      pending += c;
     }
   }
-  std::fclose(file);
   // Text after the last line end is not a line.
-  return !lines_.empty();
+  return Status::OK();
 }
 
 Status CDataFile::SaveText(const std::string& path) const {

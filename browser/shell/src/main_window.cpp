@@ -20,12 +20,16 @@
 #include "browser/shell/window_events.h"
 #include "browser/shell/x11_shape.h"
 #include "browser/shell/x11_window.h"
+#include "platform/regular_file.h"
 
 namespace browser::shell {
 namespace {
 
 QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
 Rect ToRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+
+// An icon file is small; a larger one is no icon.
+constexpr size_t kMaxIconFileBytes = size_t{4} << 20;
 
 // Time the screen behind a hidden window is given to draw itself before it is copied.
 constexpr int kRedrawBehindMs = 60;
@@ -331,8 +335,12 @@ void MainWindow::SetTitle(const std::string& title) {
 
 void MainWindow::SetIcon(const std::string& path) {
   QIcon icon;
-  if (!path.empty()) {
-    const QPixmap pixmap(QString::fromStdString(path));
+  // Read as a regular file of bounded size: a FIFO named as the icon would block the window.
+  std::string bytes, error;
+  if (!path.empty() && platform::ReadRegularFile(path, kMaxIconFileBytes, &bytes, &error)) {
+    QPixmap pixmap;
+    pixmap.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
+                        static_cast<uint>(bytes.size()));
     if (!pixmap.isNull()) icon = QIcon(pixmap);
   }
   if (icon.isNull()) icon = QIcon(QStringLiteral(":/panorel/panorel.png"));

@@ -2,11 +2,15 @@
 
 #include <sys/stat.h>
 
+#include <unistd.h>
+
+#include <QFile>
 #include <QImageReader>
 #include <cstring>
 
 #include "browser/shell/picture_image.h"
 #include "framix32.h"
+#include "platform/regular_file.h"
 
 namespace browser::shell {
 namespace {
@@ -14,7 +18,15 @@ namespace {
 // Reads one file in exactly the format named: a PNG renamed to .bmp is not a bitmap, as it
 // never was for the documents.
 std::unique_ptr<Picture> ReadAs(const std::string& path, const char* format) {
-  QImageReader reader(QString::fromStdString(path), format);
+  // A FIFO or a device named as a picture would block or never end.
+  const platform::OpenedFile opened = platform::OpenRegularFile(path);
+  if (opened.fd < 0) return nullptr;
+  QFile file;
+  if (!file.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(opened.fd);
+    return nullptr;
+  }
+  QImageReader reader(&file, format);
   reader.setAutoDetectImageFormat(false);
   reader.setDecideFormatFromContent(false);
   // The header's size is checked first for readers that report it; the allocation limit

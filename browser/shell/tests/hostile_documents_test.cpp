@@ -2,6 +2,7 @@
 // members, pictures or animation frames. Each is shown by the real programs (panorel
 // --screenshot, cdztool), which must end normally within 400 MB and 5 s.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <zlib.h>
 
 #include <QBuffer>
@@ -197,6 +198,37 @@ TEST_F(HostileDocuments, ManyAnimationsPlayFewAtATime) {
     ExpectWithinBudget(run, "panorel, " + std::to_string(count) + " animations");
     EXPECT_NE(run.err.find("animations play already"), std::string::npos);
   }
+}
+
+// Every file a document names is a FIFO that nobody writes to: its pictures, watermark, icon,
+// the page it changes to and the file it saves a key into. Nothing may wait on one.
+TEST_F(HostileDocuments, FifosNamedByADocumentNeverBlock) {
+  for (const char* name : {"pipe.bmp", "pipe.gif", "pipe.jpg", "pipe.ico", "next.cdz", "store.kps"}) {
+    ASSERT_EQ(mkfifo(dir_.Path(name).c_str(), 0600), 0) << name;
+  }
+  std::string text = MainSection() +
+                     "watermark = pipe.bmp\nicon = pipe.ico\nnumElements = 3\nnumScripts = 1\n"
+                     "[Script_1]\nname = OnLoad\nnumScriptItems = 2\n"
+                     "[Script_1_ScriptItem_1]\nname = SaveToFile\npath = " +
+                     dir_.Path("store.kps") +
+                     "\nkey = k\nvalue = v\n"
+                     "[Script_1_ScriptItem_2]\nname = InternalCommand\ncommand = ChangePage\n"
+                     "parameters = next.cdz\n";
+  int i = 0;
+  for (const char* src : {"pipe.bmp", "pipe.gif", "pipe.jpg"}) {
+    text += "[Element_" + std::to_string(++i) + "]\ntype = Image\nsrc = " + src +
+            "\nxpos = 0\nypos = 0\nwidth = 20\nheight = 20\n";
+  }
+  const std::string path = dir_.Path("fifo.cdz");
+  WriteFile(path, CdzBytes().Member("fifo.cdb", text).str());
+  ExpectWithinBudget(Screenshot(path), "panorel, files that are FIFOs");
+  ExpectWithinBudget(
+      RunChild({cdztool_, "run", path, "--event", "OnLoad"}, dir_.Path("err.txt"), 10),
+      "cdztool run, files that are FIFOs");
+  ExpectWithinBudget(Screenshot(dir_.Path("next.cdz")), "panorel, a FIFO as the document");
+  struct stat st {};
+  ASSERT_EQ(stat(dir_.Path("store.kps").c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }
 
 }  // namespace

@@ -69,6 +69,11 @@ class CDataFile {
   // empty lines are dropped and text after the last line end is ignored. True if at least
   // one line was read.
   bool LoadText(const std::string& path);
+  // As LoadText: NotFound for a missing file; IOError for one that cannot be read, is no
+  // regular file (a FIFO, a device) or is larger than kMaxTextFileBytes (lines empty).
+  Status ReadText(const std::string& path);
+  // Text files are settings and documents: none is larger.
+  static constexpr size_t kMaxTextFileBytes = size_t{16} << 20;
   // Writes every line followed by LineEnd() into a new file beside `path` and renames it
   // over `path`, so `path` holds either its old text or the whole new one.
   Status SaveText(const std::string& path) const;
