@@ -82,6 +82,14 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
   }
   main_wnd_ = std::make_unique<CMainWnd>(ids_, std::move(services));
 
+  // A timer of no interval fires once the window system's events are handled: a close
+  // request is seen between any two page loads.
+  request_timer_.setSingleShot(true);
+  request_timer_.setInterval(0);
+  connect(&request_timer_, &QTimer::timeout, this, [this] {
+    RunPendingRequest();
+    if (!requests_.empty()) request_timer_.start();
+  });
   connect(&instance_, &SingleInstance::otherInstanceStarted, this,
           [this] { main_wnd_->OtherInstanceStarted(); });
   if (QScreen* screen = QGuiApplication::primaryScreen(); screen != nullptr && !options_.screen) {
@@ -150,7 +158,7 @@ bool MainWindow::event(QEvent* event) {
     return true;
   }
   if (event->type() == WindowEvents::Request()) {
-    if (!finished_) main_wnd_->HandleRequest(static_cast<RequestEvent*>(event)->request());
+    PostRequest(static_cast<RequestEvent*>(event)->request());
     return true;
   }
   if (event->type() == WindowEvents::Close()) {
@@ -415,7 +423,15 @@ void MainWindow::Close() {
 }
 
 void MainWindow::PostRequest(PageRequest request) {
-  QCoreApplication::postEvent(this, new RequestEvent(std::move(request)));
+  requests_.Push(std::move(request));
+  if (!request_timer_.isActive()) request_timer_.start();
+}
+
+bool MainWindow::RunPendingRequest() {
+  std::optional<PageRequest> request = requests_.Pop();
+  if (!request) return false;
+  if (!finished_) main_wnd_->HandleRequest(*request);
+  return true;
 }
 
 void MainWindow::Minimize() { showMinimized(); }

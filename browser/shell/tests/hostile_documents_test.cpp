@@ -231,5 +231,32 @@ TEST_F(HostileDocuments, FifosNamedByADocumentNeverBlock) {
   EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }
 
+// Two pages of a thousand elements whose OnLoad and OnUnload both change to the other: the
+// preview stops after a fixed number of page requests and says so.
+TEST_F(HostileDocuments, PagesThatChangeForEverEndThePreview) {
+  auto page = [](const std::string& other) {
+    std::string text = MainSection() + "numElements = 1000\nnumScripts = 2\n";
+    for (const char* event : {"OnLoad", "OnUnload"}) {
+      const std::string n = std::string(event) == "OnLoad" ? "1" : "2";
+      text += "[Script_" + n + "]\nname = " + event + "\nnumScriptItems = 1\n[Script_" + n +
+              "_ScriptItem_1]\nname = InternalCommand\ncommand = ChangePage\nparameters = " +
+              other + "\n";
+    }
+    for (int i = 1; i <= 1000; ++i) {
+      text += "[Element_" + std::to_string(i) + "]\ntype = Text\ntext = " + std::to_string(i) +
+              "\nxpos = 0\nypos = 0\nwidth = 10\nheight = 10\n";
+    }
+    return text;
+  };
+  const std::string path = dir_.Path("loop.cdz");
+  WriteFile(path, CdzBytes().Member("a.cdb", page("b.cdb")).Member("b.cdb", page("a.cdb")).str());
+  ChildRun run = Screenshot(path);
+  ExpectWithinBudget(run, "panorel, pages changing for ever");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.err.find("panorel: the document keeps changing pages: the screenshot shows the "
+                         "page after 16 page requests\n"),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace browser::shell

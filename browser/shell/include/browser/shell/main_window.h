@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 #include <cstdio>
 #include <memory>
@@ -9,6 +10,7 @@
 
 #include "browser/page/main_wnd.h"
 #include "browser/page/page_host.h"
+#include "browser/page/request_queue.h"
 #include "browser/script/id_manager.h"
 #include "browser/shell/animation_surface.h"
 #include "browser/shell/app_bar_window.h"
@@ -52,6 +54,10 @@ class MainWindow : public QWidget, public WindowHost {
   // The page as the window shows it: PageSize pixels, those outside the window's shape
   // fully transparent.
   QImage RenderPage();
+  // Handles the oldest page request scripts posted; false when none waits. The window's event
+  // loop handles them one at a time, after the window system's events (a close request among
+  // them), so that a document whose pages keep changing never holds the window.
+  bool RunPendingRequest();
 
   // The start-up load ended without a document because another copy shows this title.
   bool other_instance_found() const { return other_instance_found_; }
@@ -142,6 +148,8 @@ class MainWindow : public QWidget, public WindowHost {
 
   std::optional<Region> shape_;
   WindowLook look_;
+  PageRequestQueue requests_;
+  QTimer request_timer_;
 };
 
 }  // namespace browser::shell
