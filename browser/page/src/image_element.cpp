@@ -90,7 +90,7 @@ Rect CImageElement::GetBounds() const {
     if (w <= 0) w = picture_->width();
     if (h <= 0) h = picture_->height();
   }
-  return {x_, y_, x_ + w, y_ + h};
+  return RectAt(x_, y_, w, h);
 }
 
 bool CImageElement::HitTest(Point point) const { return Contains(GetBounds(), point); }
