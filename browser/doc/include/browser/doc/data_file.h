@@ -37,6 +37,7 @@ class CDataFile {
   // Whoever changes the lines through this reference must do so before the next read.
   std::vector<std::string>& Lines() {
     index_valid_ = false;
+    numbered_valid_ = false;
     return lines_;
   }
   const std::vector<std::string>& Lines() const { return lines_; }
@@ -49,6 +50,7 @@ class CDataFile {
   void Clear() {
     lines_.clear();
     index_valid_ = false;
+    numbered_valid_ = false;
   }
 
   // Clears the lines, then takes one member of the container at `container_path`: the one
@@ -79,6 +81,11 @@ class CDataFile {
   Status SaveText(const std::string& path) const;
 
   std::optional<size_t> FindSection(std::string_view name) const;
+  // The numbers n of the section headers "[<prefix>n]" with n spelt as "%d" spells it (no
+  // sign, no leading zero, at most ten digits), ascending and without repeats. An index of
+  // every header, built on the first call after the lines changed, answers a prefix that ends
+  // in anything but a digit; other prefixes scan the file.
+  std::vector<int64_t> NumberedSections(std::string_view prefix) const;
   // As FindSection; a missing section gets its header appended at the end.
   size_t FindOrAddSection(std::string_view name);
 
@@ -127,6 +134,10 @@ class CDataFile {
   // changed, so that finding a section does not scan the file.
   mutable std::unordered_map<std::string, size_t> section_index_;
   mutable bool index_valid_ = false;
+  // Section numbers by the name before them ("Element_" for "[Element_12]"), so that the
+  // objects of a document find their numbered sections without a scan each.
+  mutable std::unordered_map<std::string, std::vector<int64_t>> numbered_index_;
+  mutable bool numbered_valid_ = false;
   std::string name_;
   std::string line_end_ = "\r\n";
 };
