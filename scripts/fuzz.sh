@@ -5,7 +5,9 @@
 #                                     from them)
 #   build-fuzz/fuzz-findings/TARGET   every input that crashed, leaked, timed out or drew a
 #                                     sanitizer report (all reports end the run), with the log
-# Each finding, once mended, belongs in the target's seed corpus as a regression input.
+# Each finding, once mended, belongs in the target's seed corpus as a regression input. An
+# input counts as hanging after 30 s: on a shared machine a picture that takes a third of a
+# second of CPU can wait ten seconds for it.
 # Exit status 1 when any target found something.
 #   usage: scripts/fuzz.sh [SECONDS] [TARGET...]
 set -euo pipefail
@@ -28,7 +30,7 @@ for list in build-fuzz/fuzz_targets/*.txt; do
   log=$findings/run.log
   mkdir -p "$corpus" "$findings"
   set +e
-  nice -n 19 "$binary" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  nice -n 19 "$binary" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$findings/" "$corpus" "$seeds" >"$log" 2>&1
   rc=$?
   set -e

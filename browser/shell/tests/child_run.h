@@ -1,7 +1,7 @@
 #pragma once
 
-// Runs a program as a child and measures it: its exit, its wall time and its peak resident
-// memory (from the kernel's accounting of the child, getrusage through wait4).
+// Runs a program as a child and measures it: its exit, its wall and CPU time and its peak
+// resident memory (from the kernel's accounting of the child, getrusage through wait4).
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -20,7 +20,8 @@ namespace browser::shell::testing {
 struct ChildRun {
   bool exited = false;     // ended by exit, not by a signal or the time limit
   int status = -1;         // its exit status
-  double seconds = 0;
+  double seconds = 0;      // wall time
+  double cpu_seconds = 0;  // user and system time: the program's own work, whatever the load
   long peak_kib = 0;       // peak resident set
   std::string err;         // what it wrote to stderr
 
@@ -64,6 +65,8 @@ inline ChildRun RunChild(const std::vector<std::string>& args, const std::string
   run.exited = WIFEXITED(status) && run.seconds <= limit_seconds;
   run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   run.peak_kib = usage.ru_maxrss;
+  run.cpu_seconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                    static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
   std::ifstream in(err_path);
   std::stringstream text;
   text << in.rdbuf();

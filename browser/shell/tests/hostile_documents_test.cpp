@@ -1,6 +1,8 @@
 // Documents written to take the machine: a few kilobytes that claim gigabytes of lines,
 // members, pictures or animation frames. Each is shown by the real programs (panorel
-// --screenshot, cdztool), which must end normally within 400 MB and 5 s.
+// --screenshot, cdztool), which must end normally within 400 MB and 5 s of CPU time (the
+// machine may be shared: a program that blocks, using no CPU, is caught by the 30 s limit of
+// its run, after which it is killed and counts as not ended).
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <zlib.h>
@@ -141,8 +143,9 @@ class HostileDocuments : public ::testing::Test {
     SCOPED_TRACE(what + ": " + run.err);
     EXPECT_TRUE(run.exited) << "status " << run.status;
     EXPECT_LT(run.peak_mib(), kMaxMiB);
-    EXPECT_LT(run.seconds, kMaxSeconds);
-    std::printf("%-44s %7.1f MiB %6.2f s\n", what.c_str(), run.peak_mib(), run.seconds);
+    EXPECT_LT(run.cpu_seconds, kMaxSeconds);
+    std::printf("%-44s %7.1f MiB %6.2f s CPU %6.2f s\n", what.c_str(), run.peak_mib(),
+                run.cpu_seconds, run.seconds);
   }
 
   std::string panorel_;
