@@ -29,13 +29,15 @@ for list in build-fuzz/fuzz_targets/*.txt; do
   findings=build-fuzz/fuzz-findings/$name
   log=$findings/run.log
   mkdir -p "$corpus" "$findings"
+  # Findings of earlier runs stay; only this run's count.
+  before=$(find "$findings" -type f ! -name run.log | wc -l)
   set +e
   nice -n 19 "$binary" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$findings/" "$corpus" "$seeds" >"$log" 2>&1
   rc=$?
   set -e
   execs=$(grep -o 'number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo 0)
-  found=$(find "$findings" -type f ! -name run.log | wc -l)
+  found=$(( $(find "$findings" -type f ! -name run.log | wc -l) - before ))
   echo "$name: ${execs:-0} executions in $seconds s, corpus $(find "$corpus" -type f | wc -l)" \
        "inputs, $found findings"
   if [ "$rc" -ne 0 ] || [ "$found" -ne 0 ]; then
