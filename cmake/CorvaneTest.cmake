@@ -59,4 +59,7 @@ function(corvane_fuzz_target name)
   add_test(NAME ${name}
            COMMAND sh -c "rm -rf '${work}' && mkdir -p '${work}' && cp -r '${F_CORPUS}'/. '${work}'/ && '$<TARGET_FILE:${name}>' -seed=1 -max_total_time=${F_SECONDS} -timeout=1 -rss_limit_mb=2048 -print_final_stats=1 '${work}'")
   set_tests_properties(${name} PROPERTIES LABELS fuzz TIMEOUT 300)
+  # For scripts/fuzz.sh: the program and its seed corpus.
+  file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/fuzz_targets/${name}.txt
+       CONTENT "$<TARGET_FILE:${name}>\n${F_CORPUS}\n")
 endfunction()

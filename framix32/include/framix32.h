@@ -133,7 +133,8 @@ typedef struct dzAnimation* HANIMATION;
  * or the first one is transparent or smaller than the canvas), those pixels, kept as runs of
  * one colour and single pixels. An animation whose frames and canvas need more is refused with
  * code 4 before its pixels are decoded; where the saved pixels would pass the limit, black
- * stands for them. Each frame is drawn in its own colours whatever the mode. */
+ * stands for them. Each frame is drawn in its own colours whatever the mode. A file that loads
+ * but a null window (or one without blit or capture) gives null with code 5; no thread starts. */
 FRAMIX32_API HANIMATION dzPlayGif(HWND window, int x, int y, const char* path, int mode);
 /* Clears the library-wide repeat switch (running animations end after their current pass and
  * hold their last frame), then does what dzPlayGif does. An ending animation sets it again. */

@@ -1,6 +1,7 @@
 #include "byte_source.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -19,9 +20,16 @@ ByteSource::ByteSource(const uint8_t* data, size_t size)
 
 ByteSource::ByteSource(const char* path) {
   if (path == nullptr) return;
+  // Without O_NONBLOCK a FIFO would block the opening; it, a device and a folder are no
+  // picture files and are not read at all (an opening error).
   do {
-    fd_ = ::open(path, O_RDONLY | O_CLOEXEC);
+    fd_ = ::open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   } while (fd_ < 0 && errno == EINTR);
+  struct stat status;
+  if (fd_ >= 0 && (::fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode))) {
+    ::close(fd_);
+    fd_ = -1;
+  }
 }
 
 ByteSource::~ByteSource() {

@@ -157,6 +157,11 @@ HANIMATION StartAnimation(dzWindow* window, int x, int y, const char* path) {
       code != kNoError) {
     return SetError(code), nullptr;
   }
+  // Without a window to draw into, the thread would call through a null target: the frames
+  // were read (so a bad file keeps its own code) and are let go.
+  if (window == nullptr || window->blit == nullptr || window->capture == nullptr) {
+    return SetError(kUnsupported), nullptr;
+  }
   SetError(last_decoded);
   auto animation = std::make_shared<AnimationThread>(std::move(data), window, x, y);
   HANIMATION handle = Registry::Get().Add(animation);

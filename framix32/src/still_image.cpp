@@ -150,11 +150,18 @@ int WriteFile(const char* path, HGLOBAL bitmap) {
   // An existing file is written over and then cut to the new length, not emptied first:
   // emptying frees its blocks to allocate them again, and ext4 then flushes the file when it
   // is closed, which for a small picture costs ten times the encoding.
+  // Only a regular file is written: O_NONBLOCK keeps the opening of a FIFO from waiting for a
+  // reader, and a FIFO, a device or a folder is refused as a file that cannot be created.
   int fd = -1;
   if (path != nullptr) {
     do {
-      fd = ::open(path, O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+      fd = ::open(path, O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
     } while (fd < 0 && errno == EINTR);
+  }
+  struct stat status;
+  if (fd >= 0 && (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))) {
+    ::close(fd);
+    fd = -1;
   }
   if (fd < 0) return SetError(kCreateError), 0;
   std::vector<uint8_t> buffer;
@@ -163,9 +170,7 @@ int WriteFile(const char* path, HGLOBAL bitmap) {
     length += static_cast<off_t>(bytes->size());
     return WriteAll(fd, bytes);
   });
-  struct stat status;
-  if (code == kNoError && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
-      ::ftruncate(fd, length) != 0) {
+  if (code == kNoError && ::ftruncate(fd, length) != 0) {
     code = kWriteError;
   }
   if (::close(fd) != 0 && code == kNoError) code = kWriteError;

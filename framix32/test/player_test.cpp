@@ -323,6 +323,15 @@ TEST(PlaybackThreads, StartStopAndHandleLifetime) {
   EXPECT_EQ(dzStopGif(nullptr), 1);
   EXPECT_EQ(dzPlayGif(nullptr, 0, 0, "/nonexistent.gif", 0), nullptr);
   EXPECT_EQ(GetError(nullptr), 1);
+  // A good file and no window to draw into: refused, not a thread that draws through null.
+  TempFile good("good.gif", BuildGif(TestGif{2, 2, 1, {Solid(0, 0, 2, 2, 1), Solid(0, 0, 2, 2, 0)}}));
+  EXPECT_EQ(dzPlayGif(nullptr, 0, 0, good.path(), 0), nullptr);
+  EXPECT_EQ(GetError(nullptr), 5);
+  EXPECT_EQ(dzPlayGifOnce(nullptr, 0, 0, good.path(), 0), nullptr);
+  EXPECT_EQ(GetError(nullptr), 5);
+  dzWindow blind{nullptr, nullptr, nullptr};
+  EXPECT_EQ(dzPlayGif(&blind, 0, 0, good.path(), 0), nullptr);
+  EXPECT_EQ(GetError(nullptr), 5);
 
   // A single frame is drawn once and its thread ends by itself; stopping it later is harmless.
   TempFile still("one.gif", BuildGif(TestGif{2, 2, 1, {Solid(0, 0, 2, 2, 1)}}));

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <random>
 
+#include <sys/stat.h>
+
 #include "dib.h"
 #include "framix32.h"
 #include "gif_builder.h"
@@ -436,6 +438,41 @@ TEST(Writing, FailuresLeaveNoFile) {
   EXPECT_EQ(WriteGraphicFile("/nonexistent/dir/x.gif", fine), 0);
   EXPECT_EQ(GetError(nullptr), 6);
   dzGlobalFree(fine);
+}
+
+}  // namespace
+}  // namespace framix32::test
+
+namespace framix32::test {
+namespace {
+
+// A FIFO that nobody writes to or reads from would block an opening or a read for ever; it, a
+// device and a folder are no picture files: every call fails at once with an opening or a
+// creating error, and nothing named by the caller is removed.
+TEST(Files, FifosDevicesAndFoldersAreRefusedWithoutWaiting) {
+  TempFile fifo("fifo.gif");
+  std::filesystem::remove(fifo.path());
+  ASSERT_EQ(mkfifo(fifo.path(), 0600), 0);
+  const std::string folder = std::filesystem::path(fifo.path()).parent_path().string();
+  HGLOBAL bitmap = MakeBitmap(4, 9, 5, Pattern(45, 16));
+  for (const std::string& path : {std::string(fifo.path()), std::string("/dev/zero"), folder}) {
+    SCOPED_TRACE(path);
+    EXPECT_EQ(ReadGraphicFile(path.c_str()), nullptr);
+    EXPECT_EQ(GetError(nullptr), 1);
+    EXPECT_EQ(GetFileInformation(path.c_str()), nullptr);
+    EXPECT_EQ(GetError(nullptr), 1);
+    HBITMAP mask = nullptr, image = nullptr;
+    HPALETTE palette = nullptr;
+    dzBitmapsFromGif(nullptr, path.c_str(), 0, &mask, &image, &palette);
+    EXPECT_EQ(image, nullptr);
+  }
+  for (const std::string& path : {std::string(fifo.path()), std::string("/dev/null"), folder}) {
+    SCOPED_TRACE(path);
+    EXPECT_EQ(WriteGraphicFile(path.c_str(), bitmap), 0);
+    EXPECT_EQ(GetError(nullptr), 6);
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo.path()));
+  dzGlobalFree(bitmap);
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ bool ReadWholeFile(const std::string& path, std::string& text) {
 // Loads the whole container; reports damage but keeps what could be read.
 bool LoadContainer(const std::string& path, browser::CMultiFileCdz& cdz, std::ostream& err) {
   browser::Status s = cdz.LoadAll(path);
-  if (!s.ok()) err << kTool << s.message() << "\n";
+  if (!s.ok()) err << kTool << PrintableText(s.message()) << "\n";
   return s.ok();
 }
 
@@ -65,7 +65,7 @@ int Pack(const std::string& out_path, const std::vector<std::string>& files, boo
   }
   browser::Status s = browser::WriteCdz(out_path, members, gzip);
   if (!s.ok()) {
-    err << kTool << s.message() << "\n";
+    err << kTool << PrintableText(s.message()) << "\n";
     return 1;
   }
   return 0;
@@ -85,13 +85,13 @@ int List(const std::string& container, bool json, std::ostream& out, std::ostrea
       out << (first ? "\n" : ",\n") << "  {\"name\": " << JsonString(header.name)
           << ", \"size\": " << header.size << "}";
     } else {
-      out << header.name << "\t" << header.size << "\n";
+      out << PrintableText(header.name) << "\t" << header.size << "\n";
     }
     first = false;
     s = reader.SkipText();
   }
   if (json) out << (first ? "]\n" : "\n]\n");
-  if (!s.ok()) err << kTool << s.message() << "\n";
+  if (!s.ok()) err << kTool << PrintableText(s.message()) << "\n";
   return s.ok() ? 0 : 1;
 }
 

@@ -61,7 +61,7 @@ int Run(const RunOptions& options, std::ostream& out, std::ostream& err) {
     return 1;
   }
   bool clean = s.ok();
-  if (!clean) err << kTool << s.message() << "\n";
+  if (!clean) err << kTool << PrintableText(s.message()) << "\n";
   if (!options.member.empty() && file->Name() != options.member) {
     err << kTool << options.document << ": no member named '" << options.member
         << "', running '" << file->Name() << "'\n";

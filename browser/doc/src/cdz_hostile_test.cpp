@@ -9,6 +9,7 @@
 
 #include "browser/doc/cdz_reader.h"
 #include "browser/doc/data_file.h"
+#include "browser/doc/memory_budget.h"
 #include "browser/doc/multi_file_cdz.h"
 #include "test_files.h"
 
@@ -108,17 +109,68 @@ TEST(CdzHostile, InflatedLinesStayWithinTheBudget) {
   const std::string packed = Gzip(CdzBytes().Member("bomb.cdb", text).str());
   ASSERT_LT(packed.size(), 10000u);
   WriteFile(dir.Path("bomb.cdz"), packed);
+  MemoryBudget budget(1 << 20);
+  std::string told;
+  budget.set_refusal_handler([&](const std::string& line) { told += line + "\n"; });
   CdzReader reader;
   ASSERT_TRUE(reader.Open(dir.Path("bomb.cdz")).ok());
-  reader.set_line_budget(1 << 20);
+  reader.set_budget(&budget);
   CdzMemberHeader header;
   bool at_end = false;
   ASSERT_TRUE(reader.NextMember(&header, &at_end).ok());
   std::vector<std::string> lines;
   Status s = reader.ReadLines(&lines);
   EXPECT_TRUE(s.IsCorruption()) << s.ToString();
-  EXPECT_LE(lines.size() * sizeof(std::string), size_t{1} << 20);
+  // The vector's spare room is counted too: its whole capacity stays inside the budget.
+  EXPECT_LE(lines.capacity() * sizeof(std::string), size_t{1} << 20);
   EXPECT_GT(lines.size(), 1000u);
+  EXPECT_EQ(reader.taken(), budget.used());
+  EXPECT_EQ(told, "document memory budget of 1 MiB spent: lines of " + dir.Path("bomb.cdz") +
+                      " not read\n");
+}
+
+// A few kilobytes of gzip hold a hundred thousand empty records; each would become a data
+// file object of its own.
+std::string ManyEmptyMembers(size_t count) {
+  std::string records;
+  for (size_t i = 0; i < count; ++i) records += std::string("CDB\x00", 4) + Le32(0);
+  return Gzip(CdzBytes().Member("a.cdb", "[Main]\ntitle = a\n").str() + records);
+}
+
+TEST(CdzHostile, MembersStopAtTheLimitAndCountAgainstTheBudget) {
+  TempDir dir;
+  const std::string path = dir.Path("members.cdz");
+  WriteFile(path, ManyEmptyMembers(100000));
+  MemoryBudget budget;
+  {
+    CMultiFileCdz cdz;
+    cdz.set_budget(&budget);
+    const Status s = cdz.LoadAll(path);
+    EXPECT_TRUE(s.IsCorruption()) << s.ToString();
+    EXPECT_EQ(cdz.Count(), kMaxCdzMembers);
+    EXPECT_EQ(cdz.At(0)->Lines(), (std::vector<std::string>{"[Main]", "title = a"}));
+    EXPECT_GT(budget.used(), kMaxCdzMembers * sizeof(CDataFile));
+  }
+  // The container gives back what it took when it goes.
+  EXPECT_EQ(budget.used(), 0u);
+
+  // A member looked for by name is not searched for past the limit either.
+  CDataFile file;
+  EXPECT_TRUE(file.Load(path, "missing").ok());
+  EXPECT_EQ(file.Name(), "a.cdb");
+}
+
+TEST(CdzHostile, ABudgetTooSmallForTheMembersStopsTheReading) {
+  TempDir dir;
+  const std::string path = dir.Path("members.cdz");
+  WriteFile(path, ManyEmptyMembers(1000));
+  MemoryBudget budget(64 * 1024);
+  CMultiFileCdz cdz;
+  cdz.set_budget(&budget);
+  EXPECT_TRUE(cdz.LoadAll(path).IsCorruption());
+  EXPECT_GT(cdz.Count(), 10u);
+  EXPECT_LT(cdz.Count(), 1000u);
+  EXPECT_LE(budget.used(), budget.limit());
 }
 
 }  // namespace

@@ -15,6 +15,12 @@ uint32_t LittleEndian32(const unsigned char* b) {
 
 }  // namespace
 
+uint64_t CdzLineCost(size_t line_size) {
+  // Text that does not fit in the string object itself takes a heap block of its own.
+  const uint64_t heap = line_size < 16 ? 0 : line_size + 17;
+  return 3 * (sizeof(std::string) + heap);
+}
+
 CdzReader::CdzReader() : in_(std::make_unique<GzInput>()) {}
 CdzReader::~CdzReader() = default;
 
@@ -50,6 +56,11 @@ Status CdzReader::NextMember(CdzMemberHeader* header, bool* at_end) {
   if (std::memcmp(tag, kCdzTag, sizeof tag) != 0) {
     return Status::Corruption(in_->path() + ": wrong record tag at offset " +
                               std::to_string(record_offset));
+  }
+  // Millions of empty records fit in a small gzip file: no document has that many.
+  if (++members_ > kMaxCdzMembers) {
+    return Status::Corruption(in_->path() + ": more than " + std::to_string(kMaxCdzMembers) +
+                              " members (offset " + std::to_string(record_offset) + ")");
   }
 
   unsigned char length_byte;
@@ -93,13 +104,14 @@ Status CdzReader::ReadLines(std::vector<std::string>* lines) {
     size_t keep = line.size();
     while (keep > 0 && (line[keep - 1] == '\n' || line[keep - 1] == '\r')) --keep;
     line.resize(keep);
-    line_cost_ += sizeof(std::string) + line.size();
-    if (line_cost_ > line_budget_) {
+    const uint64_t cost = CdzLineCost(line.size());
+    if (!budget_->Take(cost, "lines of " + in_->path() + " not read")) {
       lines->pop_back();
       return Status::Corruption(in_->path() + ": lines of member '" + current_.name +
-                                "' exceed " + std::to_string(line_budget_ >> 20) +
-                                " MiB in memory");
+                                "' exceed the memory budget of " +
+                                std::to_string(budget_->limit() >> 20) + " MiB");
     }
+    taken_ += cost;
   }
   // The last byte (normally the final line end), or whatever a short read left over.
   if (in_->Skip(remaining) != remaining) {

@@ -1,10 +1,13 @@
 #include "browser/doc/data_file.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "browser/doc/no_case.h"
+#include "platform/regular_file.h"
 #include "platform/replace_file.h"
 #include "value_text.h"
 
@@ -44,8 +47,57 @@ std::optional<size_t> CDataFile::FindSection(std::string_view name) const {
   return it->second;
 }
 
+namespace {
+
+// The number a section name ends with, spelt as "%d" spells it, and the name before it.
+std::optional<std::pair<std::string_view, int64_t>> SplitNumber(std::string_view name) {
+  size_t start = name.size();
+  while (start > 0 && name[start - 1] >= '0' && name[start - 1] <= '9') --start;
+  const std::string_view digits = name.substr(start);
+  if (digits.empty() || digits.size() > 10 || digits[0] == '0') return std::nullopt;
+  int64_t n = 0;
+  for (char c : digits) n = n * 10 + (c - '0');
+  return std::pair{name.substr(0, start), n};
+}
+
+}  // namespace
+
+std::vector<int64_t> CDataFile::NumberedSections(std::string_view prefix) const {
+  std::vector<int64_t> numbers;
+  if (prefix.empty() || (prefix.back() >= '0' && prefix.back() <= '9')) {
+    // The digits could start inside the prefix: the names are compared as they stand.
+    for (const std::string& line : lines_) {
+      if (!IsSectionHeader(line)) continue;
+      const std::string_view name = std::string_view(line).substr(1, line.size() - 2);
+      if (name.size() <= prefix.size() || name.substr(0, prefix.size()) != prefix) continue;
+      const std::string_view rest = name.substr(prefix.size());
+      if (auto split = SplitNumber(rest); split && split->first.empty()) {
+        numbers.push_back(split->second);
+      }
+    }
+  } else {
+    if (!numbered_valid_) {
+      numbered_index_.clear();
+      for (const std::string& line : lines_) {
+        if (!IsSectionHeader(line)) continue;
+        const std::string_view name = std::string_view(line).substr(1, line.size() - 2);
+        if (auto split = SplitNumber(name); split && !split->first.empty()) {
+          numbered_index_[std::string(split->first)].push_back(split->second);
+        }
+      }
+      numbered_valid_ = true;
+    }
+    auto it = numbered_index_.find(std::string(prefix));
+    if (it != numbered_index_.end()) numbers = it->second;
+  }
+  std::sort(numbers.begin(), numbers.end());
+  numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+  return numbers;
+}
+
 size_t CDataFile::FindOrAddSection(std::string_view name) {
   if (auto found = FindSection(name)) return *found;
+  numbered_valid_ = false;
   lines_.push_back("[" + std::string(name) + "]");
   section_index_.try_emplace(std::string(name), lines_.size() - 1);
   return lines_.size() - 1;
@@ -165,7 +217,7 @@ void CDataFile::WriteLine(std::string_view section, std::string_view key,
     for (auto& entry : section_index_) {
       if (entry.second > header) ++entry.second;
     }
-    if (header_line) index_valid_ = false;
+    if (header_line) index_valid_ = numbered_valid_ = false;
   }
 }
 
@@ -204,28 +256,28 @@ CDataFile CDataFile::FromText(std::string_view text) {
   return file;
 }
 
-bool CDataFile::LoadText(const std::string& path) {
+bool CDataFile::LoadText(const std::string& path) { return ReadText(path).ok() && !lines_.empty(); }
+
+Status CDataFile::ReadText(const std::string& path) {
   lines_.clear();
   index_valid_ = false;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return false;
+  numbered_valid_ = false;
+  std::string text, error;
+  if (!platform::ReadRegularFile(path, kMaxTextFileBytes, &text, &error)) {
+    if (error == std::strerror(ENOENT)) return Status::NotFound(path + ": " + error);
+    return Status::IOError(path + ": " + error);
+  }
   std::string pending;
-  char block[64 * 1024];
-  size_t n;
-  while ((n = std::fread(block, 1, sizeof block, file)) > 0) {
-    for (size_t i = 0; i < n; ++i) {
-      char c = block[i];
-      if (c == '\r' || c == '\n') {
-        if (!pending.empty()) lines_.push_back(std::move(pending));
-        pending.clear();
-      } else {
-        pending += c;
-      }
+  for (char c : text) {
+    if (c == '\r' || c == '\n') {
+      if (!pending.empty()) lines_.push_back(std::move(pending));
+      pending.clear();
+    } else {
+      pending += c;
     }
   }
-  std::fclose(file);
   // Text after the last line end is not a line.
-  return !lines_.empty();
+  return Status::OK();
 }
 
 Status CDataFile::SaveText(const std::string& path) const {

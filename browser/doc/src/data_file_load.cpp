@@ -3,6 +3,7 @@
 
 #include "browser/doc/cdz_reader.h"
 #include "browser/doc/data_file.h"
+#include "browser/doc/memory_budget.h"
 #include "browser/doc/no_case.h"
 #include "platform/paths.h"
 
@@ -16,8 +17,16 @@ std::string MemberNameOfContainer(const std::string& path) {
 
 }  // namespace
 
-Status CDataFile::Load(const std::string& container_path, const std::string& member_name) {
+Status CDataFile::Load(const std::string& container_path, const std::string& member_name,
+                       MemoryBudget* budget, uint64_t* taken) {
   Clear();
+  if (taken != nullptr) *taken = 0;
+  const auto read_lines = [&](CdzReader& reader) {
+    if (budget != nullptr) reader.set_budget(budget);
+    Status s = reader.ReadLines(&Lines());
+    if (taken != nullptr) *taken = reader.taken();
+    return s;
+  };
   const std::string fallback_name = MemberNameOfContainer(container_path);
 
   // First pass: take the requested member as soon as it comes; note where the fallback is.
@@ -34,7 +43,7 @@ Status CDataFile::Load(const std::string& container_path, const std::string& mem
     if (!scan.ok() || at_end) break;
     if (EqualsNoCase(header.name, member_name)) {
       name_ = header.name;
-      return reader.ReadLines(&Lines());
+      return read_lines(reader);
     }
     if (!fallback && EqualsNoCase(header.name, fallback_name)) fallback = count;
     ++count;
@@ -57,7 +66,7 @@ Status CDataFile::Load(const std::string& container_path, const std::string& mem
     if (at_end) return Status::IOError(container_path + ": changed while being read");
     if (i == target) {
       name_ = header.name;
-      return again.ReadLines(&Lines());
+      return read_lines(again);
     }
     s = again.SkipText();
   }

@@ -1,8 +1,12 @@
 #include "gz_input.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+
+#include "platform/regular_file.h"
 
 namespace browser {
 namespace {
@@ -15,9 +19,13 @@ GzInput::~GzInput() {
 
 Status GzInput::Open(const std::string& path) {
   path_ = path;
+  // A FIFO or a device named as a document would block or never end.
+  platform::OpenedFile opened = platform::OpenRegularFile(path);
+  if (opened.fd < 0) return Status::IOError(path + ": " + opened.error);
   errno = 0;
-  file_ = gzopen(path.c_str(), "rb");
+  file_ = gzdopen(opened.fd, "rb");
   if (file_ == nullptr) {
+    close(opened.fd);
     return Status::IOError(path + ": " + (errno != 0 ? std::strerror(errno) : "cannot open"));
   }
   gzbuffer(file_, 128 * 1024);

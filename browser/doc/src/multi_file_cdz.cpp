@@ -9,17 +9,29 @@ CMultiFileCdz::~CMultiFileCdz() = default;
 
 Status CMultiFileCdz::LoadAll(const std::string& path) {
   CdzReader reader;
+  if (budget_ != nullptr) reader.set_budget(budget_);
+  uint64_t members_taken = 0;
   Status s = reader.Open(path);
   while (s.ok()) {
     CdzMemberHeader header;
     bool at_end = false;
     s = reader.NextMember(&header, &at_end);
     if (!s.ok() || at_end) break;
+    // A member costs its data file object besides its lines.
+    const uint64_t cost = sizeof(CDataFile) + sizeof(BudgetShare) + 2 * sizeof(void*) +
+                          header.name.size();
+    if (budget_ != nullptr && !budget_->Take(cost, "members of " + path + " not read")) {
+      s = Status::Corruption(path + ": members exceed the memory budget of " +
+                             std::to_string(budget_->limit() >> 20) + " MiB");
+      break;
+    }
+    members_taken += cost;
     auto file = std::make_unique<CDataFile>();
     file->SetName(std::move(header.name));
     s = reader.ReadLines(&file->Lines());
     files_.push_back(std::move(file));
   }
+  if (budget_ != nullptr) shares_.emplace_back(budget_, reader.taken() + members_taken);
   return s;
 }
 
@@ -49,7 +61,8 @@ CDataFile* CMultiFileCdz::Previous(const CDataFile* current) const {
   return nullptr;
 }
 
-CDataFile* CMultiFileCdz::Append(std::unique_ptr<CDataFile> file) {
+CDataFile* CMultiFileCdz::Append(std::unique_ptr<CDataFile> file, BudgetShare share) {
+  shares_.push_back(std::move(share));
   files_.push_back(std::move(file));
   return files_.back().get();
 }

@@ -419,6 +419,59 @@ TEST_F(ElementsTest, TextsGrowButNeverPastTheirPage) {
   EXPECT_FALSE(long_text.Format().single_line);
 }
 
+// Positions and sizes at the integer limits: the far edges are cut to the 32-bit range
+// instead of overflowing (wrapping round to a negative edge before any sanitizer saw it).
+TEST_F(ElementsTest, EdgesNearTheIntegerLimitsAreCutNotWrapped) {
+  pictures_.files["/cd/a.bmp"] = Picture(4, 4);
+  Load(R"(
+    [Main]
+    numElements = 4
+    width = 300
+    height = 100
+    [Element_1]
+    type = Image
+    id = image
+    src = a.bmp
+    xpos = 2147483647
+    ypos = 2147483647
+    [Element_2]
+    type = Text
+    id = text
+    text = x
+    xpos = 2147483647
+    ypos = -2147483648
+    width = 2147483647
+    height = -2147483648
+    [Element_3]
+    type = ImageList
+    id = strip
+    src = a.bmp
+    xpos = 2147483647
+    [Element_3_Frame_0]
+    top = 0
+    bottom = 4
+    left = -2147483648
+    right = 2147483647
+    [Element_4]
+    type = ActiveX
+    id = control
+    xpos = 2147483000
+    width = 2147483647
+  )");
+  const auto bounds = [&](const char* id) {
+    return dynamic_cast<CDisplayObject&>(*ids_.Lookup(id)).GetBounds();
+  };
+  EXPECT_EQ(bounds("image").right, INT32_MAX);
+  EXPECT_EQ(bounds("image").bottom, INT32_MAX);
+  EXPECT_EQ(bounds("text").right, INT32_MAX);
+  EXPECT_EQ(bounds("text").bottom, INT32_MIN);
+  EXPECT_EQ(bounds("control").right, INT32_MAX);
+  EXPECT_EQ(bounds("strip").right, INT32_MAX);
+  testing::RecordingCanvas canvas;
+  document_.Paint(canvas, {0, 0, 300, 100});
+  EXPECT_EQ(bounds("text").left, INT32_MAX);
+}
+
 TEST(BlendChannel, IntegerBlendOfTheBackground) {
   EXPECT_EQ(BlendChannel(0, 255, 127), 126);    // (127 * 255) >> 8
   EXPECT_EQ(BlendChannel(200, 100, 127), 150);  // (127 * -100 + 51200) >> 8 = 150.4

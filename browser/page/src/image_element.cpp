@@ -45,7 +45,17 @@ LoadedPicture LoadElementPicture(PictureSource& pictures, const std::string& nam
   }
   if (out.picture != nullptr && out.picture->empty()) out.picture.reset();
   if (out.picture != nullptr && trans_x >= 0) {
-    if (auto key_mask = MakeKeyMask(*out.picture, trans_x, trans_y)) out.mask = std::move(key_mask);
+    // Keying writes into the picture (it gets pixels of its own) and makes a mask as large.
+    MemoryBudget* budget = pictures.budget();
+    const uint64_t bytes = 2 * out.picture->bytes();
+    if (budget != nullptr && !budget->Take(bytes, "colour key of " + path + " not made")) {
+      out.picture.reset();
+    } else {
+      if (budget != nullptr) out.share = BudgetShare(budget, bytes);
+      if (auto key_mask = MakeKeyMask(*out.picture, trans_x, trans_y)) {
+        out.mask = std::move(key_mask);
+      }
+    }
   }
   // A mask that does not fit its picture would be read past its end.
   if (out.picture == nullptr || (out.mask != nullptr && out.mask->size() != out.picture->size())) {
@@ -68,6 +78,7 @@ void CImageElement::LoadPicture() {
   LoadedPicture loaded = LoadElementPicture(*pictures_, src_, path, true, trans_x_, trans_y_);
   picture_ = std::move(loaded.picture);
   mask_ = std::move(loaded.mask);
+  picture_share_ = std::move(loaded.share);
   if (picture_ == nullptr) return;
   if (width_ <= 0) width_ = picture_->width();
   if (height_ <= 0) height_ = picture_->height();
@@ -79,7 +90,7 @@ Rect CImageElement::GetBounds() const {
     if (w <= 0) w = picture_->width();
     if (h <= 0) h = picture_->height();
   }
-  return {x_, y_, x_ + w, y_ + h};
+  return RectAt(x_, y_, w, h);
 }
 
 bool CImageElement::HitTest(Point point) const { return Contains(GetBounds(), point); }
@@ -117,6 +128,7 @@ void CImageElement::Refresh() {
   animation_refused_ = false;
   picture_.reset();
   mask_.reset();
+  picture_share_ = {};
   LoadPicture();
   Invalidate(painted_bounds_);
   painted_bounds_ = GetBounds();

@@ -44,12 +44,13 @@ void CImageList::LoadPicture() {
       LoadElementPicture(*pictures_, src_, paths_.Resolve(src_), false, trans_x_, trans_y_);
   picture_ = std::move(loaded.picture);
   mask_ = std::move(loaded.mask);
+  picture_share_ = std::move(loaded.share);
 }
 
 Rect CImageList::GetBounds() const {
   if (frame_ < 0 || static_cast<size_t>(frame_) >= frames_.size()) return {x_, y_, x_, y_};
   const Rect& f = frames_[static_cast<size_t>(frame_)];
-  return {x_, y_, x_ + (f.right - f.left), y_ + (f.bottom - f.top)};
+  return RectAt(x_, y_, int64_t{f.right} - f.left, int64_t{f.bottom} - f.top);
 }
 
 bool CImageList::HitTest(Point point) const { return Contains(GetBounds(), point); }

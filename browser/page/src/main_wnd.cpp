@@ -47,6 +47,11 @@ CMainWnd::CMainWnd(CIdManager& ids, Services services)
   context_.dragger = services_.dragger;
   context_.system = services_.system_services;
   document_.set_host(&services_.host);
+  budget_.set_refusal_handler(services_.report);
+  container_.set_budget(&budget_);
+  if (services_.pictures != nullptr) {
+    pictures_ = std::make_unique<SharedPictureSource>(*services_.pictures, budget_);
+  }
 }
 
 CMainWnd::~CMainWnd() = default;
@@ -55,7 +60,7 @@ LoadContext CMainWnd::MakeLoadContext() {
   LoadContext load{ids_};
   load.paths = {document_dir_, program_dir_};
   load.registry = services_.registry;
-  load.pictures = services_.pictures;
+  load.pictures = pictures_.get();
   load.system_dirs = services_.system;
   return load;
 }
@@ -123,12 +128,14 @@ bool CMainWnd::LoadDocument(bool check) {
     if (chosen == nullptr) chosen = container_.FindMember(document_member_);
     if (chosen == nullptr) {
       auto file = std::make_unique<CDataFile>();
-      const Status s = file->Load(document_path_, resolution_member_);
+      uint64_t taken = 0;
+      const Status s = file->Load(document_path_, resolution_member_, &budget_, &taken);
+      BudgetShare share(&budget_, taken);
       if (file->Lines().empty()) {
         last_error_ = s.ok() ? document_path_ + ": empty document" : s.message();
         return false;
       }
-      chosen = container_.Append(std::move(file));
+      chosen = container_.Append(std::move(file), std::move(share));
     }
   }
   return LoadDataFile(chosen, check);
@@ -146,6 +153,7 @@ bool CMainWnd::LoadDataFile(CDataFile* chosen, bool check, bool on_load) {
   document_.Unload(context_);
   hovered_ = nullptr;
   pressed_ = nullptr;
+  ForgetPictures();
   // 4.
   const Size screen = host.ScreenSize();
   resolution_.ApplyResolution(working, screen.width, screen.height);
@@ -308,6 +316,12 @@ void CMainWnd::Destroy() {
   document_.Unload(context_);
   hovered_ = nullptr;
   pressed_ = nullptr;
+  ForgetPictures();
+}
+
+void CMainWnd::ForgetPictures() {
+  if (pictures_ != nullptr) pictures_->Clear();
+  budget_.ResetRefusals();
 }
 
 void CMainWnd::Paint(Canvas& canvas, const Rect& update) { document_.Paint(canvas, update); }

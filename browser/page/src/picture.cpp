@@ -10,7 +10,13 @@ Picture::Picture(int32_t width, int32_t height, uint32_t fill) {
   if (width <= 0 || height <= 0) return;
   width_ = width;
   height_ = height;
-  pixels_.assign(static_cast<size_t>(width) * static_cast<size_t>(height), fill);
+  pixels_ = std::make_shared<std::vector<uint32_t>>(
+      static_cast<size_t>(width) * static_cast<size_t>(height), fill);
+}
+
+std::vector<uint32_t>& Picture::Own() {
+  if (pixels_.use_count() > 1) pixels_ = std::make_shared<std::vector<uint32_t>>(*pixels_);
+  return *pixels_;
 }
 
 PictureKind PictureKindOf(const std::string& name, bool jpeg_allowed) {

@@ -78,8 +78,13 @@ void CTextElement::Measure(Canvas& canvas) {
   height_ = std::max(height_, need.height);
   if (const auto* container = dynamic_cast<const CElementContainer*>(parent())) {
     const Size page = container->GetSize();
-    if (x_ + width_ > page.width) width_ = std::max(page.width - x_, 0);
-    if (y_ + height_ > page.height) height_ = std::max(page.height - y_, 0);
+    // In 64 bits: a position near the integer limits must not overflow.
+    if (int64_t{x_} + width_ > page.width) {
+      width_ = static_cast<int32_t>(std::clamp<int64_t>(int64_t{page.width} - x_, 0, INT32_MAX));
+    }
+    if (int64_t{y_} + height_ > page.height) {
+      height_ = static_cast<int32_t>(std::clamp<int64_t>(int64_t{page.height} - y_, 0, INT32_MAX));
+    }
   }
 }
 

@@ -137,6 +137,23 @@ TEST_F(IfItemTest, PathConditions) {
   EXPECT_EQ(Run("path = " + d + "/sub[1]/?settings.kps"), ActionResult::kConditionTrue);
   // A present but empty path is false, and no other key is read.
   EXPECT_EQ(Run("path = \nleftName = N\noperator = 1"), ActionResult::kConditionFalse);
+  // Wildcards match in the last component only: a folder's name is taken as it stands, so
+  // "/*/*/*/*/*/*" looks into one folder of that very name instead of walking the disk.
+  EXPECT_EQ(Run("path = " + d + "/../" + dir.filename().string() + "/set*"),
+            ActionResult::kConditionTrue);
+  EXPECT_EQ(Run("path = " + d + "/s*/x"), ActionResult::kConditionFalse);
+  EXPECT_EQ(Run("path = " + d + "/*"), ActionResult::kConditionTrue);
+  EXPECT_EQ(Run("path = " + d + "/.*"), ActionResult::kConditionFalse);  // "." and ".." are no names
+  EXPECT_EQ(Run("path = /*/*/*/*/*/*"), ActionResult::kConditionFalse);
+  // Every name read is an item of the event's budget.
+  for (int i = 0; i < 300; ++i) std::ofstream(dir / ("f" + std::to_string(i))) << "";
+  EventBudget budget;
+  ASSERT_TRUE(budget.ChargeItems(kEventItemBudget - 100));
+  EXPECT_EQ(PathMatchExists(d + "/*.none", budget), std::nullopt);
+  EXPECT_TRUE(budget.spent());
+  EventBudget fresh;
+  EXPECT_EQ(PathMatchExists(d + "/*.none", fresh), false);
+  EXPECT_LT(fresh.items_left(), kEventItemBudget - 300);
   std::filesystem::remove_all(dir);
 }
 

@@ -15,7 +15,8 @@ DocumentDirectories DirectoriesForDocument(const std::string& document_dir,
 
 void AddPredefinedVariables(CVariableStore& store, const DocumentDirectories& dirs) {
   const auto append = [&](std::string_view name, platform::Variant value) {
-    // A fresh entry each time, after any earlier one of the name (that one keeps winning).
+    // An earlier entry of the name would keep winning over a new one: none is added.
+    if (store.FindGlobal(name) != nullptr) return;
     Variable* v = store.AppendGlobal(name);
     v->value = std::move(value);
   };

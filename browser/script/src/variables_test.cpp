@@ -258,11 +258,14 @@ TEST_F(VariablesTest, ModifyVariableExpandsTheResult) {
   EXPECT_EQ(fx_.Text("T"), "Hello World");
 }
 
-TEST(PredefinedVariables, AppendedOnEveryLoadFirstOneWins) {
+TEST(PredefinedVariables, AddedOnceFirstOneWins) {
   Fixture fx;
   AddPredefinedVariables(fx.variables, {"/media/cd/show/", "/media/cd/", "/usr/", "/usr/lib/"});
-  AddPredefinedVariables(fx.variables, {"/other/", "/", "/usr/", "/usr/lib/"});
-  EXPECT_EQ(fx.variables.global().size(), 14u);
+  // Every page load adds them: the store does not grow with the loads.
+  for (int load = 0; load < 100; ++load) {
+    AddPredefinedVariables(fx.variables, {"/other/", "/", "/usr/", "/usr/lib/"});
+  }
+  EXPECT_EQ(fx.variables.global().size(), 7u);
   EXPECT_EQ(fx.Text("APPPATH"), "/media/cd/show/");
   EXPECT_EQ(fx.Text("CD_ROOT"), "/media/cd/");
   EXPECT_EQ(fx.Text("WIN"), "/usr/");

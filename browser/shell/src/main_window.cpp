@@ -23,12 +23,16 @@
 #include "browser/shell/window_events.h"
 #include "browser/shell/x11_shape.h"
 #include "browser/shell/x11_window.h"
+#include "platform/regular_file.h"
 
 namespace browser::shell {
 namespace {
 
 QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
 Rect ToRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+
+// An icon file is small; a larger one is no icon.
+constexpr size_t kMaxIconFileBytes = size_t{4} << 20;
 
 // Time the screen behind a hidden window is given to draw itself before it is copied.
 constexpr int kRedrawBehindMs = 60;
@@ -65,6 +69,7 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
   services.trace = Trace(options_.trace);
   services.system_services = options_.system;
   services.system = options_.directories;
+  services.report = [](const std::string& line) { std::cerr << "panorel: " << line << "\n"; };
   if (options_.system != nullptr && services.trace.enabled()) {
     traced_system_ = std::make_unique<EchoingSystemServices>(
         *options_.system, [trace = services.trace](const std::string& line) mutable {
@@ -94,6 +99,14 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
   }
   main_wnd_ = std::make_unique<CMainWnd>(ids_, std::move(services));
 
+  // A timer of no interval fires once the window system's events are handled: a close
+  // request is seen between any two page loads.
+  request_timer_.setSingleShot(true);
+  request_timer_.setInterval(0);
+  connect(&request_timer_, &QTimer::timeout, this, [this] {
+    RunPendingRequest();
+    if (!requests_.empty()) request_timer_.start();
+  });
   connect(&instance_, &SingleInstance::otherInstanceStarted, this,
           [this] { main_wnd_->OtherInstanceStarted(); });
   if (QScreen* screen = QGuiApplication::primaryScreen(); screen != nullptr && !options_.screen) {
@@ -171,7 +184,7 @@ bool MainWindow::event(QEvent* event) {
     return true;
   }
   if (event->type() == WindowEvents::Request()) {
-    if (!finished_) main_wnd_->HandleRequest(static_cast<RequestEvent*>(event)->request());
+    PostRequest(static_cast<RequestEvent*>(event)->request());
     return true;
   }
   if (event->type() == WindowEvents::Close()) {
@@ -371,8 +384,12 @@ void MainWindow::SetTitle(const std::string& title) {
 
 void MainWindow::SetIcon(const std::string& path) {
   QIcon icon;
-  if (!path.empty()) {
-    const QPixmap pixmap(QString::fromStdString(path));
+  // Read as a regular file of bounded size: a FIFO named as the icon would block the window.
+  std::string bytes, error;
+  if (!path.empty() && platform::ReadRegularFile(path, kMaxIconFileBytes, &bytes, &error)) {
+    QPixmap pixmap;
+    pixmap.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
+                        static_cast<uint>(bytes.size()));
     if (!pixmap.isNull()) icon = QIcon(pixmap);
   }
   if (icon.isNull()) icon = QIcon(QStringLiteral(":/panorel/panorel.png"));
@@ -495,7 +512,15 @@ void MainWindow::Close() {
 }
 
 void MainWindow::PostRequest(PageRequest request) {
-  QCoreApplication::postEvent(this, new RequestEvent(std::move(request)));
+  requests_.Push(std::move(request));
+  if (!request_timer_.isActive()) request_timer_.start();
+}
+
+bool MainWindow::RunPendingRequest() {
+  std::optional<PageRequest> request = requests_.Pop();
+  if (!request) return false;
+  if (!finished_) main_wnd_->HandleRequest(*request);
+  return true;
 }
 
 void MainWindow::Minimize() { showMinimized(); }

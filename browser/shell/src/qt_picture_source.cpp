@@ -1,91 +1,37 @@
 #include "browser/shell/qt_picture_source.h"
 
-#include <QImageReader>
 #include <sys/stat.h>
 
-#include <cstring>
-
-#include "browser/shell/picture_image.h"
-#include "framix32.h"
+#include "browser/shell/picture_files.h"
 
 namespace browser::shell {
-namespace {
 
-// Only a regular file is a picture: opening a pipe for reading waits for a writer, and a
-// device or a folder holds no picture either.
-bool IsPictureFile(const std::string& path) {
-  struct stat status;
-  return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
-}
-
-// Reads one file in exactly the format named: a PNG renamed to .bmp is not a bitmap, as it
-// never was for the documents.
-std::unique_ptr<Picture> ReadAs(const std::string& path, const char* format) {
-  if (!IsPictureFile(path)) return nullptr;
-  QImageReader reader(QString::fromStdString(path), format);
-  reader.setAutoDetectImageFormat(false);
-  reader.setDecideFormatFromContent(false);
-  // The header's size is checked first for readers that report it; the allocation limit
-  // catches the others.
-  if (!reader.canRead()) return nullptr;
-  const QSize claimed = reader.size();
-  if (claimed.isValid() &&
-      int64_t{claimed.width()} * claimed.height() > QtPictureSource::kMaxPicturePixels) {
-    return nullptr;
-  }
-  QImage image;
-  if (!reader.read(&image)) return nullptr;
-  return PictureFromImage(image);
-}
-
-// A framix32 bitmap's pixels as a picture (the library's pixels are 0xFFRRGGBB already).
-std::unique_ptr<Picture> CopyBitmap(HBITMAP bitmap) {
-  const int width = dzBitmapWidth(bitmap);
-  const int height = dzBitmapHeight(bitmap);
-  const uint32_t* pixels = dzBitmapPixels(bitmap);
-  if (width <= 0 || height <= 0 || pixels == nullptr) return nullptr;
-  auto picture = std::make_unique<Picture>(width, height);
-  std::memcpy(picture->data(), pixels,
-              static_cast<size_t>(width) * static_cast<size_t>(height) * sizeof(uint32_t));
-  return picture;
-}
-
-}  // namespace
-
-QtPictureSource::QtPictureSource() {
-  // In megabytes, for every image reader of the process.
-  QImageReader::setAllocationLimit(static_cast<int>(kMaxPicturePixels * 4 >> 20));
-}
+QtPictureSource::QtPictureSource() { LimitImageAllocations(); }
 
 std::unique_ptr<Picture> QtPictureSource::LoadBitmap(const std::string& path) {
-  return ReadAs(path, "bmp");
+  return ReadPictureFile(path, "bmp");
 }
 
 std::unique_ptr<Picture> QtPictureSource::LoadJpeg(const std::string& path) {
   // Format_RGB32 holds the decoder's 24-bit colour (grey images come out as grey RGB).
-  return ReadAs(path, "jpeg");
+  return ReadPictureFile(path, "jpeg");
 }
 
 GifPicture QtPictureSource::LoadGif(const std::string& path, int mode) {
-  if (!IsPictureFile(path)) return {};
-  HBITMAP mask = nullptr;
-  HBITMAP image = nullptr;
-  HPALETTE palette = nullptr;
-  // The library draws into no window for a still picture: none is needed.
-  dzBitmapsFromGif(nullptr, path.c_str(), mode, &mask, &image, &palette);
-  GifPicture result;
-  if (image != nullptr) {
-    result.image = CopyBitmap(image);
-    if (result.image != nullptr && mask != nullptr) result.mask = CopyBitmap(mask);
-  }
-  dzDeleteBitmap(mask);
-  dzDeleteBitmap(image);
-  dzDeletePalette(palette);
-  return result;
+  return ReadGifFile(path, mode);
+}
+
+std::string QtPictureSource::Stamp(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+  return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino) + ":" +
+         std::to_string(st.st_size) + ":" + std::to_string(st.st_mtim.tv_sec) + "." +
+         std::to_string(st.st_mtim.tv_nsec);
 }
 
 uint64_t QtPictureSource::PlayAnimation(const std::string& path, Point at) {
-  if (!IsPictureFile(path)) return 0;
+  // Only a regular file is a picture: a pipe would wait for a writer.
+  if (Stamp(path).empty()) return 0;
   if (still_) {
     GifPicture frame = LoadGif(path, 0);
     if (frame.image == nullptr) return 0;

@@ -11,13 +11,22 @@ namespace {
 
 // Requests posted by the page's scripts run as they would in the window, but a document
 // that keeps changing pages must not keep the preview from ending.
-constexpr int kMaxRequestRounds = 16;
+constexpr int kMaxPreviewRequests = 16;
 
 }  // namespace
 
 int WriteScreenshot(MainWindow& window, const std::string& out) {
   if (!window.StartupLoad()) return 1;
-  for (int i = 0; i < kMaxRequestRounds; ++i) QCoreApplication::sendPostedEvents(&window);
+  QCoreApplication::sendPostedEvents(&window);
+  for (int handled = 0; window.RunPendingRequest();) {
+    QCoreApplication::sendPostedEvents(&window);
+    if (++handled == kMaxPreviewRequests) {
+      std::cerr << "panorel: the document keeps changing pages: the screenshot shows the page "
+                   "after "
+                << kMaxPreviewRequests << " page requests\n";
+      break;
+    }
+  }
   const QImage page = window.RenderPage();
   if (page.isNull()) {
     std::cerr << "panorel: the document has no page to paint\n";

@@ -25,7 +25,7 @@ int LintCommand(const std::string& document, bool json, std::ostream& out, std::
   browser::CDataFile plain;
   const browser::Status s = cdz.LoadAll(document);
   if (cdz.Count() > 0) {
-    if (!s.ok()) err << "cdztool: " << s.message() << "\n";
+    if (!s.ok()) err << "cdztool: " << PrintableText(s.message()) << "\n";
     for (size_t i = 0; i < cdz.Count(); ++i) files.push_back(cdz.At(i));
   } else if (plain.LoadText(document)) {
     // Not a container: a data file as its author writes it.
@@ -55,10 +55,10 @@ int LintCommand(const std::string& document, bool json, std::ostream& out, std::
             << ", \"member\": " << JsonString(f.member) << ", \"section\": " << JsonString(f.section)
             << ", \"key\": " << JsonString(f.key) << ", \"message\": " << JsonString(f.message) << "}";
       } else {
-        out << f.member;
-        if (!f.section.empty()) out << " [" << f.section << "]";
-        if (!f.key.empty()) out << " " << f.key;
-        out << ": " << LevelName(f.level) << ": " << f.message << "\n";
+        out << PrintableText(f.member);
+        if (!f.section.empty()) out << " [" << PrintableText(f.section) << "]";
+        if (!f.key.empty()) out << " " << PrintableText(f.key);
+        out << ": " << LevelName(f.level) << ": " << PrintableText(f.message) << "\n";
       }
       first = false;
     }

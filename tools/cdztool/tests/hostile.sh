@@ -22,4 +22,19 @@ expect 1 "noise.cdz: " -- list noise.cdz
 expect 1 "truncated-gz.cdz: truncated gzip stream" -- cat truncated-gz.cdz a.cdb
 [ "$(cat out.txt)" = "k = one" ] || fail "cat truncated-gz: $(cat out.txt)"
 expect 1 "missing.cdz: No such file or directory" -- list missing.cdz
+
+# A member name with a line feed and a Latin-1 letter, and a garbage line with an escape
+# sequence: one line each in text, valid UTF-8 in JSON, no control character on the terminal.
+printf 'VTRLCDB\010a\nb\351.cdb\037\000\000\000[Main]\ntitle = x\n\033[2Jgarbage \351\n' >names.cdz
+expect 0 "" -- list names.cdz
+[ "$(cat out.txt)" = "$(printf 'a\\nb\303\251.cdb\t31')" ] || fail "list names: $(cat out.txt)"
+expect 0 "" -- list --json names.cdz
+iconv -f UTF-8 -t UTF-8 out.txt >/dev/null || fail "list --json is not UTF-8: $(cat out.txt)"
+grep -qF "$(printf '"name": "a\\u000ab\303\251.cdb"')" out.txt || fail "list --json: $(cat out.txt)"
+expect 0 "" -- lint names.cdz
+[ "$(wc -l <out.txt)" -ge 1 ] || fail "lint names: no finding"
+if LC_ALL=C grep -q "$(printf '\033')" out.txt; then fail "lint copies an escape: $(cat -v out.txt)"; fi
+iconv -f UTF-8 -t UTF-8 out.txt >/dev/null || fail "lint is not UTF-8: $(cat -v out.txt)"
+expect 0 "" -- lint --json names.cdz
+iconv -f UTF-8 -t UTF-8 out.txt >/dev/null || fail "lint --json is not UTF-8: $(cat -v out.txt)"
 finish

@@ -1,6 +1,10 @@
 #include "if_while_action.h"
 
-#include <glob.h>
+#include <dirent.h>
+#include <fnmatch.h>
+#include <sys/stat.h>
+
+#include <memory>
 
 #include "browser/script/variables.h"
 #include "condition.h"
@@ -8,26 +12,39 @@
 
 namespace browser {
 
-bool PathMatchExists(const std::string& pattern) {
+std::optional<bool> PathMatchExists(const std::string& pattern, EventBudget& budget) {
   if (pattern.empty()) return false;
-  // Only "*" and "?" are wildcards in documents: brackets are escaped for glob, and a
-  // backslash is a separator.
-  std::string glob_pattern;
-  for (char c : pattern) {
-    if (c == '\\') {
-      glob_pattern += '/';
-    } else {
-      if (c == '[' || c == ']') glob_pattern += '\\';
-      glob_pattern += c;
-    }
+  // A backslash is a separator. Wildcards match in the last component only, as a directory
+  // search does: the folders are named exactly, so the search reads one folder, never a tree.
+  std::string path = pattern;
+  for (char& c : path) {
+    if (c == '\\') c = '/';
   }
-  glob_t found{};
-  // A directory search matches names that begin with a full stop like any other (the
-  // folder's own "." and ".." included).
-  const int rc = glob(glob_pattern.c_str(), GLOB_PERIOD, nullptr, &found);
-  const bool exists = rc == 0 && found.gl_pathc > 0;
-  globfree(&found);
-  return exists;
+  const size_t slash = path.rfind('/');
+  const std::string folder =
+      slash == std::string::npos ? std::string(".") : path.substr(0, slash == 0 ? 1 : slash);
+  const std::string last = slash == std::string::npos ? path : path.substr(slash + 1);
+  if (last.find_first_of("*?") == std::string::npos) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+  }
+  // Only "*" and "?" are wildcards in documents: brackets are escaped for fnmatch.
+  std::string name_pattern;
+  for (char c : last) {
+    if (c == '[' || c == ']') name_pattern += '\\';
+    name_pattern += c;
+  }
+  std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+  if (dir == nullptr) return false;
+  while (const dirent* entry = ::readdir(dir.get())) {
+    // Each name looked at is work of the event, as an item is.
+    if (!budget.ChargeItems(1)) return std::nullopt;
+    const std::string_view name = entry->d_name;
+    // A directory search matches names that begin with a full stop like any other (the
+    // folder's own "." and ".." included).
+    if (::fnmatch(name_pattern.c_str(), entry->d_name, 0) == 0) return true;
+  }
+  return false;
 }
 
 bool CIfWhileAction::Load(const CDataFile& file, LoadContext& context) {
@@ -42,7 +59,11 @@ bool CIfWhileAction::Load(const CDataFile& file, LoadContext& context) {
 }
 
 ActionResult CIfWhileAction::Execute(ScriptContext& context) {
-  if (has_path_) return PathMatchExists(path_) ? ActionResult::kConditionTrue : ActionResult::kConditionFalse;
+  if (has_path_) {
+    const std::optional<bool> exists = PathMatchExists(path_, context.budget);
+    if (!exists) return ActionResult::kBudgetSpent;
+    return *exists ? ActionResult::kConditionTrue : ActionResult::kConditionFalse;
+  }
   const Variable* left = context.variables.FindVariable(left_name_);
   if (left == nullptr) return ActionResult::kConditionFalse;
   // The right side is compared where it is: a long text is not copied for it.

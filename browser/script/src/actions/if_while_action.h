@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
+#include "browser/script/event_budget.h"
 #include "browser/script/script_item.h"
 
 namespace browser {
@@ -22,8 +26,10 @@ class CIfWhileAction : public CScriptItem {
   int32_t operator_ = 0;
 };
 
-// True when a file or directory matches `pattern` ("*" and "?" are wildcards; "\" and "/"
-// both separate components; relative to the current directory).
-bool PathMatchExists(const std::string& pattern);
+// True when a file or directory matches `pattern` ("\" and "/" both separate components;
+// relative to the current directory). "*" and "?" are wildcards in the last component only,
+// as in a directory search; in a folder's name they stand for themselves. Every name the
+// search reads is charged to `budget` as an item: nothing when it is spent.
+std::optional<bool> PathMatchExists(const std::string& pattern, EventBudget& budget);
 
 }  // namespace browser

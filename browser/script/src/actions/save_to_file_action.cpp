@@ -27,7 +27,10 @@ bool CSaveToFileAction::Load(const CDataFile& file, LoadContext& context) {
 ActionResult CSaveToFileAction::Execute(ScriptContext& context) {
   if (context.system == nullptr) return ActionResult::kContinue;
   CDataFile file;
-  file.LoadText(path_);  // a missing file is an empty one
+  // A missing file is an empty one; a target that is no regular file or too large to be a
+  // settings file is left alone, not written over with one key.
+  const Status read = file.ReadText(path_);
+  if (!read.ok() && !read.IsNotFound()) return ActionResult::kContinue;
   bool written = false;
   if (!variable_.empty()) {
     if (const Variable* v = context.variables.FindVariable(variable_)) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "browser/doc/memory_budget.h"
 #include "browser/doc/status.h"
 
 namespace browser {
@@ -23,13 +24,20 @@ class GzInput;
 constexpr char kCdzMagic[] = "VTRL";
 constexpr char kCdzTag[] = "CDB";
 constexpr size_t kMaxCdzNameSize = 259;
+// A container holding more members than this is damaged: the rest is not read.
+constexpr size_t kMaxCdzMembers = 4096;
 // A line read never takes more than this; a longer line continues as the next line.
 constexpr size_t kMaxCdzLineSize = 1023;
 
-// What the lines of one container may take in memory (each line's text plus its string
-// object) before the rest is refused as corrupt: a small gzip file can inflate to
-// gigabytes of empty lines.
-constexpr uint64_t kDefaultCdzLineBudget = uint64_t{512} << 20;
+// What the lines a reader reads may take in memory when no document budget is handed in,
+// before the rest is refused as corrupt: a small gzip file can inflate to gigabytes of empty
+// lines.
+constexpr uint64_t kDefaultCdzLineBudget = kDocumentMemoryBudget;
+
+// What one line read costs a budget: its string object and text, counted three times (the
+// line, the spare room of the growing vector that holds it, and the working copy a page is
+// loaded from), so that the budget bounds what the lines really take.
+uint64_t CdzLineCost(size_t line_size);
 
 struct CdzMemberHeader {
   std::string name;
@@ -49,7 +57,8 @@ class CdzReader {
   Status Open(const std::string& path);
 
   // Reads the next record's header. At a clean end of the stream returns OK with *at_end
-  // set. A wrong tag, an over-long name or a short header is a Corruption.
+  // set. A wrong tag, an over-long name, a short header or a record past the first
+  // kMaxCdzMembers is a Corruption.
   Status NextMember(CdzMemberHeader* header, bool* at_end);
 
   // Reads the current member's text as lines and appends them: LF ends a line, a line
@@ -62,15 +71,21 @@ class CdzReader {
   // Skips the current member's text.
   Status SkipText();
 
-  void set_line_budget(uint64_t bytes) { line_budget_ = bytes; }
+  // The budget the lines are taken from (it must outlive the reader); without one, the
+  // reader's own of kDefaultCdzLineBudget.
+  void set_budget(MemoryBudget* budget) { budget_ = budget; }
+  // What this reader has taken from its budget so far; the caller gives it back.
+  uint64_t taken() const { return taken_; }
 
  private:
   Status Truncated(const std::string& what) const;
 
   std::unique_ptr<GzInput> in_;
   CdzMemberHeader current_;
-  uint64_t line_budget_ = kDefaultCdzLineBudget;
-  uint64_t line_cost_ = 0;
+  MemoryBudget own_budget_{kDefaultCdzLineBudget};
+  MemoryBudget* budget_ = &own_budget_;
+  uint64_t taken_ = 0;
+  size_t members_ = 0;
 };
 
 }  // namespace browser

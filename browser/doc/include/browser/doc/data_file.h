@@ -13,6 +13,8 @@
 
 namespace browser {
 
+class MemoryBudget;
+
 // One data file of a document in memory: an ordered list of lines.
 //
 // A section header is a line of more than two characters that starts with "[" and ends
@@ -35,6 +37,7 @@ class CDataFile {
   // Whoever changes the lines through this reference must do so before the next read.
   std::vector<std::string>& Lines() {
     index_valid_ = false;
+    numbered_valid_ = false;
     return lines_;
   }
   const std::vector<std::string>& Lines() const { return lines_; }
@@ -47,14 +50,18 @@ class CDataFile {
   void Clear() {
     lines_.clear();
     index_valid_ = false;
+    numbered_valid_ = false;
   }
 
   // Clears the lines, then takes one member of the container at `container_path`: the one
   // named `member_name` (without regard to case), else the one named after the container
   // (its file name with the extension ".cdb"), else the first. NotFound when no member
   // was taken (lines empty). Corruption when the member was taken but its text is
-  // truncated: Name and the lines read so far are kept.
-  Status Load(const std::string& container_path, const std::string& member_name);
+  // truncated: Name and the lines read so far are kept. Only the first kMaxCdzMembers
+  // members are looked at (see CdzReader). With a budget, the lines are taken from it and *taken says how
+  // much (the caller gives it back when the lines go).
+  Status Load(const std::string& container_path, const std::string& member_name,
+              MemoryBudget* budget = nullptr, uint64_t* taken = nullptr);
 
   // A data file of `text` split at every LF, as it stands otherwise (a CR stays in its line;
   // the text after the last LF is a line too). For text from memory, such as fuzz input.
@@ -64,11 +71,21 @@ class CDataFile {
   // empty lines are dropped and text after the last line end is ignored. True if at least
   // one line was read.
   bool LoadText(const std::string& path);
+  // As LoadText: NotFound for a missing file; IOError for one that cannot be read, is no
+  // regular file (a FIFO, a device) or is larger than kMaxTextFileBytes (lines empty).
+  Status ReadText(const std::string& path);
+  // Text files are settings and documents: none is larger.
+  static constexpr size_t kMaxTextFileBytes = size_t{16} << 20;
   // Writes every line followed by LineEnd() into a new file beside `path` and renames it
   // over `path`, so `path` holds either its old text or the whole new one.
   Status SaveText(const std::string& path) const;
 
   std::optional<size_t> FindSection(std::string_view name) const;
+  // The numbers n of the section headers "[<prefix>n]" with n spelt as "%d" spells it (no
+  // sign, no leading zero, at most ten digits), ascending and without repeats. An index of
+  // every header, built on the first call after the lines changed, answers a prefix that ends
+  // in anything but a digit; other prefixes scan the file.
+  std::vector<int64_t> NumberedSections(std::string_view prefix) const;
   // As FindSection; a missing section gets its header appended at the end.
   size_t FindOrAddSection(std::string_view name);
 
@@ -117,6 +134,10 @@ class CDataFile {
   // changed, so that finding a section does not scan the file.
   mutable std::unordered_map<std::string, size_t> section_index_;
   mutable bool index_valid_ = false;
+  // Section numbers by the name before them ("Element_" for "[Element_12]"), so that the
+  // objects of a document find their numbered sections without a scan each.
+  mutable std::unordered_map<std::string, std::vector<int64_t>> numbered_index_;
+  mutable bool numbered_valid_ = false;
   std::string name_;
   std::string line_end_ = "\r\n";
 };

@@ -29,7 +29,7 @@ class CActiveXElement : public CDisplayElement, public ControlScripting {
   // Reads "width", "height", "controlName", "CLSID", "dropTarget" and the scriptable-object
   // keys, then creates the control and connects its events. Always true.
   bool Load(const CDataFile& file, LoadContext& context) override;
-  Rect GetBounds() const override { return {x_, y_, x_ + width_, y_ + height_}; }
+  Rect GetBounds() const override { return RectAt(x_, y_, width_, height_); }
   bool HitTest(Point point) const override;
   // The control draws itself.
   bool Paint(Canvas&, const Rect&) override { return true; }

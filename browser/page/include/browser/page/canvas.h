@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -79,6 +81,14 @@ inline bool Intersects(const Rect& a, const Rect& b) {
 }
 inline bool Contains(const Rect& r, Point p) {
   return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+}
+// The rectangle of that size at (x, y), its far edges worked out in 64 bits and cut to the
+// 32-bit range: a document's coordinates near the limits must not overflow.
+inline Rect RectAt(int32_t x, int32_t y, int64_t width, int64_t height) {
+  auto clamp = [](int64_t v) {
+    return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+  };
+  return {x, y, clamp(int64_t{x} + width), clamp(int64_t{y} + height)};
 }
 
 }  // namespace browser

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "browser/doc/memory_budget.h"
 #include "browser/page/display_object.h"
 #include "browser/page/picture.h"
 #include "browser/script/load_context.h"
@@ -56,6 +57,7 @@ class CImageElement : public CDisplayElement {
   int32_t trans_y_ = -1;
   std::unique_ptr<Picture> picture_;
   std::unique_ptr<Picture> mask_;
+  BudgetShare picture_share_;
   uint64_t animation_ = 0;
   bool animation_refused_ = false;  // the library could not play src
   Rect painted_bounds_;
@@ -74,6 +76,8 @@ std::unique_ptr<Picture> MakeKeyMask(Picture& picture, int32_t x, int32_t y);
 struct LoadedPicture {
   std::unique_ptr<Picture> picture;
   std::unique_ptr<Picture> mask;
+  // A colour-keyed picture has pixels of its own, taken from the source's budget.
+  BudgetShare share;
 };
 LoadedPicture LoadElementPicture(PictureSource& pictures, const std::string& name,
                                  const std::string& path, bool jpeg_allowed, int32_t trans_x,

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "browser/doc/memory_budget.h"
 #include "browser/page/display_object.h"
 #include "browser/page/picture.h"
 #include "browser/script/load_context.h"
@@ -46,6 +47,7 @@ class CImageList : public CDisplayElement {
   std::vector<Rect> frames_;
   std::unique_ptr<Picture> picture_;
   std::unique_ptr<Picture> mask_;
+  BudgetShare picture_share_;
   PictureSource* pictures_ = nullptr;
   DocumentPaths paths_;
 };

@@ -1,13 +1,16 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "browser/doc/data_file.h"
+#include "browser/doc/memory_budget.h"
 #include "browser/doc/multi_file_cdz.h"
 #include "browser/page/browser_document.h"
 #include "browser/page/multi_resolution.h"
 #include "browser/page/page_host.h"
+#include "browser/page/shared_pictures.h"
 #include "browser/page/trace.h"
 #include "browser/script/id_manager.h"
 #include "browser/script/script_host.h"
@@ -45,6 +48,9 @@ class CMainWnd : public ScriptHost {
     // What DragFile drags through; none: it starts no drag.
     FileDragger* dragger = nullptr;
     Trace trace;
+    // Told, once per document, what the document's memory budget or the animation limit
+    // refused (a line for stderr); none: nobody is told.
+    std::function<void(const std::string&)> report;
   };
   CMainWnd(CIdManager& ids, Services services);
   ~CMainWnd() override;
@@ -121,6 +127,7 @@ class CMainWnd : public ScriptHost {
   int32_t window_type() const { return window_type_; }
   const CDataFile* current_file() const { return current_file_; }
   CMultiFileCdz& container() { return container_; }
+  const MemoryBudget& budget() const { return budget_; }
   const CMultiResolution& resolution() const { return resolution_; }
   CElement* pressed() const { return pressed_; }
   CElement* hovered() const { return hovered_; }
@@ -136,11 +143,17 @@ class CMainWnd : public ScriptHost {
   void OpenAndReload(const std::string& name);
   // Exit: asks the window to close; from here on no request runs.
   void Close();
+  // The document's pictures are let go: the next one decodes its own, with a fresh report.
+  void ForgetPictures();
 
   CIdManager& ids_;
   Services services_;
   std::string program_dir_;
   std::string program_container_;
+  // What everything decoded from the document takes, and its pictures, shared by its
+  // elements: both outlive the document's elements.
+  MemoryBudget budget_;
+  std::unique_ptr<SharedPictureSource> pictures_;
   // In the order the window keeps them: the document before the pressed and hovered
   // elements, the container after the document.
   CBrowserDocument document_;

@@ -7,6 +7,8 @@
 
 namespace browser {
 
+class MemoryBudget;
+
 // A GIF's first image with its transparency mask: the mask is white (0xFFFFFFFF) where the
 // image is transparent and black elsewhere, drawn as dst = (dst AND mask) XOR image.
 struct GifPicture {
@@ -38,6 +40,15 @@ class PictureSource {
     return 0;
   }
   virtual void StopAnimation(uint64_t animation) { (void)animation; }
+  // What tells the file's present content from any other (its identity, size and time of
+  // change); empty when unknown, and a picture is then never reused.
+  virtual std::string Stamp(const std::string& path) {
+    (void)path;
+    return {};
+  }
+  // The document memory budget that copies made of its pictures are taken from; none: they
+  // are not counted.
+  virtual MemoryBudget* budget() { return nullptr; }
 };
 
 // Which loader a picture name asks for: ".gif" anywhere (without regard to case) is a GIF,

@@ -17,7 +17,7 @@ class CTextElement : public CDisplayElement {
   // "bgTransparency", "justification", "vjustification", "singleline"), then the
   // scriptable-object keys.
   bool Load(const CDataFile& file, LoadContext& context) override;
-  Rect GetBounds() const override { return {x_, y_, x_ + width_, y_ + height_}; }
+  Rect GetBounds() const override { return RectAt(x_, y_, width_, height_); }
   bool HitTest(Point point) const override;
   // Measures, blends the background, then draws the text.
   bool Paint(Canvas& canvas, const Rect& update) override;

@@ -45,8 +45,10 @@ class CVariableStore {
   // scope), and nullptr is returned then.
   Variable* FindOrCreateInScope(int scope, std::string_view name, ActionResult& result);
 
-  // Appends a new global entry even when the name exists (the predefined variables).
+  // Appends a new global entry even when the name exists.
   Variable* AppendGlobal(std::string_view name);
+  // The first global entry of the name, or nullptr.
+  Variable* FindGlobal(std::string_view name) { return global_.Find(name); }
 
   // Stores `value` into `variable` (one of this store's) unless the text all variables hold
   // would pass kMaxVariableText; false then, and the variable keeps its value. Scripts store
@@ -110,8 +112,9 @@ struct DocumentDirectories {
 DocumentDirectories DirectoriesForDocument(const std::string& document_dir,
                                            const platform::SystemDirectories& system);
 
-// Appends NULL, CD_ROOT, WIN, SYS, APPPATH, TRUE and FALSE to the global scope (every
-// document load does; earlier entries of the same names keep winning).
+// Appends NULL, CD_ROOT, WIN, SYS, APPPATH, TRUE and FALSE to the global scope, each unless
+// the scope has one of that name already (every document load calls this, and the earliest
+// entries keep winning, so a document that changes pages for ever holds seven of them).
 void AddPredefinedVariables(CVariableStore& store, const DocumentDirectories& dirs);
 
 }  // namespace browser

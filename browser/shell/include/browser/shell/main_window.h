@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPointer>
 #include <QWindow>
+#include <QTimer>
 #include <QWidget>
 #include <cstdio>
 #include <map>
@@ -12,6 +13,7 @@
 
 #include "browser/page/main_wnd.h"
 #include "browser/page/page_host.h"
+#include "browser/page/request_queue.h"
 #include "browser/script/id_manager.h"
 #include "browser/shell/animation_surface.h"
 #include "browser/shell/app_bar_window.h"
@@ -57,6 +59,10 @@ class MainWindow : public QWidget, public WindowHost {
   // The page as the window shows it: PageSize pixels, those outside the window's shape
   // fully transparent.
   QImage RenderPage();
+  // Handles the oldest page request scripts posted; false when none waits. The window's event
+  // loop handles them one at a time, after the window system's events (a close request among
+  // them), so that a document whose pages keep changing never holds the window.
+  bool RunPendingRequest();
 
   // The start-up load ended without a document because another copy shows this title.
   bool other_instance_found() const { return other_instance_found_; }
@@ -157,6 +163,8 @@ class MainWindow : public QWidget, public WindowHost {
   std::map<uint32_t, FrameExtents> known_frames_;
   // The native window whose exposes repaint the page.
   QPointer<QWindow> exposed_window_;
+  PageRequestQueue requests_;
+  QTimer request_timer_;
 };
 
 }  // namespace browser::shell

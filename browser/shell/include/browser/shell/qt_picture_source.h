@@ -5,19 +5,17 @@
 
 #include "browser/page/picture_source.h"
 #include "browser/shell/animation_surface.h"
+#include "browser/shell/picture_files.h"
 #include "framix32.h"
 
 namespace browser::shell {
 
-// Pictures from files: Windows bitmaps and JPEG through Qt's image reader, GIF through
-// libframix32. A file that is missing, damaged or of another format than asked for, or that
-// claims more than kMaxPicturePixels, loads nothing.
+// Pictures from files (picture_files.h): Windows bitmaps and JPEG through Qt's image reader,
+// GIF through libframix32. A file that is missing, damaged or of another format than asked
+// for, or that claims more than kMaxPicturePixels, loads nothing.
 class QtPictureSource : public PictureSource {
  public:
-  // The largest picture a file may bring: 16 Mi pixels (64 MiB as 32-bit pixels), the GIF
-  // library's own limit, so that a header claiming 30000 x 30000 is refused before any pixel
-  // memory is taken.
-  static constexpr int64_t kMaxPicturePixels = int64_t{16} << 20;
+  static constexpr int64_t kMaxPicturePixels = shell::kMaxPicturePixels;
 
   // Sets Qt's image allocation limit (process-wide) to the picture limit.
   QtPictureSource();
@@ -25,6 +23,8 @@ class QtPictureSource : public PictureSource {
   std::unique_ptr<Picture> LoadBitmap(const std::string& path) override;
   std::unique_ptr<Picture> LoadJpeg(const std::string& path) override;
   GifPicture LoadGif(const std::string& path, int mode) override;
+  // Device, inode, size and time of change.
+  std::string Stamp(const std::string& path) override;
   // Animations draw into `surface` (the window's), which must outlive them; without one
   // nothing plays.
   void SetAnimationSurface(AnimationSurface* surface) { surface_ = surface; }
