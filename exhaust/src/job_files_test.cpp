@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "formkit_testing.h"
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 
 #include "exhaust/job_files.h"
+#include "formkit_testing.h"
 #include "formkit/host.h"
 #include "formkit/text_io.h"
 
@@ -58,11 +60,21 @@ TEST_F(JobFiles, FailedOpenChangesNothing) {
 TEST_F(JobFiles, FailedSaveKeepsTheOldFileAndCaption) {
   EXPECT_FALSE(SaveJob(form, (dir / "gone" / "job.exh").string()));
   EXPECT_EQ(form.Caption(), kFormCaption);
-  // A name so long that the new file cannot be made beside the old one.
-  const std::string path = (dir / (std::string(248, 'j') + ".exh")).string();
+  // A save whose writing fails (here: no file may grow past 16 bytes, which binds root too)
+  // leaves the old file as it was.
+  const std::string path = (dir / "job.exh").string();
   std::ofstream(path, std::ios::binary) << "old";
   std::string error;
-  EXPECT_FALSE(SaveJob(form, path, &error));
+  rlimit old_limit{};
+  ::getrlimit(RLIMIT_FSIZE, &old_limit);
+  rlimit small = old_limit;
+  small.rlim_cur = 16;
+  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  const bool saved = SaveJob(form, path, &error);
+  ::setrlimit(RLIMIT_FSIZE, &old_limit);
+  std::signal(SIGXFSZ, old_handler);
+  EXPECT_FALSE(saved);
   EXPECT_FALSE(error.empty());
   EXPECT_EQ(formkit::ReadTextFile(path), "old");
   EXPECT_EQ(form.Caption(), kFormCaption);

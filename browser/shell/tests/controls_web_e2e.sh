@@ -158,6 +158,6 @@ grep -qx "https://example.invalid/blank.htm" xdg-open.txt ||
   fail "target=_blank did not reach the desktop: $(cat xdg-open.txt 2>&1)"
 grep -qx "https://example.invalid/open.htm" xdg-open.txt ||
   fail "window.open did not reach the desktop: $(cat xdg-open.txt 2>&1)"
-[ "$(grep -c $'^system\t.*example.invalid' trace.txt)" = 2 ] || fail "no trace line for each"
+[ "$(grep -c $'^system\topen: .*example.invalid' trace.txt)" = 2 ] || fail "no trace line for each"
 stop_panorel
 echo "panorel web control: ok"

@@ -346,16 +346,19 @@ class Linter {
     }
   }
 
-  // The path is offered as written: a relative one is found from the folder the program was
-  // started in, which is the CD's root only when the CD's autorun started it.
+  // The path is offered as written; a relative one is found from the document's folder (the
+  // CD's root when its autorun started the browser), where the file should be.
   void CheckDragPath(const std::string& section, const std::string& path) {
     if (path.empty() || path[0] == '/' || path[0] == '\\' || path.find(':') != std::string::npos) {
       return;
     }
-    Warning(section, "path",
-            "the drag offers '" + path +
-                "' relative to the folder panorel was started in, not to the document's: "
-                "started from another folder, it offers a file that is not there");
+    if (place_.files == nullptr) return;
+    const std::string resolved = Resolve(path);
+    if (!place_.files->Exists(resolved)) {
+      Warning(section, "path",
+              "the drag offers '" + path + "', which names no file in the document's folder (" +
+                  resolved + "): the drop target gets a file that is not there");
+    }
   }
 
   // The control the element creates: "CLSID" when present, else "controlName".

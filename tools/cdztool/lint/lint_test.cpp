@@ -273,12 +273,16 @@ TEST(LintTest, PicturesThatAreNoFile) {
   EXPECT_THAT(Places(Broken("title = Show", "title = Show\nicon = page.bmp")), IsEmpty());
 }
 
-// A dragged path is offered as written, relative to the folder the program was started in.
+// A relative dragged path is found from the document's folder: one that names no file there
+// is warned about.
 TEST(LintTest, RelativeDragOutPaths) {
   const std::string drag = Broken("name = PlaySound\npath = click.wav",
                                   "name = DragFile\npath = brochures/report.pdf");
   EXPECT_THAT(Places(drag), ElementsAre("warning [Element_1_Script_1_ScriptItem_2] path"));
-  EXPECT_THAT(Message(drag), HasSubstr("relative to the folder panorel was started in"));
+  EXPECT_THAT(Message(drag), HasSubstr("names no file in the document's folder"));
+  EXPECT_THAT(Places(Broken("name = PlaySound\npath = click.wav",
+                            "name = DragFile\npath = click.wav")),
+              IsEmpty());
   auto with_path = [&](const std::string& path) {
     std::string text = drag;
     return text.replace(text.find("brochures/report.pdf"), 20, path);
