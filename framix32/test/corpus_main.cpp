@@ -1,0 +1,27 @@
+// main() of the corpus tests: GoogleTest's options, then --corpus=FOLDER and --min-read=N.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "corpus_folder.h"
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  std::string folder;
+  int minimum_read = 1;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg.rfind("--corpus=", 0) == 0) {
+      folder = arg.substr(9);
+    } else if (arg.rfind("--min-read=", 0) == 0) {
+      minimum_read = std::atoi(arg.c_str() + 11);
+    } else {
+      std::fprintf(stderr, "usage: %s [GTEST OPTIONS] --corpus=FOLDER [--min-read=N]\n", argv[0]);
+      return 2;
+    }
+  }
+  framix32::test::SetCorpus(folder, minimum_read);
+  return RUN_ALL_TESTS();
+}
