@@ -1,0 +1,123 @@
+#!/usr/bin/env bash
+# Makes the product CD's disc image: an ISO 9660 image with Rock Ridge and Joliet names
+# (xorriso) holding the installed tree of panorel with the demo CD, its plug-ins and the
+# sizing programs, every shared library they load from outside a Debian 12 desktop's base
+# system (Qt and its plug-ins, the web engine for its plug-in; cd_base_system.txt), and at
+# its root autorun.sh, which a desktop offers to run when the disc is inserted (XDG
+# "Autostart Of Applications After Mount"). The programs find the libraries relative to
+# themselves (RPATH $ORIGIN/..., qt.conf beside each program for Qt's plug-ins), so nothing
+# outside the disc and no environment is needed, and nothing is written on it.
+# Usage: cd_image.sh BUILD_DIR OUT.iso
+set -euo pipefail
+build=$(cd "$1" && pwd) out=$2
+here=$(cd "$(dirname "$0")" && pwd)
+fail() { echo "cd_image: $*" >&2; exit 1; }
+command -v xorriso >/dev/null || fail "xorriso is missing (apt install xorriso)"
+command -v patchelf >/dev/null || fail "patchelf is missing (apt install patchelf)"
+stage=$(mktemp -d "${TMPDIR:-/tmp}/corvane-cd.XXXXXX")
+trap 'rm -rf "$stage"' EXIT
+disc=$stage/disc
+
+components=(panorel sizing exhaust libframix32)
+[ -e "$build/browser/shell/controls/libpanorel_web_control.so" ] && components+=(panorel-web)
+for component in "${components[@]}"; do
+  cmake --install "$build" --prefix "$disc" --component "$component" >/dev/null
+done
+# A disc is not installed into a desktop: no menu entries, MIME types or manual pages.
+rm -rf "$disc/share"
+lib=$(cd "$disc" && ls -d lib*/libframix32.so.1 | xargs dirname)
+cd_dir=$lib/corvane/panorel
+[ -f "$disc/$cd_dir/panorel.cdz" ] || fail "no demo document in $cd_dir"
+
+# Qt's plug-ins for an X11 desktop: the display, its OpenGL, picture formats, SVG icons,
+# printing; the web engine's helper program, resources and translations with its plug-in.
+qt_plugins=$(qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null || echo /usr/lib/x86_64-linux-gnu/qt6/plugins)
+mkdir -p "$disc/$lib/qt6/plugins"
+for folder in platforms xcbglintegrations imageformats iconengines printsupport platforminputcontexts; do
+  [ -d "$qt_plugins/$folder" ] && cp -rL "$qt_plugins/$folder" "$disc/$lib/qt6/plugins/"
+done
+# Only the X11 and headless platforms (the others would pull in Wayland's or EGL's stacks).
+find "$disc/$lib/qt6/plugins/platforms" -name '*.so' ! -name libqxcb.so ! -name libqoffscreen.so -delete
+if [[ " ${components[*]} " == *" panorel-web "* ]]; then
+  libexec=$(qtpaths6 --query QT_INSTALL_LIBEXECS 2>/dev/null || echo /usr/lib/qt6/libexec)
+  data=$(qtpaths6 --query QT_INSTALL_DATA 2>/dev/null || echo /usr/share/qt6)
+  translations=$(qtpaths6 --query QT_INSTALL_TRANSLATIONS 2>/dev/null || echo /usr/share/qt6/translations)
+  mkdir -p "$disc/$lib/qt6/libexec" "$disc/share/qt6/translations"
+  cp -L "$libexec/QtWebEngineProcess" "$disc/$lib/qt6/libexec/"
+  patchelf --force-rpath --set-rpath '$ORIGIN/../..' "$disc/$lib/qt6/libexec/QtWebEngineProcess"
+  cp -rL "$data/resources" "$disc/share/qt6/"
+  [ -d "$translations/qtwebengine_locales" ] && cp -rL "$translations/qtwebengine_locales" "$disc/share/qt6/translations/"
+fi
+
+# Every library the programs and plug-ins load, unless the base system has it.
+base=()
+while read -r line; do
+  [[ -z "$line" || "$line" == \#* ]] && continue
+  base+=("$line")
+done <"$here/cd_base_system.txt"
+declare -A package_of_base=()
+in_base() {  # PACKAGE
+  local p=$1 pattern
+  [[ -n "${package_of_base[$p]:-}" ]] && return 0
+  case $(dpkg-query -W -f='${Priority}' "$p" 2>/dev/null) in required|important|standard) return 0 ;; esac
+  for pattern in "${base[@]}"; do
+    # shellcheck disable=SC2053
+    [[ "$p" == $pattern ]] && return 0
+  done
+  return 1
+}
+declare -A seen=()
+while IFS= read -r -d '' elf; do
+  head -c 4 "$elf" | grep -q $'\x7fELF' || continue
+  while read -r name _ path _; do
+    [[ "$path" == /* ]] || continue
+    [[ -n "${seen[$name]:-}" ]] && continue
+    seen[$name]=1
+    [[ "$path" == "$disc"/* ]] && continue
+    package=$(dpkg -S "$(readlink -f "$path")" 2>/dev/null | head -n 1 | cut -d: -f1 || true)
+    [ -z "$package" ] && package=$(dpkg -S "$path" 2>/dev/null | head -n 1 | cut -d: -f1 || true)
+    if [ -n "$package" ] && in_base "$package"; then
+      package_of_base[$package]=1
+      continue
+    fi
+    cp -L "$path" "$disc/$lib/$name"
+  done < <(ldd "$elf" 2>/dev/null | grep '=>')
+done < <(find "$disc" -type f -print0)
+
+# Qt's paths, relative to each program's folder (bin/ for the sizing programs and cdztool,
+# the CD folder for panorel).
+write_qt_conf() {  # FOLDER
+  local up
+  up=$(realpath --relative-to="$disc/$1" "$disc")
+  cat >"$disc/$1/qt.conf" <<CONF
+[Paths]
+Prefix=$up
+Plugins=$lib/qt6/plugins
+LibraryExecutables=$lib/qt6/libexec
+Data=share/qt6
+Translations=share/qt6/translations
+CONF
+}
+write_qt_conf bin
+write_qt_conf "$cd_dir"
+
+cat >"$disc/autorun.sh" <<'SH'
+#!/bin/sh
+# Started by the desktop (after asking) when this disc is inserted: shows the Corvane product
+# CD in panorel, from the disc's own folder, as the CD's documents expect.
+disc=$(dirname "$(readlink -f "$0")")
+SH
+cat >>"$disc/autorun.sh" <<SH
+cd "\$disc/$cd_dir" || exit 1
+exec "\$disc/$cd_dir/panorel" "\$@"
+SH
+chmod 755 "$disc/autorun.sh"
+# The name and icon a file manager shows for the disc.
+printf '[Volume Info]\nName=Corvane product CD\nIcon=.VolumeIcon.png\n' >"$disc/.xdg-volume-info"
+cp "$here/../browser/shell/resources/panorel.png" "$disc/.VolumeIcon.png"
+
+mkdir -p "$(dirname "$out")"
+rm -f "$out"
+xorriso -as mkisofs -quiet -R -J -joliet-long -V CORVANE_CD -o "$out" "$disc" \
+  || fail "xorriso failed"
+echo "cd_image: $out ($(du -h "$out" | cut -f1))"
