@@ -55,34 +55,36 @@ while read -r line; do
   [[ -z "$line" || "$line" == \#* ]] && continue
   base+=("$line")
 done <"$here/cd_base_system.txt"
-declare -A package_of_base=()
 in_base() {  # PACKAGE
-  local p=$1 pattern
-  [[ -n "${package_of_base[$p]:-}" ]] && return 0
-  case $(dpkg-query -W -f='${Priority}' "$p" 2>/dev/null) in required|important|standard) return 0 ;; esac
+  local pattern
   for pattern in "${base[@]}"; do
     # shellcheck disable=SC2053
-    [[ "$p" == $pattern ]] && return 0
+    [[ "$1" == $pattern ]] && return 0
   done
   return 1
 }
-declare -A seen=()
+declare -A path_of=()
 while IFS= read -r -d '' elf; do
   head -c 4 "$elf" | grep -q $'\x7fELF' || continue
   while read -r name _ path _; do
-    [[ "$path" == /* ]] || continue
-    [[ -n "${seen[$name]:-}" ]] && continue
-    seen[$name]=1
-    [[ "$path" == "$disc"/* ]] && continue
-    package=$(dpkg -S "$(readlink -f "$path")" 2>/dev/null | head -n 1 | cut -d: -f1 || true)
-    [ -z "$package" ] && package=$(dpkg -S "$path" 2>/dev/null | head -n 1 | cut -d: -f1 || true)
-    if [ -n "$package" ] && in_base "$package"; then
-      package_of_base[$package]=1
-      continue
-    fi
-    cp -L "$path" "$disc/$lib/$name"
+    [[ "$path" == /* && "$path" != "$disc"/* ]] && path_of[$name]=$path
   done < <(ldd "$elf" 2>/dev/null | grep '=>')
 done < <(find "$disc" -type f -print0)
+# Their packages, asked once (a merged /usr registers either spelling of a path).
+declare -A package_of=()
+paths=()
+for name in "${!path_of[@]}"; do
+  paths+=("${path_of[$name]}" "$(readlink -f "${path_of[$name]}")")
+done
+while IFS= read -r line; do
+  package_of[${line#*: }]=${line%%:*}
+done < <(dpkg -S "${paths[@]}" 2>/dev/null || true)
+for name in "${!path_of[@]}"; do
+  path=${path_of[$name]}
+  package=${package_of[$path]:-${package_of[$(readlink -f "$path")]:-}}
+  [ -n "$package" ] && in_base "$package" && continue
+  cp -L "$path" "$disc/$lib/$name"
+done
 
 # Qt's paths, relative to each program's folder (bin/ for the sizing programs and cdztool,
 # the CD folder for panorel).
@@ -118,6 +120,6 @@ cp "$here/../browser/shell/resources/panorel.png" "$disc/.VolumeIcon.png"
 
 mkdir -p "$(dirname "$out")"
 rm -f "$out"
-xorriso -as mkisofs -quiet -R -J -joliet-long -V CORVANE_CD -o "$out" "$disc" \
+xorriso -as mkisofs -quiet -r -J -joliet-long -V CORVANE_CD -o "$out" "$disc" \
   || fail "xorriso failed"
 echo "cd_image: $out ($(du -h "$out" | cut -f1))"
