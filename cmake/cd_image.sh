@@ -14,6 +14,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 fail() { echo "cd_image: $*" >&2; exit 1; }
 command -v xorriso >/dev/null || fail "xorriso is missing (apt install xorriso)"
 command -v patchelf >/dev/null || fail "patchelf is missing (apt install patchelf)"
+command -v qtpaths6 >/dev/null || fail "qtpaths6 is missing (apt install qt6-base-dev-tools)"
 stage=$(mktemp -d "${TMPDIR:-/tmp}/corvane-cd.XXXXXX")
 trap 'rm -rf "$stage"' EXIT
 disc=$stage/disc
@@ -31,7 +32,8 @@ cd_dir=$lib/corvane/panorel
 
 # Qt's plug-ins for an X11 desktop: the display, its OpenGL, picture formats, SVG icons,
 # printing; the web engine's helper program, resources and translations with its plug-in.
-qt_plugins=$(qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null || echo /usr/lib/x86_64-linux-gnu/qt6/plugins)
+qt() { qtpaths6 --query "$1" || fail "qtpaths6 does not know $1"; }
+qt_plugins=$(qt QT_INSTALL_PLUGINS)
 mkdir -p "$disc/$lib/qt6/plugins"
 for folder in platforms xcbglintegrations imageformats iconengines printsupport platforminputcontexts; do
   [ -d "$qt_plugins/$folder" ] && cp -rL "$qt_plugins/$folder" "$disc/$lib/qt6/plugins/"
@@ -39,9 +41,9 @@ done
 # Only the X11 and headless platforms (the others would pull in Wayland's or EGL's stacks).
 find "$disc/$lib/qt6/plugins/platforms" -name '*.so' ! -name libqxcb.so ! -name libqoffscreen.so -delete
 if [[ " ${components[*]} " == *" panorel-web "* ]]; then
-  libexec=$(qtpaths6 --query QT_INSTALL_LIBEXECS 2>/dev/null || echo /usr/lib/qt6/libexec)
-  data=$(qtpaths6 --query QT_INSTALL_DATA 2>/dev/null || echo /usr/share/qt6)
-  translations=$(qtpaths6 --query QT_INSTALL_TRANSLATIONS 2>/dev/null || echo /usr/share/qt6/translations)
+  libexec=$(qt QT_INSTALL_LIBEXECS)
+  data=$(qt QT_INSTALL_DATA)
+  translations=$(qt QT_INSTALL_TRANSLATIONS)
   mkdir -p "$disc/$lib/qt6/libexec" "$disc/share/qt6/translations"
   cp -L "$libexec/QtWebEngineProcess" "$disc/$lib/qt6/libexec/"
   patchelf --force-rpath --set-rpath '$ORIGIN/../..' "$disc/$lib/qt6/libexec/QtWebEngineProcess"
