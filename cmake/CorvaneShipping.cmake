@@ -95,7 +95,13 @@ add_custom_target(cd_image
   USES_TERMINAL)
 add_dependencies(cd_image ${cd_image_needs})
 
+# With the demo's walk, where its test and the probe it needs are built.
+set(cd_walk "")
+set(cd_walk_script ${PROJECT_SOURCE_DIR}/demo/tests/demo_walk_e2e.sh)
+if(EXISTS ${cd_walk_script} AND TARGET panorel_x11_probe)
+  set(cd_walk ${cd_walk_script} $<TARGET_FILE:panorel_x11_probe>)
+endif()
 add_test(NAME shipping_cd_image_test
          COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/cd_image_test.sh ${CMAKE_BINARY_DIR}
-                 ${CMAKE_BINARY_DIR}/shipping/cd_image_test)
+                 ${CMAKE_BINARY_DIR}/shipping/cd_image_test ${cd_walk})
 set_tests_properties(shipping_cd_image_test PROPERTIES LABELS shipping TIMEOUT 300)

@@ -47,6 +47,9 @@ if [[ " ${components[*]} " == *" panorel-web "* ]]; then
   mkdir -p "$disc/$lib/qt6/libexec" "$disc/share/qt6/translations"
   cp -L "$libexec/QtWebEngineProcess" "$disc/$lib/qt6/libexec/"
   patchelf --force-rpath --set-rpath '$ORIGIN/../..' "$disc/$lib/qt6/libexec/QtWebEngineProcess"
+  # The web engine makes a folder locales/ beside its helper where there is none; nothing can
+  # be made on a disc, so the disc has it.
+  mkdir -p "$disc/$lib/qt6/libexec/locales"
   cp -rL "$data/resources" "$disc/share/qt6/"
   [ -d "$translations/qtwebengine_locales" ] && cp -rL "$translations/qtwebengine_locales" "$disc/share/qt6/translations/"
 fi

@@ -3,10 +3,12 @@
 # into a read-only folder, its autorun.sh run under a private X server. The demo's first page
 # opens from the disc with Qt and its plug-ins from the disc, the sizing programs start from
 # the disc, ldd of every program on it finds no library of ours or Qt's outside it, and nothing
-# is written on it.
-# Usage: cd_image_test.sh BUILD_DIR SCRATCH_DIR
+# is written on it. Given the demo's walk (its end-to-end test) and the X11 probe it needs, the
+# whole demo is walked from the disc too: its pages, the web page in the web control, the
+# sizing program its button starts.
+# Usage: cd_image_test.sh BUILD_DIR SCRATCH_DIR [DEMO_WALK_SCRIPT X11_PROBE]
 set -euo pipefail
-build=$(cd "$1" && pwd) scratch=$2
+build=$(cd "$1" && pwd) scratch=$2 walk=${3:-} probe=${4:-}
 here=$(cd "$(dirname "$0")" && pwd)
 if [ -d "$scratch" ]; then chmod -R u+w "$scratch"; rm -rf "$scratch"; fi
 mkdir -p "$scratch"
@@ -74,6 +76,11 @@ wait_for_window "Corvane Sizing Program" >/dev/null || { cat "$scratch/sizing.tx
 kill "$app" 2>/dev/null || true
 wait "$app" 2>/dev/null || true
 app=
+
+if [ -n "$walk" ]; then
+  bash "$walk" "$disc/$cd_dir/panorel" "$probe" "$disc/bin/cdztool" "$scratch/walk" \
+    || fail "the demo's walk from the disc"
+fi
 
 snapshot >"$scratch/after.txt"
 diff "$scratch/before.txt" "$scratch/after.txt" || fail "something was written on the disc"
