@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # cpack -G DEB makes the packages; each is checked (name, section, description, computed
 # dependencies that name installed Debian packages, no maintainer script but the library's
-# ldconfig) and all are unpacked with dpkg-deb -x into one scratch root, from which the
+# ldconfig), apt resolves them together, and all are unpacked with dpkg-deb -x into one scratch root, from which the
 # programs run as from an installation: panorel shows the demo, cdztool reads it, sizing and
 # exhaust size the test job, a C program builds against the development package.
 # Usage: package_test.sh BUILD_DIR SCRATCH_DIR
@@ -57,6 +57,14 @@ for name in "${!section[@]}"; do
   esac
   dpkg-deb -x "$deb" "$root"
 done
+
+# apt installs them all together (every dependency resolves on Debian 12), and no two
+# packages hold the same file.
+apt-get install -s --no-install-recommends "$scratch"/out/*.deb >"$scratch/apt.txt" 2>&1 \
+  || { cat "$scratch/apt.txt" >&2; fail "apt cannot install the packages"; }
+shared=$(for deb in "$scratch"/out/*.deb; do dpkg-deb -c "$deb" | grep -v '^d' | awk '{print $6}'; done |
+         sort | uniq -d)
+[ -z "$shared" ] || fail "files in two packages: $shared"
 
 u=$root/usr
 lib=$(cd "$u" && ls -d lib*/libframix32.so.1 | xargs dirname)
