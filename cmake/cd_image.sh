@@ -26,7 +26,7 @@ for component in "${components[@]}"; do
 done
 # A disc is not installed into a desktop: no menu entries, MIME types or manual pages.
 rm -rf "$disc/share"
-lib=$(cd "$disc" && ls -d lib*/libframix32.so.1 | xargs dirname)
+lib=$(cd "$disc" && dirname "$(find lib* -name libframix32.so.1 | head -n 1)")
 cd_dir=$lib/corvane/panorel
 [ -f "$disc/$cd_dir/panorel.cdz" ] || fail "no demo document in $cd_dir"
 

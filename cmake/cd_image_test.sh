@@ -28,7 +28,7 @@ look ecma119 -ls / | grep -q "'AUTORUN.SH'" || fail "no ISO 9660 names"
 disc=$scratch/disc
 xorriso -osirrox on -indev "$iso" -extract / "$disc" >/dev/null 2>&1 </dev/null || fail "extract"
 [ -x "$disc/autorun.sh" ] || fail "autorun.sh is not executable at the root"
-cd_dir=$(cd "$disc" && ls -d lib*/corvane/panorel)
+cd_dir=$(cd "$disc" && dirname "$(find lib* -path "*/corvane/panorel/panorel.cdz" | head -n 1)")
 [ -L "$disc/$cd_dir/programs/sizing" ] || fail "programs/sizing is no link"
 chmod -R a-w "$disc"
 snapshot() { (cd "$disc" && find . -printf '%p %s %T@\n' | sort); }

@@ -18,7 +18,7 @@ export QT_QPA_PLATFORM=offscreen
 cmake --install "$build" --prefix "$scratch/first" >/dev/null
 mv "$scratch/first" "$scratch/prefix"
 p=$scratch/prefix
-lib=$(cd "$p" && ls -d lib*/libframix32.so.1 | xargs dirname)
+lib=$(cd "$p" && dirname "$(find lib* -name libframix32.so.1 | head -n 1)")
 
 for f in bin/panorel bin/cdztool bin/sizing bin/exhaust; do
   [ -x "$p/$f" ] || fail "$f missing"

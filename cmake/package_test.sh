@@ -67,7 +67,7 @@ shared=$(for deb in "$scratch"/out/*.deb; do dpkg-deb -c "$deb" | grep -v '^d' |
 [ -z "$shared" ] || fail "files in two packages: $shared"
 
 u=$root/usr
-lib=$(cd "$u" && ls -d lib*/libframix32.so.1 | xargs dirname)
+lib=$(cd "$u" && dirname "$(find lib* -name libframix32.so.1 | head -n 1)")
 "$u/bin/panorel" --screen 800x600 --trace "$scratch/trace.tsv" --screenshot "$scratch/page.png" \
   || fail "panorel --screenshot"
 grep -qx $'load\tpanorel.cdb' "$scratch/trace.tsv" || fail "panorel: demo not loaded"
