@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # cpack -G DEB makes the packages; each is checked (name, section, description, computed
 # dependencies that name installed Debian packages, no maintainer script but the library's
-# ldconfig), apt resolves them together, and all are unpacked with dpkg-deb -x into one scratch root, from which the
-# programs run as from an installation: panorel shows the demo, cdztool reads it, sizing and
-# exhaust size the test job, a C program builds against the development package.
+# ldconfig), apt resolves them together, no file is in two of them, and all are unpacked with
+# dpkg-deb -x into one scratch root, from which the programs run as from an installation
+# (check_installed_tree.sh).
 # Usage: package_test.sh BUILD_DIR SCRATCH_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd) scratch=$2
@@ -66,19 +66,7 @@ shared=$(for deb in "$scratch"/out/*.deb; do dpkg-deb -c "$deb" | grep -v '^d' |
          sort | uniq -d)
 [ -z "$shared" ] || fail "files in two packages: $shared"
 
-u=$root/usr
-lib=$(cd "$u" && dirname "$(find lib* -name libframix32.so.1 | head -n 1)")
-"$u/bin/panorel" --screen 800x600 --trace "$scratch/trace.tsv" --screenshot "$scratch/page.png" \
-  || fail "panorel --screenshot"
-grep -qx $'load\tpanorel.cdb' "$scratch/trace.tsv" || fail "panorel: demo not loaded"
-"$u/bin/cdztool" list "$u/$lib/corvane/panorel/panorel.cdz" >/dev/null || fail "cdztool list"
-"$u/bin/sizing" calc --test-job >/dev/null || fail "sizing calc"
-"$u/bin/exhaust" calc --test-job >/dev/null || fail "exhaust calc"
-export PKG_CONFIG_PATH=$u/$lib/pkgconfig
-# shellcheck disable=SC2046
-"${CC:-cc}" -o "$scratch/tiny" "$here/install_test_tiny.c" $(pkg-config --cflags --libs framix32) \
-  -Wl,-rpath,"$(pkg-config --variable=libdir framix32)" || fail "tiny program does not build"
-"$scratch/tiny" | grep -qx "framix32 0x0100 GIF" || fail "tiny program"
+bash "$here/check_installed_tree.sh" "$root/usr" "$scratch/run"
 ls "$scratch/out/"*.deb | xargs -n 1 basename
 rm -rf "$scratch"
 echo "package test: ok"
