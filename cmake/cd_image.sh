@@ -19,9 +19,8 @@ stage=$(mktemp -d "${TMPDIR:-/tmp}/corvane-cd.XXXXXX")
 trap 'rm -rf "$stage"' EXIT
 disc=$stage/disc
 
-components=(panorel sizing exhaust libframix32)
-[ -e "$build/browser/shell/controls/libpanorel_web_control.so" ] && components+=(panorel-web)
-for component in "${components[@]}"; do
+# The web control's component is empty where the build has no web engine.
+for component in panorel panorel-web sizing exhaust libframix32; do
   cmake --install "$build" --prefix "$disc" --component "$component" >/dev/null
 done
 # A disc is not installed into a desktop: no menu entries, MIME types or manual pages.
@@ -36,11 +35,11 @@ qt() { qtpaths6 --query "$1" || fail "qtpaths6 does not know $1"; }
 qt_plugins=$(qt QT_INSTALL_PLUGINS)
 mkdir -p "$disc/$lib/qt6/plugins"
 for folder in platforms xcbglintegrations imageformats iconengines printsupport platforminputcontexts; do
-  [ -d "$qt_plugins/$folder" ] && cp -rL "$qt_plugins/$folder" "$disc/$lib/qt6/plugins/"
+  if [ -d "$qt_plugins/$folder" ]; then cp -rL "$qt_plugins/$folder" "$disc/$lib/qt6/plugins/"; fi
 done
 # Only the X11 and headless platforms (the others would pull in Wayland's or EGL's stacks).
 find "$disc/$lib/qt6/plugins/platforms" -name '*.so' ! -name libqxcb.so ! -name libqoffscreen.so -delete
-if [[ " ${components[*]} " == *" panorel-web "* ]]; then
+if [ -e "$disc/$cd_dir/controls/libpanorel_web_control.so" ]; then
   libexec=$(qt QT_INSTALL_LIBEXECS)
   data=$(qt QT_INSTALL_DATA)
   translations=$(qt QT_INSTALL_TRANSLATIONS)
@@ -51,7 +50,9 @@ if [[ " ${components[*]} " == *" panorel-web "* ]]; then
   # be made on a disc, so the disc has it.
   mkdir -p "$disc/$lib/qt6/libexec/locales"
   cp -rL "$data/resources" "$disc/share/qt6/"
-  [ -d "$translations/qtwebengine_locales" ] && cp -rL "$translations/qtwebengine_locales" "$disc/share/qt6/translations/"
+  if [ -d "$translations/qtwebengine_locales" ]; then
+    cp -rL "$translations/qtwebengine_locales" "$disc/share/qt6/translations/"
+  fi
 fi
 
 # Every library the programs and plug-ins load, unless the base system has it.
