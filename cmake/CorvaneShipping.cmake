@@ -83,11 +83,13 @@ set_tests_properties(shipping_package_test PROPERTIES LABELS shipping TIMEOUT 30
 
 # The product CD: build/corvane-cd.iso (xorriso, Rock Ridge and Joliet), with autorun.sh at
 # its root; made on request, not by the default build.
-set(cd_image_needs panorel demo_cd sizing exhaust cdztool framix32 panorel_man_page
-    sizing_man_page exhaust_man_page cdztool_man_page)
-if(TARGET panorel_web_control)
-  list(APPEND cd_image_needs panorel_web_control)
-endif()
+set(cd_image_needs)
+foreach(target panorel demo_cd sizing exhaust cdztool framix32 panorel_man_page sizing_man_page
+               exhaust_man_page cdztool_man_page corvane_saved_values panorel_web_control)
+  if(TARGET ${target})
+    list(APPEND cd_image_needs ${target})
+  endif()
+endforeach()
 add_custom_target(cd_image
   COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/cd_image.sh ${CMAKE_BINARY_DIR}
           ${CMAKE_BINARY_DIR}/corvane-cd.iso

@@ -24,7 +24,10 @@ void SetCorpus(std::string folder, int minimum_read) {
 
 const std::string& CorpusFolder() { return TheCorpus().folder; }
 
-int CorpusMinimumRead() { return TheCorpus().minimum_read; }
+int CorpusMinimumRead() {
+  const int minimum = TheCorpus().minimum_read;
+  return minimum == kAllFiles ? static_cast<int>(CorpusFiles().size()) : minimum;
+}
 
 std::vector<std::string> CorpusFiles() {
   std::vector<std::string> files;

@@ -10,7 +10,8 @@
 namespace framix32::test {
 
 // --corpus=FOLDER (empty: the build has none, and the tests skip) and --min-read=N (how many
-// of its files giflib reads at least).
+// of its files giflib reads at least; kAllFiles: every one).
+constexpr int kAllFiles = -1;
 void SetCorpus(std::string folder, int minimum_read);
 const std::string& CorpusFolder();
 // Its .gif files, sorted; none when the folder is missing.

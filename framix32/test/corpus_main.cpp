@@ -1,4 +1,5 @@
-// main() of the corpus tests: GoogleTest's options, then --corpus=FOLDER and --min-read=N.
+// main() of the corpus tests: GoogleTest's options, then --corpus=FOLDER and
+// --min-read=N|all.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -16,9 +17,10 @@ int main(int argc, char** argv) {
     if (arg.rfind("--corpus=", 0) == 0) {
       folder = arg.substr(9);
     } else if (arg.rfind("--min-read=", 0) == 0) {
-      minimum_read = std::atoi(arg.c_str() + 11);
+      const std::string value = arg.substr(11);
+      minimum_read = value == "all" ? framix32::test::kAllFiles : std::atoi(value.c_str());
     } else {
-      std::fprintf(stderr, "usage: %s [GTEST OPTIONS] --corpus=FOLDER [--min-read=N]\n", argv[0]);
+      std::fprintf(stderr, "usage: %s [GTEST OPTIONS] --corpus=FOLDER [--min-read=N|all]\n", argv[0]);
       return 2;
     }
   }
