@@ -12,7 +12,7 @@ set(CORVANE_INSTALL_CD_DIR ${CMAKE_INSTALL_LIBDIR}/corvane/panorel)
 # to the prefix), finds the libraries in the prefix's library folder relative to itself.
 function(corvane_install_rpath target destination)
   file(RELATIVE_PATH up /${destination} /${CMAKE_INSTALL_LIBDIR})
-  if(up STREQUAL "")
+  if("${up}" STREQUAL "")
     set(rpath "$ORIGIN")
   else()
     set(rpath "$ORIGIN/${up}")
