@@ -39,8 +39,12 @@ function(corvane_install_symlink link target component)
 endfunction()
 
 # corvane_man_page(TARGET SUMMARY COMPONENT): a section 1 manual page for the program, made
-# at build time from the text its --help prints, and installed with it.
+# at build time from the text its --help prints, and installed with it. Only the normal build
+# ships; the sanitizer and fuzz builds make none.
 function(corvane_man_page target summary component)
+  if(CORVANE_UNIT_ONLY OR CORVANE_SANITIZE OR CORVANE_TSAN OR CORVANE_FUZZ)
+    return()
+  endif()
   get_target_property(name ${target} OUTPUT_NAME)
   if(NOT name)
     set(name ${target})
