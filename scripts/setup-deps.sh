@@ -25,6 +25,9 @@ packages=(
   pulseaudio-utils pulseaudio
   # fonts for the forms and reports
   fonts-dejavu-core
+  # shipping: the Debian packages' computed dependencies, the product CD's disc image and
+  # the RPATH of the web engine's helper program on it
+  dpkg-dev file xorriso patchelf
 )
 
 missing=()

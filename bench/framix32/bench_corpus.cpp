@@ -1,6 +1,7 @@
 #include "bench_corpus.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -76,7 +77,16 @@ long GiflibSlurp(const std::vector<uint8_t>& bytes) {
 const std::vector<CorpusFile>& ValidCorpus() {
   static const std::vector<CorpusFile> files = [] {
     std::vector<CorpusFile> out;
-    for (const auto& entry : std::filesystem::directory_iterator(FRAMIX32_CORPUS_DIR)) {
+    std::error_code ec;
+    std::filesystem::directory_iterator it(FRAMIX32_CORPUS_DIR, ec);
+    if (ec) {
+      std::fprintf(stderr,
+                   "framix32_bench: no GIF corpus at '%s' (configure with "
+                   "-DFRAMIX32_CORPUS_DIR=FOLDER); the corpus cases measure nothing\n",
+                   FRAMIX32_CORPUS_DIR);
+    }
+    for (std::filesystem::directory_iterator end; !ec && it != end; it.increment(ec)) {
+      const auto& entry = *it;
       if (entry.path().extension() != ".gif") continue;
       std::ifstream in(entry.path(), std::ios::binary);
       std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};

@@ -12,6 +12,7 @@
 
 #include "animation.h"
 #include "byte_source.h"
+#include "corpus_folder.h"
 #include "dib.h"
 #include "fake_window.h"
 #include "frame_loader.h"
@@ -20,15 +21,6 @@
 
 namespace framix32::test {
 namespace {
-
-std::vector<std::string> CorpusFiles() {
-  std::vector<std::string> files;
-  for (const auto& entry : std::filesystem::directory_iterator(FRAMIX32_CORPUS_DIR)) {
-    if (entry.path().extension() == ".gif") files.push_back(entry.path().string());
-  }
-  std::sort(files.begin(), files.end());
-  return files;
-}
 
 struct GiflibFile {
   explicit GiflibFile(const std::string& path) {
@@ -174,8 +166,10 @@ void CompareFrames(ByteSource& in, const GifFileType& gif, const std::string& pa
 }
 
 TEST(Corpus, MatchesGiflibWhereverGiflibReadsTheFile) {
+  const std::vector<std::string> files = CorpusFiles();
+  FRAMIX32_REQUIRE_CORPUS(files);
   int compared = 0;
-  for (const std::string& path : CorpusFiles()) {
+  for (const std::string& path : files) {
     GiflibFile reference(path);
     if (!reference.ok) continue;
     SCOPED_TRACE(path);
@@ -183,13 +177,15 @@ TEST(Corpus, MatchesGiflibWhereverGiflibReadsTheFile) {
     CompareFrames(path, *reference.gif);
     ++compared;
   }
-  EXPECT_GE(compared, 90);
+  EXPECT_GE(compared, CorpusMinimumRead());
 }
 
 // No file makes any reader or the player misbehave; the sanitizers watch for the rest.
 TEST(Corpus, EveryFileGoesThroughEveryReaderAndThePlayer) {
+  const std::vector<std::string> files = CorpusFiles();
+  FRAMIX32_REQUIRE_CORPUS(files);
   FakeWindow window(64, 64, 0xFF336699u, false);
-  for (const std::string& path : CorpusFiles()) {
+  for (const std::string& path : files) {
     SCOPED_TRACE(path);
     dzGlobalFree(GetFileInformation(path.c_str()));
     HGLOBAL block = ReadGraphicFile(path.c_str());
@@ -219,8 +215,10 @@ TEST(Corpus, EveryFileGoesThroughEveryReaderAndThePlayer) {
 }
 
 TEST(Corpus, EveryFileStartsAndStopsAnAnimationThread) {
+  const std::vector<std::string> files = CorpusFiles();
+  FRAMIX32_REQUIRE_CORPUS(files);
   FakeWindow window(32, 32, 0xFF000000u);
-  for (const std::string& path : CorpusFiles()) {
+  for (const std::string& path : files) {
     HANIMATION handle = dzPlayGif(window.handle(), 0, 0, path.c_str(), 0);
     EXPECT_EQ(dzStopGif(handle), 1);
   }
