@@ -58,6 +58,7 @@ void RegisterFileDecodeBenchmarks() {
 
 void RegisterEncodeBenchmarks();
 void RegisterInterfaceBenchmarks();
+void RegisterPlaybackBenchmarks();
 
 }  // namespace framix32::bench
 
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
   framix32::bench::RegisterFileDecodeBenchmarks();
   framix32::bench::RegisterEncodeBenchmarks();
   framix32::bench::RegisterInterfaceBenchmarks();
+  framix32::bench::RegisterPlaybackBenchmarks();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

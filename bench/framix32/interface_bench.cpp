@@ -154,32 +154,6 @@ long GiflibFirstImage(const CorpusFile& file, bool bgra) {
 long GiflibIndices(const CorpusFile& file) { return GiflibFirstImage(file, false); }
 long GiflibBgra(const CorpusFile& file) { return GiflibFirstImage(file, true); }
 
-long GiflibAnimationBgra(const CorpusFile& file) {
-  int error = 0;
-  GifFileType* gif = DGifOpenFileName(file.path.c_str(), &error);
-  if (gif == nullptr) return 0;
-  long pixels = 0;
-  if (DGifSlurp(gif) == GIF_OK) {
-    std::vector<std::vector<uint32_t>> frames;
-    for (int f = 0; f < gif->ImageCount; ++f) {
-      const SavedImage& image = gif->SavedImages[f];
-      const ColorMapObject* map = image.ImageDesc.ColorMap ? image.ImageDesc.ColorMap : gif->SColorMap;
-      uint32_t lookup[256] = {};
-      for (int i = 0; map != nullptr && i < map->ColorCount; ++i) {
-        lookup[i] = 0xFF000000u | map->Colors[i].Red << 16 | map->Colors[i].Green << 8 |
-                    map->Colors[i].Blue;
-      }
-      const size_t count = size_t(image.ImageDesc.Width) * image.ImageDesc.Height;
-      std::vector<uint32_t>& out = frames.emplace_back(count);
-      for (size_t i = 0; i < count; ++i) out[i] = lookup[image.RasterBits[i]];
-      pixels += long(count);
-    }
-    benchmark::DoNotOptimize(frames.data());
-  }
-  DGifCloseFile(gif, &error);
-  return pixels;
-}
-
 void BM_Group(benchmark::State& state, Group group, Path path) {
   const std::vector<const CorpusFile*> files = CorpusGroup(group);
   long pixels = 0;
