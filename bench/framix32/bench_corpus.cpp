@@ -9,6 +9,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "byte_source.h"
+#include "frame_loader.h"
+
 namespace framix32::bench {
 namespace {
 
@@ -159,6 +162,21 @@ long GiflibAnimationBgra(const CorpusFile& file) {
     benchmark::DoNotOptimize(frames.data());
   }
   DGifCloseFile(gif, &error);
+  return pixels;
+}
+
+long FrameReaderDecode(const std::vector<uint8_t>& bytes) {
+  ByteSource in(bytes.data(), bytes.size());
+  FrameReader reader(in);
+  if (reader.Start() != kNoError) return -1;
+  DecodedFrame frame;
+  long pixels = 0;
+  for (;;) {
+    bool done = false;
+    if (reader.Next(&frame, &done) != kNoError || done) break;
+    pixels += long(frame.pixels.width) * frame.pixels.height;
+    benchmark::DoNotOptimize(frame.pixels.data());
+  }
   return pixels;
 }
 

@@ -5,7 +5,8 @@
 //   Bitmaps:   dzBitmapsFromGif (mode 0), beside the bare frame reader's first frame and
 //              giflib's first image, each expanded to 32 bits in a pass of their own;
 //   Animation: the loading of dzPlayGif (every frame, no thread), beside giflib's DGifSlurp
-//              with every frame expanded to 32 bits.
+//              with every frame expanded to 32 bits;
+//   Decode:    every frame to indices from memory, the bare frame reader against DGifSlurp.
 // How it measures: each iteration frees all it allocated. main() fixes the allocator's
 // thresholds (glibc would otherwise move them as buffers come and go, so that a case's figures
 // hung on what ran before it): buffers up to 32 MiB come from a heap that keeps what is freed,
@@ -85,6 +86,10 @@ long Bitmaps(const CorpusFile& file) {
   dzDeletePalette(palette);
   return pixels;
 }
+
+// Every frame to indices, from memory: the bare frame reader and giflib's DGifSlurp.
+long FrameReaderEveryFrame(const CorpusFile& file) { return FrameReaderDecode(file.bytes); }
+long GiflibEveryFrame(const CorpusFile& file) { return GiflibSlurp(file.bytes); }
 
 long Animation(const CorpusFile& file) {
   ByteSource in(file.path.c_str());
@@ -215,6 +220,7 @@ void RegisterInterfaceBenchmarks() {
       {"Speed/dzBitmapsFromGif:giflib-bgra", Bitmaps, GiflibBgra},
       {"Speed/dzBitmapsFromGif:ReadGraphicFile", Bitmaps, Still},
       {"Speed/Animation-load:giflib-bgra", Animation, GiflibAnimationBgra},
+      {"Speed/Decode:giflib", FrameReaderEveryFrame, GiflibEveryFrame},
   };
   for (Group group : {Group::kPhoto, Group::kAnimation, Group::kSmall}) {
     for (const Pairing& pairing : kPairings) {

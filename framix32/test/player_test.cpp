@@ -365,11 +365,11 @@ TEST(BitmapsFromGif, ModesDecideMaskAndPalette) {
   EXPECT_EQ(mask, nullptr);
 }
 
-// Images large enough to be widened while they decode give the same pixels and mask as their
-// indices decoded whole, plain or interlaced, and cut short at many points of their data
-// (rows not decoded, the partial row among them, are index 0). The rows are long, so that
-// some cut lands in the row where the widening last caught up with the decoder.
-TEST(BitmapsFromGif, WideningWhileDecodingMatchesTheWholeIndices) {
+// Images whose indices decode into their own bitmap's last quarter and are widened there give
+// the same pixels and mask as their indices decoded apart, plain or interlaced, and cut short
+// at many points of their data (rows not decoded, the partial row among them, are index 0).
+// The rows are long, so that some cut lands in the middle of a row.
+TEST(BitmapsFromGif, WideningInPlaceMatchesTheWholeIndices) {
   constexpr int kWidth = 1999, kHeight = 41, kKey = 5;
   TestFrame frame = Solid(0, 0, kWidth, kHeight, 0);
   for (int y = 0; y < kHeight; ++y) {

@@ -9,7 +9,9 @@
 #include <filesystem>
 #include <random>
 
+#include "byte_source.h"
 #include "dib.h"
+#include "frame_loader.h"
 #include "framix32.h"
 #include "gif_builder.h"
 
@@ -239,6 +241,39 @@ TEST(Reading, CutDataKeepsWholeRowsAndZeroesTheRest) {
   ASSERT_LT(rows, 64u);
   EXPECT_TRUE(std::equal(pixels.begin(), pixels.begin() + rows * 64, image.indices.begin()));
   EXPECT_TRUE(std::all_of(image.indices.begin() + rows * 64, image.indices.end(),
+                          [](uint8_t v) { return v == 0; }));
+}
+
+// The frame reader keeps a frame's buffer for the next, smaller one: what the smaller frame's
+// data, cut short, leaves undecoded is still zeros, never the earlier frame's indices.
+TEST(Reading, AReusedFrameBufferShowsNothingOfTheFrameBefore) {
+  TestFrame big = OneFrame(64, 64, 8, {}).frames[0];
+  big.indices.resize(64 * 64);
+  for (size_t i = 0; i < big.indices.size(); ++i) big.indices[i] = uint8_t(1 + i % 200);
+  TestFrame small = big;
+  small.width = small.height = 40;
+  small.indices.resize(40 * 40);
+  std::vector<uint8_t> bytes = BuildGif(TestGif{64, 64, 8, {big, small}});
+  bytes.resize(bytes.size() - 400);
+  ByteSource in(bytes.data(), bytes.size());
+  FrameReader reader(in);
+  ASSERT_EQ(reader.Start(), kNoError);
+  DecodedFrame frame;
+  bool done = false;
+  ASSERT_EQ(reader.Next(&frame, &done), kNoError);
+  ASSERT_EQ(frame.decoded, kNoError);
+  const uint8_t* first_buffer = frame.pixels.data();
+  ASSERT_EQ(reader.Next(&frame, &done), kNoError);
+  ASSERT_FALSE(done);
+  EXPECT_EQ(frame.pixels.data(), first_buffer);
+  EXPECT_EQ(frame.decoded, kCorrupt);
+  size_t rows = 0;
+  while (rows < 40 && frame.pixels.row(int(rows))[0] != 0) ++rows;
+  ASSERT_GT(rows, 2u);
+  ASSERT_LT(rows, 40u);
+  EXPECT_TRUE(std::equal(small.indices.begin(), small.indices.begin() + rows * 40,
+                         frame.pixels.data()));
+  EXPECT_TRUE(std::all_of(frame.pixels.data() + rows * 40, frame.pixels.data() + 40 * 40,
                           [](uint8_t v) { return v == 0; }));
 }
 
