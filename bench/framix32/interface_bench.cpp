@@ -6,7 +6,8 @@
 //              giflib's first image, each expanded to 32 bits in a pass of their own;
 //   Animation: the loading of dzPlayGif (every frame, no thread), beside giflib's DGifSlurp
 //              with every frame expanded to 32 bits;
-//   Decode:    every frame to indices from memory, the bare frame reader against DGifSlurp.
+//   Decode:    every frame to indices from memory, the bare frame reader against DGifSlurp;
+//   dzPlayGif: the load, the thread's start and dzStopGif, against DGifSlurp to 32 bits.
 // How it measures: each iteration frees all it allocated. main() fixes the allocator's
 // thresholds (glibc would otherwise move them as buffers come and go, so that a case's figures
 // hung on what ran before it): buffers up to 32 MiB come from a heap that keeps what is freed,
@@ -85,6 +86,16 @@ long Bitmaps(const CorpusFile& file) {
   dzDeleteBitmap(image);
   dzDeletePalette(palette);
   return pixels;
+}
+
+// dzPlayGif into a window that shows nothing, stopped at once: the load and the thread's start
+// and end as the caller pays for them (the thread's own time is not on the caller's clock).
+long PlayAndStop(const CorpusFile& file) {
+  static dzWindow nowhere{nullptr, nullptr, nullptr};
+  HANIMATION animation = dzPlayGif(&nowhere, 0, 0, file.path.c_str(), 0);
+  benchmark::DoNotOptimize(animation);
+  dzStopGif(animation);
+  return file.pixels;
 }
 
 // Every frame to indices, from memory: the bare frame reader and giflib's DGifSlurp.
@@ -221,6 +232,7 @@ void RegisterInterfaceBenchmarks() {
       {"Speed/dzBitmapsFromGif:ReadGraphicFile", Bitmaps, Still},
       {"Speed/Animation-load:giflib-bgra", Animation, GiflibAnimationBgra},
       {"Speed/Decode:giflib", FrameReaderEveryFrame, GiflibEveryFrame},
+      {"Speed/dzPlayGif:giflib-bgra", PlayAndStop, GiflibAnimationBgra},
   };
   for (Group group : {Group::kPhoto, Group::kAnimation, Group::kSmall}) {
     for (const Pairing& pairing : kPairings) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -275,6 +276,35 @@ TEST(Reading, AReusedFrameBufferShowsNothingOfTheFrameBefore) {
                          frame.pixels.data()));
   EXPECT_TRUE(std::all_of(frame.pixels.data() + rows * 40, frame.pixels.data() + 40 * 40,
                           [](uint8_t v) { return v == 0; }));
+}
+
+// A file is read through a buffer of its own size when it is small: what it holds beyond
+// that, written after it was opened or past the usual buffer, still comes, in place or copied.
+TEST(Reading, AFileReadsWholeWhateverItHeldWhenOpened) {
+  for (size_t size : {size_t{1}, size_t{300}, size_t{65535}, size_t{65536}, size_t{200000}}) {
+    SCOPED_TRACE(size);
+    std::vector<uint8_t> bytes(size + 5000);
+    for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = uint8_t(i * 7 + i / 251);
+    TempFile file("grows.bin", std::vector<uint8_t>(bytes.begin(), bytes.begin() + size));
+    ByteSource in(file.path());
+    ASSERT_TRUE(in.ok());
+    FILE* more = std::fopen(file.path(), "ab");
+    ASSERT_NE(more, nullptr);
+    std::fwrite(bytes.data() + size, 1, bytes.size() - size, more);
+    std::fclose(more);
+    std::vector<uint8_t> got(bytes.size() + 10);
+    ASSERT_EQ(in.Read(got.data(), got.size()), bytes.size());
+    got.resize(bytes.size());
+    EXPECT_EQ(got, bytes);
+    in.Seek(size / 2);
+    size_t available = 0;
+    bool to_end = true;
+    const uint8_t* at = in.InPlace(&available, &to_end);
+    EXPECT_FALSE(to_end);
+    ASSERT_GT(available, 0u);
+    EXPECT_TRUE(std::equal(at, at + std::min(available, bytes.size() - size / 2),
+                           bytes.begin() + size / 2));
+  }
 }
 
 TEST(Reading, HugeClaimsAreRefusedQuickly) {
