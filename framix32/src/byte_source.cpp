@@ -1,7 +1,6 @@
 #include "byte_source.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -23,13 +22,6 @@ ByteSource::ByteSource(const char* path) {
   do {
     fd_ = ::open(path, O_RDONLY | O_CLOEXEC);
   } while (fd_ < 0 && errno == EINTR);
-  buffer_size_ = kBufferSize;
-  struct stat status;
-  if (fd_ >= 0 && ::fstat(fd_, &status) == 0 && S_ISREG(status.st_mode) &&
-      static_cast<uint64_t>(status.st_size) < kBufferSize) {
-    // One byte more, so that even an empty file that grows since reads what it gains.
-    buffer_size_ = static_cast<size_t>(status.st_size) + 1;
-  }
 }
 
 ByteSource::~ByteSource() {
@@ -38,10 +30,10 @@ ByteSource::~ByteSource() {
 
 bool ByteSource::Fill() {
   if (fd_ < 0) return false;
-  if (buffer_ == nullptr) buffer_.reset(new uint8_t[buffer_size_]);
+  if (buffer_ == nullptr) buffer_.reset(new uint8_t[kBufferSize]);
   ssize_t got;
   do {
-    got = ::pread(fd_, buffer_.get(), buffer_size_, static_cast<off_t>(position_));
+    got = ::pread(fd_, buffer_.get(), kBufferSize, static_cast<off_t>(position_));
   } while (got < 0 && errno == EINTR);
   if (got <= 0) return false;
   window_ = buffer_.get();

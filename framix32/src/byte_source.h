@@ -44,10 +44,8 @@ class ByteSource {
 
   const uint8_t* data_ = nullptr;  // memory input: the window is all of it
   int fd_ = -1;
-  // Allocated at the first read: the file's size when it is smaller than the usual buffer, so
-  // that a small file costs no more than itself.
+  // Allocated at the first read and never cleared: every byte used comes from the file.
   std::unique_ptr<uint8_t[]> buffer_;
-  size_t buffer_size_ = 0;
   const uint8_t* window_ = nullptr;
   uint64_t window_start_ = 0;
   size_t window_size_ = 0;

@@ -278,8 +278,8 @@ TEST(Reading, AReusedFrameBufferShowsNothingOfTheFrameBefore) {
                           [](uint8_t v) { return v == 0; }));
 }
 
-// A file is read through a buffer of its own size when it is small: what it holds beyond
-// that, written after it was opened or past the usual buffer, still comes, in place or copied.
+// A file reads whole through its buffer, in place or copied, whatever it held when it was
+// opened: what was written after, or lies past the buffer, still comes.
 TEST(Reading, AFileReadsWholeWhateverItHeldWhenOpened) {
   for (size_t size : {size_t{1}, size_t{300}, size_t{65535}, size_t{65536}, size_t{200000}}) {
     SCOPED_TRACE(size);
