@@ -1,5 +1,7 @@
 #include "bench_corpus.h"
 
+#include <benchmark/benchmark.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -7,6 +9,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+
+#include "byte_source.h"
+#include "frame_loader.h"
 
 namespace framix32::bench {
 namespace {
@@ -142,6 +147,47 @@ void GiflibEncodeFile(const std::vector<uint8_t>& indices, int width, int height
                       const GifColorType* colors, const char* path) {
   int error = 0;
   Spew(EGifOpenFileName(path, false, &error), indices, width, height, bits, colors);
+}
+
+long GiflibAnimationBgra(const CorpusFile& file) {
+  int error = 0;
+  GifFileType* gif = DGifOpenFileName(file.path.c_str(), &error);
+  if (gif == nullptr) return 0;
+  long pixels = 0;
+  if (DGifSlurp(gif) == GIF_OK) {
+    std::vector<std::vector<uint32_t>> frames;
+    for (int f = 0; f < gif->ImageCount; ++f) {
+      const SavedImage& image = gif->SavedImages[f];
+      const ColorMapObject* map = image.ImageDesc.ColorMap ? image.ImageDesc.ColorMap : gif->SColorMap;
+      uint32_t lookup[256] = {};
+      for (int i = 0; map != nullptr && i < map->ColorCount; ++i) {
+        lookup[i] = 0xFF000000u | map->Colors[i].Red << 16 | map->Colors[i].Green << 8 |
+                    map->Colors[i].Blue;
+      }
+      const size_t count = size_t(image.ImageDesc.Width) * image.ImageDesc.Height;
+      std::vector<uint32_t>& out = frames.emplace_back(count);
+      for (size_t i = 0; i < count; ++i) out[i] = lookup[image.RasterBits[i]];
+      pixels += long(count);
+    }
+    benchmark::DoNotOptimize(frames.data());
+  }
+  DGifCloseFile(gif, &error);
+  return pixels;
+}
+
+long FrameReaderDecode(const std::vector<uint8_t>& bytes) {
+  ByteSource in(bytes.data(), bytes.size());
+  FrameReader reader(in);
+  if (reader.Start() != kNoError) return -1;
+  DecodedFrame frame;
+  long pixels = 0;
+  for (;;) {
+    bool done = false;
+    if (reader.Next(&frame, &done) != kNoError || done) break;
+    pixels += long(frame.pixels.width) * frame.pixels.height;
+    benchmark::DoNotOptimize(frame.pixels.data());
+  }
+  return pixels;
 }
 
 }  // namespace framix32::bench

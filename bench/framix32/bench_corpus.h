@@ -37,6 +37,14 @@ GifFileType* GiflibOpen(GiflibMemory* memory);
 // Pixels decoded by DGifSlurp, or -1 when giflib refuses the file.
 long GiflibSlurp(const std::vector<uint8_t>& bytes);
 
+// Every frame through the bare frame reader from memory to indices; the pixels of all frames,
+// -1 when the file does not start.
+long FrameReaderDecode(const std::vector<uint8_t>& bytes);
+
+// giflib's DGifSlurp of the file, every frame then expanded to 32 bits through its colour
+// table into a buffer of its own; the pixels of all frames.
+long GiflibAnimationBgra(const CorpusFile& file);
+
 // A GIF89a file of one 8-bit image (2^bits colours) written by EGifSpew to *out.
 void GiflibEncode(const std::vector<uint8_t>& indices, int width, int height, int bits,
                   const GifColorType* colors, std::vector<uint8_t>* out);

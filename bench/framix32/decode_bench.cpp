@@ -12,21 +12,6 @@
 namespace framix32::bench {
 namespace {
 
-long OurDecode(const std::vector<uint8_t>& bytes) {
-  ByteSource in(bytes.data(), bytes.size());
-  FrameReader reader(in);
-  if (reader.Start() != kNoError) return -1;
-  DecodedFrame frame;
-  long pixels = 0;
-  for (;;) {
-    bool done = false;
-    if (reader.Next(&frame, &done) != kNoError || done) break;
-    pixels += long(frame.pixels.width) * frame.pixels.height;
-    benchmark::DoNotOptimize(frame.pixels.data());
-  }
-  return pixels;
-}
-
 template <long (*Decode)(const std::vector<uint8_t>&)>
 void BM_DecodeCorpus(benchmark::State& state) {
   long pixels = 0;
@@ -36,11 +21,11 @@ void BM_DecodeCorpus(benchmark::State& state) {
   state.counters["Mpixel/s"] = benchmark::Counter(double(pixels) / 1e6, benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_DecodeCorpus<GiflibSlurp>)->Name("DecodeCorpus/giflib")->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DecodeCorpus<OurDecode>)->Name("DecodeCorpus/framix32")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeCorpus<FrameReaderDecode>)->Name("DecodeCorpus/framix32")->Unit(benchmark::kMillisecond);
 
 void BM_DecodeFile(benchmark::State& state, const CorpusFile* file, bool ours) {
   for (auto _ : state) {
-    benchmark::DoNotOptimize(ours ? OurDecode(file->bytes) : GiflibSlurp(file->bytes));
+    benchmark::DoNotOptimize(ours ? FrameReaderDecode(file->bytes) : GiflibSlurp(file->bytes));
   }
   state.counters["pixels"] = double(file->pixels);
 }
@@ -58,6 +43,7 @@ void RegisterFileDecodeBenchmarks() {
 
 void RegisterEncodeBenchmarks();
 void RegisterInterfaceBenchmarks();
+void RegisterPlaybackBenchmarks();
 
 }  // namespace framix32::bench
 
@@ -70,6 +56,7 @@ int main(int argc, char** argv) {
   framix32::bench::RegisterFileDecodeBenchmarks();
   framix32::bench::RegisterEncodeBenchmarks();
   framix32::bench::RegisterInterfaceBenchmarks();
+  framix32::bench::RegisterPlaybackBenchmarks();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

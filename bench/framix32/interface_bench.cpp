@@ -5,7 +5,9 @@
 //   Bitmaps:   dzBitmapsFromGif (mode 0), beside the bare frame reader's first frame and
 //              giflib's first image, each expanded to 32 bits in a pass of their own;
 //   Animation: the loading of dzPlayGif (every frame, no thread), beside giflib's DGifSlurp
-//              with every frame expanded to 32 bits.
+//              with every frame expanded to 32 bits;
+//   Decode:    every frame to indices from memory, the bare frame reader against DGifSlurp;
+//   dzPlayGif: the load, the thread's start and dzStopGif, against DGifSlurp to 32 bits.
 // How it measures: each iteration frees all it allocated. main() fixes the allocator's
 // thresholds (glibc would otherwise move them as buffers come and go, so that a case's figures
 // hung on what ran before it): buffers up to 32 MiB come from a heap that keeps what is freed,
@@ -86,6 +88,20 @@ long Bitmaps(const CorpusFile& file) {
   return pixels;
 }
 
+// dzPlayGif into a window that shows nothing, stopped at once: the load and the thread's start
+// and end as the caller pays for them (the thread's own time is not on the caller's clock).
+long PlayAndStop(const CorpusFile& file) {
+  static dzWindow nowhere{nullptr, nullptr, nullptr};
+  HANIMATION animation = dzPlayGif(&nowhere, 0, 0, file.path.c_str(), 0);
+  benchmark::DoNotOptimize(animation);
+  dzStopGif(animation);
+  return file.pixels;
+}
+
+// Every frame to indices, from memory: the bare frame reader and giflib's DGifSlurp.
+long FrameReaderEveryFrame(const CorpusFile& file) { return FrameReaderDecode(file.bytes); }
+long GiflibEveryFrame(const CorpusFile& file) { return GiflibSlurp(file.bytes); }
+
 long Animation(const CorpusFile& file) {
   ByteSource in(file.path.c_str());
   AnimationData animation;
@@ -154,32 +170,6 @@ long GiflibFirstImage(const CorpusFile& file, bool bgra) {
 long GiflibIndices(const CorpusFile& file) { return GiflibFirstImage(file, false); }
 long GiflibBgra(const CorpusFile& file) { return GiflibFirstImage(file, true); }
 
-long GiflibAnimationBgra(const CorpusFile& file) {
-  int error = 0;
-  GifFileType* gif = DGifOpenFileName(file.path.c_str(), &error);
-  if (gif == nullptr) return 0;
-  long pixels = 0;
-  if (DGifSlurp(gif) == GIF_OK) {
-    std::vector<std::vector<uint32_t>> frames;
-    for (int f = 0; f < gif->ImageCount; ++f) {
-      const SavedImage& image = gif->SavedImages[f];
-      const ColorMapObject* map = image.ImageDesc.ColorMap ? image.ImageDesc.ColorMap : gif->SColorMap;
-      uint32_t lookup[256] = {};
-      for (int i = 0; map != nullptr && i < map->ColorCount; ++i) {
-        lookup[i] = 0xFF000000u | map->Colors[i].Red << 16 | map->Colors[i].Green << 8 |
-                    map->Colors[i].Blue;
-      }
-      const size_t count = size_t(image.ImageDesc.Width) * image.ImageDesc.Height;
-      std::vector<uint32_t>& out = frames.emplace_back(count);
-      for (size_t i = 0; i < count; ++i) out[i] = lookup[image.RasterBits[i]];
-      pixels += long(count);
-    }
-    benchmark::DoNotOptimize(frames.data());
-  }
-  DGifCloseFile(gif, &error);
-  return pixels;
-}
-
 void BM_Group(benchmark::State& state, Group group, Path path) {
   const std::vector<const CorpusFile*> files = CorpusGroup(group);
   long pixels = 0;
@@ -241,6 +231,8 @@ void RegisterInterfaceBenchmarks() {
       {"Speed/dzBitmapsFromGif:giflib-bgra", Bitmaps, GiflibBgra},
       {"Speed/dzBitmapsFromGif:ReadGraphicFile", Bitmaps, Still},
       {"Speed/Animation-load:giflib-bgra", Animation, GiflibAnimationBgra},
+      {"Speed/Decode:giflib", FrameReaderEveryFrame, GiflibEveryFrame},
+      {"Speed/dzPlayGif:giflib-bgra", PlayAndStop, GiflibAnimationBgra},
   };
   for (Group group : {Group::kPhoto, Group::kAnimation, Group::kSmall}) {
     for (const Pairing& pairing : kPairings) {

@@ -77,8 +77,9 @@ FRAMIX32_API int WriteGraphicFile(const char* path, HGLOBAL bitmap);
 /* A window the library draws into. The caller keeps it alive while any animation drawing into
  * it runs (until dzStopGif returns for it). blit and capture are called from animation threads,
  * possibly several at once: they must be thread-safe. capture fills the rectangle with what the
- * window shows there now (black where it shows nothing). A canvas of more than 32768 pixels
- * comes in several calls of whole rows each, top to bottom. */
+ * window shows there now (black where it shows nothing). An animation's first frame comes as
+ * the whole canvas, each later one as the rectangle of the canvas it changed; an area of more
+ * than 32768 pixels comes in several calls of whole rows of it each, top to bottom. */
 typedef struct dzWindow {
   void* context;
   void (*blit)(void* context, int x, int y, int width, int height, const uint32_t* pixels,
@@ -133,8 +134,10 @@ typedef struct dzAnimation* HANIMATION;
  * or the first one is transparent or smaller than the canvas), those pixels, kept as runs of
  * one colour and single pixels. An animation whose frames and canvas need more is refused with
  * code 4 before its pixels are decoded; where the saved pixels would pass the limit, black
- * stands for them. Each frame is drawn in its own colours whatever the mode. A file that loads
- * but a null window (or one without blit or capture) gives null with code 5; no thread starts. */
+ * stands for them. What the limit leaves after that keeps the canvas at four bytes a pixel
+ * instead (in place of the one-byte canvas and the band) when it fits. Each frame is drawn in
+ * its own colours whatever the mode. A file that loads but a null window (or one without blit
+ * or capture) gives null with code 5; no thread starts. */
 FRAMIX32_API HANIMATION dzPlayGif(HWND window, int x, int y, const char* path, int mode);
 /* Clears the library-wide repeat switch (running animations end after their current pass and
  * hold their last frame), then does what dzPlayGif does. An ending animation sets it again. */

@@ -30,7 +30,8 @@ struct AnimationData {
   // Whether the window's former pixels can ever show: a frame restores the background
   // (disposal 2 or 3), or the first frame is transparent or leaves part of the canvas bare.
   bool shows_background = false;
-  // What the saved background may take, within the limit the animation was loaded under.
+  // What the saved background, and then the canvas kept as pixels, may take within the limit
+  // the animation was loaded under.
   uint64_t background_budget = 0;
 };
 

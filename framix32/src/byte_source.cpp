@@ -38,13 +38,13 @@ ByteSource::~ByteSource() {
 
 bool ByteSource::Fill() {
   if (fd_ < 0) return false;
-  buffer_.resize(kBufferSize);
+  if (buffer_ == nullptr) buffer_.reset(new uint8_t[kBufferSize]);
   ssize_t got;
   do {
-    got = ::pread(fd_, buffer_.data(), kBufferSize, static_cast<off_t>(position_));
+    got = ::pread(fd_, buffer_.get(), kBufferSize, static_cast<off_t>(position_));
   } while (got < 0 && errno == EINTR);
   if (got <= 0) return false;
-  window_ = buffer_.data();
+  window_ = buffer_.get();
   window_start_ = position_;
   window_size_ = static_cast<size_t>(got);
   return true;

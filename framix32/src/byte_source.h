@@ -4,7 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 namespace framix32 {
 
@@ -44,7 +44,8 @@ class ByteSource {
 
   const uint8_t* data_ = nullptr;  // memory input: the window is all of it
   int fd_ = -1;
-  std::vector<uint8_t> buffer_;
+  // Allocated at the first read and never cleared: every byte used comes from the file.
+  std::unique_ptr<uint8_t[]> buffer_;
   const uint8_t* window_ = nullptr;
   uint64_t window_start_ = 0;
   size_t window_size_ = 0;

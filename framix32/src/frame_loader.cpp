@@ -50,9 +50,8 @@ void FrameReader::DecodePixels(DecodedFrame* frame) {
   }
 }
 
-ErrorCode FrameReader::DecodePixelsInto(const DecodedFrame& frame, uint8_t* out,
-                                        LzwProgress* progress) {
-  const ErrorCode decoded = DecodeImageInto(in_, frame.descriptor, out, &scratch_, progress);
+ErrorCode FrameReader::DecodePixelsInto(const DecodedFrame& frame, uint8_t* out) {
+  const ErrorCode decoded = DecodeImageInto(in_, frame.descriptor, out, &scratch_);
   if (decoded != kReadError) return decoded;
   // No data at all (the file ended at the code size byte) shows as an all-zero frame.
   std::memset(out, 0, size_t{frame.descriptor.width} * frame.descriptor.height);
@@ -128,42 +127,6 @@ ErrorCode PrepareBitmaps(const DecodedFrame& frame, int mode, bool use_transpare
   return kNoError;
 }
 
-// Widens the indices, which lie in the image's last quarter, while they are decoded, as far
-// as the pixels stay clear of them: pixels before three quarters of the count end at or before
-// the first index. The rest waits for the end of decoding, when every index is final.
-class WidenWhileDecoding final : public LzwProgress {
- public:
-  static constexpr size_t kStep = 16384;  // pixels widened at a time, their indices still cached
-
-  WidenWhileDecoding(const uint8_t* indices, size_t count, const uint32_t* lookup, uint8_t key,
-                     uint32_t* image, uint32_t* mask)
-      : indices_(indices), count_(count), clear_(count / 4 * 3), lookup_(lookup), key_(key),
-        image_(image), mask_(mask) {}
-
-  size_t Reached(size_t produced) override {
-    Widen(std::min(produced, clear_));
-    return widened_ + kStep < clear_ ? widened_ + kStep : SIZE_MAX;
-  }
-  void Finish() { Widen(count_); }
-
- private:
-  void Widen(size_t end) {
-    if (end <= widened_) return;
-    WidenIndices(indices_ + widened_, end - widened_, lookup_, key_, image_ + widened_,
-                 mask_ == nullptr ? nullptr : mask_ + widened_);
-    widened_ = end;
-  }
-
-  const uint8_t* indices_;
-  size_t count_;
-  size_t clear_;
-  const uint32_t* lookup_;
-  uint8_t key_;
-  uint32_t* image_;
-  uint32_t* mask_;
-  size_t widened_ = 0;
-};
-
 }  // namespace
 
 ErrorCode MakeFrameBitmaps(const DecodedFrame& frame, int mode, bool use_transparency,
@@ -184,7 +147,8 @@ ErrorCode ReadFrameBitmaps(FrameReader& reader, DecodedFrame* frame, int mode,
   const ImageDescriptor& d = frame->descriptor;
   const size_t count = static_cast<size_t>(d.width) * d.height;
   // The indices go to the last quarter of the image's own pixels (and the spare bytes after
-  // them), so that no buffer of indices is needed besides.
+  // them), so that no buffer of indices is needed besides; widened front to back, a pixel
+  // never lands on an index not yet read.
   uint32_t lookup[256];
   if (ErrorCode code = PrepareBitmaps(*frame, mode, use_transparency, kLzwOutputSlack, lookup,
                                       out);
@@ -193,10 +157,9 @@ ErrorCode ReadFrameBitmaps(FrameReader& reader, DecodedFrame* frame, int mode,
   }
   uint32_t* image = out->image->pixels.get();
   uint8_t* indices = reinterpret_cast<uint8_t*>(image) + 3 * count;
-  WidenWhileDecoding widen(indices, count, lookup, frame->control.transparent_index(), image,
-                          out->mask ? out->mask->pixels.get() : nullptr);
-  frame->decoded = reader.DecodePixelsInto(*frame, indices, &widen);
-  widen.Finish();
+  frame->decoded = reader.DecodePixelsInto(*frame, indices);
+  WidenIndices(indices, count, lookup, frame->control.transparent_index(), image,
+               out->mask ? out->mask->pixels.get() : nullptr);
   return kNoError;
 }
 

@@ -45,10 +45,8 @@ class FrameReader {
   ErrorCode NextImage(DecodedFrame* frame, bool* done);
   // Decodes the image data of the frame NextImage read into frame->pixels.
   void DecodePixels(DecodedFrame* frame);
-  // The same into out (IndexImageBytes of the frame's size), progress told of final rows as
-  // DecodeImageInto tells it; returns the decoder's result.
-  ErrorCode DecodePixelsInto(const DecodedFrame& frame, uint8_t* out,
-                             LzwProgress* progress = nullptr);
+  // The same into out (IndexImageBytes of the frame's size); returns the decoder's result.
+  ErrorCode DecodePixelsInto(const DecodedFrame& frame, uint8_t* out);
   // Both; kMemoryError for a frame above pixel_limit, before its pixels are decoded.
   ErrorCode Next(DecodedFrame* frame, bool* done, uint64_t pixel_limit = FRAMIX32_MAX_PIXELS);
 

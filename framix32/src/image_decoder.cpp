@@ -62,21 +62,6 @@ size_t SubBlocksLength(const uint8_t* blocks, size_t size, bool* whole) {
   return size;
 }
 
-// Passes on the decoder's progress rounded down to whole rows, at most once a row.
-class WholeRows final : public LzwProgress {
- public:
-  WholeRows(LzwProgress* to, size_t width) : to_(to), width_(width) {}
-  size_t Reached(size_t produced) override {
-    const size_t rows = produced - produced % width_;
-    const size_t next = to_->Reached(rows);
-    return next == SIZE_MAX ? SIZE_MAX : std::max(next, rows + width_);
-  }
-
- private:
-  LzwProgress* to_;
-  size_t width_;
-};
-
 }  // namespace
 
 bool WithinPixelLimit(uint32_t width, uint32_t height, uint64_t limit) {
@@ -88,14 +73,11 @@ size_t IndexImageBytes(uint32_t width, uint32_t height) {
 }
 
 ErrorCode DecodeImageInto(ByteSource& in, const ImageDescriptor& descriptor, uint8_t* out,
-                          DecodeScratch* scratch, LzwProgress* progress) {
+                          DecodeScratch* scratch) {
   const int min_code_size = in.ReadByte();
   if (min_code_size < 0) return kReadError;
   const size_t width = descriptor.width;
   const size_t count = width * descriptor.height;
-  WholeRows rows(progress, width);
-  LzwProgress* told =
-      progress == nullptr || descriptor.interlaced() || width == 0 ? nullptr : &rows;
   LzwResult result;
   size_t available = 0;
   bool to_end = false;
@@ -106,11 +88,10 @@ ErrorCode DecodeImageInto(ByteSource& in, const ImageDescriptor& descriptor, uin
     // The sub-blocks lie in memory up to their terminator or the end of the input: decoded
     // where they are, with the input moved past them.
     in.Skip(length);
-    result = DecodeLzwSubBlocks(min_code_size, blocks, length, out, count, told);
+    result = DecodeLzwSubBlocks(min_code_size, blocks, length, out, count);
   } else {
     ReadSubBlocks(in, &scratch->data);
-    result = DecodeLzw(min_code_size, scratch->data.data(), scratch->data.size(), out, count,
-                       told);
+    result = DecodeLzw(min_code_size, scratch->data.data(), scratch->data.size(), out, count);
   }
   // Only whole rows count as decoded; the partial row and everything after it is index 0.
   const size_t rows_done = width == 0 ? descriptor.height : result.produced / width;
@@ -128,9 +109,14 @@ ErrorCode DecodeImage(ByteSource& in, const ImageDescriptor& descriptor, IndexIm
   in.Seek(in.Tell() - 1);  // back to the code size byte
   image->width = descriptor.width;
   image->height = descriptor.height;
-  // Every byte is written by the decoder or as the zeros of rows not decoded.
-  image->capacity = IndexImageBytes(descriptor.width, descriptor.height);
-  image->pixels.reset(new uint8_t[image->capacity]);
+  // Every byte is written by the decoder or as the zeros of rows not decoded, so a buffer
+  // left from an earlier image serves when it is large enough.
+  const size_t needed = IndexImageBytes(descriptor.width, descriptor.height);
+  if (image->pixels == nullptr || image->capacity < needed) {
+    image->pixels.reset();
+    image->pixels.reset(new uint8_t[needed]);
+    image->capacity = needed;
+  }
   return DecodeImageInto(in, descriptor, image->pixels.get(), scratch);
 }
 

@@ -36,18 +36,16 @@ bool WithinPixelLimit(uint32_t width, uint32_t height, uint64_t limit);
 size_t IndexImageBytes(uint32_t width, uint32_t height);
 
 // Reads the code size byte and the sub-blocks after an image descriptor (leaving the input
-// after the block terminator) and decodes them into *image, allocated here (interlaced rows
-// are put in place within the same buffer). Returns kReadError when the input ends before the
+// after the block terminator) and decodes them into *image, whose buffer is kept when it holds
+// enough, else allocated here (interlaced rows are put in place within the same buffer). Returns kReadError when the input ends before the
 // code size byte; otherwise the decoder's result: kCorrupt when the data was bad or cut short,
 // with the rows not wholly decoded set to 0.
 ErrorCode DecodeImage(ByteSource& in, const ImageDescriptor& descriptor, IndexImage* image,
                       DecodeScratch* scratch);
 // The same into out, which holds IndexImageBytes(width, height) bytes: width * height
-// indices, rows top-down, and the decoder's slack. progress, when given, is told of whole rows
-// that are final as they come (never for an interlaced image, whose rows move at the end);
-// what it was not told of is final on return.
+// indices, rows top-down, and the decoder's slack.
 ErrorCode DecodeImageInto(ByteSource& in, const ImageDescriptor& descriptor, uint8_t* out,
-                          DecodeScratch* scratch, LzwProgress* progress = nullptr);
+                          DecodeScratch* scratch);
 
 }  // namespace framix32
 

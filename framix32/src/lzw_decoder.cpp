@@ -101,11 +101,8 @@ class SubBlockReader {
 };
 
 template <class Reader>
-LzwResult Decode(int min_code_size, Reader reader, uint8_t* out, size_t pixel_count,
-                 LzwProgress* progress) {
+LzwResult Decode(int min_code_size, Reader reader, uint8_t* out, size_t pixel_count) {
   if (min_code_size < 2 || min_code_size > 8) return {kCorrupt, 0};
-  // Bytes before o are final (a string's 8-byte store may pass its end, never its start).
-  size_t tell_at = progress == nullptr ? SIZE_MAX : progress->Reached(0);
   // Every string of the table is a stretch of output already written. The table keeps each
   // string's first 8 bytes (so most strings are one 8-byte store, whatever lies before them),
   // its length and where it was written (for the rest of longer strings).
@@ -127,7 +124,6 @@ LzwResult Decode(int min_code_size, Reader reader, uint8_t* out, size_t pixel_co
   size_t o = 0;
 
   while (o < pixel_count) {
-    if (o >= tell_at) tell_at = progress->Reached(o);
     reader.Fill();
     uint32_t code;
     if (!reader.Take(width, &code)) return {kCorrupt, o};
@@ -181,13 +177,13 @@ LzwResult Decode(int min_code_size, Reader reader, uint8_t* out, size_t pixel_co
 }  // namespace
 
 LzwResult DecodeLzw(int min_code_size, const uint8_t* data, size_t size, uint8_t* out,
-                    size_t pixel_count, LzwProgress* progress) {
-  return Decode(min_code_size, BitReader(data, size), out, pixel_count, progress);
+                    size_t pixel_count) {
+  return Decode(min_code_size, BitReader(data, size), out, pixel_count);
 }
 
 LzwResult DecodeLzwSubBlocks(int min_code_size, const uint8_t* blocks, size_t size,
-                             uint8_t* out, size_t pixel_count, LzwProgress* progress) {
-  return Decode(min_code_size, SubBlockReader(blocks, size), out, pixel_count, progress);
+                             uint8_t* out, size_t pixel_count) {
+  return Decode(min_code_size, SubBlockReader(blocks, size), out, pixel_count);
 }
 
 }  // namespace framix32

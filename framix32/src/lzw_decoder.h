@@ -20,27 +20,15 @@ struct LzwResult {
   size_t produced;  // pixels written, at most pixel_count
 };
 
-// Told while decoding goes on which part of the output is final, so that it can be used while
-// it is still in the cache.
-class LzwProgress {
- public:
-  // out[0, produced) will not change again; returns the output position at which to be told
-  // next (SIZE_MAX for never). The first call, with 0, comes before anything is decoded.
-  virtual size_t Reached(size_t produced) = 0;
-
- protected:
-  ~LzwProgress() = default;
-};
-
 // Decodes the concatenated sub-block data into out[0, pixel_count). Decoding stops at the end
 // code, at a bad code, when the data runs out, or when the image is full (surplus codes are
 // ignored). out must hold pixel_count + kLzwOutputSlack bytes.
 LzwResult DecodeLzw(int min_code_size, const uint8_t* data, size_t size, uint8_t* out,
-                    size_t pixel_count, LzwProgress* progress = nullptr);
+                    size_t pixel_count);
 // The same from the sub-blocks themselves (length bytes included) in blocks[0, size): the data
 // ends at a zero length or at size.
 LzwResult DecodeLzwSubBlocks(int min_code_size, const uint8_t* blocks, size_t size,
-                             uint8_t* out, size_t pixel_count, LzwProgress* progress = nullptr);
+                             uint8_t* out, size_t pixel_count);
 
 }  // namespace framix32
 

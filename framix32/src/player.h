@@ -25,8 +25,9 @@ class PlaybackControl {
 int FrameDelayMs(const GraphicControl& control);
 
 // Plays the animation into window at (x, y) until a stop is requested. The frames stay
-// owned by the caller. Besides them it holds the composition of the canvas and the saved
-// background (within animation.background_budget). Throws std::bad_alloc.
+// owned by the caller. Besides them it holds the composition of the canvas and, within
+// animation.background_budget, the saved background and then the canvas as pixels. Throws
+// std::bad_alloc.
 void Play(const AnimationData& animation, dzWindow* window, int x, int y,
           PlaybackControl& control);
 

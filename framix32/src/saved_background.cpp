@@ -81,19 +81,22 @@ bool SavedBackground::Save(dzWindow* window, int x, int y, int width, int height
   return fits;
 }
 
-void SavedBackground::ExpandRow(int y, int width, uint32_t* out) const {
+void SavedBackground::ExpandRow(int y, int left, int right, uint32_t* out) const {
   if (!saved()) {
-    std::fill(out, out + width, kBlack);
+    std::fill(out, out + (right - left), kBlack);
     return;
   }
   const uint32_t* token = tokens_.data() + row_start_[y];
-  for (int at = 0; at < width;) {
+  for (int at = 0; at < right;) {
     const uint32_t head = *token++;
     const int n = static_cast<int>(head & ~kRun);
+    // The part of the token's pixels [at, at + n) that lies within [left, right).
+    const int from = std::max(at, left), to = std::min(at + n, right);
     if (head & kRun) {
-      std::fill(out + at, out + at + n, *token++);
+      if (from < to) std::fill(out + (from - left), out + (to - left), *token);
+      ++token;
     } else {
-      std::copy(token, token + n, out + at);
+      if (from < to) std::copy(token + (from - at), token + (to - at), out + (from - left));
       token += n;
     }
     at += n;

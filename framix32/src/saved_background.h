@@ -19,8 +19,8 @@ class SavedBackground {
   bool Save(dzWindow* window, int x, int y, int width, int height, uint32_t* band,
             int band_rows, uint64_t budget);
   bool saved() const { return !row_start_.empty(); }
-  // Writes row y (width pixels) to out; black when nothing was saved.
-  void ExpandRow(int y, int width, uint32_t* out) const;
+  // Writes the pixels [left, right) of row y to out; black when nothing was saved.
+  void ExpandRow(int y, int left, int right, uint32_t* out) const;
   uint64_t bytes() const {
     return (tokens_.capacity() + row_start_.capacity()) * sizeof(uint32_t);
   }

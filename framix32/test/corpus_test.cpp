@@ -147,8 +147,8 @@ void CompareFrames(ByteSource& in, const GifFileType& gif, const std::string& pa
   in.Seek(0);
   FrameReader reader(in);
   ASSERT_EQ(reader.Start(), kNoError);
+  DecodedFrame frame;  // each frame decoded into what the one before left
   for (int i = 0; i < gif.ImageCount; ++i) {
-    DecodedFrame frame;
     bool done = false;
     ASSERT_EQ(reader.Next(&frame, &done), kNoError) << "frame " << i;
     ASSERT_FALSE(done) << "frame " << i << " of " << gif.ImageCount;

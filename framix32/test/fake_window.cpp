@@ -28,7 +28,7 @@ void FakeWindow::OnBlit(void* context, int x, int y, int width, int height,
                         const uint32_t* pixels, int stride) {
   auto* self = static_cast<FakeWindow*>(context);
   std::lock_guard lock(self->mutex_);
-  Blit blit{x, y, width, height, {}};
+  Blit blit{x, y, width, height, {}, {}, self->width_};
   for (int row = 0; row < height; ++row) {
     for (int col = 0; col < width; ++col) {
       const uint32_t p = pixels[static_cast<size_t>(row) * stride + col];
@@ -38,6 +38,7 @@ void FakeWindow::OnBlit(void* context, int x, int y, int width, int height,
       }
     }
   }
+  if (self->record_pixels_) blit.screen = self->screen_;
   self->blits_.push_back(std::move(blit));
 }
 

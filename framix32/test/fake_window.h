@@ -17,9 +17,12 @@ class FakeWindow {
   struct Blit {
     int x, y, width, height;
     std::vector<uint32_t> pixels;
+    std::vector<uint32_t> screen;  // the whole window after this blit, rows of screen_width
+    int screen_width = 0;
   };
 
-  // record_pixels keeps a copy of every blit's pixels, not only the window's latest state.
+  // record_pixels keeps a copy of every blit's pixels and of the window after it, not only the
+  // window's latest state.
   FakeWindow(int width, int height, uint32_t fill, bool record_pixels = true);
   HWND handle() { return &window_; }
   std::vector<Blit> blits();

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "byte_source.h"
+#include "composition.h"
 #include "fake_window.h"
 #include "frame_loader.h"
 #include "framix32.h"
@@ -39,7 +40,10 @@ AnimationData Load(const TestGif& gif) {
   return animation;
 }
 
-uint32_t At(const FakeWindow::Blit& blit, int x, int y) { return blit.pixels[y * blit.width + x]; }
+// What the window showed at (x, y) right after the blit.
+uint32_t At(const FakeWindow::Blit& blit, int x, int y) {
+  return blit.screen[size_t(y) * blit.screen_width + x];
+}
 
 TEST(Player, FramesInOrderWithTheirDelaysAndRepeat) {
   TestGif gif{4, 4, 3, {Solid(0, 0, 4, 4, 1, 0), Solid(0, 0, 4, 4, 2, 5), Solid(0, 0, 4, 4, 3, 6),
@@ -54,7 +58,7 @@ TEST(Player, FramesInOrderWithTheirDelaysAndRepeat) {
   for (size_t i = 0; i < blits.size(); ++i) {
     EXPECT_EQ(blits[i].x, 1);
     EXPECT_EQ(blits[i].y, 2);
-    EXPECT_EQ(At(blits[i], 3, 3), Color(expected[i])) << i;
+    EXPECT_EQ(At(blits[i], 1 + 3, 2 + 3), Color(expected[i])) << i;
   }
 }
 
@@ -101,10 +105,12 @@ TEST(Player, CanvasGrowsToTheLargestFrameAndClips) {
   Play(animation, window.handle(), 0, 0, control);
   const auto blits = window.blits();
   ASSERT_EQ(blits.size(), 2u);
-  EXPECT_EQ(blits[1].width, 6);
-  EXPECT_EQ(blits[1].height, 5);
+  EXPECT_EQ(blits[0].width, 6);
+  EXPECT_EQ(blits[0].height, 5);
   EXPECT_EQ(At(blits[1], 5, 0), Color(1));
   EXPECT_EQ(At(blits[1], 4, 4), Color(2));  // the frame's lower rows fall off the canvas
+  EXPECT_EQ(At(blits[1], 4, 5), kWall);
+  EXPECT_EQ(At(blits[1], 6, 0), kWall);
 }
 
 TEST(Player, SingleFrameStopsItselfAndHeldAnimationsWait) {
@@ -197,10 +203,109 @@ TEST(Composition, MoreThan255FramesEachKeepTheirPixels) {
   // 300 one-pixel frames side by side, each with its own colour.
   TestGif gif{20, 15, 8, {}};
   for (int i = 0; i < 300; ++i) gif.frames.push_back(Solid(i % 20, i / 20, 1, 1, uint8_t(i % 251)));
-  FakeWindow window(20, 15, kWall, false);
-  FakeControl control(300);
-  Play(Load(gif), window.handle(), 0, 0, control);
-  for (int i = 0; i < 300; ++i) ASSERT_EQ(window.pixel(i % 20, i / 20), Color(i % 251)) << i;
+  // With no budget to spare, the canvas stays two bytes a pixel of frame numbers.
+  for (uint64_t budget : {uint64_t{0}, uint64_t{1} << 20}) {
+    AnimationData animation = Load(gif);
+    animation.background_budget = budget;
+    FakeWindow window(20, 15, kWall, false);
+    FakeControl control(300);
+    Play(animation, window.handle(), 0, 0, control);
+    for (int i = 0; i < 300; ++i) ASSERT_EQ(window.pixel(i % 20, i / 20), Color(i % 251)) << i;
+  }
+}
+
+TEST(Composition, OnlyWhatChangedIsShownAgain) {
+  // Two small frames over a large canvas, the second restoring the background first.
+  TestFrame first = Solid(10, 10, 20, 20, 1);
+  TestFrame second = Solid(100, 50, 10, 10, 2);
+  TestFrame third = Solid(60, 20, 5, 5, 3);
+  third.disposal = 2;
+  FakeWindow window(200, 100, kWall);
+  PaintPattern(&window, 200, 100);
+  FakeControl control(3);
+  Play(Load(TestGif{200, 100, 3, {first, second, third}}), window.handle(), 0, 0, control);
+  const auto blits = window.blits();
+  ASSERT_EQ(blits.size(), 4u);  // the pattern, the whole canvas, then each frame's rectangle
+  EXPECT_EQ(blits[1].width * blits[1].height, 200 * 100);
+  EXPECT_EQ(std::vector<int>({blits[2].x, blits[2].y, blits[2].width, blits[2].height}),
+            std::vector<int>({100, 50, 10, 10}));
+  // The restore touched what both earlier frames drew: the rectangle around them.
+  EXPECT_EQ(std::vector<int>({blits[3].x, blits[3].y, blits[3].width, blits[3].height}),
+            std::vector<int>({10, 10, 100, 50}));
+  EXPECT_EQ(At(blits[3], 10, 10), At(blits[0], 10, 10));
+  EXPECT_EQ(At(blits[3], 105, 55), At(blits[0], 105, 55));
+  EXPECT_EQ(At(blits[3], 62, 22), Color(3));
+}
+
+// Frames of random places, sizes, holes and disposals: after each frame the window shows what
+// composing the canvas afresh shows, whatever part of it was handed over, with the canvas kept
+// as frame numbers or as pixels.
+TEST(Composition, ShowingTheChangesMatchesComposingTheWholeCanvas) {
+  for (bool keep_pixels : {false, true}) {
+    SCOPED_TRACE(keep_pixels ? "pixels" : "frame numbers");
+    constexpr int kWidth = 90, kHeight = 70;
+    uint32_t seed = 12345;
+    const auto next = [&seed](uint32_t n) {
+      seed = seed * 1103515245u + 12345u;
+      return (seed >> 8) % n;
+    };
+    for (int round = 0; round < 8; ++round) {
+      SCOPED_TRACE(round);
+      TestGif gif{kWidth, kHeight, 3, {}};
+      for (int i = 0; i < 12; ++i) {
+        const int width = 1 + int(next(kWidth)), height = 1 + int(next(kHeight));
+        TestFrame frame = Solid(int(next(kWidth)), int(next(kHeight)), width, height, 0);
+        for (uint8_t& index : frame.indices) index = uint8_t(next(8));
+        if (next(2)) {
+          frame.transparent = int(next(8));
+          // Mostly holes now and then: a few opaque pixels far apart.
+          if (next(2)) {
+            for (uint8_t& index : frame.indices) index = next(16) ? uint8_t(frame.transparent) : index;
+          }
+        }
+        frame.disposal = int(next(4));
+        gif.frames.push_back(frame);
+      }
+      const AnimationData animation = Load(gif);
+      FakeWindow window(animation.canvas_width + 20, animation.canvas_height + 20, kWall);
+      PaintPattern(&window, animation.canvas_width + 20, animation.canvas_height + 20);
+      const auto painted = window.blits();
+      // The canvas at (7, 5), composed the plain way from the window's own pixels.
+      std::vector<uint32_t> canvas, background;
+      for (int y = 0; y < animation.canvas_height; ++y) {
+        for (int x = 0; x < animation.canvas_width; ++x) background.push_back(At(painted[0], 7 + x, 5 + y));
+      }
+      canvas = background;
+      // What the player does in a pass.
+      Composition composition(animation);
+      composition.SaveBackground(window.handle(), 7, 5, animation.background_budget);
+      EXPECT_EQ(composition.KeepPixels(keep_pixels ? animation.background_budget : 0), keep_pixels);
+      for (const AnimationFrame& frame : animation.frames) {
+        const int disposal = frame.control.disposal();
+        if (disposal == 2 || disposal == 3) {
+          composition.RestoreBackground();
+          canvas = background;
+        }
+        composition.Draw(size_t(&frame - animation.frames.data()));
+        composition.Show(window.handle(), 7, 5);
+        const ImageDescriptor& d = frame.descriptor;
+        for (int y = d.top; y < std::min<int>(d.top + d.height, animation.canvas_height); ++y) {
+          for (int x = d.left; x < std::min<int>(d.left + d.width, animation.canvas_width); ++x) {
+            const uint8_t index = frame.pixels.row(y - d.top)[x - d.left];
+            if (!frame.control.transparent() || index != frame.control.transparent_index()) {
+              canvas[size_t(y) * animation.canvas_width + x] = frame.colors[index];
+            }
+          }
+        }
+        for (int y = 0; y < animation.canvas_height; ++y) {
+          for (int x = 0; x < animation.canvas_width; ++x) {
+            ASSERT_EQ(window.pixel(7 + x, 5 + y), canvas[size_t(y) * animation.canvas_width + x])
+                << x << "," << y << " after frame " << (&frame - animation.frames.data());
+          }
+        }
+      }
+    }
+  }
 }
 
 TEST(BitmapsFromGif, ModesDecideMaskAndPalette) {
@@ -260,11 +365,11 @@ TEST(BitmapsFromGif, ModesDecideMaskAndPalette) {
   EXPECT_EQ(mask, nullptr);
 }
 
-// Images large enough to be widened while they decode give the same pixels and mask as their
-// indices decoded whole, plain or interlaced, and cut short at many points of their data
-// (rows not decoded, the partial row among them, are index 0). The rows are long, so that
-// some cut lands in the row where the widening last caught up with the decoder.
-TEST(BitmapsFromGif, WideningWhileDecodingMatchesTheWholeIndices) {
+// Images whose indices decode into their own bitmap's last quarter and are widened there give
+// the same pixels and mask as their indices decoded apart, plain or interlaced, and cut short
+// at many points of their data (rows not decoded, the partial row among them, are index 0).
+// The rows are long, so that some cut lands in the middle of a row.
+TEST(BitmapsFromGif, WideningInPlaceMatchesTheWholeIndices) {
   constexpr int kWidth = 1999, kHeight = 41, kKey = 5;
   TestFrame frame = Solid(0, 0, kWidth, kHeight, 0);
   for (int y = 0; y < kHeight; ++y) {

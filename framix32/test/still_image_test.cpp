@@ -5,13 +5,16 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <random>
 
 #include <sys/stat.h>
 
+#include "byte_source.h"
 #include "dib.h"
+#include "frame_loader.h"
 #include "framix32.h"
 #include "gif_builder.h"
 
@@ -242,6 +245,68 @@ TEST(Reading, CutDataKeepsWholeRowsAndZeroesTheRest) {
   EXPECT_TRUE(std::equal(pixels.begin(), pixels.begin() + rows * 64, image.indices.begin()));
   EXPECT_TRUE(std::all_of(image.indices.begin() + rows * 64, image.indices.end(),
                           [](uint8_t v) { return v == 0; }));
+}
+
+// The frame reader keeps a frame's buffer for the next, smaller one: what the smaller frame's
+// data, cut short, leaves undecoded is still zeros, never the earlier frame's indices.
+TEST(Reading, AReusedFrameBufferShowsNothingOfTheFrameBefore) {
+  TestFrame big = OneFrame(64, 64, 8, {}).frames[0];
+  big.indices.resize(64 * 64);
+  for (size_t i = 0; i < big.indices.size(); ++i) big.indices[i] = uint8_t(1 + i % 200);
+  TestFrame small = big;
+  small.width = small.height = 40;
+  small.indices.resize(40 * 40);
+  std::vector<uint8_t> bytes = BuildGif(TestGif{64, 64, 8, {big, small}});
+  bytes.resize(bytes.size() - 400);
+  ByteSource in(bytes.data(), bytes.size());
+  FrameReader reader(in);
+  ASSERT_EQ(reader.Start(), kNoError);
+  DecodedFrame frame;
+  bool done = false;
+  ASSERT_EQ(reader.Next(&frame, &done), kNoError);
+  ASSERT_EQ(frame.decoded, kNoError);
+  const uint8_t* first_buffer = frame.pixels.data();
+  ASSERT_EQ(reader.Next(&frame, &done), kNoError);
+  ASSERT_FALSE(done);
+  EXPECT_EQ(frame.pixels.data(), first_buffer);
+  EXPECT_EQ(frame.decoded, kCorrupt);
+  size_t rows = 0;
+  while (rows < 40 && frame.pixels.row(int(rows))[0] != 0) ++rows;
+  ASSERT_GT(rows, 2u);
+  ASSERT_LT(rows, 40u);
+  EXPECT_TRUE(std::equal(small.indices.begin(), small.indices.begin() + rows * 40,
+                         frame.pixels.data()));
+  EXPECT_TRUE(std::all_of(frame.pixels.data() + rows * 40, frame.pixels.data() + 40 * 40,
+                          [](uint8_t v) { return v == 0; }));
+}
+
+// A file reads whole through its buffer, in place or copied, whatever it held when it was
+// opened: what was written after, or lies past the buffer, still comes.
+TEST(Reading, AFileReadsWholeWhateverItHeldWhenOpened) {
+  for (size_t size : {size_t{1}, size_t{300}, size_t{65535}, size_t{65536}, size_t{200000}}) {
+    SCOPED_TRACE(size);
+    std::vector<uint8_t> bytes(size + 5000);
+    for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = uint8_t(i * 7 + i / 251);
+    TempFile file("grows.bin", std::vector<uint8_t>(bytes.begin(), bytes.begin() + size));
+    ByteSource in(file.path());
+    ASSERT_TRUE(in.ok());
+    FILE* more = std::fopen(file.path(), "ab");
+    ASSERT_NE(more, nullptr);
+    std::fwrite(bytes.data() + size, 1, bytes.size() - size, more);
+    std::fclose(more);
+    std::vector<uint8_t> got(bytes.size() + 10);
+    ASSERT_EQ(in.Read(got.data(), got.size()), bytes.size());
+    got.resize(bytes.size());
+    EXPECT_EQ(got, bytes);
+    in.Seek(size / 2);
+    size_t available = 0;
+    bool to_end = true;
+    const uint8_t* at = in.InPlace(&available, &to_end);
+    EXPECT_FALSE(to_end);
+    ASSERT_GT(available, 0u);
+    EXPECT_TRUE(std::equal(at, at + std::min(available, bytes.size() - size / 2),
+                           bytes.begin() + size / 2));
+  }
 }
 
 TEST(Reading, HugeClaimsAreRefusedQuickly) {
