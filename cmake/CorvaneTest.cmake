@@ -39,16 +39,19 @@ function(corvane_unit_test name)
   gtest_discover_tests(${name} PROPERTIES LABELS "${labels}" DISCOVERY_TIMEOUT 60)
 endfunction()
 
-# corvane_fuzz_target(NAME SOURCES... LIBS ... CORPUS dir): a libFuzzer target, built only in
-# the fuzz build (clang, CORVANE_FUZZ=ON) and run by ctest for a short, bounded time under the
-# label "fuzz". A crash, leak, timeout or sanitizer report fails the test.
+# corvane_fuzz_target(NAME SOURCES... LIBS ... CORPUS dir [SECONDS n]): a libFuzzer target,
+# built only in the fuzz build (clang, CORVANE_FUZZ=ON) and run by ctest for a short, bounded
+# time (CORVANE_FUZZ_SECONDS unless SECONDS says) under the label "fuzz": a check that the
+# seeds and a little more still pass on every test run. Long runs are scripts/fuzz.sh's. A
+# crash, leak, timeout or sanitizer report fails the test.
+set(CORVANE_FUZZ_SECONDS 10 CACHE STRING "How long ctest runs each libFuzzer target")
 function(corvane_fuzz_target name)
   cmake_parse_arguments(F "" "CORPUS;SECONDS" "SOURCES;LIBS" ${ARGN})
   if(NOT CORVANE_FUZZ)
     return()
   endif()
   if(NOT F_SECONDS)
-    set(F_SECONDS 30)
+    set(F_SECONDS ${CORVANE_FUZZ_SECONDS})
   endif()
   # The seeds are copied into a scratch folder: an empty name would copy the whole file system.
   if("${F_CORPUS}" STREQUAL "" OR NOT IS_ABSOLUTE "${F_CORPUS}")
