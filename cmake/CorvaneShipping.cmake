@@ -79,7 +79,7 @@ set_tests_properties(shipping_install_test PROPERTIES LABELS shipping TIMEOUT 18
 add_test(NAME shipping_package_test
          COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/package_test.sh ${CMAKE_BINARY_DIR}
                  ${CMAKE_BINARY_DIR}/shipping/package_test)
-set_tests_properties(shipping_package_test PROPERTIES LABELS shipping TIMEOUT 300)
+set_tests_properties(shipping_package_test PROPERTIES LABELS shipping TIMEOUT 300 COST 15)
 
 # The product CD: build/corvane-cd.iso (xorriso, Rock Ridge and Joliet), with autorun.sh at
 # its root; made on request, not by the default build.
@@ -106,4 +106,4 @@ endif()
 add_test(NAME shipping_cd_image_test
          COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/cd_image_test.sh ${CMAKE_BINARY_DIR}
                  ${CMAKE_BINARY_DIR}/shipping/cd_image_test ${cd_walk})
-set_tests_properties(shipping_cd_image_test PROPERTIES LABELS shipping TIMEOUT 300)
+set_tests_properties(shipping_cd_image_test PROPERTIES LABELS shipping TIMEOUT 300 COST 45)
