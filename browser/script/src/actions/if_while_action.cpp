@@ -39,7 +39,6 @@ std::optional<bool> PathMatchExists(const std::string& pattern, EventBudget& bud
   while (const dirent* entry = ::readdir(dir.get())) {
     // Each name looked at is work of the event, as an item is.
     if (!budget.ChargeItems(1)) return std::nullopt;
-    const std::string_view name = entry->d_name;
     // A directory search matches names that begin with a full stop like any other (the
     // folder's own "." and ".." included).
     if (::fnmatch(name_pattern.c_str(), entry->d_name, 0) == 0) return true;
