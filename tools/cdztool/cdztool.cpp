@@ -10,6 +10,7 @@
 #include "browser/doc/cdz_writer.h"
 #include "browser/doc/multi_file_cdz.h"
 #include "platform/ascii_case.h"
+#include "platform/disk_file_system.h"
 
 namespace cdztool {
 namespace {
@@ -32,7 +33,8 @@ bool ReadWholeFile(const std::string& path, std::string& text) {
 
 // Loads the whole container; reports damage but keeps what could be read.
 bool LoadContainer(const std::string& path, browser::CMultiFileCdz& cdz, std::ostream& err) {
-  browser::Status s = cdz.LoadAll(path);
+  platform::DiskFileSystem disk;
+  browser::Status s = cdz.LoadAll(disk, path);
   if (!s.ok()) err << kTool << PrintableText(s.message()) << "\n";
   return s.ok();
 }
@@ -63,7 +65,8 @@ int Pack(const std::string& out_path, const std::vector<std::string>& files, boo
     if (member.text.empty() || member.text.back() != '\n') member.text += '\n';
     members.push_back(std::move(member));
   }
-  browser::Status s = browser::WriteCdz(out_path, members, gzip);
+  platform::DiskFileSystem disk;
+  browser::Status s = browser::WriteCdz(disk, out_path, members, gzip);
   if (!s.ok()) {
     err << kTool << PrintableText(s.message()) << "\n";
     return 1;
@@ -73,7 +76,8 @@ int Pack(const std::string& out_path, const std::vector<std::string>& files, boo
 
 int List(const std::string& container, bool json, std::ostream& out, std::ostream& err) {
   browser::CdzReader reader;
-  browser::Status s = reader.Open(container);
+  platform::DiskFileSystem disk;
+  browser::Status s = reader.Open(disk, container);
   if (json) out << "[";
   bool first = true;
   while (s.ok()) {

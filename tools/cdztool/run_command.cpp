@@ -10,8 +10,9 @@
 #include "browser/script/action_factory.h"
 #include "browser/script/id_manager.h"
 #include "browser/script/variables.h"
-#include "platform/registry.h"
 #include "cdztool.h"
+#include "platform/disk_file_system.h"
+#include "platform/registry.h"
 #include "system_services_for_run.h"
 
 namespace cdztool {
@@ -54,7 +55,8 @@ void PrintScope(const char* name, const std::deque<browser::Variable>* list, std
 
 int Run(const RunOptions& options, std::ostream& out, std::ostream& err) {
   auto file = std::make_unique<browser::CDataFile>();
-  browser::Status s = file->Load(options.document, options.member);
+  platform::DiskFileSystem disk;
+  browser::Status s = file->Load(disk, options.document, options.member);
   if (file->Lines().empty()) {
     err << kTool << options.document << ": " << (s.ok() ? "empty document" : s.message())
         << "\n";
@@ -79,7 +81,7 @@ int Run(const RunOptions& options, std::ostream& out, std::ostream& err) {
   const platform::UserRegistry registry(options.registry.empty()
                                             ? platform::UserRegistry::DefaultPath()
                                             : options.registry);
-  browser::CMainWnd::Services services(window);
+  browser::CMainWnd::Services services(window, disk);
   services.program_path = path;
   services.system_services = &system.services();
   services.registry = &registry;

@@ -11,7 +11,7 @@ namespace {
 // does not fit, and the read fails.
 constexpr size_t kPositionBytes = 10;
 
-void ReadFromRegistry(const platform::UserRegistry& registry, const std::string& key,
+void ReadFromRegistry(const platform::RegistryStore& registry, const std::string& key,
                       AppBarSettings& s) {
   // A value that is missing (or of another type) keeps the default.
   if (auto v = registry.ReadDword(key, "appbar")) s.appbar = *v == 1;
@@ -25,7 +25,7 @@ void ReadFromRegistry(const platform::UserRegistry& registry, const std::string&
 
 }  // namespace
 
-AppBarSettings ReadAppBarSettings(const CDataFile& file, const platform::UserRegistry* registry) {
+AppBarSettings ReadAppBarSettings(const CDataFile& file, const platform::RegistryStore* registry) {
   AppBarSettings s;
   std::string flag, key;
   file.ReadString(kMainSection, "flag", flag);

@@ -6,6 +6,7 @@
 #include "browser/doc/no_case.h"
 #include "browser/script/system_lines.h"
 #include "platform/control_library.h"
+#include "platform/disk_file_system.h"
 #include "platform/paths.h"
 #include "platform/program_start.h"
 #include "platform/shell.h"
@@ -92,7 +93,8 @@ void LiveSystemServices::PostWindowMessage(const std::string& window_class, int3
 
 void LiveSystemServices::SaveDataFile(const CDataFile& file, const std::string& path,
                                       const std::string& /*key*/, const std::string* /*value*/) {
-  const Status saved = file.SaveText(path);
+  platform::DiskFileSystem disk;
+  const Status saved = file.SaveText(disk, path);
   if (!saved.ok()) Fail(saved.message());
 }
 

@@ -10,6 +10,7 @@
 
 #include "browser/doc/data_file.h"
 #include "browser/script/live_system_services.h"
+#include "platform/disk_file_system.h"
 #include "platform/recording_control_libraries.h"
 #include "platform/recording_shell.h"
 #include "platform/recording_sound_player.h"
@@ -152,13 +153,14 @@ TEST_F(LiveSystemServicesTest, SaveReplacesTheFileWholeOrNotAtAll) {
   // Nothing is left beside it.
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 
-  const Status missing = file.SaveText((dir_ / "no" / "such.kps").string());
+  platform::DiskFileSystem disk;
+  const Status missing = file.SaveText(disk, (dir_ / "no" / "such.kps").string());
   EXPECT_FALSE(missing.ok());
   EXPECT_NE(missing.message().find("such.kps"), std::string::npos);
   // A directory in the way: the new file is not left behind either.
   fs::create_directory(dir_ / "taken");
   fs::create_directory(dir_ / "taken" / "sub");
-  EXPECT_FALSE(file.SaveText((dir_ / "taken").string()).ok());
+  EXPECT_FALSE(file.SaveText(disk, (dir_ / "taken").string()).ok());
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
 }
 

@@ -17,7 +17,7 @@ int RunPreLoadScripts(const CDataFile& file, const LoadContext& load, ScriptCont
     CScript script(section, nullptr);
     // The script dies after its run: ids of its items must not outlive it in the registry.
     CIdManager scratch_ids;
-    LoadContext scratch{scratch_ids, load.paths, load.registry, load.pictures};
+    LoadContext scratch{scratch_ids, load};
     script.Load(file, scratch);
     if (context.host != nullptr) context.host->EventFired("PreLoad", kMainSection, {}, true);
     if (context.depth == 0) context.event = "PreLoad";

@@ -7,6 +7,7 @@
 #include "browser/doc/multi_file_cdz.h"
 #include "json_string.h"
 #include "lint.h"
+#include "platform/disk_file_system.h"
 
 namespace cdztool {
 namespace {
@@ -23,11 +24,12 @@ int LintCommand(const std::string& document, bool json, std::ostream& out, std::
   std::vector<const browser::CDataFile*> files;
   browser::CMultiFileCdz cdz;
   browser::CDataFile plain;
-  const browser::Status s = cdz.LoadAll(document);
+  platform::DiskFileSystem machine_files;
+  const browser::Status s = cdz.LoadAll(machine_files, document);
   if (cdz.Count() > 0) {
     if (!s.ok()) err << "cdztool: " << PrintableText(s.message()) << "\n";
     for (size_t i = 0; i < cdz.Count(); ++i) files.push_back(cdz.At(i));
-  } else if (plain.LoadText(document)) {
+  } else if (plain.LoadText(machine_files, document)) {
     // Not a container: a data file as its author writes it.
     plain.SetName(std::filesystem::path(document).filename().string());
     files.push_back(&plain);

@@ -10,6 +10,7 @@
 #include "browser/page/browser_document.h"
 #include "browser/page/multi_resolution.h"
 #include "browser/page/page_host.h"
+#include "browser/page/page_load_context.h"
 #include "browser/page/shared_pictures.h"
 #include "browser/page/trace.h"
 #include "browser/script/id_manager.h"
@@ -17,8 +18,9 @@
 #include "browser/script/script_item.h"
 
 namespace platform {
-class UserRegistry;
-}
+class FileSystem;
+class RegistryStore;
+}  // namespace platform
 
 namespace browser {
 
@@ -33,11 +35,14 @@ class SystemServices;
 class CMainWnd : public ScriptHost {
  public:
   struct Services {
-    explicit Services(WindowHost& host_in) : host(host_in) {}
+    Services(WindowHost& host_in, platform::FileSystem& files_in)
+        : host(host_in), files(files_in) {}
 
     WindowHost& host;
+    // Where documents, icons and the files of actions are found.
+    platform::FileSystem& files;
     PictureSource* pictures = nullptr;
-    const platform::UserRegistry* registry = nullptr;
+    const platform::RegistryStore* registry = nullptr;
     platform::SystemDirectories system;
     // What the system actions start, open, play and post through; none: they do nothing.
     SystemServices* system_services = nullptr;
@@ -135,7 +140,7 @@ class CMainWnd : public ScriptHost {
   Trace& trace() { return services_.trace; }
 
  private:
-  LoadContext MakeLoadContext();
+  PageLoadContext MakeLoadContext();
   void ApplyWindowSettings(const CDataFile& file);
   void BackgroundRecapture();
   void FireEvent(CElement* element, std::string_view event);
