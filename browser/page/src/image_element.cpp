@@ -69,7 +69,7 @@ void CImageElement::LoadPicture() {
   const std::string path = paths_.Resolve(src_);
   if (animated_ != 0) {
     if (animation_ == 0 && !animation_refused_) {
-      animation_ = pictures_->PlayAnimation(path, {x_, y_});
+      animation_ = pictures_->PlayAnimation(path, {x_, y_}, kAnyBytes).id;
       animation_refused_ = animation_ == 0;
     }
     return;
