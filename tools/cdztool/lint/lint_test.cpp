@@ -353,6 +353,13 @@ TEST(LintTest, KeysAndLinesThatNothingReads) {
                           "warning [Element_1_Script_2_ScriptItem_3]"));
 }
 
+// Every element of the page may name itself for screen readers; scripts may not.
+TEST(LintTest, ElementsHaveAnAccessibleName) {
+  EXPECT_THAT(Places(Broken("id = start\n", "id = start\naccessibleName = Start\n")), IsEmpty());
+  EXPECT_THAT(Places(Broken("name = OnMouseIn\n", "name = OnMouseIn\naccessibleName = In\n")),
+              ElementsAre("warning [Element_1_Script_1] accessibleName"));
+}
+
 // A frame is four numbers and its scaling: an id, a name or a position in its section is
 // read by nobody.
 TEST(LintTest, FramesReadOnlyTheirRectangle) {
