@@ -2,10 +2,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "browser/script/action_factory.h"
 #include "browser/script/preload.h"
 #include "browser/script/script.h"
 #include "browser/script/scriptable_object.h"
+#include "browser/script/vocabulary.h"
 #include "test_support.h"
 
 namespace browser {
@@ -222,10 +222,17 @@ TEST(ActionFactory, TypeNamesAreExact) {
   EXPECT_EQ(CreateScriptItem("setvariable", "S", nullptr), nullptr);
   EXPECT_EQ(CreateScriptItem("SetVariable ", "S", nullptr), nullptr);
   EXPECT_EQ(CreateScriptItem("", "S", nullptr), nullptr);
-  EXPECT_EQ(GetActionTypeStatus("DragFile"), ActionTypeStatus::kAction);
-  EXPECT_EQ(GetActionTypeStatus("dragfile"), ActionTypeStatus::kUnknown);
-  EXPECT_EQ(GetActionTypeStatus("Modify Variable"), ActionTypeStatus::kAction);
-  EXPECT_EQ(GetActionTypeStatus("Modify variable"), ActionTypeStatus::kUnknown);
+  EXPECT_NE(FindAction("DragFile"), nullptr);
+  EXPECT_EQ(FindAction("dragfile"), nullptr);
+  EXPECT_NE(FindAction("Modify Variable"), nullptr);
+  EXPECT_EQ(FindAction("Modify variable"), nullptr);
+}
+
+// Every type name of the vocabulary makes an item: none is listed that the program drops.
+TEST(ActionFactory, EveryActionOfTheVocabularyMakesAnItem) {
+  for (const ActionVocabulary& action : Actions()) {
+    EXPECT_NE(CreateScriptItem(action.name, "S", nullptr), nullptr) << action.name;
+  }
 }
 
 TEST(PreLoad, OnlyTheFirstThreeScriptSectionsAndAnyCase) {

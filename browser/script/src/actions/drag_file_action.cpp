@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "browser/script/key_reader.h"
 #include "browser/script/system_services.h"
 #include "platform/paths.h"
 #include "platform/registry.h"
@@ -26,17 +27,18 @@ CDragAction::~CDragAction() {
 }
 
 bool CDragAction::Load(const CDataFile& file, LoadContext& context) {
+  const KeyReader read(file, section_, context);
   std::string flag;
-  file.ReadString(section_, "flag", flag);
+  read.Text(keys::kFlag, flag);
   if (flag == "registry") {
     std::string key, value_name;
-    file.ReadString(section_, "registryKey", key);
-    file.ReadString(section_, "registryValueName", value_name);
+    read.Text(keys::kRegistryKey, key);
+    read.Text(keys::kRegistryValueName, value_name);
     const auto text =
         context.registry == nullptr ? std::nullopt : context.registry->ReadString(key, value_name);
     if (text && text->size() < kRegistryPathBytes) path_ = *text;
   } else {
-    file.ReadString(section_, "path", path_);
+    read.Text(keys::kPath, path_);
   }
   // As written, relative to the current folder; a "\" separates folders as "/" does.
   path_ = platform::AsWrittenPath(path_);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "browser/script/key_reader.h"
 #include "browser/script/system_services.h"
 #include "browser/script/variables.h"
 #include "platform/paths.h"
@@ -9,8 +10,9 @@
 namespace browser {
 
 bool CLaunchAction::Load(const CDataFile& file, LoadContext& context) {
-  file.ReadString(section_, "variableName", variable_name_);
-  file.ReadString(section_, "path", path_);
+  const KeyReader read(file, section_, context);
+  read.Text(keys::kVariableName, variable_name_);
+  read.Text(keys::kPath, path_);
   return CElement::Load(file, context);
 }
 

@@ -1,12 +1,14 @@
 #include "path_actions.h"
 
+#include "browser/script/key_reader.h"
 #include "browser/script/system_services.h"
 #include "platform/paths.h"
 
 namespace browser {
 
 bool CPathAction::Load(const CDataFile& file, LoadContext& context) {
-  file.ReadString(section_, "path", path_);
+  const KeyReader read(file, section_, context);
+  read.Text(keys::kPath, path_);
   return CElement::Load(file, context);
 }
 

@@ -24,6 +24,7 @@ namespace browser {
 
 class AppBarManager;
 class FileDragger;
+class KeyLog;
 class PictureSource;
 class SystemServices;
 
@@ -51,6 +52,8 @@ class CMainWnd : public ScriptHost {
     // Told, once per document, what the document's memory budget or the animation limit
     // refused (a line for stderr); none: nobody is told.
     std::function<void(const std::string&)> report;
+    // Told every key the document's loaders read; none: nobody is told.
+    KeyLog* key_log = nullptr;
   };
   CMainWnd(CIdManager& ids, Services services);
   ~CMainWnd() override;
@@ -66,8 +69,9 @@ class CMainWnd : public ScriptHost {
   bool FindDocument(const std::string& name);
   // Loads the current document's data file (the resolution member, else the document member,
   // else a new read), unloading the current one first, and shows it. With `check`, another
-  // copy of the program showing the same title makes the load fail.
-  bool LoadDocument(bool check);
+  // copy of the program showing the same title makes the load fail; "OnLoad" fires when
+  // `on_load` is set.
+  bool LoadDocument(bool check, bool on_load = true);
   // The load after the data file was chosen: `file` (owned by the container) becomes the
   // current one and is shown, and "OnLoad" fires when `on_load` is set. LoadDocument ends
   // here; tools that choose a member by their own rules start here.
