@@ -45,7 +45,6 @@ CMainWnd::CMainWnd(CIdManager& ids, Services services)
       program_container_(platform::ReplaceExtension(services_.program_path, ".cdz")),
       context_{document_.variables(), ids_} {
   context_.host = this;
-  context_.dragger = services_.dragger;
   context_.system = services_.system_services;
   document_.set_host(&services_.host);
   budget_.set_refusal_handler(services_.report);

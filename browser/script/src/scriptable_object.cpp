@@ -41,16 +41,15 @@ CScript* CScriptableObject::FindScript(std::string_view name) const {
   return nullptr;
 }
 
-int CScriptableObject::RunScriptByName(std::string_view name, ScriptContext& context) {
+void CScriptableObject::RunScriptByName(std::string_view name, ScriptContext& context) {
   // Looking up is work of the running event too: a document may call a missing script of a
   // long list many times.
   if (context.depth > 0) context.budget.ChargeItems(static_cast<int64_t>(scripts_.size()));
   CScript* script = FindScript(name);
   if (context.host != nullptr) context.host->EventFired(name, section_, id_, script != nullptr);
-  if (script == nullptr) return 0;
+  if (script == nullptr) return;
   if (context.depth == 0) context.event = std::string(name);
   script->Run(context);
-  return 0;
 }
 
 PropertyResult CScriptableObject::PutExtendedProperty(std::string_view,

@@ -15,7 +15,7 @@ bool CInternalCommandAction::Load(const CDataFile& file, LoadContext& context) {
 }
 
 ActionResult CInternalCommandAction::Execute(ScriptContext& context) {
-  if (context.system != nullptr) context.system->Report("command: " + command_ + " " + parameters_);
+  Perform(context.system, request::Report{"command: " + command_ + " " + parameters_});
   ScriptHost* host = context.host;
   if (host == nullptr) return ActionResult::kContinue;
   // "Exit" alone is compared exactly.

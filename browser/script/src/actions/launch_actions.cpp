@@ -35,7 +35,7 @@ ActionResult CLaunchHtmlAction::Execute(ScriptContext& context) {
   if (context.system == nullptr) return ActionResult::kContinue;
   std::string address = Address(context);
   if (context.budget.spent()) return ActionResult::kBudgetSpent;
-  context.system->OpenAddress(platform::AsWrittenPath(address));
+  context.system->Perform(request::OpenAddress{platform::AsWrittenPath(address)});
   return ActionResult::kContinue;
 }
 
@@ -44,8 +44,8 @@ ActionResult CLaunchInternetExplorerAction::Execute(ScriptContext& context) {
   std::string address = Address(context);
   if (context.budget.spent()) return ActionResult::kBudgetSpent;
   std::replace(address.begin(), address.end(), '\\', '/');
-  if (!context.system->OpenWebWindow(address)) {
-    context.system->ShellOpen(platform::AsWrittenPath(path_));
+  if (!context.system->Perform(request::OpenWebWindow{address})) {
+    context.system->Perform(request::ShellOpen{platform::AsWrittenPath(path_)});
   }
   return ActionResult::kContinue;
 }

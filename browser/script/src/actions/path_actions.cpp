@@ -13,17 +13,17 @@ bool CPathAction::Load(const CDataFile& file, LoadContext& context) {
 }
 
 ActionResult CShellExecuteAction::Execute(ScriptContext& context) {
-  if (context.system != nullptr) context.system->ShellOpen(platform::AsWrittenPath(path_));
+  Perform(context.system, request::ShellOpen{platform::AsWrittenPath(path_)});
   return ActionResult::kContinue;
 }
 
 ActionResult COpenFolderAction::Execute(ScriptContext& context) {
-  if (context.system != nullptr) context.system->OpenFolder(context.paths.Resolve(path_));
+  Perform(context.system, request::OpenFolder{context.paths.Resolve(path_)});
   return ActionResult::kContinue;
 }
 
 ActionResult CPlaySoundAction::Execute(ScriptContext& context) {
-  if (context.system != nullptr) context.system->PlaySound(context.paths.Resolve(path_));
+  Perform(context.system, request::PlaySound{context.paths.Resolve(path_)});
   return ActionResult::kContinue;
 }
 

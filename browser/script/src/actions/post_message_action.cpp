@@ -15,9 +15,7 @@ bool CPostMessageAction::Load(const CDataFile& file, LoadContext& context) {
 }
 
 ActionResult CPostMessageAction::Execute(ScriptContext& context) {
-  if (context.system != nullptr) {
-    context.system->PostWindowMessage(window_class_, message_, wparam_, lparam_);
-  }
+  Perform(context.system, request::PostWindowMessage{window_class_, message_, wparam_, lparam_});
   return ActionResult::kContinue;
 }
 

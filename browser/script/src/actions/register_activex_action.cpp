@@ -42,9 +42,8 @@ bool CRegisterActiveXAction::Load(const CDataFile& file, LoadContext& context) {
 }
 
 ActionResult CRegisterActiveXAction::Execute(ScriptContext& context) {
-  if (filename_.empty() || context.system == nullptr) return ActionResult::kObjectMissing;
-  return context.system->RegisterControl(control_) ? ActionResult::kContinue
-                                                   : ActionResult::kObjectMissing;
+  if (filename_.empty()) return ActionResult::kObjectMissing;
+  return Perform(context.system, control_) ? ActionResult::kContinue : ActionResult::kObjectMissing;
 }
 
 }  // namespace browser

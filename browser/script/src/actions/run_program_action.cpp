@@ -47,7 +47,7 @@ ActionResult CRunProgramAction::Execute(ScriptContext& context) {
   if (!Target(path, parameters)) return ActionResult::kContinue;
   const std::string resolved = context.paths.Resolve(path);
   if (resolved.size() > kMaxText) return ActionResult::kContinue;
-  context.system->RunProgram(resolved, parameters);
+  context.system->Perform(request::RunProgram{resolved, parameters});
   return ActionResult::kContinue;
 }
 

@@ -41,9 +41,9 @@ ActionResult CSaveToFileAction::Execute(ScriptContext& context) {
   } else {
     written = file.WriteString(kArchiveSection, key_, value_);
   }
-  std::string value;
-  if (written) file.ReadString(kArchiveSection, key_, value);
-  context.system->SaveDataFile(file, path_, key_, written ? &value : nullptr);
+  request::SaveDataFile save{&file, path_, key_, {}, written};
+  if (written) file.ReadString(kArchiveSection, key_, save.value);
+  context.system->Perform(save);
   return ActionResult::kContinue;
 }
 

@@ -23,7 +23,6 @@ class UserRegistry;
 namespace browser {
 
 class AppBarManager;
-class FileDragger;
 class KeyLog;
 class PictureSource;
 class SystemServices;
@@ -40,14 +39,13 @@ class CMainWnd : public ScriptHost {
     PictureSource* pictures = nullptr;
     const platform::UserRegistry* registry = nullptr;
     platform::SystemDirectories system;
-    // What the system actions start, open, play and post through; none: they do nothing.
+    // What performs the system actions' requests (programs, files, sounds, messages, drags);
+    // none: they do nothing.
     SystemServices* system_services = nullptr;
     std::string program_path;  // the program file; its directory serves before a document
     // The app bar manager of the window; none: documents that are app bars are only
     // placed at the right edge.
     AppBarManager* app_bar = nullptr;
-    // What DragFile drags through; none: it starts no drag.
-    FileDragger* dragger = nullptr;
     Trace trace;
     // Told, once per document, what the document's memory budget or the animation limit
     // refused (a line for stderr); none: nobody is told.
