@@ -204,7 +204,9 @@ class LiveProgramStartTest : public ::testing::Test {
 
   // The machine's performer over `shell`.
   bool Run(platform::Shell& shell, const std::string& path, const std::string& parameters) {
-    LiveSystemServices live({&shell});
+    LiveSystemServices::Services services;
+    services.shell = &shell;
+    LiveSystemServices live(services);
     return live.Perform(request::RunProgram{path, parameters});
   }
 
