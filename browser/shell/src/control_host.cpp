@@ -17,8 +17,8 @@ void qt_gl_set_global_share_context(QOpenGLContext* context);
 namespace browser::shell {
 namespace {
 
-// A plug-in may draw through OpenGL (the web control does) and then needs Qt's shared
-// context, made before the library is loaded. Making it loads the OpenGL driver (with a
+// A plug-in may draw through OpenGL and then needs Qt's shared context, made before the
+// library is loaded. Making it loads the OpenGL driver (with a
 // software renderer some 60 MB resident and 40 ms), so it is made only for a plug-in whose
 // metadata says it draws through OpenGL, never for other documents and controls.
 void EnsureShareContext() {
