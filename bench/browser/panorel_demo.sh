@@ -2,7 +2,8 @@
 # panorel on the demo CD under Xvfb with openbox, as a user starts it: for each run the
 # milliseconds from the program's start to its first painted page (the screen's centre, on
 # the page, changes from the bare root's black), the resident memory on the first page, on
-# the brochure page that hosts the web control, and back on the first page after leaving it.
+# the brochure page that hosts the web control (and there the web engine's own process, when
+# the control runs one), and back on the first page after leaving it.
 # Each run starts with fresh saved values, so that the CD opens on its first page. Run by
 # hand after building the demo CD and the benchmarks (-DCORVANE_BENCH=ON):
 #   bench/browser/panorel_demo.sh BUILD_DIR [RUNS]
@@ -33,6 +34,7 @@ click() {  # WINDOW X Y: a press and a release at a point of the page
   xdotool mousedown 1 && sleep 0.1 && xdotool mouseup 1
 }
 median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+fastest() { sort -n | head -n 1; }
 
 : >paint.txt; : >first.txt; : >web.txt; : >left.txt
 for run in $(seq "$runs"); do
@@ -47,15 +49,18 @@ for run in $(seq "$runs"); do
   id=$(wait_for_window "Corvane Brochures")
   sleep 4
   web=$(resident "$app")
+  engine=$(pgrep -P "$app" -x panorel_web | head -n 1 || true)
+  engine_note=
+  [ -n "$engine" ] && engine_note=" (its web engine's process $(resident "$engine") MB)"
   click "$id" 140 430
   id=$(wait_for_window "Corvane Product CD")
   sleep 3
   left=$(resident "$app")
-  echo "run $run: first paint after $ms ms; resident on the first page $first MB, on the web page $web MB, after leaving it $left MB"
+  echo "run $run: first paint after $ms ms; resident on the first page $first MB, on the web page $web MB$engine_note, after leaving it $left MB"
   echo "$ms" >>paint.txt; echo "$first" >>first.txt; echo "$web" >>web.txt; echo "$left" >>left.txt
   kill "$app"
   while kill -0 "$app" 2>/dev/null; do sleep 0.1; done
   sleep 0.5
 done
-echo "median of $runs: first paint $(median <paint.txt) ms; resident on the first page $(median <first.txt) MB, on the web page $(median <web.txt) MB, after leaving it $(median <left.txt) MB"
+echo "median of $runs: first paint $(median <paint.txt) ms (fastest $(fastest <paint.txt) ms); resident on the first page $(median <first.txt) MB, on the web page $(median <web.txt) MB, after leaving it $(median <left.txt) MB"
 rm -rf "$work"
