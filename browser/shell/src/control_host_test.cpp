@@ -4,10 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QImage>
 #include <set>
 
 #include "browser/shell/control_fallback.h"
+
+class QOpenGLContext;
+QOpenGLContext* qt_gl_global_share_context();
 
 namespace browser::shell {
 namespace {
@@ -78,6 +82,21 @@ TEST(ControlHost, AControlThatCannotBeMadeShowsAPanelNamingItAndIsToldOnce) {
   EXPECT_GE(colours.size(), 3u);
   host.Move(missing, {0, 0, 50, 50});
   EXPECT_EQ(panel->geometry(), QRect(0, 0, 50, 50));
+}
+
+// The OpenGL driver (tens of megabytes resident) is loaded for a plug-in control only when
+// its library says it draws through OpenGL: a page hosting a plain plug-in control does
+// without it.
+TEST(ControlHost, TheSharedOpenGLContextIsMadeOnlyForALibraryThatDrawsThroughIt) {
+  QWidget window;
+  ControlHost host(&window,
+                   {QFileInfo(CORVANE_SAMPLE_CONTROL).absolutePath(),
+                    QStringLiteral(CORVANE_OPENGL_CONTROL_DIR)},
+                   {});
+  ASSERT_NE(host.Object(host.Create("Corvane.SampleControl", {0, 0, 50, 50}, false)), nullptr);
+  EXPECT_EQ(qt_gl_global_share_context(), nullptr);
+  ASSERT_NE(host.Object(host.Create("Test.OpenGlControl", {0, 0, 50, 50}, false)), nullptr);
+  EXPECT_NE(qt_gl_global_share_context(), nullptr);
 }
 
 TEST(ControlHost, NoWebWindowWithoutTheWebControl) {

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -392,7 +393,14 @@ void MainWindow::SetIcon(const std::string& path) {
                         static_cast<uint>(bytes.size()));
     if (!pixmap.isNull()) icon = QIcon(pixmap);
   }
-  if (icon.isNull()) icon = QIcon(QStringLiteral(":/panorel/panorel.png"));
+  if (icon.isNull()) {
+    // Read as the PNG it is: a reader left to find the format asks every image plug-in of
+    // the system first, and loads each (with their libraries, a few megabytes and
+    // milliseconds before the first page).
+    QImageReader reader(QStringLiteral(":/panorel/panorel.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    icon = QIcon(QPixmap::fromImage(reader.read()));
+  }
   setWindowIcon(icon);
 }
 
