@@ -21,7 +21,7 @@ packages=(
   x11-utils
   # the browser's accessible objects read as a screen reader reads them: the accessibility
   # bus on a private session bus, and its Python bindings
-  at-spi2-core dbus dbus-x11 python3-pyatspi
+  at-spi2-core dbus-daemon python3-pyatspi
   # desktop integration: the SVG icons, and the install test's MIME and desktop entry checks
   libqt6svg6 shared-mime-info desktop-file-utils
   # the browser's sounds (the sound server's player) and the test's private sound server
