@@ -46,8 +46,8 @@ void CMainWnd::CloseRequested() {
 
 void CMainWnd::Click(CElement* element) {
   if (element != hovered_) {
-    Hover(element);
     hovered_by_keys_ = true;
+    Hover(element);
   }
   if (pressed_ != nullptr) pressed_->set_pressed(false);
   pressed_ = element;

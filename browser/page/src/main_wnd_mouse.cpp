@@ -58,7 +58,10 @@ void CMainWnd::Hover(CElement* element) {
   }
   hovered_ = element;
   if (element != nullptr) {
-    if (element->cursor() == "hand") services_.host.SetCursor(CursorShape::kHand);
+    // The pointer may be elsewhere when the keyboard clicks.
+    if (!hovered_by_keys_ && element->cursor() == "hand") {
+      services_.host.SetCursor(CursorShape::kHand);
+    }
     FireEvent(element, "OnMouseIn");
     CElement* before = focused();
     if (focus_.FocusOn(main_page(), element)) FocusMovedFrom(before);

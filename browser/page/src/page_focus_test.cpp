@@ -37,7 +37,7 @@ std::string KeysPage() {
          "[Element_2]\ntype = Text\nid = quit\naccessibleName = Leave the CD\nxpos = 200\n"
          "ypos = 150\nwidth = 50\nheight = 20\nnumScripts = 1\n" +
          Command("Element_2_Script_1", "OnMouseUp", "Exit") +
-         "[Element_3]\ntype = Text\nid = right\ntext = Exhaust\nxpos = 150\nypos = 50\n"
+         "[Element_3]\ntype = Text\nid = right\ntext = Exhaust\ncursor = hand\nxpos = 150\nypos = 50\n"
          "width = 40\nheight = 20\nnumScripts = 4\n" +
          MouseScript("Element_3_Script_1", "OnMouseIn") +
          MouseScript("Element_3_Script_2", "OnMouseDown") +
@@ -139,6 +139,8 @@ TEST_F(PageFocusTest, EnterRunsAClickAndTheFocusLeavingEndsItsHover) {
                                    "event|OnMouseUp|Element_3|ran|right"));
   EXPECT_EQ(wnd.pressed(), nullptr);
   EXPECT_FALSE(wnd.focused()->IsPressed());
+  // The pointer is not over the element: its hand is not shown.
+  EXPECT_EQ(window_.cursor, CursorShape::kArrow);
   // "OnMouseIn" has run already.
   wnd.PressFocused();
   EXPECT_THAT(Steps(), ElementsAre("event|OnMouseDown|Element_3|ran|right",

@@ -71,6 +71,8 @@ class ElementAccessible : public QAccessibleInterface, public QAccessibleActionI
     }
     return state;
   }
+  int32_t serial() const { return serial_; }
+
   void* interface_cast(QAccessible::InterfaceType type) override {
     if (type == QAccessible::ActionInterface && role() == QAccessible::Button) {
       return static_cast<QAccessibleActionInterface*>(this);
@@ -116,8 +118,11 @@ class WindowAccessible : public QAccessibleWidget {
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
     const std::vector<AccessibleItem> items = Page().Items();
-    for (size_t i = 0; i < items.size(); ++i) {
-      if (Page().ElementObject(items[i].serial) == child) return static_cast<int>(i);
+    if (const auto* element = dynamic_cast<const ElementAccessible*>(child)) {
+      for (size_t i = 0; i < items.size(); ++i) {
+        if (items[i].serial == element->serial()) return static_cast<int>(i);
+      }
+      return -1;
     }
     const int widget = QAccessibleWidget::indexOfChild(child);
     return widget < 0 ? -1 : widget + static_cast<int>(items.size());
@@ -172,11 +177,6 @@ std::vector<AccessibleItem> PageAccessibility::Items() const {
 QAccessibleInterface* PageAccessibility::ElementObject(int32_t serial) {
   if (const auto known = objects_.find(serial); known != objects_.end()) {
     return QAccessible::accessibleInterface(known->second);
-  }
-  const std::vector<AccessibleItem> items = Items();
-  if (std::none_of(items.begin(), items.end(),
-                   [serial](const AccessibleItem& item) { return item.serial == serial; })) {
-    return nullptr;
   }
   auto* object = new ElementAccessible(*this, serial);
   objects_[serial] = QAccessible::registerAccessibleInterface(object);

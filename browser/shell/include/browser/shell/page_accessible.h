@@ -30,8 +30,8 @@ class PageAccessibility {
   // screen readers hear of the element that has the focus now.
   void FocusMoved();
 
-  // The accessible object of the page's element with this serial, made on first use;
-  // nullptr when the page has no such element.
+  // The accessible object of the page's element with this serial, made on first use (an
+  // element gone since answers isValid() false until FocusMoved lets go of it).
   QAccessibleInterface* ElementObject(int32_t serial);
   // The page's elements now.
   std::vector<AccessibleItem> Items() const;
