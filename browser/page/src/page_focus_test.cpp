@@ -69,13 +69,7 @@ class PageFocusTest : public ::testing::Test {
     EXPECT_TRUE(wnd_->StartupLoad(dir_.Path("show.cdz"))) << wnd_->last_error();
     return *wnd_;
   }
-  void Pump() {
-    while (!window_.posted.empty()) {
-      PageRequest r = window_.posted.front();
-      window_.posted.erase(window_.posted.begin());
-      wnd_->HandleRequest(r);
-    }
-  }
+  void Pump() { testing::PumpRequests(window_, *wnd_); }
   // The trace's focus, event and request lines since the last call, "|" between columns.
   std::vector<std::string> Steps() {
     std::fflush(trace_file_);
