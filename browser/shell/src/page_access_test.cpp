@@ -49,9 +49,9 @@ TEST(FocusRingTest, DrawsTwoLinesInsideTheBoundsAndNeverIntoTheShapesHoles) {
 
 class WindowAccessibilityTest : public ::testing::Test {
  protected:
-  void Open(const std::string& text) {
+  void Open(const std::string& text, const std::string& second = "[Main]\n") {
     const std::string doc = dir_.filePath("doc.cdz").toStdString();
-    ASSERT_TRUE(WriteCdz(doc, {{"doc.cdb", text}}, false).ok());
+    ASSERT_TRUE(WriteCdz(doc, {{"doc.cdb", text}, {"second.cdb", second}}, false).ok());
     WindowOptions options;
     options.document = doc;
     options.program_path = dir_.filePath("panorel").toStdString();
@@ -107,6 +107,23 @@ TEST_F(WindowAccessibilityTest, TheWindowIsNamedByTheTitleAndHoldsOneObjectPerEl
   EXPECT_EQ(window->child(0)->actionInterface(), nullptr);
   action->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_NE(window_->main_wnd().document().variables().FindVariable("Pressed"), nullptr);
+}
+
+TEST_F(WindowAccessibilityTest, ANewPageBringsNewObjectsAndLetsTheOldOnesGo) {
+  Open("[Main]\ntitle = First\nappbar = false\nnumElements = 1\n"
+       "[Element_1]\ntype = Text\ntext = Old\n",
+       "[Main]\ntitle = Second\nappbar = false\nnumElements = 2\n"
+       "[Element_1]\ntype = Text\ntext = New\n[Element_2]\ntype = Text\nid = more\n"
+       "text =\n");
+  QAccessibleInterface* window = QAccessible::queryAccessibleInterface(window_.get());
+  ASSERT_EQ(window->childCount(), 1);
+  const QAccessible::Id old = QAccessible::uniqueId(window->child(0));
+  window_->main_wnd().HandleRequest({PageRequest::Kind::kOpenDocument, "second.cdb"});
+  EXPECT_EQ(window->text(QAccessible::Name), "Second");
+  ASSERT_EQ(window->childCount(), 2);
+  EXPECT_EQ(window->child(0)->text(QAccessible::Name), "New");
+  EXPECT_EQ(window->child(1)->text(QAccessible::Name), "more");
+  EXPECT_EQ(QAccessible::accessibleInterface(old), nullptr);
 }
 
 }  // namespace
