@@ -16,12 +16,11 @@
 namespace browser {
 namespace {
 
-constexpr std::array<std::string_view, 4> kMouseEvents = {"OnMouseIn", "OnMouseOut",
-                                                          "OnMouseDown", "OnMouseUp"};
+constexpr std::array<std::string_view, 4> kMouseEvents = {"OnMouseIn", "OnMouseOut", "OnMouseDown",
+                                                          "OnMouseUp"};
 
 bool IsMouseScript(const CScript& script) {
-  return std::find(kMouseEvents.begin(), kMouseEvents.end(), script.name()) !=
-         kMouseEvents.end();
+  return std::find(kMouseEvents.begin(), kMouseEvents.end(), script.name()) != kMouseEvents.end();
 }
 
 const CScriptableObject* Scriptable(const CElement& element) {
@@ -119,8 +118,7 @@ CElement* PageFocus::Move(const CElementContainer* page, bool backward) {
 }
 
 bool PageFocus::FocusOn(const CElementContainer* page, const CElement* element) {
-  if (page == nullptr || element == nullptr || element->parent() != page ||
-      !TakesFocus(*element)) {
+  if (page == nullptr || element == nullptr || element->parent() != page || !TakesFocus(*element)) {
     return false;
   }
   focused_ = element->serial();
@@ -138,21 +136,32 @@ CElement* PageFocus::ExitElement(const CElementContainer* page) const {
 std::vector<AccessibleItem> PageFocus::Items(const CElementContainer* page) const {
   std::vector<AccessibleItem> items;
   if (page == nullptr) return items;
-  for (const auto& child : page->children()) {
-    AccessibleItem item;
-    item.serial = child->serial();
-    item.name = NameOf(*child);
-    item.bounds = child->GetBounds();
-    if (HasMouseScripts(*child)) {
-      item.role = AccessibleRole::kButton;
-    } else if (dynamic_cast<const CTextElement*>(child.get()) != nullptr) {
-      item.role = AccessibleRole::kStaticText;
-    } else {
-      item.role = AccessibleRole::kImage;
-    }
-    items.push_back(std::move(item));
-  }
+  for (const auto& child : page->children()) items.push_back(MakeItem(*child));
   return items;
+}
+
+std::optional<AccessibleItem> PageFocus::ItemOf(const CElementContainer* page,
+                                                int32_t serial) const {
+  if (page == nullptr) return std::nullopt;
+  for (const auto& child : page->children()) {
+    if (child->serial() == serial) return MakeItem(*child);
+  }
+  return std::nullopt;
+}
+
+AccessibleItem PageFocus::MakeItem(const CElement& element) const {
+  AccessibleItem item;
+  item.serial = element.serial();
+  item.name = NameOf(element);
+  item.bounds = element.GetBounds();
+  if (HasMouseScripts(element)) {
+    item.role = AccessibleRole::kButton;
+  } else if (dynamic_cast<const CTextElement*>(&element) != nullptr) {
+    item.role = AccessibleRole::kStaticText;
+  } else {
+    item.role = AccessibleRole::kImage;
+  }
+  return item;
 }
 
 std::string PageFocus::NameOf(const CElement& element) const {

@@ -37,7 +37,8 @@ std::string KeysPage() {
          "[Element_2]\ntype = Text\nid = quit\naccessibleName = Leave the CD\nxpos = 200\n"
          "ypos = 150\nwidth = 50\nheight = 20\nnumScripts = 1\n" +
          Command("Element_2_Script_1", "OnMouseUp", "Exit") +
-         "[Element_3]\ntype = Text\nid = right\ntext = Exhaust\ncursor = hand\nxpos = 150\nypos = 50\n"
+         "[Element_3]\ntype = Text\nid = right\ntext = Exhaust\ncursor = hand\nxpos = 150\nypos = "
+         "50\n"
          "width = 40\nheight = 20\nnumScripts = 4\n" +
          MouseScript("Element_3_Script_1", "OnMouseIn") +
          MouseScript("Element_3_Script_2", "OnMouseDown") +

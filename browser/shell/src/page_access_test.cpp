@@ -66,15 +66,16 @@ class WindowAccessibilityTest : public ::testing::Test {
 };
 
 TEST_F(WindowAccessibilityTest, TheWindowIsNamedByTheTitleAndHoldsOneObjectPerElement) {
-  Open("[Main]\ntitle = Vent Sizing CD\nappbar = false\nwidth = 300\nheight = 200\n"
-       "numElements = 3\n"
-       "[Element_1]\ntype = Text\ntext = Welcome\nxpos = 5\nypos = 5\n"
-       "[Element_2]\ntype = Image\nsrc = pics\\sizing.bmp\nxpos = 20\nypos = 60\nwidth = 40\n"
-       "height = 30\nnumScripts = 1\n[Element_2_Script_1]\nname = OnMouseUp\n"
-       "numScriptItems = 1\n[Element_2_Script_1_ScriptItem_1]\nname = SetVariable\n"
-       "varName = Pressed\nvalue = yes\n"
-       "[Element_3]\ntype = Image\nsrc = logo.bmp\nid = logo\naccessibleName = Company logo\n"
-       "xpos = 100\nypos = 100\nwidth = 10\nheight = 10\n");
+  Open(
+      "[Main]\ntitle = Vent Sizing CD\nappbar = false\nwidth = 300\nheight = 200\n"
+      "numElements = 3\n"
+      "[Element_1]\ntype = Text\ntext = Welcome\nxpos = 5\nypos = 5\n"
+      "[Element_2]\ntype = Image\nsrc = pics\\sizing.bmp\nxpos = 20\nypos = 60\nwidth = 40\n"
+      "height = 30\nnumScripts = 1\n[Element_2_Script_1]\nname = OnMouseUp\n"
+      "numScriptItems = 1\n[Element_2_Script_1_ScriptItem_1]\nname = SetVariable\n"
+      "varName = Pressed\nvalue = yes\n"
+      "[Element_3]\ntype = Image\nsrc = logo.bmp\nid = logo\naccessibleName = Company logo\n"
+      "xpos = 100\nypos = 100\nwidth = 10\nheight = 10\n");
   QAccessibleInterface* window = QAccessible::queryAccessibleInterface(window_.get());
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(window->role(), QAccessible::Window);
@@ -110,11 +111,12 @@ TEST_F(WindowAccessibilityTest, TheWindowIsNamedByTheTitleAndHoldsOneObjectPerEl
 }
 
 TEST_F(WindowAccessibilityTest, ANewPageBringsNewObjectsAndLetsTheOldOnesGo) {
-  Open("[Main]\ntitle = First\nappbar = false\nnumElements = 1\n"
-       "[Element_1]\ntype = Text\ntext = Old\n",
-       "[Main]\ntitle = Second\nappbar = false\nnumElements = 2\n"
-       "[Element_1]\ntype = Text\ntext = New\n[Element_2]\ntype = Text\nid = more\n"
-       "text =\n");
+  Open(
+      "[Main]\ntitle = First\nappbar = false\nnumElements = 1\n"
+      "[Element_1]\ntype = Text\ntext = Old\n",
+      "[Main]\ntitle = Second\nappbar = false\nnumElements = 2\n"
+      "[Element_1]\ntype = Text\ntext = New\n[Element_2]\ntype = Text\nid = more\n"
+      "text =\n");
   QAccessibleInterface* window = QAccessible::queryAccessibleInterface(window_.get());
   ASSERT_EQ(window->childCount(), 1);
   const QAccessible::Id old = QAccessible::uniqueId(window->child(0));

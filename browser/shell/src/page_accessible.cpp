@@ -66,8 +66,8 @@ class ElementAccessible : public QAccessibleInterface, public QAccessibleActionI
     if (item->role == AccessibleRole::kButton) {
       state.focusable = true;
       const CElement* focused = page_.window().main_wnd().focused();
-      state.focused = focused != nullptr && focused->serial() == serial_ &&
-                      page_.window().isActiveWindow();
+      state.focused =
+          focused != nullptr && focused->serial() == serial_ && page_.window().isActiveWindow();
     }
     return state;
   }
@@ -89,10 +89,7 @@ class ElementAccessible : public QAccessibleInterface, public QAccessibleActionI
 
  private:
   std::optional<AccessibleItem> Item() const {
-    for (AccessibleItem& item : page_.Items()) {
-      if (item.serial == serial_) return std::move(item);
-    }
-    return std::nullopt;
+    return page_.window().main_wnd().AccessibleItemOf(serial_);
   }
 
   PageAccessibility& page_;

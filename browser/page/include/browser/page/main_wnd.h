@@ -118,6 +118,9 @@ class CMainWnd : public ScriptHost {
   CElement* focused() const { return focus_.Focused(main_page()); }
   // The page's elements as a screen reader sees them.
   std::vector<AccessibleItem> AccessibleItems() const { return focus_.Items(main_page()); }
+  std::optional<AccessibleItem> AccessibleItemOf(int32_t serial) const {
+    return focus_.ItemOf(main_page(), serial);
+  }
   // The window is to be closed: the document is unloaded.
   void Destroy();
 

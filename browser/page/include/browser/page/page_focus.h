@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,12 +58,16 @@ class PageFocus {
 
   // Every element of the page, in the page's order.
   std::vector<AccessibleItem> Items(const CElementContainer* page) const;
+  // The page's element with this serial; nothing when the page has none.
+  std::optional<AccessibleItem> ItemOf(const CElementContainer* page, int32_t serial) const;
   // Its "accessibleName", else its text, else its id, else its picture's file name without
   // the extension; empty when it has none of them.
   std::string NameOf(const CElement& element) const;
 
  private:
   std::map<int32_t, std::string> names_;  // by serial
+  AccessibleItem MakeItem(const CElement& element) const;
+
   std::vector<int32_t> exits_;            // serials
   int32_t focused_ = 0;                   // serial; 0: none (serials start at 1)
 };
