@@ -6,6 +6,7 @@
 #include <array>
 #include <string_view>
 
+#include "browser/page/activex_element.h"
 #include "browser/page/image_element.h"
 #include "browser/page/image_list.h"
 #include "browser/page/text_element.h"
@@ -44,8 +45,14 @@ bool ClickExits(const CElement& element, const CDataFile& file) {
   return false;
 }
 
+// A hosted control is a widget of its own, with its own keyboard focus and its own accessible
+// object: the page leaves it to the control.
+bool IsHostedControl(const CElement& element) {
+  return dynamic_cast<const CActiveXElement*>(&element) != nullptr;
+}
+
 bool TakesFocus(const CElement& element) {
-  return HasMouseScripts(element) && !IsEmpty(element.GetBounds());
+  return HasMouseScripts(element) && !IsEmpty(element.GetBounds()) && !IsHostedControl(element);
 }
 
 }  // namespace
@@ -136,7 +143,9 @@ CElement* PageFocus::ExitElement(const CElementContainer* page) const {
 std::vector<AccessibleItem> PageFocus::Items(const CElementContainer* page) const {
   std::vector<AccessibleItem> items;
   if (page == nullptr) return items;
-  for (const auto& child : page->children()) items.push_back(MakeItem(*child));
+  for (const auto& child : page->children()) {
+    if (!IsHostedControl(*child)) items.push_back(MakeItem(*child));
+  }
   return items;
 }
 
@@ -144,7 +153,7 @@ std::optional<AccessibleItem> PageFocus::ItemOf(const CElementContainer* page,
                                                 int32_t serial) const {
   if (page == nullptr) return std::nullopt;
   for (const auto& child : page->children()) {
-    if (child->serial() == serial) return MakeItem(*child);
+    if (child->serial() == serial && !IsHostedControl(*child)) return MakeItem(*child);
   }
   return std::nullopt;
 }

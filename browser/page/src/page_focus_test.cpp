@@ -199,11 +199,14 @@ TEST_F(PageFocusTest, APageWithoutButtonsHasNoFocusAndKeysDoNothing) {
 
 TEST_F(PageFocusTest, ScreenReadersGetRolesNamesAndBounds) {
   const std::string page =
-      "[Main]\nnumElements = 4\n[Element_1]\ntype = Image\nsrc = logo.bmp\nid = logo\n"
+      "[Main]\nnumElements = 5\n[Element_1]\ntype = Image\nsrc = logo.bmp\nid = logo\n"
       "[Element_2]\ntype = Image\nsrc = a\\b\\photo.large.jpg\nwidth = 5\nheight = 5\n"
       "[Element_3]\ntype = ImageList\nsrc = strips/tabs.gif\n"
       "[Element_3_Frame_0]\ntop = 0\nleft = 0\nbottom = 5\nright = 5\n"
-      "[Element_4]\ntype = Text\nid = t\naccessibleName = \n";
+      "[Element_4]\ntype = Text\nid = t\naccessibleName = \n"
+      "[Element_5]\ntype = ActiveX\ncontrolName = Some.Control\nwidth = 50\nheight = 50\n"
+      "numScripts = 1\n" +
+      MouseScript("Element_5_Script_1", "OnMouseUp");
   CMainWnd& other = Start(page);
   std::vector<std::string> seen;
   for (const AccessibleItem& item : other.AccessibleItems()) {
@@ -212,6 +215,8 @@ TEST_F(PageFocusTest, ScreenReadersGetRolesNamesAndBounds) {
   // An empty accessibleName is no name; a picture's name drops the folders and the last
   // extension, whichever separator the document wrote.
   EXPECT_THAT(seen, ElementsAre("1 logo", "1 photo.large", "1 tabs", "2 t"));
+  // The hosted control is left to its own widget, with its focus.
+  EXPECT_EQ(other.focused(), nullptr);
 
   CMainWnd& keys = Start(KeysPage());
   seen.clear();

@@ -40,8 +40,9 @@ class PageFocus {
   // No page: no focus, no names.
   void Clear();
 
-  // The elements that take the focus (mouse scripts, bounds not empty), top to bottom, then
-  // left to right; elements at the same corner keep the page's order.
+  // The elements that take the focus (mouse scripts, bounds not empty, no hosted control:
+  // a control has a focus of its own), top to bottom, then left to right; elements at the
+  // same corner keep the page's order.
   std::vector<CElement*> Order(const CElementContainer* page) const;
   // The focused element, or nullptr.
   CElement* Focused(const CElementContainer* page) const;
@@ -56,7 +57,8 @@ class PageFocus {
   // than one.
   CElement* ExitElement(const CElementContainer* page) const;
 
-  // Every element of the page, in the page's order.
+  // Every element of the page but hosted controls (whose widgets are accessible objects of
+  // their own), in the page's order.
   std::vector<AccessibleItem> Items(const CElementContainer* page) const;
   // The page's element with this serial; nothing when the page has none.
   std::optional<AccessibleItem> ItemOf(const CElementContainer* page, int32_t serial) const;
@@ -68,8 +70,8 @@ class PageFocus {
   std::map<int32_t, std::string> names_;  // by serial
   AccessibleItem MakeItem(const CElement& element) const;
 
-  std::vector<int32_t> exits_;            // serials
-  int32_t focused_ = 0;                   // serial; 0: none (serials start at 1)
+  std::vector<int32_t> exits_;  // serials
+  int32_t focused_ = 0;         // serial; 0: none (serials start at 1)
 };
 
 }  // namespace browser
