@@ -48,13 +48,7 @@ class MainWndTest : public ::testing::Test {
     ASSERT_TRUE(WriteCdz(dir_.Path(name), members, false).ok());
   }
   // Hands the posted requests back, as the window's event loop does after the script.
-  void Pump() {
-    while (!window_.posted.empty()) {
-      PageRequest r = window_.posted.front();
-      window_.posted.erase(window_.posted.begin());
-      wnd_->HandleRequest(r);
-    }
-  }
+  void Pump() { testing::PumpRequests(window_, *wnd_); }
   std::vector<std::string> TraceLines() {
     std::fflush(trace_file_);
     std::rewind(trace_file_);

@@ -132,4 +132,12 @@ void FakeWindow::ApplyAppBar(const Rect& r) {
   log.push_back("appbar " + Describe(r));
 }
 
+void PumpRequests(FakeWindow& window, CMainWnd& wnd) {
+  while (!window.posted.empty()) {
+    PageRequest r = window.posted.front();
+    window.posted.erase(window.posted.begin());
+    wnd.HandleRequest(r);
+  }
+}
+
 }  // namespace browser::testing

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "browser/doc/data_file.h"
+#include "browser/page/main_wnd.h"
 #include "browser/page/canvas.h"
 #include "browser/page/page_host.h"
 #include "browser/page/picture_source.h"
@@ -101,5 +102,9 @@ class FakeWindow : public WindowHost {
   void DestroyControl(uint64_t control) override;
   uint64_t controls = 0;
 };
+
+// Hands the requests posted to `window` back to `wnd`, oldest first, as the window's event
+// loop does after each script, until none is left.
+void PumpRequests(FakeWindow& window, CMainWnd& wnd);
 
 }  // namespace browser::testing

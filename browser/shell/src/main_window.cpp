@@ -19,6 +19,8 @@
 
 #include "browser/script/printing_system_services.h"
 #include "browser/shell/control_fallback.h"
+#include "browser/shell/focus_ring.h"
+#include "browser/shell/page_keys.h"
 #include "browser/shell/qt_canvas.h"
 #include "browser/shell/screen_area.h"
 #include "browser/shell/window_events.h"
@@ -56,6 +58,8 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
   setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+  PageAccessibility::Install();
   resize(200, 200);
   SetIcon({});
 
@@ -70,6 +74,7 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
   services.system_services = options_.system;
   services.system = options_.directories;
   services.report = [](const std::string& line) { std::cerr << "panorel: " << line << "\n"; };
+  services.focus_moved = [this] { accessibility_.FocusMoved(); };
   if (options_.system != nullptr && services.trace.enabled()) {
     traced_system_ = std::make_unique<EchoingSystemServices>(
         *options_.system, [trace = services.trace](const std::string& line) mutable {
@@ -192,6 +197,12 @@ bool MainWindow::event(QEvent* event) {
     Finish();
     return true;
   }
+  // Tab reaches the page before the widget's own focus chain takes it.
+  if (event->type() == QEvent::KeyPress && !finished_ &&
+      SendPageKey(*main_wnd_, *static_cast<QKeyEvent*>(event))) {
+    focus_ring_shown_ = true;
+    return true;
+  }
   return QWidget::event(event);
 }
 
@@ -212,6 +223,9 @@ void MainWindow::paintEvent(QPaintEvent* event) {
         main_wnd_->Paint(canvas, ToRect(update));
       });
   window.drawImage(update.topLeft(), painted);
+  if (const CElement* focused = main_wnd_->focused(); focused != nullptr && focus_ring_shown_) {
+    DrawFocusRing(window, ToQRect(focused->GetBounds()), shape_ ? &*shape_ : nullptr);
+  }
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
@@ -233,11 +247,11 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
   main_wnd_->MouseMove({p.x(), p.y()}, left_only);
 }
 
-// Alt+F4 that reaches the window closes it, as the system menu's Close would; a window
-// manager that binds the key itself (and gives an app bar, a dock, no close) keeps it.
+// Alt+F4 that reaches the window ends the program as Exit does; a window manager that binds
+// the key itself (and gives an app bar, a dock, no close) keeps it.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::AltModifier) {
-    Close();
+    main_wnd_->CloseRequested();
     return;
   }
   QWidget::keyPressEvent(event);
@@ -279,6 +293,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!finished_) main_wnd_->CloseRequested();
   event->accept();
   Finish();
 }
