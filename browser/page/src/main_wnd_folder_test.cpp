@@ -51,29 +51,13 @@ class FolderDocumentTest : public ::testing::Test {
   void Write(const std::string& name, const std::string& text) {
     testing::WriteFile(dir_.Path(name), text);
   }
-  void Pump() {
-    while (!window_.posted.empty()) {
-      PageRequest r = window_.posted.front();
-      window_.posted.erase(window_.posted.begin());
-      wnd_->HandleRequest(r);
-    }
-  }
-  // The trace's load and request lines and the OnLoad and OnUnload events, "|" between fields.
+  void Pump() { testing::PumpRequests(window_, *wnd_); }
+  // The trace's load and request lines and the OnLoad and OnUnload events.
   std::vector<std::string> Steps() {
-    std::fflush(trace_file_);
-    std::rewind(trace_file_);
-    std::vector<std::string> steps;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, trace_file_)) {
-      std::string line(buffer);
-      line.pop_back();
-      if (line.rfind("event\tPreLoad", 0) == 0 || line.rfind("action", 0) == 0) continue;
-      for (char& c : line) {
-        if (c == '\t') c = '|';
-      }
-      steps.push_back(line);
-    }
-    std::fseek(trace_file_, 0, SEEK_END);
+    std::vector<std::string> steps = testing::TraceFileLines(trace_file_);
+    std::erase_if(steps, [](const std::string& line) {
+      return line.rfind("event|PreLoad", 0) == 0 || line.rfind("action", 0) == 0;
+    });
     return steps;
   }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <string>
@@ -10,6 +11,10 @@
 #include "browser/page/page_host.h"
 #include "browser/page/picture_source.h"
 #include "test_support.h"
+
+namespace browser {
+class CMainWnd;
+}
 
 namespace browser::testing {
 
@@ -99,5 +104,12 @@ class FakeWindow : public WindowHost {
   void DestroyControl(uint64_t control) override;
   uint64_t controls = 0;
 };
+
+// Hands the requests `window` holds to `wnd` one after another, as the window's event loop does
+// once the script that posted them has returned.
+void PumpRequests(FakeWindow& window, CMainWnd& wnd);
+
+// The lines written to the trace file so far, a "|" for each tab; the file stays at its end.
+std::vector<std::string> TraceFileLines(std::FILE* file);
 
 }  // namespace browser::testing
