@@ -70,6 +70,7 @@ Status ReadOne(const std::string& path, CDataFile* file, MemoryBudget* budget, u
 Status LoadFolder(const std::string& dir, CMultiFileCdz* cdz) {
   std::vector<FolderMember> members;
   Status first = ListFolderMembers(dir, &members);
+  if (first.ok() && members.empty()) return Status::NotFound(dir + ": no data files (*.cdb)");
   MemoryBudget own;
   MemoryBudget* budget = cdz->budget() != nullptr ? cdz->budget() : &own;
   for (const FolderMember& member : members) {
@@ -150,6 +151,23 @@ Status CheckDataFileText(std::string_view name, std::string_view text) {
   return Status::OK();
 }
 
+Status ParseDataFileText(std::string_view name, std::string text, CDataFile* file,
+                         MemoryBudget* budget, uint64_t* taken) {
+  file->Clear();
+  *taken = 0;
+  Status s = CheckDataFileText(name, text);
+  if (!s.ok()) return s;
+  // Packing gives a text without its final line end one.
+  if (text.empty() || text.back() != '\n') text += '\n';
+  s = SplitLines(std::string(name), text, &file->Lines(), budget, taken);
+  if (!s.ok()) {
+    file->Clear();
+    budget->Give(*taken);
+    *taken = 0;
+  }
+  return s;
+}
+
 Status ReadDataFileText(const std::string& path, CDataFile* file, MemoryBudget* budget,
                         uint64_t* taken) {
   file->Clear();
@@ -158,20 +176,11 @@ Status ReadDataFileText(const std::string& path, CDataFile* file, MemoryBudget* 
   if (!platform::ReadRegularFile(path, CDataFile::kMaxTextFileBytes, &text, &error)) {
     return Status::IOError(path + ": " + error);
   }
-  Status s = CheckDataFileText(path, text);
-  if (!s.ok()) return s;
-  // Packing gives a text without its final line end one.
-  if (text.empty() || text.back() != '\n') text += '\n';
   MemoryBudget own;
-  s = SplitLines(path, text, &file->Lines(), budget != nullptr ? budget : &own, taken);
-  if (!s.ok()) {
-    file->Clear();
-    if (budget != nullptr) budget->Give(*taken);
-    *taken = 0;
-    return s;
-  }
-  file->SetName(std::string(platform::FilePart(path)));
-  return Status::OK();
+  Status s = ParseDataFileText(path, std::move(text), file, budget != nullptr ? budget : &own,
+                               taken);
+  if (s.ok()) file->SetName(std::string(platform::FilePart(path)));
+  return s;
 }
 
 bool IsContainerFile(const std::string& path) {

@@ -108,6 +108,9 @@ TEST(FolderDocument, ABrokenDataFileIsLeftOutAndNamed) {
     CMultiFileCdz single;
     EXPECT_FALSE(LoadDocumentFiles(dir.Path("b.cdb"), &single).ok());
     EXPECT_EQ(single.Count(), 0u);
+    std::filesystem::create_directory(dir.Path("empty"));
+    EXPECT_EQ(LoadDocumentFiles(dir.Path("empty"), &single).message(),
+              dir.Path("empty") + ": no data files (*.cdb)");
   }
   EXPECT_EQ(budget.used(), 0u);
 }

@@ -30,6 +30,10 @@ rm tour/c.cdb
 mkfifo tour/fifo.cdb
 expect 1 "tour/fifo.cdb: cannot read \(not a regular file\); nothing written" -- pack fifo.cdz tour
 [ -e fifo.cdz ] && fail "a folder with a FIFO was packed"
+# Named on its own, a FIFO is refused as well, and never waited on.
+status=0
+timeout 10 "$tool" pack fifo.cdz tour/fifo.cdb 2>err.txt || status=$?
+[ "$status" = 1 ] && grep -q "not a regular file" err.txt || fail "a FIFO named to pack: exit $status, $(cat err.txt)"
 rm tour/fifo.cdb
 
 mkdir empty

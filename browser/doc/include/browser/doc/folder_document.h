@@ -39,8 +39,15 @@ Status ListFolderMembers(const std::string& dir, std::vector<FolderMember>* memb
 // The Corruption names `name` and the line: "page.cdb: line 12: ...".
 Status CheckDataFileText(std::string_view name, std::string_view text);
 
-// Replaces `file`'s lines with the data file at `path`, read as text and checked
-// (CheckDataFileText), and names it by its file name. The lines are taken from `budget` (none: a
+// Replaces `file`'s lines with `text`, checked (CheckDataFileText, naming `name`) and split as
+// the container reader splits a member's text: LF ends a line (a CR before it is dropped), a
+// line longer than kMaxCdzLineSize goes on as the next, empty lines stay. The lines are taken
+// from `budget`; *taken says how much. On any failure the lines are empty and nothing is taken.
+Status ParseDataFileText(std::string_view name, std::string text, CDataFile* file,
+                         MemoryBudget* budget, uint64_t* taken);
+
+// Replaces `file`'s lines with the data file at `path`, read as text and parsed
+// (ParseDataFileText), and names it by its file name. The lines are taken from `budget` (none: a
 // budget of kDocumentMemoryBudget of its own); *taken says how much, for the caller to give
 // back. On any failure the lines are empty.
 Status ReadDataFileText(const std::string& path, CDataFile* file, MemoryBudget* budget,
