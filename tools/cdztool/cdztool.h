@@ -35,7 +35,8 @@ struct RunOptions {
   // "registry" flag); empty: the user's own, the one the browser reads.
   std::string registry;
 };
-// Loads a document's data file, runs its PreLoad scripts, builds the main page's objects and
+// Loads a document's data file (of a container, a folder of data files, or a data file as
+// text), runs its PreLoad scripts, builds the main page's objects and
 // fires the events in order; with print_variables writes the three variable scopes as JSON
 // (after the lines of the system actions).
 int Run(const RunOptions& options, std::ostream& out, std::ostream& err);

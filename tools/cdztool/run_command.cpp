@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "browser/doc/data_file.h"
+#include "browser/doc/folder_document.h"
 #include "browser/page/headless_window.h"
 #include "browser/page/main_wnd.h"
 #include "browser/script/action_factory.h"
@@ -54,7 +55,10 @@ void PrintScope(const char* name, const std::deque<browser::Variable>* list, std
 
 int Run(const RunOptions& options, std::ostream& out, std::ostream& err) {
   auto file = std::make_unique<browser::CDataFile>();
-  browser::Status s = file->Load(options.document, options.member);
+  // A container, a folder of data files or a data file as text, as the browser reads them.
+  uint64_t taken = 0;
+  browser::Status s = browser::LoadDocumentMember(options.document, options.member, file.get(),
+                                                  nullptr, &taken);
   if (file->Lines().empty()) {
     err << kTool << options.document << ": " << (s.ok() ? "empty document" : s.message())
         << "\n";

@@ -36,6 +36,13 @@ timeout 10 "$tool" pack fifo.cdz tour/fifo.cdb 2>err.txt || status=$?
 [ "$status" = 1 ] && grep -q "not a regular file" err.txt || fail "a FIFO named to pack: exit $status, $(cat err.txt)"
 rm tour/fifo.cdb
 
+# run reads the folder as the browser does: its first data file, else the one named.
+printf '[Main]\nnumScripts = 1\n[Script_1]\nname = OnLoad\nnumScriptItems = 1\n[Script_1_ScriptItem_1]\nname = SetVariable\nvarName = Page\nvalue = first\n' >tour/a.CDB
+expect 0 "" -- run tour --event OnLoad --vars
+grep -q '"Page"' out.txt && grep -q '"first"' out.txt || fail "run of the folder: $(cat out.txt)"
+expect 0 "" -- run tour --member b.cdb --vars
+grep -q '"first"' out.txt && fail "run --member of the folder ran the first data file"
+
 mkdir empty
 expect 1 "empty: no data files \(\*\.cdb\); nothing written" -- pack empty.cdz empty
 finish
