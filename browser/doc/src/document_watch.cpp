@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "browser/doc/no_case.h"
 #include "platform/paths.h"
 
 namespace browser {
@@ -13,6 +14,20 @@ constexpr int kStopCheckMs = 200;
 
 bool IsEditorsOwn(std::string_view name) {
   return name.empty() || name.front() == '.' || name.front() == '#' || name.back() == '~';
+}
+
+// What a page shows or plays. Other files, such as the values a page's own scripts save, are
+// no change of the document: a page that saves while it loads would load for ever.
+bool IsShown(std::string_view name) {
+  static constexpr std::string_view kExtensions[] = {".cdb", ".bmp", ".dib", ".gif",  ".jpg",
+                                                     ".jpeg", ".png", ".ico", ".wav", ".htm",
+                                                     ".html"};
+  const size_t dot = name.rfind('.');
+  if (dot == std::string_view::npos) return false;
+  for (std::string_view extension : kExtensions) {
+    if (EqualsNoCase(name.substr(dot), extension)) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -45,7 +60,7 @@ bool DocumentWatch::Counts(std::string_view name) const {
   // A whole folder's changes were lost: it may hold the document's.
   if (name.empty()) return true;
   if (!folder_) return name == platform::FilePart(path_);
-  return !IsEditorsOwn(name);
+  return !IsEditorsOwn(name) && IsShown(name);
 }
 
 bool DocumentWatch::Arm() { return watch_.Watch(Folders()); }

@@ -14,8 +14,8 @@ namespace {
 using ::browser::testing::TempDir;
 using ::browser::testing::WriteFile;
 
-// Of a folder, its files and those of its folders count, not an editor's own; of a single file,
-// only that file, however it is saved.
+// Of a folder, what its pages show counts, in it and in its folders, not an editor's own files
+// nor the values a page saves; of a single file, only that file, however it is saved.
 TEST(DocumentWatch, WhatCounts) {
   TempDir dir;
   std::filesystem::create_directories(dir.Path("tour/pictures"));
@@ -29,6 +29,7 @@ TEST(DocumentWatch, WhatCounts) {
   WriteFile(dir.Path("tour/.page.cdb.swp"), "x");
   WriteFile(dir.Path("tour/page.cdb~"), "x");
   WriteFile(dir.Path("tour/#page.cdb#"), "x");
+  WriteFile(dir.Path("tour/saved.kps"), "k = v");
   std::this_thread::sleep_for(std::chrono::milliseconds(20));
   EXPECT_FALSE(folder.TakeChanges());
   WriteFile(dir.Path("tour/pictures/logo.bmp"), "BM");

@@ -11,10 +11,12 @@ namespace browser {
 
 // Tells when a document changes on disk, for a program that shows or checks it afresh.
 //
-// Of a folder document, every file in the folder and in its folders one level down counts
-// (pictures, sounds, pages), except hidden files and editors' backups and autosaves (names that
-// begin with "." or "#", or end in "~"). Of a single file, only that file counts; its folder is
-// watched, so that a file an editor saves by renaming a new one over it is seen.
+// Of a folder document, what its pages show in the folder and in its folders one level down
+// counts: data files, pictures, icons, sounds and web pages (.cdb, .bmp, .dib, .gif, .jpg,
+// .jpeg, .png, .ico, .wav, .htm, .html), but not hidden files and editors' backups and autosaves
+// (names that begin with "." or "#", or end in "~"), nor the values the pages save. Of a single
+// file, only that file counts. The folders are watched, not the files, so that a file an editor
+// saves by renaming a new one over it is seen.
 class DocumentWatch {
  public:
   // A change ends waiting when no other came for this long: an editor's save is several steps.
