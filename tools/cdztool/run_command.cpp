@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "browser/doc/data_file.h"
+#include "browser/doc/folder_document.h"
 #include "browser/page/headless_window.h"
 #include "browser/page/main_wnd.h"
 #include "browser/script/id_manager.h"
@@ -54,9 +55,10 @@ int Run(const RunOptions& options, std::ostream& out, std::ostream& err) {
   services.system = DirectoriesForRun();
   browser::CMainWnd wnd(ids, std::move(services));
 
-  // The container is read whole, as the browser reads the one beside it, and its member
-  // chosen the browser's way (FindDocument, LoadDocument); --member names one instead.
-  const browser::Status s = wnd.container().LoadAll(options.document);
+  // The document (a container, a folder of data files or a data file as text) is read whole,
+  // as the browser reads the one beside it, and its member chosen the browser's way
+  // (FindDocument, LoadDocument); --member names one instead.
+  const browser::Status s = browser::LoadDocumentFiles(options.document, &wnd.container());
   if (wnd.container().Count() == 0) {
     err << kTool << options.document << ": " << (s.ok() ? "empty document" : s.message())
         << "\n";

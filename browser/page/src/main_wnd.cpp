@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "browser/doc/folder_document.h"
 #include "browser/doc/section_names.h"
 #include "browser/page/app_bar.h"
 #include "browser/page/window_message.h"
@@ -101,7 +102,11 @@ bool CMainWnd::FindDocument(const std::string& name) {
       platform::ReplaceExtension(full, "") + std::to_string(screen.width) + ".cdb"));
   document_member_ = platform::ReplaceExtension(platform::FilePart(name), ".cdb");
   if (platform::FileExists(full)) {
-    document_dir_ = std::string(platform::DirectoryPart(full));
+    // A folder is a document whose files lie in it.
+    std::error_code no_folder;
+    document_dir_ = std::filesystem::is_directory(full, no_folder)
+                        ? (full.back() == '/' ? full : full + "/")
+                        : std::string(platform::DirectoryPart(full));
     document_path_ = full;
     return true;
   }
@@ -118,11 +123,13 @@ bool CMainWnd::LoadDocument(bool check, bool on_load) {
   // width, else the document's own member, else a new read of the document path.
   CDataFile* chosen = nullptr;
   if (container_.Count() == 0) {
-    const Status s = container_.LoadAll(document_path_);
+    const Status s = LoadDocumentFiles(document_path_, &container_);
     if (container_.Count() == 0) {
       last_error_ = s.ok() ? document_path_ + ": the container holds no document" : s.message();
       return false;
     }
+    // A data file of a folder that cannot be read is left out, and its author told why.
+    if (!s.ok() && services_.report) services_.report(s.message());
     chosen = container_.At(0);
   } else {
     chosen = container_.FindMember(resolution_member_);
@@ -130,7 +137,8 @@ bool CMainWnd::LoadDocument(bool check, bool on_load) {
     if (chosen == nullptr) {
       auto file = std::make_unique<CDataFile>();
       uint64_t taken = 0;
-      const Status s = file->Load(document_path_, resolution_member_, &budget_, &taken);
+      const Status s =
+          LoadDocumentMember(document_path_, resolution_member_, file.get(), &budget_, &taken);
       BudgetShare share(&budget_, taken);
       if (file->Lines().empty()) {
         last_error_ = s.ok() ? document_path_ + ": empty document" : s.message();

@@ -49,22 +49,7 @@ class MainWndTest : public ::testing::Test {
   }
   // Hands the posted requests back, as the window's event loop does after the script.
   void Pump() { testing::PumpRequests(window_, *wnd_); }
-  std::vector<std::string> TraceLines() {
-    std::fflush(trace_file_);
-    std::rewind(trace_file_);
-    std::vector<std::string> lines;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, trace_file_)) {
-      std::string line(buffer);
-      line.pop_back();
-      for (char& c : line) {
-        if (c == '\t') c = '|';
-      }
-      lines.push_back(line);
-    }
-    std::fseek(trace_file_, 0, SEEK_END);
-    return lines;
-  }
+  std::vector<std::string> TraceLines() { return testing::TraceFileLines(trace_file_); }
   std::vector<std::string> Loads() {
     std::vector<std::string> loads;
     for (const std::string& l : TraceLines()) {

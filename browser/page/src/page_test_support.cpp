@@ -1,5 +1,7 @@
 #include "page_test_support.h"
 
+#include "browser/page/main_wnd.h"
+
 namespace browser::testing {
 
 std::unique_ptr<Picture> FakePictures::LoadBitmap(const std::string& path) {
@@ -134,10 +136,27 @@ void FakeWindow::ApplyAppBar(const Rect& r) {
 
 void PumpRequests(FakeWindow& window, CMainWnd& wnd) {
   while (!window.posted.empty()) {
-    PageRequest r = window.posted.front();
+    PageRequest request = window.posted.front();
     window.posted.erase(window.posted.begin());
-    wnd.HandleRequest(r);
+    wnd.HandleRequest(request);
   }
+}
+
+std::vector<std::string> TraceFileLines(std::FILE* file) {
+  std::fflush(file);
+  std::rewind(file);
+  std::vector<std::string> lines;
+  char buffer[512];
+  while (std::fgets(buffer, sizeof buffer, file)) {
+    std::string line(buffer);
+    line.pop_back();
+    for (char& c : line) {
+      if (c == '\t') c = '|';
+    }
+    lines.push_back(line);
+  }
+  std::fseek(file, 0, SEEK_END);
+  return lines;
 }
 
 }  // namespace browser::testing

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <string>
@@ -11,6 +12,10 @@
 #include "browser/page/page_host.h"
 #include "browser/page/picture_source.h"
 #include "test_support.h"
+
+namespace browser {
+class CMainWnd;
+}
 
 namespace browser::testing {
 
@@ -103,8 +108,11 @@ class FakeWindow : public WindowHost {
   uint64_t controls = 0;
 };
 
-// Hands the requests posted to `window` back to `wnd`, oldest first, as the window's event
-// loop does after each script, until none is left.
+// Hands the requests `window` holds to `wnd` one after another, as the window's event loop does
+// once the script that posted them has returned.
 void PumpRequests(FakeWindow& window, CMainWnd& wnd);
+
+// The lines written to the trace file so far, a "|" for each tab; the file stays at its end.
+std::vector<std::string> TraceFileLines(std::FILE* file);
 
 }  // namespace browser::testing

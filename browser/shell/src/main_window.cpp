@@ -26,6 +26,7 @@
 #include "browser/shell/window_events.h"
 #include "browser/shell/x11_shape.h"
 #include "browser/shell/x11_window.h"
+#include "platform/paths.h"
 #include "platform/regular_file.h"
 
 namespace browser::shell {
@@ -121,6 +122,21 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
   if (!options_.preview) {
     QCoreApplication::postEvent(this, new QEvent(WindowEvents::Startup()));
   }
+  if (options_.watch && !options_.preview) {
+    watcher_ = std::make_unique<DocumentWatcher>(
+        options_.document.empty() ? platform::ReplaceExtension(options_.program_path, ".cdz")
+                                  : options_.document,
+        this);
+    connect(watcher_.get(), &DocumentWatcher::changed, this, &MainWindow::ReloadWatchedDocument);
+  }
+}
+
+void MainWindow::ReloadWatchedDocument() {
+  if (finished_ || !isVisible()) return;
+  keep_place_ = true;
+  const Status s = main_wnd_->ReloadFromDisk(watcher_->path());
+  keep_place_ = false;
+  if (!s.ok()) std::cerr << "panorel: " << s.message() << "; the page stays as it was\n";
 }
 
 MainWindow::~MainWindow() = default;
@@ -428,6 +444,22 @@ bool MainWindow::OtherInstanceRuns(const std::string& title) {
 }
 
 void MainWindow::ApplyWindowStyle(const WindowStyle& style) {
+  const QSize client(std::max(style.client.width, 1), std::max(style.client.height, 1));
+  if (keep_place_ && isVisible()) {
+    const WindowLook look = LookOf(style);
+    if (!style.shaped) SetShape(nullptr);
+    // The same look and size: the window stays as it is, shown.
+    if (look.flags == look_.flags && look.motif_decorations == look_.motif_decorations &&
+        look.motif_functions == look_.motif_functions && client == size()) {
+      return;
+    }
+    const QPoint place = pos();
+    Withdraw();
+    SetLook(look);
+    setFixedSize(client);
+    move(place);
+    return;
+  }
   Withdraw();
   SetLook(LookOf(style));
   if (!style.shaped) SetShape(nullptr);

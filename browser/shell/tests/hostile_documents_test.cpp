@@ -5,6 +5,7 @@
 // its run, after which it is killed and counts as not ended).
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <zlib.h>
 
 #include <QBuffer>
@@ -247,6 +248,34 @@ TEST_F(HostileDocuments, PagesThatChangeForEverEndThePreview) {
   EXPECT_NE(run.err.find("panorel: the document keeps changing pages: the screenshot shows the "
                          "page after 16 page requests\n"),
             std::string::npos);
+}
+
+// A folder shown as a document holds twenty thousand data files, a FIFO and a device named as
+// data files, and a data file far larger than any: the first 4096 by name are read, nothing
+// waits, and every program ends within its budget.
+TEST_F(HostileDocuments, AFolderOfThousandsOfDataFilesAndAFifo) {
+  const std::string folder = dir_.Path("tour");
+  ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+  ASSERT_EQ(mkfifo((folder + "/a_fifo.cdb").c_str(), 0600), 0);
+  ASSERT_EQ(symlink("/dev/zero", (folder + "/a_zero.cdb").c_str()), 0);
+  WriteFile(folder + "/a_huge.cdb", MainSection());
+  ASSERT_EQ(truncate((folder + "/a_huge.cdb").c_str(), off_t{1} << 30), 0);
+  for (int i = 0; i < 20000; ++i) {
+    char name[32];
+    std::snprintf(name, sizeof name, "/m%05d.cdb", i);
+    WriteFile(folder + name, MainSection());
+  }
+  ChildRun run = Screenshot(folder);
+  ExpectWithinBudget(run, "panorel, a folder of 20000 data files");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.err.find("20003 data files, more than 4096"), std::string::npos) << run.err;
+  ExpectWithinBudget(RunChild({cdztool_, "lint", folder}, dir_.Path("err.txt"), 10),
+                     "cdztool lint, a folder of 20000 data files");
+  ExpectWithinBudget(RunChild({cdztool_, "run", folder}, dir_.Path("err.txt"), 10),
+                     "cdztool run, a folder of 20000 data files");
+  ChildRun pack = RunChild({cdztool_, "pack", dir_.Path("tour.cdz"), folder}, dir_.Path("err.txt"), 10);
+  ExpectWithinBudget(pack, "cdztool pack, a folder of 20000 data files");
+  EXPECT_EQ(pack.status, 1);
 }
 
 }  // namespace

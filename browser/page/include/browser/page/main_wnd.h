@@ -79,6 +79,13 @@ class CMainWnd : public ScriptHost {
   // here; tools that choose a member by their own rules start here.
   bool LoadDataFile(CDataFile* file, bool check, bool on_load = true);
 
+  // The document's files at `path` (a folder, a data file or a container) changed on disk:
+  // they are read afresh and, when every data file reads cleanly, the page shown is loaded again
+  // from the new text as a reload request loads it ("OnUnload", then "OnLoad"), its data file
+  // found again by name. Otherwise nothing changes and the failure, naming the file and the
+  // line, is returned.
+  Status ReloadFromDisk(const std::string& path);
+
   // A request posted by a script, now that the script has returned. Once Exit has been
   // handled (or a close message), requests still queued do nothing: only the unload of the
   // document (Destroy) runs.

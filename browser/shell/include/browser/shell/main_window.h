@@ -20,6 +20,7 @@
 #include "browser/shell/file_drag.h"
 #include "browser/shell/page_accessible.h"
 #include "browser/shell/control_host.h"
+#include "browser/shell/document_watcher.h"
 #include "browser/shell/qt_picture_source.h"
 #include "browser/shell/single_instance.h"
 #include "browser/shell/window_flags.h"
@@ -43,6 +44,9 @@ struct WindowOptions {
   const platform::UserRegistry* registry = nullptr;
   SystemServices* system = nullptr;  // what the system actions reach; none: they do nothing
   platform::SystemDirectories directories;  // the Windows, system and temporary folders
+  // --watch: the page loads again when a file of the document (else of the program's
+  // container) changes on disk
+  bool watch = false;
 };
 
 // The program's one top-level window. It owns the headless main window (CMainWnd) with its
@@ -132,6 +136,8 @@ class MainWindow : public QWidget, public WindowHost {
   void Place(bool framed);
   void CentreWith(const FrameExtents& frame);
   void ReportUnreadableDocument() const;
+  // The watched document changed: its page loads again where the window is.
+  void ReloadWatchedDocument();
 
   WindowOptions options_;
   // The window's state, set before the members below are made: making them sends the
@@ -141,6 +147,8 @@ class MainWindow : public QWidget, public WindowHost {
   bool capturing_ = false;
   bool active_ = false;
   bool finished_ = false;
+  // A reload of the watched document leaves the window where it is.
+  bool keep_place_ = false;
   // Declared before the main window object, so that it outlives it.
   CIdManager ids_;
   AnimationSurface surface_{this};
@@ -172,6 +180,7 @@ class MainWindow : public QWidget, public WindowHost {
   QPointer<QWindow> exposed_window_;
   PageRequestQueue requests_;
   QTimer request_timer_;
+  std::unique_ptr<DocumentWatcher> watcher_;
 };
 
 }  // namespace browser::shell
