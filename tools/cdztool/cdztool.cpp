@@ -1,16 +1,17 @@
 #include "cdztool.h"
 
 #include <cstdio>
-#include <fstream>
+#include <filesystem>
 #include <iostream>
 #include <set>
-#include <sstream>
 
 #include "browser/doc/cdz_reader.h"
 #include "browser/doc/cdz_writer.h"
+#include "browser/doc/folder_document.h"
 #include "browser/doc/multi_file_cdz.h"
 #include "platform/ascii_case.h"
 #include "platform/disk_file_system.h"
+#include "platform/regular_file.h"
 
 namespace cdztool {
 namespace {
@@ -22,13 +23,28 @@ std::string FileName(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool ReadWholeFile(const std::string& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  text = buffer.str();
-  return !in.bad();
+// A member's text is at most what its 4-byte size can say.
+constexpr size_t kMaxMemberBytes = 0xFFFFFFFEu;
+
+// The data files to pack: those named, or a folder's (as the browser reads the folder).
+bool PackedFiles(const std::vector<std::string>& named, std::vector<std::string>* files,
+                 bool* from_folder, std::ostream& err) {
+  std::error_code ec;
+  *from_folder = named.size() == 1 && std::filesystem::is_directory(named[0], ec);
+  if (!*from_folder) {
+    *files = named;
+    return true;
+  }
+  std::vector<browser::FolderMember> members;
+  platform::DiskFileSystem disk;
+  const browser::Status s = browser::ListFolderMembers(disk, named[0], &members);
+  if (!s.ok() || members.empty()) {
+    err << kTool << (s.ok() ? named[0] + ": no data files (*.cdb)" : PrintableText(s.message()))
+        << "; nothing written\n";
+    return false;
+  }
+  for (const browser::FolderMember& member : members) files->push_back(member.path);
+  return true;
 }
 
 // Loads the whole container; reports damage but keeps what could be read.
@@ -45,13 +61,27 @@ int Pack(const std::string& out_path, const std::vector<std::string>& files, boo
          std::ostream& err) {
   std::vector<browser::CdzMember> members;
   std::set<std::string> names;
-  for (const std::string& file : files) {
+  std::vector<std::string> packed;
+  bool from_folder = false;
+  if (!PackedFiles(files, &packed, &from_folder, err)) return 1;
+  for (const std::string& file : packed) {
     browser::CdzMember member{FileName(file), {}};
-    if (!ReadWholeFile(file, member.text)) {
-      err << kTool << file << ": cannot read\n";
+    // Opening never waits: a FIFO is no data file.
+    std::string why;
+    if (!platform::ReadRegularFile(file, from_folder ? browser::CDataFile::kMaxTextFileBytes
+                                                     : kMaxMemberBytes,
+                                   &member.text, &why)) {
+      err << kTool << file << ": cannot read (" << why << "); nothing written\n";
       return 1;
     }
-    browser::Status s = browser::CheckCdzMember(member);
+    // A folder's data files are packed as the browser would show them, or not at all.
+    browser::Status s = from_folder ? browser::CheckDataFileText(file, member.text)
+                                    : browser::Status::OK();
+    if (!s.ok()) {
+      err << kTool << PrintableText(s.message()) << "; nothing written\n";
+      return 1;
+    }
+    s = browser::CheckCdzMember(member);
     if (!s.ok()) {
       err << kTool << file << ": " << s.message() << "; nothing written\n";
       return 1;

@@ -11,6 +11,9 @@ namespace cdztool {
 // Each command writes its results to `out`, its complaints to `err` (each naming the file
 // and what is wrong with it) and returns the exit status: 0 on success, 1 otherwise.
 
+// Packs the data files named, each as a member named by its file name; or, for a single folder,
+// its data files as the browser reads the folder (in the order of their names, each checked as
+// text: one that fails writes nothing).
 int Pack(const std::string& out_path, const std::vector<std::string>& files, bool gzip,
          std::ostream& err);
 int List(const std::string& container, bool json, std::ostream& out, std::ostream& err);
@@ -32,7 +35,8 @@ struct RunOptions {
   // "registry" flag); empty: the user's own, the one the browser reads.
   std::string registry;
 };
-// Loads a document's data file, runs its PreLoad scripts, builds the main page's objects and
+// Loads a document's data file (of a container, a folder of data files, or a data file as
+// text), runs its PreLoad scripts, builds the main page's objects and
 // fires the events in order; with print_variables writes the three variable scopes as JSON
 // (after the lines of the system actions).
 int Run(const RunOptions& options, std::ostream& out, std::ostream& err);

@@ -1,10 +1,15 @@
 // cdztool: builds and inspects the document containers the browser reads.
+#include <csignal>
 #include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include <signal.h>
+#include <unistd.h>
+
 #include "cdztool.h"
+#include "key_reference.h"
 #include "lint.h"
 #include "plugin_controls.h"
 
@@ -13,6 +18,9 @@ namespace {
 constexpr char kUsage[] =
     "usage: cdztool pack OUT [--gzip] FILE...   write a container of the data files,\n"
     "                                           each named by its file name\n"
+    "       cdztool pack OUT [--gzip] DIR       write a container of the folder's data\n"
+    "                                           files (*.cdb) in the order of their\n"
+    "                                           names, as panorel DIR shows them\n"
     "       cdztool list [--json] CONTAINER     print each member's name and size\n"
     "       cdztool cat CONTAINER MEMBER        print a member's lines as the browser reads them\n"
     "       cdztool get CONTAINER MEMBER SECTION KEY\n"
@@ -27,15 +35,34 @@ constexpr char kUsage[] =
     "                                           performs them; the document reads the\n"
     "                                           user's settings store, as the browser\n"
     "                                           does, or FILE\n"
-    "       cdztool lint [--json] DOCUMENT      report what the browser would not do as\n"
+    "       cdztool lint [--json] [--watch] DOCUMENT\n"
+    "                                           report what the browser would not do as\n"
     "                                           the document says: misspelt events, actions\n"
     "                                           and keys, unbalanced IF/ELSE/ENDIF, counts\n"
     "                                           past the sections, unknown ids, missing\n"
     "                                           files, frames out of range (DOCUMENT: a\n"
-    "                                           container or a plain data file); exit\n"
-    "                                           status 1 when it found an error\n"
+    "                                           container, a folder of data files or a\n"
+    "                                           plain data file); exit status 1 when it\n"
+    "                                           found an error; --watch reports afresh\n"
+    "                                           after every save of the document until\n"
+    "                                           SIGINT or SIGTERM (then the status of the\n"
+    "                                           last report)\n"
+    "       cdztool vocabulary                  print the key reference of the authors'\n"
+    "                                           guide: every key each object and action\n"
+    "                                           reads (Markdown)\n"
     "Containers may be gzip-compressed. Member names ignore case; sections do not.\n"
     "Exit status: 0 on success, 1 on any failure (described on stderr).\n";
+
+volatile std::sig_atomic_t g_stop = 0;
+
+// SIGINT and SIGTERM end a watch between two rounds; they interrupt its wait.
+void StopOnSignals() {
+  struct sigaction action {};
+  action.sa_handler = [](int) { g_stop = 1; };
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
+}
 
 int UsageError(const std::string& problem) {
   std::cerr << "cdztool: " << problem << "\n" << kUsage;
@@ -99,10 +126,21 @@ int main(int argc, char** argv) {
     return cdztool::List(args[0], flag, std::cout, std::cerr);
   }
   if (command == "lint") {
+    const bool watch = std::erase(args, "--watch") > 0;
     if (args.size() != 1) return UsageError("lint needs one document");
-    return cdztool::LintCommand(args[0], flag, std::cout, std::cerr, [](const std::string& dir) {
+    const auto controls = [](const std::string& dir) {
       return cdztool::MakePluginControls(cdztool::PluginFoldersFor(dir));
-    });
+    };
+    if (!watch) return cdztool::LintCommand(args[0], flag, std::cout, std::cerr, controls);
+    StopOnSignals();
+    return cdztool::LintWatchCommand(args[0], flag, std::cout, std::cerr, controls,
+                                     [] { return g_stop != 0; },
+                                     !flag && isatty(STDOUT_FILENO) == 1);
+  }
+  if (command == "vocabulary") {
+    if (!args.empty()) return UsageError("vocabulary takes no arguments");
+    std::cout << cdztool::KeyReference();
+    return 0;
   }
   if (command == "cat") {
     if (args.size() != 2) return UsageError("cat needs a container and a member name");

@@ -3,9 +3,11 @@
 
 #include <algorithm>
 
+#include "browser/doc/folder_document.h"
 #include "browser/doc/section_names.h"
 #include "browser/page/app_bar.h"
 #include "browser/page/window_message.h"
+#include "browser/script/key_reader.h"
 #include "browser/script/preload.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
@@ -42,7 +44,6 @@ CMainWnd::CMainWnd(CIdManager& ids, Services services)
       program_container_(platform::ReplaceExtension(services_.program_path, ".cdz")),
       context_{document_.variables(), ids_} {
   context_.host = this;
-  context_.dragger = services_.dragger;
   context_.system = services_.system_services;
   document_.set_host(&services_.host);
   budget_.set_refusal_handler(services_.report);
@@ -61,6 +62,7 @@ PageLoadContext CMainWnd::MakeLoadContext() {
   load.files = &services_.files;
   load.pictures = pictures_.get();
   load.system_dirs = services_.system;
+  load.key_log = services_.key_log;
   return load;
 }
 
@@ -99,7 +101,10 @@ bool CMainWnd::FindDocument(const std::string& name) {
       platform::ReplaceExtension(full, "") + std::to_string(screen.width) + ".cdb"));
   document_member_ = platform::ReplaceExtension(platform::FilePart(name), ".cdb");
   if (services_.files.Exists(full)) {
-    document_dir_ = std::string(platform::DirectoryPart(full));
+    // A folder is a document whose files lie in it.
+    document_dir_ = services_.files.Stat(full) == platform::FileKind::kDirectory
+                        ? (full.back() == '/' ? full : full + "/")
+                        : std::string(platform::DirectoryPart(full));
     document_path_ = full;
     return true;
   }
@@ -110,17 +115,19 @@ bool CMainWnd::FindDocument(const std::string& name) {
   return false;
 }
 
-bool CMainWnd::LoadDocument(bool check) {
+bool CMainWnd::LoadDocument(bool check, bool on_load) {
   last_error_.clear();
   // 1. The data file: the first of a container read now, else the member for this screen
   // width, else the document's own member, else a new read of the document path.
   CDataFile* chosen = nullptr;
   if (container_.Count() == 0) {
-    const Status s = container_.LoadAll(services_.files, document_path_);
+    const Status s = LoadDocumentFiles(services_.files, document_path_, &container_);
     if (container_.Count() == 0) {
       last_error_ = s.ok() ? document_path_ + ": the container holds no document" : s.message();
       return false;
     }
+    // A data file of a folder that cannot be read is left out, and its author told why.
+    if (!s.ok() && services_.report) services_.report(s.message());
     chosen = container_.At(0);
   } else {
     chosen = container_.FindMember(resolution_member_);
@@ -129,7 +136,8 @@ bool CMainWnd::LoadDocument(bool check) {
       auto file = std::make_unique<CDataFile>();
       uint64_t taken = 0;
       const Status s =
-          file->Load(services_.files, document_path_, resolution_member_, &budget_, &taken);
+          LoadDocumentMember(services_.files, document_path_, resolution_member_, file.get(),
+                             &budget_, &taken);
       BudgetShare share(&budget_, taken);
       if (file->Lines().empty()) {
         last_error_ = s.ok() ? document_path_ + ": empty document" : s.message();
@@ -138,7 +146,7 @@ bool CMainWnd::LoadDocument(bool check) {
       chosen = container_.Append(std::move(file), std::move(share));
     }
   }
-  return LoadDataFile(chosen, check);
+  return LoadDataFile(chosen, check, on_load);
 }
 
 bool CMainWnd::LoadDataFile(CDataFile* chosen, bool check, bool on_load) {
@@ -156,10 +164,11 @@ bool CMainWnd::LoadDataFile(CDataFile* chosen, bool check, bool on_load) {
   ForgetPictures();
   // 4.
   const Size screen = host.ScreenSize();
-  resolution_.ApplyResolution(working, screen.width, screen.height);
+  resolution_.ApplyResolution(working, screen.width, screen.height, services_.key_log);
   // 5, 6.
+  const KeyReader main(working, std::string(kMainSection), services_.key_log);
   title_.clear();
-  working.ReadString(kMainSection, "title", title_);
+  main.Text(keys::kTitle, title_);
   host.SetTitle(title_);
   if (check && host.OtherInstanceRuns(title_)) {
     services_.trace.Handover(true, title_);
@@ -171,7 +180,7 @@ bool CMainWnd::LoadDataFile(CDataFile* chosen, bool check, bool on_load) {
   RunPreLoadScripts(working, load, context_);
   // 8.
   std::string icon;
-  working.ReadString(kMainSection, "icon", icon);
+  main.Text(keys::kIcon, icon);
   const std::string icon_path = icon.empty() ? std::string() : load.paths.Resolve(icon);
   // Only a regular file can hold an icon: reading a pipe would wait for a writer.
   host.SetIcon(!icon_path.empty() && services_.files.Stat(icon_path) == platform::FileKind::kRegular
@@ -191,6 +200,7 @@ bool CMainWnd::LoadDataFile(CDataFile* chosen, bool check, bool on_load) {
     if (client.width > 0 && client.height > 0) page->SetSize(client);
     if (on_load) page->RunScriptByName("OnLoad", context_);
   }
+  PageShown(working);
   if (services_.app_bar != nullptr) services_.app_bar->DocumentLoaded();
   return true;
 }
@@ -198,14 +208,15 @@ bool CMainWnd::LoadDataFile(CDataFile* chosen, bool check, bool on_load) {
 void CMainWnd::ApplyWindowSettings(const CDataFile& file) {
   WindowHost& host = services_.host;
   // A document is an app bar unless it says otherwise.
-  const AppBarSettings bar = ReadAppBarSettings(file, services_.registry);
+  const AppBarSettings bar = ReadAppBarSettings(file, services_.registry, services_.key_log);
   const Size client{ClampSide(bar.width), ClampSide(bar.height)};
   appbar_ = bar.appbar;
   if (!appbar_) {
     // The bar's style and topmost setting go before the window type applies its own.
     if (services_.app_bar != nullptr) services_.app_bar->ApplySettings(bar);
     // The window type persists: a document without one keeps the previous.
-    file.ReadInt(kMainSection, "windowType", window_type_);
+    KeyReader(file, std::string(kMainSection), services_.key_log)
+        .Int(keys::kWindowType, window_type_);
     host.ApplyWindowStyle(DecideWindowStyle(window_type_, client));
     return;
   }

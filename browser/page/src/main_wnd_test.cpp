@@ -46,29 +46,8 @@ class MainWndTest : public ::testing::Test {
     ASSERT_TRUE(WriteCdz(dir_.files, dir_.Path(name), members, false).ok());
   }
   // Hands the posted requests back, as the window's event loop does after the script.
-  void Pump() {
-    while (!window_.posted.empty()) {
-      PageRequest r = window_.posted.front();
-      window_.posted.erase(window_.posted.begin());
-      wnd_->HandleRequest(r);
-    }
-  }
-  std::vector<std::string> TraceLines() {
-    std::fflush(trace_file_);
-    std::rewind(trace_file_);
-    std::vector<std::string> lines;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, trace_file_)) {
-      std::string line(buffer);
-      line.pop_back();
-      for (char& c : line) {
-        if (c == '\t') c = '|';
-      }
-      lines.push_back(line);
-    }
-    std::fseek(trace_file_, 0, SEEK_END);
-    return lines;
-  }
+  void Pump() { testing::PumpRequests(window_, *wnd_); }
+  std::vector<std::string> TraceLines() { return testing::TraceFileLines(trace_file_); }
   std::vector<std::string> Loads() {
     std::vector<std::string> loads;
     for (const std::string& l : TraceLines()) {
@@ -214,9 +193,12 @@ TEST_F(MainWndTest, NothingQueuedBehindExitRunsButTheUnload) {
 class PostingToTheWindow : public PrintingSystemServices {
  public:
   PostingToTheWindow() : PrintingSystemServices([](const std::string&) {}) {}
-  void PostWindowMessage(const std::string& window_class, int32_t message, int32_t,
-                         int32_t) override {
-    if (window_class == "VTRL_MAINWND") wnd->HandleWindowMessage(static_cast<uint32_t>(message));
+  bool Perform(const SystemRequest& request) override {
+    const auto* post = std::get_if<request::PostWindowMessage>(&request);
+    if (post != nullptr && post->window_class == "VTRL_MAINWND") {
+      wnd->HandleWindowMessage(static_cast<uint32_t>(post->message));
+    }
+    return true;
   }
   CMainWnd* wnd = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "page_test_support.h"
 
+#include "browser/page/main_wnd.h"
+
 namespace browser::testing {
 
 std::unique_ptr<Picture> FakePictures::LoadBitmap(const std::string& path) {
@@ -22,9 +24,12 @@ GifPicture FakePictures::LoadGif(const std::string& path, int mode) {
   return gif;
 }
 
-uint64_t FakePictures::PlayAnimation(const std::string& path, Point at) {
+PlayedAnimation FakePictures::PlayAnimation(const std::string& path, Point at,
+                                            uint64_t max_bytes) {
   asked.push_back("play " + path + " " + std::to_string(at.x) + "," + std::to_string(at.y));
-  return files.count(path) ? ++animations : 0;
+  if (files.count(path) == 0) return {};
+  if (animation_bytes > max_bytes) return {0, 0, true};
+  return {++animations, animation_bytes};
 }
 
 void FakePictures::StopAnimation(uint64_t animation) {
@@ -127,6 +132,31 @@ void FakeWindow::ApplyAppBar(const Rect& r) {
   style.client = {r.right - r.left, r.bottom - r.top};
   window = r;
   log.push_back("appbar " + Describe(r));
+}
+
+void PumpRequests(FakeWindow& window, CMainWnd& wnd) {
+  while (!window.posted.empty()) {
+    PageRequest request = window.posted.front();
+    window.posted.erase(window.posted.begin());
+    wnd.HandleRequest(request);
+  }
+}
+
+std::vector<std::string> TraceFileLines(std::FILE* file) {
+  std::fflush(file);
+  std::rewind(file);
+  std::vector<std::string> lines;
+  char buffer[512];
+  while (std::fgets(buffer, sizeof buffer, file)) {
+    std::string line(buffer);
+    line.pop_back();
+    for (char& c : line) {
+      if (c == '\t') c = '|';
+    }
+    lines.push_back(line);
+  }
+  std::fseek(file, 0, SEEK_END);
+  return lines;
 }
 
 }  // namespace browser::testing

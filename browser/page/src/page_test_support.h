@@ -1,15 +1,21 @@
 #pragma once
 
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "browser/doc/data_file.h"
+#include "browser/page/main_wnd.h"
 #include "browser/page/canvas.h"
 #include "browser/page/page_host.h"
 #include "browser/page/picture_source.h"
 #include "test_support.h"
+
+namespace browser {
+class CMainWnd;
+}
 
 namespace browser::testing {
 
@@ -25,10 +31,12 @@ class FakePictures : public PictureSource {
   std::unique_ptr<Picture> LoadBitmap(const std::string& path) override;
   std::unique_ptr<Picture> LoadJpeg(const std::string& path) override;
   GifPicture LoadGif(const std::string& path, int mode) override;
-  // "play PATH X,Y" and "stop N"; animations are numbered from 1.
-  uint64_t PlayAnimation(const std::string& path, Point at) override;
+  // "play PATH X,Y" and "stop N"; animations are numbered from 1 and each holds
+  // animation_bytes (over a caller's limit: not played).
+  PlayedAnimation PlayAnimation(const std::string& path, Point at, uint64_t max_bytes) override;
   void StopAnimation(uint64_t animation) override;
   uint64_t animations = 0;
+  uint64_t animation_bytes = 1000;
 };
 
 // Records what was painted, one line per call ("fill 0,0,10,10 ffffff",
@@ -99,5 +107,12 @@ class FakeWindow : public WindowHost {
   void DestroyControl(uint64_t control) override;
   uint64_t controls = 0;
 };
+
+// Hands the requests `window` holds to `wnd` one after another, as the window's event loop does
+// once the script that posted them has returned.
+void PumpRequests(FakeWindow& window, CMainWnd& wnd);
+
+// The lines written to the trace file so far, a "|" for each tab; the file stays at its end.
+std::vector<std::string> TraceFileLines(std::FILE* file);
 
 }  // namespace browser::testing

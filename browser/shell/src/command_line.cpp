@@ -28,18 +28,25 @@ CommandLine Error(std::string message) {
 
 const char* UsageText() {
   return "usage: panorel [OPTION]... [DOCUMENT]\n"
-         "Shows a presentation document: a container (.cdz) of data files (.cdb).\n"
+         "Shows a presentation document: a container (.cdz) of data files (.cdb), a\n"
+         "folder of data files written as text (its .cdb files, with the pictures and\n"
+         "other files beside them), or a single data file.\n"
          "Without exactly one DOCUMENT, shows panorel.cdz beside the program.\n"
          "\n"
          "  --trace FILE              append one tab-separated line per step to FILE:\n"
          "                            load, event, action, request, system, budget,\n"
-         "                            control, handover and exit lines, as the authors'\n"
-         "                            guide tells\n"
+         "                            control, handover, focus and exit lines, as the\n"
+         "                            authors' guide tells\n"
          "  --screenshot OUT.png      load the document without a display, paint its page\n"
          "                            into OUT.png (transparent outside the window's\n"
          "                            shape) and exit\n"
          "  --screen WIDTHxHEIGHT     take this as the screen size (a screenshot without\n"
          "                            it takes the display's, else 1024x768, and says so)\n"
+         "  --watch                   load the page again (\"OnUnload\", then \"OnLoad\")\n"
+         "                            whenever a file of the document changes on disk,\n"
+         "                            keeping the window where it is; a data file that\n"
+         "                            cannot be read leaves the page as it is and is\n"
+         "                            named on stderr with its line\n"
          "  --help                    show this text and exit\n"
          "  --version                 show the version and exit\n"
          "\n"
@@ -70,6 +77,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       result.action = CommandLine::Action::kVersion;
       return result;
     }
+    if (arg == "--watch") {
+      result.watch = true;
+      continue;
+    }
     std::string value;
     bool has_value = false;
     if (const size_t eq = arg.find('='); arg.rfind("--", 0) == 0 && eq != std::string::npos) {
@@ -92,6 +103,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     } else if (!ParseScreen(value, result.screen_width, result.screen_height)) {
       return Error("--screen wants WIDTHxHEIGHT, not '" + value + "'");
     }
+  }
+  // A picture of the page is made once: nothing is left to watch.
+  if (result.watch && !result.screenshot.empty()) {
+    return Error("--watch and --screenshot do not go together");
   }
   if (documents.size() == 1) result.document = documents[0];
   return result;

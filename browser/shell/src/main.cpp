@@ -100,6 +100,7 @@ int main(int argc, char** argv) {
     }
   }
   options.preview = preview;
+  options.watch = line.watch;
   options.trace = trace_file;
   options.registry = &registry;
   // The temporary folder is the user's own: one user's saved state is not another's.

@@ -174,6 +174,16 @@ TEST(CommandLineTest, TakesTheDocumentOnlyWhenExactlyOneIsNamed) {
   EXPECT_EQ(ParseCommandLine({"x", "--help"}).action, A::kHelp);
 }
 
+TEST(CommandLineTest, WatchTakesNoValue) {
+  const CommandLine line = ParseCommandLine({"--watch", "tour"});
+  EXPECT_TRUE(line.watch);
+  EXPECT_EQ(line.document, "tour");
+  EXPECT_FALSE(ParseCommandLine({"tour"}).watch);
+  EXPECT_EQ(ParseCommandLine({"--watch", "--screenshot", "p.png", "tour"}).action,
+            CommandLine::Action::kError);
+  EXPECT_NE(std::string(UsageText()).find("--watch"), std::string::npos);
+}
+
 TEST(SingleInstanceTest, NamesStayFileNamesAndLongTitlesStayApart) {
   EXPECT_EQ(SingleInstance::NameFor("Corvane CD"), "Vistrel_Corvane CD");
   EXPECT_EQ(SingleInstance::NameFor("a/b\\c:d\n"), "Vistrel_a_b_c_d_");

@@ -5,6 +5,7 @@
 // its run, after which it is killed and counts as not ended).
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <zlib.h>
 
 #include <QBuffer>
@@ -15,11 +16,13 @@
 #include <vector>
 
 #include "child_run.h"
+#include "test_gif.h"
 #include "test_files.h"
 
 namespace browser::shell {
 namespace {
 
+using ::browser::shell::testing::BigCanvasGif;
 using ::browser::shell::testing::ChildRun;
 using ::browser::shell::testing::RunChild;
 using ::browser::testing::CdzBytes;
@@ -110,20 +113,6 @@ std::string Jpeg4000() {
     jpeg[sof + 6] = jpeg[sof + 8] = static_cast<char>(4000 & 0xFF);
   }
   return jpeg;
-}
-
-// A looping GIF with a 4000 x 4000 canvas and eight one-pixel frames: about 200 bytes.
-std::string BigCanvasGif() {
-  auto le16 = [](int v) { return std::string{char(v & 0xFF), char(v >> 8 & 0xFF)}; };
-  std::string gif = "GIF89a" + le16(4000) + le16(4000) + std::string("\x80\x00\x00", 3) +
-                    std::string("\x00\x00\x00\xFF\xFF\xFF", 6);
-  gif += std::string("\x21\xFF\x0B", 3) + "NETSCAPE2.0" + std::string("\x03\x01\x00\x00\x00", 5);
-  for (int i = 0; i < 8; ++i) {
-    gif += std::string("\x21\xF9\x04\x00", 4) + le16(5) + std::string("\x00\x00", 2);
-    gif += "\x2C" + le16(i) + le16(0) + le16(1) + le16(1) + std::string("\x00", 1);
-    gif += std::string("\x02\x02\x44\x01\x00", 5);  // clear, index 0, end
-  }
-  return gif + "\x3B";
 }
 
 class HostileDocuments : public ::testing::Test {
@@ -259,6 +248,34 @@ TEST_F(HostileDocuments, PagesThatChangeForEverEndThePreview) {
   EXPECT_NE(run.err.find("panorel: the document keeps changing pages: the screenshot shows the "
                          "page after 16 page requests\n"),
             std::string::npos);
+}
+
+// A folder shown as a document holds twenty thousand data files, a FIFO and a device named as
+// data files, and a data file far larger than any: the first 4096 by name are read, nothing
+// waits, and every program ends within its budget.
+TEST_F(HostileDocuments, AFolderOfThousandsOfDataFilesAndAFifo) {
+  const std::string folder = dir_.Path("tour");
+  ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+  ASSERT_EQ(mkfifo((folder + "/a_fifo.cdb").c_str(), 0600), 0);
+  ASSERT_EQ(symlink("/dev/zero", (folder + "/a_zero.cdb").c_str()), 0);
+  WriteFile(folder + "/a_huge.cdb", MainSection());
+  ASSERT_EQ(truncate((folder + "/a_huge.cdb").c_str(), off_t{1} << 30), 0);
+  for (int i = 0; i < 20000; ++i) {
+    char name[32];
+    std::snprintf(name, sizeof name, "/m%05d.cdb", i);
+    WriteFile(folder + name, MainSection());
+  }
+  ChildRun run = Screenshot(folder);
+  ExpectWithinBudget(run, "panorel, a folder of 20000 data files");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.err.find("20003 data files, more than 4096"), std::string::npos) << run.err;
+  ExpectWithinBudget(RunChild({cdztool_, "lint", folder}, dir_.Path("err.txt"), 10),
+                     "cdztool lint, a folder of 20000 data files");
+  ExpectWithinBudget(RunChild({cdztool_, "run", folder}, dir_.Path("err.txt"), 10),
+                     "cdztool run, a folder of 20000 data files");
+  ChildRun pack = RunChild({cdztool_, "pack", dir_.Path("tour.cdz"), folder}, dir_.Path("err.txt"), 10);
+  ExpectWithinBudget(pack, "cdztool pack, a folder of 20000 data files");
+  EXPECT_EQ(pack.status, 1);
 }
 
 }  // namespace

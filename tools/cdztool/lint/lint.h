@@ -86,4 +86,14 @@ int LintCommand(const std::string& document, bool json, std::ostream& out, std::
                 const std::function<std::unique_ptr<LintControls>(const std::string& document_dir)>&
                     controls_for = nullptr);
 
+// cdztool lint --watch DOCUMENT: as LintCommand, then again after every save of the document
+// (its files as DocumentWatch counts them), until `stop` answers true (it is asked at least every
+// 200 ms, and when a signal interrupts the wait). Between the rounds a line on `err` says what
+// happens; with `clear_screen` each round clears a terminal's screen first. The exit status is
+// the last round's.
+int LintWatchCommand(const std::string& document, bool json, std::ostream& out, std::ostream& err,
+                     const std::function<std::unique_ptr<LintControls>(const std::string&)>&
+                         controls_for,
+                     const std::function<bool()>& stop, bool clear_screen = false);
+
 }  // namespace cdztool

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "browser/doc/data_file.h"
+#include "browser/doc/folder_document.h"
 #include "browser/doc/multi_file_cdz.h"
 #include "json_string.h"
 #include "lint.h"
@@ -25,8 +26,11 @@ int LintCommand(const std::string& document, bool json, std::ostream& out, std::
   browser::CMultiFileCdz cdz;
   browser::CDataFile plain;
   platform::DiskFileSystem machine_files;
-  const browser::Status s = cdz.LoadAll(machine_files, document);
-  if (cdz.Count() > 0) {
+  const bool folder = machine_files.Stat(document) == platform::FileKind::kDirectory;
+  // A folder's data files read as the browser reads them; one that cannot is named.
+  const browser::Status s = folder ? browser::LoadDocumentFiles(machine_files, document, &cdz)
+                                   : cdz.LoadAll(machine_files, document);
+  if (cdz.Count() > 0 || folder) {
     if (!s.ok()) err << "cdztool: " << PrintableText(s.message()) << "\n";
     for (size_t i = 0; i < cdz.Count(); ++i) files.push_back(cdz.At(i));
   } else if (plain.LoadText(machine_files, document)) {
@@ -39,14 +43,15 @@ int LintCommand(const std::string& document, bool json, std::ostream& out, std::
   }
 
   std::error_code ec;
-  std::string dir = std::filesystem::absolute(document, ec).parent_path().string();
+  const std::filesystem::path absolute = std::filesystem::absolute(document, ec);
+  std::string dir = (folder ? absolute : absolute.parent_path()).string();
   if (dir.empty() || dir.back() != '/') dir += '/';
   const DiskLintFiles disk;
   const std::unique_ptr<LintControls> controls = controls_for ? controls_for(dir) : nullptr;
   LintPlace place{dir, {}, &disk, controls.get()};
   for (const browser::CDataFile* file : files) place.member_names.push_back(file->Name());
 
-  bool failed = !s.ok() && cdz.Count() > 0;
+  bool failed = !s.ok() && (cdz.Count() > 0 || folder);
   bool first = true;
   if (json) out << "[";
   for (const browser::CDataFile* file : files) {

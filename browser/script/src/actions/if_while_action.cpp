@@ -2,6 +2,7 @@
 
 #include <fnmatch.h>
 
+#include "browser/script/key_reader.h"
 #include "browser/script/variables.h"
 #include "condition.h"
 #include "platform/file_system.h"
@@ -45,12 +46,13 @@ std::optional<bool> PathMatchExists(platform::FileSystem& files, const std::stri
 
 bool CIfWhileAction::Load(const CDataFile& file, LoadContext& context) {
   files_ = context.files;
-  has_path_ = file.ReadString(section_, "path", path_);
+  const KeyReader read(file, section_, context);
+  has_path_ = read.Text(keys::kPath, path_);
   if (!has_path_) {
-    file.ReadString(section_, "leftName", left_name_);
-    file.ReadString(section_, "constValue", const_value_);
-    if (const_value_.empty()) file.ReadString(section_, "rightName", right_name_);
-    file.ReadInt(section_, "operator", operator_);
+    read.Text(keys::kLeftName, left_name_);
+    read.Text(keys::kConstValue, const_value_);
+    if (const_value_.empty()) read.Text(keys::kRightName, right_name_);
+    read.Int(keys::kOperator, operator_);
   }
   return CElement::Load(file, context);
 }

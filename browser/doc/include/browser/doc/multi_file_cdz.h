@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "browser/doc/data_file.h"
@@ -48,6 +49,12 @@ class CMultiFileCdz {
   // the last element of the list.
   CDataFile* Append(std::unique_ptr<CDataFile> file, BudgetShare share = {});
   size_t Count() const { return files_.size(); }
+  // Exchanges the data files, and what they took from their budgets, with `other`'s.
+  void Swap(CMultiFileCdz& other) noexcept {
+    std::swap(budget_, other.budget_);
+    shares_.swap(other.shares_);
+    files_.swap(other.files_);
+  }
   CDataFile* At(size_t index) const { return files_.at(index).get(); }
 
  private:

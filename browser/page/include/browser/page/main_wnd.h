@@ -9,6 +9,7 @@
 #include "browser/doc/multi_file_cdz.h"
 #include "browser/page/browser_document.h"
 #include "browser/page/multi_resolution.h"
+#include "browser/page/page_focus.h"
 #include "browser/page/page_host.h"
 #include "browser/page/page_load_context.h"
 #include "browser/page/shared_pictures.h"
@@ -25,7 +26,7 @@ class RegistryStore;
 namespace browser {
 
 class AppBarManager;
-class FileDragger;
+class KeyLog;
 class PictureSource;
 class SystemServices;
 
@@ -44,18 +45,22 @@ class CMainWnd : public ScriptHost {
     PictureSource* pictures = nullptr;
     const platform::RegistryStore* registry = nullptr;
     platform::SystemDirectories system;
-    // What the system actions start, open, play and post through; none: they do nothing.
+    // What performs the system actions' requests (programs, files, sounds, messages, drags);
+    // none: they do nothing.
     SystemServices* system_services = nullptr;
     std::string program_path;  // the program file; its directory serves before a document
     // The app bar manager of the window; none: documents that are app bars are only
     // placed at the right edge.
     AppBarManager* app_bar = nullptr;
-    // What DragFile drags through; none: it starts no drag.
-    FileDragger* dragger = nullptr;
     Trace trace;
     // Told, once per document, what the document's memory budget or the animation limit
     // refused (a line for stderr); none: nobody is told.
     std::function<void(const std::string&)> report;
+    // Told every key the document's loaders read; none: nobody is told.
+    KeyLog* key_log = nullptr;
+    // Told when the focus moved to another element, a new page's first included (the
+    // window tells screen readers); none: nobody is told.
+    std::function<void()> focus_moved;
   };
   CMainWnd(CIdManager& ids, Services services);
   ~CMainWnd() override;
@@ -71,12 +76,20 @@ class CMainWnd : public ScriptHost {
   bool FindDocument(const std::string& name);
   // Loads the current document's data file (the resolution member, else the document member,
   // else a new read), unloading the current one first, and shows it. With `check`, another
-  // copy of the program showing the same title makes the load fail.
-  bool LoadDocument(bool check);
+  // copy of the program showing the same title makes the load fail; "OnLoad" fires when
+  // `on_load` is set.
+  bool LoadDocument(bool check, bool on_load = true);
   // The load after the data file was chosen: `file` (owned by the container) becomes the
   // current one and is shown, and "OnLoad" fires when `on_load` is set. LoadDocument ends
   // here; tools that choose a member by their own rules start here.
   bool LoadDataFile(CDataFile* file, bool check, bool on_load = true);
+
+  // The document's files at `path` (a folder, a data file or a container) changed on disk:
+  // they are read afresh and, when every data file reads cleanly, the page shown is loaded again
+  // from the new text as a reload request loads it ("OnUnload", then "OnLoad"), its data file
+  // found again by name. Otherwise nothing changes and the failure, naming the file and the
+  // line, is returned.
+  Status ReloadFromDisk(const std::string& path);
 
   // A request posted by a script, now that the script has returned. Once Exit has been
   // handled (or a close message), requests still queued do nothing: only the unload of the
@@ -103,6 +116,25 @@ class CMainWnd : public ScriptHost {
   // background again.
   void FocusChanged();
   void WindowMoved() { window_moved_ = true; }
+
+  // The keyboard. Tab and Shift+Tab move the focus through the elements that take it (see
+  // PageFocus), as the mouse moves it too; Enter and Space run the focused element's click
+  // ("OnMouseIn" unless the element is already under the pointer, "OnMouseDown",
+  // "OnMouseUp"); Escape runs the click of the document's own Exit when it has exactly one.
+  void FocusNext(bool backward);
+  void PressFocused();
+  void Escape();
+  // Runs the click of the page's element with this serial (a screen reader's press); false
+  // when it takes no focus.
+  bool Press(int32_t serial);
+  // Alt+F4 or the window manager's close: the program ends as Exit ends it.
+  void CloseRequested();
+  CElement* focused() const { return focus_.Focused(main_page()); }
+  // The page's elements as a screen reader sees them.
+  std::vector<AccessibleItem> AccessibleItems() const { return focus_.Items(main_page()); }
+  std::optional<AccessibleItem> AccessibleItemOf(int32_t serial) const {
+    return focus_.ItemOf(main_page(), serial);
+  }
   // The window is to be closed: the document is unloaded.
   void Destroy();
 
@@ -145,6 +177,15 @@ class CMainWnd : public ScriptHost {
   void BackgroundRecapture();
   void FireEvent(CElement* element, std::string_view event);
   void InvalidateBounds(CElement* element);
+  // The pointer (or the keyboard's click) is over `element` now: the one before gets
+  // "OnMouseOut", this one "OnMouseIn", and the focus follows it.
+  void Hover(CElement* element);
+  void Click(CElement* element);
+  // After a load: the new page's first element has the focus.
+  void PageShown(const CDataFile& file);
+  // The focus moved away from `before` (or not): the ring is painted again, the trace and
+  // the window are told.
+  void FocusMovedFrom(CElement* before);
   void OpenAndReload(const std::string& name);
   // Exit: asks the window to close; from here on no request runs.
   void Close();
@@ -164,6 +205,10 @@ class CMainWnd : public ScriptHost {
   CBrowserDocument document_;
   CElement* pressed_ = nullptr;
   CElement* hovered_ = nullptr;
+  // The element under the pointer was put there by the keyboard's click: the focus leaving
+  // it ends its hover.
+  bool hovered_by_keys_ = false;
+  PageFocus focus_;
   std::string document_path_;
   std::string document_member_;
   std::string resolution_member_;

@@ -13,6 +13,7 @@ class RegistryStore;
 namespace browser {
 
 class CIdManager;
+class KeyLog;
 
 // Where a document's file names lead: the document directory (ending with "/", empty until a
 // document has been found) and the program's own directory before that.
@@ -38,7 +39,8 @@ struct LoadContext {
         paths(services.paths),
         registry(services.registry),
         files(services.files),
-        system_dirs(services.system_dirs) {}
+        system_dirs(services.system_dirs),
+        key_log(services.key_log) {}
   LoadContext(const LoadContext&) = default;
   virtual ~LoadContext() = default;
 
@@ -50,6 +52,8 @@ struct LoadContext {
   platform::FileSystem* files = nullptr;
   // The temporary and system directories the actions prepare their paths with.
   platform::SystemDirectories system_dirs;
+  // Told every key the loaders read; none in the program.
+  KeyLog* key_log = nullptr;
 };
 
 }  // namespace browser

@@ -6,8 +6,8 @@
 
 namespace browser::shell {
 
-// panorel [--trace FILE] [--screenshot OUT.png] [--screen WIDTHxHEIGHT] [--help] [--version]
-//         [DOCUMENT...]
+// panorel [--trace FILE] [--screenshot OUT.png] [--screen WIDTHxHEIGHT] [--watch] [--help]
+//         [--version] [DOCUMENT...]
 struct CommandLine {
   enum class Action { kRun, kHelp, kVersion, kError };
   Action action = Action::kRun;
@@ -19,6 +19,7 @@ struct CommandLine {
   std::string screenshot;  // --screenshot OUT.png
   int screen_width = 0;    // --screen WIDTHxHEIGHT; 0 without
   int screen_height = 0;
+  bool watch = false;      // --watch: the page loads again when the document changes on disk
 };
 
 // Reads the arguments after the program name. "--" ends the options; "--name=value" is the

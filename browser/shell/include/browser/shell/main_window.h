@@ -17,8 +17,10 @@
 #include "browser/script/id_manager.h"
 #include "browser/shell/animation_surface.h"
 #include "browser/shell/app_bar_window.h"
-#include "browser/shell/control_host.h"
 #include "browser/shell/file_drag.h"
+#include "browser/shell/page_accessible.h"
+#include "browser/shell/control_host.h"
+#include "browser/shell/document_watcher.h"
 #include "browser/shell/qt_picture_source.h"
 #include "browser/shell/single_instance.h"
 #include "browser/shell/window_flags.h"
@@ -43,6 +45,9 @@ struct WindowOptions {
   const platform::RegistryStore* registry = nullptr;
   SystemServices* system = nullptr;  // what the system actions reach; none: they do nothing
   platform::SystemDirectories directories;  // the Windows, system and temporary folders
+  // --watch: the page loads again when a file of the document (else of the program's
+  // container) changes on disk
+  bool watch = false;
 };
 
 // The program's one top-level window. It owns the headless main window (CMainWnd) with its
@@ -68,6 +73,7 @@ class MainWindow : public QWidget, public WindowHost {
   // The start-up load ended without a document because another copy shows this title.
   bool other_instance_found() const { return other_instance_found_; }
   CMainWnd& main_wnd() { return *main_wnd_; }
+  PageAccessibility& accessibility() { return accessibility_; }
   const std::optional<Region>& shape() const { return shape_; }
 
   // PageHost
@@ -131,6 +137,8 @@ class MainWindow : public QWidget, public WindowHost {
   void Place(bool framed);
   void CentreWith(const FrameExtents& frame);
   void ReportUnreadableDocument() const;
+  // The watched document changed: its page loads again where the window is.
+  void ReloadWatchedDocument();
 
   WindowOptions options_;
   // The window's state, set before the members below are made: making them sends the
@@ -140,6 +148,8 @@ class MainWindow : public QWidget, public WindowHost {
   bool capturing_ = false;
   bool active_ = false;
   bool finished_ = false;
+  // A reload of the watched document leaves the window where it is.
+  bool keep_place_ = false;
   // Declared before the main window object, so that it outlives it.
   CIdManager ids_;
   // The disk, where documents, icons and the files of actions are found.
@@ -153,10 +163,15 @@ class MainWindow : public QWidget, public WindowHost {
   }};
   // The system services with each line they report written to the trace (--trace only).
   std::unique_ptr<SystemServices> traced_system_;
-  // The hosted controls, and the system services with their web window; both outlive the
-  // main window object, whose pages destroy their controls.
+  // The hosted controls, and the system services with their web window and drag; both
+  // outlive the main window object, whose pages destroy their controls.
   std::unique_ptr<ControlHost> controls_;
   std::unique_ptr<SystemServices> hosted_system_;
+  // The page's elements for screen readers, told by the main window object when the focus
+  // moves; its objects go before the main window object's elements.
+  PageAccessibility accessibility_{*this};
+  // A key has moved or used the focus: the ring shows from then on.
+  bool focus_ring_shown_ = false;
   std::unique_ptr<CMainWnd> main_wnd_;
   WindowMessages messages_;
 
@@ -168,6 +183,7 @@ class MainWindow : public QWidget, public WindowHost {
   QPointer<QWindow> exposed_window_;
   PageRequestQueue requests_;
   QTimer request_timer_;
+  std::unique_ptr<DocumentWatcher> watcher_;
 };
 
 }  // namespace browser::shell
