@@ -6,15 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <regex>
 #include <set>
-#include <sstream>
 
 #include "browser/page/main_wnd.h"
 #include "browser/script/key_reader.h"
 #include "page_test_support.h"
+#include "platform/disk_file_system.h"
 #include "platform/memory_file_system.h"
 #include "platform/memory_registry.h"
 
@@ -278,11 +277,12 @@ bool ListsForKind(ObjectKind kind, const std::string& name) {
   return found;
 }
 
+// The documents lie in the source tree, on the disk.
 std::string ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
+  platform::DiskFileSystem disk;
+  std::string text, error;
+  disk.ReadFile(path, CDataFile::kMaxTextFileBytes, &text, &error);
+  return text;
 }
 
 class VocabularyTest : public ::testing::Test {

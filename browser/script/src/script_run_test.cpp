@@ -249,6 +249,17 @@ TEST(PreLoad, OnlyTheFirstThreeScriptSectionsAndAnyCase) {
   EXPECT_EQ(fx.ids.Lookup("temporary"), nullptr);
 }
 
+// A PreLoad script reaches the files the document's other scripts reach.
+TEST(PreLoad, SeesTheFilesHandedIn) {
+  CDataFile file;
+  AddScript(file, "Main", 1, "PreLoad", {"IF/WHILE Statement", "SET found", "ENDIF"});
+  file.WriteString("Script_1_ScriptItem_1", "path", "/cd/setup.exe");
+  Fixture fx;
+  fx.files.WriteFile("/cd/setup.exe", "x");
+  EXPECT_EQ(RunPreLoadScripts(file, fx.load, fx.context), 1);
+  EXPECT_THAT(fx.Ran(), ElementsAre("found"));
+}
+
 TEST(IdManager, FirstRegistrationWinsAndEmptyFindsNothing) {
   CIdManager ids;
   CScriptableObject a("A", nullptr), b("B", nullptr);
