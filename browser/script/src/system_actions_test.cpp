@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -15,7 +14,7 @@
 #include "browser/script/printing_system_services.h"
 #include "browser/script/script.h"
 #include "browser/script/script_host.h"
-#include "platform/registry.h"
+#include "platform/memory_registry.h"
 #include "test_support.h"
 
 namespace browser {
@@ -40,9 +39,9 @@ class RecordingHost : public ScriptHost {
 // the user cancels drags.
 class RecordingServices : public PrintingSystemServices {
  public:
-  explicit RecordingServices(std::vector<std::string>& lines)
+  RecordingServices(std::vector<std::string>& lines, platform::FileSystem& files)
       : PrintingSystemServices([&lines](const std::string& line) { lines.push_back(line); },
-                               [](const std::string& path) { return fs::exists(path); }) {}
+                               [&files](const std::string& path) { return files.Exists(path); }) {}
   bool Perform(const SystemRequest& request) override {
     if (const auto* save = std::get_if<request::SaveDataFile>(&request)) {
       saved = save->file->Lines();
@@ -98,7 +97,7 @@ class SystemActionsTest : public ::testing::Test {
   Fixture fx_;
   RecordingHost host_;
   std::vector<std::string> lines_;
-  RecordingServices services_{lines_};
+  RecordingServices services_{lines_, fx_.files};
   std::unique_ptr<CScript> script_;
 };
 
@@ -161,7 +160,7 @@ TEST_F(SystemActionsTest, RunProgramRefusesPathsTheOldBuffersCouldNotHold) {
 }
 
 TEST_F(SystemActionsTest, RunProgramRegistryFormReadsWhenItRuns) {
-  platform::UserRegistry registry((dir_ / "registry.ini").string());
+  platform::MemoryRegistry registry;
   fx_.load.registry = &registry;
   const char* key = "Software\\Corvane\\Sizing";
   const std::string item = std::string("name = RunProgram\nflag = registry\nregistryKey = ") +
@@ -241,9 +240,9 @@ TEST_F(SystemActionsTest, SaveToFileInTheTemporaryDirectory) {
 
 TEST_F(SystemActionsTest, RegisterActiveXChoosesTheFileAndTheWay) {
   fx_.load.system_dirs.system = "/usr/lib/";
-  const std::string source = (dir_ / "ctl.so").string();
-  std::ofstream(source) << "library";
-  const std::string rel = fs::relative(source, "/").string();
+  const std::string source = dir_.string() + "/ctl.so";
+  fx_.files.WriteFile(source, "library");
+  const std::string rel = source.substr(1);
   fx_.load.paths.document_dir = "/";
   EXPECT_EQ(Run({"name = RegisterActiveX\nFilename = \\" + rel +
                      "\nUnregister = true\nCopyToSystem = true",
@@ -275,7 +274,7 @@ TEST_F(SystemActionsTest, RegisterActiveXChoosesTheFileAndTheWay) {
 TEST_F(SystemActionsTest, RegisterActiveXCopiesIntoTheControlFolderWhenThereIsOne) {
   fx_.load.system_dirs.system = "/usr/lib/";
   fx_.load.system_dirs.controls = "/home/u/.local/share/panorel/controls/";
-  std::ofstream(dir_ / "ctl.so") << "library";
+  fx_.files.WriteFile(dir_.string() + "/ctl.so", "library");
   fx_.load.paths.document_dir = dir_.string() + "/";
   Run({"name = RegisterActiveX\nFilename = ctl.so\nCopyToSystem = true",
        "name = RegisterActiveX\nFilename = sub\\ctl.so\nCopyToSystem = true\nUnregister = true"});
@@ -297,7 +296,8 @@ TEST_F(SystemActionsTest, WithoutServicesNothingHappensAndRegistrationFails) {
 TEST(EchoingSystemServices, PerformsAndReportsTheSameLines) {
   std::vector<std::string> performed;
   std::vector<std::string> echoed;
-  RecordingServices inner(performed);
+  platform::MemoryFileSystem files;
+  RecordingServices inner(performed, files);
   inner.web_window = false;
   EchoingSystemServices echo(inner, [&](const std::string& line) { echoed.push_back(line); });
   echo.Perform(request::RunProgram{"/a", "b"});
@@ -347,7 +347,7 @@ TEST_F(SystemActionsTest, DragFileRefusesAPathLongerThanTheShellsFileListHeldAnd
 }
 
 TEST_F(SystemActionsTest, DragFileRegistryFormReadsTheValueWhenTheDocumentLoads) {
-  platform::UserRegistry registry((dir_ / "registry.ini").string());
+  platform::MemoryRegistry registry;
   fx_.load.registry = &registry;
   ASSERT_TRUE(registry.WriteString("Software\\Corvane\\Cd", "Brochure", "/cd/brochure.pdf"));
   ASSERT_TRUE(registry.WriteString("Software\\Corvane\\Cd", "Long", std::string(260, 'l')));
