@@ -11,6 +11,7 @@
 
 #include "browser/doc/cdz_writer.h"
 #include "browser/doc/multi_file_cdz.h"
+#include "platform/disk_file_system.h"
 
 namespace {
 
@@ -50,8 +51,9 @@ struct Files {
     plain = std::string(dir) + "/docs.cdb";
     packed = std::string(dir) + "/docs.cdz";
     const auto members = Documents();
-    if (!browser::WriteCdz(plain, members, false).ok()) abort();
-    if (!browser::WriteCdz(packed, members, true).ok()) abort();
+    platform::DiskFileSystem disk;
+    if (!browser::WriteCdz(disk, plain, members, false).ok()) abort();
+    if (!browser::WriteCdz(disk, packed, members, true).ok()) abort();
   }
   ~Files() {
     unlink(plain.c_str());
@@ -67,9 +69,10 @@ const Files& TheFiles() {
 
 void LoadAll(benchmark::State& state, const std::string& path) {
   size_t lines = 0;
+  platform::DiskFileSystem disk;
   for (auto _ : state) {
     browser::CMultiFileCdz cdz;
-    if (!cdz.LoadAll(path).ok()) state.SkipWithError("load failed");
+    if (!cdz.LoadAll(disk, path).ok()) state.SkipWithError("load failed");
     lines = 0;
     for (size_t i = 0; i < cdz.Count(); ++i) lines += cdz.At(i)->Lines().size();
     benchmark::DoNotOptimize(lines);

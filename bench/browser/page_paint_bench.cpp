@@ -11,6 +11,7 @@
 
 #include "browser/page/browser_document.h"
 #include "browser/page/headless_window.h"
+#include "browser/page/page_load_context.h"
 #include "browser/page/picture_source.h"
 #include "page_test_support.h"
 #include "browser/script/id_manager.h"
@@ -72,7 +73,7 @@ void BM_PaintFiftyElements(benchmark::State& state) {
   CIdManager ids;
   CBrowserDocument document;
   document.set_host(&window);
-  LoadContext load(ids, {"/cd/", "/opt/"}, nullptr, &pictures);
+  PageLoadContext load(ids, {"/cd/", "/opt/"}, nullptr, &pictures);
   if (!document.Load(file, load)) {
     state.SkipWithError("the page did not load");
     return;

@@ -9,6 +9,7 @@
 #include "archive_value.h"
 #include "browser/doc/data_file.h"
 #include "platform/control_registry.h"
+#include "platform/disk_file_system.h"
 #include "platform/paths.h"
 
 namespace {
@@ -41,7 +42,8 @@ TEST(SavedValuesControl, ReadsWhatTheBrowserSavedInTheUsersTemporaryFolder) {
   browser::CDataFile archive;
   archive.WriteString("VTRL Archive", "LastPage", "brochures.cdb");
   archive.WriteString("VTRL Archive", "Visitor", "Grüße");
-  ASSERT_TRUE(archive.SaveText(path).ok());
+  platform::DiskFileSystem disk;
+  ASSERT_TRUE(archive.SaveText(disk, path).ok());
 
   platform::ControlRegistry registry({QStringLiteral(CORVANE_SAVED_VALUES_FOLDER)},
                                      [](const QString& line) { ADD_FAILURE() << line.toStdString(); });

@@ -11,6 +11,7 @@
 #include "browser/doc/multi_file_cdz.h"
 #include "platform/ascii_case.h"
 #include "platform/regular_file.h"
+#include "platform/disk_file_system.h"
 
 namespace cdztool {
 namespace {
@@ -28,14 +29,14 @@ constexpr size_t kMaxMemberBytes = 0xFFFFFFFEu;
 // The data files to pack: those named, or a folder's (as the browser reads the folder).
 bool PackedFiles(const std::vector<std::string>& named, std::vector<std::string>* files,
                  bool* from_folder, std::ostream& err) {
-  std::error_code ec;
-  *from_folder = named.size() == 1 && std::filesystem::is_directory(named[0], ec);
+  platform::DiskFileSystem disk;
+  *from_folder = named.size() == 1 && disk.Stat(named[0]) == platform::FileKind::kDirectory;
   if (!*from_folder) {
     *files = named;
     return true;
   }
   std::vector<browser::FolderMember> members;
-  const browser::Status s = browser::ListFolderMembers(named[0], &members);
+  const browser::Status s = browser::ListFolderMembers(disk, named[0], &members);
   if (!s.ok() || members.empty()) {
     err << kTool << (s.ok() ? named[0] + ": no data files (*.cdb)" : PrintableText(s.message()))
         << "; nothing written\n";
@@ -47,7 +48,8 @@ bool PackedFiles(const std::vector<std::string>& named, std::vector<std::string>
 
 // Loads the whole container; reports damage but keeps what could be read.
 bool LoadContainer(const std::string& path, browser::CMultiFileCdz& cdz, std::ostream& err) {
-  browser::Status s = cdz.LoadAll(path);
+  platform::DiskFileSystem disk;
+  browser::Status s = cdz.LoadAll(disk, path);
   if (!s.ok()) err << kTool << PrintableText(s.message()) << "\n";
   return s.ok();
 }
@@ -92,7 +94,8 @@ int Pack(const std::string& out_path, const std::vector<std::string>& files, boo
     if (member.text.empty() || member.text.back() != '\n') member.text += '\n';
     members.push_back(std::move(member));
   }
-  browser::Status s = browser::WriteCdz(out_path, members, gzip);
+  platform::DiskFileSystem disk;
+  browser::Status s = browser::WriteCdz(disk, out_path, members, gzip);
   if (!s.ok()) {
     err << kTool << PrintableText(s.message()) << "\n";
     return 1;
@@ -102,7 +105,8 @@ int Pack(const std::string& out_path, const std::vector<std::string>& files, boo
 
 int List(const std::string& container, bool json, std::ostream& out, std::ostream& err) {
   browser::CdzReader reader;
-  browser::Status s = reader.Open(container);
+  platform::DiskFileSystem disk;
+  browser::Status s = reader.Open(disk, container);
   if (json) out << "[";
   bool first = true;
   while (s.ok()) {

@@ -10,8 +10,9 @@
 #include "browser/page/main_wnd.h"
 #include "browser/script/id_manager.h"
 #include "browser/script/variables.h"
-#include "platform/registry.h"
 #include "cdztool.h"
+#include "platform/disk_file_system.h"
+#include "platform/registry.h"
 #include "system_services_for_run.h"
 
 namespace cdztool {
@@ -48,7 +49,8 @@ int Run(const RunOptions& options, std::ostream& out, std::ostream& err) {
   const platform::UserRegistry registry(options.registry.empty()
                                             ? platform::UserRegistry::DefaultPath()
                                             : options.registry);
-  browser::CMainWnd::Services services(window);
+  platform::DiskFileSystem disk;
+  browser::CMainWnd::Services services(window, disk);
   services.program_path = path;
   services.system_services = &system.services();
   services.registry = &registry;
@@ -58,7 +60,8 @@ int Run(const RunOptions& options, std::ostream& out, std::ostream& err) {
   // The document (a container, a folder of data files or a data file as text) is read whole,
   // as the browser reads the one beside it, and its member chosen the browser's way
   // (FindDocument, LoadDocument); --member names one instead.
-  const browser::Status s = browser::LoadDocumentFiles(options.document, &wnd.container());
+  const browser::Status s =
+      browser::LoadDocumentFiles(disk, options.document, &wnd.container());
   if (wnd.container().Count() == 0) {
     err << kTool << options.document << ": " << (s.ok() ? "empty document" : s.message())
         << "\n";

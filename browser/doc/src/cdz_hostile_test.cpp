@@ -38,8 +38,7 @@ namespace {
 using ::browser::testing::CdzBytes;
 using ::browser::testing::Gzip;
 using ::browser::testing::Le32;
-using ::browser::testing::TempDir;
-using ::browser::testing::WriteFile;
+using ::browser::testing::MemoryDir;
 
 // Every hostile container below is smaller than this, and so is every allocation its
 // reading may make (the reader's own fixed buffer included).
@@ -69,23 +68,23 @@ std::vector<Hostile> HostileContainers() {
 }
 
 TEST(CdzHostile, ReadSafelyPlainAndCompressedWithoutLargeAllocations) {
-  TempDir dir;
+  MemoryDir dir;
   for (const Hostile& h : HostileContainers()) {
     SCOPED_TRACE(h.recipe);
     for (bool gzip : {false, true}) {
       const std::string path = dir.Path("hostile.cdz");
-      WriteFile(path, gzip ? Gzip(h.bytes) : h.bytes);
+      dir.Write(path, gzip ? Gzip(h.bytes) : h.bytes);
       g_largest = 0;
       {
         CMultiFileCdz cdz;
-        Status s = cdz.LoadAll(path);
+        Status s = cdz.LoadAll(dir.files, path);
         EXPECT_LE(cdz.Count(), 3u);
         // Whatever comes after it, the first, well-formed member reads whole.
         if (cdz.Count() > 0) {
           EXPECT_EQ(cdz.At(0)->Lines(), (std::vector<std::string>{"[Main]", "title = a"}));
         }
         CDataFile file;
-        file.Load(path, "z");
+        file.Load(dir.files, path, "z");
       }
       EXPECT_LT(g_largest.load(), kAllocationLimit);
     }
@@ -93,27 +92,26 @@ TEST(CdzHostile, ReadSafelyPlainAndCompressedWithoutLargeAllocations) {
 }
 
 TEST(CdzHostile, EmptyMemberDoesNotSwallowTheNextTag) {
-  TempDir dir;
-  WriteFile(dir.Path("e.cdz"),
-            CdzBytes().Raw("CDB\x01z" + Le32(0)).Member("y", "1\n").str());
+  MemoryDir dir;
+  dir.Write(dir.Path("e.cdz"), CdzBytes().Raw("CDB\x01z" + Le32(0)).Member("y", "1\n").str());
   CMultiFileCdz cdz;
-  ASSERT_TRUE(cdz.LoadAll(dir.Path("e.cdz")).ok());
+  ASSERT_TRUE(cdz.LoadAll(dir.files, dir.Path("e.cdz")).ok());
   ASSERT_EQ(cdz.Count(), 2u);
   EXPECT_EQ(cdz.At(1)->Lines(), (std::vector<std::string>{"1"}));
 }
 
 TEST(CdzHostile, InflatedLinesStayWithinTheBudget) {
-  TempDir dir;
+  MemoryDir dir;
   // 4 MB of line ends compress to a few kilobytes and would become 4 million strings.
   const std::string text(4 << 20, '\n');
   const std::string packed = Gzip(CdzBytes().Member("bomb.cdb", text).str());
   ASSERT_LT(packed.size(), 10000u);
-  WriteFile(dir.Path("bomb.cdz"), packed);
+  dir.Write(dir.Path("bomb.cdz"), packed);
   MemoryBudget budget(1 << 20);
   std::string told;
   budget.set_refusal_handler([&](const std::string& line) { told += line + "\n"; });
   CdzReader reader;
-  ASSERT_TRUE(reader.Open(dir.Path("bomb.cdz")).ok());
+  ASSERT_TRUE(reader.Open(dir.files, dir.Path("bomb.cdz")).ok());
   reader.set_budget(&budget);
   CdzMemberHeader header;
   bool at_end = false;
@@ -138,14 +136,14 @@ std::string ManyEmptyMembers(size_t count) {
 }
 
 TEST(CdzHostile, MembersStopAtTheLimitAndCountAgainstTheBudget) {
-  TempDir dir;
+  MemoryDir dir;
   const std::string path = dir.Path("members.cdz");
-  WriteFile(path, ManyEmptyMembers(100000));
+  dir.Write(path, ManyEmptyMembers(100000));
   MemoryBudget budget;
   {
     CMultiFileCdz cdz;
     cdz.set_budget(&budget);
-    const Status s = cdz.LoadAll(path);
+    const Status s = cdz.LoadAll(dir.files, path);
     EXPECT_TRUE(s.IsCorruption()) << s.ToString();
     EXPECT_EQ(cdz.Count(), kMaxCdzMembers);
     EXPECT_EQ(cdz.At(0)->Lines(), (std::vector<std::string>{"[Main]", "title = a"}));
@@ -156,18 +154,18 @@ TEST(CdzHostile, MembersStopAtTheLimitAndCountAgainstTheBudget) {
 
   // A member looked for by name is not searched for past the limit either.
   CDataFile file;
-  EXPECT_TRUE(file.Load(path, "missing").ok());
+  EXPECT_TRUE(file.Load(dir.files, path, "missing").ok());
   EXPECT_EQ(file.Name(), "a.cdb");
 }
 
 TEST(CdzHostile, ABudgetTooSmallForTheMembersStopsTheReading) {
-  TempDir dir;
+  MemoryDir dir;
   const std::string path = dir.Path("members.cdz");
-  WriteFile(path, ManyEmptyMembers(1000));
+  dir.Write(path, ManyEmptyMembers(1000));
   MemoryBudget budget(64 * 1024);
   CMultiFileCdz cdz;
   cdz.set_budget(&budget);
-  EXPECT_TRUE(cdz.LoadAll(path).IsCorruption());
+  EXPECT_TRUE(cdz.LoadAll(dir.files, path).IsCorruption());
   EXPECT_GT(cdz.Count(), 10u);
   EXPECT_LT(cdz.Count(), 1000u);
   EXPECT_LE(budget.used(), budget.limit());

@@ -31,8 +31,8 @@ Status CdzReader::Truncated(const std::string& what) const {
                             std::to_string(in_->offset()));
 }
 
-Status CdzReader::Open(const std::string& path) {
-  Status s = in_->Open(path);
+Status CdzReader::Open(platform::FileSystem& files, const std::string& path) {
+  Status s = in_->Open(files, path);
   if (!s.ok()) return s;
   char magic[4];
   size_t n = in_->Read(magic, sizeof magic);

@@ -1,37 +1,19 @@
-// Fuzzes the container reader with arbitrary files, plain or gzip-compressed, through the
-// same zlib file functions the browser uses. The bytes are served from an in-memory file.
-#include <sys/mman.h>
-#include <unistd.h>
-
+// Fuzzes the container reader with arbitrary files, plain or gzip-compressed, read through
+// the same stream the browser uses. The bytes are served from a file in memory.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "browser/doc/data_file.h"
 #include "browser/doc/multi_file_cdz.h"
-
-namespace {
-
-const std::string& MemoryFilePath() {
-  static const std::string path = [] {
-    int fd = memfd_create("cdz_fuzz", 0);
-    if (fd < 0) abort();
-    return "/proc/self/fd/" + std::to_string(fd);
-  }();
-  return path;
-}
-
-void Store(const uint8_t* data, size_t size) {
-  int fd = std::stoi(MemoryFilePath().substr(14));
-  if (ftruncate(fd, 0) != 0 || pwrite(fd, data, size, 0) != static_cast<ssize_t>(size)) abort();
-}
-
-}  // namespace
+#include "platform/memory_file_system.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  Store(data, size);
+  platform::MemoryFileSystem files;
+  const std::string path = "/fuzz/input.cdz";
+  files.WriteFile(path, std::string(reinterpret_cast<const char*>(data), size));
   browser::CMultiFileCdz cdz;
-  browser::Status s = cdz.LoadAll(MemoryFilePath());
+  browser::Status s = cdz.LoadAll(files, path);
   for (size_t i = 0; i < cdz.Count(); ++i) {
     for (const std::string& line : cdz.At(i)->Lines()) {
       if (line.size() > 1023) abort();
@@ -42,6 +24,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     cdz.Next(cdz.At(0));
   }
   browser::CDataFile file;
-  file.Load(MemoryFilePath(), "page.cdb");
+  file.Load(files, path, "page.cdb");
   return 0;
 }

@@ -3,12 +3,11 @@
 #include <zlib.h>
 
 #include <algorithm>
-
 #include <cstdint>
-#include <cstdio>
 #include <limits>
 
 #include "browser/doc/cdz_reader.h"
+#include "platform/file_system.h"
 
 namespace browser {
 namespace {
@@ -31,17 +30,39 @@ std::string RecordHeader(const CdzMember& member) {
   return header;
 }
 
-bool WriteAll(gzFile file, const std::string& bytes) {
+bool Gzip(const std::string& bytes, std::string* out) {
+  z_stream stream{};
+  if (deflateInit2(&stream, 9, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY) != Z_OK) return false;
+  out->clear();
   size_t done = 0;
-  while (done < bytes.size()) {
-    const unsigned chunk = static_cast<unsigned>(std::min<size_t>(bytes.size() - done, 1 << 20));
-    if (gzwrite(file, bytes.data() + done, chunk) != static_cast<int>(chunk)) return false;
+  char block[64 * 1024];
+  int ret = Z_OK;
+  while (ret != Z_STREAM_END) {
+    const size_t chunk = std::min<size_t>(bytes.size() - done, 1 << 20);
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data() + done));
+    stream.avail_in = static_cast<uInt>(chunk);
+    const int flush = done + chunk == bytes.size() ? Z_FINISH : Z_NO_FLUSH;
+    do {
+      stream.next_out = reinterpret_cast<Bytef*>(block);
+      stream.avail_out = sizeof block;
+      ret = deflate(&stream, flush);
+      if (ret == Z_STREAM_ERROR) break;
+      out->append(block, sizeof block - stream.avail_out);
+    } while (stream.avail_out == 0);
+    if (ret == Z_STREAM_ERROR) break;
     done += chunk;
   }
-  return true;
+  deflateEnd(&stream);
+  return ret == Z_STREAM_END;
 }
 
 }  // namespace
+
+std::string GzipBytes(const std::string& bytes) {
+  std::string packed;
+  if (!Gzip(bytes, &packed)) packed.clear();
+  return packed;
+}
 
 Status CheckCdzMember(const CdzMember& member) {
   if (member.name.size() > kMaxCdzNameSize) {
@@ -55,22 +76,21 @@ Status CheckCdzMember(const CdzMember& member) {
   return Status::OK();
 }
 
-Status WriteCdz(const std::string& path, const std::vector<CdzMember>& members, bool gzip) {
+Status WriteCdz(platform::FileSystem& files, const std::string& path,
+                const std::vector<CdzMember>& members, bool gzip) {
   for (const CdzMember& member : members) {
     Status s = CheckCdzMember(member);
     if (!s.ok()) return s;
   }
-  // Written beside the target and renamed over it, so a failure leaves nothing behind.
-  const std::string temp = path + ".part";
-  gzFile file = gzopen(temp.c_str(), gzip ? "wb9" : "wbT");
-  if (file == nullptr) return Status::IOError(temp + ": cannot create");
-  bool ok = WriteAll(file, kCdzMagic);
-  for (const CdzMember& member : members) {
-    ok = ok && WriteAll(file, RecordHeader(member)) && WriteAll(file, member.text);
+  std::string bytes(kCdzMagic);
+  for (const CdzMember& member : members) bytes.append(RecordHeader(member)).append(member.text);
+  if (gzip) {
+    std::string packed;
+    if (!Gzip(bytes, &packed)) return Status::IOError(path + ": write failed");
+    bytes = std::move(packed);
   }
-  ok = gzclose(file) == Z_OK && ok;
-  if (ok && std::rename(temp.c_str(), path.c_str()) == 0) return Status::OK();
-  std::remove(temp.c_str());
+  // The path holds the old file or the whole container, never part of it.
+  if (files.Replace(path, bytes) == 0) return Status::OK();
   return Status::IOError(path + ": write failed");
 }
 

@@ -7,8 +7,7 @@
 #include <string>
 
 #include "browser/doc/no_case.h"
-#include "platform/regular_file.h"
-#include "platform/replace_file.h"
+#include "platform/file_system.h"
 #include "value_text.h"
 
 namespace browser {
@@ -256,14 +255,16 @@ CDataFile CDataFile::FromText(std::string_view text) {
   return file;
 }
 
-bool CDataFile::LoadText(const std::string& path) { return ReadText(path).ok() && !lines_.empty(); }
+bool CDataFile::LoadText(platform::FileSystem& files, const std::string& path) {
+  return ReadText(files, path).ok() && !lines_.empty();
+}
 
-Status CDataFile::ReadText(const std::string& path) {
+Status CDataFile::ReadText(platform::FileSystem& files, const std::string& path) {
   lines_.clear();
   index_valid_ = false;
   numbered_valid_ = false;
   std::string text, error;
-  if (!platform::ReadRegularFile(path, kMaxTextFileBytes, &text, &error)) {
+  if (!files.ReadFile(path, kMaxTextFileBytes, &text, &error)) {
     if (error == std::strerror(ENOENT)) return Status::NotFound(path + ": " + error);
     return Status::IOError(path + ": " + error);
   }
@@ -280,10 +281,10 @@ Status CDataFile::ReadText(const std::string& path) {
   return Status::OK();
 }
 
-Status CDataFile::SaveText(const std::string& path) const {
+Status CDataFile::SaveText(platform::FileSystem& files, const std::string& path) const {
   std::string text;
   for (const std::string& line : lines_) text.append(line).append(line_end_);
-  const int code = platform::ReplaceFile(path, text);
+  const int code = files.Replace(path, text);
   return code == 0 ? Status::OK() : Status::IOError(path + ": " + std::strerror(code));
 }
 

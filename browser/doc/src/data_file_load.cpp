@@ -17,8 +17,8 @@ std::string MemberNameOfContainer(const std::string& path) {
 
 }  // namespace
 
-Status CDataFile::Load(const std::string& container_path, const std::string& member_name,
-                       MemoryBudget* budget, uint64_t* taken) {
+Status CDataFile::Load(platform::FileSystem& files, const std::string& container_path,
+                       const std::string& member_name, MemoryBudget* budget, uint64_t* taken) {
   Clear();
   if (taken != nullptr) *taken = 0;
   const auto read_lines = [&](CdzReader& reader) {
@@ -31,7 +31,7 @@ Status CDataFile::Load(const std::string& container_path, const std::string& mem
 
   // First pass: take the requested member as soon as it comes; note where the fallback is.
   CdzReader reader;
-  Status s = reader.Open(container_path);
+  Status s = reader.Open(files, container_path);
   if (!s.ok()) return s;
   size_t count = 0;
   std::optional<size_t> fallback;
@@ -57,7 +57,7 @@ Status CDataFile::Load(const std::string& container_path, const std::string& mem
   // Second pass: the member named after the container, else the first one.
   const size_t target = fallback.value_or(0);
   CdzReader again;
-  s = again.Open(container_path);
+  s = again.Open(files, container_path);
   for (size_t i = 0; s.ok(); ++i) {
     CdzMemberHeader header;
     bool at_end = false;

@@ -8,10 +8,8 @@ namespace browser {
 namespace {
 
 using ::browser::testing::CdzBytes;
-using ::browser::testing::ReadFile;
-using ::browser::testing::TempDir;
-using ::browser::testing::WriteFile;
-using ::browser::testing::WriteGzipFile;
+using ::browser::testing::Gzip;
+using ::browser::testing::MemoryDir;
 
 CDataFile FromLines(std::vector<std::string> lines) {
   CDataFile file;
@@ -180,32 +178,32 @@ TEST(DataFileSetters, InsertAfterHeaderOrReplaceInPlace) {
 }
 
 TEST(DataFileText, LoadSplitsAtEveryLineEndAndSaveUsesCrLf) {
-  TempDir dir;
-  WriteFile(dir.Path("in.txt"), "[VTRL Archive]\r\nkey = a\r\r\n\nlast = b\rtail without end");
+  MemoryDir dir;
+  dir.Write(dir.Path("in.txt"), "[VTRL Archive]\r\nkey = a\r\r\n\nlast = b\rtail without end");
   CDataFile file;
-  EXPECT_TRUE(file.LoadText(dir.Path("in.txt")));
+  EXPECT_TRUE(file.LoadText(dir.files, dir.Path("in.txt")));
   EXPECT_EQ(file.Lines(), (std::vector<std::string>{"[VTRL Archive]", "key = a", "last = b"}));
   EXPECT_EQ(file.Name(), "");
 
-  ASSERT_TRUE(file.SaveText(dir.Path("out.txt")).ok());
-  EXPECT_EQ(ReadFile(dir.Path("out.txt")), "[VTRL Archive]\r\nkey = a\r\nlast = b\r\n");
+  ASSERT_TRUE(file.SaveText(dir.files, dir.Path("out.txt")).ok());
+  EXPECT_EQ(dir.Read(dir.Path("out.txt")), "[VTRL Archive]\r\nkey = a\r\nlast = b\r\n");
 
-  EXPECT_FALSE(file.LoadText(dir.Path("missing.txt")));
+  EXPECT_FALSE(file.LoadText(dir.files, dir.Path("missing.txt")));
   EXPECT_TRUE(file.Lines().empty());
-  WriteFile(dir.Path("noend.txt"), "only text");
-  EXPECT_FALSE(file.LoadText(dir.Path("noend.txt")));
-  EXPECT_FALSE(file.SaveText(dir.Path("no/such/dir.txt")).ok());
+  dir.Write(dir.Path("noend.txt"), "only text");
+  EXPECT_FALSE(file.LoadText(dir.files, dir.Path("noend.txt")));
+  EXPECT_FALSE(file.SaveText(dir.files, dir.Path("no/such/dir.txt")).ok());
 }
 
 TEST(DataFileLoad, MemberChoiceAndFallbacks) {
-  TempDir dir;
+  MemoryDir dir;
   const std::string bytes = CdzBytes()
                                 .Member("first.cdb", "[Main]\nwho = first\n")
                                 .Member("show.cdb", "[Main]\nwho = named after container\n")
                                 .Member("show800.cdb", "[Main]\r\nwho = 800\r\n")
                                 .str();
-  WriteFile(dir.Path("show.cdz"), bytes);
-  WriteGzipFile(dir.Path("other.cdz"), bytes);
+  dir.Write(dir.Path("show.cdz"), bytes);
+  dir.Write(dir.Path("other.cdz"), Gzip(bytes));
   struct Case {
     std::string path, member, who, name;
   } cases[] = {
@@ -217,7 +215,7 @@ TEST(DataFileLoad, MemberChoiceAndFallbacks) {
   for (const Case& c : cases) {
     CDataFile file;
     file.Lines().push_back("stale");
-    ASSERT_TRUE(file.Load(c.path, c.member).ok()) << c.member;
+    ASSERT_TRUE(file.Load(dir.files, c.path, c.member).ok()) << c.member;
     std::string who;
     EXPECT_TRUE(file.ReadString("Main", "who", who));
     EXPECT_EQ(who, c.who);
@@ -227,25 +225,25 @@ TEST(DataFileLoad, MemberChoiceAndFallbacks) {
 }
 
 TEST(DataFileLoad, FailuresLeaveNoLines) {
-  TempDir dir;
-  WriteFile(dir.Path("bad.cdz"), "VTRX");
-  WriteFile(dir.Path("empty.cdz"), "VTRL");
+  MemoryDir dir;
+  dir.Write(dir.Path("bad.cdz"), "VTRX");
+  dir.Write(dir.Path("empty.cdz"), "VTRL");
   CDataFile file;
-  EXPECT_TRUE(file.Load(dir.Path("missing.cdz"), "a").IsIOError());
-  EXPECT_TRUE(file.Load(dir.Path("bad.cdz"), "a").IsCorruption());
-  EXPECT_TRUE(file.Load(dir.Path("empty.cdz"), "a").IsNotFound());
+  EXPECT_TRUE(file.Load(dir.files, dir.Path("missing.cdz"), "a").IsIOError());
+  EXPECT_TRUE(file.Load(dir.files, dir.Path("bad.cdz"), "a").IsCorruption());
+  EXPECT_TRUE(file.Load(dir.files, dir.Path("empty.cdz"), "a").IsNotFound());
   EXPECT_TRUE(file.Lines().empty());
 }
 
 TEST(DataFileLoad, StopsAtTheMemberItTakes) {
-  TempDir dir;
+  MemoryDir dir;
   // A damaged record after the wanted member is never reached.
-  WriteFile(dir.Path("c.cdz"), CdzBytes().Member("a.cdb", "x = 1\n").Raw("XYZ\x05junk").str());
+  dir.Write(dir.Path("c.cdz"), CdzBytes().Member("a.cdb", "x = 1\n").Raw("XYZ\x05junk").str());
   CDataFile file;
-  EXPECT_TRUE(file.Load(dir.Path("c.cdz"), "a.cdb").ok());
+  EXPECT_TRUE(file.Load(dir.files, dir.Path("c.cdz"), "a.cdb").ok());
   // ...but one before it ends the search: the members before it are still taken.
-  WriteFile(dir.Path("d.cdz"), CdzBytes().Member("a.cdb", "x = 1\n").Raw("XYZ").str());
-  Status s = file.Load(dir.Path("d.cdz"), "b.cdb");
+  dir.Write(dir.Path("d.cdz"), CdzBytes().Member("a.cdb", "x = 1\n").Raw("XYZ").str());
+  Status s = file.Load(dir.files, dir.Path("d.cdz"), "b.cdb");
   EXPECT_TRUE(s.ok()) << s.ToString();
   EXPECT_EQ(file.Name(), "a.cdb");
 }

@@ -4,16 +4,22 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "browser/doc/status.h"
+#include "platform/file_system.h"
 
 namespace browser {
 
-// A buffered byte reader over zlib's gzip file functions: gzip-compressed files are
-// inflated, any other file is read as it stands. Unlike gzgets, every read reports exactly
-// how many bytes it consumed, so a NUL byte in a line cannot put the reader out of step.
+// A buffered byte reader over a file opened through the file system handed in: a file that
+// begins with the gzip magic is inflated (member after member; whatever follows the last
+// member is not read), any other file is read as it stands. Every read reports exactly how
+// many bytes it consumed, so a NUL byte in a line cannot put the reader out of step.
+//
+// Damaged compressed data ends the stream at the read that met it: the bytes that read would
+// have delivered are not delivered. Compressed data that stops early delivers what it held.
 class GzInput {
  public:
   GzInput() = default;
@@ -21,7 +27,7 @@ class GzInput {
   GzInput(const GzInput&) = delete;
   GzInput& operator=(const GzInput&) = delete;
 
-  Status Open(const std::string& path);
+  Status Open(platform::FileSystem& files, const std::string& path);
   const std::string& path() const { return path_; }
   // Bytes consumed so far, counted in the (inflated) stream.
   uint64_t offset() const { return offset_; }
@@ -38,15 +44,39 @@ class GzInput {
   Status EndStatus() const;
 
  private:
-  bool Fill();
+  enum class How { kLook, kCopy, kGzip, kEnd };
+  enum class Fault { kNone, kTruncated, kDamaged, kRead };
 
-  gzFile file_ = nullptr;
+  bool Fill();
+  bool FillInput();
+  bool Produce();
+  bool Inflate();
+  bool Copy();
+  void Fail(Fault fault, std::string message);
+
+  std::unique_ptr<platform::InputFile> file_;
   std::string path_;
+  // What the reads take from: up to one block of the stream at a time.
   std::vector<char> buffer_;
   size_t pos_ = 0;
   size_t end_ = 0;
   bool at_end_ = false;
   uint64_t offset_ = 0;
+
+  // Inflating: the file's bytes not yet inflated, and the output of the member in progress.
+  How how_ = How::kLook;
+  bool inflated_ = false;  // a gzip member was met: what follows the last one is not read
+  bool inflating_ = false;
+  z_stream stream_{};
+  std::vector<unsigned char> in_;
+  bool file_ended_ = false;
+  // One batch of the stream in two halves (no single block is as large as a batch): bytes
+  // [0, out_end_) of the two laid end to end.
+  std::vector<char> out_[2];
+  size_t out_pos_ = 0;
+  size_t out_end_ = 0;
+  Fault fault_ = Fault::kNone;
+  std::string fault_message_;
 };
 
 }  // namespace browser

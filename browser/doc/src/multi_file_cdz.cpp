@@ -7,11 +7,11 @@ namespace browser {
 
 CMultiFileCdz::~CMultiFileCdz() = default;
 
-Status CMultiFileCdz::LoadAll(const std::string& path) {
+Status CMultiFileCdz::LoadAll(platform::FileSystem& files, const std::string& path) {
   CdzReader reader;
   if (budget_ != nullptr) reader.set_budget(budget_);
   uint64_t members_taken = 0;
-  Status s = reader.Open(path);
+  Status s = reader.Open(files, path);
   while (s.ok()) {
     CdzMemberHeader header;
     bool at_end = false;

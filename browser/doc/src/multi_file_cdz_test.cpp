@@ -11,20 +11,18 @@ namespace {
 using ::browser::testing::CdzBytes;
 using ::browser::testing::Gzip;
 using ::browser::testing::Le32;
-using ::browser::testing::ReadFile;
-using ::browser::testing::TempDir;
-using ::browser::testing::WriteFile;
+using ::browser::testing::MemoryDir;
 using Lines = std::vector<std::string>;
 
 class CdzTest : public ::testing::Test {
  protected:
   // Loads the bytes as they stand and gzip-compressed; both must read the same.
   Status Load(const std::string& bytes, CMultiFileCdz& cdz) {
-    WriteFile(dir_.Path("plain.cdz"), bytes);
-    WriteFile(dir_.Path("packed.cdz"), Gzip(bytes));
+    dir_.Write(dir_.Path("plain.cdz"), bytes);
+    dir_.Write(dir_.Path("packed.cdz"), Gzip(bytes));
     CMultiFileCdz packed;
-    Status packed_status = packed.LoadAll(dir_.Path("packed.cdz"));
-    Status s = cdz.LoadAll(dir_.Path("plain.cdz"));
+    Status packed_status = packed.LoadAll(dir_.files, dir_.Path("packed.cdz"));
+    Status s = cdz.LoadAll(dir_.files, dir_.Path("plain.cdz"));
     EXPECT_EQ(s.code(), packed_status.code());
     EXPECT_EQ(cdz.Count(), packed.Count());
     for (size_t i = 0; i < std::min(cdz.Count(), packed.Count()); ++i) {
@@ -34,7 +32,7 @@ class CdzTest : public ::testing::Test {
     return s;
   }
 
-  TempDir dir_;
+  MemoryDir dir_;
 };
 
 TEST_F(CdzTest, LineRules) {
@@ -121,8 +119,8 @@ TEST_F(CdzTest, NothingIsAddedWithoutTheMagic) {
     EXPECT_EQ(cdz.Count(), 0u);
   }
   CMultiFileCdz cdz;
-  EXPECT_TRUE(cdz.LoadAll(dir_.Path("missing.cdz")).IsIOError());
-  EXPECT_TRUE(cdz.LoadAll(dir_.Path("")).IsIOError());  // a directory
+  EXPECT_TRUE(cdz.LoadAll(dir_.files, dir_.Path("missing.cdz")).IsIOError());
+  EXPECT_TRUE(cdz.LoadAll(dir_.files, dir_.Path("")).IsIOError());  // a directory
   EXPECT_EQ(cdz.Count(), 0u);
 }
 
@@ -130,9 +128,9 @@ TEST_F(CdzTest, TruncatedGzipStreamIsReportedWithTheLinesReadSoFar) {
   std::string text;
   for (int i = 0; i < 5000; ++i) text += "key" + std::to_string(i) + " = value\r\n";
   const std::string packed = Gzip(CdzBytes().Member("a.cdb", text).Member("b.cdb", "x\n").str());
-  WriteFile(dir_.Path("cut.cdz"), packed.substr(0, packed.size() / 2));
+  dir_.Write(dir_.Path("cut.cdz"), packed.substr(0, packed.size() / 2));
   CMultiFileCdz cdz;
-  Status s = cdz.LoadAll(dir_.Path("cut.cdz"));
+  Status s = cdz.LoadAll(dir_.files, dir_.Path("cut.cdz"));
   EXPECT_TRUE(s.IsCorruption()) << s.ToString();
   ASSERT_EQ(cdz.Count(), 1u);
   EXPECT_GT(cdz.At(0)->Lines().size(), 100u);
@@ -142,9 +140,9 @@ TEST_F(CdzTest, TruncatedGzipStreamIsReportedWithTheLinesReadSoFar) {
   // The trailer's check value is damaged: everything inflates, the check fails.
   std::string damaged = Gzip(CdzBytes().Member("a.cdb", "x\n").str());
   damaged[damaged.size() - 8] ^= 0x55;
-  WriteFile(dir_.Path("crc.cdz"), damaged);
+  dir_.Write(dir_.Path("crc.cdz"), damaged);
   CMultiFileCdz crc;
-  EXPECT_FALSE(crc.LoadAll(dir_.Path("crc.cdz")).ok());
+  EXPECT_FALSE(crc.LoadAll(dir_.files, dir_.Path("crc.cdz")).ok());
 }
 
 TEST_F(CdzTest, FindNextPreviousAppend) {
@@ -185,9 +183,9 @@ TEST_F(CdzTest, WriterRoundTripsEveryNameLength) {
   }
   for (bool gzip : {false, true}) {
     const std::string path = dir_.Path(gzip ? "w.cdz" : "w.cdb");
-    ASSERT_TRUE(WriteCdz(path, members, gzip).ok());
+    ASSERT_TRUE(WriteCdz(dir_.files, path, members, gzip).ok());
     CMultiFileCdz cdz;
-    ASSERT_TRUE(cdz.LoadAll(path).ok());
+    ASSERT_TRUE(cdz.LoadAll(dir_.files, path).ok());
     ASSERT_EQ(cdz.Count(), members.size());
     for (size_t i = 0; i < members.size(); ++i) {
       EXPECT_EQ(cdz.At(i)->Name(), members[i].name);
@@ -196,16 +194,16 @@ TEST_F(CdzTest, WriterRoundTripsEveryNameLength) {
     }
   }
   // The plain form is exactly the layout, byte for byte.
-  EXPECT_EQ(ReadFile(dir_.Path("w.cdb")).substr(0, 10), std::string("VTRLCDB\0\x12\0", 10));
+  EXPECT_EQ(dir_.Read(dir_.Path("w.cdb")).substr(0, 10), std::string("VTRLCDB\0\x12\0", 10));
 }
 
 TEST_F(CdzTest, WriterRefusesNamesOver259BytesAndWritesNothing) {
   const std::string path = dir_.Path("refused.cdz");
-  Status s = WriteCdz(path, {{"ok.cdb", "\n"}, {std::string(300, 'n'), "\n"}}, false);
+  Status s = WriteCdz(dir_.files, path, {{"ok.cdb", "\n"}, {std::string(300, 'n'), "\n"}}, false);
   EXPECT_EQ(s.code(), Status::Code::kInvalidArgument);
   EXPECT_NE(s.message().find("300 bytes"), std::string::npos);
   CMultiFileCdz cdz;
-  EXPECT_TRUE(cdz.LoadAll(path).IsIOError());
+  EXPECT_TRUE(cdz.LoadAll(dir_.files, path).IsIOError());
 }
 
 }  // namespace

@@ -2,11 +2,12 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
-#include <zlib.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <stdexcept>
+
+#include "browser/doc/cdz_writer.h"
+#include "platform/disk_file_system.h"
 
 namespace browser::testing {
 
@@ -23,30 +24,18 @@ TempDir::~TempDir() {
 }
 
 void WriteFile(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw std::runtime_error("cannot write " + path);
+  platform::DiskFileSystem disk;
+  if (disk.Replace(path, bytes) != 0) throw std::runtime_error("cannot write " + path);
 }
 
 std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+  platform::DiskFileSystem disk;
+  std::string bytes, error;
+  disk.ReadFile(path, size_t{1} << 30, &bytes, &error);
+  return bytes;
 }
 
-void WriteGzipFile(const std::string& path, const std::string& bytes) {
-  gzFile file = gzopen(path.c_str(), "wb");
-  if (file == nullptr) throw std::runtime_error("cannot write " + path);
-  if (!bytes.empty()) gzwrite(file, bytes.data(), static_cast<unsigned>(bytes.size()));
-  gzclose(file);
-}
-
-std::string Gzip(const std::string& bytes) {
-  TempDir dir;
-  WriteGzipFile(dir.Path("z"), bytes);
-  return ReadFile(dir.Path("z"));
-}
+std::string Gzip(const std::string& bytes) { return GzipBytes(bytes); }
 
 std::string Le32(uint32_t v) {
   std::string out;

@@ -1,10 +1,24 @@
 #pragma once
 
-// Helpers for tests that need container files on disk.
+// Helpers for tests that need container files: in memory for the tests of logic, on the disk
+// for the tests about the disk.
 #include <cstdint>
 #include <string>
 
+#include "platform/memory_file_system.h"
+
 namespace browser::testing {
+
+// Files in memory under one folder: `files` is handed to what the test reads and writes.
+struct MemoryDir {
+  MemoryDir() { files.MakeFolder("/test"); }
+  std::string Path(const std::string& name) const { return "/test/" + name; }
+  void Write(const std::string& path, std::string bytes) {
+    files.WriteFile(path, std::move(bytes));
+  }
+  std::string Read(const std::string& path) const { return files.Contents(path).value_or(""); }
+  platform::MemoryFileSystem files;
+};
 
 // A fresh directory under the test temporary directory, removed with its files.
 class TempDir {
@@ -19,10 +33,11 @@ class TempDir {
   std::string dir_;
 };
 
+// On the disk.
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);
-// Writes the bytes as one gzip stream (RFC 1952).
-void WriteGzipFile(const std::string& path, const std::string& bytes);
+
+// The bytes as one gzip stream (RFC 1952).
 std::string Gzip(const std::string& bytes);
 
 std::string Le32(uint32_t v);

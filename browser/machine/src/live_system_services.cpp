@@ -6,6 +6,7 @@
 #include "browser/doc/no_case.h"
 #include "browser/machine/system_lines.h"
 #include "platform/control_library.h"
+#include "platform/disk_file_system.h"
 #include "platform/paths.h"
 #include "platform/program_start.h"
 #include "platform/shell.h"
@@ -91,7 +92,8 @@ struct LiveSystemServices::Performer {
 
   bool Do(const request::SaveDataFile& save) {
     if (save.file == nullptr) return false;
-    const Status saved = save.file->SaveText(save.path);
+    platform::DiskFileSystem disk;
+    const Status saved = save.file->SaveText(disk, save.path);
     return saved.ok() || live.Fail(saved.message());
   }
 

@@ -3,6 +3,7 @@
 // registration and the atomic save; and a real start where quotes and shell metacharacters
 // arrive as plain text and no descriptor of ours leaks into the program.
 #include "browser/machine/live_system_services.h"
+#include "platform/disk_file_system.h"
 
 #include <fcntl.h>
 #include <gmock/gmock.h>
@@ -173,13 +174,14 @@ TEST_F(LiveSystemServicesTest, SaveReplacesTheFileWholeOrNotAtAll) {
   // Nothing is left beside it.
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 
-  const Status missing = file.SaveText((folder / "no" / "such.kps").string());
+  platform::DiskFileSystem disk;
+  const Status missing = file.SaveText(disk, (folder / "no" / "such.kps").string());
   EXPECT_FALSE(missing.ok());
   EXPECT_NE(missing.message().find("such.kps"), std::string::npos);
   // A directory in the way: the new file is not left behind either.
   fs::create_directory(folder / "taken");
   fs::create_directory(folder / "taken" / "sub");
-  EXPECT_FALSE(file.SaveText((folder / "taken").string()).ok());
+  EXPECT_FALSE(file.SaveText(disk, (folder / "taken").string()).ok());
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
 }
 
@@ -191,7 +193,9 @@ TEST_F(LiveSystemServicesTest, ProgramArgumentsArriveAsWrittenAndNoDescriptorLea
   ASSERT_GE(fd, 0);
   ASSERT_EQ(::dup2(fd, 57), 57);
   platform::DesktopShell shell;
-  LiveSystemServices live({&shell});
+  LiveSystemServices::Services services;
+    services.shell = &shell;
+    LiveSystemServices live(services);
   const bool started =
       live.Perform(request::RunProgram{program, "\"two words\" $(touch pwned) `id`;x \"\" 'q'"});
   ::close(57);

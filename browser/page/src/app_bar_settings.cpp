@@ -12,7 +12,7 @@ namespace {
 // does not fit, and the read fails.
 constexpr size_t kPositionBytes = 10;
 
-void ReadFromRegistry(const platform::UserRegistry& registry, const std::string& key,
+void ReadFromRegistry(const platform::RegistryStore& registry, const std::string& key,
                       AppBarSettings& s) {
   // A value that is missing (or of another type) keeps the default.
   if (auto v = registry.ReadDword(key, "appbar")) s.appbar = *v == 1;
@@ -26,7 +26,7 @@ void ReadFromRegistry(const platform::UserRegistry& registry, const std::string&
 
 }  // namespace
 
-AppBarSettings ReadAppBarSettings(const CDataFile& file, const platform::UserRegistry* registry,
+AppBarSettings ReadAppBarSettings(const CDataFile& file, const platform::RegistryStore* registry,
                                   KeyLog* log) {
   const KeyReader read(file, std::string(kMainSection), log);
   AppBarSettings s;

@@ -2,14 +2,12 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <map>
 
 #include "page_test_support.h"
+#include "platform/memory_registry.h"
 #include "platform/recording_appbar.h"
-#include "platform/registry.h"
 
 namespace browser {
 namespace {
@@ -99,7 +97,7 @@ class AppBarTest : public ::testing::Test {
   AppBarTest() { clock_.manager = &manager_; }
 
   // Applies a document's "Main" keys as the load does, "OnLoad" included.
-  void Load(const std::string& main_keys, const platform::UserRegistry* registry = nullptr) {
+  void Load(const std::string& main_keys, const platform::RegistryStore* registry = nullptr) {
     const CDataFile file = testing::Document("[Main]\ntitle = Bar\n" + main_keys);
     manager_.DocumentUnloading();
     manager_.ApplySettings(ReadAppBarSettings(file, registry));
@@ -354,17 +352,7 @@ TEST_F(AppBarTest, AWindowMadeAnewKeepsItsSpaceAndItsEdge) {
 
 class AppBarRegistryTest : public AppBarTest {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("app_bar_test_" + std::to_string(getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir_);
-    registry_ = std::make_unique<platform::UserRegistry>((dir_ / "registry.ini").string());
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
-  std::filesystem::path dir_;
-  std::unique_ptr<platform::UserRegistry> registry_;
+  std::unique_ptr<platform::MemoryRegistry> registry_ = std::make_unique<platform::MemoryRegistry>();
 };
 
 TEST_F(AppBarRegistryTest, RegistryModeReadsTheKeysValuesOnlyWhenTheKeyExists) {

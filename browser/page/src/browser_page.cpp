@@ -6,6 +6,7 @@
 #include "browser/doc/section_names.h"
 #include "browser/page/element_factory.h"
 #include "browser/page/page_host.h"
+#include "browser/page/page_load_context.h"
 #include "browser/page/picture_source.h"
 #include "browser/script/key_reader.h"
 #include "browser/script/load_context.h"
@@ -61,7 +62,7 @@ bool CBrowser::Load(const CDataFile& file, LoadContext& context) {
   width_ = std::max(width_, 0);
   height_ = std::max(height_, 0);
 
-  pictures_ = context.pictures;
+  pictures_ = PicturesOf(context);
   background_path_ = watermark_.empty() ? std::string() : context.paths.Resolve(watermark_);
   LoadBackground();
   region_pending_ = true;

@@ -1,5 +1,6 @@
 #include "browser/page/image_element.h"
 
+#include "browser/page/page_load_context.h"
 #include "browser/page/picture_source.h"
 #include "browser/script/key_reader.h"
 
@@ -20,7 +21,7 @@ bool CImageElement::Load(const CDataFile& file, LoadContext& context) {
     trans_x_ = trans_y_ = -1;
   }
   CScriptableObject::Load(file, context);
-  pictures_ = context.pictures;
+  pictures_ = PicturesOf(context);
   paths_ = context.paths;
   LoadPicture();
   painted_bounds_ = GetBounds();

@@ -2,6 +2,7 @@
 
 #include "browser/doc/section_names.h"
 #include "browser/page/image_element.h"
+#include "browser/page/page_load_context.h"
 #include "browser/page/picture_source.h"
 #include "browser/script/key_reader.h"
 
@@ -35,7 +36,7 @@ bool CImageList::Load(const CDataFile& file, LoadContext& context) {
     return false;
   }
   CScriptableObject::Load(file, context);
-  pictures_ = context.pictures;
+  pictures_ = PicturesOf(context);
   paths_ = context.paths;
   LoadPicture();
   return true;

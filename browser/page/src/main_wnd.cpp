@@ -2,8 +2,6 @@
 #include "browser/page/main_wnd.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 #include "browser/doc/folder_document.h"
 #include "browser/doc/section_names.h"
@@ -11,8 +9,8 @@
 #include "browser/page/window_message.h"
 #include "browser/script/key_reader.h"
 #include "browser/script/preload.h"
+#include "platform/file_system.h"
 #include "platform/paths.h"
-#include "platform/registry.h"
 
 namespace browser {
 namespace {
@@ -57,10 +55,11 @@ CMainWnd::CMainWnd(CIdManager& ids, Services services)
 
 CMainWnd::~CMainWnd() = default;
 
-LoadContext CMainWnd::MakeLoadContext() {
-  LoadContext load{ids_};
+PageLoadContext CMainWnd::MakeLoadContext() {
+  PageLoadContext load{ids_};
   load.paths = {document_dir_, program_dir_};
   load.registry = services_.registry;
+  load.files = &services_.files;
   load.pictures = pictures_.get();
   load.system_dirs = services_.system;
   load.key_log = services_.key_log;
@@ -71,7 +70,7 @@ bool CMainWnd::StartupLoad(const std::string& command_line_name) {
   startup_name_ = command_line_name;
   if (!FindDocument(command_line_name)) {
     // A missing container leaves the list empty.
-    container_.LoadAll(program_container_);
+    container_.LoadAll(services_.files, program_container_);
     if (!FindDocument(command_line_name) && !FindDocument(program_container_)) {
       last_error_ = command_line_name.empty()
                         ? program_container_ + ": no document here (and none was named)"
@@ -101,10 +100,9 @@ bool CMainWnd::FindDocument(const std::string& name) {
   resolution_member_ = std::string(platform::FilePart(
       platform::ReplaceExtension(full, "") + std::to_string(screen.width) + ".cdb"));
   document_member_ = platform::ReplaceExtension(platform::FilePart(name), ".cdb");
-  if (platform::FileExists(full)) {
+  if (services_.files.Exists(full)) {
     // A folder is a document whose files lie in it.
-    std::error_code no_folder;
-    document_dir_ = std::filesystem::is_directory(full, no_folder)
+    document_dir_ = services_.files.Stat(full) == platform::FileKind::kDirectory
                         ? (full.back() == '/' ? full : full + "/")
                         : std::string(platform::DirectoryPart(full));
     document_path_ = full;
@@ -123,7 +121,7 @@ bool CMainWnd::LoadDocument(bool check, bool on_load) {
   // width, else the document's own member, else a new read of the document path.
   CDataFile* chosen = nullptr;
   if (container_.Count() == 0) {
-    const Status s = LoadDocumentFiles(document_path_, &container_);
+    const Status s = LoadDocumentFiles(services_.files, document_path_, &container_);
     if (container_.Count() == 0) {
       last_error_ = s.ok() ? document_path_ + ": the container holds no document" : s.message();
       return false;
@@ -138,7 +136,8 @@ bool CMainWnd::LoadDocument(bool check, bool on_load) {
       auto file = std::make_unique<CDataFile>();
       uint64_t taken = 0;
       const Status s =
-          LoadDocumentMember(document_path_, resolution_member_, file.get(), &budget_, &taken);
+          LoadDocumentMember(services_.files, document_path_, resolution_member_, file.get(),
+                             &budget_, &taken);
       BudgetShare share(&budget_, taken);
       if (file->Lines().empty()) {
         last_error_ = s.ok() ? document_path_ + ": empty document" : s.message();
@@ -176,7 +175,7 @@ bool CMainWnd::LoadDataFile(CDataFile* chosen, bool check, bool on_load) {
     return false;
   }
   // 7.
-  LoadContext load = MakeLoadContext();
+  PageLoadContext load = MakeLoadContext();
   context_.paths = load.paths;
   RunPreLoadScripts(working, load, context_);
   // 8.
@@ -184,8 +183,7 @@ bool CMainWnd::LoadDataFile(CDataFile* chosen, bool check, bool on_load) {
   main.Text(keys::kIcon, icon);
   const std::string icon_path = icon.empty() ? std::string() : load.paths.Resolve(icon);
   // Only a regular file can hold an icon: reading a pipe would wait for a writer.
-  std::error_code no_file;
-  host.SetIcon(!icon_path.empty() && std::filesystem::is_regular_file(icon_path, no_file)
+  host.SetIcon(!icon_path.empty() && services_.files.Stat(icon_path) == platform::FileKind::kRegular
                    ? icon_path
                    : std::string());
   // 9.

@@ -8,6 +8,7 @@
 
 #include "browser/page/main_wnd.h"
 #include "page_test_support.h"
+#include "platform/disk_file_system.h"
 #include "test_files.h"
 
 namespace browser {
@@ -40,7 +41,7 @@ class FolderDocumentTest : public ::testing::Test {
   ~FolderDocumentTest() override { std::fclose(trace_file_); }
 
   CMainWnd& Make() {
-    CMainWnd::Services services{window_};
+    CMainWnd::Services services{window_, disk_};
     services.pictures = &pictures_;
     services.program_path = dir_.Path("browser");
     services.trace = Trace(trace_file_);
@@ -63,6 +64,7 @@ class FolderDocumentTest : public ::testing::Test {
 
   testing::TempDir dir_;
   testing::FakeWindow window_;
+  platform::DiskFileSystem disk_;
   testing::FakePictures pictures_;
   CIdManager ids_;
   std::FILE* trace_file_;

@@ -4,10 +4,8 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <cstdio>
-#include <fstream>
 
 #include "browser/doc/cdz_writer.h"
 #include "browser/script/printing_system_services.h"
@@ -34,7 +32,7 @@ class MainWndTest : public ::testing::Test {
   ~MainWndTest() override { std::fclose(trace_file_); }
 
   CMainWnd& Make(const std::string& program = "browser") {
-    CMainWnd::Services services{window_};
+    CMainWnd::Services services{window_, dir_.files};
     services.pictures = &pictures_;
     services.program_path = dir_.Path(program);
     services.trace = Trace(trace_file_);
@@ -45,7 +43,7 @@ class MainWndTest : public ::testing::Test {
     for (auto& m : members) {
       if (m.text.empty() || m.text.back() != '\n') m.text += "\n";
     }
-    ASSERT_TRUE(WriteCdz(dir_.Path(name), members, false).ok());
+    ASSERT_TRUE(WriteCdz(dir_.files, dir_.Path(name), members, false).ok());
   }
   // Hands the posted requests back, as the window's event loop does after the script.
   void Pump() { testing::PumpRequests(window_, *wnd_); }
@@ -58,7 +56,7 @@ class MainWndTest : public ::testing::Test {
     return loads;
   }
 
-  testing::TempDir dir_;
+  testing::MemoryDir dir_;
   testing::FakeWindow window_;
   testing::FakePictures pictures_;
   CIdManager ids_;
@@ -112,7 +110,7 @@ TEST_F(MainWndTest, NothingToShowEndsWithAReason) {
   EXPECT_FALSE(wnd.StartupLoad(""));
   EXPECT_THAT(wnd.last_error(), HasSubstr("browser.cdz"));
   EXPECT_FALSE(window_.shown);
-  testing::WriteFile(dir_.Path("junk.cdz"), "not a container");
+  dir_.Write(dir_.Path("junk.cdz"), "not a container");
   EXPECT_FALSE(Make().StartupLoad(dir_.Path("junk.cdz")));
   EXPECT_THAT(wnd_->last_error(), HasSubstr("junk.cdz"));
   // A name that is neither a file nor a member of the program's container is named as typed.
@@ -141,8 +139,8 @@ TEST_F(MainWndTest, ASecondCopyForTheSameTitleStopsQuietly) {
 
 // An icon is read only from a regular file: a pipe would keep the load waiting.
 TEST_F(MainWndTest, AnIconThatIsNoRegularFileGivesTheProgramsOwn) {
-  ASSERT_EQ(::mkfifo(dir_.Path("pipe.ico").c_str(), 0600), 0);
-  std::ofstream(dir_.Path("show.ico")) << "icon";
+  dir_.files.MakeOther(dir_.Path("pipe.ico"));
+  dir_.Write(dir_.Path("show.ico"), "icon");
   Container("show.cdz", {{"a.cdb", Page("A", "icon = pipe.ico\r\n")},
                          {"b.cdb", Page("B", "icon = show.ico\r\n")}});
   CMainWnd& wnd = Make();
@@ -216,7 +214,7 @@ TEST_F(MainWndTest, EveryPrivateMessageIsHandledWhoeverPostsIt) {
   Container("show.cdz", {{"a.cdb", posting("Next", 1038)}, {"b.cdb", posting("Prev", 1039)},
                          {"c.cdb", posting("Front", 1037)}});
   PostingToTheWindow services;
-  CMainWnd::Services s{window_};
+  CMainWnd::Services s{window_, dir_.files};
   s.pictures = &pictures_;
   s.program_path = dir_.Path("browser");
   s.trace = Trace(trace_file_);
@@ -307,7 +305,7 @@ TEST_F(MainWndTest, ScriptsReachTheHandedInServicesAndASpentBudgetIsTraced) {
   Container("show.cdz", {{"show.cdb", Page("Show", "numScripts = 3\r\n", scripts)}});
   std::vector<std::string> done;
   PrintingSystemServices system([&done](const std::string& line) { done.push_back(line); });
-  CMainWnd::Services services{window_};
+  CMainWnd::Services services{window_, dir_.files};
   services.pictures = &pictures_;
   services.program_path = dir_.Path("browser");
   services.trace = Trace(trace_file_);

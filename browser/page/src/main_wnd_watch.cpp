@@ -8,7 +8,7 @@ Status CMainWnd::ReloadFromDisk(const std::string& path) {
   if (closing_) return Status::OK();
   auto fresh = std::make_unique<CMultiFileCdz>();
   fresh->set_budget(&budget_);
-  Status s = LoadDocumentFiles(path, fresh.get());
+  Status s = LoadDocumentFiles(services_.files, path, fresh.get());
   if (!s.ok()) return s;
   if (fresh->Count() == 0) return Status::NotFound(path + ": no data files");
 

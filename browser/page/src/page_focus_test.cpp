@@ -59,9 +59,10 @@ class PageFocusTest : public ::testing::Test {
 
   CMainWnd& Start(const std::string& first, const std::string& second = "[Main]\n") {
     EXPECT_TRUE(
-        WriteCdz(dir_.Path("show.cdz"), {{"first.cdb", first}, {"second.cdb", second}}, false)
+        WriteCdz(dir_.files, dir_.Path("show.cdz"), {{"first.cdb", first}, {"second.cdb", second}},
+                 false)
             .ok());
-    CMainWnd::Services services{window_};
+    CMainWnd::Services services{window_, dir_.files};
     services.pictures = &pictures_;
     services.program_path = dir_.Path("browser");
     services.trace = Trace(trace_file_);
@@ -93,7 +94,7 @@ class PageFocusTest : public ::testing::Test {
     return wnd_->focused() != nullptr ? wnd_->focused()->id() : "(none)";
   }
 
-  testing::TempDir dir_;
+  testing::MemoryDir dir_;
   testing::FakeWindow window_;
   testing::FakePictures pictures_;
   CIdManager ids_;

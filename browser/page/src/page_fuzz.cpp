@@ -9,6 +9,7 @@
 #include "browser/page/browser_document.h"
 #include "browser/page/headless_window.h"
 #include "browser/page/multi_resolution.h"
+#include "browser/page/page_load_context.h"
 #include "browser/page/picture_source.h"
 #include "browser/script/id_manager.h"
 #include "browser/script/preload.h"
@@ -62,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   document.set_host(&window);
   browser::ScriptContext context(document.variables(), ids);
   context.host = nullptr;
-  browser::LoadContext load(ids, {"/cd/", "/opt/"}, nullptr, &pictures);
+  browser::PageLoadContext load(ids, {"/cd/", "/opt/"}, nullptr, &pictures);
   browser::RunPreLoadScripts(file, load, context);
   document.Load(file, load);
   context.main_page = document.main_page();

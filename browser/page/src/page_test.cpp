@@ -5,6 +5,7 @@
 #include "browser/page/browser_document.h"
 #include "browser/page/image_element.h"
 #include "browser/page/image_list.h"
+#include "browser/page/page_load_context.h"
 #include "browser/page/text_element.h"
 #include "browser/script/id_manager.h"
 #include "browser/script/script_item.h"
@@ -35,7 +36,7 @@ class PageTest : public ::testing::Test {
 
   CDataFile file_;
   CIdManager ids_;
-  LoadContext load_{ids_};
+  PageLoadContext load_{ids_};
   testing::FakePictures pictures_;
   testing::FakeWindow window_;
   CBrowserDocument document_;

@@ -15,6 +15,8 @@
 #include "browser/page/main_wnd.h"
 #include "browser/script/key_reader.h"
 #include "page_test_support.h"
+#include "platform/memory_file_system.h"
+#include "platform/memory_registry.h"
 #include "platform/registry.h"
 
 namespace browser {
@@ -294,9 +296,10 @@ class VocabularyTest : public ::testing::Test {
     testing::FakePictures pictures;
     CIdManager ids;
     RecordingKeyLog log;
-    // An empty settings store: reading one that is not there finds nothing.
-    const platform::UserRegistry registry("");
-    CMainWnd::Services services{window};
+    // An empty settings store.
+    const platform::MemoryRegistry registry;
+    platform::MemoryFileSystem files;
+    CMainWnd::Services services{window, files};
     services.pictures = &pictures;
     services.registry = &registry;
     services.key_log = &log;

@@ -1,9 +1,6 @@
 // Conditions of IF/WHILE and the property actions.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "actions/condition.h"
 #include "actions/if_while_action.h"
 #include "browser/script/script.h"
@@ -120,10 +117,10 @@ TEST_F(IfItemTest, OperandsFromVariablesAndConstants) {
 }
 
 TEST_F(IfItemTest, PathConditions) {
-  const auto dir = std::filesystem::temp_directory_path() / ("if_path_" + std::to_string(getpid()));
-  std::filesystem::create_directories(dir / "sub[1]");
-  std::ofstream(dir / "setup.exe") << "x";
-  const std::string d = dir.string();
+  platform::MemoryFileSystem& files = fx_.files;
+  const std::string d = "/media/cd";
+  files.MakeFolder(d + "/sub[1]");
+  files.WriteFile(d + "/setup.exe", "x");
   Set("N", Variant::I4(1));
   EXPECT_EQ(Run("path = " + d + "/setup.exe\nleftName = N\noperator = 1"), ActionResult::kConditionTrue);
   EXPECT_EQ(Run("path = " + d + "/*.exe"), ActionResult::kConditionTrue);
@@ -132,30 +129,35 @@ TEST_F(IfItemTest, PathConditions) {
   EXPECT_EQ(Run("path = " + d + "/sub[1]"), ActionResult::kConditionTrue);  // brackets are no wildcards
   EXPECT_EQ(Run("path = " + d + "/*.txt"), ActionResult::kConditionFalse);
   // Wildcards match names that begin with a full stop, as a directory search does.
-  std::ofstream(dir / "sub[1]" / ".settings.kps") << "x";
+  files.WriteFile(d + "/sub[1]/.settings.kps", "x");
   EXPECT_EQ(Run("path = " + d + "\\sub[1]\\*.kps"), ActionResult::kConditionTrue);
   EXPECT_EQ(Run("path = " + d + "/sub[1]/?settings.kps"), ActionResult::kConditionTrue);
   // A present but empty path is false, and no other key is read.
   EXPECT_EQ(Run("path = \nleftName = N\noperator = 1"), ActionResult::kConditionFalse);
   // Wildcards match in the last component only: a folder's name is taken as it stands, so
   // "/*/*/*/*/*/*" looks into one folder of that very name instead of walking the disk.
-  EXPECT_EQ(Run("path = " + d + "/../" + dir.filename().string() + "/set*"),
-            ActionResult::kConditionTrue);
+  EXPECT_EQ(Run("path = " + d + "/../cd/set*"), ActionResult::kConditionTrue);
   EXPECT_EQ(Run("path = " + d + "/s*/x"), ActionResult::kConditionFalse);
   EXPECT_EQ(Run("path = " + d + "/*"), ActionResult::kConditionTrue);
   // The folder's own "." matches, as a directory search there finds it.
   EXPECT_EQ(Run("path = " + d + "/.*"), ActionResult::kConditionTrue);
   EXPECT_EQ(Run("path = /*/*/*/*/*/*"), ActionResult::kConditionFalse);
   // Every name read is an item of the event's budget.
-  for (int i = 0; i < 300; ++i) std::ofstream(dir / ("f" + std::to_string(i))) << "";
+  for (int i = 0; i < 300; ++i) files.WriteFile(d + "/f" + std::to_string(i), "");
   EventBudget budget;
   ASSERT_TRUE(budget.ChargeItems(kEventItemBudget - 100));
-  EXPECT_EQ(PathMatchExists(d + "/*.none", budget), std::nullopt);
+  EXPECT_EQ(PathMatchExists(files, d + "/*.none", budget), std::nullopt);
   EXPECT_TRUE(budget.spent());
   EventBudget fresh;
-  EXPECT_EQ(PathMatchExists(d + "/*.none", fresh), false);
+  EXPECT_EQ(PathMatchExists(files, d + "/*.none", fresh), false);
   EXPECT_LT(fresh.items_left(), kEventItemBudget - 300);
-  std::filesystem::remove_all(dir);
+  // A relative path is looked for from the current folder.
+  files.WriteFile("notes.txt", "");
+  EXPECT_EQ(Run("path = notes.txt"), ActionResult::kConditionTrue);
+  EXPECT_EQ(Run("path = note?.*"), ActionResult::kConditionTrue);
+  // Without files handed in, nothing exists.
+  fx_.load.files = nullptr;
+  EXPECT_EQ(Run("path = notes.txt"), ActionResult::kConditionFalse);
 }
 
 // A scriptable object with one integer property "xpos" that it reads only into an integer,

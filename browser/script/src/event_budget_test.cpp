@@ -4,12 +4,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "browser/script/event_budget.h"
 #include "browser/script/script.h"
 #include "browser/script/scriptable_object.h"
+#include "platform/disk_file_system.h"
 #include "test_support.h"
 
 namespace browser {
@@ -21,11 +19,12 @@ using platform::Variant;
 using testing::AddScript;
 using testing::DocumentRun;
 
+// The corpus lies in the source tree, on the disk.
 std::string ReadCorpusFile(const std::string& name) {
-  std::ifstream in(std::string(CORVANE_SCRIPT_CORPUS) + "/" + name, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
+  platform::DiskFileSystem disk;
+  std::string bytes, error;
+  disk.ReadFile(std::string(CORVANE_SCRIPT_CORPUS) + "/" + name, size_t{1} << 24, &bytes, &error);
+  return bytes;
 }
 
 // One "Modify Variable" step of these documents by the expansion rules: the text's last

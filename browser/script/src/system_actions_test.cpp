@@ -219,7 +219,7 @@ TEST_F(SystemActionsTest, LaunchInternetExplorerTurnsBackslashesOrFallsBackToThe
 TEST_F(SystemActionsTest, SaveToFileInTheTemporaryDirectory) {
   fx_.load.system_dirs.temp = dir_.string() + "/";
   const std::string path = (dir_ / "prefs.kps").string();
-  std::ofstream(path) << "[VTRL Archive]\r\nold = kept\r\n";
+  fx_.files.WriteFile(path, "[VTRL Archive]\r\nold = kept\r\n");
   ActionResult r;
   fx_.variables.FindOrCreateInScope(0, "Flag", r)->value = platform::Variant::Bool(true);
   Run({"name = SaveToFile\nuseTemDir = true\npath = prefs\nkey = seen\nvariable = Flag\n"

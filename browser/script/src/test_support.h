@@ -12,6 +12,7 @@
 #include "browser/script/script_item.h"
 #include "browser/script/scriptable_object.h"
 #include "browser/script/variables.h"
+#include "platform/memory_file_system.h"
 
 namespace browser::testing {
 
@@ -31,8 +32,11 @@ void AddScript(CDataFile& file, const std::string& object_section, int number,
 
 // A store, an id registry and a context over them.
 struct Fixture {
+  Fixture() { load.files = &files; }
   CVariableStore variables;
   CIdManager ids;
+  // The files the actions see: in memory, empty until a test writes some.
+  platform::MemoryFileSystem files;
   LoadContext load{ids};
   ScriptContext context{variables, ids};
 

@@ -1,7 +1,6 @@
 // Variable scopes, references, SetVariable and Modify Variable.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -9,7 +8,7 @@
 
 #include "browser/script/script.h"
 #include "browser/script/scriptable_object.h"
-#include "platform/registry.h"
+#include "platform/memory_registry.h"
 #include "test_support.h"
 
 namespace browser {
@@ -138,9 +137,7 @@ TEST_F(VariablesTest, SetVariableTypesScopesAndResults) {
 }
 
 TEST_F(VariablesTest, SetVariableReadsTheRegistryOnceAtLoad) {
-  const std::string dir = std::filesystem::temp_directory_path() /
-                          ("script_registry_" + std::to_string(getpid()));
-  platform::UserRegistry registry(dir + "/registry.ini");
+  platform::MemoryRegistry registry;
   fx_.load.registry = &registry;
   ASSERT_TRUE(registry.WriteString("Software\\Corvane\\Show", "Path", "D:\\Cd"));
   ASSERT_TRUE(registry.WriteDword("Software\\Corvane\\Show", "Count", 7));
@@ -174,8 +171,6 @@ TEST_F(VariablesTest, SetVariableReadsTheRegistryOnceAtLoad) {
   EXPECT_EQ(fx_.Text("P"), "D:\\Cd");
   EXPECT_EQ(fx_.Text("C"), "7");
   EXPECT_EQ(fx_.variables.FindVariable("M")->value.type(), platform::VT_EMPTY);
-  unsetenv("XDG_CONFIG_HOME");
-  std::filesystem::remove_all(dir);
 }
 
 TEST_F(VariablesTest, ModifyVariableOnTextsAndNumbers) {

@@ -18,6 +18,7 @@
 #include "browser/page/main_wnd.h"
 #include "browser/script/id_manager.h"
 #include "browser/shell/picture_files.h"
+#include "platform/disk_file_system.h"
 
 namespace {
 
@@ -72,9 +73,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::fclose(out);
   }
   std::vector<std::string> written;
+  platform::DiskFileSystem disk;
   {
     browser::CMultiFileCdz members;
-    members.LoadAll(path);
+    members.LoadAll(disk, path);
     for (size_t i = 1; i < members.Count() && i < 8; ++i) {
       const std::string name = FileName(members.At(i)->Name());
       if (name.empty() || name == "document.cdz") continue;
@@ -91,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     browser::HeadlessWindow window({640, 480});
     FilePictures pictures;
     browser::CIdManager ids;
-    browser::CMainWnd::Services services(window);
+    browser::CMainWnd::Services services(window, disk);
     services.pictures = &pictures;
     services.program_path = dir + "/panorel";
     browser::CMainWnd wnd(ids, std::move(services));

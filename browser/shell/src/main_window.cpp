@@ -64,7 +64,7 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
   resize(200, 200);
   SetIcon({});
 
-  CMainWnd::Services services{*this};
+  CMainWnd::Services services{*this, files_};
   pictures_.SetAnimationSurface(&surface_);
   if (options_.preview) pictures_.HoldAnimationsStill();
   services.pictures = &pictures_;

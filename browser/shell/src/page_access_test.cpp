@@ -12,6 +12,7 @@
 #include "browser/doc/cdz_writer.h"
 #include "browser/shell/focus_ring.h"
 #include "browser/shell/main_window.h"
+#include "platform/disk_file_system.h"
 
 namespace browser::shell {
 namespace {
@@ -51,7 +52,9 @@ class WindowAccessibilityTest : public ::testing::Test {
  protected:
   void Open(const std::string& text, const std::string& second = "[Main]\n") {
     const std::string doc = dir_.filePath("doc.cdz").toStdString();
-    ASSERT_TRUE(WriteCdz(doc, {{"doc.cdb", text}, {"second.cdb", second}}, false).ok());
+    platform::DiskFileSystem disk;
+    ASSERT_TRUE(
+        WriteCdz(disk, doc, {{"doc.cdb", text}, {"second.cdb", second}}, false).ok());
     WindowOptions options;
     options.document = doc;
     options.program_path = dir_.filePath("panorel").toStdString();

@@ -8,6 +8,7 @@
 
 #include "browser/page/browser_document.h"
 #include "browser/page/headless_window.h"
+#include "browser/page/page_load_context.h"
 #include "browser/page/picture_source.h"
 #include "page_test_support.h"
 #include "browser/script/id_manager.h"
@@ -48,7 +49,7 @@ TEST(PagePixels, KeyedPictureStripFrameBlendedTextAndFallbackButton) {
   CIdManager ids;
   CBrowserDocument document;
   document.set_host(&window);
-  LoadContext load(ids, {"/cd/", "/opt/"}, nullptr, &pictures);
+  PageLoadContext load(ids, {"/cd/", "/opt/"}, nullptr, &pictures);
   ASSERT_TRUE(document.Load(file, load));
 
   QImage image(80, 50, QImage::Format_RGB32);
@@ -108,7 +109,7 @@ TEST(PagePixels, TheShapeAndThePaintSampleOneStretchedBackgroundAtAnySize) {
     CIdManager ids;
     CBrowserDocument document;
     document.set_host(&window);
-    LoadContext load(ids, {"/cd/", "/opt/"}, nullptr, &pictures);
+    PageLoadContext load(ids, {"/cd/", "/opt/"}, nullptr, &pictures);
     ASSERT_TRUE(document.Load(file, load));
     QImage image(size.width, size.height, QImage::Format_RGB32);
     image.fill(Qt::white);

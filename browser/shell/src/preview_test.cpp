@@ -14,6 +14,7 @@
 #include "browser/doc/cdz_writer.h"
 #include "browser/shell/main_window.h"
 #include "browser/shell/screenshot.h"
+#include "platform/disk_file_system.h"
 #include "test_gif.h"
 
 namespace browser::shell {
@@ -26,7 +27,8 @@ class PreviewTest : public ::testing::Test {
   // Writes `text` as the document doc.cdb and takes its screenshot; answers the exit status.
   int Shoot(const std::string& text, std::optional<QSize> screen = QSize(1024, 768)) {
     const std::string doc = dir_.filePath("doc.cdz").toStdString();
-    EXPECT_TRUE(WriteCdz(doc, {{"doc.cdb", text}}, false).ok());
+    platform::DiskFileSystem disk;
+    EXPECT_TRUE(WriteCdz(disk, doc, {{"doc.cdb", text}}, false).ok());
     std::FILE* trace = std::fopen(dir_.filePath("trace.txt").toLocal8Bit().constData(), "w");
     WindowOptions options;
     options.document = doc;

@@ -13,6 +13,7 @@
 
 #include "browser/doc/cdz_writer.h"
 #include "browser/shell/main_window.h"
+#include "platform/disk_file_system.h"
 #include "test_gif.h"
 
 namespace browser::shell {
@@ -47,7 +48,8 @@ class AnimationThreadsTest : public ::testing::Test {
               "\r\nypos = 20\r\nwidth = 40\r\nheight = 40\r\nanimated = 1\r\n";
     }
     container_ = dir_.filePath("show.cdz").toStdString();
-    ASSERT_TRUE(WriteCdz(container_, {{"a.cdb", page}}, false).ok());
+    platform::DiskFileSystem disk;
+    ASSERT_TRUE(WriteCdz(disk, container_, {{"a.cdb", page}}, false).ok());
   }
 
   QTemporaryDir dir_;

@@ -10,6 +10,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/memory_registry.h"
+
 namespace platform {
 namespace {
 
@@ -34,9 +36,9 @@ class RegistryTest : public ::testing::Test {
   std::string path_;
 };
 
-TEST_F(RegistryTest, WritesAndReadsStringsAndDwords) {
-  UserRegistry reg(path_);
-  EXPECT_FALSE(reg.ReadString("Software\\Corvane", "Name"));  // no file yet
+// What every store answers alike, on the disk and in memory.
+void WritesAndReadsStringsAndDwords(RegistryStore& reg) {
+  EXPECT_FALSE(reg.ReadString("Software\\Corvane", "Name"));  // nothing written yet
   ASSERT_TRUE(reg.WriteString("Software\\Corvane\\Show", "Name", "Demo = 1% [x]\nsecond"));
   ASSERT_TRUE(reg.WriteDword("Software\\Corvane\\Show", "Count", 42));
   ASSERT_TRUE(reg.WriteString("Software\\Other", "Name", "other"));
@@ -54,12 +56,35 @@ TEST_F(RegistryTest, WritesAndReadsStringsAndDwords) {
   EXPECT_EQ(reg.ReadString("K", "odd=name"), "a%b\r\nc");
 }
 
-TEST_F(RegistryTest, AKeyExistsOnceWrittenWhateverTheCaseOrSeparator) {
-  UserRegistry reg(path_);
-  EXPECT_FALSE(reg.HasKey("Software\\Corvane\\Bar"));  // no file yet
+void AKeyExistsOnceWrittenWhateverTheCaseOrSeparator(RegistryStore& reg) {
+  EXPECT_FALSE(reg.HasKey("Software\\Corvane\\Bar"));  // nothing written yet
   ASSERT_TRUE(reg.WriteDword("Software\\Corvane\\Bar", "OnTop", 1));
   EXPECT_TRUE(reg.HasKey("software/corvane/BAR"));
   EXPECT_FALSE(reg.HasKey("Software\\Corvane\\Bar\\Sub"));
+  EXPECT_FALSE(reg.HasKey("Software\\Corvane"));
+}
+
+TEST_F(RegistryTest, StoresAnswerAlike) {
+  UserRegistry disk(path_);
+  MemoryRegistry memory;
+  for (RegistryStore* reg : std::initializer_list<RegistryStore*>{&disk, &memory}) {
+    WritesAndReadsStringsAndDwords(*reg);
+  }
+  UserRegistry other_disk(path_ + ".2");
+  MemoryRegistry other_memory;
+  for (RegistryStore* reg : std::initializer_list<RegistryStore*>{&other_disk, &other_memory}) {
+    AKeyExistsOnceWrittenWhateverTheCaseOrSeparator(*reg);
+  }
+}
+
+TEST(MemoryRegistry, AFailedWriteChangesNothing) {
+  MemoryRegistry reg;
+  ASSERT_TRUE(reg.WriteString("K", "a", "kept"));
+  reg.set_write_error("disk full");
+  std::string error;
+  EXPECT_FALSE(reg.WriteString("K", "a", "lost", &error));
+  EXPECT_EQ(error, "disk full");
+  EXPECT_EQ(reg.ReadString("K", "a"), "kept");
 }
 
 TEST_F(RegistryTest, FileIsPlainIni) {

@@ -8,6 +8,7 @@
 #include "browser/doc/multi_file_cdz.h"
 #include "json_string.h"
 #include "lint.h"
+#include "platform/disk_file_system.h"
 
 namespace cdztool {
 namespace {
@@ -24,15 +25,15 @@ int LintCommand(const std::string& document, bool json, std::ostream& out, std::
   std::vector<const browser::CDataFile*> files;
   browser::CMultiFileCdz cdz;
   browser::CDataFile plain;
-  std::error_code no_folder;
-  const bool folder = std::filesystem::is_directory(document, no_folder);
+  platform::DiskFileSystem machine_files;
+  const bool folder = machine_files.Stat(document) == platform::FileKind::kDirectory;
   // A folder's data files read as the browser reads them; one that cannot is named.
-  const browser::Status s =
-      folder ? browser::LoadDocumentFiles(document, &cdz) : cdz.LoadAll(document);
+  const browser::Status s = folder ? browser::LoadDocumentFiles(machine_files, document, &cdz)
+                                   : cdz.LoadAll(machine_files, document);
   if (cdz.Count() > 0 || folder) {
     if (!s.ok()) err << "cdztool: " << PrintableText(s.message()) << "\n";
     for (size_t i = 0; i < cdz.Count(); ++i) files.push_back(cdz.At(i));
-  } else if (plain.LoadText(document)) {
+  } else if (plain.LoadText(machine_files, document)) {
     // Not a container: a data file as its author writes it.
     plain.SetName(std::filesystem::path(document).filename().string());
     files.push_back(&plain);

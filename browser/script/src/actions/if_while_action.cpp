@@ -1,19 +1,17 @@
 #include "if_while_action.h"
 
-#include <dirent.h>
 #include <fnmatch.h>
-#include <sys/stat.h>
-
-#include <memory>
 
 #include "browser/script/key_reader.h"
 #include "browser/script/variables.h"
 #include "condition.h"
+#include "platform/file_system.h"
 #include "stored_result.h"
 
 namespace browser {
 
-std::optional<bool> PathMatchExists(const std::string& pattern, EventBudget& budget) {
+std::optional<bool> PathMatchExists(platform::FileSystem& files, const std::string& pattern,
+                                    EventBudget& budget) {
   if (pattern.empty()) return false;
   // A backslash is a separator. Wildcards match in the last component only, as a directory
   // search does: the folders are named exactly, so the search reads one folder, never a tree.
@@ -25,29 +23,29 @@ std::optional<bool> PathMatchExists(const std::string& pattern, EventBudget& bud
   const std::string folder =
       slash == std::string::npos ? std::string(".") : path.substr(0, slash == 0 ? 1 : slash);
   const std::string last = slash == std::string::npos ? path : path.substr(slash + 1);
-  if (last.find_first_of("*?") == std::string::npos) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
-  }
+  if (last.find_first_of("*?") == std::string::npos) return files.Exists(path);
   // Only "*" and "?" are wildcards in documents: brackets are escaped for fnmatch.
   std::string name_pattern;
   for (char c : last) {
     if (c == '[' || c == ']') name_pattern += '\\';
     name_pattern += c;
   }
-  std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
-  if (dir == nullptr) return false;
-  while (const dirent* entry = ::readdir(dir.get())) {
+  bool found = false;
+  bool spent = false;
+  files.ListFolder(folder, [&](std::string_view name) {
     // Each name looked at is work of the event, as an item is.
-    if (!budget.ChargeItems(1)) return std::nullopt;
+    spent = !budget.ChargeItems(1);
     // A directory search matches names that begin with a full stop like any other (the
     // folder's own "." and ".." included).
-    if (::fnmatch(name_pattern.c_str(), entry->d_name, 0) == 0) return true;
-  }
-  return false;
+    found = !spent && ::fnmatch(name_pattern.c_str(), std::string(name).c_str(), 0) == 0;
+    return !spent && !found;
+  });
+  if (spent) return std::nullopt;
+  return found;
 }
 
 bool CIfWhileAction::Load(const CDataFile& file, LoadContext& context) {
+  files_ = context.files;
   const KeyReader read(file, section_, context);
   has_path_ = read.Text(keys::kPath, path_);
   if (!has_path_) {
@@ -61,7 +59,8 @@ bool CIfWhileAction::Load(const CDataFile& file, LoadContext& context) {
 
 ActionResult CIfWhileAction::Execute(ScriptContext& context) {
   if (has_path_) {
-    const std::optional<bool> exists = PathMatchExists(path_, context.budget);
+    if (files_ == nullptr) return ActionResult::kConditionFalse;
+    const std::optional<bool> exists = PathMatchExists(*files_, path_, context.budget);
     if (!exists) return ActionResult::kBudgetSpent;
     return *exists ? ActionResult::kConditionTrue : ActionResult::kConditionFalse;
   }

@@ -5,7 +5,7 @@
 #include "browser/script/script_item.h"
 
 namespace platform {
-class UserRegistry;
+class RegistryStore;
 }
 
 namespace browser {
@@ -35,7 +35,7 @@ class CRunProgramAction : public CScriptItem {
   std::string registry_key_;
   std::string registry_value_name_;
   std::string param_registry_value_name_;
-  const platform::UserRegistry* registry_ = nullptr;
+  const platform::RegistryStore* registry_ = nullptr;
 };
 
 }  // namespace browser

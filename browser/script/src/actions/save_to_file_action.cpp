@@ -23,6 +23,7 @@ bool CSaveToFileAction::Load(const CDataFile& file, LoadContext& context) {
   if (use_tem_dir_) path_ = context.system_dirs.temp + path_ + ".kps";
   // As written, relative to the current folder; a "\" separates folders as "/" does.
   path_ = platform::AsWrittenPath(path_);
+  files_ = context.files;
   return CElement::Load(file, context);
 }
 
@@ -31,7 +32,7 @@ ActionResult CSaveToFileAction::Execute(ScriptContext& context) {
   CDataFile file;
   // A missing file is an empty one; a target that is no regular file or too large to be a
   // settings file is left alone, not written over with one key.
-  const Status read = file.ReadText(path_);
+  const Status read = files_ != nullptr ? file.ReadText(*files_, path_) : Status::NotFound(path_);
   if (!read.ok() && !read.IsNotFound()) return ActionResult::kContinue;
   bool written = false;
   if (!variable_.empty()) {

@@ -8,6 +8,10 @@
 #include "browser/doc/memory_budget.h"
 #include "browser/doc/status.h"
 
+namespace platform {
+class FileSystem;
+}
+
 namespace browser {
 
 class GzInput;
@@ -53,8 +57,8 @@ class CdzReader {
   CdzReader(const CdzReader&) = delete;
   CdzReader& operator=(const CdzReader&) = delete;
 
-  // Opens the file (gzip-compressed or plain) and checks the magic.
-  Status Open(const std::string& path);
+  // Opens the file (gzip-compressed or plain) through `files` and checks the magic.
+  Status Open(platform::FileSystem& files, const std::string& path);
 
   // Reads the next record's header. At a clean end of the stream returns OK with *at_end
   // set. A wrong tag, an over-long name, a short header or a record past the first

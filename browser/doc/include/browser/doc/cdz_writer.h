@@ -5,6 +5,10 @@
 
 #include "browser/doc/status.h"
 
+namespace platform {
+class FileSystem;
+}
+
 namespace browser {
 
 struct CdzMember {
@@ -16,8 +20,13 @@ struct CdzMember {
 // a text of 4 GiB or more.
 Status CheckCdzMember(const CdzMember& member);
 
-// Writes a container holding `members` in order, gzip-compressed when `gzip` is set. All
-// members are checked first; on any failure nothing is left at `path`.
-Status WriteCdz(const std::string& path, const std::vector<CdzMember>& members, bool gzip);
+// The bytes as one gzip member (RFC 1952) at the highest compression level, as containers
+// are packed; empty only when zlib fails.
+std::string GzipBytes(const std::string& bytes);
+
+// Writes a container holding `members` in order through `files`, gzip-compressed when `gzip`
+// is set. All members are checked first; on any failure `path` is left as it was.
+Status WriteCdz(platform::FileSystem& files, const std::string& path,
+                const std::vector<CdzMember>& members, bool gzip);
 
 }  // namespace browser

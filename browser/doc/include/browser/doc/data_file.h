@@ -11,6 +11,10 @@
 #include "browser/doc/status.h"
 #include "platform/variant.h"
 
+namespace platform {
+class FileSystem;
+}
+
 namespace browser {
 
 class MemoryBudget;
@@ -53,32 +57,34 @@ class CDataFile {
     numbered_valid_ = false;
   }
 
-  // Clears the lines, then takes one member of the container at `container_path`: the one
+  // Clears the lines, then takes one member of the container at `container_path` (read
+  // through `files`): the one
   // named `member_name` (without regard to case), else the one named after the container
   // (its file name with the extension ".cdb"), else the first. NotFound when no member
   // was taken (lines empty). Corruption when the member was taken but its text is
   // truncated: Name and the lines read so far are kept. Only the first kMaxCdzMembers
-  // members are looked at (see CdzReader). With a budget, the lines are taken from it and *taken says how
-  // much (the caller gives it back when the lines go).
-  Status Load(const std::string& container_path, const std::string& member_name,
-              MemoryBudget* budget = nullptr, uint64_t* taken = nullptr);
+  // members are looked at (see CdzReader). With a budget, the lines are taken from it and *taken
+  // says how much (the caller gives it back when the lines go).
+  Status Load(platform::FileSystem& files, const std::string& container_path,
+              const std::string& member_name, MemoryBudget* budget = nullptr,
+              uint64_t* taken = nullptr);
 
   // A data file of `text` split at every LF, as it stands otherwise (a CR stays in its line;
   // the text after the last LF is a line too). For text from memory, such as fuzz input.
   static CDataFile FromText(std::string_view text);
 
-  // Reads a plain text file, replacing the lines: lines end at every CR and every LF,
-  // empty lines are dropped and text after the last line end is ignored. True if at least
-  // one line was read.
-  bool LoadText(const std::string& path);
+  // Reads a plain text file through `files`, replacing the lines: lines end at every CR and
+  // every LF, empty lines are dropped and text after the last line end is ignored. True if
+  // at least one line was read.
+  bool LoadText(platform::FileSystem& files, const std::string& path);
   // As LoadText: NotFound for a missing file; IOError for one that cannot be read, is no
   // regular file (a FIFO, a device) or is larger than kMaxTextFileBytes (lines empty).
-  Status ReadText(const std::string& path);
+  Status ReadText(platform::FileSystem& files, const std::string& path);
   // Text files are settings and documents: none is larger.
   static constexpr size_t kMaxTextFileBytes = size_t{16} << 20;
-  // Writes every line followed by LineEnd() into a new file beside `path` and renames it
-  // over `path`, so `path` holds either its old text or the whole new one.
-  Status SaveText(const std::string& path) const;
+  // Writes every line followed by LineEnd() in place of the file at `path` (FileSystem::
+  // Replace), so `path` holds either its old text or the whole new one.
+  Status SaveText(platform::FileSystem& files, const std::string& path) const;
 
   std::optional<size_t> FindSection(std::string_view name) const;
   // The numbers n of the section headers "[<prefix>n]" with n spelt as "%d" spells it (no

@@ -32,7 +32,8 @@ struct FolderMember {
 
 // The data files of the folder `dir`. Corruption when it holds more than kMaxCdzMembers (the
 // first kMaxCdzMembers by name are listed); IOError when it cannot be read.
-Status ListFolderMembers(const std::string& dir, std::vector<FolderMember>* members);
+Status ListFolderMembers(platform::FileSystem& files, const std::string& dir,
+                         std::vector<FolderMember>* members);
 
 // What makes the text of a data file unreadable as one, or OK: a NUL byte (no text file), a
 // line that begins with "[" but is no section header (it must end in "]"), no [Main] section.
@@ -50,24 +51,26 @@ Status ParseDataFileText(std::string_view name, std::string text, CDataFile* fil
 // (ParseDataFileText), and names it by its file name. The lines are taken from `budget` (none: a
 // budget of kDocumentMemoryBudget of its own); *taken says how much, for the caller to give
 // back. On any failure the lines are empty.
-Status ReadDataFileText(const std::string& path, CDataFile* file, MemoryBudget* budget,
-                        uint64_t* taken);
+Status ReadDataFileText(platform::FileSystem& files, const std::string& path, CDataFile* file,
+                        MemoryBudget* budget, uint64_t* taken);
 
 // True when the file at `path` is a container (its bytes begin with "VTRL", or with gzip's
 // magic), false for a data file as text or no readable file.
-bool IsContainerFile(const std::string& path);
+bool IsContainerFile(platform::FileSystem& files, const std::string& path);
 
 // Appends every data file of the document at `path` to `cdz`, taking from the container's
 // budget: a folder's data files, a container's members, or a data file as text. OK when every
 // one was read whole and passed the check; otherwise the first failure, with those read cleanly
 // before and after it appended (a container stops at its first damaged record, as LoadAll does).
-Status LoadDocumentFiles(const std::string& path, CMultiFileCdz* cdz);
+Status LoadDocumentFiles(platform::FileSystem& files, const std::string& path,
+                         CMultiFileCdz* cdz);
 
 // One data file of the document at `path`, chosen as CDataFile::Load chooses a container's
 // member: the one named `member_name` (without regard to case), else the one named after the
 // document (its file name with the extension ".cdb"), else the first. A data file as text is
 // that file. Lines taken from `budget` as ReadDataFileText takes them.
-Status LoadDocumentMember(const std::string& path, const std::string& member_name,
-                          CDataFile* file, MemoryBudget* budget, uint64_t* taken);
+Status LoadDocumentMember(platform::FileSystem& files, const std::string& path,
+                          const std::string& member_name, CDataFile* file, MemoryBudget* budget,
+                          uint64_t* taken);
 
 }  // namespace browser

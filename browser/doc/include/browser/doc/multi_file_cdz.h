@@ -10,6 +10,10 @@
 #include "browser/doc/memory_budget.h"
 #include "browser/doc/status.h"
 
+namespace platform {
+class FileSystem;
+}
+
 namespace browser {
 
 // The data files of one or more document containers, in the order they were read. The
@@ -21,13 +25,14 @@ class CMultiFileCdz {
   CMultiFileCdz& operator=(const CMultiFileCdz&) = delete;
   virtual ~CMultiFileCdz();
 
-  // Appends every member of the container file (gzip-compressed or plain). OK when the
+  // Appends every member of the container file (gzip-compressed or plain), read through
+  // `files`. OK when the
   // file ended cleanly after its last member. On a missing file or a bad magic nothing is
   // added. A damaged record ends the reading: the members before it stay, and so do the
   // lines read so far of a member whose text is cut short. Reading stops, as at a damaged
   // record, past kMaxCdzMembers members or when the budget (if any) refuses a line or a
   // member; what was taken from the budget is given back when the container is destroyed.
-  Status LoadAll(const std::string& path);
+  Status LoadAll(platform::FileSystem& files, const std::string& path);
   // The budget LoadAll and Append take from; it must outlive the container.
   void set_budget(MemoryBudget* budget) { budget_ = budget; }
   MemoryBudget* budget() const { return budget_; }

@@ -6,7 +6,7 @@
 #include "browser/doc/data_file.h"
 
 namespace platform {
-class UserRegistry;
+class RegistryStore;
 }
 
 namespace browser {
@@ -28,7 +28,7 @@ struct AppBarSettings {
 
 // Reads the settings. `registry` may be null: the document's keys count. `log` is told the
 // keys read.
-AppBarSettings ReadAppBarSettings(const CDataFile& file, const platform::UserRegistry* registry,
+AppBarSettings ReadAppBarSettings(const CDataFile& file, const platform::RegistryStore* registry,
                                   KeyLog* log = nullptr);
 
 }  // namespace browser

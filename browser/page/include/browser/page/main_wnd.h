@@ -11,6 +11,7 @@
 #include "browser/page/multi_resolution.h"
 #include "browser/page/page_focus.h"
 #include "browser/page/page_host.h"
+#include "browser/page/page_load_context.h"
 #include "browser/page/shared_pictures.h"
 #include "browser/page/trace.h"
 #include "browser/script/id_manager.h"
@@ -18,8 +19,9 @@
 #include "browser/script/script_item.h"
 
 namespace platform {
-class UserRegistry;
-}
+class FileSystem;
+class RegistryStore;
+}  // namespace platform
 
 namespace browser {
 
@@ -34,11 +36,14 @@ class SystemServices;
 class CMainWnd : public ScriptHost {
  public:
   struct Services {
-    explicit Services(WindowHost& host_in) : host(host_in) {}
+    Services(WindowHost& host_in, platform::FileSystem& files_in)
+        : host(host_in), files(files_in) {}
 
     WindowHost& host;
+    // Where documents, icons and the files of actions are found.
+    platform::FileSystem& files;
     PictureSource* pictures = nullptr;
-    const platform::UserRegistry* registry = nullptr;
+    const platform::RegistryStore* registry = nullptr;
     platform::SystemDirectories system;
     // What performs the system actions' requests (programs, files, sounds, messages, drags);
     // none: they do nothing.
@@ -167,7 +172,7 @@ class CMainWnd : public ScriptHost {
   Trace& trace() { return services_.trace; }
 
  private:
-  LoadContext MakeLoadContext();
+  PageLoadContext MakeLoadContext();
   void ApplyWindowSettings(const CDataFile& file);
   void BackgroundRecapture();
   void FireEvent(CElement* element, std::string_view event);

@@ -6,14 +6,14 @@
 #include "platform/paths.h"
 
 namespace platform {
-class UserRegistry;
-}
+class FileSystem;
+class RegistryStore;
+}  // namespace platform
 
 namespace browser {
 
 class CIdManager;
 class KeyLog;
-class PictureSource;  // the page layer's picture loading (browser/page/picture_source.h)
 
 // Where a document's file names lead: the document directory (ending with "/", empty until a
 // document has been found) and the program's own directory before that.
@@ -27,19 +27,29 @@ struct DocumentPaths {
 };
 
 // What an object's Load reaches besides its data file. Nothing here is global: the program
-// hands in its services, tests hand in fakes.
+// hands in its services, tests hand in fakes. The layers above extend it with services of
+// their own (the page layer's pictures), which their objects look for by type.
 struct LoadContext {
   explicit LoadContext(CIdManager& ids_in, DocumentPaths paths_in = {},
-                       const platform::UserRegistry* registry_in = nullptr,
-                       PictureSource* pictures_in = nullptr)
-      : ids(ids_in), paths(std::move(paths_in)), registry(registry_in), pictures(pictures_in) {}
+                       const platform::RegistryStore* registry_in = nullptr)
+      : ids(ids_in), paths(std::move(paths_in)), registry(registry_in) {}
+  // The services of `services` (not its extensions) with other ids.
+  LoadContext(CIdManager& ids_in, const LoadContext& services)
+      : ids(ids_in),
+        paths(services.paths),
+        registry(services.registry),
+        files(services.files),
+        system_dirs(services.system_dirs),
+        key_log(services.key_log) {}
+  LoadContext(const LoadContext&) = default;
+  virtual ~LoadContext() = default;
 
   CIdManager& ids;
   DocumentPaths paths;
   // Values that actions read while the document loads; none reads as missing.
-  const platform::UserRegistry* registry = nullptr;
-  // Pictures for pages and elements; none loads no picture.
-  PictureSource* pictures = nullptr;
+  const platform::RegistryStore* registry = nullptr;
+  // The files the actions look for, read and save; none: no file exists and none is saved.
+  platform::FileSystem* files = nullptr;
   // The temporary and system directories the actions prepare their paths with.
   platform::SystemDirectories system_dirs;
   // Told every key the loaders read; none in the program.

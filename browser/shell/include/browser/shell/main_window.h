@@ -2,9 +2,9 @@
 
 #include <QImage>
 #include <QPointer>
-#include <QWindow>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -17,19 +17,20 @@
 #include "browser/script/id_manager.h"
 #include "browser/shell/animation_surface.h"
 #include "browser/shell/app_bar_window.h"
-#include "browser/shell/file_drag.h"
-#include "browser/shell/page_accessible.h"
 #include "browser/shell/control_host.h"
 #include "browser/shell/document_watcher.h"
+#include "browser/shell/file_drag.h"
+#include "browser/shell/page_accessible.h"
 #include "browser/shell/qt_picture_source.h"
 #include "browser/shell/single_instance.h"
 #include "browser/shell/window_flags.h"
 #include "browser/shell/window_messages.h"
 #include "browser/shell/x11_window.h"
 #include "browser/shell/x11_window_manager.h"
+#include "platform/disk_file_system.h"
 
 namespace platform {
-class UserRegistry;
+class RegistryStore;
 }
 
 namespace browser::shell {
@@ -41,7 +42,7 @@ struct WindowOptions {
   std::optional<QSize> screen;     // --screen: the screen size the browser takes
   bool preview = false;            // --screenshot: never shown, no single-instance check
   std::FILE* trace = nullptr;      // --trace: kept open by the caller
-  const platform::UserRegistry* registry = nullptr;
+  const platform::RegistryStore* registry = nullptr;
   SystemServices* system = nullptr;  // what the system actions reach; none: they do nothing
   platform::SystemDirectories directories;  // the Windows, system and temporary folders
   // --watch: the page loads again when a file of the document (else of the program's
@@ -151,6 +152,8 @@ class MainWindow : public QWidget, public WindowHost {
   bool keep_place_ = false;
   // Declared before the main window object, so that it outlives it.
   CIdManager ids_;
+  // The disk, where documents, icons and the files of actions are found.
+  platform::DiskFileSystem files_;
   AnimationSurface surface_{this};
   QtPictureSource pictures_;
   SingleInstance instance_;
