@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cdztool.h"
+#include "key_reference.h"
 #include "lint.h"
 #include "plugin_controls.h"
 
@@ -34,6 +35,9 @@ constexpr char kUsage[] =
     "                                           files, frames out of range (DOCUMENT: a\n"
     "                                           container or a plain data file); exit\n"
     "                                           status 1 when it found an error\n"
+    "       cdztool vocabulary                  print the key reference of the authors'\n"
+    "                                           guide: every key each object and action\n"
+    "                                           reads (Markdown)\n"
     "Containers may be gzip-compressed. Member names ignore case; sections do not.\n"
     "Exit status: 0 on success, 1 on any failure (described on stderr).\n";
 
@@ -103,6 +107,11 @@ int main(int argc, char** argv) {
     return cdztool::LintCommand(args[0], flag, std::cout, std::cerr, [](const std::string& dir) {
       return cdztool::MakePluginControls(cdztool::PluginFoldersFor(dir));
     });
+  }
+  if (command == "vocabulary") {
+    if (!args.empty()) return UsageError("vocabulary takes no arguments");
+    std::cout << cdztool::KeyReference();
+    return 0;
   }
   if (command == "cat") {
     if (args.size() != 2) return UsageError("cat needs a container and a member name");

@@ -152,8 +152,8 @@ class MainWindow : public QWidget, public WindowHost {
   }};
   // The system services with each line they report written to the trace (--trace only).
   std::unique_ptr<SystemServices> traced_system_;
-  // The hosted controls, and the system services with their web window; both outlive the
-  // main window object, whose pages destroy their controls.
+  // The hosted controls, and the system services with their web window and drag; both
+  // outlive the main window object, whose pages destroy their controls.
   std::unique_ptr<ControlHost> controls_;
   std::unique_ptr<SystemServices> hosted_system_;
   // The page's elements for screen readers, told by the main window object when the focus
