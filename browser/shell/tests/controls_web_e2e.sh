@@ -11,6 +11,17 @@ source "$(dirname "$0")/e2e_lib.sh"
 export QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu
 export XDG_DATA_HOME="$work/data"
 
+# shown_at X Y RRGGBB: waits until the screen shows the colour there (the engine draws in a
+# process of its own, whose window comes into the browser's a moment after the page loads).
+shown_at() {
+  for _ in $(seq 50); do
+    import -window root shown.png
+    [ "$(pixel shown.png "$1" "$2")" = "$3" ] && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
 cat >page.html <<'HTML'
 <html><head><title>Hosted page</title>
 <style>body { margin: 0; background: #20c040; }
@@ -75,10 +86,10 @@ for _ in $(seq 100); do
   grep -q $'^event\tTitleChange\tElement_1\tran' trace.txt && break
   sleep 0.1
 done
-settle 1
 read -r ox oy < <(client_origin "$win")
+shown_at $((ox + 200)) $((oy + 150)) 20C040 || fail "the page is not shown in the control"
+settle 0.5
 import -window root web.png
-[ "$(pixel web.png $((ox + 200)) $((oy + 150)))" = "20C040" ] || fail "the page is not shown in the control"
 [ "$(pixel web.png $((ox + 10)) $((oy + 10)))" != "20C040" ] || fail "the page shows outside the control"
 grep -q $'^event\tFromPage' trace.txt && fail "the page script ran before the button"
 xdotool mousemove $((ox + 20 + 60)) $((oy + 20 + 30)) click 1
@@ -145,8 +156,9 @@ for _ in $(seq 100); do
   grep -q $'^event\tTitleChange\tElement_1\tran' trace.txt && break
   sleep 0.1
 done
-settle 1
 read -r ox oy < <(client_origin "$win")
+shown_at $((ox + 20 + 60)) $((oy + 20 + 30)) FFFFFF || fail "the links page is not shown"
+settle 0.5
 xdotool mousemove $((ox + 20 + 60)) $((oy + 20 + 30)) click 1
 settle 1
 xdotool mousemove $((ox + 20 + 200)) $((oy + 20 + 30)) click 1
@@ -184,6 +196,8 @@ engines() { pgrep -P "$app" -x panorel_web | wc -l; }
 [ "$(engines)" = 1 ] || fail "the web page has $(engines) engine processes"
 grep -q libQt6WebEngineCore "/proc/$app/maps" && fail "the web engine is loaded into the browser"
 read -r ox oy < <(client_origin "$win")
+shown_at $((ox + 200)) $((oy + 150)) 20C040 || fail "the page is not shown"
+settle 0.5
 xdotool mousemove $((ox + 20 + 60)) $((oy + 20 + 30)) click 1
 wait_for_window "Plain" >/dev/null || fail "the page did not change"
 for _ in $(seq 50); do
