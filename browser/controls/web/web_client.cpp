@@ -29,7 +29,7 @@ QString EngineProgram() {
 }  // namespace
 
 WebClient::WebClient(const QString& engine_program, QWidget* parent)
-    : QWidget(parent), engine_(new QProcess), layout_(new QVBoxLayout(this)) {
+    : WebEvents(parent), engine_(new QProcess), layout_(new QVBoxLayout(this)) {
   layout_->setContentsMargins(0, 0, 0, 0);
   // The engine tells its complaints where the browser tells its own.
   engine_->setProcessChannelMode(QProcess::ForwardedErrorChannel);

@@ -28,15 +28,15 @@ class EngineWindow : public QWidget, public platform::ControlExternal {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(control_);
     control_->SetExternal(this);
-    connect(control_, &WebControl::BeforeNavigate2, this,
+    connect(control_, &WebEvents::BeforeNavigate2, this,
             [this](const QString& url) { Event("BeforeNavigate2", url); });
-    connect(control_, &WebControl::NavigateComplete2, this,
+    connect(control_, &WebEvents::NavigateComplete2, this,
             [this](const QString& url) { Event("NavigateComplete2", url); });
-    connect(control_, &WebControl::DocumentComplete, this,
+    connect(control_, &WebEvents::DocumentComplete, this,
             [this](const QString& url) { Event("DocumentComplete", url); });
-    connect(control_, &WebControl::TitleChange, this,
+    connect(control_, &WebEvents::TitleChange, this,
             [this](const QString& text) { Event("TitleChange", text); });
-    connect(control_, &WebControl::NewWindowRequested, this,
+    connect(control_, &WebEvents::NewWindowRequested, this,
             [this](const QString& url) { Event("NewWindowRequested", url); });
     connect(&input_, &QSocketNotifier::activated, this, [this] { Read(); });
     // Shown out of sight and out of the window manager's hands until the browser takes it in.

@@ -11,6 +11,14 @@ source "$(dirname "$0")/e2e_lib.sh"
 export QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu
 export XDG_DATA_HOME="$work/data"
 
+# titled: waits until the hosted page has told its title.
+titled() {
+  for _ in $(seq 100); do
+    grep -q $'^event\tTitleChange\tElement_1\tran' trace.txt && return 0
+    sleep 0.1
+  done
+}
+
 # shown_at X Y RRGGBB: waits until the screen shows the colour there (the engine draws in a
 # process of its own, whose window comes into the browser's a moment after the page loads).
 shown_at() {
@@ -82,10 +90,7 @@ DOC
 pack web.cdz a.cdb
 run_panorel "$work/web.cdz"
 win=$(wait_for_window "Web A") || fail "no window"
-for _ in $(seq 100); do
-  grep -q $'^event\tTitleChange\tElement_1\tran' trace.txt && break
-  sleep 0.1
-done
+titled
 read -r ox oy < <(client_origin "$win")
 shown_at $((ox + 200)) $((oy + 150)) 20C040 || fail "the page is not shown in the control"
 settle 0.5
@@ -152,10 +157,7 @@ sed -e 's/^title = Web A$/title = Web L/' -e "s#^constValue = .*#constValue = $w
 pack links.cdz l.cdb
 PATH="$work/bin:$PATH" run_panorel "$work/links.cdz"
 win=$(wait_for_window "Web L") || fail "no links window"
-for _ in $(seq 100); do
-  grep -q $'^event\tTitleChange\tElement_1\tran' trace.txt && break
-  sleep 0.1
-done
+titled
 read -r ox oy < <(client_origin "$win")
 shown_at $((ox + 20 + 60)) $((oy + 20 + 30)) FFFFFF || fail "the links page is not shown"
 settle 0.5
@@ -188,10 +190,7 @@ pack unload.cdz u.cdb plain.cdb
 : >trace.txt
 run_panorel "$work/unload.cdz"
 win=$(wait_for_window "Web U") || fail "no window"
-for _ in $(seq 100); do
-  grep -q $'^event\tTitleChange\tElement_1\tran' trace.txt && break
-  sleep 0.1
-done
+titled
 engines() { pgrep -P "$app" -x panorel_web | wc -l; }
 [ "$(engines)" = 1 ] || fail "the web page has $(engines) engine processes"
 grep -q libQt6WebEngineCore "/proc/$app/maps" && fail "the web engine is loaded into the browser"
