@@ -56,6 +56,10 @@ class WebClient : public WebEvents, public platform::ExternalUser {
   void Refresh();
   void Stop();
 
+ protected:
+  // The keys the control is given go to the page; Tab too, which moves within the page.
+  bool event(QEvent* event) override;
+
  private:
   void Call(const char* method, const QVariant& argument = {});
   void Read();

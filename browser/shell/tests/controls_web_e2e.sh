@@ -37,6 +37,8 @@ button { position: absolute; width: 100px; height: 40px; }</style></head>
 <body>
 <button id="run" style="left: 10px; top: 10px" onclick="window.external.ExecuteScript('FromPage')">run</button>
 <button id="bye" style="left: 150px; top: 10px" onclick="window.external.close()">close</button>
+<input id="field" style="position: absolute; left: 10px; top: 60px; width: 100px; height: 30px"
+       oninput="document.title = 'typed ' + this.value">
 <script>
   document.title = 'Hosted page ' + Object.keys(window.external).sort().join(',') +
       (typeof qt === 'undefined' ? ' alone' : ' qt');
@@ -197,6 +199,17 @@ grep -q libQt6WebEngineCore "/proc/$app/maps" && fail "the web engine is loaded 
 read -r ox oy < <(client_origin "$win")
 shown_at $((ox + 200)) $((oy + 150)) 20C040 || fail "the page is not shown"
 settle 0.5
+# Keys reach the page once the user has clicked into it, wherever the pointer then is.
+xdotool mousemove $((ox + 20 + 60)) $((oy + 20 + 75)) click 1
+settle 0.3
+xdotool mousemove $((ox + 380)) $((oy + 280))
+titles=$(grep -c $'^event\tTitleChange' trace.txt)
+xdotool type --delay 50 abc
+for _ in $(seq 50); do
+  [ "$(grep -c $'^event\tTitleChange' trace.txt)" -ge $((titles + 3)) ] && break
+  sleep 0.1
+done
+[ "$(grep -c $'^event\tTitleChange' trace.txt)" -ge $((titles + 3)) ] || fail "typed keys did not reach the page"
 xdotool mousemove $((ox + 20 + 60)) $((oy + 20 + 30)) click 1
 wait_for_window "Plain" >/dev/null || fail "the page did not change"
 for _ in $(seq 50); do
