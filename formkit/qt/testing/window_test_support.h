@@ -8,6 +8,7 @@
 #include <QPdfWriter>
 #include <QObject>
 #include <QStringList>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QtGlobal>
 #include <span>
@@ -44,6 +45,26 @@ struct Shown {
     window.activateWindow();
   }
 };
+
+// What a window hands its printer: every report, in order; the printer always succeeds.
+struct PrintedReports {
+  std::vector<formkit::Report> printed;
+  template <typename Window>
+  explicit PrintedReports(Window& window) {
+    window.services().print_report = [this](const formkit::Report& report, std::string*) {
+      printed.push_back(report);
+      return true;
+    };
+  }
+};
+
+// The program's icon, drawn from its SVG, is the window's and so its dialogs'.
+template <typename Window>
+bool HasTheProgramIcon(Window& window) {
+  const QImage icon = window.windowIcon().pixmap(32, 32).toImage();
+  return !icon.isNull() && qAlpha(icon.pixel(16, 16)) == 255 &&
+         window.frmContactInfo().windowIcon().cacheKey() == window.windowIcon().cacheKey();
+}
 
 // Each test that touches files works in a folder of its own, as the programs do in the
 // current directory.
@@ -112,6 +133,27 @@ inline std::vector<formkit::ReportPage> PagesOn(const formkit::Report& report,
   writer.setResolution(300);
   *area = QSizeF(writer.width(), writer.height());
   return formkit::LayOutReport(report, writer, *area);
+}
+
+// The report of the fullest job (every contact field, a long description and customer) is
+// one page on Letter and on A4, in type no smaller than 9 point, nothing passing the right
+// edge of the printable area, with the end of the description and `last` on it. Fails the
+// running test where it does not.
+inline void ExpectOnePageOnLetterAndA4(const formkit::Report& report, const QString& last) {
+  for (const auto paper : {QPageSize::Letter, QPageSize::A4}) {
+    QTemporaryDir dir;
+    QSizeF area;
+    const auto pages = PagesOn(report, paper, &area, dir);
+    QCOMPARE(pages.size(), size_t(1));
+    QString text;
+    for (const formkit::PlacedRun& run : pages[0].runs) {
+      QVERIFY(run.font.pointSizeF() >= 9);
+      QVERIFY2(run.baseline.x() + run.width <= area.width(), qPrintable(run.text));
+      text += run.text + QLatin1Char(' ');
+    }
+    QVERIFY(text.contains(QStringLiteral("stack cap (phase2)")));
+    QVERIFY(text.contains(last));
+  }
 }
 
 }  // namespace formkit::testing
