@@ -23,7 +23,7 @@ class ExhaustSession : public formkit::FormJobSession<FrmExhaust> {
 
   std::optional<std::string> OpenAndCalculate(const std::string& file_text) override {
     const auto job = ReadJobRecord(file_text);
-    if (!job) return "not an exhaust job (it needs 20 fields)";
+    if (!job) return kNotAJob;
     ApplyJobRecord(form(), *job);
     form().cmdCalc_Click();
     return std::nullopt;

@@ -16,7 +16,7 @@ bool OpenJob(FrmExhaust& form, const std::string& path, std::string* error) {
   if (!text) return false;
   const auto job = ReadJobRecord(*text);
   if (!job) {
-    if (error) *error = path + ": not an exhaust job (it needs 20 fields)";
+    if (error) *error = path + ": " + kNotAJob;
     return false;
   }
   form.SetCaption(formkit::FullPath(path) + " - Corvane Exhaust Sizing Program");

@@ -31,7 +31,7 @@ class SizingSession : public formkit::FormJobSession<FrmSizing> {
 
   std::optional<std::string> OpenAndCalculate(const std::string& file_text) override {
     const auto job = ReadJobRecord(file_text);
-    if (!job) return "not a sizing job (it needs 27 values and a fuel position of 0 to 5)";
+    if (!job) return kNotAJob;
     ApplyJobRecord(form(), *job);
     form().cmdCalculate_Click();
     return std::nullopt;

@@ -17,7 +17,7 @@ bool OpenJob(FrmSizing& form, const std::string& path, std::string* error) {
   if (!text) return false;
   const auto job = ReadJobRecord(*text);
   if (!job) {
-    if (error) *error = path + ": not a sizing job (it needs 27 values and a fuel position of 0 to 5)";
+    if (error) *error = path + ": " + kNotAJob;
     return false;
   }
   form.SetCaption(formkit::FullPath(path) + " - Corvane Sizing Program");

@@ -26,6 +26,8 @@ std::string WriteJobRecord(const JobRecord& job);
 // Reads the first 27 values (a line end separates values like a comma; extra values are
 // ignored). None when fewer than 27 values are there or the fuel position is not 0..5.
 std::optional<JobRecord> ReadJobRecord(std::string_view file_text);
+// Why a text ReadJobRecord gives none for is refused, when opened or calculated.
+inline constexpr const char* kNotAJob = "not a sizing job (it needs 27 values and a fuel position of 0 to 5)";
 // Puts a complete record into the controls. The induced draft choice, its diameter, the
 // combined vent box and the results are not part of a job and stay as they are; selecting
 // the fuel does not rewrite the CO2 text.
