@@ -22,9 +22,7 @@ class ExhaustSession : public formkit::FormJobSession<FrmExhaust> {
   }
 
   std::optional<std::string> OpenAndCalculate(const std::string& file_text) override {
-    const auto job = ReadJobRecord(file_text);
-    if (!job) return kNotAJob;
-    ApplyJobRecord(form(), *job);
+    if (auto why = formkit::ApplyJobText(kJobFile, form(), file_text)) return why;
     form().cmdCalc_Click();
     return std::nullopt;
   }

@@ -30,9 +30,7 @@ class SizingSession : public formkit::FormJobSession<FrmSizing> {
   void RunTestJob() override { form().cmdTest_Click(); }
 
   std::optional<std::string> OpenAndCalculate(const std::string& file_text) override {
-    const auto job = ReadJobRecord(file_text);
-    if (!job) return kNotAJob;
-    ApplyJobRecord(form(), *job);
+    if (auto why = formkit::ApplyJobText(kJobFile, form(), file_text)) return why;
     form().cmdCalculate_Click();
     return std::nullopt;
   }

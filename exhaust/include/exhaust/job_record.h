@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "formkit/job_file.h"
 #include "exhaust/frm_exhaust.h"
 
 namespace exhaust {
@@ -18,9 +19,13 @@ std::string WriteJobRecord(const JobRecord& job);
 // Reads the first twenty fields (a line end separates fields like a comma; further fields
 // are ignored). None when the text ends before the twentieth field.
 std::optional<JobRecord> ReadJobRecord(std::string_view file_text);
-// Why a text ReadJobRecord gives none for is refused, when opened or calculated.
-inline constexpr const char* kNotAJob = "not an exhaust job (it needs 20 fields)";
 // Puts a complete record into the twenty boxes; the result labels stay as they are.
 void ApplyJobRecord(FrmExhaust& form, const JobRecord& job);
+
+// The job file: a text ReadJobRecord gives none for is refused with its words, when opened
+// and on the command line alike.
+inline constexpr formkit::JobFile<FrmExhaust, JobRecord> kJobFile{
+    &ReadJobRecord, &WriteJobRecord, &JobRecordFromForm, &ApplyJobRecord,
+    "not an exhaust job (it needs 20 fields)", " - Exhaust Program", " - Corvane Exhaust Sizing Program"};
 
 }  // namespace exhaust
