@@ -42,11 +42,7 @@ class FrmExhaustWindowTest : public QObject {
  private slots:
   void opensWithTheDesign() {
     Shown s;
-    QVERIFY(QTest::qWaitForWindowExposed(&s.window));
-    QVERIFY(formkit::testing::HasTheProgramIcon(s.window));
-    // The captions beside the quantities and the units beside the results are those of the
-    // program's table, which the report, the mail and the sheet are made from too.
-    QCOMPARE(formkit::testing::DisagreementsWith(s.window, exhaust::kQuantities), QStringList());
+    formkit::testing::ExpectTheProgramsDesign(s.window, exhaust::kQuantities);
     QCOMPARE(s.window.objectName(), QStringLiteral("frmExhaust"));
     QCOMPARE(s.window.windowTitle(), QStringLiteral("Engine/Turbine Exhaust"));
     QVERIFY(!Child<QPushButton>(s.window, "cmdTest1")->isVisible());

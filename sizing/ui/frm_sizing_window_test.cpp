@@ -49,11 +49,7 @@ class FrmSizingWindowTest : public QObject {
  private slots:
   void opensWithTheDesign() {
     Shown s;
-    QVERIFY(QTest::qWaitForWindowExposed(&s.window));
-    QVERIFY(formkit::testing::HasTheProgramIcon(s.window));
-    // The captions beside the quantities and the units beside the results are those of the
-    // program's table, which the report, the mail and the sheet are made from too.
-    QCOMPARE(formkit::testing::DisagreementsWith(s.window, sizing::kQuantities), QStringList());
+    formkit::testing::ExpectTheProgramsDesign(s.window, sizing::kQuantities);
     QCOMPARE(s.window.windowTitle(), QStringLiteral("Corvane Sizing Program"));
     auto* fuel = Child<QComboBox>(s.window, "cmbFuelType");
     QCOMPARE(fuel->count(), 6);

@@ -66,6 +66,7 @@ bool HasTheProgramIcon(Window& window) {
          window.frmContactInfo().windowIcon().cacheKey() == window.windowIcon().cacheKey();
 }
 
+
 // Each test that touches files works in a folder of its own, as the programs do in the
 // current directory.
 struct InTempFolder {
@@ -105,6 +106,16 @@ inline QStringList DisagreementsWith(QWidget& window, std::span<const formkit::Q
     }
   }
   return wrong;
+}
+
+// The window, once shown, has the program's icon, and the captions beside the quantities
+// and the units beside the results are those of the program's table, which the report, the
+// mail and the sheet are made from too. Fails the running test where it does not.
+template <typename Window>
+void ExpectTheProgramsDesign(Window& window, std::span<const formkit::Quantity> table) {
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  QVERIFY(HasTheProgramIcon(window));
+  QCOMPARE(DisagreementsWith(window, table), QStringList());
 }
 
 // The fullest contact block a user fills in: every field, each long.
