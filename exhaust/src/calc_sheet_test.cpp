@@ -2,7 +2,6 @@
 // result on it is the caption the form shows, for the worked example and for thousands of
 // generated jobs.
 #include "formkit/calc_sheet.h"
-#include "formkit_testing.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +11,7 @@
 #include "formkit/host.h"
 #include "formkit/pipe_tables.h"
 #include "formkit/report.h"
+#include "formkit_testing.h"
 
 namespace exhaust {
 namespace {

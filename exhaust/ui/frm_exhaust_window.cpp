@@ -36,9 +36,10 @@ formkit::FormProgram Program() {
 }  // namespace
 
 FrmExhaustWindow::FrmExhaustWindow(QWidget* parent)
-    : ProgramWindow(Program(),
-                    {&exhaust::SaveJob, &exhaust::OpenJob, &exhaust::BuildReport, &exhaust::BuildMail},
-                    parent),
+    : ProgramWindow(
+          Program(),
+          {&exhaust::SaveJob, &exhaust::OpenJob, &exhaust::BuildReport, &exhaust::BuildMail},
+          parent),
       ui_(std::make_unique<Ui::FrmExhaustWindow>()) {
   ui_->setupUi(this);
   nameSeparators();

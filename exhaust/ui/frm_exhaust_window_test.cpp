@@ -335,7 +335,8 @@ class FrmExhaustWindowTest : public QObject {
     s.window.form().SetText("txtCustomer", "Corvane's Most Valuable Customer of the Greater Area");
     const auto report = exhaust::BuildReport(s.window.form(), formkit::testing::FullestContact(), "12/31/2026");
     QVERIFY(report);
-    formkit::testing::ExpectOnePageOnLetterAndA4(*report, QStringLiteral("Local Barometric Pressure"));
+    formkit::testing::ExpectOnePageOnLetterAndA4(*report,
+                                                 QStringLiteral("Local Barometric Pressure"));
   }
 };
 

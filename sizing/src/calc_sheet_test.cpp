@@ -1,16 +1,17 @@
 // The calculation sheet: it shows what the calculation read, used and wrote, and every
 // result on it is the caption the form shows, for the worked example and for thousands of
 // generated jobs.
+#include "formkit/calc_sheet.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
 
-#include "formkit/calc_sheet.h"
-#include "formkit_testing.h"
 #include "formkit/host.h"
 #include "formkit/pipe_tables.h"
 #include "formkit/report.h"
+#include "formkit_testing.h"
 #include "sizing/frm_sizing.h"
 
 namespace sizing {

@@ -480,7 +480,8 @@ class FrmSizingWindowTest : public QObject {
     s.window.form().SetText("txtCustomer", "Corvane's Most Valuable Customer of the Greater Area");
     const auto report = sizing::BuildReport(s.window.form(), formkit::testing::FullestContact(), "12/31/2026");
     QVERIFY(report);
-    formkit::testing::ExpectOnePageOnLetterAndA4(*report, QStringLiteral("in the 2012 ASHRAE HANDBOOK"));
+    formkit::testing::ExpectOnePageOnLetterAndA4(*report,
+                                                 QStringLiteral("in the 2012 ASHRAE HANDBOOK"));
   }
 
   void emailTakesTheNameFromTheContactFile() {

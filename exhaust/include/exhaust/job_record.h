@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "formkit/job_file.h"
 #include "exhaust/frm_exhaust.h"
+#include "formkit/job_file.h"
 
 namespace exhaust {
 
@@ -25,7 +25,12 @@ void ApplyJobRecord(FrmExhaust& form, const JobRecord& job);
 // The job file: a text ReadJobRecord gives none for is refused with its words, when opened
 // and on the command line alike.
 inline constexpr formkit::JobFile<FrmExhaust, JobRecord> kJobFile{
-    &ReadJobRecord, &WriteJobRecord, &JobRecordFromForm, &ApplyJobRecord,
-    "not an exhaust job (it needs 20 fields)", " - Exhaust Program", " - Corvane Exhaust Sizing Program"};
+    &ReadJobRecord,
+    &WriteJobRecord,
+    &JobRecordFromForm,
+    &ApplyJobRecord,
+    "not an exhaust job (it needs 20 fields)",
+    " - Exhaust Program",
+    " - Corvane Exhaust Sizing Program"};
 
 }  // namespace exhaust

@@ -5,11 +5,11 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPdfWriter>
 #include <QObject>
+#include <QPdfWriter>
 #include <QStringList>
-#include <QTest>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QtGlobal>
 #include <span>
 #include <string>
@@ -66,7 +66,6 @@ bool HasTheProgramIcon(Window& window) {
          window.frmContactInfo().windowIcon().cacheKey() == window.windowIcon().cacheKey();
 }
 
-
 // Each test that touches files works in a folder of its own, as the programs do in the
 // current directory.
 struct InTempFolder {
@@ -89,7 +88,8 @@ inline QStringList DisagreementsWith(QWidget& window, std::span<const formkit::Q
     const QString caption = QString::fromUtf8(q.caption.data(), q.caption.size());
     QWidget* control = window.findChild<QWidget*>(name);
     QString shown = QStringLiteral("(no control)");
-    for (QGridLayout* grid : control ? window.findChildren<QGridLayout*>() : QList<QGridLayout*>{}) {
+    for (QGridLayout* grid :
+         control ? window.findChildren<QGridLayout*>() : QList<QGridLayout*>{}) {
       const int index = grid->indexOf(control);
       if (index < 0) continue;
       int row, column, rows, columns;

@@ -35,7 +35,12 @@ void ApplyJobRecord(FrmSizing& form, const JobRecord& job);
 // The job file: a text ReadJobRecord gives none for is refused with its words, when opened
 // and on the command line alike.
 inline constexpr formkit::JobFile<FrmSizing, JobRecord> kJobFile{
-    &ReadJobRecord, &WriteJobRecord, &JobRecordFromForm, &ApplyJobRecord,
-    "not a sizing job (it needs 27 values and a fuel position of 0 to 5)", " - Sizing Program", " - Corvane Sizing Program"};
+    &ReadJobRecord,
+    &WriteJobRecord,
+    &JobRecordFromForm,
+    &ApplyJobRecord,
+    "not a sizing job (it needs 27 values and a fuel position of 0 to 5)",
+    " - Sizing Program",
+    " - Corvane Sizing Program"};
 
 }  // namespace sizing
