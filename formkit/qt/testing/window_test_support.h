@@ -2,10 +2,14 @@
 // private current folder, and child lookup (and the recording mail sender).
 #pragma once
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QGridLayout>
 #include <QLabel>
 #include <QObject>
+#include <QPointer>
+#include <QPushButton>
 #include <QPdfWriter>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -64,6 +68,20 @@ bool HasTheProgramIcon(Window& window) {
   const QImage icon = window.windowIcon().pixmap(32, 32).toImage();
   return !icon.isNull() && qAlpha(icon.pixel(16, 16)) == 255 &&
          window.frmContactInfo().windowIcon().cacheKey() == window.windowIcon().cacheKey();
+}
+
+// A modeless dialog named `name` whose button `button` hides it without destroying it;
+// `dialog` is deleted afterwards. Fails the running test where it does not.
+inline void ExpectButtonHidesTheDialog(QDialog* created, const QString& name, const QString& button) {
+  QPointer<QDialog> dialog(created);
+  QCOMPARE(dialog->objectName(), name);
+  QVERIFY(!dialog->isModal());
+  dialog->show();
+  QTest::mouseClick(Child<QPushButton>(*dialog, button.toLatin1().constData()), Qt::LeftButton);
+  QApplication::processEvents();
+  QVERIFY(dialog);
+  QVERIFY(!dialog->isVisible());
+  delete dialog;
 }
 
 // Each test that touches files works in a folder of its own, as the programs do in the
