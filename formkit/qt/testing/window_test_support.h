@@ -72,7 +72,8 @@ bool HasTheProgramIcon(Window& window) {
 
 // A modeless dialog named `name` whose button `button` hides it without destroying it;
 // `dialog` is deleted afterwards. Fails the running test where it does not.
-inline void ExpectButtonHidesTheDialog(QDialog* created, const QString& name, const QString& button) {
+inline void ExpectButtonHidesTheDialog(QDialog* created, const QString& name,
+                                       const QString& button) {
   QPointer<QDialog> dialog(created);
   QCOMPARE(dialog->objectName(), name);
   QVERIFY(!dialog->isModal());
