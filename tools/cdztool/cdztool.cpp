@@ -10,8 +10,8 @@
 #include "browser/doc/folder_document.h"
 #include "browser/doc/multi_file_cdz.h"
 #include "platform/ascii_case.h"
-#include "platform/regular_file.h"
 #include "platform/disk_file_system.h"
+#include "platform/regular_file.h"
 
 namespace cdztool {
 namespace {
@@ -29,13 +29,14 @@ constexpr size_t kMaxMemberBytes = 0xFFFFFFFEu;
 // The data files to pack: those named, or a folder's (as the browser reads the folder).
 bool PackedFiles(const std::vector<std::string>& named, std::vector<std::string>* files,
                  bool* from_folder, std::ostream& err) {
-  platform::DiskFileSystem disk;
-  *from_folder = named.size() == 1 && disk.Stat(named[0]) == platform::FileKind::kDirectory;
+  std::error_code ec;
+  *from_folder = named.size() == 1 && std::filesystem::is_directory(named[0], ec);
   if (!*from_folder) {
     *files = named;
     return true;
   }
   std::vector<browser::FolderMember> members;
+  platform::DiskFileSystem disk;
   const browser::Status s = browser::ListFolderMembers(disk, named[0], &members);
   if (!s.ok() || members.empty()) {
     err << kTool << (s.ok() ? named[0] + ": no data files (*.cdb)" : PrintableText(s.message()))

@@ -44,12 +44,12 @@ int Run(const RunOptions& options, std::ostream& out, std::ostream& err) {
   const std::string path = std::filesystem::absolute(options.document, ec).string();
   browser::HeadlessWindow window;
   browser::CIdManager ids;
+  platform::DiskFileSystem disk;
   // The services of the system actions, as the program hands them to its main window.
   SystemServicesForRun system(options.live, out, err);
   const platform::UserRegistry registry(options.registry.empty()
                                             ? platform::UserRegistry::DefaultPath()
                                             : options.registry);
-  platform::DiskFileSystem disk;
   browser::CMainWnd::Services services(window, disk);
   services.program_path = path;
   services.system_services = &system.services();
@@ -60,8 +60,7 @@ int Run(const RunOptions& options, std::ostream& out, std::ostream& err) {
   // The document (a container, a folder of data files or a data file as text) is read whole,
   // as the browser reads the one beside it, and its member chosen the browser's way
   // (FindDocument, LoadDocument); --member names one instead.
-  const browser::Status s =
-      browser::LoadDocumentFiles(disk, options.document, &wnd.container());
+  const browser::Status s = browser::LoadDocumentFiles(disk, options.document, &wnd.container());
   if (wnd.container().Count() == 0) {
     err << kTool << options.document << ": " << (s.ok() ? "empty document" : s.message())
         << "\n";

@@ -6,8 +6,8 @@
 
 #include "browser/doc/cdz_reader.h"
 #include "browser/doc/no_case.h"
-#include "platform/paths.h"
 #include "platform/file_system.h"
+#include "platform/paths.h"
 
 namespace browser {
 namespace {
@@ -101,14 +101,18 @@ Status ListFolderMembers(platform::FileSystem& files, const std::string& dir,
   // Only the first names are kept, however many the folder holds.
   std::set<std::string> names;
   size_t count = 0;
-  const bool listed = files.ListFolder(dir, [&](std::string_view name) {
-    if (!IsDataFileName(name)) return true;
-    ++count;
-    names.insert(std::string(name));
-    if (names.size() > kMaxCdzMembers) names.erase(std::prev(names.end()));
-    return true;
-  });
-  if (!listed) return Status::IOError(dir + ": the folder cannot be read");
+  std::string error;
+  const bool listed = files.ListFolder(
+      dir,
+      [&](std::string_view name) {
+        if (!IsDataFileName(name)) return true;
+        ++count;
+        names.emplace(name);
+        if (names.size() > kMaxCdzMembers) names.erase(std::prev(names.end()));
+        return true;
+      },
+      &error);
+  if (!listed) return Status::IOError(dir + ": " + error);
   std::string base = dir;
   if (base.empty() || base.back() != '/') base += '/';
   for (const std::string& name : names) members->push_back({name, base + name});
@@ -180,16 +184,15 @@ Status ReadDataFileText(platform::FileSystem& files, const std::string& path, CD
 
 bool IsContainerFile(platform::FileSystem& files, const std::string& path) {
   std::string error;
-  std::unique_ptr<platform::InputFile> opened = files.OpenForReading(path, &error);
-  if (opened == nullptr) return false;
+  const std::unique_ptr<platform::InputFile> file = files.OpenForReading(path, &error);
+  if (file == nullptr) return false;
   char head[4] = {};
-  const long n = opened->Read(head, sizeof head, &error);
+  const long n = file->Read(head, sizeof head, &error);
   if (n == 4 && std::memcmp(head, kCdzMagic, 4) == 0) return true;
   return n >= 2 && head[0] == '\x1f' && head[1] == '\x8b';
 }
 
-Status LoadDocumentFiles(platform::FileSystem& files, const std::string& path,
-                         CMultiFileCdz* cdz) {
+Status LoadDocumentFiles(platform::FileSystem& files, const std::string& path, CMultiFileCdz* cdz) {
   if (IsFolder(files, path)) return LoadFolder(files, path, cdz);
   if (IsContainerFile(files, path)) return cdz->LoadAll(files, path);
   auto file = std::make_unique<CDataFile>();

@@ -19,11 +19,9 @@ using ::browser::testing::CdzBytes;
 using ::browser::testing::TempDir;
 using ::browser::testing::WriteFile;
 
-// A folder is read from the disk: what a FIFO or a folder's permissions do is what counts.
-platform::FileSystem& Disk() {
-  static platform::DiskFileSystem disk;
-  return disk;
-}
+// These folders lie on the disk: what the disk holds that memory does not (FIFOs, devices,
+// sparse files) is among them.
+platform::DiskFileSystem disk;
 
 std::vector<std::vector<std::string>> LinesOf(const CMultiFileCdz& cdz,
                                               std::vector<std::string>* names) {
@@ -52,12 +50,12 @@ TEST(FolderDocument, ReadsAsItsPackedContainer) {
   std::filesystem::create_directory(dir.Path("show/pictures.cdb.d"));
 
   CMultiFileCdz folder;
-  ASSERT_TRUE(LoadDocumentFiles(Disk(), dir.Path("show"), &folder).ok());
+  ASSERT_TRUE(LoadDocumentFiles(disk, dir.Path("show"), &folder).ok());
   // Packing adds the final line end a text lacks.
   WriteFile(dir.Path("show.cdz"),
             CdzBytes().Member("a.cdb", a_text).Member("b.CDB", b_text + "\n").str());
   CMultiFileCdz packed;
-  ASSERT_TRUE(packed.LoadAll(Disk(), dir.Path("show.cdz")).ok());
+  ASSERT_TRUE(packed.LoadAll(disk, dir.Path("show.cdz")).ok());
 
   std::vector<std::string> folder_names, packed_names;
   EXPECT_EQ(LinesOf(folder, &folder_names), LinesOf(packed, &packed_names));
@@ -104,7 +102,7 @@ TEST(FolderDocument, ABrokenDataFileIsLeftOutAndNamed) {
   {
     CMultiFileCdz cdz;
     cdz.set_budget(&budget);
-    const Status s = LoadDocumentFiles(Disk(), dir.Path(""), &cdz);
+    const Status s = LoadDocumentFiles(disk, dir.Path(""), &cdz);
     EXPECT_EQ(s.message(), dir.Path("b.cdb") +
                                ": line 2: '[Script_1' is no section header: a line that begins "
                                "with '[' must end with ']' and name a section");
@@ -113,10 +111,10 @@ TEST(FolderDocument, ABrokenDataFileIsLeftOutAndNamed) {
     EXPECT_GT(budget.used(), 0u);
 
     CMultiFileCdz single;
-    EXPECT_FALSE(LoadDocumentFiles(Disk(), dir.Path("b.cdb"), &single).ok());
+    EXPECT_FALSE(LoadDocumentFiles(disk, dir.Path("b.cdb"), &single).ok());
     EXPECT_EQ(single.Count(), 0u);
     std::filesystem::create_directory(dir.Path("empty"));
-    EXPECT_EQ(LoadDocumentFiles(Disk(), dir.Path("empty"), &single).message(),
+    EXPECT_EQ(LoadDocumentFiles(disk, dir.Path("empty"), &single).message(),
               dir.Path("empty") + ": no data files (*.cdb)");
   }
   EXPECT_EQ(budget.used(), 0u);
@@ -127,14 +125,14 @@ TEST(FolderDocument, SingleFilesAreTextOrContainers) {
   WriteFile(dir.Path("page.cdb"), "[Main]\ntitle = Page\n");
   WriteFile(dir.Path("packed.cdb"), CdzBytes().Member("x.cdb", "[Main]\ntitle = X\n").str());
   CMultiFileCdz text, packed;
-  ASSERT_TRUE(LoadDocumentFiles(Disk(), dir.Path("page.cdb"), &text).ok());
-  ASSERT_TRUE(LoadDocumentFiles(Disk(), dir.Path("packed.cdb"), &packed).ok());
+  ASSERT_TRUE(LoadDocumentFiles(disk, dir.Path("page.cdb"), &text).ok());
+  ASSERT_TRUE(LoadDocumentFiles(disk, dir.Path("packed.cdb"), &packed).ok());
   EXPECT_EQ(text.At(0)->Name(), "page.cdb");
   EXPECT_EQ(text.At(0)->Lines(), (std::vector<std::string>{"[Main]", "title = Page"}));
   EXPECT_EQ(packed.At(0)->Name(), "x.cdb");
-  EXPECT_TRUE(IsContainerFile(Disk(), dir.Path("packed.cdb")));
-  EXPECT_FALSE(IsContainerFile(Disk(), dir.Path("page.cdb")));
-  EXPECT_FALSE(IsContainerFile(Disk(), dir.Path("none.cdb")));
+  EXPECT_TRUE(IsContainerFile(disk, dir.Path("packed.cdb")));
+  EXPECT_FALSE(IsContainerFile(disk, dir.Path("page.cdb")));
+  EXPECT_FALSE(IsContainerFile(disk, dir.Path("none.cdb")));
 }
 
 // A member is chosen in a folder as in a container: by its name, else the one named after the
@@ -149,7 +147,7 @@ TEST(FolderDocument, MemberChoice) {
     CDataFile file;
     uint64_t taken = 0;
     MemoryBudget budget;
-    const Status s = LoadDocumentMember(Disk(), path, member, &file, &budget, &taken);
+    const Status s = LoadDocumentMember(disk, path, member, &file, &budget, &taken);
     std::string value = s.ok() ? "" : s.ToString();
     file.ReadString("Main", "title", value);
     EXPECT_EQ(taken, budget.used());
@@ -184,7 +182,7 @@ TEST(FolderDocumentHostile, FifoDevicesAndThousandsOfFiles) {
   MemoryBudget budget;
   CMultiFileCdz cdz;
   cdz.set_budget(&budget);
-  const Status s = LoadDocumentFiles(Disk(), dir.Path(""), &cdz);
+  const Status s = LoadDocumentFiles(disk, dir.Path(""), &cdz);
   EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(20));
   EXPECT_TRUE(s.IsCorruption()) << s.ToString();
   EXPECT_NE(s.message().find("more than 4096"), std::string::npos) << s.message();
@@ -194,12 +192,12 @@ TEST(FolderDocumentHostile, FifoDevicesAndThousandsOfFiles) {
   EXPECT_EQ(cdz.At(cdz.Count() - 1)->Name(), "m04092.cdb");
 
   std::vector<FolderMember> members;
-  ListFolderMembers(Disk(), dir.Path(""), &members);
+  ListFolderMembers(disk, dir.Path(""), &members);
   ASSERT_EQ(members.size(), kMaxCdzMembers);
   for (const char* refused : {"a_fifo.cdb", "a_zero.cdb", "a_huge.cdb"}) {
     CDataFile file;
     uint64_t taken = 0;
-    const Status one = ReadDataFileText(Disk(), dir.Path(refused), &file, nullptr, &taken);
+    const Status one = ReadDataFileText(disk, dir.Path(refused), &file, nullptr, &taken);
     EXPECT_TRUE(one.IsIOError()) << refused << ": " << one.ToString();
     EXPECT_TRUE(file.Lines().empty());
   }
@@ -217,7 +215,7 @@ TEST(FolderDocumentHostile, TheBudgetBoundsAFolder) {
   {
     CMultiFileCdz cdz;
     cdz.set_budget(&budget);
-    const Status s = LoadDocumentFiles(Disk(), dir.Path(""), &cdz);
+    const Status s = LoadDocumentFiles(disk, dir.Path(""), &cdz);
     EXPECT_TRUE(s.IsCorruption());
     EXPECT_NE(s.message().find("memory budget of 1 MiB"), std::string::npos) << s.message();
     EXPECT_LT(cdz.Count(), 20u);

@@ -9,7 +9,6 @@
 #include "browser/page/page_load_context.h"
 #include "browser/page/picture_source.h"
 #include "browser/script/key_reader.h"
-#include "browser/script/load_context.h"
 #include "browser/script/numbered_sections.h"
 
 namespace browser {

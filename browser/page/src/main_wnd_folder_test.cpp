@@ -4,11 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <filesystem>
 
 #include "browser/page/main_wnd.h"
 #include "page_test_support.h"
-#include "platform/disk_file_system.h"
 #include "test_files.h"
 
 namespace browser {
@@ -36,12 +34,12 @@ std::string Page(const std::string& title, const std::string& command = "",
 class FolderDocumentTest : public ::testing::Test {
  protected:
   FolderDocumentTest() : trace_file_(std::tmpfile()) {
-    std::filesystem::create_directory(dir_.Path("tour"));
+    dir_.files.MakeFolder(dir_.Path("tour"));
   }
   ~FolderDocumentTest() override { std::fclose(trace_file_); }
 
   CMainWnd& Make() {
-    CMainWnd::Services services{window_, disk_};
+    CMainWnd::Services services{window_, dir_.files};
     services.pictures = &pictures_;
     services.program_path = dir_.Path("browser");
     services.trace = Trace(trace_file_);
@@ -50,7 +48,7 @@ class FolderDocumentTest : public ::testing::Test {
     return *wnd_;
   }
   void Write(const std::string& name, const std::string& text) {
-    testing::WriteFile(dir_.Path(name), text);
+    dir_.Write(dir_.Path(name), text);
   }
   void Pump() { testing::PumpRequests(window_, *wnd_); }
   // The trace's load and request lines and the OnLoad and OnUnload events.
@@ -62,9 +60,8 @@ class FolderDocumentTest : public ::testing::Test {
     return steps;
   }
 
-  testing::TempDir dir_;
+  testing::MemoryDir dir_;
   testing::FakeWindow window_;
-  platform::DiskFileSystem disk_;
   testing::FakePictures pictures_;
   CIdManager ids_;
   std::FILE* trace_file_;
@@ -149,7 +146,7 @@ TEST_F(FolderDocumentTest, ReloadFromDiskKeepsThePageAndRefusesBrokenText) {
   EXPECT_FALSE(window_.closed);
 
   // The page's data file has gone: the document's first takes its place.
-  std::filesystem::remove(dir_.Path("tour/b.cdb"));
+  dir_.files.Remove(dir_.Path("tour/b.cdb"));
   ASSERT_TRUE(wnd.ReloadFromDisk(dir_.Path("tour")).ok());
   EXPECT_EQ(wnd.title(), "A");
 }

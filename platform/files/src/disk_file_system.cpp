@@ -59,9 +59,13 @@ FileKind DiskFileSystem::Stat(const std::string& path) {
 }
 
 bool DiskFileSystem::ListFolder(const std::string& folder,
-                                const std::function<bool(std::string_view name)>& visit) {
+                                const std::function<bool(std::string_view name)>& visit,
+                                std::string* error) {
   DIR* dir = ::opendir(folder.c_str());
-  if (dir == nullptr) return false;
+  if (dir == nullptr) {
+    *error = std::strerror(errno);
+    return false;
+  }
   while (const dirent* entry = ::readdir(dir)) {
     if (!visit(entry->d_name)) break;
   }

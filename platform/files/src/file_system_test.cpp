@@ -105,8 +105,12 @@ TYPED_TEST(FileSystemTest, StatAndFolderNames) {
   int visited = 0;
   p.files.ListFolder(this->At("sub"), [&](std::string_view) { return ++visited < 2; });
   EXPECT_EQ(visited, 2);
-  EXPECT_FALSE(p.files.ListFolder(this->At("sub/.hidden"), [](std::string_view) { return true; }));
-  EXPECT_FALSE(p.files.ListFolder(this->At("none"), [](std::string_view) { return true; }));
+  std::string error;
+  const auto any = [](std::string_view) { return true; };
+  EXPECT_FALSE(p.files.ListFolder(this->At("sub/.hidden"), any, &error));
+  EXPECT_EQ(error, std::strerror(ENOTDIR));
+  EXPECT_FALSE(p.files.ListFolder(this->At("none"), any, &error));
+  EXPECT_EQ(error, std::strerror(ENOENT));
 }
 
 TYPED_TEST(FileSystemTest, ReplaceWritesTheWholeFile) {

@@ -109,9 +109,14 @@ FileKind MemoryFileSystem::Stat(const std::string& path) {
 }
 
 bool MemoryFileSystem::ListFolder(const std::string& folder,
-                                  const std::function<bool(std::string_view name)>& visit) {
+                                  const std::function<bool(std::string_view name)>& visit,
+                                  std::string* error) {
   const std::string key = Normalize(folder);
-  if (Stat(key) != FileKind::kDirectory) return false;
+  const FileKind kind = Stat(key);
+  if (kind != FileKind::kDirectory) {
+    *error = std::strerror(kind == FileKind::kNone ? ENOENT : ENOTDIR);
+    return false;
+  }
   if (!visit(".") || !visit("..")) return true;
   const std::string prefix = key == "/" ? key : key + "/";
   for (auto it = entries_.upper_bound(prefix);

@@ -12,8 +12,10 @@ class DiskFileSystem : public FileSystem {
   std::unique_ptr<InputFile> OpenForReading(const std::string& path,
                                             std::string* error) override;
   FileKind Stat(const std::string& path) override;
+  using FileSystem::ListFolder;
   bool ListFolder(const std::string& folder,
-                  const std::function<bool(std::string_view name)>& visit) override;
+                  const std::function<bool(std::string_view name)>& visit,
+                  std::string* error) override;
   using FileSystem::Replace;
   int Replace(const std::string& path, std::string_view bytes,
               const ReplaceFileOptions& options) override;

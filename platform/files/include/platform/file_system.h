@@ -40,15 +40,21 @@ class FileSystem {
   virtual FileKind Stat(const std::string& path) = 0;
   // Hands each name in `folder` to `visit` (the folder's own "." and ".." among them, as a
   // directory search finds them) until `visit` answers false. False when the folder cannot
-  // be read.
+  // be read, and why in *error (the system's text).
   virtual bool ListFolder(const std::string& folder,
-                          const std::function<bool(std::string_view name)>& visit) = 0;
+                          const std::function<bool(std::string_view name)>& visit,
+                          std::string* error) = 0;
   // Replaces the file's contents as platform::ReplaceFile does (see replace_file.h): the path
   // holds either its old contents or the whole new ones. 0, or the errno of the failed step.
   virtual int Replace(const std::string& path, std::string_view bytes,
                       const ReplaceFileOptions& options) = 0;
 
   bool Exists(const std::string& path) { return Stat(path) != FileKind::kNone; }
+  bool ListFolder(const std::string& folder,
+                  const std::function<bool(std::string_view name)>& visit) {
+    std::string error;
+    return ListFolder(folder, visit, &error);
+  }
   int Replace(const std::string& path, std::string_view bytes) {
     return Replace(path, bytes, ReplaceFileOptions{});
   }

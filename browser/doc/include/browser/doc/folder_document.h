@@ -10,6 +10,10 @@
 #include "browser/doc/multi_file_cdz.h"
 #include "browser/doc/status.h"
 
+namespace platform {
+class FileSystem;
+}
+
 namespace browser {
 
 // A document as its author keeps it: a folder, or a single data file as text.
@@ -23,7 +27,8 @@ namespace browser {
 // A folder is written by someone else, as a container is: only regular files are opened and
 // opening never waits (a FIFO named x.cdb is refused, not read), the lines are taken from the
 // document's memory budget, a file larger than CDataFile::kMaxTextFileBytes is refused, and only
-// the first kMaxCdzMembers data files by name are read, however many the folder holds.
+// the first kMaxCdzMembers data files by name are read, however many the folder holds. Every
+// file and folder is read through the file system handed in.
 
 struct FolderMember {
   std::string name;  // the file name, which becomes the member name
@@ -62,8 +67,7 @@ bool IsContainerFile(platform::FileSystem& files, const std::string& path);
 // budget: a folder's data files, a container's members, or a data file as text. OK when every
 // one was read whole and passed the check; otherwise the first failure, with those read cleanly
 // before and after it appended (a container stops at its first damaged record, as LoadAll does).
-Status LoadDocumentFiles(platform::FileSystem& files, const std::string& path,
-                         CMultiFileCdz* cdz);
+Status LoadDocumentFiles(platform::FileSystem& files, const std::string& path, CMultiFileCdz* cdz);
 
 // One data file of the document at `path`, chosen as CDataFile::Load chooses a container's
 // member: the one named `member_name` (without regard to case), else the one named after the
