@@ -5,15 +5,7 @@
 # programs run from there (check_installed_tree.sh) and the desktop files lead a .cdz to
 # panorel.
 # Usage: install_test.sh BUILD_DIR SCRATCH_DIR
-set -euo pipefail
-build=$(cd "$1" && pwd) scratch=$2
-here=$(cd "$(dirname "$0")" && pwd)
-rm -rf "$scratch"
-mkdir -p "$scratch"
-scratch=$(cd "$scratch" && pwd)
-fail() { echo "install test: $*" >&2; exit 1; }
-unset LD_LIBRARY_PATH
-export QT_QPA_PLATFORM=offscreen
+source "$(dirname "$0")/shipping_test_lib.sh" "install test" "$@"
 
 cmake --install "$build" --prefix "$scratch/first" >/dev/null
 mv "$scratch/first" "$scratch/prefix"

@@ -5,15 +5,7 @@
 # dpkg-deb -x into one scratch root, from which the programs run as from an installation
 # (check_installed_tree.sh).
 # Usage: package_test.sh BUILD_DIR SCRATCH_DIR
-set -euo pipefail
-build=$(cd "$1" && pwd) scratch=$2
-here=$(cd "$(dirname "$0")" && pwd)
-rm -rf "$scratch"
-mkdir -p "$scratch"
-scratch=$(cd "$scratch" && pwd)
-fail() { echo "package test: $*" >&2; exit 1; }
-unset LD_LIBRARY_PATH
-export QT_QPA_PLATFORM=offscreen
+source "$(dirname "$0")/shipping_test_lib.sh" "package test" "$@"
 
 (cd "$scratch" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" >cpack.log 2>&1) \
   || { cat "$scratch/cpack.log" >&2; fail "cpack failed"; }

@@ -2,14 +2,15 @@
 //
 // Inputs are held in single precision, fitting counts as 16-bit whole numbers; intermediate
 // arithmetic is double and every stored value is single. The whole calculation runs before
-// any label is written, so a value it has to refuse leaves the form as it was. Each value is
-// entered on the calculation sheet as it is computed, so the sheet holds what the run got to.
+// any label is written, so a value it has to refuse leaves the form as it was. Each formula
+// enters its value on the calculation sheet through the recorder as it is computed, so the
+// sheet holds what the run got to.
 #include <optional>
 #include <string>
 
 #include "exhaust/caption_text.h"
 #include "exhaust/frm_exhaust.h"
-#include "formkit/calc_sheet.h"
+#include "formkit/sheet_steps.h"
 #include "formkit/fault.h"
 #include "formkit/numbers.h"
 #include "formkit/pipe_tables.h"
@@ -21,7 +22,6 @@ using formkit::Checked;
 using formkit::Div;
 using formkit::Fault;
 using formkit::NumberText;
-using formkit::RoundHalfEven;
 using formkit::Sqrt;
 using formkit::ToSingle;
 
@@ -63,15 +63,15 @@ struct Results {
 
 class Calculation {
  public:
-  Calculation(const FrmExhaust& form, formkit::CalcSheet& sheet) : form_(form), sheet_(sheet) {}
+  Calculation(const FrmExhaust& form, formkit::SheetSteps& steps) : form_(form), steps_(steps) {}
 
   Results Run() {
-    sheet_.Section("Inputs as the calculation read them");
-    const float t = Input("txtExhaustTemp", "Exhaust Temperature", "T", "\u00b0F");
-    const float q = Input("txtFlowRate", "Exhaust Flow Rate", "Q", "CFM");
-    const float p = Input("txtDropLimit", "Back Pressure Limit", "P", "Inches Water Column");
-    const float a = Input("txtAltitude", "Altitude", "A", "Feet above Sea Level");
-    const float l = Input("txtPipeLength", "Pipe Length", "L", "Feet");
+    steps_.Section("Inputs as the calculation read them");
+    const float t = Input("txtExhaustTemp");
+    const float q = Input("txtFlowRate");
+    const float p = Input("txtDropLimit");
+    const float a = Input("txtAltitude");
+    const float l = Input("txtPipeLength");
 
     // 460 turns degrees Fahrenheit into Rankine.
     const float tabs = ToSingle(static_cast<double>(t) + 460.0);
@@ -89,40 +89,37 @@ class Calculation {
     } catch (const Fault&) {
       Refuse("Altitude", "txtAltitude", "its barometric pressure is beyond the range of numbers");
     }
-    sheet_.Section("Absolute temperature and barometric pressure");
-    sheet_.Add(
-        {"Absolute temperature Tabs", NumberText(tabs), "\u00b0R", "Tabs = T + 460", "", ""});
-    sheet_.Add({"Local barometric pressure B", NumberText(r.b), "Inches Mercury",
-                "B = A * A * 0.00000001455357142857 - A * 0.00107896428571429 + 29.9178571428571", "",
-                ""});
+    steps_.Section("Absolute temperature and barometric pressure");
+    steps_.Step("Absolute temperature Tabs", "\u00b0R", "Tabs = T + 460", tabs);
+    steps_.Step("Local barometric pressure B", "Inches Mercury",
+                "B = A * A * 0.00000001455357142857 - A * 0.00107896428571429 + 29.9178571428571",
+                r.b);
 
     // Exactly three passes, no test for convergence; the fittings sum replaces K in each.
-    float k = 5.0f;
-    sheet_.Section("Iteration of diameter and system K (three passes; D uses the K before it)");
-    sheet_.Add({"Starting K", NumberText(k), "", "K = 5, the starting estimate", "", ""});
+    steps_.Section("Iteration of diameter and system K (three passes; D uses the K before it)");
+    float k = steps_.Step("Starting K", "", "K = 5, the starting estimate", 5.0f);
     for (int pass = 0; pass < kPasses; ++pass) {
       const std::string n = "Pass " + std::to_string(pass + 1);
-      r.d = Diameter(q, r.b, k, tabs, p);
-      sheet_.Add({n + " diameter D", NumberText(r.d), "Inches", kDiameterFormula, "", ""});
+      r.d = steps_.Step(n + " diameter D", "Inches", kDiameterFormula, Diameter(q, r.b, k, tabs, p));
       k = fittings;
       const auto size = formkit::StandardDiameterFor(r.d);
       if (size) {
         r.s = static_cast<int16_t>(*size);
-        sheet_.Add({n + " standard size S", std::to_string(r.s), "Inches",
-                    "S = the first standard diameter not below D", "", ""});
+        steps_.Step(n + " standard size S", "Inches", "S = the first standard diameter not below D",
+                    std::to_string(r.s));
       } else if (pass == 0) {
         r.unsized = true;
-        sheet_.Add({n + " standard size S", "Out of Range", "",
+        steps_.Step(n + " standard size S", "",
                     "D is above 60 inches: no straight-pipe term, so no system K or pressure drop",
-                    "", ""});
+                    std::string("Out of Range"));
         break;
       } else {
-        sheet_.Add({n + " standard size S", std::to_string(r.s), "Inches",
-                    "D is above 60 inches: the size of the pass before stands", "", ""});
+        steps_.Step(n + " standard size S", "Inches",
+                    "D is above 60 inches: the size of the pass before stands", std::to_string(r.s));
       }
       // 0.4 per foot of pipe per inch of diameter; above 60 the last size found stands.
-      k = Computing("System K", [&] { return ToSingle(k + 0.4 * l / r.s); });
-      sheet_.Add({n + " system K", NumberText(k), "", "K = Kf + 0.4 * L / S", "", ""});
+      k = steps_.Step(n + " system K", "", "K = Kf + 0.4 * L / S",
+                      Computing("System K", [&] { return ToSingle(k + 0.4 * l / r.s); }));
     }
     r.k = k;
     if (!r.unsized) {
@@ -131,14 +128,10 @@ class Calculation {
       r.dp = Computing("Calculated Pressure Drop", [&] {
         return ToSingle(Div(q2 * k * r.b, kFlowSquared * (s2 * s2) * tabs));
       });
-      sheet_.Section("Pressure drop (with the K and S of the third pass)");
-      sheet_.Add({"Pressure drop dP", NumberText(r.dp), "Inches Water Column",
-                  "dP = Q^2 * K * B / (5.2^2 * S^4 * Tabs)", "", ""});
+      steps_.Section("Pressure drop (with the K and S of the third pass)");
+      steps_.Step("Pressure drop dP", "Inches Water Column", "dP = Q^2 * K * B / (5.2^2 * S^4 * Tabs)",
+                  r.dp);
     }
-    r.k = RoundHalfEven(r.k, 2);
-    r.d = RoundHalfEven(r.d, 2);
-    r.b = RoundHalfEven(r.b, 2);
-    r.dp = RoundHalfEven(r.dp, 2);
     return r;
   }
 
@@ -149,16 +142,15 @@ class Calculation {
                   "."};
   }
 
-  // Reads an input and enters it on the sheet as "Exhaust Temperature T".
-  float Input(const char* control, const char* name, const char* symbol, const char* unit) {
-    float value = 0;
+  // Reads an input and enters it on the sheet; a value beyond the range of numbers is
+  // refused under the caption it has on the form.
+  float Input(const char* control) {
     try {
-      value = formkit::ValSingle(form_.Text(control));
+      return steps_.Read(control);
     } catch (const Fault&) {
-      Refuse(name, control, "it is beyond the range of numbers");
+      Refuse(std::string(formkit::QuantityOf(kQuantities, control).caption), control,
+             "it is beyond the range of numbers");
     }
-    sheet_.Input(std::string(name) + " " + symbol, NumberText(value), unit, form_.Text(control));
-    return value;
   }
 
   // Every count is checked before the first pass, so a count that cannot be used is named
@@ -174,7 +166,7 @@ class Calculation {
     }
     float k = 0;
     form_.FittingsK(k);
-    formkit::SheetFittings(sheet_, form_, formkit::ExhaustFittings());
+    steps_.Fittings(formkit::ExhaustFittings());
     return k;
   }
 
@@ -190,7 +182,7 @@ class Calculation {
   }
 
   const FrmExhaust& form_;
-  formkit::CalcSheet& sheet_;
+  formkit::SheetSteps& steps_;
 };
 
 }  // namespace
@@ -204,44 +196,43 @@ void FrmExhaust::FittingsK(float& K) const {
 }
 
 void FrmExhaust::Calculations() {
-  sheet_.Clear();
+  steps_.Clear();
   std::string blanks;
   Blank_Check(blanks);
   if (blanks == "Blanks") {
-    sheet_.Section("Not calculated: a required input is empty");
+    steps_.Section("Not calculated: a required input is empty");
     return;
   }
 
   Results r;
   try {
-    r = Calculation(*this, sheet_).Run();
+    r = Calculation(*this, steps_).Run();
   } catch (const Refusal& refusal) {
-    sheet_.Section("Stopped: a value cannot be used; the form keeps the results it had");
-    sheet_.Note(refusal.message);
+    steps_.Section("Stopped: a value cannot be used; the form keeps the results it had");
+    steps_.Note(refusal.message);
     Msg(refusal.message);
     return;
   }
-  // Each caption goes on the sheet as it is written.
-  sheet_.Section("Final rounding (to 2 decimals, an exact half to even)");
-  const auto show = [this](const char* label, const std::string& caption, const char* name,
-                           const char* unit, const char* formula) {
-    SetText(label, caption);
-    sheet_.Add({name, caption, caption.empty() ? "" : unit, formula, "", label});
-  };
+  // K, D, B and dP are rounded as they are shown.
+  steps_.Section("Final rounding (to 2 decimals, an exact half to even)");
   const char* const no_size = "no value: the first pass found no standard size";
-  show("lblK", r.unsized ? "" : CaptionText(r.k), "System K", "",
-       r.unsized ? no_size : "K of the third pass rounded, with its 0 before the point");
-  show("lblCalcPipe", NumberText(r.d), "Calculated pipe diameter", "Inches",
-       r.unsized ? "D of the first pass rounded" : "D of the third pass rounded");
-  show("lblLocalBarometricPressure", NumberText(r.b), "Local barometric pressure", "Inches Mercury",
-       "B rounded");
-  show("lblActualDrop", r.unsized ? "" : NumberText(r.dp), "Calculated pressure drop",
-       "Inches Water Column", r.unsized ? no_size : "dP rounded");
-  const bool out_of_range = r.unsized || r.d > 60;
-  show("lblStdPipe", out_of_range ? "Out of Range" : std::to_string(r.s), "Standard pipe diameter",
-       out_of_range ? "" : "Inches",
-       out_of_range ? "the rounded D is above 60 inches, the largest standard size"
-                    : "S of the third pass");
+  if (r.unsized)
+    steps_.ShowBare("lblK", "", no_size);
+  else
+    steps_.Show("lblK", r.k, "K of the third pass rounded, with its 0 before the point",
+                &CaptionText);
+  const float d = steps_.Show("lblCalcPipe", r.d,
+                              r.unsized ? "D of the first pass rounded" : "D of the third pass rounded");
+  steps_.Show("lblLocalBarometricPressure", r.b, "B rounded");
+  if (r.unsized)
+    steps_.ShowBare("lblActualDrop", "", no_size);
+  else
+    steps_.Show("lblActualDrop", r.dp, "dP rounded");
+  if (r.unsized || d > 60)
+    steps_.ShowBare("lblStdPipe", "Out of Range",
+                    "the rounded D is above 60 inches, the largest standard size");
+  else
+    steps_.ShowText("lblStdPipe", std::to_string(r.s), "S of the third pass");
 }
 
 }  // namespace exhaust

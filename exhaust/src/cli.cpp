@@ -30,7 +30,9 @@ class ExhaustSession : public formkit::FormJobSession<FrmExhaust> {
   }
 };
 
-const formkit::JobCliProgram& Program() {
+}  // namespace
+
+const formkit::JobCliProgram& CliProgram() {
   static const formkit::JobCliProgram program{
       "exhaust", UsageText(), true, {},
       [](const std::vector<std::pair<std::string, std::string>>&) {
@@ -39,10 +41,8 @@ const formkit::JobCliProgram& Program() {
   return program;
 }
 
-}  // namespace
-
 std::string UsageText() {
-  return R"(Usage: exhaust                open the engine/turbine exhaust form
+  return std::string(R"(Usage: exhaust                open the engine/turbine exhaust form
        exhaust calc [--json] JOB.exh...
        exhaust calc --test-job [--json]
        exhaust report (JOB.exh | --test-job) [--sheet] [--paper a4|letter]
@@ -50,23 +50,15 @@ std::string UsageText() {
        exhaust mail (JOB.exh | --test-job) [--print]
        exhaust --help
 
-calc sizes each job file as the form would: the jobs run in order on one form, as if the
-user opened each and pressed Calculate, so a job that shows a message keeps the result
+)") + formkit::kCalcCommandHelp + R"(user opened each and pressed Calculate, so a job that shows a message keeps the result
 captions of the job before it.
 
-report calculates the job and writes its report: --pdf draws the printed page into a PDF
-file, --text writes the same layout as plain text, one line per printed line with every
-item at its character column, long texts broken onto further lines inside 80 columns.
-The PDF is on the paper of your locale (LC_PAPER: Letter where that is the norm, A4
-elsewhere) unless --paper chooses.
---sheet adds the calculation sheet from a new page: every input as the calculation read
-it, the fittings' K values, each pass of the iteration, the pressure drop and the rounding,
+)" + formkit::kReportCommandHelp + R"(it, the fittings' K values, each pass of the iteration, the pressure drop and the rounding,
 each with its formula and as the value the form shows. The "Prepared by" block comes from
 contact.dat in the current directory (the file the vent sizing program keeps too); without
 it there is no report.
 
-mail calculates the job and hands the results to the desktop's mail composer, where you
-add the recipients; --print instead prints the subject line, CR LF, and then the body
+)" + formkit::kMailCommandHelp + R"(add the recipients; --print instead prints the subject line, CR LF, and then the body
 exactly as the composer would get it (CR LF line ends kept). The sender line comes from
 the name in contact.dat in the current directory.
 
@@ -81,19 +73,9 @@ the name in contact.dat in the current directory.
 Without --json each job prints its five result captions and the message boxes it showed,
 each text in quotes (leading blanks kept, line breaks as \r\n or \n\r).
 
-Exit status: 0 on success; 1 when a report or e-mail could not be made; 2 when a job file
-could not be read or holds fewer than 20 fields (the other jobs of calc still run); 64 for
+)" + formkit::kStatusHelp + R"(could not be read or holds fewer than 20 fields (the other jobs of calc still run); 64 for
 a usage error.
 )";
-}
-
-bool IsCommandLine(const std::vector<std::string>& args) {
-  return formkit::IsJobCommandLine(args);
-}
-
-int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const CliServices& services) {
-  return formkit::RunJobCommandLine(Program(), args, out, err, services);
 }
 
 }  // namespace exhaust

@@ -17,9 +17,8 @@ namespace {
 
 using formkit::testing::CliRun;
 
-CliRun Cli(const std::vector<std::string>& args,
-                             const CliServices& services = {}) {
-  return formkit::testing::RunCli(RunCommandLine, args, services);
+CliRun Cli(const std::vector<std::string>& args, const formkit::CliServices& services = {}) {
+  return formkit::testing::RunCli(CliProgram(), args, services);
 }
 
 std::string WriteFile(const std::string& name, const std::string& text) {
@@ -76,7 +75,7 @@ using InFolder = formkit::testing::InTempFolderTest;
 // The vent program saves the contact through the same shared writer; whatever it saved
 // heads the exhaust report and signs the exhaust mail.
 TEST_F(InFolder, AContactSavedByEitherProgramHeadsTheReport) {
-  CliServices services;
+  formkit::CliServices services;
   services.report_date = "3/4/2026";
   const CliRun missing = Cli({"report", "--test-job", "--text"}, services);
   EXPECT_EQ(missing.status, 1);
@@ -122,7 +121,7 @@ TEST_F(InFolder, ReportsAndMailGoToTheirServicesAndFailuresExitWithOne) {
   job = {"c", "d", "750", "15000", "6", "", "125"};
   const std::string path = WriteFile("ex_report.exh", WriteJobRecord(job));
 
-  CliServices services;
+  formkit::CliServices services;
   std::string pdf_path;
   bool pdf_ok = true;
   formkit::Paper pdf_paper = formkit::Paper::kLetter;
@@ -174,9 +173,9 @@ TEST(CommandLine, UsageErrorsAndHelp) {
   const CliRun help = Cli({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("exhaust calc --test-job"), std::string::npos);
-  EXPECT_TRUE(IsCommandLine({"calc"}));
-  EXPECT_TRUE(IsCommandLine({"mail"}));
-  EXPECT_FALSE(IsCommandLine({}));
+  EXPECT_TRUE(formkit::IsJobCommandLine({"calc"}));
+  EXPECT_TRUE(formkit::IsJobCommandLine({"mail"}));
+  EXPECT_FALSE(formkit::IsJobCommandLine({}));
 }
 
 }  // namespace

@@ -63,8 +63,8 @@ void FrmExhaust::cmdTest1_Click() {
 void FrmExhaust::mnuOptionsClearAll_Click() {
   for (const char* name : kJobBoxes) SetText(name, "");
   // The pressure drop stays until the next calculation.
-  for (const char* name : {"lblStdPipe", "lblCalcPipe", "lblK", "lblLocalBarometricPressure"})
-    SetText(name, "");
+  for (const auto& q : kQuantities)
+    if (q.IsResult() && q.control != "lblActualDrop") SetText(q.control, "");
 }
 
 void FrmExhaust::Blank_Check(std::string& strBlanks) {

@@ -24,11 +24,7 @@ formkit::FormProgram Program() {
   program.form_message_icon = QMessageBox::Warning;
   program.k_factor_rows = formkit::FrmKFactors::ExhaustRows();
   program.k_factor_columns = 2;
-  program.results = {{"lblCalcPipe", "Inches"},
-                     {"lblStdPipe", "Inches"},
-                     {"lblK", ""},
-                     {"lblLocalBarometricPressure", "Inches Mercury"},
-                     {"lblActualDrop", "Inches Water Column"}};
+  program.quantities = kQuantities;
   program.selects_all_on_focus = [](const std::string& name) { return SelectsAllOnFocus(name); };
   program.calculate_button = "cmdCalc";
   // Loading the contact again keeps what the boxes hold when the file cannot be read.

@@ -40,6 +40,13 @@ class FrmExhaustWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // The captions beside the quantities and the units beside the results are those of the
+  // program's table, which the report, the mail and the sheet are made from too.
+  void theFormAgreesWithTheTableOfQuantities() {
+    Shown s;
+    QCOMPARE(formkit::testing::DisagreementsWith(s.window, exhaust::kQuantities), QStringList());
+  }
+
   void opensWithTheDesign() {
     Shown s;
     QVERIFY(QTest::qWaitForWindowExposed(&s.window));

@@ -16,20 +16,9 @@ void ReportCustomer(ReportWriter& writer, const Form& form) {
   writer.EmptyLines(1);
 }
 
-void ReportQuantities(ReportWriter& writer, const Form& form,
-                      std::span<const ReportQuantity> quantities) {
-  for (const ReportQuantity& q : quantities) ValueLine(writer, q.label, form.Text(q.control), q.unit);
-}
-
 void ReportFittings(ReportWriter& writer, const Form& form, std::span<const Fitting> fittings) {
   for (const Fitting& fitting : fittings)
     ValueLine(writer, fitting.name, form.Text(fitting.control), "Each");
-}
-
-std::string MailQuantities(const Form& form, std::span<const MailQuantity> quantities) {
-  std::string lines;
-  for (const MailQuantity& q : quantities) lines += MailLine(q.label, form.Text(q.control), q.width);
-  return lines;
 }
 
 std::string MailSenderLine(const std::string& contact_name) {

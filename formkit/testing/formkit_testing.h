@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "formkit/job_cli.h"
 #include "recording_sender.h"
 
 namespace formkit::testing {
@@ -61,11 +62,11 @@ struct CliRun {
   std::string out, err;
 };
 
-// Runs `run(args, out, err, services)` and keeps its status and output.
-template <typename Run, typename Services>
-CliRun RunCli(Run run, const std::vector<std::string>& args, const Services& services) {
+// Runs a command of `program` and keeps its status and output.
+inline CliRun RunCli(const JobCliProgram& program, const std::vector<std::string>& args,
+                     const CliServices& services) {
   std::ostringstream out, err;
-  const int status = run(args, out, err, services);
+  const int status = RunJobCommandLine(program, args, out, err, services);
   return {status, out.str(), err.str()};
 }
 

@@ -139,6 +139,12 @@ typedef struct dzAnimation* HANIMATION;
  * its own colours whatever the mode. A file that loads but a null window (or one without blit
  * or capture) gives null with code 5; no thread starts. */
 FRAMIX32_API HANIMATION dzPlayGif(HWND window, int x, int y, const char* path, int mode);
+/* Does what dzPlayGif does within max_bytes of memory instead of FRAMIX32_MAX_ANIMATION_BYTES
+ * (the smaller of the two counts): an animation that needs more is refused with code 4. When
+ * held is not null it receives the bytes the animation may hold at most while it plays (0 when
+ * it does not play), for a caller that counts its animations against a budget of its own. */
+FRAMIX32_API HANIMATION dzPlayGifWithin(HWND window, int x, int y, const char* path, int mode,
+                                        uint64_t max_bytes, uint64_t* held);
 /* Clears the library-wide repeat switch (running animations end after their current pass and
  * hold their last frame), then does what dzPlayGif does. An ending animation sets it again. */
 FRAMIX32_API HANIMATION dzPlayGifOnce(HWND window, int x, int y, const char* path, int mode);

@@ -30,6 +30,13 @@ uint64_t FrameBytes(uint32_t width, uint32_t height) {
   return sizeof(AnimationFrame) + IndexImageBytes(width, height);
 }
 
+uint64_t BackgroundCeiling(int width, int height) {
+  const uint64_t pixels = uint64_t(std::max(width, 0)) * uint64_t(std::max(height, 0));
+  // Tokens: two words a pixel at most, up to three times that while the room doubles (the old
+  // room and the new held together); row starts; the pixel canvas; a little spare.
+  return 3 * 2 * 4 * pixels + 8 * uint64_t(std::max(height, 0)) + 4 * pixels + 4096;
+}
+
 uint64_t HeldBytes(const AnimationData& animation) {
   uint64_t bytes = animation.frames.capacity() * sizeof(AnimationFrame);
   for (const AnimationFrame& frame : animation.frames) bytes += frame.pixels.capacity;
@@ -84,7 +91,8 @@ ErrorCode LoadAnimation(ByteSource& in, const LoadLimits& limits, AnimationData*
   loaded.shows_background = ShowsBackground(loaded);
   const uint64_t held = HeldBytes(loaded);
   if (held > limits.held_bytes) return kMemoryError;
-  loaded.background_budget = limits.held_bytes - held;
+  loaded.background_budget = std::min(limits.held_bytes - held,
+                                      BackgroundCeiling(loaded.canvas_width, loaded.canvas_height));
   *animation = std::move(loaded);
   return kNoError;
 }

@@ -31,7 +31,7 @@ struct AnimationData {
   // (disposal 2 or 3), or the first frame is transparent or leaves part of the canvas bare.
   bool shows_background = false;
   // What the saved background, and then the canvas kept as pixels, may take within the limit
-  // the animation was loaded under.
+  // the animation was loaded under (never more than they can use).
   uint64_t background_budget = 0;
 };
 
@@ -45,6 +45,16 @@ uint64_t FrameBytes(uint32_t width, uint32_t height);
 // Bytes the frames and the composition of a canvas hold while the animation plays (the saved
 // background apart).
 uint64_t HeldBytes(const AnimationData& animation);
+
+// The most the saved background and then the canvas kept as pixels can ever take for a canvas
+// of width x height: runs and stretches take at most two words a pixel, their room doubles
+// while it grows, and the pixel canvas takes one word a pixel.
+uint64_t BackgroundCeiling(int width, int height);
+// What an animation may hold at most while it plays: its frames and composition and its
+// background budget.
+inline uint64_t HeldAtMost(const AnimationData& animation) {
+  return HeldBytes(animation) + animation.background_budget;
+}
 
 // Loads every frame. kMemoryError, before a frame's pixels are decoded, when the animation
 // would hold more than limits.held_bytes or a frame has more than limits.frame_pixels pixels.

@@ -3,6 +3,7 @@
 #include <pthread.h>
 #include <sched.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -148,13 +149,15 @@ void AnimationThread::Run() {
 
 // The palette mode chooses palettes that nothing selects on a 32-bit target: frames are drawn
 // in their own colours whatever the mode.
-HANIMATION StartAnimation(dzWindow* window, int x, int y, const char* path) {
+HANIMATION StartAnimation(dzWindow* window, int x, int y, const char* path, uint64_t max_bytes,
+                          uint64_t* held) {
   ByteSource in(path);
   if (!in.ok()) return SetError(kOpenError), nullptr;
   AnimationData data;
   ErrorCode last_decoded;
-  if (ErrorCode code = LoadAnimation(in, LoadLimits{}, &data, &last_decoded);
-      code != kNoError) {
+  LoadLimits limits;
+  limits.held_bytes = std::min<uint64_t>(limits.held_bytes, max_bytes);
+  if (ErrorCode code = LoadAnimation(in, limits, &data, &last_decoded); code != kNoError) {
     return SetError(code), nullptr;
   }
   // Without a window to draw into, the thread would call through a null target: the frames
@@ -163,6 +166,7 @@ HANIMATION StartAnimation(dzWindow* window, int x, int y, const char* path) {
     return SetError(kUnsupported), nullptr;
   }
   SetError(last_decoded);
+  if (held != nullptr) *held = HeldAtMost(data);
   auto animation = std::make_shared<AnimationThread>(std::move(data), window, x, y);
   HANIMATION handle = Registry::Get().Add(animation);
   try {
@@ -220,10 +224,16 @@ FRAMIX32_API int dzBitmapsFromGif(HWND /*window*/, const char* path, int mode, H
   }
 }
 
-FRAMIX32_API HANIMATION dzPlayGif(HWND window, int x, int y, const char* path, int /*mode*/) {
+FRAMIX32_API HANIMATION dzPlayGif(HWND window, int x, int y, const char* path, int mode) {
+  return dzPlayGifWithin(window, x, y, path, mode, FRAMIX32_MAX_ANIMATION_BYTES, nullptr);
+}
+
+FRAMIX32_API HANIMATION dzPlayGifWithin(HWND window, int x, int y, const char* path,
+                                        int /*mode*/, uint64_t max_bytes, uint64_t* held) {
   framix32::SetError(framix32::kNoError);
+  if (held != nullptr) *held = 0;
   try {
-    return framix32::StartAnimation(window, x, y, path);
+    return framix32::StartAnimation(window, x, y, path, max_bytes, held);
   } catch (const std::bad_alloc&) {
     framix32::SetError(framix32::kMemoryError);
     return nullptr;

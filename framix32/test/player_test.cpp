@@ -438,6 +438,20 @@ TEST(PlaybackThreads, StartStopAndHandleLifetime) {
   EXPECT_EQ(dzPlayGif(&blind, 0, 0, good.path(), 0), nullptr);
   EXPECT_EQ(GetError(nullptr), 5);
 
+  // Within a caller's own limit: refused with code 4 when the frames need more, and otherwise
+  // told what it may hold, never more than asked.
+  uint64_t held = 1;
+  FakeWindow small_window(8, 8, kWall, false);
+  EXPECT_EQ(dzPlayGifWithin(small_window.handle(), 0, 0, good.path(), 0, 16, &held), nullptr);
+  EXPECT_EQ(GetError(nullptr), 4);
+  EXPECT_EQ(held, 0u);
+  HANIMATION within =
+      dzPlayGifWithin(small_window.handle(), 0, 0, good.path(), 0, uint64_t{1} << 40, &held);
+  ASSERT_NE(within, nullptr);
+  EXPECT_GT(held, 0u);
+  EXPECT_LT(held, uint64_t{1} << 20);
+  EXPECT_EQ(dzStopGif(within), 1);
+
   // A single frame is drawn once and its thread ends by itself; stopping it later is harmless.
   TempFile still("one.gif", BuildGif(TestGif{2, 2, 1, {Solid(0, 0, 2, 2, 1)}}));
   FakeWindow window(8, 8, kWall, false);

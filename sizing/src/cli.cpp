@@ -38,7 +38,9 @@ class SizingSession : public formkit::FormJobSession<FrmSizing> {
   }
 };
 
-const formkit::JobCliProgram& Program() {
+}  // namespace
+
+const formkit::JobCliProgram& CliProgram() {
   static const formkit::JobCliProgram program{
       "sizing", UsageText(), false, {{"--induced-draft", true}, {"--combined-vent", false}},
       [](const std::vector<std::pair<std::string, std::string>>& options) {
@@ -47,10 +49,8 @@ const formkit::JobCliProgram& Program() {
   return program;
 }
 
-}  // namespace
-
 std::string UsageText() {
-  return R"(Usage: sizing [--splash] [JOB.siz]  open the vent sizing form (on its splash form), with the
+  return std::string(R"(Usage: sizing [--splash] [JOB.siz]  open the vent sizing form (on its splash form), with the
                                     job file given
        sizing calc [OPTIONS] [--json] JOB.siz...
        sizing calc [OPTIONS] --test-job [--json]
@@ -59,23 +59,15 @@ std::string UsageText() {
        sizing mail [OPTIONS] (JOB.siz | --test-job) [--print]
        sizing --help
 
-calc sizes each job file as the form would: the jobs run in order on one form, as if the
-user opened each and pressed Calculate, so the calculation state and the result captions
+)") + formkit::kCalcCommandHelp + R"(user opened each and pressed Calculate, so the calculation state and the result captions
 carry over from one job to the next. Opening a job does not change the results, the
 induced draft choice, its diameter or the combined vent box.
 
-report calculates the job and writes its report: --pdf draws the printed page into a PDF
-file, --text writes the same layout as plain text, one line per printed line with every
-item at its character column, long texts broken onto further lines inside 80 columns.
-The PDF is on the paper of your locale (LC_PAPER: Letter where that is the norm, A4
-elsewhere) unless --paper chooses.
---sheet adds the calculation sheet from a new page: every input as the calculation read
-it, the constants, each pass of the iteration, the rounding and the results, each with
+)" + formkit::kReportCommandHelp + R"(it, the constants, each pass of the iteration, the rounding and the results, each with
 its formula and as the value the form shows. The "Prepared by" block comes from contact.dat in the
 current directory; without it there is no report.
 
-mail calculates the job and hands the results to the desktop's mail composer, where you
-add the recipients; --print instead prints the subject line and then the body exactly as
+)" + formkit::kMailCommandHelp + R"(add the recipients; --print instead prints the subject line and then the body exactly as
 the composer would get them (CR LF line ends kept). The sender line comes from the name in
 contact.dat in the current directory.
 
@@ -91,19 +83,9 @@ OPTIONS
 Without --json, calc prints for each job its thirteen result captions and the message
 boxes it showed, each text in quotes (leading blanks kept, line breaks as \r\n).
 
-Exit status: 0 on success; 1 when a report or e-mail could not be made; 2 when a job file
-could not be read or holds fewer than 27 values (the other jobs still run); 64 for a usage
+)" + formkit::kStatusHelp + R"(could not be read or holds fewer than 27 values (the other jobs still run); 64 for a usage
 error.
 )";
-}
-
-bool IsCommandLine(const std::vector<std::string>& args) {
-  return formkit::IsJobCommandLine(args);
-}
-
-int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const CliServices& services) {
-  return formkit::RunJobCommandLine(Program(), args, out, err, services);
 }
 
 }  // namespace sizing

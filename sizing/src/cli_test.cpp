@@ -18,9 +18,8 @@ namespace {
 
 using formkit::testing::CliRun;
 
-CliRun Cli(const std::vector<std::string>& args,
-                             const CliServices& services = {}) {
-  return formkit::testing::RunCli(RunCommandLine, args, services);
+CliRun Cli(const std::vector<std::string>& args, const formkit::CliServices& services = {}) {
+  return formkit::testing::RunCli(CliProgram(), args, services);
 }
 
 std::string WriteJob(const std::string& name, const JobRecord& job) {
@@ -98,7 +97,7 @@ TEST(CommandLine, UsageErrorsAndHelp) {
 using InFolder = formkit::testing::InTempFolderTest;
 
 TEST_F(InFolder, ReportNeedsTheContactFile) {
-  CliServices services;
+  formkit::CliServices services;
   services.report_date = "12/7/2026";
   CliRun run = Cli({"report", "--test-job", "--text"}, services);
   EXPECT_EQ(run.status, 1);
@@ -146,7 +145,7 @@ TEST_F(InFolder, MailPrintsSubjectAndBodyOrReportsAFailedSend) {
             0u);
   formkit::testing::RecordingSender sender;
   sender.accept = false;
-  CliServices services;
+  formkit::CliServices services;
   services.mail = &sender;
   run = Cli({"mail", "--test-job", "--combined-vent"}, services);
   EXPECT_EQ(run.status, 1);

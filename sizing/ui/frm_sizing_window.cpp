@@ -34,19 +34,7 @@ formkit::FormProgram Program() {
   program.save_filter = kSaveFilter;
   program.k_factor_rows = formkit::FrmKFactors::VentRows();
   program.k_factor_columns = 1;
-  program.results = {{"lblPipeDiameter", "Inches"},
-                     {"lblComputedSize", "Inches"},
-                     {"lblSystemK", ""},
-                     {"lblFlueGasDensity", "lb/ft^3"},
-                     {"lblTheoreticalDraft", "Inches Water Column"},
-                     {"lblDeltaP", "Inches Water Column"},
-                     {"lblCO2", "%"},
-                     {"lblCombustionMass", "lb/1000BTU"},
-                     {"lblFlueGasVolume", "CFM"},
-                     {"lblFlueGasVelocity", "Ft/Min"},
-                     {"lblTotalSystemLosses", "Inches Water Column"},
-                     {"lblFanRequirement", "Inches Water Column"},
-                     {"lblLocalBarometricPressure", "Inches Mercury"}};
+  program.quantities = kQuantities;
   program.selects_all_on_focus = SelectsAllOnFocus;
   program.calculate_button = "cmdCalculate";
   program.mail_reloads_unreadable_contact = true;

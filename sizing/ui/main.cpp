@@ -2,30 +2,19 @@
 // file given (if any); the commands (`sizing calc`, `report`, `mail`, `--help`) work without
 // a display.
 #include <QApplication>
-#include <clocale>
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "formkit/mail.h"
-#include "formkit_print/report_printer.h"
+#include "formkit_print/program_main.h"
 #include "frm_sizing_window.h"
 #include "frm_splash.h"
-#include "platform/desktop_shell.h"
 #include "sizing/cli.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  if (sizing::IsCommandLine(args)) {
-    formkit::CommandLinePdf pdf(argc, argv);
-    platform::DesktopShell shell;
-    formkit::ComposerMailSender composer(shell);
-    sizing::CliServices services;
-    services.write_pdf = pdf.Writer();
-    services.paper = formkit::LocalePaper();
-    services.mail = &composer;
-    return sizing::RunCommandLine(args, std::cout, std::cerr, services);
-  }
+  if (formkit::IsJobCommandLine(args))
+    return formkit::RunDesktopCommandLine(sizing::CliProgram(), argc, argv);
   // sizing [--splash] [JOB.siz]
   bool splash = false;
   std::string job;
@@ -41,10 +30,7 @@ int main(int argc, char** argv) {
   }
 
   QApplication app(argc, argv);
-  // The programs' own numbers always use "."; Qt took the user's locale for everything.
-  std::setlocale(LC_NUMERIC, "C");
-  QApplication::setApplicationName(QStringLiteral("Sizing"));
-  QApplication::setDesktopFileName(QStringLiteral("corvane-sizing"));
+  formkit::SetUpFormApplication("Sizing", "corvane-sizing");
   sizing::FrmSizingWindow window;
   QApplication::setWindowIcon(window.windowIcon());
   auto open_main = [&window, &job] {

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "cdztool.h"
+#include "key_reference.h"
 #include "lint.h"
 #include "plugin_controls.h"
 
@@ -46,6 +47,9 @@ constexpr char kUsage[] =
     "                                           after every save of the document until\n"
     "                                           SIGINT or SIGTERM (then the status of the\n"
     "                                           last report)\n"
+    "       cdztool vocabulary                  print the key reference of the authors'\n"
+    "                                           guide: every key each object and action\n"
+    "                                           reads (Markdown)\n"
     "Containers may be gzip-compressed. Member names ignore case; sections do not.\n"
     "Exit status: 0 on success, 1 on any failure (described on stderr).\n";
 
@@ -132,6 +136,11 @@ int main(int argc, char** argv) {
     return cdztool::LintWatchCommand(args[0], flag, std::cout, std::cerr, controls,
                                      [] { return g_stop != 0; },
                                      !flag && isatty(STDOUT_FILENO) == 1);
+  }
+  if (command == "vocabulary") {
+    if (!args.empty()) return UsageError("vocabulary takes no arguments");
+    std::cout << cdztool::KeyReference();
+    return 0;
   }
   if (command == "cat") {
     if (args.size() != 2) return UsageError("cat needs a container and a member name");

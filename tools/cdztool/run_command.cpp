@@ -8,7 +8,6 @@
 #include "browser/doc/folder_document.h"
 #include "browser/page/headless_window.h"
 #include "browser/page/main_wnd.h"
-#include "browser/script/action_factory.h"
 #include "browser/script/id_manager.h"
 #include "browser/script/variables.h"
 #include "platform/registry.h"
@@ -19,22 +18,6 @@ namespace cdztool {
 namespace {
 
 constexpr char kTool[] = "cdztool: ";
-
-// Names the script items whose type creates no action, so they never run.
-void ReportSkippedActions(const browser::CDataFile& file, std::ostream& err) {
-  for (const std::string& line : file.Lines()) {
-    if (!browser::IsSectionHeader(line) || line.find("_ScriptItem_") == std::string::npos) {
-      continue;
-    }
-    const std::string section = line.substr(1, line.size() - 2);
-    std::string type;
-    if (!file.ReadString(section, "name", type)) continue;
-    if (browser::GetActionTypeStatus(type) == browser::ActionTypeStatus::kNoAction) {
-      err << kTool << "skipped action '" << type << "' in [" << section
-          << "]: this type runs no action\n";
-    }
-  }
-}
 
 void PrintScope(const char* name, const std::deque<browser::Variable>* list, std::ostream& out) {
   out << "  " << JsonString(name) << ": [";
@@ -54,24 +37,6 @@ void PrintScope(const char* name, const std::deque<browser::Variable>* list, std
 }  // namespace
 
 int Run(const RunOptions& options, std::ostream& out, std::ostream& err) {
-  auto file = std::make_unique<browser::CDataFile>();
-  // A container, a folder of data files or a data file as text, as the browser reads them.
-  uint64_t taken = 0;
-  browser::Status s = browser::LoadDocumentMember(options.document, options.member, file.get(),
-                                                  nullptr, &taken);
-  if (file->Lines().empty()) {
-    err << kTool << options.document << ": " << (s.ok() ? "empty document" : s.message())
-        << "\n";
-    return 1;
-  }
-  bool clean = s.ok();
-  if (!clean) err << kTool << PrintableText(s.message()) << "\n";
-  if (!options.member.empty() && file->Name() != options.member) {
-    err << kTool << options.document << ": no member named '" << options.member
-        << "', running '" << file->Name() << "'\n";
-  }
-  ReportSkippedActions(*file, err);
-
   // The document loads as the browser loads it (PreLoad scripts, the page and its
   // elements), in a window that shows nothing; OnLoad waits to be asked for.
   std::error_code ec;
@@ -89,9 +54,31 @@ int Run(const RunOptions& options, std::ostream& out, std::ostream& err) {
   services.registry = &registry;
   services.system = DirectoriesForRun();
   browser::CMainWnd wnd(ids, std::move(services));
+
+  // The container is read whole, as the browser reads the one beside it, and its member
+  // chosen the browser's way (FindDocument, LoadDocument); --member names one instead.
+  // A container, a folder of data files or a data file as text, as the browser reads them.
+  const browser::Status s = browser::LoadDocumentFiles(options.document, &wnd.container());
+  if (wnd.container().Count() == 0) {
+    err << kTool << options.document << ": " << (s.ok() ? "empty document" : s.message())
+        << "\n";
+    return 1;
+  }
+  bool clean = s.ok();
+  if (!clean) err << kTool << PrintableText(s.message()) << "\n";
   wnd.FindDocument(path);
-  browser::CDataFile* loaded = wnd.container().Append(std::move(file));
-  wnd.LoadDataFile(loaded, false, false);
+  browser::CDataFile* member =
+      options.member.empty() ? nullptr : wnd.container().FindMember(options.member);
+  const bool loaded =
+      member != nullptr ? wnd.LoadDataFile(member, false, false) : wnd.LoadDocument(false, false);
+  if (!loaded) {
+    err << kTool << wnd.last_error() << "\n";
+    return 1;
+  }
+  if (!options.member.empty() && member == nullptr) {
+    err << kTool << options.document << ": no member named '" << options.member
+        << "', running '" << wnd.current_file()->Name() << "'\n";
+  }
   browser::ScriptContext& context = wnd.script_context();
 
   for (const std::string& event : options.events) {

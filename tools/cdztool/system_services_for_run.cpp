@@ -30,7 +30,8 @@ platform::SystemDirectories DirectoriesForRun() {
 SystemServicesForRun::SystemServicesForRun(bool live, std::ostream& out, std::ostream& err) {
   if (!live) {
     printing_ = std::make_unique<browser::PrintingSystemServices>(
-        [&out](const std::string& line) { out << line << "\n"; });
+        [&out](const std::string& line) { out << line << "\n"; },
+        [](const std::string& path) { return platform::FileExists(path); });
     return;
   }
   // The author's own desktop: its display, its plug-in folder.

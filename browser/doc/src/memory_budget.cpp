@@ -7,8 +7,12 @@ bool MemoryBudget::Take(uint64_t bytes, const std::string& what) {
   while (bytes <= limit_ - used) {
     if (used_.compare_exchange_weak(used, used + bytes)) return true;
   }
-  Tell("document memory budget of " + std::to_string(limit_ >> 20) + " MiB spent: " + what);
+  Refuse(what);
   return false;
+}
+
+void MemoryBudget::Refuse(const std::string& what) {
+  Tell("document memory budget of " + std::to_string(limit_ >> 20) + " MiB spent: " + what);
 }
 
 void MemoryBudget::Tell(const std::string& line) {

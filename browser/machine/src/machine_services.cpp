@@ -1,6 +1,6 @@
 #include "browser/machine/machine_services.h"
 
-#include "browser/script/live_system_services.h"
+#include "browser/machine/live_system_services.h"
 #include "platform/desktop_shell.h"
 #include "platform/server_sound_player.h"
 #ifdef BROWSER_MACHINE_X11_WINDOWS

@@ -3,6 +3,7 @@
 #include "browser/page/page_host.h"
 #include "browser/script/control_event_sink.h"
 #include "browser/script/external_object.h"
+#include "browser/script/key_reader.h"
 #include "platform/controls.h"
 
 namespace browser {
@@ -20,11 +21,12 @@ CActiveXElement::~CActiveXElement() {
 }
 
 bool CActiveXElement::Load(const CDataFile& file, LoadContext& context) {
-  file.ReadLong(section_, "width", width_);
-  file.ReadLong(section_, "height", height_);
-  file.ReadString(section_, "controlName", control_name_);
-  file.ReadString(section_, "CLSID", control_name_);
-  file.ReadBool(section_, "dropTarget", drop_target_);
+  const KeyReader read(file, section_, context);
+  read.Long(keys::kWidth, width_);
+  read.Long(keys::kHeight, height_);
+  read.Text(keys::kControlName, control_name_);
+  read.Text(keys::kClsid, control_name_);
+  read.Bool(keys::kDropTarget, drop_target_);
   CScriptableObject::Load(file, context);
   PageHost* h = host();
   if (h == nullptr) return true;

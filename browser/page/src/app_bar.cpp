@@ -59,7 +59,7 @@ Rect AppBarManager::AtEdge(Rect r, int32_t width, int32_t height) const {
 }
 
 bool AppBarManager::ApplySettings(const AppBarSettings& s) {
-  // 2. The record starts over for every document.
+  // The record starts over for every document.
   width_ = s.width;
   height_ = s.height;
   auto_hide_ = false;
@@ -68,18 +68,17 @@ bool AppBarManager::ApplySettings(const AppBarSettings& s) {
   edge_ = AppBarEdge::kRight;
   auto_hide_wish_ = false;
   is_bar_ = s.appbar;
-  // 4.
+  // A page that is no bar drops the bar's style and its place on top.
   if (!s.appbar) {
     window_.SetBarStyle(false);
     SetTopmost(false);
     return false;
   }
-  // 5.
   window_.SetBarStyle(true);
-  // 6 to 9.
+  // The edge the bar docks at and whether it wants to hide.
   auto_hide_wish_ = s.auto_hide;
   edge_ = EdgeFromPosition(s.position);
-  // 10. Only a registered bar reserves its space, and only a bar on top registers.
+  // Only a registered bar reserves its space, and only a bar on top registers.
   if (!s.auto_hide) {
     SetAutoHide(false);
     if (s.on_top) {
@@ -90,7 +89,7 @@ bool AppBarManager::ApplySettings(const AppBarSettings& s) {
     const platform::AppBarWindowId holder = service_.GetAutoHideBar(edge_);
     SetTopmost(s.on_top && (holder == 0 || holder == window_.Id()));
   }
-  // 11.
+  // A bar that stays shown spans the whole work area along its edge.
   if (!s.auto_hide) {
     const Rect work = window_.WorkArea();
     if (Horizontal(edge_)) {
@@ -99,7 +98,6 @@ bool AppBarManager::ApplySettings(const AppBarSettings& s) {
       height_ = Height(work);
     }
   }
-  // 12.
   Dock(edge_);
   return true;
 }

@@ -2,6 +2,7 @@
 #include "browser/page/app_bar_settings.h"
 
 #include "browser/doc/section_names.h"
+#include "browser/script/key_reader.h"
 #include "platform/registry.h"
 
 namespace browser {
@@ -25,25 +26,27 @@ void ReadFromRegistry(const platform::UserRegistry& registry, const std::string&
 
 }  // namespace
 
-AppBarSettings ReadAppBarSettings(const CDataFile& file, const platform::UserRegistry* registry) {
+AppBarSettings ReadAppBarSettings(const CDataFile& file, const platform::UserRegistry* registry,
+                                  KeyLog* log) {
+  const KeyReader read(file, std::string(kMainSection), log);
   AppBarSettings s;
   std::string flag, key;
-  file.ReadString(kMainSection, "flag", flag);
+  read.Text(keys::kFlag, flag);
   if (flag == "registry" && registry != nullptr) {
-    file.ReadString(kMainSection, "registryKey", key);
+    read.Text(keys::kRegistryKey, key);
     s.registry_mode = registry->HasKey(key);
   }
-  file.ReadLong(kMainSection, "width", s.width);
-  file.ReadLong(kMainSection, "height", s.height);
+  read.Long(keys::kWidth, s.width);
+  read.Long(keys::kHeight, s.height);
   if (s.registry_mode) {
     ReadFromRegistry(*registry, key, s);
     return s;
   }
-  file.ReadBool(kMainSection, "appbar", s.appbar);
+  read.Bool(keys::kAppbar, s.appbar);
   if (!s.appbar) return s;
-  file.ReadBool(kMainSection, "AppBar_AlwaysOnTop", s.on_top);
-  file.ReadString(kMainSection, "Position", s.position);
-  file.ReadBool(kMainSection, "AppBar_AutoHide", s.auto_hide);
+  read.Bool(keys::kAppBarAlwaysOnTop, s.on_top);
+  read.Text(keys::kPosition, s.position);
+  read.Bool(keys::kAppBarAutoHide, s.auto_hide);
   return s;
 }
 

@@ -7,6 +7,7 @@
 #include "browser/page/element_factory.h"
 #include "browser/page/page_host.h"
 #include "browser/page/picture_source.h"
+#include "browser/script/key_reader.h"
 #include "browser/script/load_context.h"
 #include "browser/script/numbered_sections.h"
 
@@ -15,24 +16,25 @@ namespace browser {
 CBrowser::~CBrowser() = default;
 
 bool CBrowser::Load(const CDataFile& file, LoadContext& context) {
-  file.ReadString(section_, "watermark", watermark_);
-  file.ReadBool(section_, "tiled", tiled_);
-  file.ReadInt(section_, "width", width_);
-  file.ReadInt(section_, "height", height_);
-  file.ReadBool(section_, "appbar", appbar_);
-  file.ReadString(section_, "position", position_);
-  file.ReadString(section_, "startSound", start_sound_);
-  file.ReadBool(section_, "mouseMove", mouse_move_);
+  const KeyReader read(file, section_, context);
+  read.Text(keys::kWatermark, watermark_);
+  read.Bool(keys::kTiled, tiled_);
+  read.Int(keys::kWidth, width_);
+  read.Int(keys::kHeight, height_);
+  read.Bool(keys::kAppbar, appbar_);
+  read.Text(keys::kPosition, position_);
+  read.Text(keys::kStartSound, start_sound_);
+  read.Bool(keys::kMouseMove, mouse_move_);
   int32_t window_type = 0;
-  file.ReadInt(section_, "windowType", window_type);
+  read.Int(keys::kWindowType, window_type);
   if (window_type == 4) {
     capture_ = true;
     watermark_.clear();
   } else if (window_type == 3) {
     int32_t trans_color = static_cast<int32_t>(trans_color_);
     int32_t tolerance = static_cast<int32_t>(tolerance_);
-    file.ReadLong(section_, "transColor", trans_color);
-    file.ReadLong(section_, "tolerance", tolerance);
+    read.Long(keys::kTransColor, trans_color);
+    read.Long(keys::kTolerance, tolerance);
     transparent_ = true;
     const PageKey key = AdjustPageKey(trans_color, tolerance);
     trans_color_ = key.key;
@@ -40,14 +42,14 @@ bool CBrowser::Load(const CDataFile& file, LoadContext& context) {
   }
 
   int32_t count = 0;
-  file.ReadInt(section_, "numElements", count);
+  read.Int(keys::kNumElements, count);
   std::string prefix = ElementSection(section_, 0);
   prefix.pop_back();  // "Element_"
   // Only sections that exist can name a type: a hostile count costs nothing.
   for (int n : ExistingNumberedSections(file, prefix, count)) {
     const std::string section = ElementSection(section_, n);
     std::string type;
-    file.ReadString(section, "type", type);
+    KeyReader(file, section, context).Text(keys::kType, type);
     if (auto element = CreateDisplayElement(type, section, this)) AddElement(std::move(element));
   }
   // The children were renumbered by position: after a skipped entry each later element

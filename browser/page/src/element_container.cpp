@@ -3,14 +3,16 @@
 #include <algorithm>
 
 #include "browser/doc/section_names.h"
+#include "browser/script/key_reader.h"
 
 namespace browser {
 
 CElementContainer::~CElementContainer() = default;
 
 bool CElementContainer::Load(const CDataFile& file, LoadContext& context) {
-  file.ReadInt(section_, "width", width_);
-  file.ReadInt(section_, "height", height_);
+  const KeyReader read(file, section_, context);
+  read.Int(keys::kWidth, width_);
+  read.Int(keys::kHeight, height_);
   return CScriptableObject::Load(file, context);
 }
 

@@ -1,19 +1,21 @@
 #include "browser/page/image_element.h"
 
 #include "browser/page/picture_source.h"
+#include "browser/script/key_reader.h"
 
 namespace browser {
 
 CImageElement::~CImageElement() { StopAnimations(); }
 
 bool CImageElement::Load(const CDataFile& file, LoadContext& context) {
-  file.ReadString(section_, "src", src_);
-  file.ReadLong(section_, "width", width_);
-  file.ReadLong(section_, "height", height_);
-  file.ReadInt(section_, "animated", animated_);
-  file.ReadString(section_, "text", text_);
-  if (file.ReadLong(section_, "transX", trans_x_)) {
-    file.ReadLong(section_, "transY", trans_y_);
+  const KeyReader read(file, section_, context);
+  read.Text(keys::kSrc, src_);
+  read.Long(keys::kWidth, width_);
+  read.Long(keys::kHeight, height_);
+  read.Int(keys::kAnimated, animated_);
+  read.Text(keys::kText, text_);
+  if (read.Long(keys::kTransX, trans_x_)) {
+    read.Long(keys::kTransY, trans_y_);
   } else {
     trans_x_ = trans_y_ = -1;
   }
@@ -69,7 +71,7 @@ void CImageElement::LoadPicture() {
   const std::string path = paths_.Resolve(src_);
   if (animated_ != 0) {
     if (animation_ == 0 && !animation_refused_) {
-      animation_ = pictures_->PlayAnimation(path, {x_, y_});
+      animation_ = pictures_->PlayAnimation(path, {x_, y_}, kAnyBytes).id;
       animation_refused_ = animation_ == 0;
     }
     return;

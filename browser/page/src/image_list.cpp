@@ -3,16 +3,18 @@
 #include "browser/doc/section_names.h"
 #include "browser/page/image_element.h"
 #include "browser/page/picture_source.h"
+#include "browser/script/key_reader.h"
 
 namespace browser {
 
 CImageList::~CImageList() = default;
 
 bool CImageList::Load(const CDataFile& file, LoadContext& context) {
-  file.ReadString(section_, "src", src_);
-  file.ReadInt(section_, "frame", frame_);
-  if (file.ReadLong(section_, "transX", trans_x_)) {
-    file.ReadLong(section_, "transY", trans_y_);
+  const KeyReader read(file, section_, context);
+  read.Text(keys::kSrc, src_);
+  read.Int(keys::kFrame, frame_);
+  if (read.Long(keys::kTransX, trans_x_)) {
+    read.Long(keys::kTransY, trans_y_);
   } else {
     trans_x_ = trans_y_ = -1;
   }
@@ -22,8 +24,9 @@ bool CImageList::Load(const CDataFile& file, LoadContext& context) {
   for (int n = 0;; ++n) {
     const std::string section = FrameSection(section_, n);
     Rect r;
-    if (!file.ReadLong(section, "top", r.top) || !file.ReadLong(section, "left", r.left) ||
-        !file.ReadLong(section, "bottom", r.bottom) || !file.ReadLong(section, "right", r.right)) {
+    const KeyReader frame(file, section, context);
+    if (!frame.Long(keys::kTop, r.top) || !frame.Long(keys::kLeft, r.left) ||
+        !frame.Long(keys::kBottom, r.bottom) || !frame.Long(keys::kRight, r.right)) {
       break;
     }
     frames_.push_back(r);

@@ -9,6 +9,7 @@
 #include "browser/doc/section_names.h"
 #include "browser/page/app_bar.h"
 #include "browser/page/window_message.h"
+#include "browser/script/key_reader.h"
 #include "browser/script/preload.h"
 #include "platform/paths.h"
 #include "platform/registry.h"
@@ -45,7 +46,6 @@ CMainWnd::CMainWnd(CIdManager& ids, Services services)
       program_container_(platform::ReplaceExtension(services_.program_path, ".cdz")),
       context_{document_.variables(), ids_} {
   context_.host = this;
-  context_.dragger = services_.dragger;
   context_.system = services_.system_services;
   document_.set_host(&services_.host);
   budget_.set_refusal_handler(services_.report);
@@ -63,6 +63,7 @@ LoadContext CMainWnd::MakeLoadContext() {
   load.registry = services_.registry;
   load.pictures = pictures_.get();
   load.system_dirs = services_.system;
+  load.key_log = services_.key_log;
   return load;
 }
 
@@ -116,7 +117,7 @@ bool CMainWnd::FindDocument(const std::string& name) {
   return false;
 }
 
-bool CMainWnd::LoadDocument(bool check) {
+bool CMainWnd::LoadDocument(bool check, bool on_load) {
   last_error_.clear();
   // 1. The data file: the first of a container read now, else the member for this screen
   // width, else the document's own member, else a new read of the document path.
@@ -146,7 +147,7 @@ bool CMainWnd::LoadDocument(bool check) {
       chosen = container_.Append(std::move(file), std::move(share));
     }
   }
-  return LoadDataFile(chosen, check);
+  return LoadDataFile(chosen, check, on_load);
 }
 
 bool CMainWnd::LoadDataFile(CDataFile* chosen, bool check, bool on_load) {
@@ -164,10 +165,11 @@ bool CMainWnd::LoadDataFile(CDataFile* chosen, bool check, bool on_load) {
   ForgetPictures();
   // 4.
   const Size screen = host.ScreenSize();
-  resolution_.ApplyResolution(working, screen.width, screen.height);
+  resolution_.ApplyResolution(working, screen.width, screen.height, services_.key_log);
   // 5, 6.
+  const KeyReader main(working, std::string(kMainSection), services_.key_log);
   title_.clear();
-  working.ReadString(kMainSection, "title", title_);
+  main.Text(keys::kTitle, title_);
   host.SetTitle(title_);
   if (check && host.OtherInstanceRuns(title_)) {
     services_.trace.Handover(true, title_);
@@ -179,7 +181,7 @@ bool CMainWnd::LoadDataFile(CDataFile* chosen, bool check, bool on_load) {
   RunPreLoadScripts(working, load, context_);
   // 8.
   std::string icon;
-  working.ReadString(kMainSection, "icon", icon);
+  main.Text(keys::kIcon, icon);
   const std::string icon_path = icon.empty() ? std::string() : load.paths.Resolve(icon);
   // Only a regular file can hold an icon: reading a pipe would wait for a writer.
   std::error_code no_file;
@@ -207,14 +209,15 @@ bool CMainWnd::LoadDataFile(CDataFile* chosen, bool check, bool on_load) {
 void CMainWnd::ApplyWindowSettings(const CDataFile& file) {
   WindowHost& host = services_.host;
   // A document is an app bar unless it says otherwise.
-  const AppBarSettings bar = ReadAppBarSettings(file, services_.registry);
+  const AppBarSettings bar = ReadAppBarSettings(file, services_.registry, services_.key_log);
   const Size client{ClampSide(bar.width), ClampSide(bar.height)};
   appbar_ = bar.appbar;
   if (!appbar_) {
     // The bar's style and topmost setting go before the window type applies its own.
     if (services_.app_bar != nullptr) services_.app_bar->ApplySettings(bar);
     // The window type persists: a document without one keeps the previous.
-    file.ReadInt(kMainSection, "windowType", window_type_);
+    KeyReader(file, std::string(kMainSection), services_.key_log)
+        .Int(keys::kWindowType, window_type_);
     host.ApplyWindowStyle(DecideWindowStyle(window_type_, client));
     return;
   }

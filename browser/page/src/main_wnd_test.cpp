@@ -195,9 +195,12 @@ TEST_F(MainWndTest, NothingQueuedBehindExitRunsButTheUnload) {
 class PostingToTheWindow : public PrintingSystemServices {
  public:
   PostingToTheWindow() : PrintingSystemServices([](const std::string&) {}) {}
-  void PostWindowMessage(const std::string& window_class, int32_t message, int32_t,
-                         int32_t) override {
-    if (window_class == "VTRL_MAINWND") wnd->HandleWindowMessage(static_cast<uint32_t>(message));
+  bool Perform(const SystemRequest& request) override {
+    const auto* post = std::get_if<request::PostWindowMessage>(&request);
+    if (post != nullptr && post->window_class == "VTRL_MAINWND") {
+      wnd->HandleWindowMessage(static_cast<uint32_t>(post->message));
+    }
+    return true;
   }
   CMainWnd* wnd = nullptr;
 };

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "browser/doc/section_names.h"
+#include "browser/script/key_reader.h"
 
 namespace browser {
 namespace {
@@ -55,13 +56,12 @@ int32_t ScaleValue(int32_t value, int32_t mode, double axis_factor, double avera
 }
 
 void CMultiResolution::ApplyResolution(CDataFile& file, int32_t screen_width,
-                                       int32_t screen_height) {
+                                       int32_t screen_height, KeyLog* log) {
   screen_width_ = screen_width;
   screen_height_ = screen_height;
   int32_t xres = 0, yres = 0;
-  if (!file.ReadLong(kMainSection, "xres", xres) || !file.ReadLong(kMainSection, "yres", yres)) {
-    return;
-  }
+  const KeyReader main(file, std::string(kMainSection), log);
+  if (!main.Long(keys::kXres, xres) || !main.Long(keys::kYres, yres)) return;
   // A design size of 0 or less would make the factors infinite or negative: no scaling.
   if (xres <= 0 || yres <= 0) return;
   xres_ = xres;
@@ -75,25 +75,24 @@ void CMultiResolution::ApplyResolution(CDataFile& file, int32_t screen_width,
   for (const std::string& line : file.Lines()) {
     if (IsSectionHeader(line)) sections.push_back(line.substr(1, line.size() - 2));
   }
-  const auto scale = [&](const std::string& section, std::string_view key, int32_t mode,
-                         double factor) {
+  const auto scale = [&](const std::string& section, Key key, int32_t mode, double factor) {
     int32_t value = 0;
-    if (file.ReadInt(section, key, value)) {
-      file.WriteInt(section, key, ScaleValue(value, mode, factor, average_));
+    if (file.ReadInt(section, key.name, value)) {
+      file.WriteInt(section, key.name, ScaleValue(value, mode, factor, average_));
     }
   };
   for (const std::string& section : sections) {
     int32_t mode = 0;
-    if (!file.ReadInt(section, "resize", mode)) continue;
-    scale(section, "width", mode, horizontal_);
-    scale(section, "height", mode, vertical_);
-    scale(section, "fontSize", mode, average_);
+    if (!KeyReader(file, section, log).Int(keys::kResize, mode)) continue;
+    scale(section, keys::kWidth, mode, horizontal_);
+    scale(section, keys::kHeight, mode, vertical_);
+    scale(section, keys::kFontSize, mode, average_);
   }
   for (const std::string& section : sections) {
     int32_t mode = 0;
-    if (!file.ReadInt(section, "reposition", mode)) continue;
-    scale(section, "xpos", mode, horizontal_);
-    scale(section, "ypos", mode, vertical_);
+    if (!KeyReader(file, section, log).Int(keys::kReposition, mode)) continue;
+    scale(section, keys::kXpos, mode, horizontal_);
+    scale(section, keys::kYpos, mode, vertical_);
   }
 }
 

@@ -24,9 +24,12 @@ GifPicture FakePictures::LoadGif(const std::string& path, int mode) {
   return gif;
 }
 
-uint64_t FakePictures::PlayAnimation(const std::string& path, Point at) {
+PlayedAnimation FakePictures::PlayAnimation(const std::string& path, Point at,
+                                            uint64_t max_bytes) {
   asked.push_back("play " + path + " " + std::to_string(at.x) + "," + std::to_string(at.y));
-  return files.count(path) ? ++animations : 0;
+  if (files.count(path) == 0) return {};
+  if (animation_bytes > max_bytes) return {0, 0, true};
+  return {++animations, animation_bytes};
 }
 
 void FakePictures::StopAnimation(uint64_t animation) {

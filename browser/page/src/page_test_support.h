@@ -30,10 +30,12 @@ class FakePictures : public PictureSource {
   std::unique_ptr<Picture> LoadBitmap(const std::string& path) override;
   std::unique_ptr<Picture> LoadJpeg(const std::string& path) override;
   GifPicture LoadGif(const std::string& path, int mode) override;
-  // "play PATH X,Y" and "stop N"; animations are numbered from 1.
-  uint64_t PlayAnimation(const std::string& path, Point at) override;
+  // "play PATH X,Y" and "stop N"; animations are numbered from 1 and each holds
+  // animation_bytes (over a caller's limit: not played).
+  PlayedAnimation PlayAnimation(const std::string& path, Point at, uint64_t max_bytes) override;
   void StopAnimation(uint64_t animation) override;
   uint64_t animations = 0;
+  uint64_t animation_bytes = 1000;
 };
 
 // Records what was painted, one line per call ("fill 0,0,10,10 ffffff",

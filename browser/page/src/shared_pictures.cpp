@@ -1,5 +1,7 @@
 #include "browser/page/shared_pictures.h"
 
+#include <algorithm>
+
 namespace browser {
 
 std::unique_ptr<Picture> SharedPictureSource::Copy(const std::unique_ptr<Picture>& picture) {
@@ -49,20 +51,36 @@ GifPicture SharedPictureSource::LoadGif(const std::string& path, int mode) {
   return {Copy(entry.image), Copy(entry.mask)};
 }
 
-uint64_t SharedPictureSource::PlayAnimation(const std::string& path, Point at) {
+PlayedAnimation SharedPictureSource::PlayAnimation(const std::string& path, Point at,
+                                                   uint64_t max_bytes) {
   if (playing() >= kMaxPlayingAnimations) {
     budget_.Tell(std::to_string(kMaxPlayingAnimations) + " animations play already: " + path +
                  " not played");
-    return 0;
+    return {};
   }
-  const uint64_t animation = files_.PlayAnimation(path, at);
-  if (animation != 0) playing_.insert(animation);
-  return animation;
+  const std::string refused = "animation " + path + " not played";
+  const uint64_t left = budget_.limit() - std::min(budget_.used(), budget_.limit());
+  const PlayedAnimation played = files_.PlayAnimation(path, at, std::min(max_bytes, left));
+  if (played.id == 0) {
+    // With the whole budget left, only the animation's own limit can have refused it.
+    if (played.over_limit && left < budget_.limit()) budget_.Refuse(refused);
+    return {};
+  }
+  // Another thread may have taken from the budget meanwhile.
+  if (!budget_.Take(played.bytes, refused)) {
+    files_.StopAnimation(played.id);
+    return {};
+  }
+  playing_.emplace(played.id, BudgetShare(&budget_, played.bytes));
+  return played;
 }
 
 void SharedPictureSource::StopAnimation(uint64_t animation) {
-  if (playing_.erase(animation) == 0) return;
+  auto it = playing_.find(animation);
+  if (it == playing_.end()) return;
   files_.StopAnimation(animation);
+  // Given back once the animation has let go of its memory.
+  playing_.erase(it);
 }
 
 }  // namespace browser

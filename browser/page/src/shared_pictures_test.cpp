@@ -113,19 +113,53 @@ TEST(SharedPictures, AtMostAFewAnimationsPlayAtOnce) {
   SharedPictureSource pictures(files, budget);
   std::vector<uint64_t> playing;
   for (int i = 0; i < SharedPictureSource::kMaxPlayingAnimations; ++i) {
-    playing.push_back(pictures.PlayAnimation("/d/a.gif", {0, 0}));
+    playing.push_back(pictures.PlayAnimation("/d/a.gif", {0, 0}, kAnyBytes).id);
     EXPECT_NE(playing.back(), 0u);
   }
-  EXPECT_EQ(pictures.PlayAnimation("/d/a.gif", {0, 0}), 0u);
-  EXPECT_EQ(pictures.PlayAnimation("/d/a.gif", {0, 0}), 0u);
+  EXPECT_EQ(pictures.PlayAnimation("/d/a.gif", {0, 0}, kAnyBytes).id, 0u);
+  EXPECT_EQ(pictures.PlayAnimation("/d/a.gif", {0, 0}, kAnyBytes).id, 0u);
   EXPECT_EQ(told, std::vector<std::string>{"4 animations play already: /d/a.gif not played"});
   // A stopped animation makes room; stopping it twice, or stopping 0, does not.
   pictures.StopAnimation(playing[0]);
   pictures.StopAnimation(playing[0]);
   pictures.StopAnimation(0);
   EXPECT_EQ(pictures.playing(), SharedPictureSource::kMaxPlayingAnimations - 1);
-  EXPECT_NE(pictures.PlayAnimation("/d/a.gif", {0, 0}), 0u);
-  EXPECT_EQ(pictures.PlayAnimation("/d/a.gif", {0, 0}), 0u);
+  EXPECT_NE(pictures.PlayAnimation("/d/a.gif", {0, 0}, kAnyBytes).id, 0u);
+  EXPECT_EQ(pictures.PlayAnimation("/d/a.gif", {0, 0}, kAnyBytes).id, 0u);
+}
+
+TEST(SharedPictures, AnimationsPlayWithinWhatTheBudgetHasLeft) {
+  FakePictures files;
+  files.files["/d/a.gif"] = Picture(1, 1);
+  files.animation_bytes = 40;
+  MemoryBudget budget(100);
+  std::vector<std::string> told;
+  budget.set_refusal_handler([&](const std::string& line) { told.push_back(line); });
+  SharedPictureSource pictures(files, budget);
+  const uint64_t first = pictures.PlayAnimation("/d/a.gif", {0, 0}, kAnyBytes).id;
+  const uint64_t second = pictures.PlayAnimation("/d/a.gif", {0, 0}, kAnyBytes).id;
+  EXPECT_NE(first, 0u);
+  EXPECT_NE(second, 0u);
+  EXPECT_EQ(budget.used(), 80u);
+  // The third would need 40 of the 20 left: not played, and told once.
+  EXPECT_EQ(pictures.PlayAnimation("/d/a.gif", {0, 0}, kAnyBytes).id, 0u);
+  EXPECT_EQ(told, std::vector<std::string>{
+                      "document memory budget of 0 MiB spent: animation /d/a.gif not played"});
+  EXPECT_EQ(pictures.playing(), 2);
+  // A stopped animation gives its share back.
+  pictures.StopAnimation(first);
+  EXPECT_EQ(budget.used(), 40u);
+  EXPECT_NE(pictures.PlayAnimation("/d/a.gif", {0, 0}, kAnyBytes).id, 0u);
+
+  // An animation too large for its own limit with the whole budget left is not a spent budget.
+  MemoryBudget fresh(100);
+  std::vector<std::string> fresh_told;
+  fresh.set_refusal_handler([&](const std::string& line) { fresh_told.push_back(line); });
+  SharedPictureSource alone(files, fresh);
+  files.animation_bytes = 200;
+  EXPECT_EQ(alone.PlayAnimation("/d/a.gif", {0, 0}, kAnyBytes).id, 0u);
+  EXPECT_TRUE(fresh_told.empty());
+  EXPECT_EQ(fresh.used(), 0u);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "browser/page/element_container.h"
 #include "browser/page/page_host.h"
+#include "browser/script/key_reader.h"
 
 namespace browser {
 
@@ -14,21 +15,22 @@ uint32_t RgbOfColorRef(int32_t color_ref) {
 }
 
 bool CTextElement::Load(const CDataFile& file, LoadContext& context) {
-  file.ReadMultiline(section_, "text", text_);
-  file.ReadInt(section_, "width", width_);
-  file.ReadInt(section_, "height", height_);
-  file.ReadLong(section_, "fontColor", font_color_);
-  file.ReadString(section_, "fontName", font_name_);
-  file.ReadLong(section_, "fontSize", font_size_);
-  file.ReadLong(section_, "fontWeight", font_weight_);
-  file.ReadInt(section_, "fontItalic", font_italic_);
-  file.ReadInt(section_, "fontUnderline", font_underline_);
-  file.ReadInt(section_, "fontStrikeOut", font_strike_out_);
-  file.ReadLong(section_, "bgColor", bg_color_);
-  file.ReadDouble(section_, "bgTransparency", bg_transparency_);
-  file.ReadString(section_, "justification", justification_);
-  file.ReadString(section_, "vjustification", vjustification_);
-  file.ReadInt(section_, "singleline", singleline_);
+  const KeyReader read(file, section_, context);
+  read.Lines(keys::kText, text_);
+  read.Int(keys::kWidth, width_);
+  read.Int(keys::kHeight, height_);
+  read.Long(keys::kFontColor, font_color_);
+  read.Text(keys::kFontName, font_name_);
+  read.Long(keys::kFontSize, font_size_);
+  read.Long(keys::kFontWeight, font_weight_);
+  read.Int(keys::kFontItalic, font_italic_);
+  read.Int(keys::kFontUnderline, font_underline_);
+  read.Int(keys::kFontStrikeOut, font_strike_out_);
+  read.Long(keys::kBgColor, bg_color_);
+  read.Real(keys::kBgTransparency, bg_transparency_);
+  read.Text(keys::kJustification, justification_);
+  read.Text(keys::kVjustification, vjustification_);
+  read.Int(keys::kSingleline, singleline_);
   const bool loaded = CScriptableObject::Load(file, context);
   painted_bounds_ = GetBounds();
   return loaded;

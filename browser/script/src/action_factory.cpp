@@ -1,9 +1,8 @@
-// The action factory: an item's type name, compared exactly, picks its class.
-#include <functional>
-
+// The action factory: the vocabulary names the action an item's type name makes (compared
+// exactly); here each action gets its class.
 #include "actions/block_actions.h"
-#include "actions/drag_file_action.h"
 #include "actions/call_activex_method_action.h"
+#include "actions/drag_file_action.h"
 #include "actions/execute_global_script_action.h"
 #include "actions/if_while_action.h"
 #include "actions/internal_command_action.h"
@@ -16,68 +15,66 @@
 #include "actions/run_program_action.h"
 #include "actions/save_to_file_action.h"
 #include "actions/set_variable_action.h"
-#include "browser/script/action_factory.h"
+#include "browser/script/script_item.h"
+#include "browser/script/vocabulary.h"
 
 namespace browser {
 namespace {
-
-using Maker = std::unique_ptr<CScriptItem> (*)(std::string, CElement*);
 
 template <typename T>
 std::unique_ptr<CScriptItem> Make(std::string section, CElement* parent) {
   return std::make_unique<T>(std::move(section), parent);
 }
 
-struct ActionType {
-  std::string_view name;
-  Maker make;  // nullptr: a type documents use that creates no action
-};
-
-// In the order documents' type names are matched.
-constexpr ActionType kActionTypes[] = {
-    {"ShellExecute", &Make<CShellExecuteAction>},
-    {"LaunchHtml", &Make<CLaunchHtmlAction>},
-    {"OpenFolder", &Make<COpenFolderAction>},
-    {"RunProgram", &Make<CRunProgramAction>},
-    {"PlaySound", &Make<CPlaySoundAction>},
-    {"InternalCommand", &Make<CInternalCommandAction>},
-    {"DragFile", &Make<CDragAction>},
-    {"SetProperty", &Make<CSetPropertyAction>},
-    {"GetProperty", &Make<CGetPropertyAction>},
-    {"ExecuteGlobalScript", &Make<CExecuteGlobalScriptAction>},
-    {"RegisterActiveX", &Make<CRegisterActiveXAction>},
-    {"PostMessage", &Make<CPostMessageAction>},
-    {"CallActiveXMethod", &Make<CCallActiveXMethodAction>},
-    {"SetVariable", &Make<CSetVariableAction>},
-    {"Create Variable", &Make<CSetVariableAction>},
-    {"Modify Variable", &Make<CModifyVariableAction>},
-    {"ELSE Statement", &Make<CElseAction>},
-    {"ENDIF Statement", &Make<CEndIfAction>},
-    {"IF/WHILE Statement", &Make<CIfWhileAction>},
-    {"LaunchInternetExplorer", &Make<CLaunchInternetExplorerAction>},
-    {"SaveToFile", &Make<CSaveToFileAction>},
-};
-
-const ActionType* FindType(std::string_view name) {
-  for (const ActionType& type : kActionTypes) {
-    if (type.name == name) return &type;
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 std::unique_ptr<CScriptItem> CreateScriptItem(std::string_view type_name, std::string section,
                                               CElement* parent) {
-  const ActionType* type = FindType(type_name);
-  if (type == nullptr || type->make == nullptr) return nullptr;
-  return type->make(std::move(section), parent);
-}
-
-ActionTypeStatus GetActionTypeStatus(std::string_view type_name) {
-  const ActionType* type = FindType(type_name);
-  if (type == nullptr) return ActionTypeStatus::kUnknown;
-  return type->make ? ActionTypeStatus::kAction : ActionTypeStatus::kNoAction;
+  const ActionVocabulary* action = FindAction(type_name);
+  if (action == nullptr) return nullptr;
+  switch (action->id) {
+    case ActionId::kShellExecute:
+      return Make<CShellExecuteAction>(std::move(section), parent);
+    case ActionId::kLaunchHtml:
+      return Make<CLaunchHtmlAction>(std::move(section), parent);
+    case ActionId::kOpenFolder:
+      return Make<COpenFolderAction>(std::move(section), parent);
+    case ActionId::kRunProgram:
+      return Make<CRunProgramAction>(std::move(section), parent);
+    case ActionId::kPlaySound:
+      return Make<CPlaySoundAction>(std::move(section), parent);
+    case ActionId::kInternalCommand:
+      return Make<CInternalCommandAction>(std::move(section), parent);
+    case ActionId::kDragFile:
+      return Make<CDragAction>(std::move(section), parent);
+    case ActionId::kSetProperty:
+      return Make<CSetPropertyAction>(std::move(section), parent);
+    case ActionId::kGetProperty:
+      return Make<CGetPropertyAction>(std::move(section), parent);
+    case ActionId::kExecuteGlobalScript:
+      return Make<CExecuteGlobalScriptAction>(std::move(section), parent);
+    case ActionId::kRegisterActiveX:
+      return Make<CRegisterActiveXAction>(std::move(section), parent);
+    case ActionId::kPostMessage:
+      return Make<CPostMessageAction>(std::move(section), parent);
+    case ActionId::kCallActiveXMethod:
+      return Make<CCallActiveXMethodAction>(std::move(section), parent);
+    case ActionId::kSetVariable:
+      return Make<CSetVariableAction>(std::move(section), parent);
+    case ActionId::kModifyVariable:
+      return Make<CModifyVariableAction>(std::move(section), parent);
+    case ActionId::kElse:
+      return Make<CElseAction>(std::move(section), parent);
+    case ActionId::kEndIf:
+      return Make<CEndIfAction>(std::move(section), parent);
+    case ActionId::kIfWhile:
+      return Make<CIfWhileAction>(std::move(section), parent);
+    case ActionId::kLaunchInternetExplorer:
+      return Make<CLaunchInternetExplorerAction>(std::move(section), parent);
+    case ActionId::kSaveToFile:
+      return Make<CSaveToFileAction>(std::move(section), parent);
+  }
+  return nullptr;
 }
 
 }  // namespace browser

@@ -182,11 +182,11 @@ class TestObject : public CScriptableObject {
 
 class PropertyTest : public IfItemTest {
  protected:
-  int RunScript(std::string_view text) {
+  ActionResult RunScript(std::string_view text) {
     CDataFile file = ParseDocument(text);
     CScript script("S", nullptr);
     script.Load(file, fx_.load);
-    return script.Run(fx_.context);
+    return testing::RunScript(script, fx_.context);
   }
   void SetUp() override {
     IfItemTest::SetUp();
@@ -203,24 +203,24 @@ class PropertyTest : public IfItemTest {
 TEST_F(PropertyTest, GetPropertyNeedsAVariableOfTheRightType) {
   const char* get = "[S]\nnumScriptItems = 1\n[S_ScriptItem_1]\nname = GetProperty\n"
                     "controlId = pic\nproperty = xpos\nvariableName = X\n";
-  EXPECT_EQ(RunScript(get), 0);
+  EXPECT_EQ(RunScript(get), ActionResult::kContinue);
   EXPECT_EQ(fx_.variables.FindVariable("X")->value.type(), platform::VT_EMPTY);
   Set("X", Variant::I4(0));
-  EXPECT_EQ(RunScript(get), 0);
+  EXPECT_EQ(RunScript(get), ActionResult::kContinue);
   EXPECT_EQ(fx_.variables.FindVariable("X")->value.IntValue(), 42);  // the first "pic"
 
   EXPECT_EQ(RunScript("[S]\nnumScriptItems = 1\n[S_ScriptItem_1]\nname = GetProperty\n"
                       "controlId = pic\nproperty = broken\nvariableName = X\n"),
-            3);  // 7
+            ActionResult::kPropertyError);
   EXPECT_EQ(RunScript("[S]\nnumScriptItems = 1\n[S_ScriptItem_1]\nname = GetProperty\n"
                       "controlId = nobody\nproperty = xpos\nvariableName = X\n"),
-            2);  // 6
+            ActionResult::kObjectMissing);
   EXPECT_EQ(RunScript("[S]\nnumScriptItems = 1\n[S_ScriptItem_1]\nname = GetProperty\n"
                       "controlId = script\nproperty = xpos\nvariableName = X\n"),
-            2);  // not scriptable: 6
+            ActionResult::kObjectMissing);  // not scriptable
   EXPECT_EQ(RunScript("[S]\nnumScriptItems = 1\n[S_ScriptItem_1]\nname = GetProperty\n"
                       "controlId = pic\nproperty = xpos\nvariableName = X\nscope = 2\n"),
-            5);  // 9
+            ActionResult::kNoLocalScope);
 }
 
 TEST_F(PropertyTest, SetPropertyConvertsVariablesAndExpandsTexts) {
@@ -228,21 +228,21 @@ TEST_F(PropertyTest, SetPropertyConvertsVariablesAndExpandsTexts) {
   Set("WHO", Variant::Utf8("World"));
   EXPECT_EQ(RunScript("[S]\nnumScriptItems = 1\n[S_ScriptItem_1]\nname = SetProperty\n"
                       "controlId = pic\nproperty = xpos\nvariableName = POS\nvalueType = 3\n"),
-            0);
+            ActionResult::kContinue);
   EXPECT_EQ(object_.x(), 100);
   EXPECT_EQ(RunScript("[S]\nnumScriptItems = 1\n[S_ScriptItem_1]\nname = SetProperty\n"
                       "controlId = pic\nproperty = caption\nvalue = Hello |WHO|\n"),
-            0);
+            ActionResult::kContinue);
   Set("BAD", Variant::Utf8("far"));
   EXPECT_EQ(RunScript("[S]\nnumScriptItems = 2\n[S_ScriptItem_1]\nname = SetProperty\n"
                       "controlId = pic\nproperty = xpos\nvariableName = BAD\nvalueType = 3\n"
                       "[S_ScriptItem_2]\nname = SetVariable\nvarName = after\nvalue = ran\n"),
-            3);  // 7 stops the script
+            ActionResult::kPropertyError);  // stops the script
   EXPECT_EQ(fx_.variables.FindVariable("after"), nullptr);
   // A wrong type is ignored: the script goes on.
   EXPECT_EQ(RunScript("[S]\nnumScriptItems = 1\n[S_ScriptItem_1]\nname = SetProperty\n"
                       "controlId = pic\nproperty = xpos\nvalue = 5\n"),
-            0);
+            ActionResult::kContinue);
   EXPECT_EQ(object_.x(), 100);
   ASSERT_EQ(object_.puts.size(), 1u);
   EXPECT_EQ(object_.puts[0].second, "Hello World");
@@ -271,7 +271,7 @@ TEST_F(PropertyTest, MultiReadsNumberedSectionsWhateverItSays) {
     [S_ScriptItem_1_Property_3]
     property = never
   )"),
-            0);
+            ActionResult::kContinue);
   EXPECT_EQ(object_.x(), 32);
   ASSERT_EQ(object_.puts.size(), 1u);
   EXPECT_EQ(object_.puts[0].first, "text");

@@ -62,7 +62,7 @@ class ControlScriptingTest : public ::testing::Test {
 
   // The control element "ctl" with the scripts given as data file text, then a script
   // "S" whose items are the given key lines; answers the result of running "S".
-  int Run(std::initializer_list<std::string> items, const std::string& element_text = "") {
+  ActionResult Run(std::initializer_list<std::string> items, const std::string& element_text = "") {
     std::string text = "[Ctl]\nid = ctl\n" + element_text + "\n[Other]\nid = other\n";
     text += "[S]\nnumScriptItems = " + std::to_string(items.size()) + "\n";
     int n = 0;
@@ -76,7 +76,7 @@ class ControlScriptingTest : public ::testing::Test {
     other_->Load(file_, fx_.load);
     script_ = std::make_unique<CScript>("S", nullptr);
     script_->Load(file_, fx_.load);
-    return script_->Run(fx_.context);
+    return testing::RunScript(*script_, fx_.context);
   }
   Variable& Global(const std::string& name, Variant value) {
     ActionResult r;
@@ -107,13 +107,14 @@ TEST_F(ControlScriptingTest, ParametersPassInSectionOrderFromVariablesOrConstant
   Global("N", Variant::I4(7));
   Global("T", Variant::Utf8("x|N2|y"));
   Global("N2", Variant::Utf8("1"));
-  ASSERT_EQ(Run({std::string(kCall) + "method = Add\nnumParameters = 5\nreturnType = 24\n"
-                 "[S_ScriptItem_1_Param_0]\nconstValue = A\n"
-                 "[S_ScriptItem_1_Param_1]\nconstValue = B\nvarName = Missing\n"
-                 "[S_ScriptItem_1_Param_2]\nvarName = N\nconstValue = unused\n"
-                 "[S_ScriptItem_1_Param_3]\nvarName = T\n"
-                 "[S_ScriptItem_1_Param_4]\nconstValue = |N2|\nvalueType = 3"}),
-            0);
+  ASSERT_EQ(
+      Run({std::string(kCall) + "method = Add\nnumParameters = 5\nreturnType = 24\n"
+                                "[S_ScriptItem_1_Param_0]\nconstValue = A\n"
+                                "[S_ScriptItem_1_Param_1]\nconstValue = B\nvarName = Missing\n"
+                                "[S_ScriptItem_1_Param_2]\nvarName = N\nconstValue = unused\n"
+                                "[S_ScriptItem_1_Param_3]\nvarName = T\n"
+                                "[S_ScriptItem_1_Param_4]\nconstValue = |N2|\nvalueType = 3"}),
+      ActionResult::kContinue);
   ASSERT_EQ(control_.calls.size(), 1u);
   EXPECT_EQ(control_.calls[0].name, "Add");
   // The first section is the first argument; a variable's text is expanded, a constant
@@ -174,8 +175,9 @@ TEST_F(ControlScriptingTest, TheResultTakesTheVariablesTypeAndNeverCreatesOne) {
 TEST_F(ControlScriptingTest, AnIdThatIsNoControlEndsTheScript) {
   EXPECT_EQ(Run({"name = CallActiveXMethod\ncontrolId = other\nmethod = Add",
                  "name = SetVariable\nvarName = after\nvalue = ran"}),
-            2);  // the run's code for an item that answered 6
-  EXPECT_EQ(Run({"name = CallActiveXMethod\ncontrolId = nobody\nmethod = Add"}), 2);
+            ActionResult::kObjectMissing);
+  EXPECT_EQ(Run({"name = CallActiveXMethod\ncontrolId = nobody\nmethod = Add"}),
+            ActionResult::kObjectMissing);
   EXPECT_EQ(fx_.variables.FindVariable("after"), nullptr);
   EXPECT_TRUE(control_.calls.empty());
 }

@@ -3,6 +3,7 @@
 #include <atomic>
 
 #include "browser/script/id_manager.h"
+#include "browser/script/key_reader.h"
 #include "browser/script/load_context.h"
 
 namespace browser {
@@ -16,15 +17,16 @@ CElement::CElement(std::string section, CElement* parent)
 CElement::~CElement() = default;
 
 bool CElement::Load(const CDataFile& file, LoadContext& context) {
+  const KeyReader read(file, section_, context);
   std::string id;
-  if (file.ReadString(section_, "id", id) && !id.empty()) context.ids.Register(id, this);
+  if (read.Text(keys::kId, id) && !id.empty()) context.ids.Register(id, this);
   id_ = std::move(id);
-  file.ReadString(section_, "type", type_);
-  file.ReadString(section_, "name", name_);
-  file.ReadLong(section_, "xpos", x_);
-  file.ReadLong(section_, "ypos", y_);
+  read.Text(keys::kType, type_);
+  read.Text(keys::kName, name_);
+  read.Long(keys::kXpos, x_);
+  read.Long(keys::kYpos, y_);
   cursor_ = "arrow";
-  file.ReadString(section_, "cursor", cursor_);
+  read.Text(keys::kCursor, cursor_);
   return true;
 }
 

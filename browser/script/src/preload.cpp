@@ -3,6 +3,7 @@
 #include "browser/doc/no_case.h"
 #include "browser/doc/section_names.h"
 #include "browser/script/id_manager.h"
+#include "browser/script/key_reader.h"
 #include "browser/script/script.h"
 #include "browser/script/script_host.h"
 
@@ -13,11 +14,15 @@ int RunPreLoadScripts(const CDataFile& file, const LoadContext& load, ScriptCont
   for (int i = 1; i <= 3; ++i) {
     const std::string section = ScriptSection(kMainSection, i);
     std::string name;
-    if (!file.ReadString(section, "name", name) || !EqualsNoCase(name, "PreLoad")) continue;
+    if (!KeyReader(file, section, load).Text(keys::kName, name) ||
+        !EqualsNoCase(name, "PreLoad")) {
+      continue;
+    }
     CScript script(section, nullptr);
     // The script dies after its run: ids of its items must not outlive it in the registry.
     CIdManager scratch_ids;
     LoadContext scratch{scratch_ids, load.paths, load.registry, load.pictures};
+    scratch.key_log = load.key_log;
     script.Load(file, scratch);
     if (context.host != nullptr) context.host->EventFired("PreLoad", kMainSection, {}, true);
     if (context.depth == 0) context.event = "PreLoad";

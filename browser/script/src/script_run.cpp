@@ -74,55 +74,35 @@ size_t SkipBlock(const Items& items, size_t cursor) {
   return i + 1;
 }
 
-// The run's answer for a stopping result code.
-int StopCode(ActionResult result) {
-  switch (static_cast<int>(result)) {
-    case 3:
-      return 0;
-    case 4:
-      return 1;
-    case 5:
-    case 6:
-      return 2;
-    case 7:
-      return 3;
-    case 8:
-      return 4;
-    default:
-      return 5;
-  }
-}
-
 }  // namespace
 
-int CScript::Run(ScriptContext& context) {
+void CScript::Run(ScriptContext& context) {
   RunDepth depth(context);
-  if (!depth.Allowed()) return 5;
+  if (!depth.Allowed()) return;
   EventBudget& budget = context.budget;
   size_t cursor = 0;
   while (cursor < items_.size()) {
     if (items_[cursor]->name() == kElseName) {
       const size_t from = cursor;
       cursor = SkipAlternative(items_, cursor);
-      if (!budget.ChargeItems(static_cast<int64_t>(cursor - from))) return 5;
-      if (cursor >= items_.size()) return 0;
+      if (!budget.ChargeItems(static_cast<int64_t>(cursor - from))) return;
+      if (cursor >= items_.size()) return;
     }
-    if (!budget.ChargeItems(1)) return 5;
+    if (!budget.ChargeItems(1)) return;
     const ActionResult result = items_[cursor]->Execute(context);
     if (context.host != nullptr) context.host->ItemExecuted(*items_[cursor], result);
     // A nested run that spent the budget ends its callers too, whatever the item answered.
-    if (budget.spent()) return 5;
+    if (budget.spent()) return;
     if (result == ActionResult::kContinue || result == ActionResult::kConditionTrue) {
       ++cursor;
     } else if (result == ActionResult::kConditionFalse) {
       const size_t from = cursor;
       cursor = SkipBlock(items_, cursor);
-      if (!budget.ChargeItems(static_cast<int64_t>(cursor - from - 1))) return 5;
+      if (!budget.ChargeItems(static_cast<int64_t>(cursor - from - 1))) return;
     } else {
-      return StopCode(result);
+      return;  // any other answer ends the run
     }
   }
-  return 0;
 }
 
 }  // namespace browser

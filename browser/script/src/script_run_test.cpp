@@ -2,10 +2,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "browser/script/action_factory.h"
 #include "browser/script/preload.h"
 #include "browser/script/script.h"
 #include "browser/script/scriptable_object.h"
+#include "browser/script/vocabulary.h"
 #include "test_support.h"
 
 namespace browser {
@@ -24,15 +24,15 @@ class RunLoopTest : public ::testing::Test {
     fx_.variables.FindOrCreateInScope(0, "T", r)->value = platform::Variant::I4(1);
     fx_.variables.FindOrCreateInScope(0, "F", r)->value = platform::Variant::I4(0);
   }
-  // Runs a one-script page with the given items on "OnLoad"; answers the run's code.
-  int Run(std::initializer_list<std::string> items) {
+  // Runs a one-script page with the given items on "OnLoad"; answers what ended the run.
+  ActionResult Run(std::initializer_list<std::string> items) {
     CDataFile file;
     file.WriteInt("Main", "numScripts", 1);
     AddScript(file, "Main", 1, "OnLoad", items);
     page_ = std::make_unique<CScriptableObject>("Main", nullptr);
     page_->Load(file, fx_.load);
     fx_.context.main_page = page_.get();
-    return page_->scripts().at(0)->Run(fx_.context);
+    return testing::RunScript(*page_->scripts().at(0), fx_.context);
   }
 
   Fixture fx_;
@@ -66,10 +66,10 @@ TEST_F(RunLoopTest, TrueNestedInsideTrueRunsInnerBranch) {
 
 TEST_F(RunLoopTest, UnbalancedScripts) {
   // A false IF without ENDIF skips to the end.
-  EXPECT_EQ(Run({"SET A", "IF F", "SET P", "SET Q"}), 0);
+  EXPECT_EQ(Run({"SET A", "IF F", "SET P", "SET Q"}), ActionResult::kContinue);
   EXPECT_THAT(fx_.Ran(), ElementsAre("A"));
   // A false IF as the last item ends the run.
-  EXPECT_EQ(Run({"IF F"}), 0);
+  EXPECT_EQ(Run({"IF F"}), ActionResult::kContinue);
   // An ENDIF without IF is a no-op.
   Run({"ENDIF", "SET B"});
   EXPECT_THAT(fx_.Ran(), ElementsAre("A", "B"));
@@ -94,12 +94,12 @@ TEST_F(RunLoopTest, MisspelledBlockItemsAreDroppedBeforeTheBlocksAreMatched) {
 }
 
 TEST_F(RunLoopTest, StoppingResultsEndTheRun) {
-  EXPECT_EQ(Run({"SET A", "STOP 11", "SET B"}), 5);
-  EXPECT_EQ(Run({"STOP 9", "SET C"}), 5);
-  EXPECT_EQ(Run({"STOP 10", "SET D"}), 5);
+  EXPECT_EQ(Run({"SET A", "STOP 11", "SET B"}), ActionResult::kVariableError);
+  EXPECT_EQ(Run({"STOP 9", "SET C"}), ActionResult::kNoLocalScope);
+  EXPECT_EQ(Run({"STOP 10", "SET D"}), ActionResult::kUnknownScope);
   EXPECT_THAT(fx_.Ran(), ElementsAre("A"));
   // The object stays usable: the same event runs again.
-  EXPECT_EQ(Run({"SET E"}), 0);
+  EXPECT_EQ(Run({"SET E"}), ActionResult::kContinue);
   EXPECT_THAT(fx_.Ran(), ElementsAre("A", "E"));
 }
 
@@ -189,7 +189,7 @@ TEST(ScriptLoading, EventNamesAreExactAndTheFirstScriptWins) {
   Fixture fx;
   CScriptableObject page("Main", nullptr);
   page.Load(file, fx.load);
-  EXPECT_EQ(page.RunScriptByName("OnLoad", fx.context), 0);
+  page.RunScriptByName("OnLoad", fx.context);
   page.RunScriptByName("OnMouseUp", fx.context);  // no such script: nothing
   EXPECT_THAT(fx.Ran(), ElementsAre("first"));
 }
@@ -222,10 +222,17 @@ TEST(ActionFactory, TypeNamesAreExact) {
   EXPECT_EQ(CreateScriptItem("setvariable", "S", nullptr), nullptr);
   EXPECT_EQ(CreateScriptItem("SetVariable ", "S", nullptr), nullptr);
   EXPECT_EQ(CreateScriptItem("", "S", nullptr), nullptr);
-  EXPECT_EQ(GetActionTypeStatus("DragFile"), ActionTypeStatus::kAction);
-  EXPECT_EQ(GetActionTypeStatus("dragfile"), ActionTypeStatus::kUnknown);
-  EXPECT_EQ(GetActionTypeStatus("Modify Variable"), ActionTypeStatus::kAction);
-  EXPECT_EQ(GetActionTypeStatus("Modify variable"), ActionTypeStatus::kUnknown);
+  EXPECT_NE(FindAction("DragFile"), nullptr);
+  EXPECT_EQ(FindAction("dragfile"), nullptr);
+  EXPECT_NE(FindAction("Modify Variable"), nullptr);
+  EXPECT_EQ(FindAction("Modify variable"), nullptr);
+}
+
+// Every type name of the vocabulary makes an item: none is listed that the program drops.
+TEST(ActionFactory, EveryActionOfTheVocabularyMakesAnItem) {
+  for (const ActionVocabulary& action : Actions()) {
+    EXPECT_NE(CreateScriptItem(action.name, "S", nullptr), nullptr) << action.name;
+  }
 }
 
 TEST(PreLoad, OnlyTheFirstThreeScriptSectionsAndAnyCase) {

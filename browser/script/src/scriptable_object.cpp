@@ -1,5 +1,6 @@
 #include "browser/script/scriptable_object.h"
 
+#include "browser/script/key_reader.h"
 #include "browser/script/script.h"
 #include "browser/script/script_host.h"
 #include "browser/script/script_item.h"
@@ -14,10 +15,11 @@ CScriptableObject::CScriptableObject(std::string section, CElement* parent)
 CScriptableObject::~CScriptableObject() = default;
 
 bool CScriptableObject::Load(const CDataFile& file, LoadContext& context) {
+  const KeyReader read(file, section_, context);
   bool moveable = false;
-  if (file.ReadBool(section_, "mouseMoveable", moveable)) mouse_moveable_ = moveable ? 1 : 0;
+  if (read.Bool(keys::kMouseMoveable, moveable)) mouse_moveable_ = moveable ? 1 : 0;
   int32_t count = 0;
-  file.ReadInt(section_, "numScripts", count);
+  read.Int(keys::kNumScripts, count);
   std::string prefix = ScriptSection(section_, 0);
   prefix.pop_back();  // "..._Script_"
   // All scripts are created first, then loaded in order.
@@ -39,16 +41,15 @@ CScript* CScriptableObject::FindScript(std::string_view name) const {
   return nullptr;
 }
 
-int CScriptableObject::RunScriptByName(std::string_view name, ScriptContext& context) {
+void CScriptableObject::RunScriptByName(std::string_view name, ScriptContext& context) {
   // Looking up is work of the running event too: a document may call a missing script of a
   // long list many times.
   if (context.depth > 0) context.budget.ChargeItems(static_cast<int64_t>(scripts_.size()));
   CScript* script = FindScript(name);
   if (context.host != nullptr) context.host->EventFired(name, section_, id_, script != nullptr);
-  if (script == nullptr) return 0;
+  if (script == nullptr) return;
   if (context.depth == 0) context.event = std::string(name);
   script->Run(context);
-  return 0;
 }
 
 PropertyResult CScriptableObject::PutExtendedProperty(std::string_view,

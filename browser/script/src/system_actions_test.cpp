@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "actions/drag_file_action.h"
 #include "actions/register_activex_action.h"
 #include "actions/run_program_action.h"
 #include "browser/script/printing_system_services.h"
@@ -34,22 +35,29 @@ class RecordingHost : public ScriptHost {
   int minimized = 0;
 };
 
-// Prints as the authors' tool does, and keeps the text of every file it is asked to save and
-// can be told that the program has no web window.
+// Prints as the authors' tool does, keeps the text of every file it is asked to save and
+// each drag ("PATH EFFECTS"), and can be told that the program has no web window or that
+// the user cancels drags.
 class RecordingServices : public PrintingSystemServices {
  public:
   explicit RecordingServices(std::vector<std::string>& lines)
-      : PrintingSystemServices([&lines](const std::string& line) { lines.push_back(line); }) {}
-  void SaveDataFile(const CDataFile& file, const std::string& path, const std::string& key,
-                    const std::string* value) override {
-    saved = file.Lines();
-    PrintingSystemServices::SaveDataFile(file, path, key, value);
-  }
-  bool OpenWebWindow(const std::string& address) override {
-    return web_window && PrintingSystemServices::OpenWebWindow(address);
+      : PrintingSystemServices([&lines](const std::string& line) { lines.push_back(line); },
+                               [](const std::string& path) { return fs::exists(path); }) {}
+  bool Perform(const SystemRequest& request) override {
+    if (const auto* save = std::get_if<request::SaveDataFile>(&request)) {
+      saved = save->file->Lines();
+    }
+    if (const auto* drag = std::get_if<request::DragFile>(&request)) {
+      drags.push_back(drag->path + " " + std::to_string(drag->effects));
+      return !cancel;
+    }
+    if (std::holds_alternative<request::OpenWebWindow>(request) && !web_window) return false;
+    return PrintingSystemServices::Perform(request);
   }
   std::vector<std::string> saved;
+  std::vector<std::string> drags;
   bool web_window = true;
+  bool cancel = false;
 };
 
 class SystemActionsTest : public ::testing::Test {
@@ -69,8 +77,8 @@ class SystemActionsTest : public ::testing::Test {
   void TearDown() override { fs::remove_all(dir_); }
 
   // Runs one script whose items are the given key lines (one string per item, keys separated
-  // by newlines); answers the run's result.
-  int Run(std::initializer_list<std::string> items) {
+  // by newlines); answers what ended the run.
+  ActionResult Run(std::initializer_list<std::string> items) {
     std::string text = "[S]\nnumScriptItems = " + std::to_string(items.size()) + "\n";
     int n = 0;
     for (const std::string& item : items) {
@@ -79,7 +87,7 @@ class SystemActionsTest : public ::testing::Test {
     CDataFile file = ParseDocument(text);
     script_ = std::make_unique<CScript>("S", nullptr);
     script_->Load(file, fx_.load);
-    return script_->Run(fx_.context);
+    return testing::RunScript(*script_, fx_.context);
   }
   void SetText(const std::string& name, const std::string& text) {
     ActionResult r;
@@ -95,14 +103,13 @@ class SystemActionsTest : public ::testing::Test {
 };
 
 TEST_F(SystemActionsTest, InternalCommandsCompareExitExactlyTheRestInAnyCase) {
-  EXPECT_EQ(Run({"name = InternalCommand\ncommand = exit",
-                 "name = InternalCommand\ncommand = nextpage",
-                 "name = InternalCommand\ncommand = ChangePage\nparameters = a.cdz",
-                 "name = InternalCommand\ncommand = CHANGEPAGE\nparameters = b.cdz",
-                 "name = InternalCommand\ncommand = prevPage",
-                 "name = InternalCommand\ncommand = Exit",
-                 "name = InternalCommand\ncommand = Reboot"}),
-            0);
+  EXPECT_EQ(
+      Run({"name = InternalCommand\ncommand = exit", "name = InternalCommand\ncommand = nextpage",
+           "name = InternalCommand\ncommand = ChangePage\nparameters = a.cdz",
+           "name = InternalCommand\ncommand = CHANGEPAGE\nparameters = b.cdz",
+           "name = InternalCommand\ncommand = prevPage", "name = InternalCommand\ncommand = Exit",
+           "name = InternalCommand\ncommand = Reboot"}),
+      ActionResult::kContinue);
   using Kind = PageRequest::Kind;
   ASSERT_EQ(host_.requests.size(), 5u);
   EXPECT_EQ(host_.requests[0].kind, Kind::kNextDocument);
@@ -242,7 +249,7 @@ TEST_F(SystemActionsTest, RegisterActiveXChoosesTheFileAndTheWay) {
                      "\nUnregister = true\nCopyToSystem = true",
                  "name = RegisterActiveX\nFilename = " + rel + "\nCopyToSystem = true",
                  "name = RegisterActiveX\nFilename = D:\\Cd\\viewer.EXE\nUnregister = true"}),
-            0);
+            ActionResult::kContinue);
   EXPECT_THAT(lines_, ElementsAre("unregister: /usr/lib/ctl.so", "register: /usr/lib/ctl.so",
                                   "unregister: D:\\Cd\\viewer.EXE"));
   const auto* copy = dynamic_cast<const CRegisterActiveXAction*>(script_->items().at(1).get());
@@ -253,12 +260,13 @@ TEST_F(SystemActionsTest, RegisterActiveXChoosesTheFileAndTheWay) {
   EXPECT_TRUE(server->control().server);
   EXPECT_TRUE(server->control().copy_from.empty());
 
-  // A missing source of a copy, or no file name at all, answers 6: the run ends (with 2).
+  // A missing source of a copy, or no file name at all, answers kObjectMissing: the run ends.
   lines_.clear();
   EXPECT_EQ(Run({"name = RegisterActiveX\nFilename = missing.so\nCopyToSystem = true",
                  "name = PlaySound\npath = never.wav"}),
-            2);
-  EXPECT_EQ(Run({"name = RegisterActiveX\nUnregister = true", "name = PlaySound"}), 2);
+            ActionResult::kObjectMissing);
+  EXPECT_EQ(Run({"name = RegisterActiveX\nUnregister = true", "name = PlaySound"}),
+            ActionResult::kObjectMissing);
   EXPECT_THAT(lines_, IsEmpty());
 }
 
@@ -280,10 +288,10 @@ TEST_F(SystemActionsTest, WithoutServicesNothingHappensAndRegistrationFails) {
   EXPECT_EQ(Run({"name = RunProgram\npath = a", "name = ShellExecute\npath = a",
                  "name = SaveToFile\npath = " + (dir_ / "x").string() + "\nkey = k\nvalue = v",
                  "name = InternalCommand\ncommand = NextPage"}),
-            0);
+            ActionResult::kContinue);
   EXPECT_EQ(host_.requests.size(), 1u);
   EXPECT_FALSE(fs::exists(dir_ / "x"));
-  EXPECT_EQ(Run({"name = RegisterActiveX\nFilename = a.so"}), 2);
+  EXPECT_EQ(Run({"name = RegisterActiveX\nFilename = a.so"}), ActionResult::kObjectMissing);
 }
 
 TEST(EchoingSystemServices, PerformsAndReportsTheSameLines) {
@@ -292,12 +300,64 @@ TEST(EchoingSystemServices, PerformsAndReportsTheSameLines) {
   RecordingServices inner(performed);
   inner.web_window = false;
   EchoingSystemServices echo(inner, [&](const std::string& line) { echoed.push_back(line); });
-  echo.RunProgram("/a", "b");
-  echo.Report("command: Exit ");
-  EXPECT_FALSE(echo.OpenWebWindow("x"));  // the shell call that follows reports instead
-  EXPECT_TRUE(echo.RegisterControl({"/a.so", "", false, true}));
+  echo.Perform(request::RunProgram{"/a", "b"});
+  echo.Perform(request::Report{"command: Exit "});
+  // The shell call that follows reports instead.
+  EXPECT_FALSE(echo.Perform(request::OpenWebWindow{"x"}));
+  EXPECT_TRUE(echo.Perform(request::RegisterControl{"/a.so", "", false, true}));
   EXPECT_THAT(performed, ElementsAre("run: /a b", "command: Exit ", "unregister: /a.so"));
   EXPECT_EQ(echoed, performed);
+  inner.web_window = true;
+  EXPECT_TRUE(echo.Perform(request::OpenWebWindow{"y"}));
+  EXPECT_EQ(echoed.back(), "web: y");
+}
+
+// A dry run has no window: a drag is neither made nor told, and the script goes on.
+TEST(PrintingSystemServices, ADragIsNotDoneNorTold) {
+  std::vector<std::string> lines;
+  PrintingSystemServices printing([&](const std::string& line) { lines.push_back(line); });
+  EXPECT_FALSE(printing.Perform(request::DragFile{"/cd/a.pdf", request::kDropEffectCopy}));
+  // Without a way to look, a copy's source is taken as there.
+  EXPECT_TRUE(printing.Perform(request::RegisterControl{"/lib/a.so", "/no/such.so"}));
+  EXPECT_THAT(lines, ElementsAre("register: /lib/a.so"));
+}
+
+TEST_F(SystemActionsTest, DragFileOffersThePathAsWrittenForCopyOrLinkAndTheScriptGoesOn) {
+  services_.cancel = true;
+  EXPECT_EQ(Run({"name = DragFile\npath = Docs\\100%.txt",
+                 "name = DragFile\npath = /media/cd/%DATA%/a b.pdf", "name = DragFile",
+                 "name = InternalCommand\ncommand = nothing"}),
+            ActionResult::kContinue);
+  // Not resolved, not expanded (a "\" separates folders); an empty path is offered too;
+  // copy (1) and link (4), never move (2).
+  EXPECT_THAT(services_.drags, ElementsAre("Docs/100%.txt 5", "/media/cd/%DATA%/a b.pdf 5", " 5"));
+  EXPECT_THAT(lines_, ElementsAre("command: nothing "));
+}
+
+TEST_F(SystemActionsTest, DragFileRefusesAPathLongerThanTheShellsFileListHeldAndSaysSo) {
+  const std::string longest = "/" + std::string(CDragAction::kMaxDragPath - 1, 'a');
+  Run({"name = DragFile\npath = " + longest, "name = DragFile\npath = " + longest + "b"});
+  EXPECT_THAT(services_.drags, ElementsAre(longest + " 5"));
+  EXPECT_THAT(lines_,
+              ElementsAre("drag refused, the path has more than 259 bytes: " + longest + "b"));
+  // Without services (no window) nothing is dragged, and nothing fails.
+  fx_.context.system = nullptr;
+  EXPECT_EQ(Run({"name = DragFile\npath = a.txt"}), ActionResult::kContinue);
+  EXPECT_EQ(services_.drags.size(), 1u);
+}
+
+TEST_F(SystemActionsTest, DragFileRegistryFormReadsTheValueWhenTheDocumentLoads) {
+  platform::UserRegistry registry((dir_ / "registry.ini").string());
+  fx_.load.registry = &registry;
+  ASSERT_TRUE(registry.WriteString("Software\\Corvane\\Cd", "Brochure", "/cd/brochure.pdf"));
+  ASSERT_TRUE(registry.WriteString("Software\\Corvane\\Cd", "Long", std::string(260, 'l')));
+  const std::string form =
+      "name = DragFile\nflag = registry\nregistryKey = Software\\Corvane\\Cd\n"
+      "path = /ignored\nregistryValueName = ";
+  Run({form + "Brochure", form + "Missing", form + "Long",
+       "name = DragFile\nflag = Registry\npath = /cd/own.txt"});
+  // A value that does not fit 260 bytes reads as nothing; only "registry" is the flag.
+  EXPECT_THAT(services_.drags, ElementsAre("/cd/brochure.pdf 5", " 5", " 5", "/cd/own.txt 5"));
 }
 
 }  // namespace

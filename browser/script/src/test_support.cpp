@@ -87,6 +87,56 @@ long BudgetRecorder::Count(std::string_view name, ActionResult result) const {
 }
 
 namespace {
+
+// Hears the items' results on the way to the context's own host.
+class OutcomeHost : public ScriptHost {
+ public:
+  explicit OutcomeHost(ScriptHost* inner) : inner_(inner) {}
+  void PostRequest(PageRequest request) override {
+    if (inner_ != nullptr) inner_->PostRequest(std::move(request));
+  }
+  void Minimize() override {
+    if (inner_ != nullptr) inner_->Minimize();
+  }
+  void ItemExecuted(const CScriptItem& item, ActionResult result) override {
+    last = result;
+    if (inner_ != nullptr) inner_->ItemExecuted(item, result);
+  }
+  void EventFired(std::string_view event, std::string_view section, std::string_view id,
+                  bool ran) override {
+    if (inner_ != nullptr) inner_->EventFired(event, section, id, ran);
+  }
+  void BudgetSpent(std::string_view event) override {
+    if (inner_ != nullptr) inner_->BudgetSpent(event);
+  }
+  ScriptHost* inner() const { return inner_; }
+  ActionResult last = ActionResult::kContinue;
+
+ private:
+  ScriptHost* inner_;
+};
+
+}  // namespace
+
+ActionResult RunScript(CScript& script, ScriptContext& context) {
+  OutcomeHost outcome(context.host);
+  context.host = &outcome;
+  script.Run(context);
+  context.host = outcome.inner();
+  if (context.budget.spent()) return ActionResult::kBudgetSpent;
+  // The last item heard is the one that ended the run, or one after which the run went on
+  // to its end.
+  switch (outcome.last) {
+    case ActionResult::kContinue:
+    case ActionResult::kConditionTrue:
+    case ActionResult::kConditionFalse:
+      return ActionResult::kContinue;
+    default:
+      return outcome.last;
+  }
+}
+
+namespace {
 constexpr const char* kEvents[] = {"OnLoad", "OnMouseIn", "OnMouseDown", "OnMouseUp", "OnUnload"};
 }  // namespace
 

@@ -7,6 +7,7 @@
 
 #include "browser/doc/data_file.h"
 #include "browser/script/id_manager.h"
+#include "browser/script/script.h"
 #include "browser/script/script_host.h"
 #include "browser/script/script_item.h"
 #include "browser/script/scriptable_object.h"
@@ -40,6 +41,11 @@ struct Fixture {
   // The variable's value as UTF-8 text, "<missing>" or "<no text>".
   std::string Text(std::string_view name);
 };
+
+// Runs `script` and answers what ended it, as the host heard it: the answer of the item
+// that ended the run, kBudgetSpent when the event's budget did, kContinue when the run
+// reached its end. The context's own host hears everything as usual.
+ActionResult RunScript(CScript& script, ScriptContext& context);
 
 // A host that records the events whose budget ended their runs, and how many items ran;
 // with `keep_results`, also each item's type name and result.

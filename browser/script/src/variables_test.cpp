@@ -29,13 +29,13 @@ class VariablesTest : public ::testing::Test {
     v->value = std::move(value);
     return v;
   }
-  // Runs one item given as "key = value" lines; answers the run's code.
-  int RunItem(std::string_view keys) {
+  // Runs one item given as "key = value" lines; answers what ended the run.
+  ActionResult RunItem(std::string_view keys) {
     CDataFile file = ParseDocument("[S]\nnumScriptItems = 1\n[S_ScriptItem_1]\n" +
                                    std::string(keys));
     CScript script("S", nullptr);
     script.Load(file, fx_.load);
-    return script.Run(fx_.context);
+    return testing::RunScript(script, fx_.context);
   }
 
   Fixture fx_;
@@ -100,7 +100,8 @@ TEST_F(VariablesTest, ExpansionStopsAtTheTextLimit) {
 
 TEST_F(VariablesTest, SetVariableStoresExpandedText) {
   Set(0, "NAME", Variant::Utf8("World"));
-  EXPECT_EQ(RunItem("name = SetVariable\nvarName = X\nvalue = Hello |NAME|"), 0);
+  EXPECT_EQ(RunItem("name = SetVariable\nvarName = X\nvalue = Hello |NAME|"),
+            ActionResult::kContinue);
   EXPECT_EQ(fx_.Text("X"), "Hello World");
   Set(0, "NAME", Variant::I4(3));
   RunItem("name = Create Variable\nvarName = X\nvalue = Hello |NAME|");
@@ -126,10 +127,13 @@ TEST_F(VariablesTest, SetVariableTypesScopesAndResults) {
 
   RunItem("name = SetVariable\nvarName = X\nscope = 1\nvalue = over");
   EXPECT_EQ(fx_.variables.overrides().size(), 1u);
-  EXPECT_EQ(RunItem("name = SetVariable\nvarName = X\nscope = 2\nvalue = v"), 5);  // 9
-  EXPECT_EQ(RunItem("name = SetVariable\nvarName = X\nscope = 5\nvalue = v"), 5);  // 10 ends the run the same way
+  EXPECT_EQ(RunItem("name = SetVariable\nvarName = X\nscope = 2\nvalue = v"),
+            ActionResult::kNoLocalScope);
+  EXPECT_EQ(RunItem("name = SetVariable\nvarName = X\nscope = 5\nvalue = v"),
+            ActionResult::kUnknownScope);
   fx_.variables.PushLocalFrame();
-  EXPECT_EQ(RunItem("name = SetVariable\nvarName = L\nscope = 2\nvalue = v"), 0);
+  EXPECT_EQ(RunItem("name = SetVariable\nvarName = L\nscope = 2\nvalue = v"),
+            ActionResult::kContinue);
   EXPECT_EQ(fx_.variables.top_local()->size(), 1u);
 }
 
@@ -228,11 +232,15 @@ TEST_F(VariablesTest, ModifyVariableFromAnotherVariable) {
   Set(0, "S", Variant::Utf8("10"));
   Set(0, "Bad", Variant::Utf8("ten"));
   Set(0, "Null", Variant::Null());
-  EXPECT_EQ(RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Plus\nsrcVar = S"), 0);
+  EXPECT_EQ(RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Plus\nsrcVar = S"),
+            ActionResult::kContinue);
   EXPECT_EQ(fx_.Text("N"), "15");
-  EXPECT_EQ(RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Plus\nsrcVar = Bad"), 5);
-  EXPECT_EQ(RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Plus\nsrcVar = Null"), 5);
-  EXPECT_EQ(RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Plus\nsrcVar = Nope"), 5);
+  EXPECT_EQ(RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Plus\nsrcVar = Bad"),
+            ActionResult::kVariableError);
+  EXPECT_EQ(RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Plus\nsrcVar = Null"),
+            ActionResult::kVariableError);
+  EXPECT_EQ(RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Plus\nsrcVar = Nope"),
+            ActionResult::kVariableError);
   EXPECT_EQ(fx_.Text("N"), "15");
   // Equals takes the operand converted to the target's type; the target never changes type.
   Set(0, "T", Variant::Utf8("x"));
@@ -240,7 +248,8 @@ TEST_F(VariablesTest, ModifyVariableFromAnotherVariable) {
   EXPECT_EQ(fx_.variables.FindVariable("T")->value.type(), platform::VT_BSTR);
   EXPECT_EQ(fx_.Text("T"), "15");
   // A target that was never set stops the script and is not created.
-  EXPECT_EQ(RunItem("name = Modify Variable\ntargetVar = Never\nmainOp = Equals\nvalue = 1"), 5);
+  EXPECT_EQ(RunItem("name = Modify Variable\ntargetVar = Never\nmainOp = Equals\nvalue = 1"),
+            ActionResult::kVariableError);
   EXPECT_EQ(fx_.variables.FindVariable("Never"), nullptr);
 }
 

@@ -129,4 +129,23 @@ bool ControlHost::OpenWebWindow(const std::string& address) {
   return true;
 }
 
+void HostedSystemServices::Tell(std::string line) {
+  browser::Perform(machine_, request::Report{std::move(line)});
+}
+
+bool HostedSystemServices::Perform(const SystemRequest& request) {
+  if (const auto* web = std::get_if<request::OpenWebWindow>(&request)) {
+    if (machine_ == nullptr) return false;
+    Tell("web window: " + web->address);
+    return controls_.OpenWebWindow(web->address);
+  }
+  if (const auto* drag = std::get_if<request::DragFile>(&request)) {
+    Tell(drag->Line());
+    const bool dropped = drag_ && drag_(*drag);
+    Tell(drag->EndLine(dropped));
+    return dropped;
+  }
+  return browser::Perform(machine_, request);
+}
+
 }  // namespace browser::shell

@@ -86,6 +86,49 @@ TEST(ControlHost, NoWebWindowWithoutTheWebControl) {
   EXPECT_FALSE(host.OpenWebWindow("/tmp/a.htm"));
 }
 
+// The machine's services as the trace sees them: each request's line.
+class LineServices : public SystemServices {
+ public:
+  bool Perform(const SystemRequest& request) override {
+    lines.push_back(Line(request));
+    return true;
+  }
+  std::vector<std::string> lines;
+};
+
+// A drag is the window's: told before it starts and when it ends, dropped or cancelled; a
+// web window the program does not have is told and answered false; the rest reaches the
+// machine.
+TEST(HostedSystemServices, DragsAndWebWindowsAreTheWindowsTheRestTheMachines) {
+  QWidget window;
+  ControlHost host(&window, {}, {});
+  LineServices machine;
+  std::vector<std::string> dragged;
+  bool drop = false;
+  HostedSystemServices hosted(&machine, host, [&](const request::DragFile& drag) {
+    dragged.push_back(drag.path + " " + std::to_string(drag.effects));
+    return drop;
+  });
+  const uint32_t copy_or_link = request::kDropEffectCopy | request::kDropEffectLink;
+  EXPECT_FALSE(hosted.Perform(request::DragFile{"/cd/a.pdf", copy_or_link}));
+  drop = true;
+  EXPECT_TRUE(hosted.Perform(request::DragFile{"b.pdf", copy_or_link}));
+  EXPECT_FALSE(hosted.Perform(request::OpenWebWindow{"/cd/a.htm"}));
+  EXPECT_TRUE(hosted.Perform(request::RunProgram{"/cd/setup", "/s"}));
+  EXPECT_EQ(dragged, (std::vector<std::string>{"/cd/a.pdf 5", "b.pdf 5"}));
+  EXPECT_EQ(machine.lines,
+            (std::vector<std::string>{"drag: /cd/a.pdf", "drag end: cancelled /cd/a.pdf",
+                                      "drag: b.pdf", "drag end: dropped b.pdf",
+                                      "web window: /cd/a.htm", "run: /cd/setup /s"}));
+
+  // Without the machine's services only the drag is done, and nothing is told.
+  HostedSystemServices alone(nullptr, host, [&](const request::DragFile&) { return true; });
+  EXPECT_TRUE(alone.Perform(request::DragFile{"c.pdf", copy_or_link}));
+  EXPECT_FALSE(alone.Perform(request::RunProgram{"/cd/setup", ""}));
+  EXPECT_FALSE(alone.Perform(request::OpenWebWindow{"/cd/a.htm"}));
+  EXPECT_EQ(machine.lines.size(), 6u);
+}
+
 TEST(ControlHost, PluginFoldersBesideTheProgramThenTheUsers) {
   EXPECT_EQ(ControlHost::PluginFolders("/opt/cd/panorel", "", "/home/u"),
             (QStringList{"/opt/cd/controls", "/home/u/.local/share/panorel/controls"}));

@@ -68,33 +68,23 @@ std::unique_ptr<QMimeData> FileDragMimeData(const std::string& path, const std::
   return mime;
 }
 
-uint32_t QtFileDragger::DoDragDrop(CImpIDataObject& data, CImpIDropSource& /*source*/,
-                                   uint32_t allowed) {
-  // Qt's drag ends as the drop source would have it: Escape cancels, the button let go drops.
-  FormatEtc format;
-  format.format = kCfHdrop;
-  StgMedium medium;
-  if (data.GetData(&format, &medium) != OleResult::kOk || !medium.hglobal) return 0;
-  const std::optional<std::string> path = FileListPath(*medium.hglobal);
-  if (!path) return 0;
-
+Qt::DropActions DragActions(uint32_t effects) {
   Qt::DropActions actions;
-  if (allowed & kDropEffectCopy) actions |= Qt::CopyAction;
-  if (allowed & kDropEffectLink) actions |= Qt::LinkAction;
-  if (actions == Qt::IgnoreAction) return 0;
-  if (!PointerMovesWithButtonHeld()) return 0;
+  if (effects & request::kDropEffectCopy) actions |= Qt::CopyAction;
+  if (effects & request::kDropEffectLink) actions |= Qt::LinkAction;
+  return actions;
+}
+
+bool QtFileDragger::Drag(const request::DragFile& request) {
+  // Qt's drag ends as the drop source would have it: Escape cancels, the button let go drops.
+  const Qt::DropActions actions = DragActions(request.effects);
+  if (actions == Qt::IgnoreAction) return false;
+  if (!PointerMovesWithButtonHeld()) return false;
   auto* drag = new QDrag(&source_);
-  drag->setMimeData(FileDragMimeData(*path, base_ ? base_() : std::string()).release());
+  drag->setMimeData(FileDragMimeData(request.path, base_ ? base_() : std::string()).release());
   const Qt::DropAction done =
       drag->exec(actions, actions.testFlag(Qt::CopyAction) ? Qt::CopyAction : Qt::LinkAction);
-  switch (done) {
-    case Qt::CopyAction:
-      return kDropEffectCopy;
-    case Qt::LinkAction:
-      return kDropEffectLink;
-    default:
-      return 0;
-  }
+  return done == Qt::CopyAction || done == Qt::LinkAction;
 }
 
 }  // namespace browser::shell

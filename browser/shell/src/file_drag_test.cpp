@@ -57,5 +57,15 @@ TEST(FileDragMimeData, ARelativePathIsOfferedFromTheDocumentsFolderWhenThereIsOn
             QString("/tmp/a.pdf"));
 }
 
+// Copy and link are offered as the request asks; a move never is.
+TEST(FileDrag, OffersCopyAndLinkNeverMove) {
+  using request::kDropEffectCopy, request::kDropEffectLink, request::kDropEffectMove;
+  EXPECT_EQ(DragActions(kDropEffectCopy | kDropEffectLink), Qt::CopyAction | Qt::LinkAction);
+  EXPECT_EQ(DragActions(kDropEffectCopy | kDropEffectMove | kDropEffectLink),
+            Qt::CopyAction | Qt::LinkAction);
+  EXPECT_EQ(DragActions(kDropEffectMove), Qt::DropActions(Qt::IgnoreAction));
+  EXPECT_EQ(DragActions(kDropEffectLink), Qt::DropActions(Qt::LinkAction));
+}
+
 }  // namespace
 }  // namespace browser::shell

@@ -66,7 +66,6 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
   services.registry = options_.registry;
   services.program_path = options_.program_path;
   services.app_bar = &app_bar_.manager();
-  services.dragger = &dragger_;
   services.trace = Trace(options_.trace);
   services.system_services = options_.system;
   services.system = options_.directories;
@@ -91,13 +90,14 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
       });
   // New windows a web page asks for open in the desktop's web browser, as LaunchHtml's pages.
   controls_->set_open_address([system = services.system_services](const std::string& address) {
-    if (system != nullptr) system->OpenAddress(address);
+    Perform(system, request::OpenAddress{address});
   });
-  // LaunchInternetExplorer's window comes with the web control, where the machine is reached.
-  if (services.system_services != nullptr) {
-    hosted_system_ = std::make_unique<HostedSystemServices>(services.system_services, *controls_);
-    services.system_services = hosted_system_.get();
-  }
+  // LaunchInternetExplorer's window comes with the web control, and DragFile drags from this
+  // window, where the machine is reached.
+  hosted_system_ = std::make_unique<HostedSystemServices>(
+      services.system_services, *controls_,
+      [this](const request::DragFile& drag) { return dragger_.Drag(drag); });
+  services.system_services = hosted_system_.get();
   main_wnd_ = std::make_unique<CMainWnd>(ids_, std::move(services));
 
   // A timer of no interval fires once the window system's events are handled: a close

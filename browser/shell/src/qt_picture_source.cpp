@@ -29,25 +29,32 @@ std::string QtPictureSource::Stamp(const std::string& path) {
          std::to_string(st.st_mtim.tv_nsec);
 }
 
-uint64_t QtPictureSource::PlayAnimation(const std::string& path, Point at) {
+PlayedAnimation QtPictureSource::PlayAnimation(const std::string& path, Point at,
+                                               uint64_t max_bytes) {
   // Only a regular file is a picture: a pipe would wait for a writer.
-  if (Stamp(path).empty()) return 0;
+  if (Stamp(path).empty()) return {};
   if (still_) {
     GifPicture frame = LoadGif(path, 0);
-    if (frame.image == nullptr) return 0;
+    if (frame.image == nullptr) return {};
+    const uint64_t bytes =
+        frame.image->bytes() + (frame.mask != nullptr ? frame.mask->bytes() : 0);
+    if (bytes > max_bytes) return {0, 0, true};
     const uint64_t id = ++next_id_;
     stills_[id] = Still{at, std::move(frame)};
-    return id;
+    return {id, bytes};
   }
-  if (surface_ == nullptr) return 0;
+  if (surface_ == nullptr) return {};
   const uint64_t id = ++next_id_;
-  HANIMATION animation = dzPlayGif(surface_->Target(id), at.x, at.y, path.c_str(), 0);
+  uint64_t held = 0;
+  HANIMATION animation =
+      dzPlayGifWithin(surface_->Target(id), at.x, at.y, path.c_str(), 0, max_bytes, &held);
   if (animation == nullptr) {
     surface_->Release(id);
-    return 0;
+    // Code 4: the frames would hold more than they may.
+    return {0, 0, GetError(nullptr) == 4};
   }
   playing_[id] = animation;
-  return id;
+  return {id, held};
 }
 
 void QtPictureSource::StopAnimation(uint64_t id) {

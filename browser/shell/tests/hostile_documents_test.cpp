@@ -16,11 +16,13 @@
 #include <vector>
 
 #include "child_run.h"
+#include "test_gif.h"
 #include "test_files.h"
 
 namespace browser::shell {
 namespace {
 
+using ::browser::shell::testing::BigCanvasGif;
 using ::browser::shell::testing::ChildRun;
 using ::browser::shell::testing::RunChild;
 using ::browser::testing::CdzBytes;
@@ -111,20 +113,6 @@ std::string Jpeg4000() {
     jpeg[sof + 6] = jpeg[sof + 8] = static_cast<char>(4000 & 0xFF);
   }
   return jpeg;
-}
-
-// A looping GIF with a 4000 x 4000 canvas and eight one-pixel frames: about 200 bytes.
-std::string BigCanvasGif() {
-  auto le16 = [](int v) { return std::string{char(v & 0xFF), char(v >> 8 & 0xFF)}; };
-  std::string gif = "GIF89a" + le16(4000) + le16(4000) + std::string("\x80\x00\x00", 3) +
-                    std::string("\x00\x00\x00\xFF\xFF\xFF", 6);
-  gif += std::string("\x21\xFF\x0B", 3) + "NETSCAPE2.0" + std::string("\x03\x01\x00\x00\x00", 5);
-  for (int i = 0; i < 8; ++i) {
-    gif += std::string("\x21\xF9\x04\x00", 4) + le16(5) + std::string("\x00\x00", 2);
-    gif += "\x2C" + le16(i) + le16(0) + le16(1) + le16(1) + std::string("\x00", 1);
-    gif += std::string("\x02\x02\x44\x01\x00", 5);  // clear, index 0, end
-  }
-  return gif + "\x3B";
 }
 
 class HostileDocuments : public ::testing::Test {

@@ -74,4 +74,18 @@ inline std::vector<uint8_t> SolidFramesGif(int width, int height, int delay_cs,
   return gif;
 }
 
+// A looping GIF with a 4000 x 4000 canvas and eight one-pixel frames: about 200 bytes.
+inline std::string BigCanvasGif() {
+  auto le16 = [](int v) { return std::string{char(v & 0xFF), char(v >> 8 & 0xFF)}; };
+  std::string gif = "GIF89a" + le16(4000) + le16(4000) + std::string("\x80\x00\x00", 3) +
+                    std::string("\x00\x00\x00\xFF\xFF\xFF", 6);
+  gif += std::string("\x21\xFF\x0B", 3) + "NETSCAPE2.0" + std::string("\x03\x01\x00\x00\x00", 5);
+  for (int i = 0; i < 8; ++i) {
+    gif += std::string("\x21\xF9\x04\x00", 4) + le16(5) + std::string("\x00\x00", 2);
+    gif += "\x2C" + le16(i) + le16(0) + le16(1) + le16(1) + std::string("\x00", 1);
+    gif += std::string("\x02\x02\x44\x01\x00", 5);  // clear, index 0, end
+  }
+  return gif + "\x3B";
+}
+
 }  // namespace browser::shell::testing

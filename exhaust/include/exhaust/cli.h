@@ -1,27 +1,18 @@
 // The `exhaust` command line: batch calculation, reports and e-mail of job files without a
-// window.
+// window, run by formkit::RunJobCommandLine.
 #pragma once
 
-#include <functional>
-#include <ostream>
 #include <string>
-#include <vector>
 
 #include "formkit/job_cli.h"
 
 namespace exhaust {
 
-using formkit::CliServices;
+// The engine exhaust program's commands, its own options, and its session: a headless form the
+// jobs run on in order.
+const formkit::JobCliProgram& CliProgram();
 
-// True when the arguments ask for the command line rather than the window.
-bool IsCommandLine(const std::vector<std::string>& args);
-
-// Runs a command (args without the program name). Returns the exit status: 0 on success,
-// 1 when a report or mail could not be made, 2 when a job file could not be read, 64 for a
-// usage error.
-int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const CliServices& services = {});
-
+// The --help text.
 std::string UsageText();
 
 }  // namespace exhaust

@@ -1,7 +1,8 @@
 // The engine exhaust program's main form, headless.
 //
-// Holds the job record as the texts of twenty boxes and the five result labels; its event
-// handlers and procedures are methods named as the form's own. Message boxes go to the host.
+// Holds the job record as the texts of twenty boxes and the five result labels
+// (exhaust/quantities.h); its event handlers and procedures are methods named as the form's
+// own. Message boxes go to the host.
 #pragma once
 
 #include <array>
@@ -11,16 +12,14 @@
 #include "formkit/calc_sheet.h"
 #include "formkit/form.h"
 #include "formkit/host.h"
+#include "formkit/sheet_steps.h"
+#include "exhaust/quantities.h"
 
 namespace exhaust {
 
 // The caption of message boxes that bring none of their own.
 inline constexpr const char* kProgramTitle = "Exhaust";
 inline constexpr const char* kFormCaption = "Engine/Turbine Exhaust";
-
-// The five result labels, in the order the calculation lists its outputs.
-inline constexpr std::array<const char*, 5> kResultLabels = {
-    "lblK", "lblCalcPipe", "lblStdPipe", "lblLocalBarometricPressure", "lblActualDrop"};
 
 // The twenty job boxes in tab order (also the order of the job file).
 inline constexpr std::array<const char*, 20> kJobBoxes = {
@@ -60,7 +59,7 @@ class FrmExhaust : public formkit::Form {
   void FittingsK(float& K) const;
   // What the last calculation read, used and wrote, as far as it got; every result on it is
   // the caption its label was given.
-  const formkit::CalcSheet& Sheet() const { return sheet_; }
+  const formkit::CalcSheet& Sheet() const { return steps_.sheet(); }
 
  protected:
   // A change of the job description, by the user, a procedure or a job file, runs its
@@ -73,6 +72,7 @@ class FrmExhaust : public formkit::Form {
 
   formkit::Host& host_;
   formkit::CalcSheet sheet_;
+  formkit::SheetSteps steps_{sheet_, *this, kQuantities};
 };
 
 }  // namespace exhaust

@@ -21,6 +21,7 @@ struct Fitting {
   std::string_view name;
   float k;
   std::string_view k_text;  // K with two decimals, as the K-factor tables show it
+  std::string_view mail;    // the label of its line in the results e-mail: "90 Tee:"
 };
 
 // The vent program's fifteen fittings, in the order of its form, files and sums.

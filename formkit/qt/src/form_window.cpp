@@ -41,7 +41,7 @@ FormWindow::~FormWindow() = default;
 
 void FormWindow::AttachForm(Form& form) {
   form_ = &form;
-  results_ = std::make_unique<ResultPanel>(form, *this, program_.results);
+  results_ = std::make_unique<ResultPanel>(form, *this, program_.quantities);
   form.SetObserver([this](const std::string& name) {
     MirrorControl(*form_, *this, name);
     results_->Changed(name);

@@ -57,20 +57,23 @@ QColor StaleTextColor(const QColor& background) {
   return chosen;
 }
 
-ResultPanel::ResultPanel(const Form& form, QWidget& window, std::vector<ResultUnit> results)
+ResultPanel::ResultPanel(const Form& form, QWidget& window, std::span<const Quantity> quantities)
     : form_(form) {
-  for (const ResultUnit& result : results) {
-    auto* label = window.findChild<QLabel*>(QString::fromLatin1(result.label));
+  for (const Quantity& result : quantities) {
+    if (!result.IsResult()) continue;
+    const QString name = QString::fromLatin1(result.control.data(), result.control.size());
+    auto* label = window.findChild<QLabel*>(name);
     if (!label) continue;
-    labels_[result.label] = label;
+    labels_[std::string(result.control)] = label;
     label->installEventFilter(this);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     int row = 0, column = 0;
     QGridLayout* grid = GridOf(window, label, &row, &column);
-    if (!grid || !*result.unit) continue;
-    auto* unit = new QLabel(QString::fromUtf8(result.unit), label->parentWidget());
-    unit->setObjectName(QString::fromLatin1(result.label) + QStringLiteral("Unit"));
+    if (!grid || result.unit.empty()) continue;
+    auto* unit = new QLabel(QString::fromUtf8(result.unit.data(), result.unit.size()),
+                            label->parentWidget());
+    unit->setObjectName(name + QStringLiteral("Unit"));
     unit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grid->addWidget(unit, row, column + 1);
   }

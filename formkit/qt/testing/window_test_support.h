@@ -3,15 +3,19 @@
 #pragma once
 
 #include <QDir>
+#include <QGridLayout>
+#include <QLabel>
 #include <QPdfWriter>
 #include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QtGlobal>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "formkit/contact.h"
+#include "formkit/quantity.h"
 #include "formkit_print/report_layout.h"
 #include "formkit_print/report_printer.h"
 #include "recording_sender.h"
@@ -52,6 +56,35 @@ struct InTempFolder {
     return dir.filePath(QString::fromLatin1(name)).toStdString();
   }
 };
+
+// Where the window disagrees with the program's table of quantities: for each row, the
+// caption in the grid cell left of its control, and for each result with a unit, the unit
+// label beside it. Empty when they agree.
+inline QStringList DisagreementsWith(QWidget& window, std::span<const formkit::Quantity> table) {
+  QStringList wrong;
+  for (const formkit::Quantity& q : table) {
+    const QString name = QString::fromLatin1(q.control.data(), q.control.size());
+    const QString caption = QString::fromUtf8(q.caption.data(), q.caption.size());
+    QWidget* control = window.findChild<QWidget*>(name);
+    QString shown = QStringLiteral("(no control)");
+    for (QGridLayout* grid : control ? window.findChildren<QGridLayout*>() : QList<QGridLayout*>{}) {
+      const int index = grid->indexOf(control);
+      if (index < 0) continue;
+      int row, column, rows, columns;
+      grid->getItemPosition(index, &row, &column, &rows, &columns);
+      QLayoutItem* left = column > 0 ? grid->itemAtPosition(row, column - 1) : nullptr;
+      auto* label = left ? qobject_cast<QLabel*>(left->widget()) : nullptr;
+      shown = label ? label->text() : QStringLiteral("(no caption)");
+    }
+    if (shown != caption) wrong << name + ": " + shown + " is not " + caption;
+    if (q.IsResult() && !q.unit.empty()) {
+      auto* unit = window.findChild<QLabel*>(name + QStringLiteral("Unit"));
+      const QString expected = QString::fromUtf8(q.unit.data(), q.unit.size());
+      if (!unit || unit->text() != expected) wrong << name + ": no unit " + expected;
+    }
+  }
+  return wrong;
+}
 
 // The fullest contact block a user fills in: every field, each long.
 inline formkit::ContactInfo FullestContact() {

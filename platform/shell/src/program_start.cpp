@@ -51,12 +51,4 @@ std::optional<std::string> ProgramFile(const std::string& path) {
   return std::nullopt;
 }
 
-bool StartProgram(Shell& shell, const std::string& path, std::string_view parameters,
-                  std::string* error) {
-  if (auto program = ProgramFile(path)) {
-    return shell.StartDetached(*program, SplitParameters(parameters), error);
-  }
-  return shell.Open(path, error);
-}
-
 }  // namespace platform

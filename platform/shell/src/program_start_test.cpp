@@ -1,7 +1,7 @@
-// Programs started from documents: the Windows splitting of the parameters text, the ".exe"
-// fall-backs, and a real start where quotes and shell metacharacters arrive as plain text
-// and no descriptor of ours leaks into the program.
-#include <fcntl.h>
+// Programs started from documents: the Windows splitting of the parameters text, and an
+// address handed to the desktop's opener as one argument.
+#include "platform/program_start.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -13,8 +13,6 @@
 #include <thread>
 
 #include "platform/desktop_shell.h"
-#include "platform/program_start.h"
-#include "platform/recording_shell.h"
 
 namespace platform {
 namespace {
@@ -33,7 +31,7 @@ TEST(SplitParameters, QuotesWithoutEscapes) {
               ElementsAre("a;b", "$(rm", "-rf", "x)", "`id`", "'q'", "|&>"));
 }
 
-class StartProgramTest : public ::testing::Test {
+class DesktopOpenTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = fs::path(::testing::TempDir()) /
@@ -67,51 +65,7 @@ class StartProgramTest : public ::testing::Test {
   fs::path dir_;
 };
 
-TEST_F(StartProgramTest, ArgumentsArriveAsWrittenAndNoDescriptorLeaks) {
-  const std::string program = StandIn("tool");
-  // A descriptor without close-on-exec, as a lock file or socket opened carelessly would be.
-  const int fd = ::open((dir_ / "lock").c_str(), O_CREAT | O_RDWR, 0600);
-  ASSERT_GE(fd, 0);
-  ASSERT_EQ(::dup2(fd, 57), 57);
-  DesktopShell shell;
-  std::string error;
-  const bool started =
-      StartProgram(shell, program, "\"two words\" $(touch pwned) `id`;x \"\" 'q'", &error);
-  ::close(57);
-  ::close(fd);
-  ASSERT_TRUE(started) << error;
-  EXPECT_EQ(WaitForOutput(), "two words\n$(touch\npwned)\n`id`;x\n\n'q'\n");
-  EXPECT_FALSE(fs::exists(dir_ / "pwned"));
-  EXPECT_FALSE(fs::exists("pwned"));
-}
-
-TEST_F(StartProgramTest, ExeNamesFallBackToTheProgramThenToTheDocument) {
-  RecordingShell shell;
-  const std::string program = StandIn("setup");
-  EXPECT_TRUE(StartProgram(shell, program + ".EXE", "/s", nullptr));
-  EXPECT_TRUE(StartProgram(shell, program, "", nullptr));
-  ASSERT_EQ(shell.started.size(), 2u);
-  EXPECT_EQ(shell.started[0].program, program);
-  EXPECT_THAT(shell.started[0].args, ElementsAre("/s"));
-
-  // Not executable here: opened as a document, as the shell would.
-  const std::string manual = (dir_ / "manual.pdf").string();
-  std::ofstream(manual) << "%PDF";
-  StartProgram(shell, manual, "ignored", nullptr);
-  StartProgram(shell, (dir_ / "missing.exe").string(), "", nullptr);
-  fs::create_directory(dir_ / "folder.exe");
-  StartProgram(shell, (dir_ / "folder.exe").string(), "", nullptr);
-  EXPECT_THAT(shell.opened, ElementsAre(manual, (dir_ / "missing.exe").string(),
-                                        (dir_ / "folder.exe").string()));
-  EXPECT_EQ(shell.started.size(), 2u);
-
-  shell.accept = false;
-  std::string error;
-  EXPECT_FALSE(StartProgram(shell, manual, "", &error));
-  EXPECT_FALSE(error.empty());
-}
-
-TEST_F(StartProgramTest, OpenHandsTheTargetToXdgOpenAsOneArgument) {
+TEST_F(DesktopOpenTest, OpenHandsTheTargetToXdgOpenAsOneArgument) {
   StandIn("xdg-open");
   const std::string old_path = std::getenv("PATH") ? std::getenv("PATH") : "";
   ::setenv("PATH", (dir_.string() + ":" + old_path).c_str(), 1);

@@ -1,7 +1,8 @@
 // The vent sizing program's main form, headless.
 //
-// Holds the job record as control texts and the thirteen result labels; its event handlers
-// and procedures are methods named as the form's own. Message boxes go to the host.
+// Holds the job record as control texts and the thirteen result labels (sizing/quantities.h);
+// its event handlers and procedures are methods named as the form's own. Message boxes go to
+// the host.
 #pragma once
 
 #include <string>
@@ -10,19 +11,13 @@
 #include "formkit/form.h"
 #include "formkit/host.h"
 #include "formkit/numbers.h"
+#include "formkit/sheet_steps.h"
+#include "sizing/quantities.h"
 
 namespace sizing {
 
 inline constexpr const char* kProgramTitle = "Pipe Sizing";
 inline constexpr const char* kFormCaption = "Corvane Sizing Program";
-
-// The thirteen result labels, in the order the form lists them.
-inline constexpr const char* kResultLabels[] = {
-    "lblPipeDiameter",   "lblComputedSize",          "lblSystemK",
-    "lblFlueGasDensity", "lblTheoreticalDraft",      "lblDeltaP",
-    "lblCO2",            "lblCombustionMass",        "lblFlueGasVolume",
-    "lblFlueGasVelocity", "lblTotalSystemLosses",    "lblFanRequirement",
-    "lblLocalBarometricPressure"};
 
 // The text boxes that select their whole text when they receive the focus.
 bool SelectsAllOnFocus(const std::string& control);
@@ -74,7 +69,7 @@ class FrmSizing : public formkit::Form {
   float Kf() const { return kf_; }
   double D() const { return d_; }
   // What the last calculation read, used and wrote, as far as it got.
-  const formkit::CalcSheet& Sheet() const { return sheet_; }
+  const formkit::CalcSheet& Sheet() const { return steps_.sheet(); }
 
  private:
   void DeclareControls();
@@ -82,6 +77,10 @@ class FrmSizing : public formkit::Form {
   bool Induced() const { return At("optDraftYes").value != 0; }
   bool Combined() const { return At("chkCombinedVent").value == 1; }
   double DiameterFor(float delta_p, float barometric, float tm, float k) const;
+  // A pass's diameter into D: the one the draft calls for, or the fan's with induced draft.
+  void PassDiameter(float delta_p, float barometric, float tm, float k);
+  // A pass's system K for standard size `s`; leaves the fittings sum in Kf.
+  float SystemK(float l, float h, float s);
   void Msg(const std::string& text, const std::string& caption = kProgramTitle);
 
   formkit::Host& host_;
@@ -91,6 +90,7 @@ class FrmSizing : public formkit::Form {
   float kf_ = 0;
   double d_ = 0;
   formkit::CalcSheet sheet_;
+  formkit::SheetSteps steps_{sheet_, *this, kQuantities};
 };
 
 }  // namespace sizing

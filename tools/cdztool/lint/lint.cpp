@@ -10,8 +10,7 @@
 #include "browser/doc/no_case.h"
 #include "browser/doc/section_names.h"
 #include "browser/page/picture_source.h"
-#include "browser/script/action_factory.h"
-#include "lint_keys.h"
+#include "browser/script/vocabulary.h"
 #include "platform/ascii_case.h"
 #include "platform/paths.h"
 #include "platform/program_start.h"
@@ -21,7 +20,43 @@ namespace {
 
 using browser::CDataFile;
 using browser::EqualsNoCase;
-using browser::StartsWithNoCase;
+using browser::ObjectKind;
+
+using Names = std::vector<std::string>;
+
+// The names of the keys `kind` reads, in the vocabulary's order (the closest of equally close
+// suggestions is the first).
+Names KindKeys(ObjectKind kind) {
+  Names names;
+  browser::ForEachKey(kind, [&](const browser::KeyEntry& entry) {
+    names.emplace_back(entry.key.name);
+  });
+  return names;
+}
+
+Names ActionKeys(const browser::ActionVocabulary* action) {
+  Names names;
+  if (action != nullptr) {
+    for (const browser::KeyEntry& entry : action->keys) names.emplace_back(entry.key.name);
+  }
+  return names;
+}
+
+Names ActionTypeNames() {
+  Names names;
+  for (const browser::ActionVocabulary& action : browser::Actions()) {
+    names.emplace_back(action.name);
+  }
+  return names;
+}
+
+Names ElementTypeNames() {
+  Names names;
+  for (const browser::ElementType& type : browser::ElementTypes()) {
+    names.emplace_back(type.prefix);
+  }
+  return names;
+}
 
 size_t EditDistance(const std::string& a, const std::string& b) {
   std::vector<size_t> row(b.size() + 1);
@@ -131,24 +166,16 @@ class Linter {
 
   void LintElement(const std::string& section) {
     const std::string type = String(section, "type");
-    // The page's rule: a case-blind match at the start of the type, in this order.
-    ObjectKind kind;
-    if (StartsWithNoCase(type, "Text")) {
-      kind = ObjectKind::kText;
-    } else if (StartsWithNoCase(type, "ImageList")) {
-      kind = ObjectKind::kImageList;
-    } else if (StartsWithNoCase(type, "Image")) {
-      kind = ObjectKind::kImage;
-    } else if (StartsWithNoCase(type, "ActiveX")) {
-      kind = ObjectKind::kActiveX;
-    } else {
+    const std::optional<ObjectKind> element_kind = browser::ElementKindOf(type);
+    if (!element_kind) {
       Error(section, "type", "element type '" + type +
                                  "' creates nothing, and every later element then reads the "
                                  "section before its own" +
-                                 Suggest(type, {"Image", "ImageList", "Text", "ActiveX"}));
+                                 Suggest(type, ElementTypeNames()));
       visited_.emplace(section, std::make_pair(ObjectKind::kImage, std::string()));
       return;
     }
+    const ObjectKind kind = *element_kind;
     Visit(section, kind);
     if (kind == ObjectKind::kImage) {
       // An animated image plays the file as a GIF whatever its name.
@@ -226,7 +253,8 @@ class Linter {
       }
       return;  // PreLoad is found without regard to case
     }
-    for (const std::string& event : EventNames()) {
+    for (std::string_view event_name : browser::EventNames()) {
+      const std::string event(event_name);
       if (name != event && EqualsNoCase(name, event)) {
         Error(section, "name", "'" + name + "' never runs: the event is '" + event +
                                    "' (script names compare exactly)");
@@ -245,17 +273,12 @@ class Linter {
         break;
       }
       const std::string type = String(section, "name");
-      const browser::ActionTypeStatus status = browser::GetActionTypeStatus(type);
       Visit(section, ObjectKind::kItem, type);
-      // A dropped item reads nothing: one finding on its name says so.
-      if (status != browser::ActionTypeStatus::kAction) dropped_.insert(section);
-      if (status == browser::ActionTypeStatus::kUnknown) {
+      if (browser::FindAction(type) == nullptr) {
+        // A dropped item reads nothing: one finding on its name says so.
+        dropped_.insert(section);
         Error(section, "name", "no action is named '" + type + "': the item is dropped" +
                                    Suggest(type, ActionTypeNames()));
-        continue;
-      }
-      if (status == browser::ActionTypeStatus::kNoAction) {
-        Warning(section, "name", "'" + type + "' runs no action in this program: the item is dropped");
         continue;
       }
       items.push_back({section, type, true});
@@ -534,15 +557,15 @@ class Linter {
     bool in_section = false;
     std::set<std::string> seen_sections;
     std::set<std::string> seen_keys;
-    const std::vector<std::string>* known = nullptr;
-    const std::vector<std::string>* action_keys = nullptr;
+    Names known;
+    Names action_keys;
     for (const std::string& line : file_.Lines()) {
       if (browser::IsSectionHeader(line)) {
         section = line.substr(1, line.size() - 2);
         in_section = true;
         seen_keys.clear();
-        known = nullptr;
-        action_keys = nullptr;
+        known.clear();
+        action_keys.clear();
         if (!seen_sections.insert(section).second) {
           Warning(section, "", "[" + section + "] appears again: only the first is read");
           in_section = false;
@@ -558,8 +581,10 @@ class Linter {
           in_section = false;
           continue;
         }
-        known = &KindKeys(it->second.first);
-        if (it->second.first == ObjectKind::kItem) action_keys = &ActionKeys(it->second.second);
+        known = KindKeys(it->second.first);
+        if (it->second.first == ObjectKind::kItem) {
+          action_keys = ActionKeys(browser::FindAction(it->second.second));
+        }
         continue;
       }
       if (line.empty() || line[0] == ';' || line[0] == '#') continue;
@@ -580,14 +605,13 @@ class Linter {
         Warning(section, key, "the key comes again in this section: only the first is read");
         continue;
       }
-      auto is = [&](const std::vector<std::string>* list) {
-        return list != nullptr && std::any_of(list->begin(), list->end(), [&](const std::string& k) {
-                 return EqualsNoCase(k, key);
-               });
+      auto is = [&](const Names& list) {
+        return std::any_of(list.begin(), list.end(),
+                           [&](const std::string& k) { return EqualsNoCase(k, key); });
       };
       if (is(known) || is(action_keys)) continue;
-      std::vector<std::string> candidates = *known;
-      if (action_keys) candidates.insert(candidates.end(), action_keys->begin(), action_keys->end());
+      Names candidates = known;
+      candidates.insert(candidates.end(), action_keys.begin(), action_keys.end());
       Warning(section, key, "no object of this section reads '" + key + "'" + Suggest(key, candidates));
     }
   }

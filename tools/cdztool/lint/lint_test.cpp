@@ -353,6 +353,21 @@ TEST(LintTest, KeysAndLinesThatNothingReads) {
                           "warning [Element_1_Script_2_ScriptItem_3]"));
 }
 
+// Every element of the page may name itself for screen readers; scripts may not.
+TEST(LintTest, ElementsHaveAnAccessibleName) {
+  EXPECT_THAT(Places(Broken("id = start\n", "id = start\naccessibleName = Start\n")), IsEmpty());
+  EXPECT_THAT(Places(Broken("name = OnMouseIn\n", "name = OnMouseIn\naccessibleName = In\n")),
+              ElementsAre("warning [Element_1_Script_1] accessibleName"));
+}
+
+// A frame is four numbers and its scaling: an id, a name or a position in its section is
+// read by nobody.
+TEST(LintTest, FramesReadOnlyTheirRectangle) {
+  EXPECT_THAT(Places(Broken("left = 0\ntop = 0\nright = 100",
+                            "left = 0\ntop = 0\nresize = 1\nid = first\nxpos = 3\nright = 100")),
+              ElementsAre("warning [Element_1_Frame_0] id", "warning [Element_1_Frame_0] xpos"));
+}
+
 TEST(LintTest, InternalCommands) {
   EXPECT_THAT(Message(Broken("command = ChangePage", "command = Exit")), "");
   EXPECT_THAT(Message(Broken("command = ChangePage", "command = exit")),

@@ -122,6 +122,30 @@ grep -q '"name": "N"' out.txt && fail "N exists before OnLoad"
 expect 0 "" -- run show.cdz --event OnLoad --event Again --vars
 grep -q '"name": "N", "type": 3, "value": "72"' out.txt || fail "recursion: $(grep '"N"' out.txt)"
 
+# The member shown is the one panorel shows beside its container: the one for the screen
+# width (1024 without a screen), else the one named after the container, else the first;
+# --member picks another, and a member that is not there says which one runs instead.
+member() {
+  printf '[Main]\nnumScripts = 1\n[Script_1]\nname = PreLoad\nnumScriptItems = 1\n[Script_1_ScriptItem_1]\nname = SetVariable\nvarName = Member\nvalue = %s\n' "$1" >"$1"
+}
+member first.cdb
+member pick.cdb
+member pick1024.cdb
+expect 0 "" -- pack pick.cdz first.cdb pick.cdb pick1024.cdb
+expect 0 "" -- run pick.cdz --vars
+grep -q '"name": "Member", "type": 8, "value": "pick1024.cdb"' out.txt || fail "width member: $(cat out.txt)"
+expect 0 "" -- pack pick.cdz first.cdb pick.cdb
+expect 0 "" -- run pick.cdz --vars
+grep -q '"value": "pick.cdb"' out.txt || fail "named member: $(cat out.txt)"
+expect 0 "" -- pack pick.cdz first.cdb
+expect 0 "" -- run pick.cdz --vars
+grep -q '"value": "first.cdb"' out.txt || fail "first member: $(cat out.txt)"
+expect 0 "" -- pack pick.cdz first.cdb pick.cdb
+expect 0 "" -- run pick.cdz --member FIRST.CDB --vars
+grep -q '"value": "first.cdb"' out.txt || fail "--member: $(cat out.txt)"
+expect 0 "no member named 'gone.cdb', running 'pick.cdb'" -- run pick.cdz --member gone.cdb --vars
+grep -q '"value": "pick.cdb"' out.txt || fail "--member gone: $(cat out.txt)"
+
 # Unknown ids and missing documents fail with a message.
 expect 1 "no object with id 'nobody'" -- run show.cdz --event OnMouseUp@nobody
 expect 1 "missing.cdz" -- run missing.cdz

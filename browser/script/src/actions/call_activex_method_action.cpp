@@ -5,6 +5,7 @@
 #include "browser/doc/section_names.h"
 #include "browser/script/control_scripting.h"
 #include "browser/script/id_manager.h"
+#include "browser/script/key_reader.h"
 #include "browser/script/numbered_sections.h"
 #include "browser/script/variables.h"
 #include "stored_result.h"
@@ -15,10 +16,11 @@ using platform::Variant;
 using platform::VariantError;
 
 bool CActiveXMethodParameter::Load(const CDataFile& file, LoadContext& context) {
-  file.ReadString(section_, "constValue", const_value_);
-  file.ReadString(section_, "varName", var_name_);
+  const KeyReader read(file, section_, context);
+  read.Text(keys::kConstValue, const_value_);
+  read.Text(keys::kVarName, var_name_);
   int16_t type = static_cast<int16_t>(value_type_);
-  file.ReadShort(section_, "valueType", type);
+  read.Short(keys::kValueType, type);
   value_type_ = static_cast<uint16_t>(type);
   return CElement::Load(file, context);
 }
@@ -26,14 +28,15 @@ bool CActiveXMethodParameter::Load(const CDataFile& file, LoadContext& context) 
 CCallActiveXMethodAction::~CCallActiveXMethodAction() = default;
 
 bool CCallActiveXMethodAction::Load(const CDataFile& file, LoadContext& context) {
-  file.ReadString(section_, "controlId", control_id_);
-  file.ReadString(section_, "method", method_);
+  const KeyReader read(file, section_, context);
+  read.Text(keys::kControlId, control_id_);
+  read.Text(keys::kMethod, method_);
   int16_t type = static_cast<int16_t>(return_type_);
-  file.ReadShort(section_, "returnType", type);
+  read.Short(keys::kReturnType, type);
   return_type_ = static_cast<uint16_t>(type);
-  file.ReadString(section_, "retVariable", ret_variable_);
+  read.Text(keys::kRetVariable, ret_variable_);
   int32_t count = 0;
-  file.ReadInt(section_, "numParameters", count);
+  read.Int(keys::kNumParameters, count);
   count_ = std::max(count, 0);
 
   // Parameter n lives in "<section>_Param_n"; one missing in between is an empty parameter.

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "browser/script/drag_data_object.h"
 #include "browser/script/script_item.h"
 
 namespace browser {
@@ -11,11 +10,13 @@ namespace browser {
 // move). With "flag = registry" the path is the text value "registryValueName" of the user's
 // key "registryKey", read when the document loads (empty when it cannot be read or does not
 // fit 260 bytes). The path is used as written. Execute returns when the user has dropped or
-// cancelled; a path of more than 259 bytes starts no drag. Always answers kContinue.
+// cancelled; a path of more than 259 bytes (what the shell's file list held) starts no drag
+// and says so. Always answers kContinue.
 class CDragAction : public CScriptItem {
  public:
-  CDragAction(std::string section, CElement* parent);
-  ~CDragAction() override;
+  static constexpr size_t kMaxDragPath = 259;
+
+  using CScriptItem::CScriptItem;
 
   bool Load(const CDataFile& file, LoadContext& context) override;
   ActionResult Execute(ScriptContext& context) override;
@@ -24,7 +25,6 @@ class CDragAction : public CScriptItem {
 
  private:
   std::string path_;
-  CImpIDropSource* drop_source_ = nullptr;  // one reference, released with the action
 };
 
 }  // namespace browser

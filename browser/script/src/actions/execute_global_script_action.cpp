@@ -1,11 +1,13 @@
 #include "execute_global_script_action.h"
 
+#include "browser/script/key_reader.h"
 #include "browser/script/scriptable_object.h"
 
 namespace browser {
 
 bool CExecuteGlobalScriptAction::Load(const CDataFile& file, LoadContext& context) {
-  file.ReadString(section_, "scriptName", script_name_);
+  const KeyReader read(file, section_, context);
+  read.Text(keys::kScriptName, script_name_);
   return CElement::Load(file, context);
 }
 

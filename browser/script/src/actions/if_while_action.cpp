@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "browser/script/key_reader.h"
 #include "browser/script/variables.h"
 #include "condition.h"
 #include "stored_result.h"
@@ -47,12 +48,13 @@ std::optional<bool> PathMatchExists(const std::string& pattern, EventBudget& bud
 }
 
 bool CIfWhileAction::Load(const CDataFile& file, LoadContext& context) {
-  has_path_ = file.ReadString(section_, "path", path_);
+  const KeyReader read(file, section_, context);
+  has_path_ = read.Text(keys::kPath, path_);
   if (!has_path_) {
-    file.ReadString(section_, "leftName", left_name_);
-    file.ReadString(section_, "constValue", const_value_);
-    if (const_value_.empty()) file.ReadString(section_, "rightName", right_name_);
-    file.ReadInt(section_, "operator", operator_);
+    read.Text(keys::kLeftName, left_name_);
+    read.Text(keys::kConstValue, const_value_);
+    if (const_value_.empty()) read.Text(keys::kRightName, right_name_);
+    read.Int(keys::kOperator, operator_);
   }
   return CElement::Load(file, context);
 }

@@ -1,19 +1,21 @@
 #include "internal_command_action.h"
 
 #include "browser/doc/no_case.h"
+#include "browser/script/key_reader.h"
 #include "browser/script/script_host.h"
 #include "browser/script/system_services.h"
 
 namespace browser {
 
 bool CInternalCommandAction::Load(const CDataFile& file, LoadContext& context) {
-  file.ReadString(section_, "command", command_);
-  file.ReadString(section_, "parameters", parameters_);
+  const KeyReader read(file, section_, context);
+  read.Text(keys::kCommand, command_);
+  read.Text(keys::kParameters, parameters_);
   return CElement::Load(file, context);
 }
 
 ActionResult CInternalCommandAction::Execute(ScriptContext& context) {
-  if (context.system != nullptr) context.system->Report("command: " + command_ + " " + parameters_);
+  Perform(context.system, request::Report{"command: " + command_ + " " + parameters_});
   ScriptHost* host = context.host;
   if (host == nullptr) return ActionResult::kContinue;
   // "Exit" alone is compared exactly.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "browser/script/key_reader.h"
 #include "browser/script/system_services.h"
 #include "browser/script/variables.h"
 #include "platform/paths.h"
@@ -9,8 +10,9 @@
 namespace browser {
 
 bool CLaunchAction::Load(const CDataFile& file, LoadContext& context) {
-  file.ReadString(section_, "variableName", variable_name_);
-  file.ReadString(section_, "path", path_);
+  const KeyReader read(file, section_, context);
+  read.Text(keys::kVariableName, variable_name_);
+  read.Text(keys::kPath, path_);
   return CElement::Load(file, context);
 }
 
@@ -33,7 +35,7 @@ ActionResult CLaunchHtmlAction::Execute(ScriptContext& context) {
   if (context.system == nullptr) return ActionResult::kContinue;
   std::string address = Address(context);
   if (context.budget.spent()) return ActionResult::kBudgetSpent;
-  context.system->OpenAddress(platform::AsWrittenPath(address));
+  context.system->Perform(request::OpenAddress{platform::AsWrittenPath(address)});
   return ActionResult::kContinue;
 }
 
@@ -42,8 +44,8 @@ ActionResult CLaunchInternetExplorerAction::Execute(ScriptContext& context) {
   std::string address = Address(context);
   if (context.budget.spent()) return ActionResult::kBudgetSpent;
   std::replace(address.begin(), address.end(), '\\', '/');
-  if (!context.system->OpenWebWindow(address)) {
-    context.system->ShellOpen(platform::AsWrittenPath(path_));
+  if (!context.system->Perform(request::OpenWebWindow{address})) {
+    context.system->Perform(request::ShellOpen{platform::AsWrittenPath(path_)});
   }
   return ActionResult::kContinue;
 }

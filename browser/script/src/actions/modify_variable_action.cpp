@@ -1,5 +1,6 @@
 #include "modify_variable_action.h"
 
+#include "browser/script/key_reader.h"
 #include "browser/script/variables.h"
 #include "stored_result.h"
 
@@ -108,13 +109,14 @@ void ApplyArithmetic(std::string_view op_name, Variant& target, const Variant& o
 }
 
 bool CModifyVariableAction::Load(const CDataFile& file, LoadContext& context) {
-  file.ReadString(section_, "mainOp", main_op_);
-  file.ReadString(section_, "targetVar", target_var_);
-  file.ReadString(section_, "srcVar", src_var_);
+  const KeyReader read(file, section_, context);
+  read.Text(keys::kMainOp, main_op_);
+  read.Text(keys::kTargetVar, target_var_);
+  read.Text(keys::kSrcVar, src_var_);
   int16_t type = 0;
-  if (file.ReadShort(section_, "valueType", type)) {
+  if (read.Short(keys::kValueType, type)) {
     constant_ = Variant();
-    file.ReadVariant(section_, "value", static_cast<uint16_t>(type), constant_);
+    read.ByValueType(keys::kValue, static_cast<uint16_t>(type), constant_);
   }
   return CElement::Load(file, context);
 }

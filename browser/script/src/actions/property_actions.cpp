@@ -1,6 +1,7 @@
 #include "property_actions.h"
 
 #include "browser/script/id_manager.h"
+#include "browser/script/key_reader.h"
 #include "browser/script/scriptable_object.h"
 #include "browser/script/variables.h"
 #include "browser/doc/section_names.h"
@@ -19,10 +20,11 @@ CScriptableObject* FindScriptable(const ScriptContext& context, const std::strin
 }  // namespace
 
 bool CGetPropertyAction::Load(const CDataFile& file, LoadContext& context) {
-  file.ReadString(section_, "controlId", control_id_);
-  file.ReadString(section_, "property", property_);
-  file.ReadString(section_, "variableName", variable_name_);
-  file.ReadLong(section_, "scope", scope_);
+  const KeyReader read(file, section_, context);
+  read.Text(keys::kControlId, control_id_);
+  read.Text(keys::kProperty, property_);
+  read.Text(keys::kVariableName, variable_name_);
+  read.Long(keys::kScope, scope_);
   return CElement::Load(file, context);
 }
 
@@ -45,22 +47,25 @@ ActionResult CGetPropertyAction::Execute(ScriptContext& context) {
 }
 
 bool CSetPropertyAction::Load(const CDataFile& file, LoadContext& context) {
-  file.ReadString(section_, "controlId", control_id_);
+  const KeyReader read(file, section_, context);
+  read.Text(keys::kControlId, control_id_);
   const auto read_assignment = [&](const std::string& section) {
+    const KeyReader assignment(file, section, context);
     Assignment a;
-    file.ReadString(section, "property", a.property);
-    file.ReadString(section, "variableName", a.variable_name);
+    assignment.Text(keys::kProperty, a.property);
+    assignment.Text(keys::kVariableName, a.variable_name);
     int16_t type = static_cast<int16_t>(a.value_type);
-    file.ReadShort(section, "valueType", type);
+    assignment.Short(keys::kValueType, type);
     a.value_type = static_cast<uint16_t>(type);
-    file.ReadVariant(section, "value", a.value_type, a.value);
+    assignment.ByValueType(keys::kValue, a.value_type, a.value);
     assignments_.push_back(std::move(a));
   };
   std::string multi;
-  if (file.ReadString(section_, "multi", multi)) {
+  if (read.Text(keys::kMulti, multi)) {
     // Whatever "multi" says, its presence selects the numbered sections.
-    std::string unused;
-    for (int n = 0; file.ReadString(PropertySection(section_, n), "property", unused); ++n) {
+    for (int n = 0; KeyReader(file, PropertySection(section_, n), context)
+                        .Present(keys::kProperty);
+         ++n) {
       read_assignment(PropertySection(section_, n));
     }
   } else {

@@ -1,6 +1,7 @@
 #include "register_activex_action.h"
 
 #include "browser/doc/no_case.h"
+#include "browser/script/key_reader.h"
 #include "platform/paths.h"
 
 namespace browser {
@@ -17,11 +18,12 @@ bool NamesServerProgram(std::string_view file) {
 }  // namespace
 
 bool CRegisterActiveXAction::Load(const CDataFile& file, LoadContext& context) {
-  file.ReadString(section_, "Filename", filename_);
+  const KeyReader read(file, section_, context);
+  read.Text(keys::kFilename, filename_);
   if (filename_.empty()) return false;
   bool copy_to_system = false;
-  file.ReadBool(section_, "Unregister", control_.unregister);
-  file.ReadBool(section_, "CopyToSystem", copy_to_system);
+  read.Bool(keys::kUnregister, control_.unregister);
+  read.Bool(keys::kCopyToSystem, copy_to_system);
   const std::string& system_dir = context.system_dirs.controls.empty()
                                       ? context.system_dirs.system
                                       : context.system_dirs.controls;
@@ -40,9 +42,8 @@ bool CRegisterActiveXAction::Load(const CDataFile& file, LoadContext& context) {
 }
 
 ActionResult CRegisterActiveXAction::Execute(ScriptContext& context) {
-  if (filename_.empty() || context.system == nullptr) return ActionResult::kObjectMissing;
-  return context.system->RegisterControl(control_) ? ActionResult::kContinue
-                                                   : ActionResult::kObjectMissing;
+  if (filename_.empty()) return ActionResult::kObjectMissing;
+  return Perform(context.system, control_) ? ActionResult::kContinue : ActionResult::kObjectMissing;
 }
 
 }  // namespace browser

@@ -20,11 +20,11 @@ class CRegisterActiveXAction : public CScriptItem {
   ActionResult Execute(ScriptContext& context) override;
 
   // What Execute asks the machine to do (meaningful after a Load that found a file name).
-  const ControlRegistration& control() const { return control_; }
+  const request::RegisterControl& control() const { return control_; }
 
  private:
   std::string filename_;
-  ControlRegistration control_;
+  request::RegisterControl control_;
 };
 
 }  // namespace browser

@@ -1,21 +1,23 @@
 #include "run_program_action.h"
 
+#include "browser/script/key_reader.h"
 #include "browser/script/system_services.h"
 #include "platform/registry.h"
 
 namespace browser {
 
 bool CRunProgramAction::Load(const CDataFile& file, LoadContext& context) {
-  file.ReadString(section_, "flag", flag_);
+  const KeyReader read(file, section_, context);
+  read.Text(keys::kFlag, flag_);
   if (flag_ == "registry") {
-    file.ReadString(section_, "registryKey", registry_key_);
-    file.ReadString(section_, "registryValueName", registry_value_name_);
-    file.ReadString(section_, "paramRegistryValueName", param_registry_value_name_);
+    read.Text(keys::kRegistryKey, registry_key_);
+    read.Text(keys::kRegistryValueName, registry_value_name_);
+    read.Text(keys::kParamRegistryValueName, param_registry_value_name_);
     // The values themselves are read when the action runs.
     registry_ = context.registry;
   } else {
-    file.ReadString(section_, "path", path_);
-    file.ReadString(section_, "parameters", parameters_);
+    read.Text(keys::kPath, path_);
+    read.Text(keys::kParameters, parameters_);
   }
   return CElement::Load(file, context);
 }
@@ -45,7 +47,7 @@ ActionResult CRunProgramAction::Execute(ScriptContext& context) {
   if (!Target(path, parameters)) return ActionResult::kContinue;
   const std::string resolved = context.paths.Resolve(path);
   if (resolved.size() > kMaxText) return ActionResult::kContinue;
-  context.system->RunProgram(resolved, parameters);
+  context.system->Perform(request::RunProgram{resolved, parameters});
   return ActionResult::kContinue;
 }
 

@@ -1,6 +1,7 @@
 #include "save_to_file_action.h"
 
 #include "browser/doc/data_file.h"
+#include "browser/script/key_reader.h"
 #include "browser/script/system_services.h"
 #include "browser/script/variables.h"
 #include "platform/paths.h"
@@ -13,11 +14,12 @@ constexpr char kArchiveSection[] = "VTRL Archive";
 }  // namespace
 
 bool CSaveToFileAction::Load(const CDataFile& file, LoadContext& context) {
-  file.ReadBool(section_, "useTemDir", use_tem_dir_);
-  file.ReadString(section_, "path", path_);
-  file.ReadString(section_, "key", key_);
-  file.ReadString(section_, "variable", variable_);
-  file.ReadString(section_, "value", value_);
+  const KeyReader read(file, section_, context);
+  read.Bool(keys::kUseTemDir, use_tem_dir_);
+  read.Text(keys::kPath, path_);
+  read.Text(keys::kArchiveKey, key_);
+  read.Text(keys::kVariable, variable_);
+  read.Text(keys::kValue, value_);
   if (use_tem_dir_) path_ = context.system_dirs.temp + path_ + ".kps";
   // As written, relative to the current folder; a "\" separates folders as "/" does.
   path_ = platform::AsWrittenPath(path_);
@@ -39,9 +41,9 @@ ActionResult CSaveToFileAction::Execute(ScriptContext& context) {
   } else {
     written = file.WriteString(kArchiveSection, key_, value_);
   }
-  std::string value;
-  if (written) file.ReadString(kArchiveSection, key_, value);
-  context.system->SaveDataFile(file, path_, key_, written ? &value : nullptr);
+  request::SaveDataFile save{&file, path_, key_, {}, written};
+  if (written) file.ReadString(kArchiveSection, key_, save.value);
+  context.system->Perform(save);
   return ActionResult::kContinue;
 }
 

@@ -1,5 +1,6 @@
 #include "set_variable_action.h"
 
+#include "browser/script/key_reader.h"
 #include "browser/script/variables.h"
 #include "platform/registry.h"
 #include "stored_result.h"
@@ -7,15 +8,16 @@
 namespace browser {
 
 bool CSetVariableAction::Load(const CDataFile& file, LoadContext& context) {
-  file.ReadString(section_, "varName", var_name_);
-  file.ReadLong(section_, "scope", scope_);
+  const KeyReader read(file, section_, context);
+  read.Text(keys::kVarName, var_name_);
+  read.Long(keys::kScope, scope_);
   int16_t type = static_cast<int16_t>(value_type_);
-  file.ReadShort(section_, "valueType", type);
+  read.Short(keys::kValueType, type);
   value_type_ = static_cast<uint16_t>(type);
-  file.ReadString(section_, "flag", flag_);
+  read.Text(keys::kFlag, flag_);
   if (flag_ == "registry") {
-    file.ReadString(section_, "registryKey", registry_key_);
-    file.ReadString(section_, "registryValueName", registry_value_name_);
+    read.Text(keys::kRegistryKey, registry_key_);
+    read.Text(keys::kRegistryValueName, registry_value_name_);
     // Read once, now: the script later stores what the registry held when the document loaded.
     const auto v = context.registry == nullptr
                        ? std::nullopt
@@ -26,7 +28,7 @@ bool CSetVariableAction::Load(const CDataFile& file, LoadContext& context) {
                                            : std::to_string(v->dword));
     }
   } else {
-    file.ReadVariant(section_, "value", value_type_, value_);
+    read.ByValueType(keys::kValue, value_type_, value_);
   }
   return CElement::Load(file, context);
 }

@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -44,7 +45,8 @@ struct FormProgram {
   QMessageBox::Icon form_message_icon = QMessageBox::NoIcon;  // the form's own warnings
   std::vector<KFactorRow> k_factor_rows;
   int k_factor_columns = 1;
-  std::vector<ResultUnit> results;
+  // The program's quantities: the window shows each result's unit beside it.
+  std::span<const Quantity> quantities;
   // The text boxes that select their whole text when they take the focus.
   std::function<bool(const std::string& control)> selects_all_on_focus;
   // Enter in any of the form's text boxes clicks this button, the window's default.

@@ -6,13 +6,14 @@
 #pragma once
 
 #include <map>
+#include <span>
 #include <string>
-#include <vector>
 
 #include <QColor>
 #include <QObject>
 
 #include "formkit/form.h"
+#include "formkit/quantity.h"
 
 class QLabel;
 class QWidget;
@@ -27,17 +28,12 @@ double ContrastRatio(const QColor& a, const QColor& b);
 QColor StaleTextColor(const QColor& background);
 inline constexpr const char* kStaleResultTip = "changed - press Calculate";
 
-struct ResultUnit {
-  const char* label;  // the result label's control name
-  const char* unit;   // shown beside it; "" for none
-};
-
 class ResultPanel : public QObject {
  public:
-  // Sets up the labels of `window` named in `results` (a name without a widget is
-  // skipped). Each unit becomes a label named after the result with "Unit" appended, in the
-  // grid cell to the right of the result.
-  ResultPanel(const Form& form, QWidget& window, std::vector<ResultUnit> results);
+  // Sets up the labels of `window` named by the results of `quantities` (a name without a
+  // widget is skipped). Each unit becomes a label named after the result with "Unit"
+  // appended, in the grid cell to the right of the result.
+  ResultPanel(const Form& form, QWidget& window, std::span<const Quantity> quantities);
 
   // To be called with the name of every control that changed (the form's observer).
   void Changed(const std::string& name);

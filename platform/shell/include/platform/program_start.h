@@ -7,8 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/shell.h"
-
 namespace platform {
 
 // The words of a parameters text: blanks and tabs separate words; a word that starts with a
@@ -21,13 +19,5 @@ std::vector<std::string> SplitParameters(std::string_view text);
 // case) that is not one, the name without that ending; nothing when neither is an executable
 // regular file.
 std::optional<std::string> ProgramFile(const std::string& path);
-
-// Starts the program at `path` with the words of `parameters`, detached, never through a
-// shell. A path that is not an executable file is taken as a document and opened with the
-// desktop's handler (the parameters are then dropped), except that a name ending in ".exe"
-// (any case) is first tried without that ending. False (and `error`) when nothing could be
-// started.
-bool StartProgram(Shell& shell, const std::string& path, std::string_view parameters,
-                  std::string* error);
 
 }  // namespace platform

@@ -24,6 +24,8 @@ class MemoryBudget {
   // handler (once until Reset) what was refused and answers false.
   bool Take(uint64_t bytes, const std::string& what);
   void Give(uint64_t bytes);
+  // Tells the refusal handler, as Take does, that `what` did not fit.
+  void Refuse(const std::string& what);
   // Tells the refusal handler `line` unless a refusal was told since ResetRefusals: one line
   // per document however much is refused.
   void Tell(const std::string& line);

@@ -11,6 +11,8 @@ class UserRegistry;
 
 namespace browser {
 
+class KeyLog;
+
 // A document's app bar settings, from its section "Main" or, with "flag = registry", from
 // the values of the user's registry key named by "registryKey" (when the key exists; else
 // the document's own keys count).
@@ -24,7 +26,9 @@ struct AppBarSettings {
   bool auto_hide = false;
 };
 
-// Reads the settings. `registry` may be null: the document's keys count.
-AppBarSettings ReadAppBarSettings(const CDataFile& file, const platform::UserRegistry* registry);
+// Reads the settings. `registry` may be null: the document's keys count. `log` is told the
+// keys read.
+AppBarSettings ReadAppBarSettings(const CDataFile& file, const platform::UserRegistry* registry,
+                                  KeyLog* log = nullptr);
 
 }  // namespace browser

@@ -23,7 +23,7 @@ class UserRegistry;
 namespace browser {
 
 class AppBarManager;
-class FileDragger;
+class KeyLog;
 class PictureSource;
 class SystemServices;
 
@@ -39,18 +39,19 @@ class CMainWnd : public ScriptHost {
     PictureSource* pictures = nullptr;
     const platform::UserRegistry* registry = nullptr;
     platform::SystemDirectories system;
-    // What the system actions start, open, play and post through; none: they do nothing.
+    // What performs the system actions' requests (programs, files, sounds, messages, drags);
+    // none: they do nothing.
     SystemServices* system_services = nullptr;
     std::string program_path;  // the program file; its directory serves before a document
     // The app bar manager of the window; none: documents that are app bars are only
     // placed at the right edge.
     AppBarManager* app_bar = nullptr;
-    // What DragFile drags through; none: it starts no drag.
-    FileDragger* dragger = nullptr;
     Trace trace;
     // Told, once per document, what the document's memory budget or the animation limit
     // refused (a line for stderr); none: nobody is told.
     std::function<void(const std::string&)> report;
+    // Told every key the document's loaders read; none: nobody is told.
+    KeyLog* key_log = nullptr;
   };
   CMainWnd(CIdManager& ids, Services services);
   ~CMainWnd() override;
@@ -66,8 +67,9 @@ class CMainWnd : public ScriptHost {
   bool FindDocument(const std::string& name);
   // Loads the current document's data file (the resolution member, else the document member,
   // else a new read), unloading the current one first, and shows it. With `check`, another
-  // copy of the program showing the same title makes the load fail.
-  bool LoadDocument(bool check);
+  // copy of the program showing the same title makes the load fail; "OnLoad" fires when
+  // `on_load` is set.
+  bool LoadDocument(bool check, bool on_load = true);
   // The load after the data file was chosen: `file` (owned by the container) becomes the
   // current one and is shown, and "OnLoad" fires when `on_load` is set. LoadDocument ends
   // here; tools that choose a member by their own rules start here.

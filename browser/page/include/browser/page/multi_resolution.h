@@ -6,6 +6,8 @@
 
 namespace browser {
 
+class KeyLog;
+
 // A value scaled by a factor with the documents' rounding: the integer part (towards zero)
 // plus 1 when the fraction is 0.41 or more; a negative result is cut towards zero.
 //   mode 0 unchanged      1 x average        2 x axis
@@ -21,8 +23,9 @@ class CMultiResolution {
 
   // Sections with "resize" get their "width", "height" (by the horizontal and vertical
   // factor) and "fontSize" (by the average) scaled; sections with "reposition" their "xpos"
-  // and "ypos". Nothing without both "xres" and "yres".
-  void ApplyResolution(CDataFile& file, int32_t screen_width, int32_t screen_height);
+  // and "ypos". Nothing without both "xres" and "yres", whose reads `log` is told.
+  void ApplyResolution(CDataFile& file, int32_t screen_width, int32_t screen_height,
+                       KeyLog* log = nullptr);
 
   int32_t screen_width() const { return screen_width_; }
   int32_t screen_height() const { return screen_height_; }

@@ -9,6 +9,16 @@ namespace browser {
 
 class MemoryBudget;
 
+// An animation started: its number (0 when it does not play) and the bytes it may hold at
+// most while it plays.
+struct PlayedAnimation {
+  uint64_t id = 0;
+  uint64_t bytes = 0;
+  bool over_limit = false;  // not played because it needs more than it was allowed
+};
+// No limit of the caller's own on an animation's memory (the GIF library's own still holds).
+inline constexpr uint64_t kAnyBytes = ~uint64_t{0};
+
 // A GIF's first image with its transparency mask: the mask is white (0xFFFFFFFF) where the
 // image is transparent and black elsewhere, drawn as dst = (dst AND mask) XOR image.
 struct GifPicture {
@@ -33,11 +43,12 @@ class PictureSource {
   virtual GifPicture LoadGif(const std::string& path, int mode) = 0;
 
   // Starts a GIF animation drawn by itself into the window with its top-left corner at
-  // `at` (client coordinates), until StopAnimation; 0 when it cannot be played. Stopping
-  // waits for the animation to let go of the window, and 0 is harmless.
-  virtual uint64_t PlayAnimation(const std::string& path, Point at) {
-    (void)path, (void)at;
-    return 0;
+  // `at` (client coordinates), holding at most max_bytes, until StopAnimation; id 0 when it
+  // cannot be played. Stopping waits for the animation to let go of the window, and 0 is
+  // harmless.
+  virtual PlayedAnimation PlayAnimation(const std::string& path, Point at, uint64_t max_bytes) {
+    (void)path, (void)at, (void)max_bytes;
+    return {};
   }
   virtual void StopAnimation(uint64_t animation) { (void)animation; }
   // What tells the file's present content from any other (its identity, size and time of

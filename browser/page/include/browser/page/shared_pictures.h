@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <map>
-#include <set>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -16,7 +15,8 @@ namespace browser {
 // element that shows it shares its pixels while the file's stamp stays the same (a file
 // written anew is decoded anew); each picture decoded is taken from the document's memory
 // budget until Clear or until it is decoded anew. A picture the budget refuses loads nothing, as a missing file
-// does. Animations pass through, one more of them refused past kMaxPlayingAnimations.
+// does. Animations pass through, one more of them refused past kMaxPlayingAnimations; what each
+// may hold is taken from the budget while it plays.
 class SharedPictureSource : public PictureSource {
  public:
   // Animations playing at once in one window: each may hold the GIF library's limit.
@@ -30,7 +30,9 @@ class SharedPictureSource : public PictureSource {
   std::unique_ptr<Picture> LoadBitmap(const std::string& path) override;
   std::unique_ptr<Picture> LoadJpeg(const std::string& path) override;
   GifPicture LoadGif(const std::string& path, int mode) override;
-  uint64_t PlayAnimation(const std::string& path, Point at) override;
+  // Plays within what the budget has left, and takes what the animation may hold from it
+  // until it stops.
+  PlayedAnimation PlayAnimation(const std::string& path, Point at, uint64_t max_bytes) override;
   void StopAnimation(uint64_t animation) override;
   MemoryBudget* budget() override { return &budget_; }
 
@@ -54,7 +56,7 @@ class SharedPictureSource : public PictureSource {
   PictureSource& files_;
   MemoryBudget& budget_;
   std::map<Key, Entry> cache_;
-  std::set<uint64_t> playing_;
+  std::map<uint64_t, BudgetShare> playing_;
 };
 
 }  // namespace browser

@@ -12,6 +12,7 @@ class UserRegistry;
 namespace browser {
 
 class CIdManager;
+class KeyLog;
 class PictureSource;  // the page layer's picture loading (browser/page/picture_source.h)
 
 // Where a document's file names lead: the document directory (ending with "/", empty until a
@@ -41,6 +42,8 @@ struct LoadContext {
   PictureSource* pictures = nullptr;
   // The temporary and system directories the actions prepare their paths with.
   platform::SystemDirectories system_dirs;
+  // Told every key the loaders read; none in the program.
+  KeyLog* key_log = nullptr;
 };
 
 }  // namespace browser

@@ -7,54 +7,37 @@
 
 namespace browser {
 
-// One line of system_lines.h per call.
+// One request's line (system_request.h) at a time.
 using SystemLineSink = std::function<void(const std::string& line)>;
 
-// Performs nothing and tells `sink` what would have been done, one line per call, so an
-// author can check a document's programs, paths and addresses without a desktop. It answers
-// as the machine would when everything works, with one exception: registering a copy of a
-// control file that does not exist fails (and prints nothing), as it would for real.
+// Performs nothing and tells `sink` each request's line, so an author can check a document's
+// programs, paths and addresses without a desktop. It answers as the machine would when
+// everything works, with two exceptions: registering a copy of a control file that
+// `file_exists` does not find fails (and prints nothing), as it would for real; and a drag
+// neither happens nor is told, as in a program without a window. Without `file_exists`
+// every copy's source is taken as there.
 class PrintingSystemServices : public SystemServices {
  public:
-  explicit PrintingSystemServices(SystemLineSink sink) : sink_(std::move(sink)) {}
+  explicit PrintingSystemServices(SystemLineSink sink,
+                                  std::function<bool(const std::string&)> file_exists = {})
+      : sink_(std::move(sink)), file_exists_(std::move(file_exists)) {}
 
-  void RunProgram(const std::string& path, const std::string& parameters) override;
-  void ShellOpen(const std::string& path) override;
-  void OpenFolder(const std::string& path) override;
-  void OpenAddress(const std::string& address) override;
-  void PlaySound(const std::string& path) override;
-  void PostWindowMessage(const std::string& window_class, int32_t message, int32_t wparam,
-                         int32_t lparam) override;
-  void SaveDataFile(const CDataFile& file, const std::string& path, const std::string& key,
-                    const std::string* value) override;
-  bool RegisterControl(const ControlRegistration& control) override;
-  bool OpenWebWindow(const std::string& address) override;
-  void Report(const std::string& line) override { sink_(line); }
+  bool Perform(const SystemRequest& request) override;
 
  private:
   SystemLineSink sink_;
+  std::function<bool(const std::string&)> file_exists_;
 };
 
-// Performs every call through `inner` and tells `sink` about it, as PrintingSystemServices
-// would; a web window that `inner` does not have is not reported (the shell call that
-// replaces it is). For the program's traces.
+// Performs every request through `inner` and tells `sink` its line first; a web window that
+// `inner` does not have is not told (the shell call that replaces it is), and is told after
+// it opened. For the program's traces.
 class EchoingSystemServices : public SystemServices {
  public:
   EchoingSystemServices(SystemServices& inner, SystemLineSink sink)
       : inner_(inner), sink_(std::move(sink)) {}
 
-  void RunProgram(const std::string& path, const std::string& parameters) override;
-  void ShellOpen(const std::string& path) override;
-  void OpenFolder(const std::string& path) override;
-  void OpenAddress(const std::string& address) override;
-  void PlaySound(const std::string& path) override;
-  void PostWindowMessage(const std::string& window_class, int32_t message, int32_t wparam,
-                         int32_t lparam) override;
-  void SaveDataFile(const CDataFile& file, const std::string& path, const std::string& key,
-                    const std::string* value) override;
-  bool RegisterControl(const ControlRegistration& control) override;
-  bool OpenWebWindow(const std::string& address) override;
-  void Report(const std::string& line) override;
+  bool Perform(const SystemRequest& request) override;
 
  private:
   SystemServices& inner_;

@@ -28,9 +28,11 @@ class CScript : public CElement {
   // order, then reads the keys of CElement (the script's "name" is its event name).
   bool Load(const CDataFile& file, LoadContext& context) override;
 
-  // Interprets the items with IF/ELSE/ENDIF skipping. Answers 0 when the run reached the end
-  // or an item answered 3, otherwise the stopping code (1 to 5) of the item's result.
-  int Run(ScriptContext& context);
+  // Interprets the items with IF/ELSE/ENDIF skipping. The run ends at the end of the items,
+  // at an item that answers anything but kContinue or a condition's result, when the
+  // event's budget is spent, or at once beyond the depth and run limits. The host hears each
+  // item's result and the spent budget; the caller is told nothing.
+  void Run(ScriptContext& context);
 
   const std::vector<std::unique_ptr<CScriptItem>>& items() const { return items_; }
 

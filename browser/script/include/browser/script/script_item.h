@@ -14,7 +14,6 @@ class CIdManager;
 class CScriptableObject;
 class CVariableStore;
 
-class FileDragger;
 class ScriptHost;
 class SystemServices;
 
@@ -29,20 +28,21 @@ struct ScriptContext {
   CScriptableObject* main_page = nullptr;  // none before a document is loaded
   ScriptHost* host = nullptr;              // none: requests and traces go nowhere
   SystemServices* system = nullptr;        // none: system actions do nothing
-  FileDragger* dragger = nullptr;          // none: DragFile starts no drag
   DocumentPaths paths;
-  int depth = 0;                           // script runs in progress
-  int runs = 0;                            // runs started since the outermost one began
+  int depth = 0;  // script runs in progress
+  int runs = 0;   // runs started since the outermost one began
   // The event whose runs are in progress (the outermost one's name) and what is left of its
   // budget; both are set when the outermost run starts.
   std::string event;
   EventBudget budget;
 };
 
-// Result codes of CScriptItem::Execute. Codes without a name (4, 5, 8, ...) end the run as
-// the run loop's table says. kBudgetSpent is an action's answer when its work does not fit in
-// the event's budget or its result in the variables' memory: the action changed nothing, and
-// every run of the event ends with 5, as a run beyond the depth limit does.
+// Result codes of CScriptItem::Execute, the script layer's one way of telling what an action
+// made of its work, with the original values. Every code but kContinue and
+// the conditions' two ends the run; the host hears each (ScriptHost::ItemExecuted).
+// kBudgetSpent is an action's answer when its work does not fit in the event's budget or its
+// result in the variables' memory: the action changed nothing, and every run of the event
+// ends, as a run beyond the depth limit does.
 enum class ActionResult : int {
   kContinue = 0,
   kConditionTrue = 1,

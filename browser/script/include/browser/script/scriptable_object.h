@@ -40,8 +40,8 @@ class CScriptableObject : public CElement {
   // Re-layout and repaint after a property changed.
   virtual void Refresh() {}
   // Runs the first script whose name equals `name` exactly; nothing when none does. The
-  // context's host is told of the event either way. Answers 0 whatever the script did.
-  virtual int RunScriptByName(std::string_view name, ScriptContext& context);
+  // context's host is told of the event either way.
+  virtual void RunScriptByName(std::string_view name, ScriptContext& context);
   // kUnknown (failure) unless a hosted control has the property.
   virtual PropertyResult PutExtendedProperty(std::string_view name,
                                              const platform::Variant& value);

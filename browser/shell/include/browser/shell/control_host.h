@@ -2,21 +2,23 @@
 // registry (built-in classes, then the plug-ins of the program's own folder "controls"
 // beside it and of the user's folder), or, when no class answers the name or its plug-in
 // refuses to start it, a panel naming the control (ControlFallback) with nothing to script.
-// Also the small web windows that LaunchInternetExplorer opens with the web control.
+// Also the small web windows that LaunchInternetExplorer opens with the web control, and the
+// performer of the system actions' requests that reach the window.
 #pragma once
 
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "browser/script/element.h"
-#include "browser/shell/address_relay.h"
 #include "browser/script/system_services.h"
+#include "browser/shell/address_relay.h"
 #include "platform/control_registry.h"
 
 namespace browser::shell {
@@ -73,49 +75,25 @@ class ControlHost {
   std::vector<WebWindow> web_windows_;
 };
 
-// The machine's services with LaunchInternetExplorer's window opened by the control host.
+// The program's performer of the system actions' requests: LaunchInternetExplorer's window
+// is opened by the control host and a DragFile dragged by `drag` (which answers whether the
+// file was dropped), each told to the machine's services as a Report line before (and for
+// a drag, after: request::DragFile::EndLine); everything else goes to the machine's
+// services. Without them (`machine` nullptr) nothing but a drag is done, and nothing told.
 class HostedSystemServices : public SystemServices {
  public:
-  HostedSystemServices(SystemServices* machine, ControlHost& controls)
-      : machine_(machine), controls_(controls) {}
+  using Drag = std::function<bool(const request::DragFile&)>;
+  HostedSystemServices(SystemServices* machine, ControlHost& controls, Drag drag)
+      : machine_(machine), controls_(controls), drag_(std::move(drag)) {}
 
-  void RunProgram(const std::string& path, const std::string& parameters) override {
-    if (machine_) machine_->RunProgram(path, parameters);
-  }
-  void ShellOpen(const std::string& path) override {
-    if (machine_) machine_->ShellOpen(path);
-  }
-  void OpenFolder(const std::string& path) override {
-    if (machine_) machine_->OpenFolder(path);
-  }
-  void OpenAddress(const std::string& address) override {
-    if (machine_) machine_->OpenAddress(address);
-  }
-  void PlaySound(const std::string& path) override {
-    if (machine_) machine_->PlaySound(path);
-  }
-  void PostWindowMessage(const std::string& window_class, int32_t message, int32_t wparam,
-                         int32_t lparam) override {
-    if (machine_) machine_->PostWindowMessage(window_class, message, wparam, lparam);
-  }
-  void SaveDataFile(const CDataFile& file, const std::string& path, const std::string& key,
-                    const std::string* value) override {
-    if (machine_) machine_->SaveDataFile(file, path, key, value);
-  }
-  bool RegisterControl(const ControlRegistration& control) override {
-    return machine_ != nullptr && machine_->RegisterControl(control);
-  }
-  bool OpenWebWindow(const std::string& address) override {
-    if (machine_) machine_->Report("web window: " + address);
-    return controls_.OpenWebWindow(address);
-  }
-  void Report(const std::string& line) override {
-    if (machine_) machine_->Report(line);
-  }
+  bool Perform(const SystemRequest& request) override;
 
  private:
+  void Tell(std::string line);
+
   SystemServices* machine_;
   ControlHost& controls_;
+  Drag drag_;
 };
 
 }  // namespace browser::shell

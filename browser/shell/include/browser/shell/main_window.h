@@ -158,8 +158,8 @@ class MainWindow : public QWidget, public WindowHost {
   }};
   // The system services with each line they report written to the trace (--trace only).
   std::unique_ptr<SystemServices> traced_system_;
-  // The hosted controls, and the system services with their web window; both outlive the
-  // main window object, whose pages destroy their controls.
+  // The hosted controls, and the system services with their web window and drag; both
+  // outlive the main window object, whose pages destroy their controls.
   std::unique_ptr<ControlHost> controls_;
   std::unique_ptr<SystemServices> hosted_system_;
   std::unique_ptr<CMainWnd> main_wnd_;

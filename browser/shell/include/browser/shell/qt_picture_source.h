@@ -28,7 +28,7 @@ class QtPictureSource : public PictureSource {
   // Animations draw into `surface` (the window's), which must outlive them; without one
   // nothing plays.
   void SetAnimationSurface(AnimationSurface* surface) { surface_ = surface; }
-  uint64_t PlayAnimation(const std::string& path, Point at) override;
+  PlayedAnimation PlayAnimation(const std::string& path, Point at, uint64_t max_bytes) override;
   void StopAnimation(uint64_t animation) override;
 
   // An animation held still at its first frame (previews: nothing plays there).

@@ -15,16 +15,21 @@ class WindowMessenger;
 
 namespace browser {
 
-// The machine's services behind the system actions, handed in by the program. A service left
-// out (nullptr) does nothing, as a failed one does. What fails is told to `complain` (when
-// given) and otherwise ignored, as the actions want; only control registration answers it.
-// Each program really started is told to `tell` (when given) as a system_lines::Started
+// The system actions' requests performed on the machine through the services handed in. A
+// service left out (nullptr) does nothing, as a failed one does. What fails is told to
+// `complain` (when given) and answers false; only control registration's answer is asked
+// for. Each program really started is told to `tell` (when given) as a system_lines::Started
 // line (the file found for a name ending in ".exe", with its arguments), and each file or
 // address handed to the desktop's handler as a system_lines::Opened line.
 //
+// RunProgram starts the executable file its path names, or for a name ending in ".exe" (any
+// case) that is not one, the name without that ending; anything else is a document, opened
+// as the shell opens documents (the parameters are then dropped).
+//
 // Document text never reaches a shell: programs get their parameters as an argument vector,
 // and an address is opened only when it names an existing file or has a scheme the desktop
-// handles for us (http, https, mailto, file).
+// handles for us (http, https, mailto, file). A web window and a drag are the program's
+// window's (false here).
 class LiveSystemServices : public SystemServices {
  public:
   struct Services {
@@ -37,25 +42,17 @@ class LiveSystemServices : public SystemServices {
   };
   explicit LiveSystemServices(Services services) : services_(std::move(services)) {}
 
-  void RunProgram(const std::string& path, const std::string& parameters) override;
-  void ShellOpen(const std::string& path) override;
-  void OpenFolder(const std::string& path) override;
-  void OpenAddress(const std::string& address) override;
-  void PlaySound(const std::string& path) override;
-  void PostWindowMessage(const std::string& window_class, int32_t message, int32_t wparam,
-                         int32_t lparam) override;
-  void SaveDataFile(const CDataFile& file, const std::string& path, const std::string& key,
-                    const std::string* value) override;
-  bool RegisterControl(const ControlRegistration& control) override;
-  // The program's own web window comes with the web control; without it, false.
-  bool OpenWebWindow(const std::string& address) override;
+  bool Perform(const SystemRequest& request) override;
 
   // True for what may be handed to the desktop's handler: an existing file or folder, or an
   // address with one of the schemes above.
   static bool MayOpen(const std::string& target);
 
  private:
-  void Open(const std::string& target);
+  // Performs each type of request (live_system_services.cpp).
+  struct Performer;
+
+  bool Open(const std::string& target);
   bool Fail(const std::string& reason);
   bool Start(const std::string& program, const std::vector<std::string>& args);
 
