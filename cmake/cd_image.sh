@@ -108,6 +108,8 @@ CONF
 }
 write_qt_conf bin
 write_qt_conf "$cd_dir"
+# The web engine's own program lies with the web control.
+if [ -e "$disc/$cd_dir/controls/panorel_web" ]; then write_qt_conf "$cd_dir/controls"; fi
 
 cat >"$disc/autorun.sh" <<'SH'
 #!/bin/sh

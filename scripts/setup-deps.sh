@@ -19,6 +19,9 @@ packages=(
   xvfb xauth openbox xdotool x11-apps imagemagick xdg-utils poppler-utils
   # window properties and geometry in the browser's end-to-end tests
   x11-utils
+  # the browser's accessible objects read as a screen reader reads them: the accessibility
+  # bus on a private session bus, and its Python bindings
+  at-spi2-core dbus-daemon python3-pyatspi
   # desktop integration: the SVG icons, and the install test's MIME and desktop entry checks
   libqt6svg6 shared-mime-info desktop-file-utils
   # the browser's sounds (the sound server's player) and the test's private sound server

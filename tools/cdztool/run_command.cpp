@@ -55,9 +55,9 @@ int Run(const RunOptions& options, std::ostream& out, std::ostream& err) {
   services.system = DirectoriesForRun();
   browser::CMainWnd wnd(ids, std::move(services));
 
-  // The container is read whole, as the browser reads the one beside it, and its member
-  // chosen the browser's way (FindDocument, LoadDocument); --member names one instead.
-  // A container, a folder of data files or a data file as text, as the browser reads them.
+  // The document (a container, a folder of data files or a data file as text) is read whole,
+  // as the browser reads the one beside it, and its member chosen the browser's way
+  // (FindDocument, LoadDocument); --member names one instead.
   const browser::Status s = browser::LoadDocumentFiles(options.document, &wnd.container());
   if (wnd.container().Count() == 0) {
     err << kTool << options.document << ": " << (s.ok() ? "empty document" : s.message())

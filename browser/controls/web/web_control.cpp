@@ -1,7 +1,5 @@
 #include "web_control.h"
 
-#include <unistd.h>
-
 #include <QDir>
 #include <QFileInfo>
 #include <QVBoxLayout>
@@ -144,17 +142,5 @@ void WebControl::GoBack() { page_->triggerAction(QWebEnginePage::Back); }
 void WebControl::GoForward() { page_->triggerAction(QWebEnginePage::Forward); }
 void WebControl::Refresh() { page_->triggerAction(QWebEnginePage::Reload); }
 void WebControl::Stop() { page_->triggerAction(QWebEnginePage::Stop); }
-
-bool WebControlFactory::EngineCanStart() {
-  if (geteuid() != 0) return true;
-  // The engine ends the whole program when it is started as root with its sandbox on.
-  if (qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) return true;
-  return qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS").contains(QStringLiteral("--no-sandbox"));
-}
-
-QWidget* WebControlFactory::CreateControl(const QString&, QWidget* parent) {
-  if (!EngineCanStart()) return nullptr;
-  return new WebControl(parent);
-}
 
 }  // namespace panorel_web

@@ -1,6 +1,6 @@
-// The built-in web control: a web view with the methods, properties and events documents
-// script a web browser control with, and window.external (ExecuteScript, close) inside its
-// pages.
+// The web control's view, in the web engine's own process (panorel_web): a web view with
+// the methods, properties and events documents script a web browser control with, and
+// window.external (ExecuteScript, close) inside its pages.
 //
 //   Methods:     Navigate(URL [, Flags, TargetFrameName, PostData, Headers]), Navigate2 (the
 //                same), GoBack(), GoForward(), Refresh(), Stop()
@@ -86,20 +86,6 @@ class WebControl : public QWidget, public platform::ExternalUser {
   QWebChannel* channel_;
   WebBridge* bridge_;
   bool busy_ = false;
-};
-
-class WebControlFactory : public QObject, public platform::ControlFactory {
-  Q_OBJECT
-  Q_PLUGIN_METADATA(IID CORVANE_CONTROL_FACTORY_IID FILE "web_control.json")
-  Q_INTERFACES(platform::ControlFactory)
-
- public:
-  // Refuses (nullptr) where the web engine cannot start: as root with its sandbox on
-  // (QTWEBENGINE_DISABLE_SANDBOX unset and no --no-sandbox in QTWEBENGINE_CHROMIUM_FLAGS).
-  QWidget* CreateControl(const QString& name, QWidget* parent) override;
-
- private:
-  static bool EngineCanStart();
 };
 
 }  // namespace panorel_web

@@ -11,11 +11,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
-#include <thread>
 
 #include "browser/doc/data_file.h"
 #include "platform/desktop_shell.h"
+#include "platform/gated_stand_in.h"
 #include "platform/recording_control_libraries.h"
 #include "platform/recording_shell.h"
 #include "platform/recording_sound_player.h"
@@ -36,8 +37,16 @@ class LiveSystemServicesTest : public ::testing::Test {
             ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
+    // The stand-ins and their gate have a folder of their own.
+    fs::create_directories(dir_ / "programs");
+    stand_ins_.emplace(dir_ / "programs");
+    ASSERT_TRUE(stand_ins_->made());
   }
   void TearDown() override { fs::remove_all(dir_); }
+  // A program that writes its arguments once the test lets it go on; `preamble` runs first.
+  std::string StandIn(const std::string& name, const std::string& preamble = "") {
+    return stand_ins_->Write(dir_ / "programs" / name, preamble);
+  }
   std::string Read(const fs::path& path) {
     std::ifstream in(path);
     std::stringstream text;
@@ -46,6 +55,7 @@ class LiveSystemServicesTest : public ::testing::Test {
   }
 
   fs::path dir_;
+  std::optional<platform::testing::GatedStandIns> stand_ins_;
   platform::RecordingShell shell_;
   platform::RecordingSoundPlayer sound_;
   platform::RecordingWindowMessenger windows_;
@@ -152,103 +162,67 @@ TEST_F(LiveSystemServicesTest, RegistrationCopiesWithoutOverwritingThenRegisters
 }
 
 TEST_F(LiveSystemServicesTest, SaveReplacesTheFileWholeOrNotAtAll) {
-  const fs::path path = dir_ / "prefs.kps";
+  const fs::path folder = dir_ / "save";
+  fs::create_directory(folder);
+  const fs::path path = folder / "prefs.kps";
   std::ofstream(path) << "old\r\n";
   CDataFile file;
   file.WriteString("VTRL Archive", "k", "v");
   live_.Perform(request::SaveDataFile{&file, path.string(), "k", "", false});
   EXPECT_EQ(Read(path), "[VTRL Archive]\r\nk = v\r\n");
   // Nothing is left beside it.
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 
-  const Status missing = file.SaveText((dir_ / "no" / "such.kps").string());
+  const Status missing = file.SaveText((folder / "no" / "such.kps").string());
   EXPECT_FALSE(missing.ok());
   EXPECT_NE(missing.message().find("such.kps"), std::string::npos);
   // A directory in the way: the new file is not left behind either.
-  fs::create_directory(dir_ / "taken");
-  fs::create_directory(dir_ / "taken" / "sub");
-  EXPECT_FALSE(file.SaveText((dir_ / "taken").string()).ok());
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
+  fs::create_directory(folder / "taken");
+  fs::create_directory(folder / "taken" / "sub");
+  EXPECT_FALSE(file.SaveText((folder / "taken").string()).ok());
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
 }
 
-class LiveProgramStartTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::path(::testing::TempDir()) /
-           ("program_start_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  // A program that writes its arguments, one a line, and whether descriptor 57 was open.
-  std::string StandIn(const std::string& name) {
-    const fs::path path = dir_ / name;
-    const std::string out = (dir_ / "out").string();
-    std::ofstream(path) << "#!/bin/sh\n{ for a in \"$@\"; do printf '%s\\n' \"$a\"; done\n"
-                        << "  [ -e /proc/$$/fd/57 ] && echo leaked; } > '" << out << ".tmp'\n"
-                        << "mv '" << out << ".tmp' '" << out << "'\n";
-    fs::permissions(path, fs::perms::owner_all);
-    return path.string();
-  }
-  std::string WaitForOutput() {
-    const fs::path out = dir_ / "out";
-    for (int i = 0; i < 500 && !fs::exists(out); ++i)
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    std::ifstream in(out);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-
-  // The machine's performer over `shell`.
-  bool Run(platform::Shell& shell, const std::string& path, const std::string& parameters) {
-    LiveSystemServices live({&shell});
-    return live.Perform(request::RunProgram{path, parameters});
-  }
-
-  fs::path dir_;
-};
-
-TEST_F(LiveProgramStartTest, ArgumentsArriveAsWrittenAndNoDescriptorLeaks) {
-  const std::string program = StandIn("tool");
+TEST_F(LiveSystemServicesTest, ProgramArgumentsArriveAsWrittenAndNoDescriptorLeaks) {
+  const std::string program =
+      StandIn("tool", "[ -e /proc/$$/fd/57 ] && set -- \"$@\" leaked");
   // A descriptor without close-on-exec, as a lock file or socket opened carelessly would be.
   const int fd = ::open((dir_ / "lock").c_str(), O_CREAT | O_RDWR, 0600);
   ASSERT_GE(fd, 0);
   ASSERT_EQ(::dup2(fd, 57), 57);
   platform::DesktopShell shell;
-  const bool started = Run(shell, program, "\"two words\" $(touch pwned) `id`;x \"\" 'q'");
+  LiveSystemServices live({&shell});
+  const bool started =
+      live.Perform(request::RunProgram{program, "\"two words\" $(touch pwned) `id`;x \"\" 'q'"});
   ::close(57);
   ::close(fd);
   ASSERT_TRUE(started);
-  EXPECT_EQ(WaitForOutput(), "two words\n$(touch\npwned)\n`id`;x\n\n'q'\n");
+  EXPECT_EQ(stand_ins_->OpenGateAndRead(), "two words\n$(touch\npwned)\n`id`;x\n\n'q'\n");
   EXPECT_FALSE(fs::exists(dir_ / "pwned"));
   EXPECT_FALSE(fs::exists("pwned"));
 }
 
-TEST_F(LiveProgramStartTest, ExeNamesFallBackToTheProgramThenToTheDocument) {
-  platform::RecordingShell shell;
+TEST_F(LiveSystemServicesTest, ExeNamesFallBackToTheProgramThenToTheDocument) {
   const std::string program = StandIn("setup");
-  EXPECT_TRUE(Run(shell, program + ".EXE", "/s"));
-  EXPECT_TRUE(Run(shell, program, ""));
-  ASSERT_EQ(shell.started.size(), 2u);
-  EXPECT_EQ(shell.started[0].program, program);
-  EXPECT_THAT(shell.started[0].args, ElementsAre("/s"));
+  EXPECT_TRUE(live_.Perform(request::RunProgram{program + ".EXE", "/s"}));
+  EXPECT_TRUE(live_.Perform(request::RunProgram{program, ""}));
+  ASSERT_EQ(shell_.started.size(), 2u);
+  EXPECT_EQ(shell_.started[0].program, program);
+  EXPECT_THAT(shell_.started[0].args, ElementsAre("/s"));
 
   // Not executable here: opened as a document, as the shell would; a name that names
   // nothing is not handed to the desktop at all.
   const std::string manual = (dir_ / "manual.pdf").string();
   std::ofstream(manual) << "%PDF";
-  EXPECT_TRUE(Run(shell, manual, "ignored"));
-  EXPECT_FALSE(Run(shell, (dir_ / "missing.exe").string(), ""));
+  EXPECT_TRUE(live_.Perform(request::RunProgram{manual, "ignored"}));
+  EXPECT_FALSE(live_.Perform(request::RunProgram{(dir_ / "missing.exe").string(), ""}));
   fs::create_directory(dir_ / "folder.exe");
-  EXPECT_TRUE(Run(shell, (dir_ / "folder.exe").string(), ""));
-  EXPECT_THAT(shell.opened, ElementsAre(manual, (dir_ / "folder.exe").string()));
-  EXPECT_EQ(shell.started.size(), 2u);
+  EXPECT_TRUE(live_.Perform(request::RunProgram{(dir_ / "folder.exe").string(), ""}));
+  EXPECT_THAT(shell_.opened, ElementsAre(manual, (dir_ / "folder.exe").string()));
+  EXPECT_EQ(shell_.started.size(), 2u);
 
-  shell.accept = false;
-  EXPECT_FALSE(Run(shell, manual, ""));
+  shell_.accept = false;
+  EXPECT_FALSE(live_.Perform(request::RunProgram{manual, ""}));
 }
 
 }  // namespace

@@ -202,6 +202,7 @@ bool CMainWnd::LoadDataFile(CDataFile* chosen, bool check, bool on_load) {
     if (client.width > 0 && client.height > 0) page->SetSize(client);
     if (on_load) page->RunScriptByName("OnLoad", context_);
   }
+  PageShown(working);
   if (services_.app_bar != nullptr) services_.app_bar->DocumentLoaded();
   return true;
 }

@@ -45,6 +45,11 @@ void CMainWnd::MouseMove(Point point, bool left_only) {
       if (left != window.left || top != window.top) host.MoveWindow({left, top});
     }
   }
+  hovered_by_keys_ = false;
+  Hover(element);
+}
+
+void CMainWnd::Hover(CElement* element) {
   if (element == hovered_) return;
   if (hovered_ != nullptr) {
     hovered_->HoverEnded();
@@ -53,8 +58,13 @@ void CMainWnd::MouseMove(Point point, bool left_only) {
   }
   hovered_ = element;
   if (element != nullptr) {
-    if (element->cursor() == "hand") host.SetCursor(CursorShape::kHand);
+    // The pointer may be elsewhere when the keyboard clicks.
+    if (!hovered_by_keys_ && element->cursor() == "hand") {
+      services_.host.SetCursor(CursorShape::kHand);
+    }
     FireEvent(element, "OnMouseIn");
+    CElement* before = focused();
+    if (focus_.FocusOn(main_page(), element)) FocusMovedFrom(before);
   }
   if (pressed_ != element) {
     if (pressed_ != nullptr) pressed_->set_pressed(false);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "browser/doc/data_file.h"
+#include "browser/page/main_wnd.h"
 #include "browser/page/canvas.h"
 #include "browser/page/page_host.h"
 #include "browser/page/picture_source.h"

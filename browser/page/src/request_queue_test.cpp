@@ -16,6 +16,7 @@ std::string Drain(PageRequestQueue& queue) {
       case Kind::kPreviousDocument: out += "prev "; break;
       case Kind::kExit: out += "exit "; break;
       case Kind::kReload: out += "reload "; break;
+      case Kind::kStartupLoad: out += "startup "; break;
     }
   }
   return out;

@@ -58,4 +58,12 @@ void Trace::Handover(bool sent, std::string_view title) {
   Line({"handover", sent ? "sent" : "received", title});
 }
 
+void Trace::Focus(std::string_view section, std::string_view id) {
+  if (id.empty()) {
+    Line({"focus", section});
+  } else {
+    Line({"focus", section, id});
+  }
+}
+
 }  // namespace browser

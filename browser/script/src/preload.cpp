@@ -22,6 +22,8 @@ int RunPreLoadScripts(const CDataFile& file, const LoadContext& load, ScriptCont
     // The script dies after its run: ids of its items must not outlive it in the registry.
     CIdManager scratch_ids;
     LoadContext scratch{scratch_ids, load.paths, load.registry, load.pictures};
+    // The user's own folders: a temporary file goes where the program's others go.
+    scratch.system_dirs = load.system_dirs;
     scratch.key_log = load.key_log;
     script.Load(file, scratch);
     if (context.host != nullptr) context.host->EventFired("PreLoad", kMainSection, {}, true);

@@ -17,9 +17,10 @@ void qt_gl_set_global_share_context(QOpenGLContext* context);
 namespace browser::shell {
 namespace {
 
-// A plug-in may draw through OpenGL (the web control does) and then needs Qt's shared
-// context. Asking for it at start-up would load the OpenGL driver for every document, so it
-// is made when the first plug-in control is, before the library is loaded.
+// A plug-in may draw through OpenGL and then needs Qt's shared context, made before the
+// library is loaded. Making it loads the OpenGL driver (with a
+// software renderer some 60 MB resident and 40 ms), so it is made only for a plug-in whose
+// metadata says it draws through OpenGL, never for other documents and controls.
 void EnsureShareContext() {
   if (qt_gl_global_share_context() != nullptr || qApp == nullptr) return;
   auto* context = new QOpenGLContext(qApp);
@@ -64,7 +65,7 @@ QStringList ControlHost::PluginFolders(const std::string& program_path,
 
 uint64_t ControlHost::Create(const std::string& name, const Rect& bounds, bool drop_target) {
   Hosted hosted;
-  if (!registry_.PluginFile(name).isEmpty()) EnsureShareContext();
+  if (registry_.DrawsThroughOpenGL(name)) EnsureShareContext();
   hosted.control = registry_.Create(name, window_);
   QWidget* widget = hosted.control ? hosted.control->widget() : nullptr;
   if (widget == nullptr) {
@@ -105,7 +106,7 @@ platform::Control* ControlHost::Object(uint64_t control) {
 
 bool ControlHost::OpenWebWindow(const std::string& address) {
   if (!registry_.Knows(kWebControl)) return false;
-  if (!registry_.PluginFile(kWebControl).isEmpty()) EnsureShareContext();
+  if (registry_.DrawsThroughOpenGL(kWebControl)) EnsureShareContext();
   WebWindow web;
   web.window = std::make_unique<QWidget>(nullptr, Qt::Window);
   web.window->setObjectName(QStringLiteral("panorel-web-window"));
@@ -130,12 +131,11 @@ bool ControlHost::OpenWebWindow(const std::string& address) {
 }
 
 void HostedSystemServices::Tell(std::string line) {
-  browser::Perform(machine_, request::Report{std::move(line)});
+  machine_.Perform(request::Report{std::move(line)});
 }
 
 bool HostedSystemServices::Perform(const SystemRequest& request) {
   if (const auto* web = std::get_if<request::OpenWebWindow>(&request)) {
-    if (machine_ == nullptr) return false;
     Tell("web window: " + web->address);
     return controls_.OpenWebWindow(web->address);
   }
@@ -145,7 +145,7 @@ bool HostedSystemServices::Perform(const SystemRequest& request) {
     Tell(drag->EndLine(dropped));
     return dropped;
   }
-  return browser::Perform(machine_, request);
+  return machine_.Perform(request);
 }
 
 }  // namespace browser::shell

@@ -4,10 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QImage>
 #include <set>
 
 #include "browser/shell/control_fallback.h"
+
+class QOpenGLContext;
+QOpenGLContext* qt_gl_global_share_context();
 
 namespace browser::shell {
 namespace {
@@ -80,6 +84,21 @@ TEST(ControlHost, AControlThatCannotBeMadeShowsAPanelNamingItAndIsToldOnce) {
   EXPECT_EQ(panel->geometry(), QRect(0, 0, 50, 50));
 }
 
+// The OpenGL driver (tens of megabytes resident) is loaded for a plug-in control only when
+// its library says it draws through OpenGL: a page hosting a plain plug-in control does
+// without it.
+TEST(ControlHost, TheSharedOpenGLContextIsMadeOnlyForALibraryThatDrawsThroughIt) {
+  QWidget window;
+  ControlHost host(&window,
+                   {QFileInfo(CORVANE_SAMPLE_CONTROL).absolutePath(),
+                    QStringLiteral(CORVANE_OPENGL_CONTROL_DIR)},
+                   {});
+  ASSERT_NE(host.Object(host.Create("Corvane.SampleControl", {0, 0, 50, 50}, false)), nullptr);
+  EXPECT_EQ(qt_gl_global_share_context(), nullptr);
+  ASSERT_NE(host.Object(host.Create("Test.OpenGlControl", {0, 0, 50, 50}, false)), nullptr);
+  EXPECT_NE(qt_gl_global_share_context(), nullptr);
+}
+
 TEST(ControlHost, NoWebWindowWithoutTheWebControl) {
   QWidget window;
   ControlHost host(&window, {}, {});
@@ -105,7 +124,7 @@ TEST(HostedSystemServices, DragsAndWebWindowsAreTheWindowsTheRestTheMachines) {
   LineServices machine;
   std::vector<std::string> dragged;
   bool drop = false;
-  HostedSystemServices hosted(&machine, host, [&](const request::DragFile& drag) {
+  HostedSystemServices hosted(machine, host, [&](const request::DragFile& drag) {
     dragged.push_back(drag.path + " " + std::to_string(drag.effects));
     return drop;
   });
@@ -120,13 +139,6 @@ TEST(HostedSystemServices, DragsAndWebWindowsAreTheWindowsTheRestTheMachines) {
             (std::vector<std::string>{"drag: /cd/a.pdf", "drag end: cancelled /cd/a.pdf",
                                       "drag: b.pdf", "drag end: dropped b.pdf",
                                       "web window: /cd/a.htm", "run: /cd/setup /s"}));
-
-  // Without the machine's services only the drag is done, and nothing is told.
-  HostedSystemServices alone(nullptr, host, [&](const request::DragFile&) { return true; });
-  EXPECT_TRUE(alone.Perform(request::DragFile{"c.pdf", copy_or_link}));
-  EXPECT_FALSE(alone.Perform(request::RunProgram{"/cd/setup", ""}));
-  EXPECT_FALSE(alone.Perform(request::OpenWebWindow{"/cd/a.htm"}));
-  EXPECT_EQ(machine.lines.size(), 6u);
 }
 
 TEST(ControlHost, PluginFoldersBesideTheProgramThenTheUsers) {

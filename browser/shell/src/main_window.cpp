@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -18,6 +19,8 @@
 
 #include "browser/script/printing_system_services.h"
 #include "browser/shell/control_fallback.h"
+#include "browser/shell/focus_ring.h"
+#include "browser/shell/page_keys.h"
 #include "browser/shell/qt_canvas.h"
 #include "browser/shell/screen_area.h"
 #include "browser/shell/window_events.h"
@@ -56,6 +59,8 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
   setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+  PageAccessibility::Install();
   resize(200, 200);
   SetIcon({});
 
@@ -70,6 +75,7 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
   services.system_services = options_.system;
   services.system = options_.directories;
   services.report = [](const std::string& line) { std::cerr << "panorel: " << line << "\n"; };
+  services.focus_moved = [this] { accessibility_.FocusMoved(); };
   if (options_.system != nullptr && services.trace.enabled()) {
     traced_system_ = std::make_unique<EchoingSystemServices>(
         *options_.system, [trace = services.trace](const std::string& line) mutable {
@@ -94,10 +100,12 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
   });
   // LaunchInternetExplorer's window comes with the web control, and DragFile drags from this
   // window, where the machine is reached.
-  hosted_system_ = std::make_unique<HostedSystemServices>(
-      services.system_services, *controls_,
-      [this](const request::DragFile& drag) { return dragger_.Drag(drag); });
-  services.system_services = hosted_system_.get();
+  if (services.system_services != nullptr) {
+    hosted_system_ = std::make_unique<HostedSystemServices>(
+        *services.system_services, *controls_,
+        [this](const request::DragFile& drag) { return dragger_.Drag(drag); });
+    services.system_services = hosted_system_.get();
+  }
   main_wnd_ = std::make_unique<CMainWnd>(ids_, std::move(services));
 
   // A timer of no interval fires once the window system's events are handled: a close
@@ -207,6 +215,12 @@ bool MainWindow::event(QEvent* event) {
     Finish();
     return true;
   }
+  // Tab reaches the page before the widget's own focus chain takes it.
+  if (event->type() == QEvent::KeyPress && !finished_ &&
+      SendPageKey(*main_wnd_, *static_cast<QKeyEvent*>(event))) {
+    focus_ring_shown_ = true;
+    return true;
+  }
   return QWidget::event(event);
 }
 
@@ -227,6 +241,9 @@ void MainWindow::paintEvent(QPaintEvent* event) {
         main_wnd_->Paint(canvas, ToRect(update));
       });
   window.drawImage(update.topLeft(), painted);
+  if (const CElement* focused = main_wnd_->focused(); focused != nullptr && focus_ring_shown_) {
+    DrawFocusRing(window, ToQRect(focused->GetBounds()), shape_ ? &*shape_ : nullptr);
+  }
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
@@ -248,11 +265,11 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
   main_wnd_->MouseMove({p.x(), p.y()}, left_only);
 }
 
-// Alt+F4 that reaches the window closes it, as the system menu's Close would; a window
-// manager that binds the key itself (and gives an app bar, a dock, no close) keeps it.
+// Alt+F4 that reaches the window ends the program as Exit does; a window manager that binds
+// the key itself (and gives an app bar, a dock, no close) keeps it.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::AltModifier) {
-    Close();
+    main_wnd_->CloseRequested();
     return;
   }
   QWidget::keyPressEvent(event);
@@ -294,6 +311,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!finished_) main_wnd_->CloseRequested();
   event->accept();
   Finish();
 }
@@ -408,7 +426,14 @@ void MainWindow::SetIcon(const std::string& path) {
                         static_cast<uint>(bytes.size()));
     if (!pixmap.isNull()) icon = QIcon(pixmap);
   }
-  if (icon.isNull()) icon = QIcon(QStringLiteral(":/panorel/panorel.png"));
+  if (icon.isNull()) {
+    // Read as the PNG it is: a reader left to find the format asks every image plug-in of
+    // the system first, and loads each (with their libraries, a few megabytes and
+    // milliseconds before the first page).
+    QImageReader reader(QStringLiteral(":/panorel/panorel.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    icon = QIcon(QPixmap::fromImage(reader.read()));
+  }
   setWindowIcon(icon);
 }
 

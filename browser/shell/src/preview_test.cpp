@@ -95,5 +95,20 @@ TEST_F(PreviewTest, AnAppBarDocksToTheScreenGivenOnTheCommandLine) {
   EXPECT_EQ(shot_.size(), QSize(1280, 50));
 }
 
+// The window's own icon is read as the PNG it is: a reader that finds the format itself
+// loads every image plug-in of the system first (with their libraries, megabytes resident).
+TEST(MainWindowIcon, TheProgramsIconLoadsNoImagePlugin) {
+  WindowOptions options;
+  options.preview = true;
+  MainWindow window(options);
+  EXPECT_FALSE(window.windowIcon().isNull());
+  QFile maps(QStringLiteral("/proc/self/maps"));
+  ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+  const QByteArray mapped = maps.readAll();
+  for (const char* plugin : {"imageformats/libqgif", "imageformats/libqico", "imageformats/libqsvg"}) {
+    EXPECT_FALSE(mapped.contains(plugin)) << plugin;
+  }
+}
+
 }  // namespace
 }  // namespace browser::shell

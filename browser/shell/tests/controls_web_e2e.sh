@@ -160,4 +160,36 @@ grep -qx "https://example.invalid/open.htm" xdg-open.txt ||
   fail "window.open did not reach the desktop: $(cat xdg-open.txt 2>&1)"
 [ "$(grep -c $'^system\topen: .*example.invalid' trace.txt)" = 2 ] || fail "no trace line for each"
 stop_panorel
+
+# The engine runs in a process of its own, never in the browser's, and ends when the last
+# web control has gone: a page change that takes the control away leaves the browser as it
+# was before the web page.
+sed -e 's/^title = Web A$/title = Web U/' \
+    -e '/^\[Script_1_ScriptItem_1\]$/,/^\[Script_2\]$/c\
+[Script_1_ScriptItem_1]\
+name = InternalCommand\
+command = ChangePage\
+parameters = plain.cdb\
+[Script_2]' a.cdb >u.cdb
+printf '[Main]\ntitle = Plain\nwidth = 200\nheight = 100\nappbar = false\nwindowType = 2\n' >plain.cdb
+pack unload.cdz u.cdb plain.cdb
+: >trace.txt
+run_panorel "$work/unload.cdz"
+win=$(wait_for_window "Web U") || fail "no window"
+for _ in $(seq 100); do
+  grep -q $'^event\tTitleChange\tElement_1\tran' trace.txt && break
+  sleep 0.1
+done
+engines() { pgrep -P "$app" -x panorel_web | wc -l; }
+[ "$(engines)" = 1 ] || fail "the web page has $(engines) engine processes"
+grep -q libQt6WebEngineCore "/proc/$app/maps" && fail "the web engine is loaded into the browser"
+read -r ox oy < <(client_origin "$win")
+xdotool mousemove $((ox + 20 + 60)) $((oy + 20 + 30)) click 1
+wait_for_window "Plain" >/dev/null || fail "the page did not change"
+for _ in $(seq 50); do
+  [ "$(engines)" = 0 ] && break
+  sleep 0.1
+done
+[ "$(engines)" = 0 ] || fail "the engine did not end with its control"
+stop_panorel
 echo "panorel web control: ok"

@@ -317,7 +317,7 @@ class FormkitQtTest : public QObject {
 
   // A one-word message still gives its title bar room for the whole caption.
   void messageBoxesAreWideEnoughForTheirCaption() {
-    for (const QString caption : {QStringLiteral("Pipe Sizing"), QStringLiteral("Missing Data"),
+    for (const QString& caption : {QStringLiteral("Pipe Sizing"), QStringLiteral("Missing Data"),
                                   QStringLiteral("Contact Information")}) {
       auto box = formkit::MakeMessageBox(nullptr, QMessageBox::NoIcon, caption, "x");
       box->show();

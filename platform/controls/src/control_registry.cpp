@@ -15,6 +15,7 @@ struct ControlRegistry::Plugin {
   QString file;
   std::unique_ptr<QPluginLoader> loader;  // made when a control of the plug-in is created
   bool failed = false;
+  bool opengl = false;  // its metadata's "opengl"
 };
 
 namespace {
@@ -81,8 +82,10 @@ void ControlRegistry::Scan() {
         plugins_.back()->file = path;
         index = static_cast<int>(plugins_.size() - 1);
       }
-      const QJsonArray names =
-          meta.value(QStringLiteral("MetaData")).toObject().value(QStringLiteral("names")).toArray();
+      const QJsonObject own = meta.value(QStringLiteral("MetaData")).toObject();
+      plugins_[static_cast<size_t>(index)]->opengl =
+          own.value(QStringLiteral("opengl")).toBool(false);
+      const QJsonArray names = own.value(QStringLiteral("names")).toArray();
       for (const auto& n : names) found_.push_back({n.toString().toLower(), {}, index});
     }
   }
@@ -106,6 +109,11 @@ bool ControlRegistry::Knows(std::string_view name) { return Find(name) != nullpt
 QString ControlRegistry::PluginFile(std::string_view name) {
   const Entry* e = Find(name);
   return e && e->plugin >= 0 ? plugins_[static_cast<size_t>(e->plugin)]->file : QString();
+}
+
+bool ControlRegistry::DrawsThroughOpenGL(std::string_view name) {
+  const Entry* e = Find(name);
+  return e && e->plugin >= 0 && plugins_[static_cast<size_t>(e->plugin)]->opengl;
 }
 
 QWidget* ControlRegistry::CreateFromPlugin(Plugin& plugin, const QString& name, QWidget* parent) {

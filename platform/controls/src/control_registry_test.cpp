@@ -62,6 +62,17 @@ TEST(ControlRegistry, ForeignLibrariesAreSkippedWithOneLineEach) {
   EXPECT_EQ(lines.size(), 2);
 }
 
+// The OpenGL driver is loaded for a control only when its library's metadata asks for it.
+TEST(ControlRegistry, OnlyALibraryThatSaysSoDrawsThroughOpenGL) {
+  EnsureApp();
+  ControlRegistry registry({QStringLiteral(CORVANE_TEST_PLUGINS)}, {});
+  AddTestControl(registry);
+  EXPECT_TRUE(registry.DrawsThroughOpenGL("test.openglcontrol"));
+  EXPECT_FALSE(registry.DrawsThroughOpenGL("Panorel.TestControl"));  // built in
+  EXPECT_FALSE(registry.DrawsThroughOpenGL("Wrong.Version"));
+  EXPECT_FALSE(registry.DrawsThroughOpenGL("No.Such.Control"));
+}
+
 TEST(PluginControlLibraries, RefusesWhatIsNoControlLibrary) {
   EnsureApp();
   QTemporaryDir dir;

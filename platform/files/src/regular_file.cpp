@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/disk_file_system.h"
+
 namespace platform {
 
 OpenedFile OpenRegularFile(const std::string& path) {
@@ -34,33 +36,7 @@ OpenedFile OpenRegularFile(const std::string& path) {
 
 bool ReadRegularFile(const std::string& path, size_t max_bytes, std::string* bytes,
                      std::string* error) {
-  bytes->clear();
-  OpenedFile file = OpenRegularFile(path);
-  if (file.fd < 0) {
-    *error = file.error;
-    return false;
-  }
-  char block[64 * 1024];
-  for (;;) {
-    const ssize_t n = ::read(file.fd, block, sizeof block);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      *error = std::strerror(errno);
-      break;
-    }
-    if (n == 0) {
-      ::close(file.fd);
-      return true;
-    }
-    if (bytes->size() + static_cast<size_t>(n) > max_bytes) {
-      *error = "larger than " + std::to_string(max_bytes) + " bytes";
-      break;
-    }
-    bytes->append(block, static_cast<size_t>(n));
-  }
-  ::close(file.fd);
-  bytes->clear();
-  return false;
+  return DiskFileSystem().ReadFile(path, max_bytes, bytes, error);
 }
 
 }  // namespace platform

@@ -4,6 +4,12 @@
 //
 //   { "names": ["Vendor.Control", "Vendor.Control.1", "{01234567-89AB-CDEF-0123-456789ABCDEF}"] }
 //
+// A library whose controls draw through OpenGL (a web engine's do) says so, and the host makes
+// the OpenGL context they share before it loads the library; for any other library the
+// OpenGL driver, tens of megabytes resident, is never loaded:
+//
+//   { "names": [...], "opengl": true }
+//
 // Names are ProgIDs or CLSIDs in braces and compare without regard to case. The interface
 // identifier carries its version; a library built against another version is not loaded.
 //

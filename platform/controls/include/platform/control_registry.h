@@ -39,6 +39,8 @@ class ControlRegistry {
   bool Knows(std::string_view name);
   // The plug-in file that answers `name`, or empty (built-in or unknown).
   QString PluginFile(std::string_view name);
+  // True when the plug-in that answers `name` says its controls draw through OpenGL.
+  bool DrawsThroughOpenGL(std::string_view name);
   // The folders are searched again on the next lookup. A folder whose contents changed
   // (a library was installed or removed) is noticed without it.
   void Rescan();

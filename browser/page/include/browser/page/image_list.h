@@ -30,6 +30,7 @@ class CImageList : public CDisplayElement {
   // Loads the picture again; a frame index past the frames becomes 0.
   void Refresh() override;
 
+  const std::string& src() const { return src_; }
   const std::vector<Rect>& frames() const { return frames_; }
   int32_t frame() const { return frame_; }
   const Picture* picture() const { return picture_.get(); }

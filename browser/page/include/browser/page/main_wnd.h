@@ -9,6 +9,7 @@
 #include "browser/doc/multi_file_cdz.h"
 #include "browser/page/browser_document.h"
 #include "browser/page/multi_resolution.h"
+#include "browser/page/page_focus.h"
 #include "browser/page/page_host.h"
 #include "browser/page/shared_pictures.h"
 #include "browser/page/trace.h"
@@ -52,6 +53,9 @@ class CMainWnd : public ScriptHost {
     std::function<void(const std::string&)> report;
     // Told every key the document's loaders read; none: nobody is told.
     KeyLog* key_log = nullptr;
+    // Told when the focus moved to another element, a new page's first included (the
+    // window tells screen readers); none: nobody is told.
+    std::function<void()> focus_moved;
   };
   CMainWnd(CIdManager& ids, Services services);
   ~CMainWnd() override;
@@ -107,6 +111,25 @@ class CMainWnd : public ScriptHost {
   // background again.
   void FocusChanged();
   void WindowMoved() { window_moved_ = true; }
+
+  // The keyboard. Tab and Shift+Tab move the focus through the elements that take it (see
+  // PageFocus), as the mouse moves it too; Enter and Space run the focused element's click
+  // ("OnMouseIn" unless the element is already under the pointer, "OnMouseDown",
+  // "OnMouseUp"); Escape runs the click of the document's own Exit when it has exactly one.
+  void FocusNext(bool backward);
+  void PressFocused();
+  void Escape();
+  // Runs the click of the page's element with this serial (a screen reader's press); false
+  // when it takes no focus.
+  bool Press(int32_t serial);
+  // Alt+F4 or the window manager's close: the program ends as Exit ends it.
+  void CloseRequested();
+  CElement* focused() const { return focus_.Focused(main_page()); }
+  // The page's elements as a screen reader sees them.
+  std::vector<AccessibleItem> AccessibleItems() const { return focus_.Items(main_page()); }
+  std::optional<AccessibleItem> AccessibleItemOf(int32_t serial) const {
+    return focus_.ItemOf(main_page(), serial);
+  }
   // The window is to be closed: the document is unloaded.
   void Destroy();
 
@@ -149,6 +172,15 @@ class CMainWnd : public ScriptHost {
   void BackgroundRecapture();
   void FireEvent(CElement* element, std::string_view event);
   void InvalidateBounds(CElement* element);
+  // The pointer (or the keyboard's click) is over `element` now: the one before gets
+  // "OnMouseOut", this one "OnMouseIn", and the focus follows it.
+  void Hover(CElement* element);
+  void Click(CElement* element);
+  // After a load: the new page's first element has the focus.
+  void PageShown(const CDataFile& file);
+  // The focus moved away from `before` (or not): the ring is painted again, the trace and
+  // the window are told.
+  void FocusMovedFrom(CElement* before);
   void OpenAndReload(const std::string& name);
   // Exit: asks the window to close; from here on no request runs.
   void Close();
@@ -168,6 +200,10 @@ class CMainWnd : public ScriptHost {
   CBrowserDocument document_;
   CElement* pressed_ = nullptr;
   CElement* hovered_ = nullptr;
+  // The element under the pointer was put there by the keyboard's click: the focus leaving
+  // it ends its hover.
+  bool hovered_by_keys_ = false;
+  PageFocus focus_;
   std::string document_path_;
   std::string document_member_;
   std::string resolution_member_;

@@ -20,6 +20,8 @@ namespace browser {
 //            "opened: TARGET", "failed: REASON", "drag end: dropped|cancelled PATH")
 //   handover sent|received TITLE   (a second copy for the same title stepped back, in its
 //            own trace "sent", in the running copy's "received")
+//   focus    SECTION [ID]   (the keyboard's focus moved to this element: a key, the mouse or
+//            a new page)
 //   exit     STATUS
 // Columns are never reordered: a new one only ever comes at the end of its line. A trace
 // without a file writes nothing.
@@ -42,6 +44,8 @@ class Trace {
   void System(std::string_view line);
   // `sent` in the copy that stepped back, else received by the copy that runs.
   void Handover(bool sent, std::string_view title);
+  // `id` is written only when it is not empty.
+  void Focus(std::string_view section, std::string_view id = {});
 
   // Fields are written as they are, except that tabs and line ends become blanks.
   void Line(std::initializer_list<std::string_view> fields);

@@ -18,6 +18,7 @@
 #include "browser/shell/animation_surface.h"
 #include "browser/shell/app_bar_window.h"
 #include "browser/shell/file_drag.h"
+#include "browser/shell/page_accessible.h"
 #include "browser/shell/control_host.h"
 #include "browser/shell/document_watcher.h"
 #include "browser/shell/qt_picture_source.h"
@@ -71,6 +72,7 @@ class MainWindow : public QWidget, public WindowHost {
   // The start-up load ended without a document because another copy shows this title.
   bool other_instance_found() const { return other_instance_found_; }
   CMainWnd& main_wnd() { return *main_wnd_; }
+  PageAccessibility& accessibility() { return accessibility_; }
   const std::optional<Region>& shape() const { return shape_; }
 
   // PageHost
@@ -162,6 +164,11 @@ class MainWindow : public QWidget, public WindowHost {
   // outlive the main window object, whose pages destroy their controls.
   std::unique_ptr<ControlHost> controls_;
   std::unique_ptr<SystemServices> hosted_system_;
+  // The page's elements for screen readers, told by the main window object when the focus
+  // moves; its objects go before the main window object's elements.
+  PageAccessibility accessibility_{*this};
+  // A key has moved or used the focus: the ring shows from then on.
+  bool focus_ring_shown_ = false;
   std::unique_ptr<CMainWnd> main_wnd_;
   WindowMessages messages_;
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
+#include <QSocketNotifier>
 #include <QString>
 #include <memory>
 #include <string>
@@ -38,13 +38,14 @@ class SingleInstance : public QObject {
   void otherInstanceStarted();
 
  private:
-  void OnConnection(QLocalServer* server);
-
   struct Held {
     QString name;
     std::unique_ptr<QLockFile> lock;
-    std::unique_ptr<QLocalServer> server;
+    QString socket_path;
+    int socket = -1;  // listening; -1 where no socket could be made
+    std::unique_ptr<QSocketNotifier> knocks;
   };
+  void OnConnection(Held& held);
   std::vector<Held> held_;
 };
 
