@@ -1,16 +1,14 @@
 #include "browser/doc/folder_document.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 #include <set>
 
 #include "browser/doc/cdz_reader.h"
 #include "browser/doc/no_case.h"
+#include "platform/disk_file_system.h"
+#include "platform/file_system.h"
 #include "platform/paths.h"
-#include "platform/regular_file.h"
 
 namespace browser {
 namespace {
@@ -26,10 +24,17 @@ bool IsDataFileName(std::string_view name) {
          EqualsNoCase(name.substr(name.size() - 4), ".cdb");
 }
 
-bool IsFolder(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::is_directory(path, ec);
-}
+// The disk, where no other files are handed in.
+class Files {
+ public:
+  explicit Files(platform::FileSystem* files) : files_(files != nullptr ? *files : disk_) {}
+  platform::FileSystem* operator->() { return &files_; }
+  platform::FileSystem* get() { return &files_; }
+
+ private:
+  platform::DiskFileSystem disk_;
+  platform::FileSystem& files_;
+};
 
 std::string Trimmed(std::string_view line) {
   while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.remove_suffix(1);
@@ -62,14 +67,15 @@ Status SplitLines(const std::string& name, std::string_view text, std::vector<st
 }
 
 // A data file read on its own, or the one chosen in a folder.
-Status ReadOne(const std::string& path, CDataFile* file, MemoryBudget* budget, uint64_t* taken) {
+Status ReadOne(const std::string& path, CDataFile* file, MemoryBudget* budget, uint64_t* taken,
+               platform::FileSystem* files) {
   MemoryBudget own;
-  return ReadDataFileText(path, file, budget != nullptr ? budget : &own, taken);
+  return ReadDataFileText(path, file, budget != nullptr ? budget : &own, taken, files);
 }
 
-Status LoadFolder(const std::string& dir, CMultiFileCdz* cdz) {
+Status LoadFolder(const std::string& dir, CMultiFileCdz* cdz, platform::FileSystem* files) {
   std::vector<FolderMember> members;
-  Status first = ListFolderMembers(dir, &members);
+  Status first = ListFolderMembers(dir, &members, files);
   if (first.ok() && members.empty()) return Status::NotFound(dir + ": no data files (*.cdb)");
   MemoryBudget own;
   MemoryBudget* budget = cdz->budget() != nullptr ? cdz->budget() : &own;
@@ -84,7 +90,7 @@ Status LoadFolder(const std::string& dir, CMultiFileCdz* cdz) {
     }
     auto file = std::make_unique<CDataFile>();
     uint64_t taken = 0;
-    const Status s = ReadDataFileText(member.path, file.get(), budget, &taken);
+    const Status s = ReadDataFileText(member.path, file.get(), budget, &taken, files);
     if (!s.ok()) {
       budget->Give(member_cost);
       if (first.ok()) first = s;
@@ -98,22 +104,20 @@ Status LoadFolder(const std::string& dir, CMultiFileCdz* cdz) {
 
 }  // namespace
 
-Status ListFolderMembers(const std::string& dir, std::vector<FolderMember>* members) {
+Status ListFolderMembers(const std::string& dir, std::vector<FolderMember>* members,
+                         platform::FileSystem* files) {
   members->clear();
-  std::error_code ec;
-  std::filesystem::directory_iterator it(dir, ec);
-  if (ec) return Status::IOError(dir + ": " + ec.message());
   // Only the first names are kept, however many the folder holds.
   std::set<std::string> names;
   size_t count = 0;
-  for (const std::filesystem::directory_iterator end; it != end; it.increment(ec)) {
-    if (ec) return Status::IOError(dir + ": " + ec.message());
-    std::string name = it->path().filename().string();
-    if (!IsDataFileName(name)) continue;
+  const bool listed = Files(files)->ListFolder(dir, [&](std::string_view name) {
+    if (!IsDataFileName(name)) return true;
     ++count;
-    names.insert(std::move(name));
+    names.emplace(name);
     if (names.size() > kMaxCdzMembers) names.erase(std::prev(names.end()));
-  }
+    return true;
+  });
+  if (!listed) return Status::IOError(dir + ": cannot read the folder");
   std::string base = dir;
   if (base.empty() || base.back() != '/') base += '/';
   for (const std::string& name : names) members->push_back({name, base + name});
@@ -169,11 +173,11 @@ Status ParseDataFileText(std::string_view name, std::string text, CDataFile* fil
 }
 
 Status ReadDataFileText(const std::string& path, CDataFile* file, MemoryBudget* budget,
-                        uint64_t* taken) {
+                        uint64_t* taken, platform::FileSystem* files) {
   file->Clear();
   *taken = 0;
   std::string text, error;
-  if (!platform::ReadRegularFile(path, CDataFile::kMaxTextFileBytes, &text, &error)) {
+  if (!Files(files)->ReadFile(path, CDataFile::kMaxTextFileBytes, &text, &error)) {
     return Status::IOError(path + ": " + error);
   }
   MemoryBudget own;
@@ -183,36 +187,40 @@ Status ReadDataFileText(const std::string& path, CDataFile* file, MemoryBudget* 
   return s;
 }
 
-bool IsContainerFile(const std::string& path) {
-  platform::OpenedFile opened = platform::OpenRegularFile(path);
-  if (opened.fd < 0) return false;
+bool IsContainerFile(const std::string& path, platform::FileSystem* files) {
+  std::string error;
+  const std::unique_ptr<platform::InputFile> in = Files(files)->OpenForReading(path, &error);
+  if (in == nullptr) return false;
   char head[4] = {};
-  const ssize_t n = ::read(opened.fd, head, sizeof head);
-  ::close(opened.fd);
+  const long n = in->Read(head, sizeof head, &error);
   if (n == 4 && std::memcmp(head, kCdzMagic, 4) == 0) return true;
   return n >= 2 && head[0] == '\x1f' && head[1] == '\x8b';
 }
 
-Status LoadDocumentFiles(const std::string& path, CMultiFileCdz* cdz) {
-  if (IsFolder(path)) return LoadFolder(path, cdz);
-  if (IsContainerFile(path)) return cdz->LoadAll(path);
+Status LoadDocumentFiles(const std::string& path, CMultiFileCdz* cdz,
+                         platform::FileSystem* files) {
+  if (Files(files)->Stat(path) == platform::FileKind::kDirectory) {
+    return LoadFolder(path, cdz, files);
+  }
+  if (IsContainerFile(path, files)) return cdz->LoadAll(path);
   auto file = std::make_unique<CDataFile>();
   uint64_t taken = 0;
-  Status s = ReadOne(path, file.get(), cdz->budget(), &taken);
+  Status s = ReadOne(path, file.get(), cdz->budget(), &taken, files);
   if (!s.ok()) return s;
   cdz->Append(std::move(file), BudgetShare(cdz->budget(), taken));
   return s;
 }
 
 Status LoadDocumentMember(const std::string& path, const std::string& member_name,
-                          CDataFile* file, MemoryBudget* budget, uint64_t* taken) {
+                          CDataFile* file, MemoryBudget* budget, uint64_t* taken,
+                          platform::FileSystem* files) {
   *taken = 0;
-  if (!IsFolder(path)) {
-    if (IsContainerFile(path)) return file->Load(path, member_name, budget, taken);
-    return ReadOne(path, file, budget, taken);
+  if (Files(files)->Stat(path) != platform::FileKind::kDirectory) {
+    if (IsContainerFile(path, files)) return file->Load(path, member_name, budget, taken);
+    return ReadOne(path, file, budget, taken, files);
   }
   std::vector<FolderMember> members;
-  Status listed = ListFolderMembers(path, &members);
+  Status listed = ListFolderMembers(path, &members, files);
   if (members.empty()) {
     file->Clear();
     return listed.ok() ? Status::NotFound(path + ": no data files (*.cdb)") : listed;
@@ -227,7 +235,7 @@ Status LoadDocumentMember(const std::string& path, const std::string& member_nam
   auto chosen = named(member_name);
   if (chosen == members.end()) chosen = named(own_name);
   if (chosen == members.end()) chosen = members.begin();
-  return ReadOne(chosen->path, file, budget, taken);
+  return ReadOne(chosen->path, file, budget, taken, files);
 }
 
 }  // namespace browser

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "browser/doc/cdz_reader.h"
+#include "platform/memory_file_system.h"
 #include "test_files.h"
 
 namespace browser {
@@ -153,6 +154,32 @@ TEST(FolderDocument, MemberChoice) {
   std::filesystem::remove(dir.Path("tour/tour.cdb"));
   EXPECT_EQ(title(dir.Path("tour"), "tour1024.cdb"), "b.cdb B");
   EXPECT_EQ(title(dir.Path("tour/c.cdb"), "b.cdb"), "c.cdb C");
+}
+
+// The folder and its data files are reached through the files handed in: a folder kept in
+// memory reads as one on disk, and what is neither a file nor a folder is refused.
+TEST(FolderDocument, ReadsThroughTheFilesHandedIn) {
+  platform::MemoryFileSystem files;
+  files.WriteFile("/cd/tour/b.cdb", "[Main]\ntitle = B\n");
+  files.WriteFile("/cd/tour/a.cdb", "[Main]\r\ntitle = A\r\n");
+  files.WriteFile("/cd/tour/logo.bmp", "BM");
+  files.MakeOther("/cd/tour/a_pipe.cdb");
+  files.MakeFolder("/cd/tour/pictures.cdb");
+  CMultiFileCdz cdz;
+  const Status s = LoadDocumentFiles("/cd/tour", &cdz, &files);
+  EXPECT_TRUE(s.IsIOError()) << s.ToString();
+  EXPECT_EQ(s.message(), "/cd/tour/a_pipe.cdb: not a regular file");
+  ASSERT_EQ(cdz.Count(), 2u);
+  EXPECT_EQ(cdz.At(0)->Name(), "a.cdb");
+  EXPECT_EQ(cdz.At(0)->Lines(), (std::vector<std::string>{"[Main]", "title = A"}));
+  EXPECT_EQ(cdz.At(1)->Name(), "b.cdb");
+
+  CDataFile file;
+  uint64_t taken = 0;
+  ASSERT_TRUE(LoadDocumentMember("/cd/tour/b.cdb", "", &file, nullptr, &taken, &files).ok());
+  EXPECT_EQ(file.Name(), "b.cdb");
+  EXPECT_FALSE(IsContainerFile("/cd/tour/a_pipe.cdb", &files));
+  EXPECT_TRUE(LoadDocumentFiles("/cd/none", &cdz, &files).IsIOError());
 }
 
 // A folder is written by a stranger: a FIFO named as a data file is refused without waiting for
