@@ -10,10 +10,10 @@
 
 #include "exhaust/caption_text.h"
 #include "exhaust/frm_exhaust.h"
-#include "formkit/sheet_steps.h"
 #include "formkit/fault.h"
 #include "formkit/numbers.h"
 #include "formkit/pipe_tables.h"
+#include "formkit/sheet_steps.h"
 
 namespace exhaust {
 namespace {
@@ -100,7 +100,8 @@ class Calculation {
     float k = steps_.Step("Starting K", "", "K = 5, the starting estimate", 5.0f);
     for (int pass = 0; pass < kPasses; ++pass) {
       const std::string n = "Pass " + std::to_string(pass + 1);
-      r.d = steps_.Step(n + " diameter D", "Inches", kDiameterFormula, Diameter(q, r.b, k, tabs, p));
+      r.d =
+          steps_.Step(n + " diameter D", "Inches", kDiameterFormula, Diameter(q, r.b, k, tabs, p));
       k = fittings;
       const auto size = formkit::StandardDiameterFor(r.d);
       if (size) {
@@ -115,7 +116,8 @@ class Calculation {
         break;
       } else {
         steps_.Step(n + " standard size S", "Inches",
-                    "D is above 60 inches: the size of the pass before stands", std::to_string(r.s));
+                    "D is above 60 inches: the size of the pass before stands",
+                    std::to_string(r.s));
       }
       // 0.4 per foot of pipe per inch of diameter; above 60 the last size found stands.
       k = steps_.Step(n + " system K", "", "K = Kf + 0.4 * L / S",
@@ -129,8 +131,8 @@ class Calculation {
         return ToSingle(Div(q2 * k * r.b, kFlowSquared * (s2 * s2) * tabs));
       });
       steps_.Section("Pressure drop (with the K and S of the third pass)");
-      steps_.Step("Pressure drop dP", "Inches Water Column", "dP = Q^2 * K * B / (5.2^2 * S^4 * Tabs)",
-                  r.dp);
+      steps_.Step("Pressure drop dP", "Inches Water Column",
+                  "dP = Q^2 * K * B / (5.2^2 * S^4 * Tabs)", r.dp);
     }
     return r;
   }
@@ -221,8 +223,9 @@ void FrmExhaust::Calculations() {
   else
     steps_.Show("lblK", r.k, "K of the third pass rounded, with its 0 before the point",
                 &CaptionText);
-  const float d = steps_.Show("lblCalcPipe", r.d,
-                              r.unsized ? "D of the first pass rounded" : "D of the third pass rounded");
+  const float d =
+      steps_.Show("lblCalcPipe", r.d,
+                  r.unsized ? "D of the first pass rounded" : "D of the third pass rounded");
   steps_.Show("lblLocalBarometricPressure", r.b, "B rounded");
   if (r.unsized)
     steps_.ShowBare("lblActualDrop", "", no_size);

@@ -22,9 +22,7 @@ class ExhaustSession : public formkit::FormJobSession<FrmExhaust> {
   }
 
   std::optional<std::string> OpenAndCalculate(const std::string& file_text) override {
-    const auto job = ReadJobRecord(file_text);
-    if (!job) return "not an exhaust job (it needs 20 fields)";
-    ApplyJobRecord(form(), *job);
+    if (auto why = formkit::ApplyJobText(kJobFile, form(), file_text)) return why;
     form().cmdCalc_Click();
     return std::nullopt;
   }
@@ -42,7 +40,7 @@ const formkit::JobCliProgram& CliProgram() {
 }
 
 std::string UsageText() {
-  return std::string(R"(Usage: exhaust                open the engine/turbine exhaust form
+  return R"(Usage: exhaust                open the engine/turbine exhaust form
        exhaust calc [--json] JOB.exh...
        exhaust calc --test-job [--json]
        exhaust report (JOB.exh | --test-job) [--sheet] [--paper a4|letter]
@@ -50,15 +48,18 @@ std::string UsageText() {
        exhaust mail (JOB.exh | --test-job) [--print]
        exhaust --help
 
-)") + formkit::kCalcCommandHelp + R"(user opened each and pressed Calculate, so a job that shows a message keeps the result
+calc sizes each job file as the form would: the jobs run in order on one form, as if the
+user opened each and pressed Calculate, so a job that shows a message keeps the result
 captions of the job before it.
 
-)" + formkit::kReportCommandHelp + R"(it, the fittings' K values, each pass of the iteration, the pressure drop and the rounding,
+)" + std::string(formkit::kReportCommandHelp) +
+         R"(it, the fittings' K values, each pass of the iteration, the pressure drop and the rounding,
 each with its formula and as the value the form shows. The "Prepared by" block comes from
 contact.dat in the current directory (the file the vent sizing program keeps too); without
 it there is no report.
 
-)" + formkit::kMailCommandHelp + R"(add the recipients; --print instead prints the subject line, CR LF, and then the body
+mail calculates the job and hands the results to the desktop's mail composer, where you
+add the recipients; --print instead prints the subject line, CR LF, and then the body
 exactly as the composer would get it (CR LF line ends kept). The sender line comes from
 the name in contact.dat in the current directory.
 
@@ -73,7 +74,8 @@ the name in contact.dat in the current directory.
 Without --json each job prints its five result captions and the message boxes it showed,
 each text in quotes (leading blanks kept, line breaks as \r\n or \n\r).
 
-)" + formkit::kStatusHelp + R"(could not be read or holds fewer than 20 fields (the other jobs of calc still run); 64 for
+Exit status: 0 on success; 1 when a report or e-mail could not be made; 2 when a job file
+could not be read or holds fewer than 20 fields (the other jobs of calc still run); 64 for
 a usage error.
 )";
 }

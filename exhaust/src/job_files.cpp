@@ -7,21 +7,11 @@
 namespace exhaust {
 
 bool SaveJob(FrmExhaust& form, const std::string& path, std::string* error) {
-  return formkit::SaveFormFile(form, path, WriteJobRecord(JobRecordFromForm(form)),
-                               " - Exhaust Program", error);
+  return formkit::SaveJobFile(kJobFile, form, path, error);
 }
 
 bool OpenJob(FrmExhaust& form, const std::string& path, std::string* error) {
-  const auto text = formkit::ReadFormFile(path, error);
-  if (!text) return false;
-  const auto job = ReadJobRecord(*text);
-  if (!job) {
-    if (error) *error = path + ": not an exhaust job (it needs 20 fields)";
-    return false;
-  }
-  form.SetCaption(formkit::FullPath(path) + " - Corvane Exhaust Sizing Program");
-  ApplyJobRecord(form, *job);
-  return true;
+  return formkit::OpenJobFile(kJobFile, form, path, error);
 }
 
 }  // namespace exhaust

@@ -9,26 +9,16 @@ exhaust=$1
 out=${2:-$(mktemp -d)}
 mkdir -p "$out"
 
-source "$(dirname "$0")/../../cmake/e2e_x11.sh"
+here=$(cd "$(dirname "$0")" && pwd)
+entry=$here/desktop/corvane-exhaust.desktop
+source "$here/../../cmake/e2e_x11.sh"
+source "$here/../../formkit/testing/form_e2e.sh"
 
-"$exhaust" &
-app=$!
-main=$(wait_for_window "Engine/Turbine Exhaust")
-# The desktop entry names the window's class, so the desktop ties the window to it.
-wm_class=$(xprop -id "$main" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
-entry_class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/desktop/corvane-exhaust.desktop")
-[ -n "$wm_class" ] && [ "$wm_class" = "$entry_class" ] ||
-  { echo "window class '$wm_class', desktop entry '$entry_class'"; exit 1; }
-xdotool windowactivate --sync "$main"
-sleep 0.3
+start_form "$exhaust" "Engine/Turbine Exhaust" "$entry"
 import -window root "$out/exhaust-form.png"
 
 # Calc&ulate with an empty job lists the four missing values.
-xdotool key --window "$main" alt+u
-box=$(wait_for_window "Missing Data")
-import -window root "$out/exhaust-missing.png"
-xdotool windowactivate --sync "$box" key Return
-wait_gone "Missing Data"
+calculate_empty "Missing Data" "$out/exhaust-missing.png"
 
 # "show" in the job description (the second box in tab order) brings the Test button,
 # the last control in tab order.
@@ -43,10 +33,7 @@ sleep 0.3
 xdotool key alt+u
 sleep 0.5
 import -window root "$out/exhaust-test-job.png"
-if xdotool search --onlyvisible --name "^(Missing Data|Exhaust)\$" >/dev/null 2>&1; then
-  echo "the test job showed a message"
-  exit 1
-fi
+no_message "Missing Data|Exhaust" "the test job"
 
 # &Contact > &Addrress, Options > K-Factors and Options > Altitude open their dialogs
 # beside the form.
@@ -65,33 +52,19 @@ wait_for_window "Various Altitudes Over 1000 Feet" >/dev/null
 sleep 0.3
 import -window root "$out/exhaust-dialogs.png"
 
-# File > E&xit ends the program.
-xdotool windowactivate --sync "$main" key alt+f
-sleep 0.3
-xdotool key x
-wait_exit "$app"
-app=
+exit_form
 not_blank "$out/exhaust-form.png"
 
 # A job named on the command line opens in the window; Enter in a box calculates it.
 work=$(mktemp -d)
 printf '"ACME","Generator","750","15000","6","1325","125","1","","1","","","","1","","","","1","","1"\r\n' >"$work/plant.exh"
-(cd "$work" && exec "$exhaust" plant.exh) &
-app=$!
-main=$(wait_for_window "$work/plant.exh - Corvane Exhaust Sizing Program")
-xdotool windowactivate --sync "$main"
-sleep 0.3
+cd "$work"
+start_form "$exhaust" "$work/plant.exh - Corvane Exhaust Sizing Program" "$entry" plant.exh
+cd - >/dev/null
 xdotool key Return
 sleep 0.5
 import -window "$main" "$out/exhaust-job-calculated.png"
-if xdotool search --onlyvisible --name "^(Missing Data|Exhaust)\$" >/dev/null 2>&1; then
-  echo "the opened job showed a message"
-  exit 1
-fi
-xdotool windowactivate --sync "$main" key alt+f
-sleep 0.3
-xdotool key x
-wait_exit "$app"
-app=
+no_message "Missing Data|Exhaust" "the opened job"
+exit_form
 rm -rf "$work"
 echo "exhaust e2e: ok (screenshots in $out)"

@@ -36,7 +36,11 @@ formkit::FormProgram Program() {
 }  // namespace
 
 FrmExhaustWindow::FrmExhaustWindow(QWidget* parent)
-    : FormWindow(Program(), parent), ui_(std::make_unique<Ui::FrmExhaustWindow>()), form_(*this) {
+    : ProgramWindow(
+          Program(),
+          {&exhaust::SaveJob, &exhaust::OpenJob, &exhaust::BuildReport, &exhaust::BuildMail},
+          parent),
+      ui_(std::make_unique<Ui::FrmExhaustWindow>()) {
   ui_->setupUi(this);
   nameSeparators();
   AttachForm(form_);
@@ -45,24 +49,7 @@ FrmExhaustWindow::FrmExhaustWindow(QWidget* parent)
   formkit::MirrorForm(form_, *this);
 }
 
-FrmExhaustWindow::~FrmExhaustWindow() { form_.SetObserver(nullptr); }
-
-bool FrmExhaustWindow::SaveJob(const std::string& path, std::string* error) {
-  return exhaust::SaveJob(form_, path, error);
-}
-
-bool FrmExhaustWindow::OpenJob(const std::string& path, std::string* error) {
-  return exhaust::OpenJob(form_, path, error);
-}
-
-std::optional<formkit::Report> FrmExhaustWindow::BuildReport(const formkit::ContactInfo& contact,
-                                                             const std::string& date) {
-  return exhaust::BuildReport(form_, contact, date);
-}
-
-formkit::MailMessage FrmExhaustWindow::BuildMail(const std::string& contact_name) {
-  return exhaust::BuildMail(form_, contact_name);
-}
+FrmExhaustWindow::~FrmExhaustWindow() = default;
 
 void FrmExhaustWindow::nameSeparators() {
   const char* names[] = {"mnuSep3", "mnuSep1", "mnuSep2"};

@@ -1,6 +1,6 @@
 // The Qt window of the engine exhaust program: mirrors the headless FrmExhaust and forwards
 // the user's edits and clicks to its event handlers. What it shares with the vent sizing
-// program's window is in formkit::FormWindow.
+// program's window is in formkit::ProgramWindow and formkit::FormWindow.
 #pragma once
 
 #include <memory>
@@ -8,7 +8,7 @@
 #include <string>
 
 #include "exhaust/frm_exhaust.h"
-#include "formkit_qt/form_window.h"
+#include "formkit_qt/program_window.h"
 
 namespace Ui {
 class FrmExhaustWindow;
@@ -16,14 +16,12 @@ class FrmExhaustWindow;
 
 namespace exhaust {
 
-class FrmExhaustWindow : public formkit::FormWindow {
+class FrmExhaustWindow : public formkit::ProgramWindow<FrmExhaust> {
   Q_OBJECT
 
  public:
   explicit FrmExhaustWindow(QWidget* parent = nullptr);
   ~FrmExhaustWindow() override;
-
-  FrmExhaust& form() { return form_; }
 
   // File menu commands.
   void mnuFileOpen_Click() { FileOpen(); }
@@ -36,12 +34,6 @@ class FrmExhaustWindow : public formkit::FormWindow {
   void ExitProgram() { EndProgram(); }
 
  protected:
-  bool SaveJob(const std::string& path, std::string* error) override;
-  bool OpenJob(const std::string& path, std::string* error) override;
-  std::optional<formkit::Report> BuildReport(const formkit::ContactInfo& contact,
-                                             const std::string& date) override;
-  formkit::MailMessage BuildMail(const std::string& contact_name) override;
-  const formkit::CalcSheet* Sheet() const override { return &form_.Sheet(); }
   void Calculate() override { form_.cmdCalc_Click(); }
   void UnloadForms() override;
 
@@ -51,7 +43,6 @@ class FrmExhaustWindow : public formkit::FormWindow {
   void connectMenus();
 
   std::unique_ptr<Ui::FrmExhaustWindow> ui_;
-  FrmExhaust form_;
 };
 
 }  // namespace exhaust

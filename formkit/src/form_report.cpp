@@ -69,11 +69,13 @@ MailMessage FormMail(const Form& form, const ReportPlan& plan, const std::string
     body += MailLine("Job Description:", form.Text("txtJobDescription"));
   }
   body += "\r\n";
-  if (!plan.choice_label.empty()) body += MailLine(std::string(plan.choice_label) + ":", plan.choice);
+  if (!plan.choice_label.empty())
+    body += MailLine(std::string(plan.choice_label) + ":", plan.choice);
   for (const Quantity& q : plan.quantities)
     if (q.role == QuantityRole::kGiven && !q.mail.empty())
       body += MailLine(q.mail, form.Text(q.control), q.mail_width);
-  for (const Fitting& fitting : plan.fittings) body += MailLine(fitting.mail, form.Text(fitting.control));
+  for (const Fitting& fitting : plan.fittings)
+    body += MailLine(fitting.mail, form.Text(fitting.control));
   body += " \r\n";
   body += "*** CALCULATED DATA *** \r\n";
   ForEachResult(plan.quantities, [&](const Quantity& q) {

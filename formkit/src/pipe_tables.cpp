@@ -20,14 +20,18 @@ constexpr Fitting k90Elbow{"txt90L", "90 Elbow", 0.30f, "0.30", "90 Elbow:"};
 constexpr Fitting k45Tee{"txt45T", "45 Tee", 0.40f, "0.40", "45 Tee:"};
 constexpr Fitting k45Elbow{"txt45L", "45 Elbow", 0.15f, "0.15", "45 Elbow:"};
 constexpr Fitting k30Elbow{"txt30L", "30 Elbow", 0.12f, "0.12", "30 Elbow:"};
-constexpr Fitting kTaperedIncreaser{"txtTaperedIncreaser", "Tapered Increaser", 0.30f, "0.30", "Tapered Increaser:"};
-constexpr Fitting kStepIncreaser{"txtStepIncreaser", "Step Increaser", 0.45f, "0.45", "Step Increaser:"};
+constexpr Fitting kTaperedIncreaser{"txtTaperedIncreaser", "Tapered Increaser", 0.30f, "0.30",
+                                    "Tapered Increaser:"};
+constexpr Fitting kStepIncreaser{"txtStepIncreaser", "Step Increaser", 0.45f, "0.45",
+                                 "Step Increaser:"};
 constexpr Fitting kExitCone{"txtExitCone", "Exit Cone", 1.25f, "1.25", "Exit Cone:"};
 constexpr Fitting kStackCap{"txtStackCap", "Stack Cap", 0.50f, "0.50", "Stack Cap:"};
-constexpr Fitting kDrainSection{"txtDrainSection", "Drain Section", 0.25f, "0.25", "Drain Section:"};
+constexpr Fitting kDrainSection{"txtDrainSection", "Drain Section", 0.25f, "0.25",
+                                "Drain Section:"};
 constexpr Fitting kLinedBellows{"txtLinedBellows", "Lined Bellows", 0.08f, "0.08", "Lined Bellow:"};
 constexpr Fitting kDraftHood{"txtDraftHood", "Draft Hood", 1.50f, "1.50", "Draft Hood:"};
-constexpr Fitting kBarometricDamper{"txtBarometricDamper", "Barometric Damper", 0.50f, "0.50", "Barometric Damper:"};
+constexpr Fitting kBarometricDamper{"txtBarometricDamper", "Barometric Damper", 0.50f, "0.50",
+                                    "Barometric Damper:"};
 constexpr Fitting kMuffler{"txtMuffler", "Muffler", 0.40f, "0.40", "Muffler:"};
 
 constexpr std::array<Fitting, 15> kVent = {

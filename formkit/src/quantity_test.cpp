@@ -1,12 +1,13 @@
 // The quantity table and what is made from it: the recorder a calculation enters its sheet
 // through, and the report and mail of a program.
+#include "formkit/quantity.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
 #include "formkit/fault.h"
 #include "formkit/form_report.h"
-#include "formkit/quantity.h"
 #include "formkit/sheet_steps.h"
 
 namespace formkit {
@@ -51,7 +52,8 @@ TEST(SheetSteps, ShowRoundsWritesAndEntersAResult) {
   CalcSheet sheet;
   SheetSteps steps(sheet, form, kTable);
   steps.Section("Results");
-  EXPECT_EQ(steps.Show("lblDensity", 0.0280250f, "rho to 5 decimals"), RoundHalfEven(0.0280250f, 5));
+  EXPECT_EQ(steps.Show("lblDensity", 0.0280250f, "rho to 5 decimals"),
+            RoundHalfEven(0.0280250f, 5));
   EXPECT_EQ(form.Text("lblDensity"), " .02802");
   EXPECT_EQ(Last(sheet).name, "Density rho");
   EXPECT_EQ(Last(sheet).value, " .02802");
@@ -71,7 +73,8 @@ TEST(SheetSteps, ShowRoundsWritesAndEntersAResult) {
   EXPECT_EQ(Last(sheet).unit, "Inches");
   EXPECT_EQ(sheet.Result("lblSize"), &Last(sheet));
   // A writer of the program's own.
-  steps.Show("lblDensity", 0.5f, "K", +[](float v) { return "=" + NumberText(v); });
+  steps.Show(
+      "lblDensity", 0.5f, "K", +[](float v) { return "=" + NumberText(v); });
   EXPECT_EQ(form.Text("lblDensity"), "= .5");
 }
 
@@ -129,9 +132,9 @@ TEST(FormReport, HeadlineFirstAndOnlyTheRowsWithALine) {
   EXPECT_LT(size, density);
   EXPECT_EQ(text.find("Hidden"), std::string::npos);
   EXPECT_EQ(text.find("Drop"), std::string::npos);
-  EXPECT_NE(text.find(std::string(14, ' ') + "Fuel Type" + std::string(52 - 14 - 9 - 1, ' ') +
-                      "Coal\n"),
-            std::string::npos)
+  EXPECT_NE(
+      text.find(std::string(14, ' ') + "Fuel Type" + std::string(52 - 14 - 9 - 1, ' ') + "Coal\n"),
+      std::string::npos)
       << text;
   EXPECT_NE(text.find("Closing.\n"), std::string::npos);
   bool bold_size = false;

@@ -8,10 +8,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "formkit/calc_sheet.h"
+#include "formkit/form.h"
 #include "formkit/job_cli.h"
 #include "recording_sender.h"
 
@@ -68,6 +71,33 @@ inline CliRun RunCli(const JobCliProgram& program, const std::vector<std::string
   std::ostringstream out, err;
   const int status = RunJobCommandLine(program, args, out, err, services);
   return {status, out.str(), err.str()};
+}
+
+// The first entry of the sheet named `name`; none when there is none.
+inline const SheetEntry* Named(const CalcSheet& sheet, const std::string& name) {
+  for (const auto& section : sheet.sections())
+    for (const auto& entry : section.entries)
+      if (entry.name == name) return &entry;
+  return nullptr;
+}
+
+// A number text of up to seven characters between `low` and `high`, as a user types one.
+inline std::string Sensible(std::mt19937& rng, double low, double high) {
+  return std::to_string(std::uniform_real_distribution<double>(low, high)(rng)).substr(0, 7);
+}
+
+// How many of `labels` have a result on the sheet; each that has must be the caption the
+// label shows (a failure names the label).
+template <typename Labels>
+int ResultsAsShown(const CalcSheet& sheet, const Form& form, const Labels& labels) {
+  int results = 0;
+  for (const char* label : labels) {
+    const SheetEntry* result = sheet.Result(label);
+    if (!result) continue;
+    ++results;
+    EXPECT_EQ(result->value, form.Text(label)) << label;
+  }
+  return results;
 }
 
 }  // namespace formkit::testing

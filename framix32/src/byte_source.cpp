@@ -37,12 +37,14 @@ ByteSource::~ByteSource() {
 }
 
 bool ByteSource::Fill() {
-  if (fd_ < 0) return false;
+  if (fd_ < 0 || position_ >= end_) return false;
   if (buffer_ == nullptr) buffer_.reset(new uint8_t[kBufferSize]);
   ssize_t got;
   do {
     got = ::pread(fd_, buffer_.get(), kBufferSize, static_cast<off_t>(position_));
   } while (got < 0 && errno == EINTR);
+  // A regular file reads short only at its end: a small file is then read with one call.
+  if (got >= 0 && static_cast<size_t>(got) < kBufferSize) end_ = position_ + static_cast<size_t>(got);
   if (got <= 0) return false;
   window_ = buffer_.get();
   window_start_ = position_;

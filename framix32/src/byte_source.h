@@ -50,6 +50,7 @@ class ByteSource {
   uint64_t window_start_ = 0;
   size_t window_size_ = 0;
   uint64_t position_ = 0;
+  uint64_t end_ = UINT64_MAX;  // the end of the file, once a read has met it
 };
 
 }  // namespace framix32

@@ -20,47 +20,126 @@ size_t CountRun(const uint8_t* p, size_t limit, uint32_t c) {
   return r;
 }
 
-// if_free when slot is a free slot (all ones), else otherwise: a conditional move, where the
-// compiler, left to itself, would branch.
-inline uint32_t IfFree(uint32_t slot, uint32_t if_free, uint32_t otherwise) {
+// The outcome of a lookup that stopped at slot, worked out both ways and chosen without a
+// branch (the compiler, left to itself, would branch): when slot is free (all ones), *stored
+// becomes entry, *s becomes single, *next_free grows by one and *run_test becomes 1; otherwise
+// *stored and *s become slot and *run_test is left.
+inline void Choose(uint32_t slot, uint32_t entry, uint32_t single, uint32_t* stored, uint32_t* s,
+                   uint32_t* next_free, uint32_t* run_test) {
 #if defined(__x86_64__)
-  asm("cmpl $-1, %1\n\tcmove %2, %0" : "+r"(otherwise) : "r"(slot), "r"(if_free) : "cc");
-  return otherwise;
+  *stored = slot;
+  *s = slot;
+  const uint32_t one = 1;
+  // slot - 0xFFFFFFFF borrows (CF) unless slot is free: next_free - (-1) - CF.
+  asm("cmpl $-1, %[slot]\n\t"
+      "cmove %[entry], %[stored]\n\t"
+      "cmove %[single], %[s]\n\t"
+      "cmovne %[one], %[run_test]\n\t"
+      "sbbl $-1, %[next_free]"
+      : [stored] "+&r"(*stored), [s] "+&r"(*s), [run_test] "+&r"(*run_test),
+        [next_free] "+&r"(*next_free)
+      : [slot] "r"(slot), [entry] "r"(entry), [single] "r"(single), [one] "r"(one)
+      : "cc");
 #else
-  const uint32_t keep = 0 - static_cast<uint32_t>(slot == 0xFFFFFFFF);
-  return otherwise ^ ((otherwise ^ if_free) & keep);
+  const bool free = slot == 0xFFFFFFFF;
+  *stored = free ? entry : slot;
+  *s = free ? single : slot;
+  *next_free += free;
+  if (!free) *run_test = 1;
 #endif
 }
 
 }  // namespace
 
+constexpr std::array<uint16_t, 256> LzwEncoder::kScatter = [] {
+  std::array<uint16_t, 256> scatter{};
+  for (uint32_t i = 0; i < 256; ++i) {
+    scatter[i] = static_cast<uint16_t>((i * 0x9E3779B1u) >> (32 - kHashBits));
+  }
+  return scatter;
+}();
+constexpr std::array<uint32_t, 256> LzwEncoder::kSingle = [] {
+  std::array<uint32_t, 256> single{};
+  for (uint32_t i = 0; i < 256; ++i) single[i] = StringOf(i, i);
+  return single;
+}();
+
 LzwEncoder::LzwEncoder(int min_code_size, std::vector<uint8_t>* out, size_t pixel_count)
-    : min_code_size_(min_code_size), clear_code_(1u << min_code_size), out_(out) {
+    : min_code_size_(min_code_size),
+      clear_code_(1u << min_code_size),
+      pending_(new uint16_t[kLastCode + 1]),
+      out_(out) {
   // Every pixel enters at most one string: four slots for each.
   int bits = kMinHashBits;
   while (bits < kHashBits && (size_t{1} << bits) < 4 * pixel_count) ++bits;
   hash_mask_ = (1u << bits) - 1;
   table_.reset(new uint32_t[size_t{1} << bits]);
   coder_.width = min_code_size_ + 1;
-  Start(coder_);
+  Start();
 }
 
-void LzwEncoder::Start(Coder& c) {
-  Put(c, clear_code_);  // as wide as the codes before it
+void LzwEncoder::Put(uint32_t code) {
+  Coder& c = coder_;
+  c.bits |= uint64_t{code} << c.bit_count;
+  c.bit_count += c.width;
+  // Stores 8 bytes, the spare ones overwritten by the next code.
+  std::memcpy(block_ + c.block_size, &c.bits, 8);
+  const int bytes = c.bit_count >> 3;
+  c.block_size += bytes;
+  c.bits >>= 8 * bytes;
+  c.bit_count &= 7;
+  if (c.block_size >= kBlockBytes) c.block_size = FlushBlock(c.block_size);
+}
+
+void LzwEncoder::PutPending() {
+  const uint16_t* const pending = pending_.get();
+  const uint32_t end = coder_.next_free;
+  // The codes gather in 64 bits, written out 32 at a time.
+  uint64_t bits = coder_.bits;
+  int bit_count = coder_.bit_count;
+  int size = coder_.block_size;
+  const int width = coder_.width;
+  for (uint32_t k = pending_from_; k < end; ++k) {
+    bits |= uint64_t{pending[k]} << bit_count;
+    bit_count += width;
+    if (bit_count >= 32) {
+      const uint32_t low = static_cast<uint32_t>(bits);
+      std::memcpy(block_ + size, &low, 4);
+      size += 4;
+      bits >>= 32;
+      bit_count -= 32;
+      if (size >= kBlockBytes) [[unlikely]] size = FlushBlock(size);
+    }
+  }
+  // Whole bytes to the block, as Put leaves it.
+  std::memcpy(block_ + size, &bits, 8);
+  size += bit_count >> 3;
+  bits >>= bit_count & ~7;
+  bit_count &= 7;
+  if (size >= kBlockBytes) size = FlushBlock(size);
+  coder_.bits = bits;
+  coder_.bit_count = bit_count;
+  coder_.block_size = size;
+  pending_from_ = end;
+}
+
+void LzwEncoder::Start() {
+  Put(clear_code_);  // as wide as the codes before it
   ResetTable();
-  c.next_free = clear_code_ + 2;
-  c.width = min_code_size_ + 1;
-  c.limit = 1u << c.width;
+  coder_.next_free = clear_code_ + 2;
+  pending_from_ = coder_.next_free;
+  coder_.width = min_code_size_ + 1;
+  coder_.limit = 1u << coder_.width;
 }
 
-bool LzwEncoder::Grow(Coder& c) {
-  if (c.width < 12) {
+bool LzwEncoder::Grow() {
+  if (coder_.width < 12) {
     // The decoder, one entry behind, widens its codes after this same code.
-    ++c.width;
-    c.limit = c.width < 12 ? 1u << c.width : kLastCode;
+    ++coder_.width;
+    coder_.limit = coder_.width < 12 ? 1u << coder_.width : kLastCode;
     return true;
   }
-  Start(c);
+  Start();
   return false;
 }
 
@@ -76,10 +155,10 @@ int LzwEncoder::FlushBlock(int size) {
   return size - kBlockBytes;
 }
 
-uint32_t LzwEncoder::Find(uint32_t prefix, uint32_t byte, uint32_t* slot) const {
-  const uint32_t key = prefix << 8 | byte;
-  uint32_t h = Hash(prefix, byte);
-  while ((*slot = table_[h]) != kFree && (*slot >> 12) != key) h = (h + 1) & hash_mask_;
+uint32_t LzwEncoder::Find(uint32_t s, uint32_t index, uint32_t* slot) const {
+  const uint32_t key = Key(s, index);
+  uint32_t h = Slot(s, index);
+  while ((*slot = table_[h]) != kFree && (*slot & 0xFFFFF) != key) h = (h + 1) & hash_mask_;
   return h;
 }
 
@@ -107,15 +186,16 @@ size_t LzwEncoder::TakeRun(const uint8_t* indices, size_t count, size_t i, uint3
       return i;
     }
     uint32_t slot;
-    const uint32_t h = Find(code, c, &slot);
+    const uint32_t s = StringOf(code, c);
+    const uint32_t h = Find(s, c, &slot);
     if (slot != kFree) {
-      runs[m + 1] = static_cast<uint16_t>(slot & 0xFFF);
+      runs[m + 1] = static_cast<uint16_t>(CodeOf(slot));
       run_max_[c] = static_cast<uint16_t>(m + 1);
       n = m;
       continue;
     }
-    Put(coder_, code);
-    if (Enter(coder_, h, code << 8 | c)) {
+    Put(code);
+    if (Enter(h, Key(s, c))) {
       runs[m + 1] = static_cast<uint16_t>(coder_.next_free - 1);
       run_max_[c] = static_cast<uint16_t>(m + 1);
     }
@@ -127,124 +207,146 @@ size_t LzwEncoder::TakeRun(const uint8_t* indices, size_t count, size_t i, uint3
 
 void LzwEncoder::Add(const uint8_t* indices, size_t count) {
   size_t i = 0;
-  if (prefix_ < 0) {
+  if (!started_) {
     if (count == 0) return;
-    prefix_ = indices[i++];
+    string_ = kSingle[indices[0]];
+    started_ = true;
+    ++i;
   }
-  // A constant mask for the full table frees a register in the loop.
-  if (hash_mask_ == (1u << kHashBits) - 1) {
-    AddPixels<(1u << kHashBits) - 1>(indices + i, count - i);
-  } else {
-    AddPixels<0>(indices + i, count - i);
+  // The pixels go in pieces, each taken the way that suits how often the one before ended a
+  // string.
+  while (i < count) {
+    const size_t piece = std::min<size_t>(count - i, kPiece);
+    const bool ending = ended_ * kEndingDivisor >= kEndingShare * taken_;
+    // A constant mask for the full table frees a register in the loop.
+    const bool full = hash_mask_ == (1u << kHashBits) - 1;
+    size_t ended;
+    if (full) {
+      ended = ending ? AddPixels<(1u << kHashBits) - 1, true>(indices + i, piece)
+                     : AddPixels<(1u << kHashBits) - 1, false>(indices + i, piece);
+    } else {
+      ended = ending ? AddPixels<0, true>(indices + i, piece) : AddPixels<0, false>(indices + i, piece);
+    }
+    ended_ = ended;
+    taken_ = piece;
+    i += piece;
   }
 }
 
-template <uint32_t kMask>
-void LzwEncoder::AddPixels(const uint8_t* indices, size_t count) {
-  size_t i = 0;
+template <uint32_t kMask, bool kMostlyEnding>
+size_t LzwEncoder::AddPixels(const uint8_t* indices, size_t count) {
   uint32_t* const table = table_.get();
+  uint16_t* const pending = pending_.get();
   const uint32_t mask = kMask != 0 ? kMask : hash_mask_;
-  uint32_t prefix = static_cast<uint32_t>(prefix_);
-  Coder coder = coder_;
-  uint64_t bits = coder.bits;
-  int bit_count = coder.bit_count;
-  uint8_t* at = block_ + coder.block_size;
-  uint32_t next_free = coder.next_free;
-  uint32_t width = static_cast<uint32_t>(coder.width);
+  uint32_t s = string_;
+  uint32_t next_free = coder_.next_free;
+  uint32_t limit = coder_.limit;
+  // Strings ended: next_free - counted_from, plus those counted before the last jump of
+  // next_free.
+  size_t ended = 0;
+  uint32_t counted_from = next_free;
 
-  // Takes one pixel and answers 1 when it ended a string, 0 when it extended one.
+  // After next_free has passed the limit: writes what is pending and widens the codes or
+  // starts the table afresh.
+  const auto grow = [&] {
+    ended += next_free - counted_from;
+    coder_.next_free = next_free;
+    PutPending();
+    Grow();
+    next_free = counted_from = coder_.next_free;
+    limit = coder_.limit;
+  };
+
+  // Takes one pixel. *run_test is left as it is when the pixel ended a string, else set to 1.
   // On photographs a string ends at every second pixel or so, at random: a branch on it
   // would be mispredicted half the time. So the probing stops at the key or at a free slot
   // on one branch (almost always after the first slot), and then both outcomes are worked
-  // out and one is kept by conditional moves.
-  auto step = [&](uint32_t pixel) {
-    const uint32_t key = prefix << 8 | pixel;
-    // Hash(prefix, pixel), with the pixel's part off the path from one lookup to the next.
-    uint32_t h = ((prefix * (kHashFactor << 8) + pixel * kHashFactor) >> (32 - kHashBits)) & mask;
+  // out and one is kept by conditional moves. Where nearly every pixel ends a string (noise),
+  // a branch on it is foreseen and lets the next lookup start before this one's slot has
+  // come: that way is taken there. The code a string ends with is only noted here;
+  // PutPending writes them.
+  auto step = [&](uint32_t pixel, uint32_t* run_test) __attribute__((always_inline)) {
+    const uint32_t prefix = s >> 20;
+    const uint32_t key = pixel << 12 | prefix;
+    // Below the full table's size already.
+    uint32_t h = Spread(s) ^ kScatter[pixel];
+    if (kMask != (1u << kHashBits) - 1) h &= mask;
     uint32_t slot;
-    for (;;) {
-      slot = table[h];
-      // Zero at the key ((slot >> 12) ^ key) or at a free slot (~slot). Hidden from the
-      // optimiser, which would otherwise split the path on the two again.
-      uint32_t go_on = std::min((slot >> 12) ^ key, ~slot);
-      asm("" : "+r"(go_on));
-      if (go_on == 0) break;
-      h = (h + 1) & mask;
+    if constexpr (kMostlyEnding) {
+      while ((slot = table[h]) != kFree) {
+        if (((slot ^ key) << 12) == 0) [[unlikely]] {
+          s = slot;
+          *run_test = 1;
+          return;
+        }
+        h = (h + 1) & mask;
+      }
+      pending[next_free] = static_cast<uint16_t>(prefix);
+      table[h] = next_free << 20 | key;
+      ++next_free;
+      s = kSingle[pixel];
+      if (next_free > limit) [[unlikely]] {
+        grow();
+        *run_test = 1;  // no run after a clear or a wider code
+      }
+    } else {
+      for (;;) {
+        slot = table[h];
+        // Zero at the key ((slot ^ key) << 12) or at a free slot (~slot). Hidden from the
+        // optimiser, which would otherwise split the path on the two again.
+        uint32_t go_on = std::min((slot ^ key) << 12, ~slot);
+        asm("" : "+r"(go_on));
+        if (go_on == 0) break;
+        h = (h + 1) & mask;
+      }
+      // At a free slot the string ends: its code is noted and key entered.
+      pending[next_free] = static_cast<uint16_t>(prefix);
+      uint32_t stored;
+      Choose(slot, next_free << 20 | key, kSingle[pixel], &stored, &s, &next_free, run_test);
+      table[h] = stored;
+      if (next_free > limit) [[unlikely]] {
+        grow();
+        *run_test = 1;  // no run after a clear or a wider code
+      }
     }
-    // A free slot: the string ends; the prefix is written and key entered.
-    const uint32_t miss = IfFree(slot, 1, 0);
-    bits |= uint64_t{IfFree(slot, prefix, 0)} << bit_count;
-    bit_count += static_cast<int>(IfFree(slot, width, 0));
-    std::memcpy(at, &bits, 8);
-    at += bit_count >> 3;
-    bits >>= bit_count & ~7;
-    bit_count &= 7;
-    table[h] = IfFree(slot, key << 12 | next_free, slot);
-    next_free += miss;
-    prefix = IfFree(slot, pixel, slot & 0xFFF);
-    if (at >= block_ + kBlockBytes || next_free > coder.limit) [[unlikely]] {
-      coder.bits = bits;
-      coder.bit_count = bit_count;
-      coder.block_size = static_cast<int>(at - block_);
-      coder.next_free = next_free;
-      if (coder.block_size >= kBlockBytes) coder.block_size = FlushBlock(coder.block_size);
-      if (coder.next_free > coder.limit) Grow(coder);
-      width = static_cast<uint32_t>(coder.width);
-      bits = coder.bits;
-      bit_count = coder.bit_count;
-      at = block_ + coder.block_size;
-      next_free = coder.next_free;
-      return 0u;  // no run after a clear or a wider code
-    }
-    return miss;
   };
 
-  // The last four pixels are taken without looking ahead for a run. The position is a
-  // pointer, not indices + i: one register fewer in the loop keeps the bits in one.
-  const uint8_t* p = indices + i;
+  // The last four pixels are taken without looking ahead for a run.
+  const uint8_t* p = indices;
   const uint8_t* const look_ahead_end = indices + (count > 4 ? count - 4 : 0);
   while (p < look_ahead_end) {
     const uint32_t pixel = *p++;
-    const uint32_t miss = step(pixel);
     // A string starting here, followed by four more of the same index: a run. Tested as one
     // condition so that the branch does not follow the hit or miss.
     uint32_t next4;
     std::memcpy(&next4, p, 4);
-    uint32_t run = miss & (next4 == pixel * 0x01010101u);
-    asm("" : "+r"(run));
-    if (run == 0) continue;
-    coder.bits = bits;
-    coder.bit_count = bit_count;
-    coder.block_size = static_cast<int>(at - block_);
-    coder.next_free = next_free;
-    coder_ = coder;
-    uint32_t run_code;  // not prefix itself, which is then kept in a register
+    uint32_t run_test = next4 ^ pixel * 0x01010101u;
+    step(pixel, &run_test);
+    if (run_test != 0) continue;
+    ended += next_free - counted_from;
+    coder_.next_free = next_free;
+    PutPending();
+    uint32_t run_code;
     p = indices + TakeRun(indices, count, static_cast<size_t>(p - indices), pixel, &run_code);
-    prefix = run_code;
-    coder = coder_;
-    width = static_cast<uint32_t>(coder.width);
-    bits = coder.bits;
-    bit_count = coder.bit_count;
-    at = block_ + coder.block_size;
-    next_free = coder.next_free;
+    s = StringOf(run_code, pixel);
+    next_free = counted_from = coder_.next_free;
+    limit = coder_.limit;
   }
-  i = static_cast<size_t>(p - indices);
-  while (i < count) step(indices[i++]);
-  coder.bits = bits;
-  coder.bit_count = bit_count;
-  coder.block_size = static_cast<int>(at - block_);
-  coder.next_free = next_free;
-  coder_ = coder;
-  prefix_ = static_cast<int32_t>(prefix);
+  for (uint32_t ignored = 0; p < indices + count;) step(*p++, &ignored);
+  ended += next_free - counted_from;
+  coder_.next_free = next_free;
+  PutPending();
+  string_ = s;
+  return ended;
 }
 
 void LzwEncoder::Finish() {
-  if (prefix_ >= 0) {
-    Put(coder_, static_cast<uint32_t>(prefix_));
+  if (started_) {
+    Put(CodeOf(string_));
     // The decoder enters a string for this last code too, and may widen before the end code.
     if (coder_.next_free == coder_.limit && coder_.width < 12) ++coder_.width;
   }
-  Put(coder_, clear_code_ + 1);
+  Put(clear_code_ + 1);
   if (coder_.bit_count > 0) {
     block_[coder_.block_size++] = static_cast<uint8_t>(coder_.bits);
     coder_.bits = 0;

@@ -2,9 +2,9 @@
 #ifndef FRAMIX32_SRC_LZW_ENCODER_H_
 #define FRAMIX32_SRC_LZW_ENCODER_H_
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -24,22 +24,37 @@ class LzwEncoder {
   void Finish();
 
  private:
-  // The string table as an open-addressing hash of (prefix code, next byte) pairs. Its layout
+  // The string table is an open-addressing hash of (prefix, next index) pairs. Its layout
   // does not show in the output: any table that finds the same strings writes the same codes.
-  // 16384 slots keep it at most a quarter full: a second probe is rare, and each one is a
-  // branch mispredicted. An image of few pixels enters few strings and has fewer slots, down
+  //
+  // Each lookup waits for the one before (its prefix is what that one found), so the path from
+  // one slot's value to the next slot's address is kept to a shift and an exclusive or. A
+  // slot holds
+  //     code << 20 | last index << 12 | prefix code,
+  // the low 20 bits being the key. A string as a prefix is a value s whose bits 12 to 31 are
+  // those of its slot (a single index, which has none, is given the same form), and the slot
+  // of (s, index) is (s >> 18) ^ kScatter[index]: the code spread 4 slots apart, and the place
+  // of the index among them and beyond. On photographs and noise this probes about as often as
+  // a multiplicative hash of the key, whose multiplication would lie on that path.
+  // 16384 slots keep the table at most a quarter full: a second probe is rare, and each one is
+  // a branch mispredicted. An image of few pixels enters few strings and has fewer slots, down
   // to kMinHashBits.
   static constexpr int kHashBits = 14;
   static constexpr int kMinHashBits = 8;
   static constexpr uint32_t kFree = 0xFFFFFFFF;
-  // A slot holds key << 12 | code, the key being prefix << 8 | byte (20 bits).
-  // Multiplicative hashing spreads the keys of real images evenly (a shift-and-XOR of prefix
-  // and byte clusters on photographs, where prefixes of neighbouring codes meet the same few
-  // bytes): about 1.3 probes per lookup.
-  static constexpr uint32_t kHashFactor = 0x9E3779B1u;
-  uint32_t Hash(uint32_t prefix, uint32_t byte) const {
-    return (((prefix << 8 | byte) * kHashFactor) >> (32 - kHashBits)) & hash_mask_;
+  // The string value of code, whose last index is last.
+  static constexpr uint32_t StringOf(uint32_t code, uint32_t last) {
+    return code << 20 | last << 12;
   }
+  static uint32_t CodeOf(uint32_t s) { return s >> 20; }
+  static uint32_t Key(uint32_t s, uint32_t index) { return index << 12 | s >> 20; }
+  static uint32_t Spread(uint32_t s) { return s >> (32 - kHashBits); }
+  uint32_t Slot(uint32_t s, uint32_t index) const {
+    return (Spread(s) ^ kScatter[index]) & hash_mask_;
+  }
+  static const std::array<uint16_t, 256> kScatter;  // 14 bits an index
+  static const std::array<uint32_t, 256> kSingle;   // StringOf(i, i)
+
   static constexpr int kBlockBytes = 255;
   // Runs of one index are also looked up in a table of their own: runs_[c][n] is the code of
   // c repeated n times, for every n up to run_max_[c] (the table may hold longer ones too).
@@ -49,7 +64,7 @@ class LzwEncoder {
   // Entering code kLastCode clears the table: the code itself is never written.
   static constexpr uint32_t kLastCode = 4095;
 
-  // The writing state. Add works on a copy in local variables, which stay in registers.
+  // The writing state.
   struct Coder {
     uint64_t bits = 0;  // fewer than 8 bits not yet in block_, least significant first
     int bit_count = 0;
@@ -60,50 +75,54 @@ class LzwEncoder {
     uint32_t limit = 0;
   };
 
-  // Appends the low `width` bits of code when take is 1 and nothing when it is 0, without a
-  // branch. Stores 8 bytes, the spare ones overwritten by the next code.
-  static void PutIf(Coder& c, uint8_t* block, uint32_t code, uint32_t take) {
-    c.bits |= (uint64_t{code} << c.bit_count) & (0 - uint64_t{take});
-    c.bit_count += c.width & -static_cast<int>(take);
-    std::memcpy(block + c.block_size, &c.bits, 8);
-    const int bytes = c.bit_count >> 3;
-    c.block_size += bytes;
-    c.bits >>= 8 * bytes;
-    c.bit_count &= 7;
-  }
-  void Put(Coder& c, uint32_t code) {
-    PutIf(c, block_, code, 1);
-    if (c.block_size >= kBlockBytes) c.block_size = FlushBlock(c.block_size);
-  }
-  // After next_free has passed c.limit: widens the codes, or writes a clear code and starts
-  // the table afresh and returns false.
-  bool Grow(Coder& c);
+  // Appends the low c.width bits of code.
+  void Put(uint32_t code);
+  // Writes the codes the pixel loop left in pending_ since the last call, all as wide as
+  // coder_.width.
+  void PutPending();
+  // After next_free has passed coder_.limit: widens the codes, or writes a clear code and
+  // starts the table afresh and returns false.
+  bool Grow();
   // Writes a clear code and starts the table afresh.
-  void Start(Coder& c);
+  void Start();
   // Gives the next free code to key, stored at slot h. Returns false when that filled the
   // table, which has been cleared.
-  bool Enter(Coder& c, uint32_t h, uint32_t key) {
-    table_[h] = key << 12 | c.next_free;
-    return ++c.next_free <= c.limit || Grow(c);
+  bool Enter(uint32_t h, uint32_t key) {
+    table_[h] = coder_.next_free << 20 | key;
+    ++coder_.next_free;
+    pending_from_ = coder_.next_free;
+    return coder_.next_free <= coder_.limit || Grow();
   }
-  // The slot holding key, or the free slot where it belongs.
-  uint32_t Find(uint32_t prefix, uint32_t byte, uint32_t* slot) const;
+  // The slot holding (s, index), or the free slot where it belongs.
+  uint32_t Find(uint32_t s, uint32_t index, uint32_t* slot) const;
   void ResetTable();
-  // Add after the first pixel of the image, for a table of kMask + 1 slots (0: hash_mask_ + 1).
-  template <uint32_t kMask>
-  void AddPixels(const uint8_t* indices, size_t count);
+  // Add after the first pixel of the image, for a table of kMask + 1 slots (0: hash_mask_ + 1),
+  // branching on whether a string ends when kMostlyEnding. Returns how many strings ended.
+  template <uint32_t kMask, bool kMostlyEnding>
+  size_t AddPixels(const uint8_t* indices, size_t count);
+  // Add takes the pixels kPiece at a time, and takes a piece as kMostlyEnding when more than
+  // kEndingShare / kEndingDivisor of the pixels of the one before ended a string.
+  static constexpr size_t kPiece = 4096;
+  static constexpr size_t kEndingShare = 3, kEndingDivisor = 4;
   // Writes the first kBlockBytes of the size bytes in block_ as a sub-block, moves the rest
   // to the front and returns how many those are.
   int FlushBlock(int size);
   // The string is the single index c and indices[i] onwards repeat c: follows the run through
-  // the run table, writing codes as needed, on coder_. Returns the position after the pixels
-  // taken and leaves the string's code in *prefix.
+  // the run table, writing codes as needed. Returns the position after the pixels taken and
+  // leaves the string's code in *prefix.
   size_t TakeRun(const uint8_t* indices, size_t count, size_t i, uint32_t c, uint32_t* prefix);
 
   int min_code_size_;
   uint32_t clear_code_;
-  int32_t prefix_ = -1;
+  bool started_ = false;  // a first pixel has come
+  uint32_t string_ = 0;   // the string taken so far, as a value s
+  size_t ended_ = 0, taken_ = 0;  // strings ended in the last piece, and its pixels
   Coder coder_;
+  // The pixel loop leaves the code it ends a string with in pending_[next_free] (the code the
+  // string then entered gets) instead of writing it at once: codes pending_from_ to next_free
+  // - 1 are still to be written.
+  uint32_t pending_from_ = 0;
+  std::unique_ptr<uint16_t[]> pending_;
   uint8_t block_[256 + 8];
   std::vector<uint8_t>* out_;
   uint32_t hash_mask_;  // slots - 1

@@ -109,29 +109,37 @@ std::vector<uint8_t> PlainLzw(int m, const std::vector<uint8_t>& pixels) {
 TEST(Lzw, EncoderWritesTheGreedyCodes) {
   // The encoder finds strings through a hash and, for runs of one index, a table of its own:
   // the codes must be the plain greedy ones, also for runs longer than any table string,
-  // runs split across Add calls and runs that outlast a full table.
+  // runs split across Add calls and runs that outlast a full table. It takes stretches where
+  // nearly every pixel ends a string (noise) another way than the rest, and a small image
+  // through a smaller table: the codes are the same across the changes of way (kind 4
+  // alternates noise with short runs) and for every table size.
   std::mt19937 random(11);
   for (int m : {2, 5, 8}) {
-    for (int kind = 0; kind < 4; ++kind) {
+    for (int kind = 0; kind < 6; ++kind) {
       SCOPED_TRACE(testing::Message() << "m=" << m << " kind=" << kind);
       std::vector<uint8_t> pixels;
-      while (pixels.size() < 150000) {
+      const size_t size = kind == 5 ? 1 + random() % 3000 : 150000;
+      while (pixels.size() < size) {
         const uint8_t v = random() & ((1u << m) - 1);
-        const size_t run = kind == 0   ? 1 + random() % 6
-                           : kind == 1 ? 1 + random() % 700
-                           : kind == 2 ? (random() % 3 ? 1 : 200 + random() % 5000)
-                                       : 60000;
+        const bool noise = kind == 4 && pixels.size() / 9000 % 2 == 1;
+        const size_t run = kind == 0 || kind == 5 ? 1 + random() % 6
+                           : kind == 1            ? 1 + random() % 700
+                           : kind == 2            ? (random() % 3 ? 1 : 200 + random() % 5000)
+                           : kind == 3            ? 60000
+                                                  : (noise ? 1 : 1 + random() % 4);
         pixels.insert(pixels.end(), run, kind == 3 ? uint8_t(pixels.size() / 60000) : v);
       }
-      std::vector<uint8_t> blocks;
-      LzwEncoder encoder(m, &blocks);
-      for (size_t at = 0; at < pixels.size();) {
-        const size_t piece = std::min<size_t>(pixels.size() - at, 1 + random() % 3000);
-        encoder.Add(pixels.data() + at, piece);
-        at += piece;
+      for (size_t pixel_count : {SIZE_MAX, pixels.size()}) {
+        std::vector<uint8_t> blocks;
+        LzwEncoder encoder(m, &blocks, pixel_count);
+        for (size_t at = 0; at < pixels.size();) {
+          const size_t piece = std::min<size_t>(pixels.size() - at, 1 + random() % 3000);
+          encoder.Add(pixels.data() + at, piece);
+          at += piece;
+        }
+        encoder.Finish();
+        EXPECT_EQ(Unblock(blocks), PlainLzw(m, pixels));
       }
-      encoder.Finish();
-      EXPECT_EQ(Unblock(blocks), PlainLzw(m, pixels));
     }
   }
 }

@@ -1,26 +1,25 @@
 // The calculation sheet: it shows what the calculation read, used and wrote, and every
 // result on it is the caption the form shows, for the worked example and for thousands of
 // generated jobs.
+#include "formkit/calc_sheet.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
 
-#include "formkit/calc_sheet.h"
 #include "formkit/host.h"
 #include "formkit/pipe_tables.h"
 #include "formkit/report.h"
+#include "formkit_testing.h"
 #include "sizing/frm_sizing.h"
 
 namespace sizing {
 namespace {
 
-const formkit::SheetEntry* Named(const formkit::CalcSheet& sheet, const std::string& name) {
-  for (const auto& section : sheet.sections())
-    for (const auto& entry : section.entries)
-      if (entry.name == name) return &entry;
-  return nullptr;
-}
+using formkit::testing::Named;
+using formkit::testing::ResultsAsShown;
+using formkit::testing::Sensible;
 
 TEST(CalcSheet, TheWorkedExampleStepByStep) {
   formkit::RecordingHost host;
@@ -28,11 +27,7 @@ TEST(CalcSheet, TheWorkedExampleStepByStep) {
   form.Form_Load();
   form.cmdTest_Click();
   const formkit::CalcSheet& sheet = form.Sheet();
-  for (const char* label : kResultLabels) {
-    const formkit::SheetEntry* result = sheet.Result(label);
-    ASSERT_TRUE(result) << label;
-    EXPECT_EQ(result->value, form.Text(label)) << label;
-  }
+  EXPECT_EQ(ResultsAsShown(sheet, form, kResultLabels), std::ssize(kResultLabels));
   EXPECT_EQ(sheet.Result("lblComputedSize")->value, " 26.156");
   EXPECT_EQ(Named(sheet, "Fuel constant p (Natural Gas)")->value, " 10.72");
   EXPECT_EQ(Named(sheet, "Starting K")->value, " 7.5");  // the job has a draft hood
@@ -127,10 +122,6 @@ TEST(CalcSheet, AStoppedCalculationSaysWhereAndWhy) {
   EXPECT_TRUE(Named(form.Sheet(), "Fittings sum Kf"));
 }
 
-std::string Sensible(std::mt19937& rng, double low, double high) {
-  return std::to_string(std::uniform_real_distribution<double>(low, high)(rng)).substr(0, 7);
-}
-
 // Whatever the job, each result on the sheet is the caption its label shows: the sheet
 // writes the value the calculation held, never one of its own.
 TEST(CalcSheet, AgreesWithTheLabelsForGeneratedJobs) {
@@ -155,13 +146,9 @@ TEST(CalcSheet, AgreesWithTheLabelsForGeneratedJobs) {
     if (form.At("optDraftYes").value) form.SetText("txtDiameter", std::to_string(4 + rng() % 40));
     form.SetValue("chkCombinedVent", rng() % 5 == 0);
     form.cmdCalculate_Click();
-    int results = 0;
-    for (const char* label : kResultLabels) {
-      const formkit::SheetEntry* result = form.Sheet().Result(label);
-      if (!result) continue;
-      ++results;
-      ASSERT_EQ(result->value, form.Text(label)) << "job " << job << " " << label;
-    }
+    SCOPED_TRACE("job " + std::to_string(job));
+    const int results = ResultsAsShown(form.Sheet(), form, kResultLabels);
+    if (HasFailure()) return;
     complete += results == static_cast<int>(std::size(kResultLabels));
   }
   EXPECT_GT(complete, 2000);  // most generated jobs size all the way through

@@ -129,9 +129,9 @@ void FrmSizing::Calcualtions() {
 void FrmSizing::SheetChoices() {
   const int fuel = At("cmbFuelType").value;
   const auto fuels = Fuels();
-  steps_.Step("Fuel type", "", "",
-              std::string(fuel >= 0 && fuel < static_cast<int>(fuels.size()) ? fuels[fuel].name
-                                                                              : "N/A"));
+  steps_.Step(
+      "Fuel type", "", "",
+      std::string(fuel >= 0 && fuel < static_cast<int>(fuels.size()) ? fuels[fuel].name : "N/A"));
   steps_.Step("Induced draft", "", "", std::string(Induced() ? "Yes" : "No"));
   if (Induced()) {
     // Read here for the sheet only: a text that cannot be read stops the passes that use it.
@@ -141,7 +141,8 @@ void FrmSizing::SheetChoices() {
       steps_.Unreadable("txtDiameter", "cannot be read as a number");
     }
   }
-  steps_.Step("Combined vent", "", Combined() ? "the system K of every pass is taken 1.5 times" : "",
+  steps_.Step("Combined vent", "",
+              Combined() ? "the system K of every pass is taken 1.5 times" : "",
               std::string(Combined() ? "Yes" : "No"));
 }
 
@@ -202,8 +203,8 @@ void FrmSizing::GasDensity() {
   const float tm = ToSingle(static_cast<double>(ValSingle(Text("txtFlueTempRise"))) +
                             ValSingle(Text("txtAmbientTemp")) + 460.0);
 
-  const float bl = ToSingle(29.9178571428571 - 0.00107896428571429 * alt +
-                            1.455357142857e-08 * alt * alt);
+  const float bl =
+      ToSingle(29.9178571428571 - 0.00107896428571429 * alt + 1.455357142857e-08 * alt * alt);
   const float rho = ToSingle(Div(bl, tm) * 1.325);
   double v, q;
   if (!Induced()) {

@@ -30,9 +30,7 @@ class SizingSession : public formkit::FormJobSession<FrmSizing> {
   void RunTestJob() override { form().cmdTest_Click(); }
 
   std::optional<std::string> OpenAndCalculate(const std::string& file_text) override {
-    const auto job = ReadJobRecord(file_text);
-    if (!job) return "not a sizing job (it needs 27 values and a fuel position of 0 to 5)";
-    ApplyJobRecord(form(), *job);
+    if (auto why = formkit::ApplyJobText(kJobFile, form(), file_text)) return why;
     form().cmdCalculate_Click();
     return std::nullopt;
   }
@@ -50,7 +48,7 @@ const formkit::JobCliProgram& CliProgram() {
 }
 
 std::string UsageText() {
-  return std::string(R"(Usage: sizing [--splash] [JOB.siz]  open the vent sizing form (on its splash form), with the
+  return R"(Usage: sizing [--splash] [JOB.siz]  open the vent sizing form (on its splash form), with the
                                     job file given
        sizing calc [OPTIONS] [--json] JOB.siz...
        sizing calc [OPTIONS] --test-job [--json]
@@ -59,15 +57,18 @@ std::string UsageText() {
        sizing mail [OPTIONS] (JOB.siz | --test-job) [--print]
        sizing --help
 
-)") + formkit::kCalcCommandHelp + R"(user opened each and pressed Calculate, so the calculation state and the result captions
+calc sizes each job file as the form would: the jobs run in order on one form, as if the
+user opened each and pressed Calculate, so the calculation state and the result captions
 carry over from one job to the next. Opening a job does not change the results, the
 induced draft choice, its diameter or the combined vent box.
 
-)" + formkit::kReportCommandHelp + R"(it, the constants, each pass of the iteration, the rounding and the results, each with
+)" + std::string(formkit::kReportCommandHelp) +
+         R"(it, the constants, each pass of the iteration, the rounding and the results, each with
 its formula and as the value the form shows. The "Prepared by" block comes from contact.dat in the
 current directory; without it there is no report.
 
-)" + formkit::kMailCommandHelp + R"(add the recipients; --print instead prints the subject line and then the body exactly as
+mail calculates the job and hands the results to the desktop's mail composer, where you
+add the recipients; --print instead prints the subject line and then the body exactly as
 the composer would get them (CR LF line ends kept). The sender line comes from the name in
 contact.dat in the current directory.
 
@@ -83,7 +84,8 @@ OPTIONS
 Without --json, calc prints for each job its thirteen result captions and the message
 boxes it showed, each text in quotes (leading blanks kept, line breaks as \r\n).
 
-)" + formkit::kStatusHelp + R"(could not be read or holds fewer than 27 values (the other jobs still run); 64 for a usage
+Exit status: 0 on success; 1 when a report or e-mail could not be made; 2 when a job file
+could not be read or holds fewer than 27 values (the other jobs still run); 64 for a usage
 error.
 )";
 }

@@ -8,21 +8,11 @@
 namespace sizing {
 
 bool SaveJob(FrmSizing& form, const std::string& path, std::string* error) {
-  return formkit::SaveFormFile(form, path, WriteJobRecord(JobRecordFromForm(form)),
-                               " - Sizing Program", error);
+  return formkit::SaveJobFile(kJobFile, form, path, error);
 }
 
 bool OpenJob(FrmSizing& form, const std::string& path, std::string* error) {
-  const auto text = formkit::ReadFormFile(path, error);
-  if (!text) return false;
-  const auto job = ReadJobRecord(*text);
-  if (!job) {
-    if (error) *error = path + ": not a sizing job (it needs 27 values and a fuel position of 0 to 5)";
-    return false;
-  }
-  form.SetCaption(formkit::FullPath(path) + " - Corvane Sizing Program");
-  ApplyJobRecord(form, *job);
-  return true;
+  return formkit::OpenJobFile(kJobFile, form, path, error);
 }
 
 std::optional<uint32_t> ReadBackgroundColor(const std::string& path) {

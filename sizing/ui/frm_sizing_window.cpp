@@ -45,9 +45,10 @@ formkit::FormProgram Program() {
 }  // namespace
 
 FrmSizingWindow::FrmSizingWindow(QWidget* parent)
-    : FormWindow(Program(), parent),
+    : ProgramWindow(Program(),
+                    {&sizing::SaveJob, &sizing::OpenJob, &sizing::BuildReport, &sizing::BuildMail},
+                    parent),
       ui_(std::make_unique<Ui::FrmSizingWindow>()),
-      form_(*this),
       back_color_(kDesignBackColor) {
   ui_->setupUi(this);
   AttachForm(form_);
@@ -60,7 +61,7 @@ FrmSizingWindow::FrmSizingWindow(QWidget* parent)
   formkit::MirrorForm(form_, *this);
 }
 
-FrmSizingWindow::~FrmSizingWindow() { form_.SetObserver(nullptr); }
+FrmSizingWindow::~FrmSizingWindow() = default;
 
 void FrmSizingWindow::setControlColors(const QColor& form, const QColor& controls) {
   for (QWidget* control : {static_cast<QWidget*>(ui_->chkCombinedVent),
@@ -124,23 +125,6 @@ FrmCombinedVent& FrmSizingWindow::frmCombinedVent() {
 FrmOutletDraft& FrmSizingWindow::frmOutletDraft() {
   if (!frm_outlet_draft_) frm_outlet_draft_ = new FrmOutletDraft(this);
   return *frm_outlet_draft_;
-}
-
-bool FrmSizingWindow::SaveJob(const std::string& path, std::string* error) {
-  return sizing::SaveJob(form_, path, error);
-}
-
-bool FrmSizingWindow::OpenJob(const std::string& path, std::string* error) {
-  return sizing::OpenJob(form_, path, error);
-}
-
-std::optional<formkit::Report> FrmSizingWindow::BuildReport(const formkit::ContactInfo& contact,
-                                                            const std::string& date) {
-  return sizing::BuildReport(form_, contact, date);
-}
-
-formkit::MailMessage FrmSizingWindow::BuildMail(const std::string& contact_name) {
-  return sizing::BuildMail(form_, contact_name);
 }
 
 void FrmSizingWindow::mnuOptionBackColor_Click() {

@@ -1,6 +1,6 @@
 // The Qt window of the vent sizing program: mirrors the headless FrmSizing and forwards the
 // user's edits, clicks and focus changes to its event handlers. What it shares with the
-// exhaust program's window is in formkit::FormWindow.
+// exhaust program's window is in formkit::ProgramWindow and formkit::FormWindow.
 #pragma once
 
 #include <QColor>
@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "formkit_qt/form_window.h"
+#include "formkit_qt/program_window.h"
 #include "sizing/frm_sizing.h"
 
 namespace Ui {
@@ -25,14 +25,12 @@ class FrmCombinedVent;
 class FrmOutletDraft;
 class FrmTempRise;
 
-class FrmSizingWindow : public formkit::FormWindow {
+class FrmSizingWindow : public formkit::ProgramWindow<FrmSizing> {
   Q_OBJECT
 
  public:
   explicit FrmSizingWindow(QWidget* parent = nullptr);
   ~FrmSizingWindow() override;
-
-  FrmSizing& form() { return form_; }
 
   // Unloads every form of the program; the program ends when the last one is gone.
   void EndProgram() { FormWindow::EndProgram(); }
@@ -57,12 +55,6 @@ class FrmSizingWindow : public formkit::FormWindow {
   unsigned backColor() const { return back_color_; }
 
  protected:
-  bool SaveJob(const std::string& path, std::string* error) override;
-  bool OpenJob(const std::string& path, std::string* error) override;
-  std::optional<formkit::Report> BuildReport(const formkit::ContactInfo& contact,
-                                             const std::string& date) override;
-  formkit::MailMessage BuildMail(const std::string& contact_name) override;
-  const formkit::CalcSheet* Sheet() const override { return &form_.Sheet(); }
   void Calculate() override { form_.cmdCalculate_Click(); }
   void UnloadForms() override;
   void ControlLostFocus(const std::string& name) override;
@@ -74,7 +66,6 @@ class FrmSizingWindow : public formkit::FormWindow {
   void setControlColors(const QColor& form, const QColor& controls);
 
   std::unique_ptr<Ui::FrmSizingWindow> ui_;
-  FrmSizing form_;
   unsigned back_color_;
   QColor color_before_print_;
   FrmCO2* frm_co2_ = nullptr;

@@ -8,26 +8,16 @@ sizing=$1
 out=${2:-$(mktemp -d)}
 mkdir -p "$out"
 
-source "$(dirname "$0")/../../cmake/e2e_x11.sh"
+here=$(cd "$(dirname "$0")" && pwd)
+entry=$here/desktop/corvane-sizing.desktop
+source "$here/../../cmake/e2e_x11.sh"
+source "$here/../../formkit/testing/form_e2e.sh"
 
-"$sizing" &
-app=$!
-main=$(wait_for_window "Corvane Sizing Program")
-# The desktop entry names the window's class, so the desktop ties the window to it.
-wm_class=$(xprop -id "$main" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
-entry_class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/desktop/corvane-sizing.desktop")
-[ -n "$wm_class" ] && [ "$wm_class" = "$entry_class" ] ||
-  { echo "window class '$wm_class', desktop entry '$entry_class'"; exit 1; }
-xdotool windowactivate --sync "$main"
-sleep 0.3
+start_form "$sizing" "Corvane Sizing Program" "$entry"
 import -window root "$out/sizing-form.png"
 
 # Calc&ulate with an empty job warns about the four missing values.
-xdotool key --window "$main" alt+u
-box=$(wait_for_window "Pipe Sizing")
-import -window root "$out/sizing-missing.png"
-xdotool windowactivate --sync "$box" key Return
-wait_gone "Pipe Sizing"
+calculate_empty "Pipe Sizing" "$out/sizing-missing.png"
 
 # Options > K-Factors and Contact > Address open their dialogs beside the form.
 xdotool windowactivate --sync "$main" key alt+o
@@ -48,12 +38,7 @@ wait_for_window "Contact Information" >/dev/null
 sleep 0.3
 import -window root "$out/sizing-contact.png"
 
-# File > E&xit ends the program.
-xdotool windowactivate --sync "$main" key alt+f
-sleep 0.3
-xdotool key x
-wait_exit "$app"
-app=
+exit_form
 not_blank "$out/sizing-form.png"
 
 # A job named on the command line opens in the window, in the colour background.dat keeps;
@@ -61,28 +46,19 @@ not_blank "$out/sizing-form.png"
 work=$(mktemp -d)
 printf '"ACME","Boiler room",0,"9600000","60","300","5.3","6000","400","80","29.92","0","2","","","","","","","","1","","","","1","",""\r\n' >"$work/job.siz"
 printf '16770760\r\n' >"$work/background.dat"  # &H00FFE6C8: rgb(200,230,255)
-(cd "$work" && exec "$sizing" job.siz) &
-app=$!
-main=$(wait_for_window "$work/job.siz - Corvane Sizing Program")
-xdotool windowactivate --sync "$main"
-sleep 0.3
+cd "$work"
+start_form "$sizing" "$work/job.siz - Corvane Sizing Program" "$entry" job.siz
+cd - >/dev/null
 import -window "$main" "$out/sizing-job-opened.png"
 xdotool key Return
 sleep 0.5
 import -window "$main" "$out/sizing-job-calculated.png"
-if xdotool search --onlyvisible --name "^Pipe Sizing\$" >/dev/null 2>&1; then
-  echo "the opened job showed a message"
-  exit 1
-fi
+no_message "Pipe Sizing" "the opened job"
 # The form shows the stored colour (the group boxes shade it; the buttons are checked by the
 # window test on this server).
 share=$(convert "$out/sizing-job-calculated.png" -fill black +opaque "rgb(200,230,255)" \
           -fill white -opaque "rgb(200,230,255)" -colorspace gray -format "%[fx:mean]" info:)
 awk -v s="$share" 'BEGIN { exit !(s > 0.1) }' || { echo "form colour covers only $share"; exit 1; }
-xdotool windowactivate --sync "$main" key alt+f
-sleep 0.3
-xdotool key x
-wait_exit "$app"
-app=
+exit_form
 rm -rf "$work"
 echo "sizing e2e: ok (screenshots in $out)"

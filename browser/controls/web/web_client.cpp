@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonArray>
+#include <QKeyEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -29,8 +30,9 @@ QString EngineProgram() {
 }  // namespace
 
 WebClient::WebClient(const QString& engine_program, QWidget* parent)
-    : QWidget(parent), engine_(new QProcess), layout_(new QVBoxLayout(this)) {
+    : WebEvents(parent), engine_(new QProcess), layout_(new QVBoxLayout(this)) {
   layout_->setContentsMargins(0, 0, 0, 0);
+  setFocusPolicy(Qt::ClickFocus);
   // The engine tells its complaints where the browser tells its own.
   engine_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
   connect(engine_, &QProcess::readyReadStandardOutput, this, &WebClient::Read);
@@ -74,6 +76,19 @@ void WebClient::GoForward() { Call("GoForward"); }
 void WebClient::Refresh() { Call("Refresh"); }
 void WebClient::Stop() { Call("Stop"); }
 
+bool WebClient::event(QEvent* event) {
+  if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) {
+    return WebEvents::event(event);
+  }
+  const auto* key = static_cast<QKeyEvent*>(event);
+  engine_->write(MessageLine({{"key", QJsonObject{{"press", event->type() == QEvent::KeyPress},
+                                                  {"key", key->key()},
+                                                  {"modifiers", int(key->modifiers())},
+                                                  {"text", key->text()},
+                                                  {"repeat", key->isAutoRepeat()}}}}));
+  return true;
+}
+
 void WebClient::Read() {
   reader_.Feed(engine_->readAllStandardOutput());
   // A message may run a script of the document that takes this control away.
@@ -86,7 +101,9 @@ void WebClient::Read() {
 }
 
 void WebClient::Perform(const QJsonObject& message) {
-  if (message.contains("window")) {
+  if (message.contains("focus")) {
+    setFocus(Qt::MouseFocusReason);
+  } else if (message.contains("window")) {
     Embed(static_cast<WId>(message.value("window").toString().toULongLong()));
   } else if (message.contains("state")) {
     const QJsonObject state = message.value("state").toObject();

@@ -19,13 +19,14 @@
 #include <QWidget>
 
 #include "platform/control_plugin.h"
+#include "web_events.h"
 #include "web_messages.h"
 
 class QVBoxLayout;
 
 namespace panorel_web {
 
-class WebClient : public QWidget, public platform::ExternalUser {
+class WebClient : public WebEvents, public platform::ExternalUser {
   Q_OBJECT
   Q_INTERFACES(platform::ExternalUser)
   Q_PROPERTY(QString LocationURL READ LocationURL)
@@ -55,14 +56,9 @@ class WebClient : public QWidget, public platform::ExternalUser {
   void Refresh();
   void Stop();
 
- signals:
-  void BeforeNavigate2(const QString& URL);
-  void NavigateComplete2(const QString& URL);
-  void DocumentComplete(const QString& URL);
-  void TitleChange(const QString& Text);
-  // A link with target=_blank or window.open asked for a new window with URL: the control
-  // opens none, and the host hands the address to the desktop's web browser.
-  void NewWindowRequested(const QString& URL);
+ protected:
+  // The keys the control is given go to the page; Tab too, which moves within the page.
+  bool event(QEvent* event) override;
 
  private:
   void Call(const char* method, const QVariant& argument = {});

@@ -78,7 +78,7 @@ QWebEngineScript Script(const QString& name, const QString& source, quint32 worl
 }  // namespace
 
 WebControl::WebControl(QWidget* parent)
-    : QWidget(parent),
+    : WebEvents(parent),
       view_(new QWebEngineView(this)),
       page_(new WebPage(QWebEngineProfile::defaultProfile(), this)),
       channel_(new QWebChannel(this)),
@@ -127,16 +127,7 @@ QUrl WebControl::AddressUrl(const QString& address) {
 QString WebControl::LocationURL() const { return page_->url().toString(); }
 QString WebControl::LocationName() const { return page_->title(); }
 
-void WebControl::Navigate(const QVariant& URL, const QVariant&, const QVariant&, const QVariant&,
-                          const QVariant&) {
-  page_->load(AddressUrl(URL.toString()));
-}
-
-void WebControl::Navigate2(const QVariant& URL, const QVariant& Flags,
-                           const QVariant& TargetFrameName, const QVariant& PostData,
-                           const QVariant& Headers) {
-  Navigate(URL, Flags, TargetFrameName, PostData, Headers);
-}
+void WebControl::Navigate(const QString& address) { page_->load(AddressUrl(address)); }
 
 void WebControl::GoBack() { page_->triggerAction(QWebEnginePage::Back); }
 void WebControl::GoForward() { page_->triggerAction(QWebEnginePage::Forward); }

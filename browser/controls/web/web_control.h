@@ -1,12 +1,6 @@
-// The web control's view, in the web engine's own process (panorel_web): a web view with
-// the methods, properties and events documents script a web browser control with, and
-// window.external (ExecuteScript, close) inside its pages.
-//
-//   Methods:     Navigate(URL [, Flags, TargetFrameName, PostData, Headers]), Navigate2 (the
-//                same), GoBack(), GoForward(), Refresh(), Stop()
-//   Properties:  LocationURL, LocationName (the page's title), Busy (read-only)
-//   Events:      BeforeNavigate2(URL), NavigateComplete2(URL), DocumentComplete(URL),
-//                TitleChange(Text)
+// The web control's view, in the web engine's own process (panorel_web): a web view that
+// does what the browser's control (web_client.h) is asked, raises its events, and gives its
+// pages window.external (ExecuteScript, close).
 //
 // An address that names a local file (an absolute path, or a drive path with slashes) is
 // opened as a file URL.
@@ -16,6 +10,7 @@
 #include <QWidget>
 
 #include "platform/control_plugin.h"
+#include "web_events.h"
 
 class QWebChannel;
 class QWebEngineView;
@@ -39,12 +34,8 @@ class WebBridge : public QObject {
   platform::ControlExternal* external_ = nullptr;
 };
 
-class WebControl : public QWidget, public platform::ExternalUser {
+class WebControl : public WebEvents {
   Q_OBJECT
-  Q_INTERFACES(platform::ExternalUser)
-  Q_PROPERTY(QString LocationURL READ LocationURL)
-  Q_PROPERTY(QString LocationName READ LocationName)
-  Q_PROPERTY(bool Busy READ Busy)
 
  public:
   explicit WebControl(QWidget* parent);
@@ -54,31 +45,17 @@ class WebControl : public QWidget, public platform::ExternalUser {
   QString LocationName() const;
   bool Busy() const { return busy_; }
 
-  void SetExternal(platform::ControlExternal* external) override { bridge_->set_external(external); }
+  // The page's window.external calls go to `external` (none: nowhere).
+  void SetExternal(platform::ControlExternal* external) { bridge_->set_external(external); }
 
   // The address as the view takes it.
   static QUrl AddressUrl(const QString& address);
 
- public slots:
-  void Navigate(const QVariant& URL, const QVariant& Flags = {},
-                const QVariant& TargetFrameName = {}, const QVariant& PostData = {},
-                const QVariant& Headers = {});
-  void Navigate2(const QVariant& URL, const QVariant& Flags = {},
-                 const QVariant& TargetFrameName = {}, const QVariant& PostData = {},
-                 const QVariant& Headers = {});
+  void Navigate(const QString& address);
   void GoBack();
   void GoForward();
   void Refresh();
   void Stop();
-
- signals:
-  void BeforeNavigate2(const QString& URL);
-  void NavigateComplete2(const QString& URL);
-  void DocumentComplete(const QString& URL);
-  void TitleChange(const QString& Text);
-  // A link with target=_blank or window.open asked for a new window with URL: the control
-  // opens none, and the host hands the address to the desktop's web browser.
-  void NewWindowRequested(const QString& URL);
 
  private:
   QWebEngineView* view_;

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QJsonArray>
+#include <QKeyEvent>
 #include <QSocketNotifier>
 #include <QVBoxLayout>
 #include <cstdio>
@@ -28,17 +29,18 @@ class EngineWindow : public QWidget, public platform::ControlExternal {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(control_);
     control_->SetExternal(this);
-    connect(control_, &WebControl::BeforeNavigate2, this,
+    connect(control_, &WebEvents::BeforeNavigate2, this,
             [this](const QString& url) { Event("BeforeNavigate2", url); });
-    connect(control_, &WebControl::NavigateComplete2, this,
+    connect(control_, &WebEvents::NavigateComplete2, this,
             [this](const QString& url) { Event("NavigateComplete2", url); });
-    connect(control_, &WebControl::DocumentComplete, this,
+    connect(control_, &WebEvents::DocumentComplete, this,
             [this](const QString& url) { Event("DocumentComplete", url); });
-    connect(control_, &WebControl::TitleChange, this,
+    connect(control_, &WebEvents::TitleChange, this,
             [this](const QString& text) { Event("TitleChange", text); });
-    connect(control_, &WebControl::NewWindowRequested, this,
+    connect(control_, &WebEvents::NewWindowRequested, this,
             [this](const QString& url) { Event("NewWindowRequested", url); });
     connect(&input_, &QSocketNotifier::activated, this, [this] { Read(); });
+    qApp->installEventFilter(this);
     // Shown out of sight and out of the window manager's hands until the browser takes it in.
     setGeometry(-10000, -10000, 300, 200);
     show();
@@ -52,6 +54,19 @@ class EngineWindow : public QWidget, public platform::ControlExternal {
   }
 
  protected:
+  // A click into the page takes the keyboard there: the browser's control takes the focus
+  // and hands its keys on, and this window counts as active, so that the view has the focus.
+  // (The window never takes the X input focus itself, which would leave the browser's
+  // window inactive.)
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+      if (QApplication::activeWindow() != this) QApplication::setActiveWindow(this);
+      Send({{"focus", true}});
+    }
+    return QWidget::eventFilter(watched, event);
+  }
+
   // The toolkit makes the window anew when the view first draws through OpenGL: the browser
   // embeds the new one.
   bool event(QEvent* event) override {
@@ -76,6 +91,10 @@ class EngineWindow : public QWidget, public platform::ControlExternal {
   }
 
   void Perform(const QJsonObject& message) {
+    if (message.contains("key")) {
+      Key(message.value("key").toObject());
+      return;
+    }
     const QString method = message.value("call").toString();
     const QString address = message.value("args").toArray().at(0).toString();
     if (method == "Navigate" || method == "Navigate2") {
@@ -89,6 +108,17 @@ class EngineWindow : public QWidget, public platform::ControlExternal {
     } else if (method == "Stop") {
       control_->Stop();
     }
+  }
+
+  void Key(const QJsonObject& key) {
+    if (QApplication::activeWindow() != this) QApplication::setActiveWindow(this);
+    QWidget* target = QApplication::focusWidget();
+    if (target == nullptr || target->window() != this) return;
+    QKeyEvent event(key.value("press").toBool() ? QEvent::KeyPress : QEvent::KeyRelease,
+                    key.value("key").toInt(),
+                    Qt::KeyboardModifiers(key.value("modifiers").toInt()),
+                    key.value("text").toString(), key.value("repeat").toBool());
+    QApplication::sendEvent(target, &event);
   }
 
   // The page as it stands, then the event.

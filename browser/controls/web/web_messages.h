@@ -2,7 +2,10 @@
 // (panorel_web): one JSON object per line, both ways.
 //
 //   to the engine:    {"call": METHOD, "args": [...]}   a method of the control
+//                     {"key": {"press", "key", "modifiers", "text", "repeat"}}  a key the
+//                                                       browser's control was given
 //   from the engine:  {"window": ID}                    its window, to be embedded
+//                     {"focus": true}                   the user clicked into the page
 //                     {"state": {"url", "title", "busy"}}  the page as it now stands
 //                     {"event": NAME, "args": [...]}    one of the control's events
 //                     {"external": NAME, "args": [...]}  a call of the page's window.external

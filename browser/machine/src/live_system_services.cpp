@@ -4,7 +4,7 @@
 
 #include "browser/doc/data_file.h"
 #include "browser/doc/no_case.h"
-#include "browser/script/system_lines.h"
+#include "browser/machine/system_lines.h"
 #include "platform/control_library.h"
 #include "platform/disk_file_system.h"
 #include "platform/paths.h"

@@ -62,7 +62,7 @@ void CMainWnd::Click(CElement* element) {
 
 void CMainWnd::PageShown(const CDataFile& file) {
   hovered_by_keys_ = false;
-  focus_.PageLoaded(file, main_page());
+  focus_.PageLoaded(file, main_page(), services_.key_log);
   // The elements before are gone with their page: a page without a focus is news too.
   if (CElement* now = focused()) services_.trace.Focus(now->section(), now->id());
   if (services_.focus_moved) services_.focus_moved();

@@ -10,8 +10,10 @@
 #include "browser/page/image_element.h"
 #include "browser/page/image_list.h"
 #include "browser/page/text_element.h"
+#include "browser/script/key_reader.h"
 #include "browser/script/script.h"
 #include "browser/script/script_item.h"
+#include "browser/script/vocabulary.h"
 #include "platform/paths.h"
 
 namespace browser {
@@ -30,15 +32,16 @@ const CScriptableObject* Scriptable(const CElement& element) {
 
 // A click on the element ends the program: one of its mouse scripts holds the command that
 // posts Exit (compared exactly, as the command itself compares it).
-bool ClickExits(const CElement& element, const CDataFile& file) {
+bool ClickExits(const CElement& element, const CDataFile& file, KeyLog* log) {
   const CScriptableObject* object = Scriptable(element);
   if (object == nullptr) return false;
   for (const auto& script : object->scripts()) {
     if (!IsMouseScript(*script)) continue;
     for (const auto& item : script->items()) {
-      if (item->name() != "InternalCommand") continue;
+      const ActionVocabulary* action = FindAction(item->name());
+      if (action == nullptr || action->id != ActionId::kInternalCommand) continue;
       std::string command;
-      file.ReadString(item->section(), "command", command);
+      KeyReader(file, item->section(), log).Text(keys::kCommand, command);
       if (command == "Exit") return true;
     }
   }
@@ -64,14 +67,15 @@ bool HasMouseScripts(const CElement& element) {
                      [](const auto& script) { return IsMouseScript(*script); });
 }
 
-void PageFocus::PageLoaded(const CDataFile& file, const CElementContainer* page) {
+void PageFocus::PageLoaded(const CDataFile& file, const CElementContainer* page,
+                           KeyLog* log) {
   Clear();
   if (page == nullptr) return;
   for (const auto& child : page->children()) {
     std::string name;
-    file.ReadString(child->section(), "accessibleName", name);
+    KeyReader(file, child->section(), log).Text(keys::kAccessibleName, name);
     if (!name.empty()) names_[child->serial()] = std::move(name);
-    if (ClickExits(*child, file)) exits_.push_back(child->serial());
+    if (ClickExits(*child, file, log)) exits_.push_back(child->serial());
   }
   const std::vector<CElement*> order = Order(page);
   if (!order.empty()) focused_ = order.front()->serial();

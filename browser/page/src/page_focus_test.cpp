@@ -59,7 +59,8 @@ class PageFocusTest : public ::testing::Test {
 
   CMainWnd& Start(const std::string& first, const std::string& second = "[Main]\n") {
     EXPECT_TRUE(
-        WriteCdz(dir_.files, dir_.Path("show.cdz"), {{"first.cdb", first}, {"second.cdb", second}}, false)
+        WriteCdz(dir_.files, dir_.Path("show.cdz"), {{"first.cdb", first}, {"second.cdb", second}},
+                 false)
             .ok());
     CMainWnd::Services services{window_, dir_.files};
     services.pictures = &pictures_;

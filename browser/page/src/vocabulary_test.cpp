@@ -16,6 +16,7 @@
 #include "platform/disk_file_system.h"
 #include "platform/memory_file_system.h"
 #include "platform/memory_registry.h"
+#include "platform/registry.h"
 
 namespace browser {
 namespace {
@@ -295,7 +296,7 @@ class VocabularyTest : public ::testing::Test {
     testing::FakePictures pictures;
     CIdManager ids;
     RecordingKeyLog log;
-    // An empty settings store: reading one that is not there finds nothing.
+    // An empty settings store.
     const platform::MemoryRegistry registry;
     platform::MemoryFileSystem files;
     CMainWnd::Services services{window, files};
@@ -343,8 +344,6 @@ TEST_F(VocabularyTest, TheLoadersReadExactlyTheKeysTheVocabularyLists) {
 
   for (const ObjectVocabulary& object : Objects()) {
     ForEachKey(object.kind, [&](const KeyEntry& entry) {
-      // Listed for authors and lint; no loader reads it.
-      if (entry.key.name == keys::kAccessibleName.name) return;
       EXPECT_TRUE(kind_keys_read_.contains({object.kind, std::string(entry.key.name)}))
           << "no loader of '" << object.title << "' reads '" << entry.key.name << "'";
     });

@@ -2,43 +2,34 @@
 
 namespace browser {
 
+template <typename Value>
+bool KeyReader::Read(Key key, Value& value,
+                     bool (CDataFile::*read)(std::string_view, std::string_view, Value&)
+                         const) const {
+  if (log_ != nullptr) log_->Read(section_, key);
+  return (file_.*read)(section_, key.name, value);
+}
+
 bool KeyReader::Text(Key key, std::string& value) const {
-  Tell(key);
-  return file_.ReadString(section_, key.name, value);
+  return Read(key, value, &CDataFile::ReadString);
 }
-
-bool KeyReader::Int(Key key, int32_t& value) const {
-  Tell(key);
-  return file_.ReadInt(section_, key.name, value);
-}
-
+bool KeyReader::Int(Key key, int32_t& value) const { return Read(key, value, &CDataFile::ReadInt); }
 bool KeyReader::Long(Key key, int32_t& value) const {
-  Tell(key);
-  return file_.ReadLong(section_, key.name, value);
+  return Read(key, value, &CDataFile::ReadLong);
 }
-
 bool KeyReader::Short(Key key, int16_t& value) const {
-  Tell(key);
-  return file_.ReadShort(section_, key.name, value);
+  return Read(key, value, &CDataFile::ReadShort);
 }
-
 bool KeyReader::Real(Key key, double& value) const {
-  Tell(key);
-  return file_.ReadDouble(section_, key.name, value);
+  return Read(key, value, &CDataFile::ReadDouble);
 }
-
-bool KeyReader::Bool(Key key, bool& value) const {
-  Tell(key);
-  return file_.ReadBool(section_, key.name, value);
-}
-
+bool KeyReader::Bool(Key key, bool& value) const { return Read(key, value, &CDataFile::ReadBool); }
 bool KeyReader::Lines(Key key, std::string& value) const {
-  Tell(key);
-  return file_.ReadMultiline(section_, key.name, value);
+  return Read(key, value, &CDataFile::ReadMultiline);
 }
 
 bool KeyReader::ByValueType(Key key, uint16_t type, platform::Variant& value) const {
-  Tell(key);
+  if (log_ != nullptr) log_->Read(section_, key);
   return file_.ReadVariant(section_, key.name, type, value);
 }
 

@@ -131,12 +131,11 @@ bool ControlHost::OpenWebWindow(const std::string& address) {
 }
 
 void HostedSystemServices::Tell(std::string line) {
-  browser::Perform(machine_, request::Report{std::move(line)});
+  machine_.Perform(request::Report{std::move(line)});
 }
 
 bool HostedSystemServices::Perform(const SystemRequest& request) {
   if (const auto* web = std::get_if<request::OpenWebWindow>(&request)) {
-    if (machine_ == nullptr) return false;
     Tell("web window: " + web->address);
     return controls_.OpenWebWindow(web->address);
   }
@@ -146,7 +145,7 @@ bool HostedSystemServices::Perform(const SystemRequest& request) {
     Tell(drag->EndLine(dropped));
     return dropped;
   }
-  return browser::Perform(machine_, request);
+  return machine_.Perform(request);
 }
 
 }  // namespace browser::shell

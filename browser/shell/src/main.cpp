@@ -11,7 +11,7 @@
 
 #include "browser/machine/machine_services.h"
 #include "browser/page/trace.h"
-#include "browser/script/system_lines.h"
+#include "browser/machine/system_lines.h"
 #include "browser/shell/command_line.h"
 #include "browser/shell/main_window.h"
 #include "browser/shell/screenshot.h"

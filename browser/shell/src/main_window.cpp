@@ -100,10 +100,12 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
   });
   // LaunchInternetExplorer's window comes with the web control, and DragFile drags from this
   // window, where the machine is reached.
-  hosted_system_ = std::make_unique<HostedSystemServices>(
-      services.system_services, *controls_,
-      [this](const request::DragFile& drag) { return dragger_.Drag(drag); });
-  services.system_services = hosted_system_.get();
+  if (services.system_services != nullptr) {
+    hosted_system_ = std::make_unique<HostedSystemServices>(
+        *services.system_services, *controls_,
+        [this](const request::DragFile& drag) { return dragger_.Drag(drag); });
+    services.system_services = hosted_system_.get();
+  }
   main_wnd_ = std::make_unique<CMainWnd>(ids_, std::move(services));
 
   // A timer of no interval fires once the window system's events are handled: a close

@@ -4,10 +4,13 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QFile>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QVector>
+#include <cstdio>
 
 #include "browser/doc/cdz_writer.h"
 #include "browser/shell/focus_ring.h"
@@ -48,26 +51,65 @@ TEST(FocusRingTest, DrawsTwoLinesInsideTheBoundsAndNeverIntoTheShapesHoles) {
   EXPECT_EQ(At(page, 15, 5), 0x000000u);
 }
 
-class WindowAccessibilityTest : public ::testing::Test {
+class PageWindowTest : public ::testing::Test {
  protected:
   void Open(const std::string& text, const std::string& second = "[Main]\n") {
     const std::string doc = dir_.filePath("doc.cdz").toStdString();
     platform::DiskFileSystem disk;
-    ASSERT_TRUE(WriteCdz(disk, doc, {{"doc.cdb", text}, {"second.cdb", second}}, false).ok());
+    ASSERT_TRUE(
+        WriteCdz(disk, doc, {{"doc.cdb", text}, {"second.cdb", second}}, false).ok());
     WindowOptions options;
     options.document = doc;
     options.program_path = dir_.filePath("panorel").toStdString();
     options.screen = QSize(1024, 768);
     options.preview = true;
+    trace_ = std::fopen(dir_.filePath("trace.txt").toLocal8Bit().constData(), "w");
+    options.trace = trace_;
     window_ = std::make_unique<MainWindow>(options);
     ASSERT_TRUE(window_->StartupLoad());
   }
 
+  ~PageWindowTest() override {
+    window_.reset();
+    if (trace_ != nullptr) std::fclose(trace_);
+  }
+  std::string Trace() {
+    std::fflush(trace_);
+    QFile file(dir_.filePath("trace.txt"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+  }
+  std::string Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QCoreApplication::sendEvent(window_.get(), &press);
+    const CElement* focused = window_->main_wnd().focused();
+    return focused != nullptr ? focused->id() : "(none)";
+  }
+
   QTemporaryDir dir_;
+  std::FILE* trace_ = nullptr;
   std::unique_ptr<MainWindow> window_;
 };
 
-TEST_F(WindowAccessibilityTest, TheWindowIsNamedByTheTitleAndHoldsOneObjectPerElement) {
+TEST_F(PageWindowTest, KeysReachThePageBeforeTheWidgetsFocusChain) {
+  Open(
+      "[Main]\ntitle = Keys\nappbar = false\nnumElements = 2\n"
+      "[Element_1]\ntype = Text\nid = low\nypos = 50\nnumScripts = 1\n"
+      "[Element_1_Script_1]\nname = OnMouseUp\nnumScriptItems = 0\n"
+      "[Element_2]\ntype = Text\nid = high\nypos = 10\nnumScripts = 1\n"
+      "[Element_2_Script_1]\nname = OnMouseUp\nnumScriptItems = 0\n");
+  EXPECT_EQ(window_->main_wnd().focused()->id(), "high");
+  EXPECT_EQ(Key(Qt::Key_Tab), "low");
+  EXPECT_EQ(Key(Qt::Key_Backtab, Qt::ShiftModifier), "high");
+  EXPECT_EQ(Key(Qt::Key_Tab, Qt::ShiftModifier), "low");
+  // Tab with Ctrl or Alt is not the page's.
+  EXPECT_EQ(Key(Qt::Key_Tab, Qt::ControlModifier), "low");
+  EXPECT_EQ(Key(Qt::Key_Return), "low");
+  EXPECT_NE(Trace().find("event\tOnMouseUp\tElement_1\tran\tlow\n"), std::string::npos);
+  Key(Qt::Key_F4, Qt::AltModifier);
+  EXPECT_NE(Trace().find("request\tclose\n"), std::string::npos);
+}
+
+TEST_F(PageWindowTest, TheWindowIsNamedByTheTitleAndHoldsOneObjectPerElement) {
   Open(
       "[Main]\ntitle = Vent Sizing CD\nappbar = false\nwidth = 300\nheight = 200\n"
       "numElements = 3\n"
@@ -112,7 +154,7 @@ TEST_F(WindowAccessibilityTest, TheWindowIsNamedByTheTitleAndHoldsOneObjectPerEl
   EXPECT_NE(window_->main_wnd().document().variables().FindVariable("Pressed"), nullptr);
 }
 
-TEST_F(WindowAccessibilityTest, ANewPageBringsNewObjectsAndLetsTheOldOnesGo) {
+TEST_F(PageWindowTest, ANewPageBringsNewObjectsAndLetsTheOldOnesGo) {
   Open(
       "[Main]\ntitle = First\nappbar = false\nnumElements = 1\n"
       "[Element_1]\ntype = Text\ntext = Old\n",

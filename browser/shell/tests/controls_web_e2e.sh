@@ -11,6 +11,25 @@ source "$(dirname "$0")/e2e_lib.sh"
 export QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu
 export XDG_DATA_HOME="$work/data"
 
+# titled: waits until the hosted page has told its title.
+titled() {
+  for _ in $(seq 100); do
+    grep -q $'^event\tTitleChange\tElement_1\tran' trace.txt && return 0
+    sleep 0.1
+  done
+}
+
+# shown_at X Y RRGGBB: waits until the screen shows the colour there (the engine draws in a
+# process of its own, whose window comes into the browser's a moment after the page loads).
+shown_at() {
+  for _ in $(seq 50); do
+    import -window root shown.png
+    [ "$(pixel shown.png "$1" "$2")" = "$3" ] && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
 cat >page.html <<'HTML'
 <html><head><title>Hosted page</title>
 <style>body { margin: 0; background: #20c040; }
@@ -18,6 +37,8 @@ button { position: absolute; width: 100px; height: 40px; }</style></head>
 <body>
 <button id="run" style="left: 10px; top: 10px" onclick="window.external.ExecuteScript('FromPage')">run</button>
 <button id="bye" style="left: 150px; top: 10px" onclick="window.external.close()">close</button>
+<input id="field" style="position: absolute; left: 10px; top: 60px; width: 100px; height: 30px"
+       oninput="document.title = 'typed ' + this.value">
 <script>
   document.title = 'Hosted page ' + Object.keys(window.external).sort().join(',') +
       (typeof qt === 'undefined' ? ' alone' : ' qt');
@@ -71,14 +92,11 @@ DOC
 pack web.cdz a.cdb
 run_panorel "$work/web.cdz"
 win=$(wait_for_window "Web A") || fail "no window"
-for _ in $(seq 100); do
-  grep -q $'^event\tTitleChange\tElement_1\tran' trace.txt && break
-  sleep 0.1
-done
-settle 1
+titled
 read -r ox oy < <(client_origin "$win")
+shown_at $((ox + 200)) $((oy + 150)) 20C040 || fail "the page is not shown in the control"
+settle 0.5
 import -window root web.png
-[ "$(pixel web.png $((ox + 200)) $((oy + 150)))" = "20C040" ] || fail "the page is not shown in the control"
 [ "$(pixel web.png $((ox + 10)) $((oy + 10)))" != "20C040" ] || fail "the page shows outside the control"
 grep -q $'^event\tFromPage' trace.txt && fail "the page script ran before the button"
 xdotool mousemove $((ox + 20 + 60)) $((oy + 20 + 30)) click 1
@@ -141,12 +159,10 @@ sed -e 's/^title = Web A$/title = Web L/' -e "s#^constValue = .*#constValue = $w
 pack links.cdz l.cdb
 PATH="$work/bin:$PATH" run_panorel "$work/links.cdz"
 win=$(wait_for_window "Web L") || fail "no links window"
-for _ in $(seq 100); do
-  grep -q $'^event\tTitleChange\tElement_1\tran' trace.txt && break
-  sleep 0.1
-done
-settle 1
+titled
 read -r ox oy < <(client_origin "$win")
+shown_at $((ox + 20 + 60)) $((oy + 20 + 30)) FFFFFF || fail "the links page is not shown"
+settle 0.5
 xdotool mousemove $((ox + 20 + 60)) $((oy + 20 + 30)) click 1
 settle 1
 xdotool mousemove $((ox + 20 + 200)) $((oy + 20 + 30)) click 1
@@ -176,14 +192,24 @@ pack unload.cdz u.cdb plain.cdb
 : >trace.txt
 run_panorel "$work/unload.cdz"
 win=$(wait_for_window "Web U") || fail "no window"
-for _ in $(seq 100); do
-  grep -q $'^event\tTitleChange\tElement_1\tran' trace.txt && break
-  sleep 0.1
-done
+titled
 engines() { pgrep -P "$app" -x panorel_web | wc -l; }
 [ "$(engines)" = 1 ] || fail "the web page has $(engines) engine processes"
 grep -q libQt6WebEngineCore "/proc/$app/maps" && fail "the web engine is loaded into the browser"
 read -r ox oy < <(client_origin "$win")
+shown_at $((ox + 200)) $((oy + 150)) 20C040 || fail "the page is not shown"
+settle 0.5
+# Keys reach the page once the user has clicked into it, wherever the pointer then is.
+xdotool mousemove $((ox + 20 + 60)) $((oy + 20 + 75)) click 1
+settle 0.3
+xdotool mousemove $((ox + 380)) $((oy + 280))
+titles=$(grep -c $'^event\tTitleChange' trace.txt)
+xdotool type --delay 50 abc
+for _ in $(seq 50); do
+  [ "$(grep -c $'^event\tTitleChange' trace.txt)" -ge $((titles + 3)) ] && break
+  sleep 0.1
+done
+[ "$(grep -c $'^event\tTitleChange' trace.txt)" -ge $((titles + 3)) ] || fail "typed keys did not reach the page"
 xdotool mousemove $((ox + 20 + 60)) $((oy + 20 + 30)) click 1
 wait_for_window "Plain" >/dev/null || fail "the page did not change"
 for _ in $(seq 50); do

@@ -9,11 +9,11 @@
 #include <string>
 #include <string_view>
 
+#include "exhaust/quantities.h"
 #include "formkit/calc_sheet.h"
 #include "formkit/form.h"
 #include "formkit/host.h"
 #include "formkit/sheet_steps.h"
-#include "exhaust/quantities.h"
 
 namespace exhaust {
 

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "exhaust/frm_exhaust.h"
+#include "formkit/job_file.h"
 
 namespace exhaust {
 
@@ -20,5 +21,16 @@ std::string WriteJobRecord(const JobRecord& job);
 std::optional<JobRecord> ReadJobRecord(std::string_view file_text);
 // Puts a complete record into the twenty boxes; the result labels stay as they are.
 void ApplyJobRecord(FrmExhaust& form, const JobRecord& job);
+
+// The job file: a text ReadJobRecord gives none for is refused with its words, when opened
+// and on the command line alike.
+inline constexpr formkit::JobFile<FrmExhaust, JobRecord> kJobFile{
+    &ReadJobRecord,
+    &WriteJobRecord,
+    &JobRecordFromForm,
+    &ApplyJobRecord,
+    "not an exhaust job (it needs 20 fields)",
+    " - Exhaust Program",
+    " - Corvane Exhaust Sizing Program"};
 
 }  // namespace exhaust

@@ -52,10 +52,13 @@ using quantity_columns::kQuantities;
 // `exhaust calc` prints them in.
 inline constexpr std::array<const char*, 5> kResultLabels = {
     "lblK", "lblCalcPipe", "lblStdPipe", "lblLocalBarometricPressure", "lblActualDrop"};
-static_assert(std::ranges::all_of(kResultLabels, [](std::string_view label) {
-  return std::ranges::count_if(kQuantities, [&](const formkit::Quantity& q) {
-           return q.IsResult() && q.control == label;
-         }) == 1;
-}) && formkit::ResultCount(kQuantities) == kResultLabels.size());
+static_assert(std::ranges::all_of(kResultLabels,
+                                  [](std::string_view label) {
+                                    return std::ranges::count_if(
+                                               kQuantities, [&](const formkit::Quantity& q) {
+                                                 return q.IsResult() && q.control == label;
+                                               }) == 1;
+                                  }) &&
+              formkit::ResultCount(kQuantities) == kResultLabels.size());
 
 }  // namespace exhaust

@@ -27,7 +27,7 @@ struct ReportPlan {
   // none when the label is empty.
   std::string_view choice_label;
   std::string choice;
-  bool mail_customer = false;  // the mail names the customer and the job too
+  bool mail_customer = false;                   // the mail names the customer and the job too
   std::vector<std::string_view> closing_lines;  // the report's last lines
   std::string_view closing_mail_line;  // the mail's last line, CR LF included; may be empty
   std::string_view mail_subject;

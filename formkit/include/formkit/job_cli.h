@@ -78,11 +78,8 @@ bool IsJobCommandLine(const std::vector<std::string>& args);
 int RunJobCommandLine(const JobCliProgram& program, const std::vector<std::string>& args,
                       std::ostream& out, std::ostream& err, const CliServices& services);
 
-// The --help paragraphs both programs share: how calc runs its jobs (the first line), how
-// report writes (up to what its sheet holds), how mail hands the results over (the first
-// line), and the status line.
-inline constexpr const char* kCalcCommandHelp =
-    "calc sizes each job file as the form would: the jobs run in order on one form, as if the\n";
+// The paragraph on the report command both programs' --help prints, up to what the
+// program's calculation sheet holds.
 inline constexpr const char* kReportCommandHelp =
     R"(report calculates the job and writes its report: --pdf draws the printed page into a PDF
 file, --text writes the same layout as plain text, one line per printed line with every
@@ -91,10 +88,6 @@ The PDF is on the paper of your locale (LC_PAPER: Letter where that is the norm,
 elsewhere) unless --paper chooses.
 --sheet adds the calculation sheet from a new page: every input as the calculation read
 )";
-inline constexpr const char* kMailCommandHelp =
-    "mail calculates the job and hands the results to the desktop's mail composer, where you\n";
-inline constexpr const char* kStatusHelp =
-    "Exit status: 0 on success; 1 when a report or e-mail could not be made; 2 when a job file\n";
 
 // The date line of reports: the given one, or today's.
 std::string ReportDateOr(const std::string& given);

@@ -25,6 +25,15 @@ QLabel* MakeHeading(const QString& text, QWidget* parent) {
   return label;
 }
 
+QLabel* MakeColumnHeading(const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  QFont font = label->font();
+  font.setBold(true);
+  font.setUnderline(true);
+  label->setFont(font);
+  return label;
+}
+
 QPushButton* MakeHidingButton(const QString& text, const QString& name, QDialog* dialog) {
   auto* button = new QPushButton(text, dialog);
   button->setObjectName(name);

@@ -2,13 +2,18 @@
 // private current folder, and child lookup (and the recording mail sender).
 #pragma once
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPdfWriter>
 #include <QObject>
+#include <QPointer>
+#include <QPushButton>
+#include <QPdfWriter>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QtGlobal>
 #include <span>
 #include <string>
@@ -45,6 +50,41 @@ struct Shown {
   }
 };
 
+// What a window hands its printer: every report, in order; the printer always succeeds.
+struct PrintedReports {
+  std::vector<formkit::Report> printed;
+  template <typename Window>
+  explicit PrintedReports(Window& window) {
+    window.services().print_report = [this](const formkit::Report& report, std::string*) {
+      printed.push_back(report);
+      return true;
+    };
+  }
+};
+
+// The program's icon, drawn from its SVG, is the window's and so its dialogs'.
+template <typename Window>
+bool HasTheProgramIcon(Window& window) {
+  const QImage icon = window.windowIcon().pixmap(32, 32).toImage();
+  return !icon.isNull() && qAlpha(icon.pixel(16, 16)) == 255 &&
+         window.frmContactInfo().windowIcon().cacheKey() == window.windowIcon().cacheKey();
+}
+
+// A modeless dialog named `name` whose button `button` hides it without destroying it;
+// `dialog` is deleted afterwards. Fails the running test where it does not.
+inline void ExpectButtonHidesTheDialog(QDialog* created, const QString& name,
+                                       const QString& button) {
+  QPointer<QDialog> dialog(created);
+  QCOMPARE(dialog->objectName(), name);
+  QVERIFY(!dialog->isModal());
+  dialog->show();
+  QTest::mouseClick(Child<QPushButton>(*dialog, button.toLatin1().constData()), Qt::LeftButton);
+  QApplication::processEvents();
+  QVERIFY(dialog);
+  QVERIFY(!dialog->isVisible());
+  delete dialog;
+}
+
 // Each test that touches files works in a folder of its own, as the programs do in the
 // current directory.
 struct InTempFolder {
@@ -67,7 +107,8 @@ inline QStringList DisagreementsWith(QWidget& window, std::span<const formkit::Q
     const QString caption = QString::fromUtf8(q.caption.data(), q.caption.size());
     QWidget* control = window.findChild<QWidget*>(name);
     QString shown = QStringLiteral("(no control)");
-    for (QGridLayout* grid : control ? window.findChildren<QGridLayout*>() : QList<QGridLayout*>{}) {
+    for (QGridLayout* grid :
+         control ? window.findChildren<QGridLayout*>() : QList<QGridLayout*>{}) {
       const int index = grid->indexOf(control);
       if (index < 0) continue;
       int row, column, rows, columns;
@@ -84,6 +125,16 @@ inline QStringList DisagreementsWith(QWidget& window, std::span<const formkit::Q
     }
   }
   return wrong;
+}
+
+// The window, once shown, has the program's icon, and the captions beside the quantities
+// and the units beside the results are those of the program's table, which the report, the
+// mail and the sheet are made from too. Fails the running test where it does not.
+template <typename Window>
+void ExpectTheProgramsDesign(Window& window, std::span<const formkit::Quantity> table) {
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  QVERIFY(HasTheProgramIcon(window));
+  QCOMPARE(DisagreementsWith(window, table), QStringList());
 }
 
 // The fullest contact block a user fills in: every field, each long.
@@ -112,6 +163,27 @@ inline std::vector<formkit::ReportPage> PagesOn(const formkit::Report& report,
   writer.setResolution(300);
   *area = QSizeF(writer.width(), writer.height());
   return formkit::LayOutReport(report, writer, *area);
+}
+
+// The report of the fullest job (every contact field, a long description and customer) is
+// one page on Letter and on A4, in type no smaller than 9 point, nothing passing the right
+// edge of the printable area, with the end of the description and `last` on it. Fails the
+// running test where it does not.
+inline void ExpectOnePageOnLetterAndA4(const formkit::Report& report, const QString& last) {
+  for (const auto paper : {QPageSize::Letter, QPageSize::A4}) {
+    QTemporaryDir dir;
+    QSizeF area;
+    const auto pages = PagesOn(report, paper, &area, dir);
+    QCOMPARE(pages.size(), size_t(1));
+    QString text;
+    for (const formkit::PlacedRun& run : pages[0].runs) {
+      QVERIFY(run.font.pointSizeF() >= 9);
+      QVERIFY2(run.baseline.x() + run.width <= area.width(), qPrintable(run.text));
+      text += run.text + QLatin1Char(' ');
+    }
+    QVERIFY(text.contains(QStringLiteral("stack cap (phase2)")));
+    QVERIFY(text.contains(last));
+  }
 }
 
 }  // namespace formkit::testing

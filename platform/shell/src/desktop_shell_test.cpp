@@ -1,12 +1,14 @@
 // The desktop shell against small stand-in programs: a detached program runs on while the
 // caller goes on (each stand-in waits on a pipe the test opens only after the call came back,
-// so a call that waited would never return), and a program that cannot be run is reported.
+// so a call that waited would never return), a program that cannot be run is reported, and
+// what goes to the desktop's opener and mail composer arrives as their arguments.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 
 #include "platform/desktop_shell.h"
@@ -32,6 +34,15 @@ class DesktopShellTest : public ::testing::Test {
 
   std::string StandIn(const std::string& name) { return stand_ins_->Write(dir_ / name); }
   std::string OpenGateAndRead() { return stand_ins_->OpenGateAndRead(); }
+  // Answers what `call` answered, run with a stand-in `name` first on the PATH.
+  bool WithStandInOnPath(const std::string& name, const std::function<bool()>& call) {
+    StandIn(name);
+    const std::string old_path = std::getenv("PATH") ? std::getenv("PATH") : "";
+    ::setenv("PATH", (dir_.string() + ":" + old_path).c_str(), 1);
+    const bool answered = call();
+    ::setenv("PATH", old_path.c_str(), 1);
+    return answered;
+  }
 
   fs::path dir_;
   std::unique_ptr<testing::GatedStandIns> stand_ins_;
@@ -58,15 +69,21 @@ TEST_F(DesktopShellTest, AProgramThatCannotRunIsReportedByName) {
 }
 
 TEST_F(DesktopShellTest, ComposeMailHandsSubjectAndBodyToXdgEmail) {
-  StandIn("xdg-email");
-  const std::string old_path = std::getenv("PATH") ? std::getenv("PATH") : "";
-  ::setenv("PATH", (dir_.string() + ":" + old_path).c_str(), 1);
   DesktopShell shell;
   std::string error;
-  const bool started = shell.ComposeMail("Sizing", "Line 1\nLine 2\n", &error);
-  ::setenv("PATH", old_path.c_str(), 1);
-  ASSERT_TRUE(started) << error;
+  ASSERT_TRUE(WithStandInOnPath("xdg-email", [&] {
+    return shell.ComposeMail("Sizing", "Line 1\nLine 2\n", &error);
+  })) << error;
   EXPECT_EQ(OpenGateAndRead(), "--utf8\n--subject\nSizing\n--body\nLine 1\nLine 2\n\n");
+}
+
+TEST_F(DesktopShellTest, OpenHandsTheTargetToXdgOpenAsOneArgument) {
+  DesktopShell shell;
+  std::string error;
+  ASSERT_TRUE(WithStandInOnPath("xdg-open", [&] {
+    return shell.Open("-manual page;$(x).htm", &error);
+  })) << error;
+  EXPECT_EQ(OpenGateAndRead(), "./-manual page;$(x).htm\n");
 }
 
 }  // namespace

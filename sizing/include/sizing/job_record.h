@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "formkit/job_file.h"
 #include "sizing/frm_sizing.h"
 
 namespace sizing {
@@ -30,5 +31,16 @@ std::optional<JobRecord> ReadJobRecord(std::string_view file_text);
 // combined vent box and the results are not part of a job and stay as they are; selecting
 // the fuel does not rewrite the CO2 text.
 void ApplyJobRecord(FrmSizing& form, const JobRecord& job);
+
+// The job file: a text ReadJobRecord gives none for is refused with its words, when opened
+// and on the command line alike.
+inline constexpr formkit::JobFile<FrmSizing, JobRecord> kJobFile{
+    &ReadJobRecord,
+    &WriteJobRecord,
+    &JobRecordFromForm,
+    &ApplyJobRecord,
+    "not a sizing job (it needs 27 values and a fuel position of 0 to 5)",
+    " - Sizing Program",
+    " - Corvane Sizing Program"};
 
 }  // namespace sizing

@@ -31,23 +31,14 @@ constexpr Row kRows[] = {
     {"Waste", false, "9.0", "OptWaste", "Incinerator"},
 };
 
-QLabel* ColumnHeading(const char* text, QWidget* parent) {
-  auto* label = new QLabel(QString::fromLatin1(text), parent);
-  QFont font = label->font();
-  font.setBold(true);
-  font.setUnderline(true);
-  label->setFont(font);
-  return label;
-}
-
 }  // namespace
 
 FrmCO2::FrmCO2(QWidget* parent) : QDialog(parent), options_(new QButtonGroup(this)) {
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(16);
-  grid->addWidget(ColumnHeading("Fuel Type", this), 0, 0);
-  grid->addWidget(ColumnHeading("CO2 %", this), 0, 1, Qt::AlignRight);
-  grid->addWidget(ColumnHeading("Appliance", this), 0, 3);
+  grid->addWidget(formkit::MakeColumnHeading(QStringLiteral("Fuel Type"), this), 0, 0);
+  grid->addWidget(formkit::MakeColumnHeading(QStringLiteral("CO2 %"), this), 0, 1, Qt::AlignRight);
+  grid->addWidget(formkit::MakeColumnHeading(QStringLiteral("Appliance"), this), 0, 3);
   int id = 0;
   for (const Row& row : kRows) {
     const int line = id + 1;

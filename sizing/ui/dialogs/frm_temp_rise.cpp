@@ -31,24 +31,15 @@ constexpr Row kRows[] = {
     {"Ceramic kiln", false, "1740 - 2340"},
 };
 
-QLabel* ColumnHeading(const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  QFont font = label->font();
-  font.setBold(true);
-  font.setUnderline(true);
-  label->setFont(font);
-  return label;
-}
-
 }  // namespace
 
 FrmTempRise::FrmTempRise(QWidget* parent) : QDialog(parent) {
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(24);
   grid->setVerticalSpacing(4);
-  grid->addWidget(ColumnHeading(QStringLiteral("Appliance Type"), this), 0, 0);
-  grid->addWidget(ColumnHeading(QStringLiteral("Temperature Rise Degrees F"), this), 0, 1,
-                  Qt::AlignCenter);
+  grid->addWidget(formkit::MakeColumnHeading(QStringLiteral("Appliance Type"), this), 0, 0);
+  grid->addWidget(formkit::MakeColumnHeading(QStringLiteral("Temperature Rise Degrees F"), this), 0,
+                  1, Qt::AlignCenter);
   int line = 1;
   for (const Row& row : kRows) {
     auto* appliance = new QLabel(QString::fromLatin1(row.appliance), this);

@@ -21,6 +21,7 @@ namespace {
 using browser::CDataFile;
 using browser::EqualsNoCase;
 using browser::ObjectKind;
+namespace keys = browser::keys;
 
 using Names = std::vector<std::string>;
 
@@ -28,9 +29,8 @@ using Names = std::vector<std::string>;
 // suggestions is the first).
 Names KindKeys(ObjectKind kind) {
   Names names;
-  browser::ForEachKey(kind, [&](const browser::KeyEntry& entry) {
-    names.emplace_back(entry.key.name);
-  });
+  browser::ForEachKey(kind,
+                      [&](const browser::KeyEntry& entry) { names.emplace_back(entry.key.name); });
   return names;
 }
 
@@ -75,8 +75,7 @@ size_t EditDistance(const std::string& a, const std::string& b) {
 
 struct Item {
   std::string section;
-  std::string type;  // as written
-  bool creates = false;
+  browser::ActionId action;
 };
 
 struct Reference {  // an action that finds an object by id
@@ -96,9 +95,9 @@ class Linter {
     LintMain();
     LintReferences();
     LintLayout();
-    std::stable_sort(findings_.begin(), findings_.end(), [this](const Finding& a, const Finding& b) {
-      return Order(a.section) < Order(b.section);
-    });
+    std::stable_sort(
+        findings_.begin(), findings_.end(),
+        [this](const Finding& a, const Finding& b) { return Order(a.section) < Order(b.section); });
     return std::move(findings_);
   }
 
@@ -120,20 +119,21 @@ class Linter {
   }
 
   bool Has(const std::string& section) const { return file_.FindSection(section).has_value(); }
-  std::string String(const std::string& section, const char* key) const {
+  std::string String(const std::string& section, browser::Key key) const {
     std::string value;
-    file_.ReadString(section, key, value);
+    file_.ReadString(section, key.name, value);
     return value;
   }
-  int32_t Int(const std::string& section, const char* key, int32_t fallback = 0) const {
-    file_.ReadInt(section, key, fallback);
+  int32_t Int(const std::string& section, browser::Key key, int32_t fallback = 0) const {
+    file_.ReadInt(section, key.name, fallback);
     return fallback;
   }
 
   void Visit(const std::string& section, ObjectKind kind, const std::string& action = {}) {
     visited_.emplace(section, std::make_pair(kind, action));
     std::string id;
-    if (file_.ReadString(section, "id", id) && !id.empty()) ids_.push_back({id, section, kind});
+    if (file_.ReadString(section, keys::kId.name, id) && !id.empty())
+      ids_.push_back({id, section, kind});
   }
 
   void LintMain() {
@@ -143,20 +143,20 @@ class Linter {
       return;
     }
     Visit(main, ObjectKind::kMain);
-    const int window_type = Int(main, "windowType");
-    if (window_type != 4) CheckPicture(main, "watermark", String(main, "watermark"), false);
-    const std::string icon = String(main, "icon");
+    const int window_type = Int(main, keys::kWindowType);
+    if (window_type != 4) CheckPicture(main, "watermark", String(main, keys::kWatermark), false);
+    const std::string icon = String(main, keys::kIcon);
     if (!icon.empty() && place_.files != nullptr &&
         place_.files->KindOf(Resolve(icon)) != LintFiles::Kind::kFile) {
-      Warning(main, "icon", "no file '" + icon + "' (" + Resolve(icon) +
-                                "): the program's own icon is shown");
+      Warning(main, "icon",
+              "no file '" + icon + "' (" + Resolve(icon) + "): the program's own icon is shown");
     }
-    const int elements = Int(main, "numElements");
+    const int elements = Int(main, keys::kNumElements);
     for (int n = 1; n <= elements; ++n) {
       const std::string section = browser::ElementSection(main, n);
       if (!Has(section)) {
-        Error(main, "numElements", "numElements is " + std::to_string(elements) + " but there is no [" +
-                                       section + "]");
+        Error(main, "numElements",
+              "numElements is " + std::to_string(elements) + " but there is no [" + section + "]");
         break;
       }
       LintElement(section);
@@ -165,13 +165,14 @@ class Linter {
   }
 
   void LintElement(const std::string& section) {
-    const std::string type = String(section, "type");
+    const std::string type = String(section, keys::kType);
     const std::optional<ObjectKind> element_kind = browser::ElementKindOf(type);
     if (!element_kind) {
-      Error(section, "type", "element type '" + type +
-                                 "' creates nothing, and every later element then reads the "
-                                 "section before its own" +
-                                 Suggest(type, ElementTypeNames()));
+      Error(section, "type",
+            "element type '" + type +
+                "' creates nothing, and every later element then reads the "
+                "section before its own" +
+                Suggest(type, ElementTypeNames()));
       visited_.emplace(section, std::make_pair(ObjectKind::kImage, std::string()));
       return;
     }
@@ -179,13 +180,13 @@ class Linter {
     Visit(section, kind);
     if (kind == ObjectKind::kImage) {
       // An animated image plays the file as a GIF whatever its name.
-      if (Int(section, "animated") == 0) {
-        CheckPicture(section, "src", String(section, "src"), true);
+      if (Int(section, keys::kAnimated) == 0) {
+        CheckPicture(section, "src", String(section, keys::kSrc), true);
       } else {
-        CheckFile(section, "src", String(section, "src"), "picture");
+        CheckFile(section, "src", String(section, keys::kSrc), "picture");
       }
     } else if (kind == ObjectKind::kImageList) {
-      CheckPicture(section, "src", String(section, "src"), false);
+      CheckPicture(section, "src", String(section, keys::kSrc), false);
       LintFrames(section);
     } else if (kind == ObjectKind::kActiveX) {
       CheckControl(section);
@@ -198,43 +199,47 @@ class Linter {
     for (;; ++count) {
       const std::string frame = browser::FrameSection(section, count);
       int32_t v = 0;
-      if (!file_.ReadLong(frame, "top", v) || !file_.ReadLong(frame, "left", v) ||
-          !file_.ReadLong(frame, "bottom", v) || !file_.ReadLong(frame, "right", v)) {
+      if (!file_.ReadLong(frame, keys::kTop.name, v) ||
+          !file_.ReadLong(frame, keys::kLeft.name, v) ||
+          !file_.ReadLong(frame, keys::kBottom.name, v) ||
+          !file_.ReadLong(frame, keys::kRight.name, v)) {
         break;
       }
       Visit(frame, ObjectKind::kFrame);
     }
-    const int32_t frame = Int(section, "frame");
+    const int32_t frame = Int(section, keys::kFrame);
     if (count == 0) {
-      Error(section, "", "an image list without frames ([" + browser::FrameSection(section, 0) +
-                             "] with left, top, right and bottom) fails to load, and the page "
-                             "loads no later element");
+      Error(section, "",
+            "an image list without frames ([" + browser::FrameSection(section, 0) +
+                "] with left, top, right and bottom) fails to load, and the page "
+                "loads no later element");
     } else if (frame < 0 || frame >= count) {
-      Error(section, "frame", "frame " + std::to_string(frame) + " is out of range: there are " +
-                                  std::to_string(count) +
-                                  " frames; the image list fails to load, and the page loads "
-                                  "no later element");
+      Error(section, "frame",
+            "frame " + std::to_string(frame) + " is out of range: there are " +
+                std::to_string(count) +
+                " frames; the image list fails to load, and the page loads "
+                "no later element");
     }
     std::string id;
-    if (file_.ReadString(section, "id", id)) frames_[id] = count;
+    if (file_.ReadString(section, keys::kId.name, id)) frames_[id] = count;
   }
 
   void LintScripts(const std::string& object, bool is_main) {
-    const int count = Int(object, "numScripts");
+    const int count = Int(object, keys::kNumScripts);
     std::set<std::string> names;
     for (int i = 1; i <= count; ++i) {
       const std::string section = browser::ScriptSection(object, i);
       if (!Has(section)) {
-        Error(object, "numScripts", "numScripts is " + std::to_string(count) +
-                                        " but there is no [" + section + "]");
+        Error(object, "numScripts",
+              "numScripts is " + std::to_string(count) + " but there is no [" + section + "]");
         break;
       }
       Visit(section, ObjectKind::kScript);
-      const std::string name = String(section, "name");
+      const std::string name = String(section, keys::kName);
       LintEventName(section, name, is_main, i);
       if (!names.insert(name).second) {
-        Warning(section, "name", "a script named '" + name +
-                                     "' comes earlier in this object: only the first runs");
+        Warning(section, "name",
+                "a script named '" + name + "' comes earlier in this object: only the first runs");
       }
       if (is_main) main_scripts_.insert(name);
       LintItems(section);
@@ -248,40 +253,44 @@ class Linter {
     }
     if (EqualsNoCase(name, "PreLoad")) {
       if (!is_main || i > 3) {
-        Error(section, "name", "a PreLoad script only runs from [Script_1], [Script_2] or "
-                               "[Script_3] of [Main]");
+        Error(section, "name",
+              "a PreLoad script only runs from [Script_1], [Script_2] or "
+              "[Script_3] of [Main]");
       }
       return;  // PreLoad is found without regard to case
     }
     for (std::string_view event_name : browser::EventNames()) {
       const std::string event(event_name);
       if (name != event && EqualsNoCase(name, event)) {
-        Error(section, "name", "'" + name + "' never runs: the event is '" + event +
-                                   "' (script names compare exactly)");
+        Error(section, "name",
+              "'" + name + "' never runs: the event is '" + event +
+                  "' (script names compare exactly)");
       }
     }
   }
 
   void LintItems(const std::string& script) {
-    const int count = Int(script, "numScriptItems");
+    const int count = Int(script, keys::kNumScriptItems);
     std::vector<Item> items;
     for (int j = 1; j <= count; ++j) {
       const std::string section = browser::ScriptItemSection(script, j);
       if (!Has(section)) {
-        Error(script, "numScriptItems", "numScriptItems is " + std::to_string(count) +
-                                            " but there is no [" + section + "]");
+        Error(script, "numScriptItems",
+              "numScriptItems is " + std::to_string(count) + " but there is no [" + section + "]");
         break;
       }
-      const std::string type = String(section, "name");
+      const std::string type = String(section, keys::kName);
       Visit(section, ObjectKind::kItem, type);
-      if (browser::FindAction(type) == nullptr) {
+      const browser::ActionVocabulary* action = browser::FindAction(type);
+      if (action == nullptr) {
         // A dropped item reads nothing: one finding on its name says so.
         dropped_.insert(section);
-        Error(section, "name", "no action is named '" + type + "': the item is dropped" +
-                                   Suggest(type, ActionTypeNames()));
+        Error(section, "name",
+              "no action is named '" + type + "': the item is dropped" +
+                  Suggest(type, ActionTypeNames()));
         continue;
       }
-      items.push_back({section, type, true});
+      items.push_back({section, action->id});
       LintAction(section, type);
     }
     LintBlocks(script, items);
@@ -295,18 +304,19 @@ class Linter {
     };
     std::vector<Open> open;
     for (const Item& item : items) {
-      if (item.type == "IF/WHILE Statement") {
+      if (item.action == browser::ActionId::kIfWhile) {
         open.push_back({item.section, false});
-      } else if (item.type == "ELSE Statement") {
+      } else if (item.action == browser::ActionId::kElse) {
         if (open.empty()) {
           Error(item.section, "name", "ELSE without an IF: it skips to the next ENDIF");
         } else if (open.back().has_else) {
-          Error(item.section, "name", "a second ELSE for the IF in [" + open.back().section +
-                                          "]: it skips to the next ENDIF");
+          Error(item.section, "name",
+                "a second ELSE for the IF in [" + open.back().section +
+                    "]: it skips to the next ENDIF");
         } else {
           open.back().has_else = true;
         }
-      } else if (item.type == "ENDIF Statement") {
+      } else if (item.action == browser::ActionId::kEndIf) {
         if (open.empty()) {
           Warning(item.section, "name", "ENDIF without an IF");
         } else {
@@ -315,21 +325,26 @@ class Linter {
       }
     }
     for (const Open& o : open) {
-      Error(o.section, "name", "this IF has no ENDIF in [" + script +
-                                   "]: when it is false the rest of the script is skipped");
+      Error(o.section, "name",
+            "this IF has no ENDIF in [" + script +
+                "]: when it is false the rest of the script is skipped");
     }
   }
 
   void LintAction(const std::string& section, const std::string& type) {
-    if (type == "SetProperty" || type == "GetProperty" || type == "CallActiveXMethod") {
-      Reference ref{section, type, String(section, "controlId"), String(section, "property"), {}};
-      if (type == "SetProperty") {
+    using browser::ActionId;
+    const ActionId id = browser::FindAction(type)->id;
+    if (id == ActionId::kSetProperty || id == ActionId::kGetProperty ||
+        id == ActionId::kCallActiveXMethod) {
+      Reference ref{
+          section, type, String(section, keys::kControlId), String(section, keys::kProperty), {}};
+      if (id == ActionId::kSetProperty) {
         std::string multi;
-        if (file_.ReadString(section, "multi", multi)) {
+        if (file_.ReadString(section, keys::kMulti.name, multi)) {
           for (int n = 0;; ++n) {
             const std::string property = browser::PropertySection(section, n);
             std::string name;
-            if (!file_.ReadString(property, "property", name)) break;
+            if (!file_.ReadString(property, keys::kProperty.name, name)) break;
             Visit(property, ObjectKind::kProperty);
             references_.push_back(
                 {property, type, ref.id, name, ConstantFrame(property, name), false});
@@ -339,33 +354,36 @@ class Linter {
         }
         ref.frame = ConstantFrame(section, ref.property);
       }
-      if (type == "CallActiveXMethod") {
-        const int count = Int(section, "numParameters");
+      if (id == ActionId::kCallActiveXMethod) {
+        const int count = Int(section, keys::kNumParameters);
         for (int n = 0; n < count; ++n) {
           const std::string param = browser::ParamSection(section, n);
           if (!Has(param)) {
-            Error(section, "numParameters", "numParameters is " + std::to_string(count) +
-                                                " but there is no [" + param + "]");
+            Error(section, "numParameters",
+                  "numParameters is " + std::to_string(count) + " but there is no [" + param + "]");
             break;
           }
           Visit(param, ObjectKind::kParam);
         }
       }
       references_.push_back(ref);
-    } else if (type == "PlaySound") {
-      CheckFile(section, "path", String(section, "path"), "sound");
-    } else if (type == "OpenFolder") {
-      CheckFile(section, "path", String(section, "path"), "folder");
-    } else if (type == "RunProgram") {
-      if (String(section, "flag") != "registry") CheckProgram(section, String(section, "path"));
-    } else if (type == "LaunchHtml" || type == "LaunchInternetExplorer") {
-      if (String(section, "variableName").empty()) CheckPage(section, String(section, "path"));
-    } else if (type == "InternalCommand") {
+    } else if (id == ActionId::kPlaySound) {
+      CheckFile(section, "path", String(section, keys::kPath), "sound");
+    } else if (id == ActionId::kOpenFolder) {
+      CheckFile(section, "path", String(section, keys::kPath), "folder");
+    } else if (id == ActionId::kRunProgram) {
+      if (String(section, keys::kFlag) != "registry")
+        CheckProgram(section, String(section, keys::kPath));
+    } else if (id == ActionId::kLaunchHtml || id == ActionId::kLaunchInternetExplorer) {
+      if (String(section, keys::kVariableName).empty())
+        CheckPage(section, String(section, keys::kPath));
+    } else if (id == ActionId::kInternalCommand) {
       LintCommand(section);
-    } else if (type == "ExecuteGlobalScript") {
-      global_calls_.emplace_back(section, String(section, "scriptName"));
-    } else if (type == "DragFile") {
-      if (String(section, "flag") != "registry") CheckDragPath(section, String(section, "path"));
+    } else if (id == ActionId::kExecuteGlobalScript) {
+      global_calls_.emplace_back(section, String(section, keys::kScriptName));
+    } else if (id == ActionId::kDragFile) {
+      if (String(section, keys::kFlag) != "registry")
+        CheckDragPath(section, String(section, keys::kPath));
     }
   }
 
@@ -387,34 +405,37 @@ class Linter {
   // The control the element creates: "CLSID" when present, else "controlName".
   void CheckControl(const std::string& section) {
     std::string name, key = "controlName";
-    file_.ReadString(section, "controlName", name);
-    if (file_.ReadString(section, "CLSID", name)) key = "CLSID";
+    file_.ReadString(section, keys::kControlName.name, name);
+    if (file_.ReadString(section, keys::kClsid.name, name)) key = "CLSID";
     if (place_.controls == nullptr) return;
     if (name.empty()) {
       Warning(section, "controlName", "the element names no control: it stays empty");
       return;
     }
     if (!place_.controls->Provides(name)) {
-      Warning(section, key, "no plug-in provides the control '" + name + "' (looked in " +
-                                place_.controls->Where() +
-                                "): the element shows an empty rectangle and calls to it do "
-                                "nothing");
+      Warning(section, key,
+              "no plug-in provides the control '" + name + "' (looked in " +
+                  place_.controls->Where() +
+                  "): the element shows an empty rectangle and calls to it do "
+                  "nothing");
     }
   }
 
   std::optional<int32_t> ConstantFrame(const std::string& section, const std::string& property) {
-    if (!EqualsNoCase(property, "frame") || !String(section, "variableName").empty()) return {};
+    if (!EqualsNoCase(property, "frame") || !String(section, keys::kVariableName).empty())
+      return {};
     int32_t value = 0;
-    if (!file_.ReadLong(section, "value", value)) return {};
+    if (!file_.ReadLong(section, keys::kValue.name, value)) return {};
     return value;
   }
 
   void LintCommand(const std::string& section) {
-    const std::string command = String(section, "command");
+    const std::string command = String(section, keys::kCommand);
     if (command == "Exit") return;
     for (const char* known : {"ChangePage", "NextPage", "PrevPage", "Minimize"}) {
       if (EqualsNoCase(command, known)) {
-        if (EqualsNoCase(command, "ChangePage")) CheckPageChange(section, String(section, "parameters"));
+        if (EqualsNoCase(command, "ChangePage"))
+          CheckPageChange(section, String(section, keys::kParameters));
         return;
       }
     }
@@ -422,9 +443,9 @@ class Linter {
       Error(section, "command", "'" + command + "' does nothing: 'Exit' is compared exactly");
       return;
     }
-    Error(section, "command", "the command '" + command + "' does nothing" +
-                                  Suggest(command, {"Exit", "ChangePage", "NextPage", "PrevPage",
-                                                    "Minimize"}));
+    Error(section, "command",
+          "the command '" + command + "' does nothing" +
+              Suggest(command, {"Exit", "ChangePage", "NextPage", "PrevPage", "Minimize"}));
   }
 
   void CheckPageChange(const std::string& section, const std::string& target) {
@@ -438,8 +459,9 @@ class Linter {
       if (EqualsNoCase(name, member)) return;
     }
     if (place_.files != nullptr && place_.files->Exists(Resolve(target))) return;
-    Error(section, "parameters", "ChangePage to '" + target + "': the container has no member '" +
-                                     member + "' and there is no such file");
+    Error(section, "parameters",
+          "ChangePage to '" + target + "': the container has no member '" + member +
+              "' and there is no such file");
   }
 
   std::string Resolve(const std::string& name) const {
@@ -469,12 +491,16 @@ class Linter {
         Error(section, key, "no picture '" + name + "' (" + path + ")");
         break;
       case LintFiles::Kind::kFolder:
-        Warning(section, key, "'" + name + "' (" + path + ") is a folder, not a picture: the "
-                              "picture is missing");
+        Warning(section, key,
+                "'" + name + "' (" + path +
+                    ") is a folder, not a picture: the "
+                    "picture is missing");
         break;
       case LintFiles::Kind::kOther:
-        Warning(section, key, "'" + name + "' (" + path + ") is a device, pipe or socket, not "
-                              "a picture file: the picture is missing");
+        Warning(section, key,
+                "'" + name + "' (" + path +
+                    ") is a device, pipe or socket, not "
+                    "a picture file: the picture is missing");
         break;
       case LintFiles::Kind::kFile:
         break;
@@ -506,7 +532,8 @@ class Linter {
   void CheckPage(const std::string& section, std::string address) {
     if (address.empty() || place_.files == nullptr) return;
     for (const char* name : {"|APPPATH|", "|CD_ROOT|"}) {
-      if (address.rfind(name, 0) == 0) address = place_.document_dir + address.substr(std::string(name).size());
+      if (address.rfind(name, 0) == 0)
+        address = place_.document_dir + address.substr(std::string(name).size());
     }
     if (address.find('|') != std::string::npos || address.find(':') != std::string::npos) return;
     if (!place_.files->Exists(address)) {
@@ -519,28 +546,30 @@ class Linter {
     for (const IdEntry& entry : ids_) {
       auto [it, fresh] = first.emplace(entry.id, &entry);
       if (!fresh) {
-        Error(entry.section, "id", "the id '" + entry.id + "' is also [" + it->second->section +
-                                       "]'s, and actions find that one");
+        Error(entry.section, "id",
+              "the id '" + entry.id + "' is also [" + it->second->section +
+                  "]'s, and actions find that one");
       }
     }
     for (const Reference& ref : references_) {
       auto it = first.find(ref.id);
       if (it == first.end()) {
         if (ref.check_id) {
-          Error(ref.section, "controlId", "no object has the id '" + ref.id + "': " + ref.action +
-                                              " stops the script");
+          Error(ref.section, "controlId",
+                "no object has the id '" + ref.id + "': " + ref.action + " stops the script");
         }
         continue;
       }
       if (ref.action == "CallActiveXMethod" && it->second->kind != ObjectKind::kActiveX) {
-        Error(ref.section, "controlId", "'" + ref.id + "' is no control element: the call stops the script");
+        Error(ref.section, "controlId",
+              "'" + ref.id + "' is no control element: the call stops the script");
       }
       if (ref.frame && it->second->kind == ObjectKind::kImageList) {
         const int count = frames_[ref.id];
         if (*ref.frame < 0 || *ref.frame >= count) {
-          Error(ref.section, "value", "frame " + std::to_string(*ref.frame) + " of '" + ref.id +
-                                          "' is out of range: it has " + std::to_string(count) +
-                                          " frames");
+          Error(ref.section, "value",
+                "frame " + std::to_string(*ref.frame) + " of '" + ref.id +
+                    "' is out of range: it has " + std::to_string(count) + " frames");
         }
       }
     }
@@ -591,13 +620,17 @@ class Linter {
       const size_t eq = line.find(" = ");
       if (eq == std::string::npos) {
         if (in_section || section.empty()) {
-          Warning(section, "", "the line '" + line + "' is no key line ('key = value', one blank "
-                               "either side of '='): nothing reads it");
+          Warning(section, "",
+                  "the line '" + line +
+                      "' is no key line ('key = value', one blank "
+                      "either side of '='): nothing reads it");
         }
         continue;
       }
       if (!in_section) {
-        if (section.empty()) Warning("", "", "the line '" + line + "' comes before the first section: nothing reads it");
+        if (section.empty())
+          Warning("", "",
+                  "the line '" + line + "' comes before the first section: nothing reads it");
         continue;
       }
       const std::string key = line.substr(0, eq);
@@ -612,7 +645,8 @@ class Linter {
       if (is(known) || is(action_keys)) continue;
       Names candidates = known;
       candidates.insert(candidates.end(), action_keys.begin(), action_keys.end());
-      Warning(section, key, "no object of this section reads '" + key + "'" + Suggest(key, candidates));
+      Warning(section, key,
+              "no object of this section reads '" + key + "'" + Suggest(key, candidates));
     }
   }
 

@@ -236,4 +236,23 @@ XDG_DATA_HOME=$PWD/data expect 0 "" -- run copy.cdz --event OnLoad
 grep -qx "register: $PWD/data/panorel/controls/ctl.so" out.txt || fail "copy target: $(cat out.txt)"
 XDG_DATA_HOME=$PWD/data DISPLAY= expect 0 "ctl.so" -- run copy.cdz --event OnLoad --live
 cmp -s ctl.so data/panorel/controls/ctl.so || fail "the control was not copied into the plug-in folder"
+# A PreLoad script saves into the user's temporary folder as every other script does, not into
+# the one all users share.
+cat >pre.cdb <<'DOC'
+[Main]
+numScripts = 1
+[Script_1]
+name = PreLoad
+numScriptItems = 1
+[Script_1_ScriptItem_1]
+name = SaveToFile
+useTemDir = true
+path = Pre
+key = k
+value = v
+DOC
+expect 0 "" -- pack pre.cdz pre.cdb
+mkdir -p own-tmp
+TMPDIR=$PWD/own-tmp expect 0 "" -- run pre.cdz
+grep -qx "save: $PWD/own-tmp/Pre.kps k v" out.txt || fail "PreLoad's temporary folder: $(cat out.txt)"
 finish

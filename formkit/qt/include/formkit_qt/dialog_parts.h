@@ -1,5 +1,6 @@
 // What the programs' small dialogs are built from: a fixed-size modeless dialog, its bold
-// heading, and the closing button that hides the dialog instead of destroying it.
+// heading, the headings of its table's columns, and the closing button that hides the dialog
+// instead of destroying it.
 #pragma once
 
 #include <QString>
@@ -18,6 +19,9 @@ void SetUpDialog(QDialog* dialog, const QString& name, const QString& caption, Q
 
 // A bold label for the top of a dialog.
 QLabel* MakeHeading(const QString& text, QWidget* parent);
+
+// A column heading of a dialog's table: bold and underlined.
+QLabel* MakeColumnHeading(const QString& text, QWidget* parent);
 
 // A push button that hides `dialog` when clicked. Hidden, the dialog keeps its state and
 // is shown again as it was.

@@ -24,10 +24,10 @@
 #include "formkit/host.h"
 #include "formkit/mail.h"
 #include "formkit/report.h"
+#include "formkit_print/watched_mail_sender.h"
 #include "formkit_print/window_services.h"
 #include "formkit_qt/frm_k_factors.h"
 #include "formkit_qt/result_panel.h"
-#include "formkit_print/watched_mail_sender.h"
 
 class QDialog;
 

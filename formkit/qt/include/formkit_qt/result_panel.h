@@ -5,12 +5,11 @@
 // background the user picked. The captions are never touched.
 #pragma once
 
+#include <QColor>
+#include <QObject>
 #include <map>
 #include <span>
 #include <string>
-
-#include <QColor>
-#include <QObject>
 
 #include "formkit/form.h"
 #include "formkit/quantity.h"

@@ -22,9 +22,9 @@ namespace browser {
 // line (the file found for a name ending in ".exe", with its arguments), and each file or
 // address handed to the desktop's handler as a system_lines::Opened line.
 //
-// RunProgram starts the executable file its path names, or for a name ending in ".exe" (any
-// case) that is not one, the name without that ending; anything else is a document, opened
-// as the shell opens documents (the parameters are then dropped).
+// A program to run is the executable file its path names, or for a name ending in ".exe"
+// (any case) that is not one, the name without that ending; anything else is a document,
+// opened as the shell opens documents (the parameters are then dropped).
 //
 // Document text never reaches a shell: programs get their parameters as an argument vector,
 // and an address is opened only when it names an existing file or has a scheme the desktop

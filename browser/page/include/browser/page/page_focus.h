@@ -8,6 +8,7 @@
 
 #include "browser/doc/data_file.h"
 #include "browser/page/element_container.h"
+#include "browser/script/key_reader.h"
 
 namespace browser {
 
@@ -35,8 +36,9 @@ class PageFocus {
   // Reads what the page's elements say of themselves in `file` (each one's optional
   // "accessibleName", and which of them end the program when clicked: an "InternalCommand"
   // of "Exit" in a mouse script), and puts the focus on the first element in order (none
-  // when no element takes it).
-  void PageLoaded(const CDataFile& file, const CElementContainer* page);
+  // when no element takes it). Each key read is told to `log` when there is one.
+  void PageLoaded(const CDataFile& file, const CElementContainer* page,
+                  KeyLog* log = nullptr);
   // No page: no focus, no names.
   void Clear();
 

@@ -44,9 +44,9 @@ class KeyReader {
   const std::string& section() const { return section_; }
 
  private:
-  void Tell(Key key) const {
-    if (log_ != nullptr) log_->Read(section_, key);
-  }
+  template <typename Value>
+  bool Read(Key key, Value& value,
+            bool (CDataFile::*read)(std::string_view, std::string_view, Value&) const) const;
 
   const CDataFile& file_;
   std::string section_;

@@ -3,6 +3,11 @@
 // missing key means), the actions by their type names with their own keys, and the events
 // the browser fires by name. The loaders read their keys through it, `cdztool lint` checks
 // documents against it, and the authors' guide's key reference is printed from it.
+//
+// A new key: its name below, an entry in its object's or action's table (vocabulary.cpp), the
+// loader's read through KeyReader, and the guide's reference printed again (`cdztool
+// vocabulary`). A new action: its ActionId, its entry and keys here, its class in the action
+// factory. The tests fail until the loaders, the table and the guide agree.
 #pragma once
 
 #include <optional>
@@ -87,9 +92,9 @@ enum class ObjectKind {
 
 struct ObjectVocabulary {
   ObjectKind kind;
-  std::string_view title;  // "the document and its page", for the guide
+  std::string_view title;  // "The document and its page (`Main`)", for the guide
   std::span<const KeyEntry> own;
-  bool element;     // an object of the model: reads ElementKeys() too
+  bool element;     // an object of the model (not a frame or an assignment): reads ElementKeys()
   bool scriptable;  // has scripts: reads ScriptableKeys() too
   bool display;     // an element of the page: reads DisplayKeys() too
 };

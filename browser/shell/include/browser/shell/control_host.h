@@ -79,11 +79,11 @@ class ControlHost {
 // is opened by the control host and a DragFile dragged by `drag` (which answers whether the
 // file was dropped), each told to the machine's services as a Report line before (and for
 // a drag, after: request::DragFile::EndLine); everything else goes to the machine's
-// services. Without them (`machine` nullptr) nothing but a drag is done, and nothing told.
+// services.
 class HostedSystemServices : public SystemServices {
  public:
   using Drag = std::function<bool(const request::DragFile&)>;
-  HostedSystemServices(SystemServices* machine, ControlHost& controls, Drag drag)
+  HostedSystemServices(SystemServices& machine, ControlHost& controls, Drag drag)
       : machine_(machine), controls_(controls), drag_(std::move(drag)) {}
 
   bool Perform(const SystemRequest& request) override;
@@ -91,7 +91,7 @@ class HostedSystemServices : public SystemServices {
  private:
   void Tell(std::string line);
 
-  SystemServices* machine_;
+  SystemServices& machine_;
   ControlHost& controls_;
   Drag drag_;
 };

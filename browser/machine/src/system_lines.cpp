@@ -1,4 +1,4 @@
-#include "browser/script/system_lines.h"
+#include "browser/machine/system_lines.h"
 
 namespace browser::system_lines {
 
