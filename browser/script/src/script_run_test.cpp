@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "browser/script/preload.h"
+#include "browser/script/printing_system_services.h"
 #include "browser/script/script.h"
 #include "browser/script/scriptable_object.h"
 #include "browser/script/vocabulary.h"
@@ -258,6 +259,24 @@ TEST(PreLoad, SeesTheFilesHandedIn) {
   fx.files.WriteFile("/cd/setup.exe", "x");
   EXPECT_EQ(RunPreLoadScripts(file, fx.load, fx.context), 1);
   EXPECT_THAT(fx.Ran(), ElementsAre("found"));
+}
+
+// A PreLoad script's actions prepare their paths with the directories the program hands in,
+// as every other script's do: SaveToFile's temporary folder is the user's, not "/tmp/".
+TEST(PreLoad, ActionsUseTheDirectoriesHandedIn) {
+  CDataFile file;
+  AddScript(file, "Main", 1, "PreLoad", {"SaveToFile"});
+  for (const auto& [key, value] : {std::pair{"useTemDir", "true"}, {"path", "keep"},
+                                   {"key", "k"}, {"value", "v"}}) {
+    file.WriteString("Script_1_ScriptItem_1", key, value);
+  }
+  Fixture fx;
+  fx.load.system_dirs.temp = "/home/u/.cache/tmp/";
+  std::vector<std::string> lines;
+  PrintingSystemServices printing([&lines](const std::string& line) { lines.push_back(line); });
+  fx.context.system = &printing;
+  EXPECT_EQ(RunPreLoadScripts(file, fx.load, fx.context), 1);
+  EXPECT_THAT(lines, ElementsAre("save: /home/u/.cache/tmp/keep.kps k v"));
 }
 
 TEST(IdManager, FirstRegistrationWinsAndEmptyFindsNothing) {
