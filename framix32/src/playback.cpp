@@ -1,8 +1,5 @@
 // dzBitmapsFromGif, dzPlayGif, dzPlayGifOnce and dzStopGif: animations on threads of their
 // own, found again through a registry of handles.
-#include <pthread.h>
-#include <sched.h>
-
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -10,7 +7,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
-#include <thread>
+#include <system_error>
 
 #include "byte_source.h"
 #include "error_state.h"
@@ -18,6 +15,7 @@
 #include "frame_loader.h"
 #include "framix32.h"
 #include "player.h"
+#include "worker_pool.h"
 
 namespace framix32 {
 namespace {
@@ -32,22 +30,18 @@ class AnimationThread : public PlaybackControl {
   AnimationThread(AnimationData data, dzWindow* window, int x, int y)
       : data_(std::move(data)), window_(window), x_(x), y_(y) {}
 
-  void Start(std::shared_ptr<AnimationThread> self) {
-    thread_ = std::thread([self = std::move(self)] { self->Run(); });
+  // Plays on a thread of the pool, which holds a reference until the animation has ended.
+  // The animation counts as ended once that thread is free for the next one.
+  void Start(WorkerPool& workers, std::shared_ptr<AnimationThread> self) {
+    workers.Run([self] { self->Run(); }, [self] { self->Finish(); });
   }
 
-  // Sets the stop flag and waits up to timeout for the thread; joins it when it ended.
+  // Sets the stop flag and waits up to timeout for the animation to end. After that it no
+  // longer touches the window; one that did not end in time frees everything when it does.
   void Stop(std::chrono::milliseconds timeout) {
     RequestStop();
     std::unique_lock lock(mutex_);
-    const bool ended = wake_.wait_for(lock, timeout, [this] { return finished_; });
-    lock.unlock();
-    if (!thread_.joinable()) return;
-    if (ended) {
-      thread_.join();
-    } else {
-      thread_.detach();  // it holds its own reference and frees everything when it ends
-    }
+    wake_.wait_for(lock, timeout, [this] { return finished_; });
   }
 
   void Wake() {
@@ -76,11 +70,11 @@ class AnimationThread : public PlaybackControl {
 
  private:
   void Run();
+  void Finish();
 
   AnimationData data_;
   dzWindow* window_;
   int x_, y_;
-  std::thread thread_;
   std::mutex mutex_;
   std::condition_variable wake_;
   bool stop_ = false;
@@ -97,9 +91,13 @@ class Registry {
   }
 
   ~Registry() {
-    // At unload, stop what still runs so that no thread outlives the library.
+    // At unload, stop what still runs; then workers_, the last member to go, ends its
+    // threads, so that none outlives the library.
     for (auto& [id, animation] : animations_) animation->Stop(std::chrono::milliseconds(5000));
   }
+
+  // The threads animations play on: a parked one starts an animation sooner than a new one.
+  WorkerPool& Workers() { return workers_; }
 
   HANIMATION Add(std::shared_ptr<AnimationThread> animation) {
     std::lock_guard lock(mutex_);
@@ -125,21 +123,22 @@ class Registry {
   }
 
  private:
+  WorkerPool workers_;
   std::mutex mutex_;
   uintptr_t next_id_ = 1;
   std::map<uintptr_t, std::shared_ptr<AnimationThread>> animations_;
 };
 
 void AnimationThread::Run() {
-  // Animations must never delay the caller's interface.
-  sched_param idle{};
-  pthread_setschedparam(pthread_self(), SCHED_IDLE, &idle);
   try {
     Play(data_, window_, x_, y_, *this);
   } catch (const std::bad_alloc&) {
     // The canvas could not be made: the animation ends as if stopped.
   }
   data_.frames.clear();
+}
+
+void AnimationThread::Finish() {
   Registry::Get().SetRepeat();
   std::lock_guard lock(mutex_);
   finished_ = true;
@@ -166,7 +165,7 @@ HANIMATION StartAnimation(dzWindow* window, int x, int y, const char* path) {
   auto animation = std::make_shared<AnimationThread>(std::move(data), window, x, y);
   HANIMATION handle = Registry::Get().Add(animation);
   try {
-    animation->Start(animation);
+    animation->Start(Registry::Get().Workers(), animation);
   } catch (const std::system_error&) {
     Registry::Get().Remove(handle);
     return SetError(kMemoryError), nullptr;
