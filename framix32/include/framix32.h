@@ -148,8 +148,10 @@ FRAMIX32_API HANIMATION dzPlayGifWithin(HWND window, int x, int y, const char* p
 /* Clears the library-wide repeat switch (running animations end after their current pass and
  * hold their last frame), then does what dzPlayGif does. An ending animation sets it again. */
 FRAMIX32_API HANIMATION dzPlayGifOnce(HWND window, int x, int y, const char* path, int mode);
-/* Stops the animation and waits up to 5000 ms for its thread. A null handle, or the handle of
- * an animation already stopped, is harmless. Returns 1. */
+/* Stops the animation and waits up to 5000 ms for its thread. Once it returns the window is
+ * never called again for this animation (a call under way is finished first), so the caller
+ * may free it. A null handle, or the handle of an animation already stopped, is harmless.
+ * Returns 1. */
 FRAMIX32_API int dzStopGif(HANIMATION animation);
 
 #ifdef __cplusplus

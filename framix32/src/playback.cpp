@@ -1,8 +1,5 @@
 // dzBitmapsFromGif, dzPlayGif, dzPlayGifOnce and dzStopGif: animations on threads of their
 // own, found again through a registry of handles.
-#include <pthread.h>
-#include <sched.h>
-
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -11,7 +8,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
-#include <thread>
+#include <system_error>
 
 #include "byte_source.h"
 #include "error_state.h"
@@ -19,6 +16,7 @@
 #include "frame_loader.h"
 #include "framix32.h"
 #include "player.h"
+#include "worker_pool.h"
 
 namespace framix32 {
 namespace {
@@ -32,23 +30,26 @@ class AnimationThread : public PlaybackControl {
  public:
   AnimationThread(AnimationData data, dzWindow* window, int x, int y)
       : data_(std::move(data)), window_(window), x_(x), y_(y) {}
+  AnimationThread(const AnimationThread&) = delete;
+  AnimationThread& operator=(const AnimationThread&) = delete;
 
-  void Start(std::shared_ptr<AnimationThread> self) {
-    thread_ = std::thread([self = std::move(self)] { self->Run(); });
+  // Plays on a thread of the pool, which holds a reference until the animation has ended.
+  // The animation counts as ended once that thread is free for the next one.
+  void Start(WorkerPool& workers, std::shared_ptr<AnimationThread> self) {
+    workers.Run([self] { self->Run(); }, [self] { self->Finish(); });
   }
 
-  // Sets the stop flag and waits up to timeout for the thread; joins it when it ended.
+  // Sets the stop flag and waits up to timeout for the animation to end. After that it no
+  // longer touches the window: one that did not end in time (an idle thread on a busy machine)
+  // is cut off from it, a call in progress finished first, and frees everything when it ends.
   void Stop(std::chrono::milliseconds timeout) {
     RequestStop();
-    std::unique_lock lock(mutex_);
-    const bool ended = wake_.wait_for(lock, timeout, [this] { return finished_; });
-    lock.unlock();
-    if (!thread_.joinable()) return;
-    if (ended) {
-      thread_.join();
-    } else {
-      thread_.detach();  // it holds its own reference and frees everything when it ends
+    {
+      std::unique_lock lock(mutex_);
+      if (wake_.wait_for(lock, timeout, [this] { return finished_; })) return;
     }
+    std::lock_guard window_lock(window_mutex_);
+    cut_off_ = true;
   }
 
   void Wake() {
@@ -77,11 +78,32 @@ class AnimationThread : public PlaybackControl {
 
  private:
   void Run();
+  void Finish();
+
+  // The caller's window as the player reaches it: every call passes here, and none once Stop
+  // has cut the animation off.
+  static void GuardedBlit(void* self, int x, int y, int width, int height,
+                          const uint32_t* pixels, int stride) {
+    auto* animation = static_cast<AnimationThread*>(self);
+    std::lock_guard lock(animation->window_mutex_);
+    if (animation->cut_off_) return;
+    animation->window_->blit(animation->window_->context, x, y, width, height, pixels, stride);
+  }
+  static void GuardedCapture(void* self, int x, int y, int width, int height, uint32_t* pixels,
+                             int stride) {
+    auto* animation = static_cast<AnimationThread*>(self);
+    std::lock_guard lock(animation->window_mutex_);
+    if (animation->cut_off_) return;
+    animation->window_->capture(animation->window_->context, x, y, width, height, pixels,
+                                stride);
+  }
 
   AnimationData data_;
   dzWindow* window_;
+  dzWindow guarded_{this, &GuardedBlit, &GuardedCapture};
   int x_, y_;
-  std::thread thread_;
+  std::mutex window_mutex_;
+  bool cut_off_ = false;
   std::mutex mutex_;
   std::condition_variable wake_;
   bool stop_ = false;
@@ -98,9 +120,13 @@ class Registry {
   }
 
   ~Registry() {
-    // At unload, stop what still runs so that no thread outlives the library.
+    // At unload, stop what still runs; then workers_, the last member to go, ends its
+    // threads, so that none outlives the library.
     for (auto& [id, animation] : animations_) animation->Stop(std::chrono::milliseconds(5000));
   }
+
+  // The threads animations play on: a parked one starts an animation sooner than a new one.
+  WorkerPool& Workers() { return workers_; }
 
   HANIMATION Add(std::shared_ptr<AnimationThread> animation) {
     std::lock_guard lock(mutex_);
@@ -126,21 +152,22 @@ class Registry {
   }
 
  private:
+  WorkerPool workers_;
   std::mutex mutex_;
   uintptr_t next_id_ = 1;
   std::map<uintptr_t, std::shared_ptr<AnimationThread>> animations_;
 };
 
 void AnimationThread::Run() {
-  // Animations must never delay the caller's interface.
-  sched_param idle{};
-  pthread_setschedparam(pthread_self(), SCHED_IDLE, &idle);
   try {
-    Play(data_, window_, x_, y_, *this);
+    Play(data_, &guarded_, x_, y_, *this);
   } catch (const std::bad_alloc&) {
     // The canvas could not be made: the animation ends as if stopped.
   }
   data_.frames.clear();
+}
+
+void AnimationThread::Finish() {
   Registry::Get().SetRepeat();
   std::lock_guard lock(mutex_);
   finished_ = true;
@@ -170,7 +197,7 @@ HANIMATION StartAnimation(dzWindow* window, int x, int y, const char* path, uint
   auto animation = std::make_shared<AnimationThread>(std::move(data), window, x, y);
   HANIMATION handle = Registry::Get().Add(animation);
   try {
-    animation->Start(animation);
+    animation->Start(Registry::Get().Workers(), animation);
   } catch (const std::system_error&) {
     Registry::Get().Remove(handle);
     return SetError(kMemoryError), nullptr;

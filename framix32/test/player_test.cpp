@@ -2,7 +2,9 @@
 // the delays; then the real threads behind dzPlayGif and dzStopGif.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
+#include <memory>
 #include <thread>
 
 #include "byte_source.h"
@@ -472,6 +474,36 @@ TEST(PlaybackThreads, StartStopAndHandleLifetime) {
   EXPECT_EQ(dzStopGif(running), 1);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
   EXPECT_EQ(slow_window.blit_count(), 1u);
+}
+
+// A window whose first drawing takes longer than dzStopGif waits: once dzStopGif has
+// returned, the caller may free the window, so no call may still be under way or come later.
+struct StuckWindow {
+  static void Blit(void* self, int, int, int, int, const uint32_t*, int) {
+    auto* window = static_cast<StuckWindow*>(self);
+    window->inside = true;
+    if (window->calls++ == 0) std::this_thread::sleep_for(std::chrono::milliseconds(5400));
+    window->inside = false;
+  }
+  static void Capture(void*, int, int, int, int, uint32_t* pixels, int) { pixels[0] = 0; }
+  std::atomic<bool> inside{false};
+  std::atomic<int> calls{0};
+  dzWindow window{this, &Blit, &Capture};
+};
+
+TEST(PlaybackThreads, NothingReachesTheWindowOnceStopHasReturned) {
+  TempFile file("stuck.gif", BuildGif(TestGif{2, 2, 1, {Solid(0, 0, 2, 2, 1, 1),
+                                                         Solid(0, 0, 2, 2, 0, 1)}}));
+  auto stuck = std::make_unique<StuckWindow>();
+  HANIMATION animation = dzPlayGif(&stuck->window, 0, 0, file.path(), 0);
+  ASSERT_NE(animation, nullptr);
+  ASSERT_TRUE(Eventually([&] { return stuck->inside.load(); }));
+  EXPECT_EQ(dzStopGif(animation), 1);
+  EXPECT_FALSE(stuck->inside.load());
+  const int calls = stuck->calls.load();
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_EQ(stuck->calls.load(), calls);
+  stuck.reset();
 }
 
 TEST(PlaybackThreads, PlayOnceHoldsTheLastFrame) {

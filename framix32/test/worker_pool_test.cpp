@@ -1,0 +1,96 @@
+// The threads animations play on: parked after a task and used again, at idle priority, and
+// no more kept than the pool parks.
+#include <gtest/gtest.h>
+#include <sched.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+#include "worker_pool.h"
+
+namespace framix32 {
+namespace {
+
+bool Eventually(const std::function<bool()>& done) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return true;
+}
+
+TEST(WorkerPool, ATaskAfterAnotherRunsOnItsParkedThreadAtIdlePriority) {
+  // `then` runs once the thread is parked, so that the next task can have it at once.
+  WorkerPool pool;
+  std::mutex mutex;
+  std::thread::id first, second;
+  int policy = -1;
+  std::atomic<int> parked_at_then{-1};
+  std::atomic<bool> then_ran{false};
+  pool.Run(
+      [&] {
+        std::lock_guard lock(mutex);
+        first = std::this_thread::get_id();
+        policy = sched_getscheduler(0);
+      },
+      [&] {
+        // The thread is already free for the next task.
+        parked_at_then = static_cast<int>(pool.ParkedCount());
+        then_ran = true;
+      });
+  ASSERT_TRUE(Eventually([&] { return then_ran.load(); }));
+  EXPECT_EQ(parked_at_then, 1);
+  pool.Run([&] {
+    std::lock_guard lock(mutex);
+    second = std::this_thread::get_id();
+  });
+  ASSERT_TRUE(Eventually([&] { return pool.ParkedCount() == 1; }));
+  std::lock_guard lock(mutex);
+  EXPECT_EQ(first, second);
+  EXPECT_NE(first, std::this_thread::get_id());
+  EXPECT_EQ(policy, SCHED_IDLE);
+  EXPECT_EQ(pool.ThreadCount(), 1u);
+}
+
+TEST(WorkerPool, TasksAtOnceEachHaveAThreadAndOnlySomeStayParked) {
+  std::atomic<int> finished{0};
+  {
+    WorkerPool pool;
+    std::mutex mutex;
+    std::condition_variable release;
+    bool go = false;
+    std::atomic<int> running{0};
+    constexpr int kTasks = WorkerPool::kMaxParked + 6;
+    for (int i = 0; i < kTasks; ++i) {
+      pool.Run([&] {
+        ++running;
+        std::unique_lock lock(mutex);
+        release.wait(lock, [&] { return go; });
+        ++finished;
+      });
+    }
+    // None waits for another to end.
+    ASSERT_TRUE(Eventually([&] { return running == kTasks; }));
+    EXPECT_EQ(pool.ThreadCount(), size_t{kTasks});
+    {
+      std::lock_guard lock(mutex);
+      go = true;
+    }
+    release.notify_all();
+    ASSERT_TRUE(Eventually([&] { return finished == kTasks; }));
+    EXPECT_TRUE(Eventually([&] { return pool.ThreadCount() == WorkerPool::kMaxParked; }));
+    // A task still running when the pool goes is waited for.
+    pool.Run([&] {
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+      ++finished;
+    });
+  }
+  EXPECT_EQ(finished, WorkerPool::kMaxParked + 7);
+}
+
+}  // namespace
+}  // namespace framix32
