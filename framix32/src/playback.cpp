@@ -1,5 +1,8 @@
 // dzBitmapsFromGif, dzPlayGif, dzPlayGifOnce and dzStopGif: animations on threads of their
 // own, found again through a registry of handles.
+#include <pthread.h>
+#include <sched.h>
+
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -46,6 +49,12 @@ class AnimationThread : public PlaybackControl {
     RequestStop();
     {
       std::unique_lock lock(mutex_);
+      // An idle thread on a busy machine may wait long for the processor; ending is what the
+      // caller waits for, so it ends at normal priority.
+      if (running_) {
+        sched_param normal{};
+        pthread_setschedparam(thread_, SCHED_OTHER, &normal);
+      }
       if (wake_.wait_for(lock, timeout, [this] { return finished_; })) return;
     }
     std::lock_guard window_lock(window_mutex_);
@@ -108,6 +117,8 @@ class AnimationThread : public PlaybackControl {
   std::condition_variable wake_;
   bool stop_ = false;
   bool finished_ = false;
+  bool running_ = false;  // Run is under way on thread_
+  pthread_t thread_{};
 };
 
 // The handles of animations not yet stopped by dzStopGif. Handles are serial numbers, never
@@ -159,12 +170,23 @@ class Registry {
 };
 
 void AnimationThread::Run() {
+  {
+    std::lock_guard lock(mutex_);
+    thread_ = pthread_self();
+    running_ = true;
+  }
+  // Playing must never delay the caller's interface (a thread raised to stop one animation
+  // may play the next).
+  sched_param idle{};
+  pthread_setschedparam(thread_, SCHED_IDLE, &idle);
   try {
     Play(data_, &guarded_, x_, y_, *this);
   } catch (const std::bad_alloc&) {
     // The canvas could not be made: the animation ends as if stopped.
   }
   data_.frames.clear();
+  std::lock_guard lock(mutex_);
+  running_ = false;
 }
 
 void AnimationThread::Finish() {
