@@ -6,6 +6,7 @@
 #include "browser/page/element_container.h"
 #include "browser/page/page_host.h"
 #include "browser/script/key_reader.h"
+#include "element_keys.h"
 
 namespace browser {
 
@@ -17,8 +18,7 @@ uint32_t RgbOfColorRef(int32_t color_ref) {
 bool CTextElement::Load(const CDataFile& file, LoadContext& context) {
   const KeyReader read(file, section_, context);
   read.Lines(keys::kText, text_);
-  read.Int(keys::kWidth, width_);
-  read.Int(keys::kHeight, height_);
+  ReadSize(read, &KeyReader::Int, width_, height_);
   read.Long(keys::kFontColor, font_color_);
   read.Text(keys::kFontName, font_name_);
   read.Long(keys::kFontSize, font_size_);
@@ -124,8 +124,6 @@ std::optional<PropertyField> CTextElement::FindProperty(std::string_view name) {
       {"fontItalic", "italic", {Kind::kBool, &font_italic_}},
       {"fontUnderline", "underline", {Kind::kBool, &font_underline_}},
       {"fontStrikeOut", "strikeout", {Kind::kBool, &font_strike_out_}},
-      {"xpos", {}, {Kind::kInt, &x_}},
-      {"ypos", {}, {Kind::kInt, &y_}},
       {"cursor", {}, {Kind::kText, &cursor_}},
       {"text", {}, {Kind::kText, &text_}},
       {"width", {}, {Kind::kInt, &width_}},
