@@ -13,6 +13,7 @@
 
 #include "platform/desktop_shell.h"
 #include "platform/gated_stand_in.h"
+#include "platform/test_folder.h"
 
 namespace platform {
 namespace {
@@ -22,11 +23,7 @@ namespace fs = std::filesystem;
 class DesktopShellTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::path(::testing::TempDir()) /
-           ("platform_shell_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
+    dir_ = testing::MakeTestFolder("platform_shell");
     stand_ins_ = std::make_unique<testing::GatedStandIns>(dir_);
     ASSERT_TRUE(stand_ins_->made());
   }

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "platform/gated_stand_in.h"
+#include "platform/test_folder.h"
 
 namespace platform {
 namespace {
@@ -24,10 +25,7 @@ namespace fs = std::filesystem;
 class ServerSoundPlayerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::path(::testing::TempDir()) /
-           ("platform_sound_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
+    dir_ = testing::MakeTestFolder("platform_sound");
     fs::create_directories(dir_ / "bin");
     stand_ins_ = std::make_unique<testing::GatedStandIns>(dir_);
     ASSERT_TRUE(stand_ins_->made());
