@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "browser/page/main_wnd.h"
@@ -36,6 +37,14 @@ class MainWndFixture : public ::testing::Test {
   // Hands the posted requests back, as the window's event loop does after the script.
   void Pump() { PumpRequests(window_, *wnd_); }
   std::vector<std::string> TraceLines() { return TraceFileLines(trace_file_); }
+  // The trace lines that start with `prefix`, each without its first `drop` characters.
+  std::vector<std::string> TraceLinesStarting(std::string_view prefix, size_t drop) {
+    std::vector<std::string> lines;
+    for (const std::string& l : TraceLines()) {
+      if (l.rfind(prefix, 0) == 0) lines.push_back(l.substr(drop));
+    }
+    return lines;
+  }
 
   MemoryDir dir_;
   FakeWindow window_;

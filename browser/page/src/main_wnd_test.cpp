@@ -33,13 +33,7 @@ class MainWndTest : public testing::MainWndFixture {
     }
     ASSERT_TRUE(WriteCdz(dir_.files, dir_.Path(name), members, false).ok());
   }
-  std::vector<std::string> Loads() {
-    std::vector<std::string> loads;
-    for (const std::string& l : TraceLines()) {
-      if (l.rfind("load|", 0) == 0) loads.push_back(l.substr(5));
-    }
-    return loads;
-  }
+  std::vector<std::string> Loads() { return TraceLinesStarting("load|", 5); }
 };
 
 TEST_F(MainWndTest, ANamedContainerShowsItsFirstMemberThenPrefersTheScreenWidth) {
@@ -353,13 +347,7 @@ class MouseTest : public MainWndTest {
     return "[" + section + "]\r\nname = " + event + "\r\nnumScriptItems = 1\r\n[" + section +
            "_ScriptItem_1]\r\nname = SetVariable\r\nvarName = " + event + "\r\nvalue = x\r\n";
   }
-  std::vector<std::string> Events() {
-    std::vector<std::string> events;
-    for (const std::string& l : TraceLines()) {
-      if (l.rfind("event|OnMouse", 0) == 0) events.push_back(l.substr(6));
-    }
-    return events;
-  }
+  std::vector<std::string> Events() { return TraceLinesStarting("event|OnMouse", 6); }
 };
 
 TEST_F(MouseTest, PressAndReleaseOverTheSameElement) {

@@ -19,13 +19,7 @@ bool CTextElement::Load(const CDataFile& file, LoadContext& context) {
   const KeyReader read(file, section_, context);
   read.Lines(keys::kText, text_);
   ReadSize(read, &KeyReader::Int, width_, height_);
-  read.Long(keys::kFontColor, font_color_);
-  read.Text(keys::kFontName, font_name_);
-  read.Long(keys::kFontSize, font_size_);
-  read.Long(keys::kFontWeight, font_weight_);
-  read.Int(keys::kFontItalic, font_italic_);
-  read.Int(keys::kFontUnderline, font_underline_);
-  read.Int(keys::kFontStrikeOut, font_strike_out_);
+  ReadFont(read);
   read.Long(keys::kBgColor, bg_color_);
   read.Real(keys::kBgTransparency, bg_transparency_);
   read.Text(keys::kJustification, justification_);
@@ -34,6 +28,16 @@ bool CTextElement::Load(const CDataFile& file, LoadContext& context) {
   const bool loaded = CScriptableObject::Load(file, context);
   painted_bounds_ = GetBounds();
   return loaded;
+}
+
+void CTextElement::ReadFont(const KeyReader& read) {
+  read.Long(keys::kFontColor, font_color_);
+  read.Text(keys::kFontName, font_name_);
+  read.Long(keys::kFontSize, font_size_);
+  read.Long(keys::kFontWeight, font_weight_);
+  read.Int(keys::kFontItalic, font_italic_);
+  read.Int(keys::kFontUnderline, font_underline_);
+  read.Int(keys::kFontStrikeOut, font_strike_out_);
 }
 
 bool CTextElement::HitTest(Point point) const { return Contains(GetBounds(), point); }
