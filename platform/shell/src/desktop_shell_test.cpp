@@ -13,24 +13,17 @@
 
 #include "platform/desktop_shell.h"
 #include "platform/gated_stand_in.h"
-#include "platform/test_folder.h"
 
 namespace platform {
 namespace {
 
 namespace fs = std::filesystem;
 
-class DesktopShellTest : public ::testing::Test {
+class DesktopShellTest : public testing::StandInTest {
  protected:
-  void SetUp() override {
-    dir_ = testing::MakeTestFolder("platform_shell");
-    stand_ins_ = std::make_unique<testing::GatedStandIns>(dir_);
-    ASSERT_TRUE(stand_ins_->made());
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+  DesktopShellTest() : StandInTest("platform_shell") {}
 
   std::string StandIn(const std::string& name) { return stand_ins_->Write(dir_ / name); }
-  std::string OpenGateAndRead() { return stand_ins_->OpenGateAndRead(); }
   // Answers what `call` answered, run with a stand-in `name` first on the PATH.
   bool WithStandInOnPath(const std::string& name, const std::function<bool()>& call) {
     StandIn(name);
@@ -40,9 +33,6 @@ class DesktopShellTest : public ::testing::Test {
     ::setenv("PATH", old_path.c_str(), 1);
     return answered;
   }
-
-  fs::path dir_;
-  std::unique_ptr<testing::GatedStandIns> stand_ins_;
 };
 
 TEST_F(DesktopShellTest, StartsAProgramDetachedWithItsArguments) {
