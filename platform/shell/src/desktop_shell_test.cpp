@@ -21,8 +21,6 @@ namespace fs = std::filesystem;
 
 class DesktopShellTest : public testing::StandInTest {
  protected:
-  DesktopShellTest() : StandInTest("platform_shell") {}
-
   std::string StandIn(const std::string& name) { return stand_ins_->Write(dir_ / name); }
   // Answers what `call` answered, run with a stand-in `name` first on the PATH.
   bool WithStandInOnPath(const std::string& name, const std::function<bool()>& call) {

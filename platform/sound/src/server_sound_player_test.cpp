@@ -23,8 +23,6 @@ namespace fs = std::filesystem;
 
 class ServerSoundPlayerTest : public testing::StandInTest {
  protected:
-  ServerSoundPlayerTest() : StandInTest("platform_sound") {}
-
   void SetUp() override {
     StandInTest::SetUp();
     if (HasFatalFailure()) return;

@@ -58,14 +58,13 @@ class GatedStandIns {
   bool made_ = false;
 };
 
-// The fixture of tests against stand-ins: a folder of the test's own (named after `prefix`)
+// The fixture of tests against stand-ins: a folder of the test's own (named after its suite)
 // with the stand-ins' gate in it, removed after the test.
 class StandInTest : public ::testing::Test {
  protected:
-  explicit StandInTest(std::string prefix) : prefix_(std::move(prefix)) {}
-
   void SetUp() override {
-    dir_ = MakeTestFolder(prefix_);
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    dir_ = MakeTestFolder(test->test_suite_name());
     stand_ins_ = std::make_unique<GatedStandIns>(dir_);
     ASSERT_TRUE(stand_ins_->made());
   }
@@ -75,9 +74,6 @@ class StandInTest : public ::testing::Test {
 
   std::filesystem::path dir_;
   std::unique_ptr<GatedStandIns> stand_ins_;
-
- private:
-  std::string prefix_;
 };
 
 }  // namespace platform::testing
