@@ -15,6 +15,7 @@
 #include "frame_loader.h"
 #include "framix32.h"
 #include "lzw_encoder.h"
+#include "timed_turns.h"
 
 namespace framix32::bench {
 namespace {
@@ -102,35 +103,17 @@ void BM_EncodeOurs(benchmark::State& state, const EncodeInput* input) {
   state.counters["bytes"] = double(out.size());
 }
 
-double ThreadSeconds() {
-  timespec now;
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
-
 // Both encoders in turn, each timed on the thread's CPU clock: "speed" is giflib's time over
 // ours, "size" our file's bytes over giflib's.
 void BM_EncodeSpeed(benchmark::State& state, const EncodeInput* input) {
   std::vector<uint8_t> ours, theirs;
-  double our_seconds = 0, their_seconds = 0;
-  bool ours_first = true;
-  for (auto _ : state) {
-    double start = ThreadSeconds();
-    if (ours_first) {
-      EncodeOurs(*input, &ours);
-      our_seconds += ThreadSeconds() - start;
-      start = ThreadSeconds();
-    }
-    theirs.clear();
-    GiflibEncode(input->indices, input->width, input->height, 8, input->colors, &theirs);
-    their_seconds += ThreadSeconds() - start;
-    if (!ours_first) {
-      start = ThreadSeconds();
-      EncodeOurs(*input, &ours);
-      our_seconds += ThreadSeconds() - start;
-    }
-    ours_first = !ours_first;
-  }
+  const TurnSeconds seconds = TimeInTurns(
+      state, [&] { EncodeOurs(*input, &ours); },
+      [&] {
+        theirs.clear();
+        GiflibEncode(input->indices, input->width, input->height, 8, input->colors, &theirs);
+      });
+  const double our_seconds = seconds.first, their_seconds = seconds.second;
   state.counters["speed"] = our_seconds > 0 ? their_seconds / our_seconds : 0;
   state.counters["size"] = theirs.empty() ? 0 : double(ours.size()) / double(theirs.size());
 }

@@ -28,6 +28,7 @@
 #include "byte_source.h"
 #include "frame_loader.h"
 #include "framix32.h"
+#include "timed_turns.h"
 
 namespace framix32::bench {
 namespace {
@@ -185,32 +186,19 @@ void BM_Group(benchmark::State& state, Group group, Path path) {
       benchmark::Counter(double(pixels) * double(state.iterations()) / 1e6, benchmark::Counter::kIsRate);
 }
 
-double ThreadSeconds() {
-  timespec now;
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
-
 // A path and its reference over the same files in turn, in the other order each iteration,
 // each timed on the thread's CPU clock. "speed" is the reference's time over the path's: the
 // two share whatever the machine's speed does meanwhile, so the ratio holds still where the
 // times themselves drift with the load of a shared machine.
 void BM_Speed(benchmark::State& state, Group group, Path path, Path reference) {
   const std::vector<const CorpusFile*> files = CorpusGroup(group);
-  const auto timed = [&files](Path run) {
-    const double start = ThreadSeconds();
-    for (const CorpusFile* file : files) benchmark::DoNotOptimize(run(*file));
-    return ThreadSeconds() - start;
+  const auto over_files = [&files](Path run) {
+    return [&files, run] {
+      for (const CorpusFile* file : files) benchmark::DoNotOptimize(run(*file));
+    };
   };
-  double path_seconds = 0, reference_seconds = 0;
-  bool path_first = true;
-  for (auto _ : state) {
-    if (path_first) path_seconds += timed(path);
-    reference_seconds += timed(reference);
-    if (!path_first) path_seconds += timed(path);
-    path_first = !path_first;
-  }
-  state.counters["speed"] = path_seconds > 0 ? reference_seconds / path_seconds : 0;
+  const TurnSeconds seconds = TimeInTurns(state, over_files(path), over_files(reference));
+  state.counters["speed"] = seconds.first > 0 ? seconds.second / seconds.first : 0;
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "byte_source.h"
 #include "frame_loader.h"
 #include "player.h"
+#include "timed_turns.h"
 
 namespace framix32::bench {
 namespace {
@@ -112,12 +113,6 @@ long FrameReaderBgra(const CorpusFile& file) {
   return pixels;
 }
 
-double ThreadSeconds() {
-  timespec now;
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
-
 void BM_PlaybackSpeed(benchmark::State& state, std::vector<const CorpusFile*> files,
                       long (*reference)(const CorpusFile&)) {
   std::vector<std::unique_ptr<ScreenWindow>> windows;
@@ -126,24 +121,15 @@ void BM_PlaybackSpeed(benchmark::State& state, std::vector<const CorpusFile*> fi
     windows.push_back(std::make_unique<ScreenWindow>(Loaded(*file)));
     frames += Loaded(*file).frames.size();
   }
-  const auto play = [&] {
-    const double start = ThreadSeconds();
-    for (size_t i = 0; i < files.size(); ++i) PlayOnce(Loaded(*files[i]), windows[i].get());
-    return ThreadSeconds() - start;
-  };
-  const auto decode = [&] {
-    const double start = ThreadSeconds();
-    for (const CorpusFile* file : files) benchmark::DoNotOptimize(reference(*file));
-    return ThreadSeconds() - start;
-  };
-  double play_seconds = 0, decode_seconds = 0;
-  bool play_first = true;
-  for (auto _ : state) {
-    if (play_first) play_seconds += play();
-    decode_seconds += decode();
-    if (!play_first) play_seconds += play();
-    play_first = !play_first;
-  }
+  const TurnSeconds seconds = TimeInTurns(
+      state,
+      [&] {
+        for (size_t i = 0; i < files.size(); ++i) PlayOnce(Loaded(*files[i]), windows[i].get());
+      },
+      [&] {
+        for (const CorpusFile* file : files) benchmark::DoNotOptimize(reference(*file));
+      });
+  const double play_seconds = seconds.first, decode_seconds = seconds.second;
   state.counters["speed"] = play_seconds > 0 ? decode_seconds / play_seconds : 0;
   state.counters["us/frame"] =
       frames == 0 ? 0 : play_seconds * 1e6 / (double(frames) * double(state.iterations()));

@@ -181,23 +181,27 @@ void Composition::RestoreBackground() {
   drawn_ = CanvasRect{};
 }
 
+CanvasRect Composition::OnCanvas(const ImageDescriptor& d) const {
+  return {d.left, d.top, std::min<int>(d.left + d.width, width_),
+          std::min<int>(d.top + d.height, height_)};
+}
+
 template <typename Owner>
 void Composition::DrawAs(size_t frame) {
   const AnimationFrame& f = animation_.frames[frame];
   const ImageDescriptor& d = f.descriptor;
-  const int right = std::min<int>(d.left + d.width, width_);
-  const int bottom = std::min<int>(d.top + d.height, height_);
-  if (d.left >= right || d.top >= bottom) return;
+  const CanvasRect on_canvas = OnCanvas(d);
+  if (on_canvas.empty()) return;
+  const int bottom = on_canvas.bottom;
   const Owner mark = static_cast<Owner>(frame + 1);
-  const size_t count = size_t(right - d.left);
+  const size_t count = size_t(on_canvas.right - d.left);
   if (!f.control.transparent()) {
     for (int y = d.top; y < bottom; ++y) {
       Owner* out = Owners<Owner>() + size_t(y) * width_ + d.left;
       std::fill(out, out + count, mark);
     }
-    const CanvasRect area{d.left, d.top, right, bottom};
-    drawn_.Add(area);
-    changed_.Add(area);
+    drawn_.Add(on_canvas);
+    changed_.Add(on_canvas);
     return;
   }
   // Only the opaque pixels change the canvas: the rectangle around them is what changed.
@@ -219,10 +223,10 @@ void Composition::DrawAs(size_t frame) {
 void Composition::DrawPixels(size_t frame) {
   const AnimationFrame& f = animation_.frames[frame];
   const ImageDescriptor& d = f.descriptor;
-  const int right = std::min<int>(d.left + d.width, width_);
-  const int bottom = std::min<int>(d.top + d.height, height_);
-  if (d.left >= right || d.top >= bottom) return;
-  const size_t count = size_t(right - d.left);
+  const CanvasRect on_canvas = OnCanvas(d);
+  if (on_canvas.empty()) return;
+  const int bottom = on_canvas.bottom;
+  const size_t count = size_t(on_canvas.right - d.left);
   const uint32_t* colors = f.colors.data();
   const bool transparent = f.control.transparent();
   const uint8_t key = f.control.transparent_index();

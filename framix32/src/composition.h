@@ -18,6 +18,7 @@
 namespace framix32 {
 
 struct AnimationData;
+struct ImageDescriptor;
 
 // A rectangle of the canvas, [left, right) x [top, bottom); empty when either side is.
 struct CanvasRect {
@@ -59,6 +60,8 @@ class Composition {
  private:
   template <typename Owner>
   Owner* Owners() const;
+  // The part of a frame's rectangle that lies on the canvas (empty when none does).
+  CanvasRect OnCanvas(const ImageDescriptor& d) const;
   template <typename Owner>
   void DrawAs(size_t frame);
   void DrawPixels(size_t frame);

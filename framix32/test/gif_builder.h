@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace framix32::test {
@@ -20,6 +21,19 @@ struct TestFrame {
   int local_bits = 0;  // local colour table of 2^bits grey levels, 0 for none
   int min_code_size = 0;  // 0: from the table size
 };
+
+// A frame of `width` x `height` pixels at (left, top) showing `indices` for `delay`.
+inline TestFrame FrameOf(int left, int top, int width, int height, std::vector<uint8_t> indices,
+                         int delay) {
+  TestFrame f;
+  f.left = left;
+  f.top = top;
+  f.width = width;
+  f.height = height;
+  f.indices = std::move(indices);
+  f.delay = delay;
+  return f;
+}
 
 struct TestGif {
   int width = 0, height = 0;

@@ -28,14 +28,7 @@ std::vector<uint8_t> Pattern(int width, int height, int bits, int seed = 0) {
 }
 
 TestFrame Frame(int left, int top, int width, int height, int bits, int seed = 0) {
-  TestFrame f;
-  f.left = left;
-  f.top = top;
-  f.width = width;
-  f.height = height;
-  f.indices = Pattern(width, height, bits, seed);
-  f.delay = 5;
-  return f;
+  return FrameOf(left, top, width, height, Pattern(width, height, bits, seed), 5);
 }
 
 TestGif Still(int width, int height, int bits) {

@@ -23,14 +23,8 @@ constexpr uint32_t kWall = 0xFF102030u;  // what the window shows before the ani
 uint32_t Color(int i) { return 0xFF000000u | GlobalColor(i); }
 
 TestFrame Solid(int left, int top, int width, int height, uint8_t index, int delay = 10) {
-  TestFrame f;
-  f.left = left;
-  f.top = top;
-  f.width = width;
-  f.height = height;
-  f.indices.assign(size_t(width) * height, index);
-  f.delay = delay;
-  return f;
+  return FrameOf(left, top, width, height, std::vector<uint8_t>(size_t(width) * height, index),
+                 delay);
 }
 
 AnimationData Load(const TestGif& gif) {

@@ -35,10 +35,7 @@ void operator delete(void* p, size_t) noexcept { std::free(p); }
 namespace browser {
 namespace {
 
-using ::browser::testing::CdzBytes;
-using ::browser::testing::Gzip;
-using ::browser::testing::Le32;
-using ::browser::testing::MemoryDir;
+using namespace ::browser::testing;  // the container bytes and files of the tests
 
 // Every hostile container below is smaller than this, and so is every allocation its
 // reading may make (the reader's own fixed buffer included).

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "browser/doc/no_case.h"
@@ -19,6 +20,14 @@ std::string KeyPrefix(std::string_view key) {
   return prefix;
 }
 
+
+// Stores what `parse` makes of a key's text into `value` when the key is there; answers
+// whether it was.
+template <typename Value, typename Parse>
+bool StoreParsed(std::optional<std::string_view> text, Value& value, Parse parse) {
+  if (text) value = parse(*text);
+  return text.has_value();
+}
 }  // namespace
 
 CDataFile::~CDataFile() = default;
@@ -123,39 +132,31 @@ std::optional<std::string_view> CDataFile::FindValue(std::string_view section,
 
 bool CDataFile::ReadString(std::string_view section, std::string_view key,
                            std::string& value) const {
-  auto text = FindValue(section, key);
-  if (text) value.assign(*text);
-  return text.has_value();
+  return StoreParsed(FindValue(section, key), value,
+                     [](std::string_view text) { return std::string(text); });
 }
 
 bool CDataFile::ReadLong(std::string_view section, std::string_view key, int32_t& value) const {
-  auto text = FindValue(section, key);
-  if (text) value = ParseLong(*text);
-  return text.has_value();
+  return StoreParsed(FindValue(section, key), value, ParseLong);
 }
 
 bool CDataFile::ReadInt(std::string_view section, std::string_view key, int32_t& value) const {
-  auto text = FindValue(section, key);
-  if (text) value = ParseInt(*text);
-  return text.has_value();
+  return StoreParsed(FindValue(section, key), value, ParseInt);
 }
 
 bool CDataFile::ReadShort(std::string_view section, std::string_view key, int16_t& value) const {
-  auto text = FindValue(section, key);
-  if (text) value = static_cast<int16_t>(ParseInt(*text));
-  return text.has_value();
+  return StoreParsed(FindValue(section, key), value,
+                     [](std::string_view text) { return static_cast<int16_t>(ParseInt(text)); });
 }
 
 bool CDataFile::ReadDouble(std::string_view section, std::string_view key, double& value) const {
-  auto text = FindValue(section, key);
-  if (text) value = ParseDouble(*text);
-  return text.has_value();
+  return StoreParsed(FindValue(section, key), value, ParseDouble);
 }
 
 bool CDataFile::ReadBool(std::string_view section, std::string_view key, bool& value) const {
-  auto text = FindValue(section, key);
-  if (text) value = text->find("true") != std::string_view::npos;
-  return text.has_value();
+  return StoreParsed(FindValue(section, key), value, [](std::string_view text) {
+    return text.find("true") != std::string_view::npos;
+  });
 }
 
 bool CDataFile::ReadMultiline(std::string_view section, std::string_view key,

@@ -21,6 +21,7 @@
 #include "platform/recording_shell.h"
 #include "platform/recording_sound_player.h"
 #include "platform/recording_window_messenger.h"
+#include "platform/test_folder.h"
 
 namespace browser {
 namespace {
@@ -32,11 +33,7 @@ using ::testing::IsEmpty;
 class LiveSystemServicesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("live_services_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
+    dir_ = platform::testing::MakeTestFolder("live_services", fs::temp_directory_path());
   }
   void TearDown() override { fs::remove_all(dir_); }
   std::string Read(const fs::path& path) {
@@ -176,11 +173,7 @@ TEST_F(LiveSystemServicesTest, SaveReplacesTheFileWholeOrNotAtAll) {
 class LiveProgramStartTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::path(::testing::TempDir()) /
-           ("program_start_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
+    dir_ = platform::testing::MakeTestFolder("program_start");
   }
   void TearDown() override { fs::remove_all(dir_); }
 

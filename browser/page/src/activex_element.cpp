@@ -4,6 +4,7 @@
 #include "browser/script/control_event_sink.h"
 #include "browser/script/external_object.h"
 #include "browser/script/key_reader.h"
+#include "element_keys.h"
 #include "platform/controls.h"
 
 namespace browser {
@@ -22,8 +23,7 @@ CActiveXElement::~CActiveXElement() {
 
 bool CActiveXElement::Load(const CDataFile& file, LoadContext& context) {
   const KeyReader read(file, section_, context);
-  read.Long(keys::kWidth, width_);
-  read.Long(keys::kHeight, height_);
+  ReadSize(read, &KeyReader::Long, width_, height_);
   read.Text(keys::kControlName, control_name_);
   read.Text(keys::kClsid, control_name_);
   read.Bool(keys::kDropTarget, drop_target_);
@@ -72,8 +72,6 @@ PropertyResult CActiveXElement::GetExtendedProperty(std::string_view name,
 std::optional<PropertyField> CActiveXElement::FindProperty(std::string_view name) {
   using Kind = PropertyField::Kind;
   return FindNamedField(name, {
-      {"xpos", {}, {Kind::kInt, &x_}},
-      {"ypos", {}, {Kind::kInt, &y_}},
       {"width", {}, {Kind::kInt, &width_}},
       {"height", {}, {Kind::kInt, &height_}},
       {"mouseMoveable", {}, {Kind::kBool, &mouse_moveable_}},

@@ -197,21 +197,7 @@ void AppBarManager::ShowReleaseError() {
 
 void AppBarManager::HideBar() {
   if (!auto_hide_) return;
-  Rect target = docked_;
-  switch (edge_) {
-    case AppBarEdge::kLeft:
-      target.right = target.left + kHiddenThickness;
-      break;
-    case AppBarEdge::kTop:
-      target.bottom = target.top + kHiddenThickness;
-      break;
-    case AppBarEdge::kRight:
-      target.left = target.right - kHiddenThickness;
-      break;
-    case AppBarEdge::kBottom:
-      target.top = target.bottom - kHiddenThickness;
-      break;
-  }
+  const Rect target = AtEdge(docked_, kHiddenThickness, kHiddenThickness);
   hidden_ = true;
   Slide(target);
 }

@@ -9,6 +9,7 @@
 #include "browser/page/page_load_context.h"
 #include "browser/page/picture_source.h"
 #include "browser/script/key_reader.h"
+#include "element_keys.h"
 #include "browser/script/numbered_sections.h"
 
 namespace browser {
@@ -19,8 +20,7 @@ bool CBrowser::Load(const CDataFile& file, LoadContext& context) {
   const KeyReader read(file, section_, context);
   read.Text(keys::kWatermark, watermark_);
   read.Bool(keys::kTiled, tiled_);
-  read.Int(keys::kWidth, width_);
-  read.Int(keys::kHeight, height_);
+  ReadSize(read, &KeyReader::Int, width_, height_);
   read.Bool(keys::kAppbar, appbar_);
   read.Text(keys::kPosition, position_);
   read.Text(keys::kStartSound, start_sound_);

@@ -15,11 +15,17 @@ PageHost* CDisplayObject::host() const {
 
 PropertyResult CDisplayElement::AccessProperty(std::string_view name, platform::Variant& value,
                                                bool put) {
-  const std::optional<PropertyField> field = FindProperty(name);
+  std::optional<PropertyField> field = FindProperty(name);
+  if (!field) field = FindPositionProperty(name);
   if (!field) return AccessExtended(*this, name, value, put);
   const PropertyResult result = AccessField(*field, value, put);
   if (put && result == PropertyResult::kOk) Refresh();
   return result;
+}
+
+std::optional<PropertyField> CDisplayElement::FindPositionProperty(std::string_view name) {
+  using Kind = PropertyField::Kind;
+  return FindNamedField(name, {{"xpos", {}, {Kind::kInt, &x_}}, {"ypos", {}, {Kind::kInt, &y_}}});
 }
 
 void CDisplayElement::Invalidate(const Rect& rect) const {

@@ -4,6 +4,7 @@
 
 #include "browser/doc/section_names.h"
 #include "browser/script/key_reader.h"
+#include "element_keys.h"
 
 namespace browser {
 
@@ -11,8 +12,7 @@ CElementContainer::~CElementContainer() = default;
 
 bool CElementContainer::Load(const CDataFile& file, LoadContext& context) {
   const KeyReader read(file, section_, context);
-  read.Int(keys::kWidth, width_);
-  read.Int(keys::kHeight, height_);
+  ReadSize(read, &KeyReader::Int, width_, height_);
   return CScriptableObject::Load(file, context);
 }
 

@@ -15,7 +15,7 @@
 #include "browser/page/text_element.h"
 #include "browser/script/id_manager.h"
 #include "browser/script/script_item.h"
-#include "page_test_support.h"
+#include "document_fixture.h"
 
 namespace browser {
 namespace {
@@ -24,15 +24,8 @@ using ::testing::Contains;
 using ::testing::ElementsAre;
 using platform::Variant;
 
-class ElementsTest : public ::testing::Test {
+class ElementsTest : public testing::DocumentFixture {
  protected:
-  void Load(std::string_view text) {
-    file_ = testing::Document(text);
-    document_.set_host(&window_);
-    load_.paths = {"/cd/", "/opt/"};
-    load_.pictures = &pictures_;
-    document_.Load(file_, load_);
-  }
   CScriptableObject& Element(const char* id) {
     return *dynamic_cast<CScriptableObject*>(ids_.Lookup(id));
   }
@@ -44,13 +37,6 @@ class ElementsTest : public ::testing::Test {
   PropertyResult Put(const char* id, const char* name, Variant value) {
     return Element(id).AccessProperty(name, value, true);
   }
-
-  CDataFile file_;
-  CIdManager ids_;
-  PageLoadContext load_{ids_};
-  testing::FakePictures pictures_;
-  testing::FakeWindow window_;
-  CBrowserDocument document_;
 };
 
 // One element of each class, for the property tables below.

@@ -3,6 +3,7 @@
 #include "browser/page/page_load_context.h"
 #include "browser/page/picture_source.h"
 #include "browser/script/key_reader.h"
+#include "element_keys.h"
 
 namespace browser {
 
@@ -11,15 +12,10 @@ CImageElement::~CImageElement() { StopAnimations(); }
 bool CImageElement::Load(const CDataFile& file, LoadContext& context) {
   const KeyReader read(file, section_, context);
   read.Text(keys::kSrc, src_);
-  read.Long(keys::kWidth, width_);
-  read.Long(keys::kHeight, height_);
+  ReadSize(read, &KeyReader::Long, width_, height_);
   read.Int(keys::kAnimated, animated_);
   read.Text(keys::kText, text_);
-  if (read.Long(keys::kTransX, trans_x_)) {
-    read.Long(keys::kTransY, trans_y_);
-  } else {
-    trans_x_ = trans_y_ = -1;
-  }
+  ReadColourKey(read, trans_x_, trans_y_);
   CScriptableObject::Load(file, context);
   pictures_ = PicturesOf(context);
   paths_ = context.paths;
@@ -143,8 +139,6 @@ std::optional<PropertyField> CImageElement::FindProperty(std::string_view name) 
   return FindNamedField(name, {
       {"src", {}, {Kind::kText, &src_, true}},
       {"animated", {}, {Kind::kBool, &animated_, true}},
-      {"xpos", {}, {Kind::kInt, &x_}},
-      {"ypos", {}, {Kind::kInt, &y_}},
       {"width", {}, {Kind::kInt, &width_}},
       {"height", {}, {Kind::kInt, &height_}},
       {"cursor", {}, {Kind::kText, &cursor_, true}},

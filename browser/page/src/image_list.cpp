@@ -5,6 +5,7 @@
 #include "browser/page/page_load_context.h"
 #include "browser/page/picture_source.h"
 #include "browser/script/key_reader.h"
+#include "element_keys.h"
 
 namespace browser {
 
@@ -14,11 +15,7 @@ bool CImageList::Load(const CDataFile& file, LoadContext& context) {
   const KeyReader read(file, section_, context);
   read.Text(keys::kSrc, src_);
   read.Int(keys::kFrame, frame_);
-  if (read.Long(keys::kTransX, trans_x_)) {
-    read.Long(keys::kTransY, trans_y_);
-  } else {
-    trans_x_ = trans_y_ = -1;
-  }
+  ReadColourKey(read, trans_x_, trans_y_);
   frames_.clear();
   // Frames run up to the first section that lacks one of its four sides; every frame needs
   // a section of its own, so the list stays in proportion to the file.
@@ -88,8 +85,6 @@ std::optional<PropertyField> CImageList::FindProperty(std::string_view name) {
   return FindNamedField(name, {
       {"src", {}, {Kind::kText, &src_}},
       {"frame", {}, {Kind::kInt, &frame_}},
-      {"xpos", {}, {Kind::kInt, &x_}},
-      {"ypos", {}, {Kind::kInt, &y_}},
       {"cursor", {}, {Kind::kText, &cursor_}},
       {"mouseMoveable", {}, {Kind::kBool, &mouse_moveable_}},
   });

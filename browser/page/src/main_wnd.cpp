@@ -117,7 +117,7 @@ bool CMainWnd::FindDocument(const std::string& name) {
 
 bool CMainWnd::LoadDocument(bool check, bool on_load) {
   last_error_.clear();
-  // 1. The data file: the first of a container read now, else the member for this screen
+  // The data file: the first of a container read now, else the member for this screen
   // width, else the document's own member, else a new read of the document path.
   CDataFile* chosen = nullptr;
   if (container_.Count() == 0) {
@@ -154,18 +154,19 @@ bool CMainWnd::LoadDataFile(CDataFile* chosen, bool check, bool on_load) {
   current_file_ = chosen;
   services_.trace.Load(chosen->Name().empty() ? document_path_ : chosen->Name());
 
-  // 2. Everything below reads a working copy: the container's data file never changes.
+  // Everything below reads a working copy: the container's data file never changes.
   CDataFile working = *chosen;
-  // 3. An app bar gives its edge and its space back before the next document decides.
+  // An app bar gives its edge and its space back before the next document decides.
   if (services_.app_bar != nullptr) services_.app_bar->DocumentUnloading();
   document_.Unload(context_);
   hovered_ = nullptr;
   pressed_ = nullptr;
   ForgetPictures();
-  // 4.
+  // The positions and sizes are scaled to this screen before anything reads them.
   const Size screen = host.ScreenSize();
   resolution_.ApplyResolution(working, screen.width, screen.height, services_.key_log);
-  // 5, 6.
+  // The title names the window; when asked to check, an instance already showing this title
+  // is handed the document and this one stops.
   const KeyReader main(working, std::string(kMainSection), services_.key_log);
   title_.clear();
   main.Text(keys::kTitle, title_);
@@ -174,11 +175,11 @@ bool CMainWnd::LoadDataFile(CDataFile* chosen, bool check, bool on_load) {
     services_.trace.Handover(true, title_);
     return false;
   }
-  // 7.
+  // The scripts that run before the page is built, with the document's folder to resolve by.
   PageLoadContext load = MakeLoadContext();
   context_.paths = load.paths;
   RunPreLoadScripts(working, load, context_);
-  // 8.
+  // The window's icon, taken relative to the document's folder.
   std::string icon;
   main.Text(keys::kIcon, icon);
   const std::string icon_path = icon.empty() ? std::string() : load.paths.Resolve(icon);
@@ -186,11 +187,11 @@ bool CMainWnd::LoadDataFile(CDataFile* chosen, bool check, bool on_load) {
   host.SetIcon(!icon_path.empty() && services_.files.Stat(icon_path) == platform::FileKind::kRegular
                    ? icon_path
                    : std::string());
-  // 9.
+  // The app bar or the window type decides the window's style and place.
   ApplyWindowSettings(working);
-  // 10.
+  // The window paints afresh before the page is built.
   host.Redraw();
-  // 11.
+  // The page is built, sized to the window's client area and told it has loaded.
   document_.set_directories(DirectoriesForDocument(document_dir_, services_.system));
   document_.Load(working, load);
   CBrowser* page = document_.main_page();

@@ -5,9 +5,7 @@
 
 #include <cstdio>
 
-#include "browser/page/main_wnd.h"
-#include "page_test_support.h"
-#include "test_files.h"
+#include "main_wnd_fixture.h"
 
 namespace browser {
 namespace {
@@ -31,41 +29,25 @@ std::string Page(const std::string& title, const std::string& command = "",
   return text;
 }
 
-class FolderDocumentTest : public ::testing::Test {
+class FolderDocumentTest : public testing::MainWndFixture {
  protected:
-  FolderDocumentTest() : trace_file_(std::tmpfile()) {
-    dir_.files.MakeFolder(dir_.Path("tour"));
-  }
-  ~FolderDocumentTest() override { std::fclose(trace_file_); }
+  FolderDocumentTest() { dir_.files.MakeFolder(dir_.Path("tour")); }
 
-  CMainWnd& Make() {
-    CMainWnd::Services services{window_, dir_.files};
-    services.pictures = &pictures_;
-    services.program_path = dir_.Path("browser");
-    services.trace = Trace(trace_file_);
+  void CompleteServices(CMainWnd::Services& services) override {
     services.report = [this](const std::string& line) { reports_.push_back(line); };
-    wnd_ = std::make_unique<CMainWnd>(ids_, std::move(services));
-    return *wnd_;
   }
   void Write(const std::string& name, const std::string& text) {
     dir_.Write(dir_.Path(name), text);
   }
-  void Pump() { testing::PumpRequests(window_, *wnd_); }
   // The trace's load and request lines and the OnLoad and OnUnload events.
   std::vector<std::string> Steps() {
-    std::vector<std::string> steps = testing::TraceFileLines(trace_file_);
+    std::vector<std::string> steps = TraceLines();
     std::erase_if(steps, [](const std::string& line) {
       return line.rfind("event|PreLoad", 0) == 0 || line.rfind("action", 0) == 0;
     });
     return steps;
   }
 
-  testing::MemoryDir dir_;
-  testing::FakeWindow window_;
-  testing::FakePictures pictures_;
-  CIdManager ids_;
-  std::FILE* trace_file_;
-  std::unique_ptr<CMainWnd> wnd_;
   std::vector<std::string> reports_;
 };
 

@@ -9,8 +9,7 @@
 
 #include "browser/doc/cdz_writer.h"
 #include "browser/script/printing_system_services.h"
-#include "page_test_support.h"
-#include "test_files.h"
+#include "main_wnd_fixture.h"
 
 namespace browser {
 namespace {
@@ -26,42 +25,15 @@ std::string Page(const std::string& title, const std::string& main_lines = "",
          main_lines + rest;
 }
 
-class MainWndTest : public ::testing::Test {
+class MainWndTest : public testing::MainWndFixture {
  protected:
-  MainWndTest() : trace_file_(std::tmpfile()) {}
-  ~MainWndTest() override { std::fclose(trace_file_); }
-
-  CMainWnd& Make(const std::string& program = "browser") {
-    CMainWnd::Services services{window_, dir_.files};
-    services.pictures = &pictures_;
-    services.program_path = dir_.Path(program);
-    services.trace = Trace(trace_file_);
-    wnd_ = std::make_unique<CMainWnd>(ids_, std::move(services));
-    return *wnd_;
-  }
   void Container(const std::string& name, std::vector<CdzMember> members) {
     for (auto& m : members) {
       if (m.text.empty() || m.text.back() != '\n') m.text += "\n";
     }
     ASSERT_TRUE(WriteCdz(dir_.files, dir_.Path(name), members, false).ok());
   }
-  // Hands the posted requests back, as the window's event loop does after the script.
-  void Pump() { testing::PumpRequests(window_, *wnd_); }
-  std::vector<std::string> TraceLines() { return testing::TraceFileLines(trace_file_); }
-  std::vector<std::string> Loads() {
-    std::vector<std::string> loads;
-    for (const std::string& l : TraceLines()) {
-      if (l.rfind("load|", 0) == 0) loads.push_back(l.substr(5));
-    }
-    return loads;
-  }
-
-  testing::MemoryDir dir_;
-  testing::FakeWindow window_;
-  testing::FakePictures pictures_;
-  CIdManager ids_;
-  std::FILE* trace_file_;
-  std::unique_ptr<CMainWnd> wnd_;
+  std::vector<std::string> Loads() { return TraceLinesStarting("load|", 5); }
 };
 
 TEST_F(MainWndTest, ANamedContainerShowsItsFirstMemberThenPrefersTheScreenWidth) {
@@ -375,13 +347,7 @@ class MouseTest : public MainWndTest {
     return "[" + section + "]\r\nname = " + event + "\r\nnumScriptItems = 1\r\n[" + section +
            "_ScriptItem_1]\r\nname = SetVariable\r\nvarName = " + event + "\r\nvalue = x\r\n";
   }
-  std::vector<std::string> Events() {
-    std::vector<std::string> events;
-    for (const std::string& l : TraceLines()) {
-      if (l.rfind("event|OnMouse", 0) == 0) events.push_back(l.substr(6));
-    }
-    return events;
-  }
+  std::vector<std::string> Events() { return TraceLinesStarting("event|OnMouse", 6); }
 };
 
 TEST_F(MouseTest, PressAndReleaseOverTheSameElement) {

@@ -9,23 +9,15 @@
 #include "browser/page/text_element.h"
 #include "browser/script/id_manager.h"
 #include "browser/script/script_item.h"
-#include "page_test_support.h"
+#include "document_fixture.h"
 
 namespace browser {
 namespace {
 
 using ::testing::ElementsAre;
 
-class PageTest : public ::testing::Test {
+class PageTest : public testing::DocumentFixture {
  protected:
-  CBrowser& Load(std::string_view text) {
-    file_ = testing::Document(text);
-    document_.set_host(&window_);
-    load_.paths = {"/cd/", "/opt/"};
-    load_.pictures = &pictures_;
-    document_.Load(file_, load_);
-    return *document_.main_page();
-  }
   std::vector<std::string> Types() const {
     std::vector<std::string> out;
     for (const auto& child : document_.main_page()->children()) {
@@ -33,13 +25,6 @@ class PageTest : public ::testing::Test {
     }
     return out;
   }
-
-  CDataFile file_;
-  CIdManager ids_;
-  PageLoadContext load_{ids_};
-  testing::FakePictures pictures_;
-  testing::FakeWindow window_;
-  CBrowserDocument document_;
 };
 
 TEST_F(PageTest, ElementTypesByPrefixWithoutRegardToCase) {

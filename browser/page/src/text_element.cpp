@@ -6,6 +6,7 @@
 #include "browser/page/element_container.h"
 #include "browser/page/page_host.h"
 #include "browser/script/key_reader.h"
+#include "element_keys.h"
 
 namespace browser {
 
@@ -17,15 +18,8 @@ uint32_t RgbOfColorRef(int32_t color_ref) {
 bool CTextElement::Load(const CDataFile& file, LoadContext& context) {
   const KeyReader read(file, section_, context);
   read.Lines(keys::kText, text_);
-  read.Int(keys::kWidth, width_);
-  read.Int(keys::kHeight, height_);
-  read.Long(keys::kFontColor, font_color_);
-  read.Text(keys::kFontName, font_name_);
-  read.Long(keys::kFontSize, font_size_);
-  read.Long(keys::kFontWeight, font_weight_);
-  read.Int(keys::kFontItalic, font_italic_);
-  read.Int(keys::kFontUnderline, font_underline_);
-  read.Int(keys::kFontStrikeOut, font_strike_out_);
+  ReadSize(read, &KeyReader::Int, width_, height_);
+  ReadFont(read);
   read.Long(keys::kBgColor, bg_color_);
   read.Real(keys::kBgTransparency, bg_transparency_);
   read.Text(keys::kJustification, justification_);
@@ -34,6 +28,16 @@ bool CTextElement::Load(const CDataFile& file, LoadContext& context) {
   const bool loaded = CScriptableObject::Load(file, context);
   painted_bounds_ = GetBounds();
   return loaded;
+}
+
+void CTextElement::ReadFont(const KeyReader& read) {
+  read.Long(keys::kFontColor, font_color_);
+  read.Text(keys::kFontName, font_name_);
+  read.Long(keys::kFontSize, font_size_);
+  read.Long(keys::kFontWeight, font_weight_);
+  read.Int(keys::kFontItalic, font_italic_);
+  read.Int(keys::kFontUnderline, font_underline_);
+  read.Int(keys::kFontStrikeOut, font_strike_out_);
 }
 
 bool CTextElement::HitTest(Point point) const { return Contains(GetBounds(), point); }
@@ -124,8 +128,6 @@ std::optional<PropertyField> CTextElement::FindProperty(std::string_view name) {
       {"fontItalic", "italic", {Kind::kBool, &font_italic_}},
       {"fontUnderline", "underline", {Kind::kBool, &font_underline_}},
       {"fontStrikeOut", "strikeout", {Kind::kBool, &font_strike_out_}},
-      {"xpos", {}, {Kind::kInt, &x_}},
-      {"ypos", {}, {Kind::kInt, &y_}},
       {"cursor", {}, {Kind::kText, &cursor_}},
       {"text", {}, {Kind::kText, &text_}},
       {"width", {}, {Kind::kInt, &width_}},

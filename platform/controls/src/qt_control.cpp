@@ -52,6 +52,18 @@ QVariant Natural(const Variant& value) {
 int FirstOwnMethod() { return QWidget::staticMetaObject.methodCount(); }
 int FirstOwnProperty() { return QWidget::staticMetaObject.propertyCount(); }
 
+// The first of the control's own properties named `name` without regard to case; none without
+// a widget.
+std::optional<QMetaProperty> OwnProperty(const QWidget* widget, std::string_view name) {
+  if (widget == nullptr) return std::nullopt;
+  const QMetaObject* meta = widget->metaObject();
+  for (int i = FirstOwnProperty(); i < meta->propertyCount(); ++i) {
+    const QMetaProperty p = meta->property(i);
+    if (SameName(p.name(), name)) return p;
+  }
+  return std::nullopt;
+}
+
 QVariant ValueAt(QMetaType type, void* data) {
   if (type.id() == QMetaType::QVariant) return *static_cast<const QVariant*>(data);
   return QVariant(type, data);
@@ -243,29 +255,17 @@ bool QtControl::Call(std::string_view name, const std::vector<Variant>& argument
 }
 
 bool QtControl::PutProperty(std::string_view name, const Variant& value) {
-  if (!widget_) return false;
-  const QMetaObject* meta = widget_->metaObject();
-  for (int i = FirstOwnProperty(); i < meta->propertyCount(); ++i) {
-    const QMetaProperty p = meta->property(i);
-    if (!SameName(p.name(), name)) continue;
-    if (!p.isWritable()) return false;
-    std::optional<QVariant> v = ToQVariant(value, p.metaType());
-    return v && p.write(widget_, *v);
-  }
-  return false;
+  const std::optional<QMetaProperty> p = OwnProperty(widget_, name);
+  if (!p || !p->isWritable()) return false;
+  std::optional<QVariant> v = ToQVariant(value, p->metaType());
+  return v && p->write(widget_, *v);
 }
 
 bool QtControl::GetProperty(std::string_view name, Variant* value) {
-  if (!widget_) return false;
-  const QMetaObject* meta = widget_->metaObject();
-  for (int i = FirstOwnProperty(); i < meta->propertyCount(); ++i) {
-    const QMetaProperty p = meta->property(i);
-    if (!SameName(p.name(), name)) continue;
-    if (!p.isReadable()) return false;
-    if (value) *value = FromQVariant(p.read(widget_));
-    return true;
-  }
-  return false;
+  const std::optional<QMetaProperty> p = OwnProperty(widget_, name);
+  if (!p || !p->isReadable()) return false;
+  if (value) *value = FromQVariant(p->read(widget_));
+  return true;
 }
 
 void QtControl::SetEventReceiver(ControlEvents* receiver) { relay_->set_receiver(receiver); }

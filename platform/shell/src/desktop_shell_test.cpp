@@ -19,21 +19,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class DesktopShellTest : public ::testing::Test {
+class DesktopShellTest : public testing::StandInTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::path(::testing::TempDir()) /
-           ("platform_shell_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    stand_ins_ = std::make_unique<testing::GatedStandIns>(dir_);
-    ASSERT_TRUE(stand_ins_->made());
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   std::string StandIn(const std::string& name) { return stand_ins_->Write(dir_ / name); }
-  std::string OpenGateAndRead() { return stand_ins_->OpenGateAndRead(); }
   // Answers what `call` answered, run with a stand-in `name` first on the PATH.
   bool WithStandInOnPath(const std::string& name, const std::function<bool()>& call) {
     StandIn(name);
@@ -43,9 +31,6 @@ class DesktopShellTest : public ::testing::Test {
     ::setenv("PATH", old_path.c_str(), 1);
     return answered;
   }
-
-  fs::path dir_;
-  std::unique_ptr<testing::GatedStandIns> stand_ins_;
 };
 
 TEST_F(DesktopShellTest, StartsAProgramDetachedWithItsArguments) {

@@ -21,16 +21,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ServerSoundPlayerTest : public ::testing::Test {
+class ServerSoundPlayerTest : public testing::StandInTest {
  protected:
   void SetUp() override {
-    dir_ = fs::path(::testing::TempDir()) /
-           ("platform_sound_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
+    StandInTest::SetUp();
+    if (HasFatalFailure()) return;
     fs::create_directories(dir_ / "bin");
-    stand_ins_ = std::make_unique<testing::GatedStandIns>(dir_);
-    ASSERT_TRUE(stand_ins_->made());
     sound_ = (dir_ / "click.wav").string();
     std::ofstream(sound_) << "RIFF";
     const char* path = std::getenv("PATH");
@@ -41,7 +37,7 @@ class ServerSoundPlayerTest : public ::testing::Test {
     while (::waitpid(-1, nullptr, 0) > 0) {
     }
     ::setenv("PATH", saved_path_.c_str(), 1);
-    fs::remove_all(dir_);
+    StandInTest::TearDown();
   }
 
   // A player in bin/ (with a PATH of its own: the tests leave only bin/ in ours).
@@ -49,7 +45,6 @@ class ServerSoundPlayerTest : public ::testing::Test {
     return stand_ins_->Write(dir_ / "bin" / name, "PATH=/usr/bin:/bin");
   }
   std::string Out() const { return stand_ins_->Out(); }
-  std::string OpenGateAndRead() { return stand_ins_->OpenGateAndRead(); }
 
   // No child of ours is left, running or unreaped; the look leaves a finished one unreaped.
   static bool NoChildrenLeft() {
@@ -59,8 +54,6 @@ class ServerSoundPlayerTest : public ::testing::Test {
   // No child of ours is left, running or unreaped.
   static bool NoChildren() { return ::waitpid(-1, nullptr, WNOHANG) < 0 && errno == ECHILD; }
 
-  fs::path dir_;
-  std::unique_ptr<testing::GatedStandIns> stand_ins_;
   std::string sound_;
   std::string saved_path_;
 };

@@ -4,14 +4,18 @@
 // arguments, one a line, to one output file, whole or not at all.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <thread>
+
+#include "platform/test_folder.h"
 
 namespace platform::testing {
 
@@ -52,6 +56,24 @@ class GatedStandIns {
   std::filesystem::path dir_;
   std::filesystem::path gate_;
   bool made_ = false;
+};
+
+// The fixture of tests against stand-ins: a folder of the test's own (named after its suite)
+// with the stand-ins' gate in it, removed after the test.
+class StandInTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    dir_ = MakeTestFolder(test->test_suite_name());
+    stand_ins_ = std::make_unique<GatedStandIns>(dir_);
+    ASSERT_TRUE(stand_ins_->made());
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  std::string OpenGateAndRead() { return stand_ins_->OpenGateAndRead(); }
+
+  std::filesystem::path dir_;
+  std::unique_ptr<GatedStandIns> stand_ins_;
 };
 
 }  // namespace platform::testing

@@ -36,7 +36,8 @@ class CDisplayObject : public CScriptableObject {
 };
 
 // Base of the elements a page shows (pictures, strips, texts, controls): their properties
-// are fields found by name without regard to case; a successful put refreshes the element.
+// are fields found by name without regard to case, "xpos" and "ypos" in every one; a
+// successful put refreshes the element.
 class CDisplayElement : public CDisplayObject {
  public:
   using CDisplayObject::CDisplayObject;
@@ -45,10 +46,14 @@ class CDisplayElement : public CDisplayObject {
                                 bool put) override;
 
  protected:
-  // The field of a property name, or nothing for a name the class does not know.
+  // The field of a property of the class's own, or nothing for a name it does not know.
   virtual std::optional<PropertyField> FindProperty(std::string_view name) = 0;
   // Asks the window to paint `rect` again (nothing while no window shows the element).
   void Invalidate(const Rect& rect) const;
+
+ private:
+  // "xpos" and "ypos", which every element has.
+  std::optional<PropertyField> FindPositionProperty(std::string_view name);
 };
 
 }  // namespace browser

@@ -6,6 +6,8 @@
 
 namespace browser {
 
+class KeyReader;
+
 // A text ("Text") in the document's font, colour and alignment, over an optional blended
 // background.
 class CTextElement : public CDisplayElement {
@@ -43,6 +45,9 @@ class CTextElement : public CDisplayElement {
   std::optional<PropertyField> FindProperty(std::string_view name) override;
 
  private:
+  // The keys of the font: its colour, face, size, weight, italic, underline and strike-out.
+  void ReadFont(const KeyReader& read);
+
   std::string text_;
   std::string font_name_ = "Arial";
   int32_t font_color_ = 0;
