@@ -9,6 +9,7 @@
 
 #include "byte_source.h"
 #include "composition.h"
+#include "eventually.h"
 #include "fake_window.h"
 #include "frame_loader.h"
 #include "framix32.h"
@@ -407,17 +408,6 @@ TEST(BitmapsFromGif, WideningInPlaceMatchesTheWholeIndices) {
       dzDeleteBitmap(image);
     }
   }
-}
-
-// Waits (without a fixed sleep) until pred holds or a generous deadline passes.
-template <typename Pred>
-bool Eventually(Pred pred) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-  while (!pred()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
-  return true;
 }
 
 TEST(PlaybackThreads, StartStopAndHandleLifetime) {

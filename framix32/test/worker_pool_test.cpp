@@ -9,19 +9,13 @@
 #include <mutex>
 #include <thread>
 
+#include "eventually.h"
 #include "worker_pool.h"
 
 namespace framix32 {
 namespace {
 
-bool Eventually(const std::function<bool()>& done) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > end) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
-  return true;
-}
+using test::Eventually;
 
 TEST(WorkerPool, ATaskAfterAnotherRunsOnItsParkedThreadAtIdlePriority) {
   // `then` runs once the thread is parked, so that the next task can have it at once.
