@@ -15,7 +15,20 @@ class CLaunchAction : public CScriptItem {
  public:
   using CScriptItem::CScriptItem;
 
+  ActionResult Execute(ScriptContext& context) override {
+    if (context.system == nullptr) return ActionResult::kContinue;
+    std::string address = Address(context);
+    if (context.budget.spent()) return ActionResult::kBudgetSpent;
+    Open(*context.system, std::move(address));
+    return ActionResult::kContinue;
+  }
+
  protected:
+  virtual void Open(SystemServices& system, std::string address) const = 0;
+
+  std::string path_;
+
+ private:
   bool ReadKeys(const KeyReader& read, LoadContext&) override {
     read.Text(keys::kVariableName, variable_name_);
     read.Text(keys::kPath, path_);
@@ -39,19 +52,16 @@ class CLaunchAction : public CScriptItem {
   }
 
   std::string variable_name_;
-  std::string path_;
 };
 
 // "LaunchHtml": opens the address in the user's browser. Always answers kContinue.
 class CLaunchHtmlAction : public CLaunchAction {
  public:
   using CLaunchAction::CLaunchAction;
-  ActionResult Execute(ScriptContext& context) override {
-    if (context.system == nullptr) return ActionResult::kContinue;
-    std::string address = Address(context);
-    if (context.budget.spent()) return ActionResult::kBudgetSpent;
-    context.system->Perform(request::OpenAddress{platform::AsWrittenPath(address)});
-    return ActionResult::kContinue;
+
+ private:
+  void Open(SystemServices& system, std::string address) const override {
+    system.Perform(request::OpenAddress{platform::AsWrittenPath(address)});
   }
 };
 
@@ -61,15 +71,13 @@ class CLaunchHtmlAction : public CLaunchAction {
 class CLaunchInternetExplorerAction : public CLaunchAction {
  public:
   using CLaunchAction::CLaunchAction;
-  ActionResult Execute(ScriptContext& context) override {
-    if (context.system == nullptr) return ActionResult::kContinue;
-    std::string address = Address(context);
-    if (context.budget.spent()) return ActionResult::kBudgetSpent;
+
+ private:
+  void Open(SystemServices& system, std::string address) const override {
     std::replace(address.begin(), address.end(), '\\', '/');
-    if (!context.system->Perform(request::OpenWebWindow{address})) {
-      context.system->Perform(request::ShellOpen{platform::AsWrittenPath(path_)});
+    if (!system.Perform(request::OpenWebWindow{address})) {
+      system.Perform(request::ShellOpen{platform::AsWrittenPath(path_)});
     }
-    return ActionResult::kContinue;
   }
 };
 
