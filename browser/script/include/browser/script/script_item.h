@@ -56,7 +56,7 @@ enum class ActionResult : int {
   kBudgetSpent = 12,
 };
 
-// Action type names the run loop recognises by name.
+// Action type names the run loop (and lint, checking the blocks) recognises by name.
 inline constexpr std::string_view kIfName = "IF/WHILE Statement";
 inline constexpr std::string_view kElseName = "ELSE Statement";
 inline constexpr std::string_view kEndIfName = "ENDIF Statement";
