@@ -7,11 +7,13 @@
 //
 // A new key: its name below, an entry in its object's or action's table (vocabulary.cpp), the
 // loader's read through KeyReader, and the guide's reference printed again (`cdztool
-// vocabulary`). A new action: its own file under src/actions (the class, reading its keys in
-// ReadKeys, and its maker, Make<Name>), and its row in vocabulary.cpp (type name, maker, keys,
-// whether it resolves paths, what its keys name for lint); when it reaches the machine, one
-// request type in system_request.h and its performer. The tests fail until the loaders, the
-// table and the guide agree.
+// vocabulary`). A new action touches:
+//  - its own file under src/actions: the class, which reads its keys in ReadKeys, and its
+//    maker, named Make and the type name (MakePlaySound);
+//  - its row in vocabulary.cpp: type name, maker, keys, whether it resolves paths and what
+//    its keys name (ActionTarget, for lint), and the maker's name in the list above the table;
+//  - when it reaches the machine, one request type in system_request.h and its performer.
+// The tests fail until the loaders, the table and the guide agree.
 #pragma once
 
 #include <memory>
