@@ -39,7 +39,7 @@ bool ClickExits(const CElement& element, const CDataFile& file, KeyLog* log) {
     if (!IsMouseScript(*script)) continue;
     for (const auto& item : script->items()) {
       const ActionVocabulary* action = FindAction(item->name());
-      if (action == nullptr || action->id != ActionId::kInternalCommand) continue;
+      if (action == nullptr || action->target != ActionTarget::kWindowCommand) continue;
       std::string command;
       KeyReader(file, item->section(), log).Text(keys::kCommand, command);
       if (command == "Exit") return true;

@@ -20,6 +20,12 @@ bool KeyReader::Long(Key key, int32_t& value) const {
 bool KeyReader::Short(Key key, int16_t& value) const {
   return Read(key, value, &CDataFile::ReadShort);
 }
+bool KeyReader::Short(Key key, uint16_t& value) const {
+  int16_t code = static_cast<int16_t>(value);
+  if (!Short(key, code)) return false;
+  value = static_cast<uint16_t>(code);
+  return true;
+}
 bool KeyReader::Real(Key key, double& value) const {
   return Read(key, value, &CDataFile::ReadDouble);
 }

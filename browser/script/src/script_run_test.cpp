@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "browser/script/key_reader.h"
 #include "browser/script/preload.h"
 #include "browser/script/printing_system_services.h"
 #include "browser/script/script.h"
@@ -12,10 +13,10 @@
 namespace browser {
 namespace {
 
-using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 using testing::AddScript;
+using ::testing::ElementsAre;
 using testing::Fixture;
+using ::testing::IsEmpty;
 using testing::ParseDocument;
 
 class RunLoopTest : public ::testing::Test {
@@ -234,6 +235,37 @@ TEST(ActionFactory, EveryActionOfTheVocabularyMakesAnItem) {
   for (const ActionVocabulary& action : Actions()) {
     EXPECT_NE(CreateScriptItem(action.name, "S", nullptr), nullptr) << action.name;
   }
+}
+
+// Every action reads its own keys and then the item's: an item of any type with an "id" is
+// found by it once loaded (RegisterActiveX needs its file name to be kept at all).
+TEST(ActionFactory, EveryActionLoadsTheItemsKeysAfterItsOwn) {
+  Fixture fx;
+  int n = 0;
+  for (const ActionVocabulary& action : Actions()) {
+    const std::string section = "S_ScriptItem_" + std::to_string(++n);
+    CDataFile file = ParseDocument("[" + section + "]\nid = item" + std::to_string(n) +
+                                   "\nFilename = c.ocx\nvalueType = 3\nvalue = 1\n");
+    std::unique_ptr<CScriptItem> item = CreateScriptItem(action.name, section, nullptr);
+    ASSERT_NE(item, nullptr) << action.name;
+    EXPECT_TRUE(item->Load(file, fx.load)) << action.name;
+    EXPECT_EQ(fx.ids.Lookup("item" + std::to_string(n)), item.get()) << action.name;
+  }
+}
+
+// A value type's code is kept as the variants' unsigned code; a missing one keeps what the
+// action starts with.
+TEST(KeyReader, ValueTypeCodesReadAsShortsAndKeptUnsigned) {
+  CDataFile file = ParseDocument("[S]\nvalueType = -1\nreturnType = 0x18\n");
+  const KeyReader read(file, "S");
+  uint16_t type = 8;
+  EXPECT_TRUE(read.Short(keys::kValueType, type));
+  EXPECT_EQ(type, 0xFFFF);
+  type = 8;
+  EXPECT_FALSE(read.Short(keys::kRetVariable, type));
+  EXPECT_EQ(type, 8);
+  EXPECT_TRUE(read.Short(keys::kReturnType, type));
+  EXPECT_EQ(type, 0);  // decimal, as every short: "0x18" reads as 0
 }
 
 TEST(PreLoad, OnlyTheFirstThreeScriptSectionsAndAnyCase) {

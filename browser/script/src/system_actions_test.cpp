@@ -10,7 +10,6 @@
 
 #include "actions/drag_file_action.h"
 #include "actions/register_activex_action.h"
-#include "actions/run_program_action.h"
 #include "browser/script/printing_system_services.h"
 #include "browser/script/script.h"
 #include "browser/script/script_host.h"
@@ -22,8 +21,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 using testing::Fixture;
+using ::testing::IsEmpty;
 using testing::ParseDocument;
 
 class RecordingHost : public ScriptHost {
@@ -62,10 +61,9 @@ class RecordingServices : public PrintingSystemServices {
 class SystemActionsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("system_actions_" + std::to_string(::getpid()) + "_" +
-                                        ::testing::UnitTest::GetInstance()
-                                            ->current_test_info()
-                                            ->name());
+    dir_ = fs::temp_directory_path() /
+           ("system_actions_" + std::to_string(::getpid()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     fx_.load.paths.document_dir = "/media/cd/";
@@ -140,8 +138,7 @@ TEST_F(SystemActionsTest, PathsUsedAsWrittenTakeBackslashesAsSeparators) {
   SetText("Page", "docs\\index.htm");
   const fs::path before = fs::current_path();
   fs::current_path(dir_);
-  Run({"name = ShellExecute\npath = docs\\manual.pdf",
-       "name = LaunchHtml\nvariableName = Page",
+  Run({"name = ShellExecute\npath = docs\\manual.pdf", "name = LaunchHtml\nvariableName = Page",
        "name = LaunchHtml\npath = http://x.invalid/a\\b",
        "name = SaveToFile\npath = sub\\prefs.kps\nkey = k\nvalue = v"});
   services_.web_window = false;
@@ -153,7 +150,9 @@ TEST_F(SystemActionsTest, PathsUsedAsWrittenTakeBackslashesAsSeparators) {
 }
 
 TEST_F(SystemActionsTest, RunProgramRefusesPathsTheOldBuffersCouldNotHold) {
-  const std::string fits(CRunProgramAction::kMaxText - std::string("/media/cd/").size(), 'a');
+  // The longest path the action starts: what a buffer of 260 bytes held with its terminator.
+  constexpr size_t kLongestPath = 259;
+  const std::string fits(kLongestPath - std::string("/media/cd/").size(), 'a');
   Run({"name = RunProgram\npath = " + fits, "name = RunProgram\npath = " + fits + "b"});
   ASSERT_EQ(lines_.size(), 1u);
   EXPECT_EQ(lines_[0], "run: /media/cd/" + fits + " ");
@@ -163,8 +162,8 @@ TEST_F(SystemActionsTest, RunProgramRegistryFormReadsWhenItRuns) {
   platform::MemoryRegistry registry;
   fx_.load.registry = &registry;
   const char* key = "Software\\Corvane\\Sizing";
-  const std::string item = std::string("name = RunProgram\nflag = registry\nregistryKey = ") +
-                           key + "\nregistryValueName = Program\n" +
+  const std::string item = std::string("name = RunProgram\nflag = registry\nregistryKey = ") + key +
+                           "\nregistryValueName = Program\n" +
                            "paramRegistryValueName = Args\npath = ignored.exe";
   // Nothing to read yet: nothing starts.
   Run({item});
@@ -177,12 +176,13 @@ TEST_F(SystemActionsTest, RunProgramRegistryFormReadsWhenItRuns) {
   script_->Run(fx_.context);
   ASSERT_TRUE(registry.WriteDword(key, "Program", 5));
   script_->Run(fx_.context);
-  EXPECT_THAT(lines_, ElementsAre("run: /opt/sizing/sizing ",
-                                  "run: /opt/sizing/sizing --job \"a b.siz\""));
+  EXPECT_THAT(lines_,
+              ElementsAre("run: /opt/sizing/sizing ", "run: /opt/sizing/sizing --job \"a b.siz\""));
 }
 
 TEST_F(SystemActionsTest, PostMessageReadsMessageAndWparamDecimalLparamInCNotation) {
-  Run({"name = PostMessage\nWindowClass = NoSuchClass\nMessage = 0x400\nWparam = 0x10\n"
+  Run(
+      {"name = PostMessage\nWindowClass = NoSuchClass\nMessage = 0x400\nWparam = 0x10\n"
        "Lparam = 0x400",
        "name = PostMessage\nWindowClass = VTRL_MAINWND\nMessage = 1036\nWparam = 7\n"
        "Lparam = -1",
@@ -221,7 +221,8 @@ TEST_F(SystemActionsTest, SaveToFileInTheTemporaryDirectory) {
   fx_.files.WriteFile(path, "[VTRL Archive]\r\nold = kept\r\n");
   ActionResult r;
   fx_.variables.FindOrCreateInScope(0, "Flag", r)->value = platform::Variant::Bool(true);
-  Run({"name = SaveToFile\nuseTemDir = true\npath = prefs\nkey = seen\nvariable = Flag\n"
+  Run(
+      {"name = SaveToFile\nuseTemDir = true\npath = prefs\nkey = seen\nvariable = Flag\n"
        "value = not used"});
   EXPECT_THAT(lines_, ElementsAre("save: " + path + " seen TRUE"));
   EXPECT_THAT(services_.saved, ElementsAre("[VTRL Archive]", "seen = TRUE", "old = kept"));

@@ -30,11 +30,17 @@ class VariablesTest : public ::testing::Test {
   }
   // Runs one item given as "key = value" lines; answers what ended the run.
   ActionResult RunItem(std::string_view keys) {
-    CDataFile file = ParseDocument("[S]\nnumScriptItems = 1\n[S_ScriptItem_1]\n" +
-                                   std::string(keys));
+    CDataFile file =
+        ParseDocument("[S]\nnumScriptItems = 1\n[S_ScriptItem_1]\n" + std::string(keys));
     CScript script("S", nullptr);
     script.Load(file, fx_.load);
     return testing::RunScript(script, fx_.context);
+  }
+
+  // Runs a Modify Variable of `target` by `op`, with the rest of its keys.
+  ActionResult Modify(std::string_view target, std::string_view op, std::string_view keys) {
+    return RunItem("name = Modify Variable\ntargetVar = " + std::string(target) +
+                   "\nmainOp = " + std::string(op) + "\n" + std::string(keys));
   }
 
   Fixture fx_;
@@ -77,8 +83,8 @@ TEST_F(VariablesTest, ExpandReferences) {
   EXPECT_EQ(expand(u"Hello |NAME|"), "Hello World");
   EXPECT_EQ(expand(u"|A| and |B|"), "x and y");
   EXPECT_EQ(expand(u"|A| |nobody| |B|"), "x |nobody| y");
-  EXPECT_EQ(expand(u"|N| stays"), "|N| stays");        // not a text
-  EXPECT_EQ(expand(u"|BARS|"), "|A|");                 // inserted text is not searched again
+  EXPECT_EQ(expand(u"|N| stays"), "|N| stays");  // not a text
+  EXPECT_EQ(expand(u"|BARS|"), "|A|");           // inserted text is not searched again
   EXPECT_EQ(expand(u"|A||B|"), "xy");
   EXPECT_EQ(expand(u"a|b"), "a|b");
   EXPECT_EQ(expand(u"||"), "||");
@@ -175,50 +181,50 @@ TEST_F(VariablesTest, SetVariableReadsTheRegistryOnceAtLoad) {
 
 TEST_F(VariablesTest, ModifyVariableOnTextsAndNumbers) {
   Set(0, "T", Variant::Utf8("abc"));
-  RunItem("name = Modify Variable\ntargetVar = T\nmainOp = Plus\nvalueType = 3\nvalue = 1");
+  Modify("T", "Plus", "valueType = 3\nvalue = 1");
   EXPECT_EQ(fx_.Text("T"), "abc1");
-  RunItem("name = Modify Variable\ntargetVar = T\nmainOp = Minus\nvalue = c");
+  Modify("T", "Minus", "value = c");
   EXPECT_EQ(fx_.Text("T"), "abc1");
 
   Set(0, "N", Variant::I4(5));
-  RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Plus\nvalueType = 8\nvalue = 3");
+  Modify("N", "Plus", "valueType = 8\nvalue = 3");
   EXPECT_EQ(fx_.variables.FindVariable("N")->value.type(), platform::VT_I4);
   EXPECT_EQ(fx_.Text("N"), "8");
-  RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Times\nvalueType = 3\nvalue = -3");
+  Modify("N", "Times", "valueType = 3\nvalue = -3");
   EXPECT_EQ(fx_.Text("N"), "-24");
-  RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Divide\nvalueType = 3\nvalue = 5");
+  Modify("N", "Divide", "valueType = 3\nvalue = 5");
   EXPECT_EQ(fx_.Text("N"), "-4");  // truncates
-  RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Divide\nvalueType = 3\nvalue = 0");
+  Modify("N", "Divide", "valueType = 3\nvalue = 0");
   EXPECT_EQ(fx_.Text("N"), "-4");  // division by zero leaves the target
-  RunItem("name = Modify Variable\ntargetVar = N\nmainOp = plus\nvalueType = 3\nvalue = 1");
+  Modify("N", "plus", "valueType = 3\nvalue = 1");
   EXPECT_EQ(fx_.Text("N"), "-4");  // operations are case-sensitive
   // A constant that does not convert: arithmetic does nothing, Equals takes it as it is.
-  RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Plus\nvalueType = 8\nvalue = abc");
+  Modify("N", "Plus", "valueType = 8\nvalue = abc");
   EXPECT_EQ(fx_.Text("N"), "-4");
-  RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Equals\nvalueType = 8\nvalue = abc");
+  Modify("N", "Equals", "valueType = 8\nvalue = abc");
   EXPECT_EQ(fx_.Text("N"), "abc");
   // Without "valueType" the constant is the empty text, whatever "value" says.
-  RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Equals\nvalue = abc");
+  Modify("N", "Equals", "value = abc");
   EXPECT_EQ(fx_.Text("N"), "");
 
   Set(0, "W", Variant::I2(32767));
-  RunItem("name = Modify Variable\ntargetVar = W\nmainOp = Plus\nvalueType = 3\nvalue = 1");
+  Modify("W", "Plus", "valueType = 3\nvalue = 1");
   EXPECT_EQ(fx_.Text("W"), "-32768");  // 16-bit arithmetic wraps
   Set(0, "M", Variant::I4(INT32_MIN));
-  RunItem("name = Modify Variable\ntargetVar = M\nmainOp = Divide\nvalueType = 3\nvalue = -1");
+  Modify("M", "Divide", "valueType = 3\nvalue = -1");
   EXPECT_EQ(fx_.Text("M"), "-2147483648");
   Set(0, "D", Variant::R8(1));
-  RunItem("name = Modify Variable\ntargetVar = D\nmainOp = Divide\nvalueType = 5\nvalue = 4");
+  Modify("D", "Divide", "valueType = 5\nvalue = 4");
   EXPECT_EQ(fx_.Text("D"), "0.25");
   // A real divided by zero takes the real result, an infinity, shown as the variant's text.
-  RunItem("name = Modify Variable\ntargetVar = D\nmainOp = Divide\nvalueType = 5\nvalue = 0");
+  Modify("D", "Divide", "valueType = 5\nvalue = 0");
   const Variable* d = fx_.variables.FindVariable("D");
   EXPECT_EQ(d->value.type(), platform::VT_R8);
   EXPECT_TRUE(std::isinf(d->value.RealValue()) && d->value.RealValue() > 0);
   EXPECT_EQ(fx_.Text("D"),
             Variant::R8(std::numeric_limits<double>::infinity()).TextUtf8().value_or("?"));
   Set(0, "F", Variant::R4(-2));
-  RunItem("name = Modify Variable\ntargetVar = F\nmainOp = Divide\nvalueType = 4\nvalue = 0");
+  Modify("F", "Divide", "valueType = 4\nvalue = 0");
   EXPECT_TRUE(std::isinf(fx_.variables.FindVariable("F")->value.RealValue()));
 }
 
@@ -227,38 +233,32 @@ TEST_F(VariablesTest, ModifyVariableFromAnotherVariable) {
   Set(0, "S", Variant::Utf8("10"));
   Set(0, "Bad", Variant::Utf8("ten"));
   Set(0, "Null", Variant::Null());
-  EXPECT_EQ(RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Plus\nsrcVar = S"),
-            ActionResult::kContinue);
+  EXPECT_EQ(Modify("N", "Plus", "srcVar = S"), ActionResult::kContinue);
   EXPECT_EQ(fx_.Text("N"), "15");
-  EXPECT_EQ(RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Plus\nsrcVar = Bad"),
-            ActionResult::kVariableError);
-  EXPECT_EQ(RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Plus\nsrcVar = Null"),
-            ActionResult::kVariableError);
-  EXPECT_EQ(RunItem("name = Modify Variable\ntargetVar = N\nmainOp = Plus\nsrcVar = Nope"),
-            ActionResult::kVariableError);
+  EXPECT_EQ(Modify("N", "Plus", "srcVar = Bad"), ActionResult::kVariableError);
+  EXPECT_EQ(Modify("N", "Plus", "srcVar = Null"), ActionResult::kVariableError);
+  EXPECT_EQ(Modify("N", "Plus", "srcVar = Nope"), ActionResult::kVariableError);
   EXPECT_EQ(fx_.Text("N"), "15");
   // Equals takes the operand converted to the target's type; the target never changes type.
   Set(0, "T", Variant::Utf8("x"));
-  RunItem("name = Modify Variable\ntargetVar = T\nmainOp = Equals\nsrcVar = N");
+  Modify("T", "Equals", "srcVar = N");
   EXPECT_EQ(fx_.variables.FindVariable("T")->value.type(), platform::VT_BSTR);
   EXPECT_EQ(fx_.Text("T"), "15");
   // A target that was never set stops the script and is not created.
-  EXPECT_EQ(RunItem("name = Modify Variable\ntargetVar = Never\nmainOp = Equals\nvalue = 1"),
-            ActionResult::kVariableError);
+  EXPECT_EQ(Modify("Never", "Equals", "value = 1"), ActionResult::kVariableError);
   EXPECT_EQ(fx_.variables.FindVariable("Never"), nullptr);
 }
 
 TEST_F(VariablesTest, AppendingStopsAtTheTextLimit) {
   Set(0, "T", Variant::Utf8(std::string(kMaxExpandedText / 2 + 1, 'a')));
-  for (int run = 0; run < 3; ++run)
-    RunItem("name = Modify Variable\ntargetVar = T\nmainOp = Plus\nsrcVar = T");
+  for (int run = 0; run < 3; ++run) Modify("T", "Plus", "srcVar = T");
   EXPECT_EQ(fx_.Text("T").size(), kMaxExpandedText / 2 + 1);
 }
 
 TEST_F(VariablesTest, ModifyVariableExpandsTheResult) {
   Set(0, "WHO", Variant::Utf8("World"));
   Set(0, "T", Variant::Utf8("Hello "));
-  RunItem("name = Modify Variable\ntargetVar = T\nmainOp = Plus\nvalueType = 8\nvalue = |WHO|");
+  Modify("T", "Plus", "valueType = 8\nvalue = |WHO|");
   EXPECT_EQ(fx_.Text("T"), "Hello World");
 }
 

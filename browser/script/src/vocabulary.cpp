@@ -7,6 +7,14 @@
 #include "browser/doc/no_case.h"
 
 namespace browser {
+
+// The makers of the actions, each defined in its action's own file (src/actions).
+MakeActionFunction MakeShellExecute, MakeLaunchHtml, MakeOpenFolder, MakeRunProgram, MakePlaySound,
+    MakeInternalCommand, MakeDragFile, MakeSetProperty, MakeGetProperty, MakeExecuteGlobalScript,
+    MakeRegisterActiveX, MakePostMessage, MakeCallActiveXMethod, MakeSetVariable,
+    MakeModifyVariable, MakeElse, MakeEndIf, MakeIfWhile, MakeLaunchInternetExplorer,
+    MakeSaveToFile;
+
 namespace {
 
 using R = Reader;
@@ -166,29 +174,30 @@ constexpr KeyEntry kSaveToFileKeys[] = {
     {kVariable, R::kText, ""},       {kValue, R::kText, ""},
 };
 
-using A = ActionId;
+using T = ActionTarget;
 constexpr ActionVocabulary kActions[] = {
-    {"ShellExecute", A::kShellExecute, kPathKeys, false},
-    {"LaunchHtml", A::kLaunchHtml, kLaunchKeys, false},
-    {"OpenFolder", A::kOpenFolder, kPathKeys, true},
-    {"RunProgram", A::kRunProgram, kRunProgramKeys, true},
-    {"PlaySound", A::kPlaySound, kPathKeys, true},
-    {"InternalCommand", A::kInternalCommand, kInternalCommandKeys, false},
-    {"DragFile", A::kDragFile, kDragFileKeys, false},
-    {"SetProperty", A::kSetProperty, kSetPropertyKeys, false},
-    {"GetProperty", A::kGetProperty, kGetPropertyKeys, false},
-    {"ExecuteGlobalScript", A::kExecuteGlobalScript, kExecuteGlobalScriptKeys, false},
-    {"RegisterActiveX", A::kRegisterActiveX, kRegisterActiveXKeys, true},
-    {"PostMessage", A::kPostMessage, kPostMessageKeys, false},
-    {"CallActiveXMethod", A::kCallActiveXMethod, kCallActiveXMethodKeys, false},
-    {"SetVariable", A::kSetVariable, kSetVariableKeys, false},
-    {"Create Variable", A::kSetVariable, kSetVariableKeys, false},
-    {"Modify Variable", A::kModifyVariable, kModifyVariableKeys, false},
-    {"ELSE Statement", A::kElse, {}, false},
-    {"ENDIF Statement", A::kEndIf, {}, false},
-    {"IF/WHILE Statement", A::kIfWhile, kIfWhileKeys, false},
-    {"LaunchInternetExplorer", A::kLaunchInternetExplorer, kLaunchKeys, false},
-    {"SaveToFile", A::kSaveToFile, kSaveToFileKeys, false},
+    {"ShellExecute", MakeShellExecute, kPathKeys, false, T::kNone},
+    {"LaunchHtml", MakeLaunchHtml, kLaunchKeys, false, T::kPage},
+    {"OpenFolder", MakeOpenFolder, kPathKeys, true, T::kFolder},
+    {"RunProgram", MakeRunProgram, kRunProgramKeys, true, T::kProgram},
+    {"PlaySound", MakePlaySound, kPathKeys, true, T::kSoundFile},
+    {"InternalCommand", MakeInternalCommand, kInternalCommandKeys, false, T::kWindowCommand},
+    {"DragFile", MakeDragFile, kDragFileKeys, false, T::kDraggedFile},
+    {"SetProperty", MakeSetProperty, kSetPropertyKeys, false, T::kPropertyWrite},
+    {"GetProperty", MakeGetProperty, kGetPropertyKeys, false, T::kPropertyRead},
+    {"ExecuteGlobalScript", MakeExecuteGlobalScript, kExecuteGlobalScriptKeys, false,
+     T::kGlobalScript},
+    {"RegisterActiveX", MakeRegisterActiveX, kRegisterActiveXKeys, true, T::kNone},
+    {"PostMessage", MakePostMessage, kPostMessageKeys, false, T::kNone},
+    {"CallActiveXMethod", MakeCallActiveXMethod, kCallActiveXMethodKeys, false, T::kControlMethod},
+    {"SetVariable", MakeSetVariable, kSetVariableKeys, false, T::kNone},
+    {"Create Variable", MakeSetVariable, kSetVariableKeys, false, T::kNone},
+    {"Modify Variable", MakeModifyVariable, kModifyVariableKeys, false, T::kNone},
+    {"ELSE Statement", MakeElse, {}, false, T::kNone},
+    {"ENDIF Statement", MakeEndIf, {}, false, T::kNone},
+    {"IF/WHILE Statement", MakeIfWhile, kIfWhileKeys, false, T::kNone},
+    {"LaunchInternetExplorer", MakeLaunchInternetExplorer, kLaunchKeys, false, T::kPage},
+    {"SaveToFile", MakeSaveToFile, kSaveToFileKeys, false, T::kNone},
 };
 
 constexpr std::string_view kEvents[] = {"PreLoad",   "OnLoad",    "OnUnload",  "OnMouseDown",

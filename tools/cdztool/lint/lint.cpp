@@ -10,6 +10,7 @@
 #include "browser/doc/no_case.h"
 #include "browser/doc/section_names.h"
 #include "browser/page/picture_source.h"
+#include "browser/script/script_item.h"
 #include "browser/script/vocabulary.h"
 #include "platform/ascii_case.h"
 #include "platform/paths.h"
@@ -75,7 +76,7 @@ size_t EditDistance(const std::string& a, const std::string& b) {
 
 struct Item {
   std::string section;
-  browser::ActionId action;
+  std::string_view action;  // the action's type name, as the run loop compares it
 };
 
 struct Reference {  // an action that finds an object by id
@@ -290,7 +291,7 @@ class Linter {
                   Suggest(type, ActionTypeNames()));
         continue;
       }
-      items.push_back({section, action->id});
+      items.push_back({section, action->name});
       LintAction(section, type);
     }
     LintBlocks(script, items);
@@ -304,9 +305,9 @@ class Linter {
     };
     std::vector<Open> open;
     for (const Item& item : items) {
-      if (item.action == browser::ActionId::kIfWhile) {
+      if (item.action == browser::kIfName) {
         open.push_back({item.section, false});
-      } else if (item.action == browser::ActionId::kElse) {
+      } else if (item.action == browser::kElseName) {
         if (open.empty()) {
           Error(item.section, "name", "ELSE without an IF: it skips to the next ENDIF");
         } else if (open.back().has_else) {
@@ -316,7 +317,7 @@ class Linter {
         } else {
           open.back().has_else = true;
         }
-      } else if (item.action == browser::ActionId::kEndIf) {
+      } else if (item.action == browser::kEndIfName) {
         if (open.empty()) {
           Warning(item.section, "name", "ENDIF without an IF");
         } else {
@@ -332,13 +333,13 @@ class Linter {
   }
 
   void LintAction(const std::string& section, const std::string& type) {
-    using browser::ActionId;
-    const ActionId id = browser::FindAction(type)->id;
-    if (id == ActionId::kSetProperty || id == ActionId::kGetProperty ||
-        id == ActionId::kCallActiveXMethod) {
+    using Target = browser::ActionTarget;
+    const Target target = browser::FindAction(type)->target;
+    if (target == Target::kPropertyWrite || target == Target::kPropertyRead ||
+        target == Target::kControlMethod) {
       Reference ref{
           section, type, String(section, keys::kControlId), String(section, keys::kProperty), {}};
-      if (id == ActionId::kSetProperty) {
+      if (target == Target::kPropertyWrite) {
         std::string multi;
         if (file_.ReadString(section, keys::kMulti.name, multi)) {
           for (int n = 0;; ++n) {
@@ -354,7 +355,7 @@ class Linter {
         }
         ref.frame = ConstantFrame(section, ref.property);
       }
-      if (id == ActionId::kCallActiveXMethod) {
+      if (target == Target::kControlMethod) {
         const int count = Int(section, keys::kNumParameters);
         for (int n = 0; n < count; ++n) {
           const std::string param = browser::ParamSection(section, n);
@@ -367,21 +368,21 @@ class Linter {
         }
       }
       references_.push_back(ref);
-    } else if (id == ActionId::kPlaySound) {
+    } else if (target == Target::kSoundFile) {
       CheckFile(section, "path", String(section, keys::kPath), "sound");
-    } else if (id == ActionId::kOpenFolder) {
+    } else if (target == Target::kFolder) {
       CheckFile(section, "path", String(section, keys::kPath), "folder");
-    } else if (id == ActionId::kRunProgram) {
+    } else if (target == Target::kProgram) {
       if (String(section, keys::kFlag) != "registry")
-        CheckProgram(section, String(section, keys::kPath));
-    } else if (id == ActionId::kLaunchHtml || id == ActionId::kLaunchInternetExplorer) {
+        CheckProgram(section, type, String(section, keys::kPath));
+    } else if (target == Target::kPage) {
       if (String(section, keys::kVariableName).empty())
         CheckPage(section, String(section, keys::kPath));
-    } else if (id == ActionId::kInternalCommand) {
+    } else if (target == Target::kWindowCommand) {
       LintCommand(section);
-    } else if (id == ActionId::kExecuteGlobalScript) {
+    } else if (target == Target::kGlobalScript) {
       global_calls_.emplace_back(section, String(section, keys::kScriptName));
-    } else if (id == ActionId::kDragFile) {
+    } else if (target == Target::kDraggedFile) {
       if (String(section, keys::kFlag) != "registry")
         CheckDragPath(section, String(section, keys::kPath));
     }
@@ -516,9 +517,10 @@ class Linter {
     }
   }
 
-  void CheckProgram(const std::string& section, const std::string& name) {
+  // `type` names the action that would start the program.
+  void CheckProgram(const std::string& section, const std::string& type, const std::string& name) {
     if (name.empty()) {
-      Error(section, "path", "RunProgram needs the program in 'path'");
+      Error(section, "path", type + " needs the program in 'path'");
       return;
     }
     if (place_.files == nullptr) return;

@@ -36,7 +36,7 @@ class LintFiles {
   virtual Kind KindOf(const std::string& path) const {
     return Exists(path) ? Kind::kFile : Kind::kMissing;
   }
-  // A program RunProgram can start: an executable file at `path`, or at `path` without a
+  // A program an action can start: an executable file at `path`, or at `path` without a
   // final ".exe".
   virtual bool IsProgram(const std::string& path) const = 0;
 };

@@ -19,21 +19,17 @@ bool CActiveXMethodParameter::Load(const CDataFile& file, LoadContext& context) 
   const KeyReader read(file, section_, context);
   read.Text(keys::kConstValue, const_value_);
   read.Text(keys::kVarName, var_name_);
-  int16_t type = static_cast<int16_t>(value_type_);
-  read.Short(keys::kValueType, type);
-  value_type_ = static_cast<uint16_t>(type);
+  read.Short(keys::kValueType, value_type_);
   return CElement::Load(file, context);
 }
 
 CCallActiveXMethodAction::~CCallActiveXMethodAction() = default;
 
-bool CCallActiveXMethodAction::Load(const CDataFile& file, LoadContext& context) {
-  const KeyReader read(file, section_, context);
+bool CCallActiveXMethodAction::ReadKeys(const KeyReader& read, LoadContext& context) {
+  const CDataFile& file = read.file();
   read.Text(keys::kControlId, control_id_);
   read.Text(keys::kMethod, method_);
-  int16_t type = static_cast<int16_t>(return_type_);
-  read.Short(keys::kReturnType, type);
-  return_type_ = static_cast<uint16_t>(type);
+  read.Short(keys::kReturnType, return_type_);
   read.Text(keys::kRetVariable, ret_variable_);
   int32_t count = 0;
   read.Int(keys::kNumParameters, count);
@@ -47,10 +43,15 @@ bool CCallActiveXMethodAction::Load(const CDataFile& file, LoadContext& context)
   const std::vector<int> numbers = ExistingNumberedSections(file, prefix, count - 1);
   if (!numbers.empty()) last = numbers.back();
   for (int n = 0; n <= last; ++n) {
-    parameters_.push_back(std::make_unique<CActiveXMethodParameter>(ParamSection(section_, n), this));
+    parameters_.push_back(
+        std::make_unique<CActiveXMethodParameter>(ParamSection(section_, n), this));
   }
   for (auto& p : parameters_) p->Load(file, context);
-  return CElement::Load(file, context);
+  return true;
+}
+
+std::unique_ptr<CScriptItem> MakeCallActiveXMethod(std::string section, CElement* parent) {
+  return std::make_unique<CCallActiveXMethodAction>(std::move(section), parent);
 }
 
 ActionResult CCallActiveXMethodAction::Execute(ScriptContext& context) {

@@ -43,11 +43,6 @@ class CCallActiveXMethodAction : public CScriptItem {
 
   using CScriptItem::CScriptItem;
   ~CCallActiveXMethodAction() override;
-  // Reads "controlId", "method", "returnType", "retVariable" and "numParameters", creates
-  // the parameters, loads them in order, then the base keys. Parameters past the last
-  // section the file has are not made (they would be empty): a hostile count costs nothing
-  // until the call, where every argument is charged to the event's budget.
-  bool Load(const CDataFile& file, LoadContext& context) override;
   ActionResult Execute(ScriptContext& context) override;
 
   const std::vector<std::unique_ptr<CActiveXMethodParameter>>& parameters() const {
@@ -55,6 +50,12 @@ class CCallActiveXMethodAction : public CScriptItem {
   }
 
  private:
+  // Reads "controlId", "method", "returnType", "retVariable" and "numParameters", creates
+  // the parameters and loads them in order. Parameters past the last section the file has
+  // are not made (they would be empty): a hostile count costs nothing until the call, where
+  // every argument is charged to the event's budget.
+  bool ReadKeys(const KeyReader& read, LoadContext& context) override;
+
   std::string control_id_;
   std::string method_;
   uint16_t return_type_ = 0;

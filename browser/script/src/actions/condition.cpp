@@ -53,6 +53,12 @@ int Order(T a, T b) {
   return a < b ? -1 : (a > b ? 1 : 0);
 }
 
+// The order of two whole numbers held as `T`.
+template <typename T>
+int OrderAs(const Variant& a, const Variant& b) {
+  return Order(static_cast<T>(a.IntValue()), static_cast<T>(b.IntValue()));
+}
+
 // Less (`less` true) or Greater of `a` against `b`.
 bool Ordered(const Variant& a, const Variant& b, bool less) {
   int order;
@@ -64,25 +70,25 @@ bool Ordered(const Variant& a, const Variant& b, bool less) {
     case platform::VT_BOOL:
     case platform::VT_I1:
     case platform::VT_INT:
-      order = Order(static_cast<int16_t>(a.IntValue()), static_cast<int16_t>(b.IntValue()));
+      order = OrderAs<int16_t>(a, b);
       break;
     case platform::VT_I4:
     case platform::VT_ERROR:
     case platform::VT_I8:
-      order = Order(static_cast<int32_t>(a.IntValue()), static_cast<int32_t>(b.IntValue()));
+      order = OrderAs<int32_t>(a, b);
       break;
     case platform::VT_UI2:
     case platform::VT_UINT:
-      order = Order(static_cast<uint16_t>(a.IntValue()), static_cast<uint16_t>(b.IntValue()));
+      order = OrderAs<uint16_t>(a, b);
       break;
     case platform::VT_UI4:
     case platform::VT_UI8:
     case platform::VT_DISPATCH:
     case platform::VT_UNKNOWN:
-      order = Order(static_cast<uint32_t>(a.IntValue()), static_cast<uint32_t>(b.IntValue()));
+      order = OrderAs<uint32_t>(a, b);
       break;
     case platform::VT_UI1:
-      order = Order(static_cast<uint8_t>(a.IntValue()), static_cast<uint8_t>(b.IntValue()));
+      order = OrderAs<uint8_t>(a, b);
       break;
     case platform::VT_R4:
     case platform::VT_R8:

@@ -13,8 +13,7 @@ constexpr size_t kRegistryPathBytes = 260;
 
 }  // namespace
 
-bool CDragAction::Load(const CDataFile& file, LoadContext& context) {
-  const KeyReader read(file, section_, context);
+bool CDragAction::ReadKeys(const KeyReader& read, LoadContext& context) {
   std::string flag;
   read.Text(keys::kFlag, flag);
   if (flag == "registry") {
@@ -29,7 +28,11 @@ bool CDragAction::Load(const CDataFile& file, LoadContext& context) {
   }
   // As written, relative to the current folder; a "\" separates folders as "/" does.
   path_ = platform::AsWrittenPath(path_);
-  return CElement::Load(file, context);
+  return true;
+}
+
+std::unique_ptr<CScriptItem> MakeDragFile(std::string section, CElement* parent) {
+  return std::make_unique<CDragAction>(std::move(section), parent);
 }
 
 ActionResult CDragAction::Execute(ScriptContext& context) {

@@ -17,13 +17,13 @@ class CDragAction : public CScriptItem {
   static constexpr size_t kMaxDragPath = 259;
 
   using CScriptItem::CScriptItem;
-
-  bool Load(const CDataFile& file, LoadContext& context) override;
   ActionResult Execute(ScriptContext& context) override;
 
   const std::string& path() const { return path_; }
 
  private:
+  bool ReadKeys(const KeyReader& read, LoadContext& context) override;
+
   std::string path_;
 };
 

@@ -1,20 +1,35 @@
-#include "execute_global_script_action.h"
-
+// "ExecuteGlobalScript": runs the main page's script named "scriptName" to its end before the
+// calling script goes on. Answers kObjectMissing when there is no main page.
 #include "browser/script/key_reader.h"
+#include "browser/script/script_item.h"
 #include "browser/script/scriptable_object.h"
 
 namespace browser {
+namespace {
 
-bool CExecuteGlobalScriptAction::Load(const CDataFile& file, LoadContext& context) {
-  const KeyReader read(file, section_, context);
-  read.Text(keys::kScriptName, script_name_);
-  return CElement::Load(file, context);
-}
+class CExecuteGlobalScriptAction : public CScriptItem {
+ public:
+  using CScriptItem::CScriptItem;
 
-ActionResult CExecuteGlobalScriptAction::Execute(ScriptContext& context) {
-  if (context.main_page == nullptr) return ActionResult::kObjectMissing;
-  context.main_page->RunScriptByName(script_name_, context);
-  return ActionResult::kContinue;
+  ActionResult Execute(ScriptContext& context) override {
+    if (context.main_page == nullptr) return ActionResult::kObjectMissing;
+    context.main_page->RunScriptByName(script_name_, context);
+    return ActionResult::kContinue;
+  }
+
+ private:
+  bool ReadKeys(const KeyReader& read, LoadContext&) override {
+    read.Text(keys::kScriptName, script_name_);
+    return true;
+  }
+
+  std::string script_name_;
+};
+
+}  // namespace
+
+std::unique_ptr<CScriptItem> MakeExecuteGlobalScript(std::string section, CElement* parent) {
+  return std::make_unique<CExecuteGlobalScriptAction>(std::move(section), parent);
 }
 
 }  // namespace browser

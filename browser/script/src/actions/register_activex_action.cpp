@@ -17,8 +17,7 @@ bool NamesServerProgram(std::string_view file) {
 
 }  // namespace
 
-bool CRegisterActiveXAction::Load(const CDataFile& file, LoadContext& context) {
-  const KeyReader read(file, section_, context);
+bool CRegisterActiveXAction::ReadKeys(const KeyReader& read, LoadContext& context) {
   read.Text(keys::kFilename, filename_);
   if (filename_.empty()) return false;
   bool copy_to_system = false;
@@ -38,7 +37,11 @@ bool CRegisterActiveXAction::Load(const CDataFile& file, LoadContext& context) {
     control_.file = context.paths.Resolve(filename_);
   }
   control_.server = NamesServerProgram(control_.file);
-  return CElement::Load(file, context);
+  return true;
+}
+
+std::unique_ptr<CScriptItem> MakeRegisterActiveX(std::string section, CElement* parent) {
+  return std::make_unique<CRegisterActiveXAction>(std::move(section), parent);
 }
 
 ActionResult CRegisterActiveXAction::Execute(ScriptContext& context) {

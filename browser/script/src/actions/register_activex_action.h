@@ -16,13 +16,14 @@ namespace browser {
 class CRegisterActiveXAction : public CScriptItem {
  public:
   using CScriptItem::CScriptItem;
-  bool Load(const CDataFile& file, LoadContext& context) override;
   ActionResult Execute(ScriptContext& context) override;
 
   // What Execute asks the machine to do (meaningful after a Load that found a file name).
   const request::RegisterControl& control() const { return control_; }
 
  private:
+  bool ReadKeys(const KeyReader& read, LoadContext& context) override;
+
   std::string filename_;
   request::RegisterControl control_;
 };

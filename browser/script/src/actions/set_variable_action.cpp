@@ -1,45 +1,62 @@
-#include "set_variable_action.h"
-
+// "SetVariable" and "Create Variable": stores a value (from the document, or read from the
+// user's registry when the document loads) into a variable of a scope, creating it.
 #include "browser/script/key_reader.h"
+#include "browser/script/script_item.h"
 #include "browser/script/variables.h"
 #include "platform/registry.h"
 #include "stored_result.h"
 
 namespace browser {
+namespace {
 
-bool CSetVariableAction::Load(const CDataFile& file, LoadContext& context) {
-  const KeyReader read(file, section_, context);
-  read.Text(keys::kVarName, var_name_);
-  read.Long(keys::kScope, scope_);
-  int16_t type = static_cast<int16_t>(value_type_);
-  read.Short(keys::kValueType, type);
-  value_type_ = static_cast<uint16_t>(type);
-  read.Text(keys::kFlag, flag_);
-  if (flag_ == "registry") {
-    read.Text(keys::kRegistryKey, registry_key_);
-    read.Text(keys::kRegistryValueName, registry_value_name_);
+class CSetVariableAction : public CScriptItem {
+ public:
+  using CScriptItem::CScriptItem;
+
+  ActionResult Execute(ScriptContext& context) override {
+    ActionResult result = ActionResult::kContinue;
+    Variable* v = context.variables.FindOrCreateInScope(scope_, var_name_, result);
+    if (v == nullptr) return result;
+    std::optional<platform::Variant> value = ExpandedInPlaceOf(context, *v, value_);
+    if (!value) return ActionResult::kBudgetSpent;
+    return StoreResult(context, *v, std::move(*value));
+  }
+
+ private:
+  bool ReadKeys(const KeyReader& read, LoadContext& context) override {
+    read.Text(keys::kVarName, var_name_);
+    read.Long(keys::kScope, scope_);
+    read.Short(keys::kValueType, value_type_);
+    std::string flag;
+    read.Text(keys::kFlag, flag);
+    if (flag != "registry") {
+      read.ByValueType(keys::kValue, value_type_, value_);
+      return true;
+    }
+    std::string key, value_name;
+    read.Text(keys::kRegistryKey, key);
+    read.Text(keys::kRegistryValueName, value_name);
     // Read once, now: the script later stores what the registry held when the document loaded.
-    const auto v = context.registry == nullptr
-                       ? std::nullopt
-                       : context.registry->Read(registry_key_, registry_value_name_);
+    const auto v =
+        context.registry == nullptr ? std::nullopt : context.registry->Read(key, value_name);
     if (v) {
       value_ = platform::Variant::Utf8(v->kind == platform::UserRegistry::Value::Kind::kString
                                            ? v->text
                                            : std::to_string(v->dword));
     }
-  } else {
-    read.ByValueType(keys::kValue, value_type_, value_);
+    return true;
   }
-  return CElement::Load(file, context);
-}
 
-ActionResult CSetVariableAction::Execute(ScriptContext& context) {
-  ActionResult result = ActionResult::kContinue;
-  Variable* v = context.variables.FindOrCreateInScope(scope_, var_name_, result);
-  if (v == nullptr) return result;
-  std::optional<platform::Variant> value = ExpandedInPlaceOf(context, *v, value_);
-  if (!value) return ActionResult::kBudgetSpent;
-  return StoreResult(context, *v, std::move(*value));
+  std::string var_name_;
+  int32_t scope_ = 0;
+  uint16_t value_type_ = platform::VT_BSTR;
+  platform::Variant value_;
+};
+
+}  // namespace
+
+std::unique_ptr<CScriptItem> MakeSetVariable(std::string section, CElement* parent) {
+  return std::make_unique<CSetVariableAction>(std::move(section), parent);
 }
 
 }  // namespace browser

@@ -23,6 +23,18 @@ std::optional<platform::Variant> ExpandedInPlaceOf(ScriptContext& context, Varia
   return platform::Variant::Text(std::move(*expanded));
 }
 
+std::optional<platform::Variant> ConvertedOrByText(const platform::Variant& value,
+                                                   platform::VarType type) {
+  platform::VariantError e;
+  platform::Variant converted = platform::Variant::Converted(value, type, &e);
+  if (e == platform::VariantError::kOk) return converted;
+  const platform::Variant text = platform::Variant::Converted(value, platform::VT_BSTR, &e);
+  if (e != platform::VariantError::kOk) return std::nullopt;
+  converted = platform::Variant::Converted(text, type, &e);
+  if (e != platform::VariantError::kOk) return std::nullopt;
+  return converted;
+}
+
 ActionResult StoreResult(ScriptContext& context, Variable& variable, platform::Variant value) {
   if (context.variables.Store(variable, std::move(value))) return ActionResult::kContinue;
   context.budget.Spend();

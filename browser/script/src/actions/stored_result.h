@@ -26,6 +26,11 @@ std::optional<platform::Variant> Expanded(ScriptContext& context, const platform
 std::optional<platform::Variant> ExpandedInPlaceOf(ScriptContext& context, Variable& holder,
                                                    platform::Variant value);
 
+// `value` converted to `type`, directly or else by way of its text; nothing when neither
+// converts.
+std::optional<platform::Variant> ConvertedOrByText(const platform::Variant& value,
+                                                   platform::VarType type);
+
 // Stores `value` into `variable`: kContinue, or kBudgetSpent (the budget is spent then) when
 // the variables' memory has no room for it.
 ActionResult StoreResult(ScriptContext& context, Variable& variable, platform::Variant value);

@@ -34,6 +34,8 @@ class KeyReader {
   bool Int(Key key, int32_t& value) const;
   bool Long(Key key, int32_t& value) const;
   bool Short(Key key, int16_t& value) const;
+  // A value type's code: read as a short, kept as the unsigned code the variants use.
+  bool Short(Key key, uint16_t& value) const;
   bool Real(Key key, double& value) const;
   bool Bool(Key key, bool& value) const;
   bool Lines(Key key, std::string& value) const;
@@ -42,6 +44,7 @@ class KeyReader {
   bool Present(Key key) const;
 
   const std::string& section() const { return section_; }
+  const CDataFile& file() const { return file_; }
 
  private:
   template <typename Value>

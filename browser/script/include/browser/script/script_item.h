@@ -56,17 +56,25 @@ enum class ActionResult : int {
   kBudgetSpent = 12,
 };
 
-// Action type names the run loop recognises by name.
+// Action type names the run loop (and lint, checking the blocks) recognises by name.
 inline constexpr std::string_view kIfName = "IF/WHILE Statement";
 inline constexpr std::string_view kElseName = "ELSE Statement";
 inline constexpr std::string_view kEndIfName = "ENDIF Statement";
 
-// One step of a script. Each action reads its own keys in Load and then the keys of
+class KeyReader;
+
+// One step of a script. Load reads the action's own keys (ReadKeys) and then the keys of
 // CElement; Execute does the work and answers a result code.
 class CScriptItem : public CElement {
  public:
   using CElement::CElement;
+  bool Load(const CDataFile& file, LoadContext& context) final;
   virtual ActionResult Execute(ScriptContext& context) = 0;
+
+ protected:
+  // Reads the action's own keys from its section; false drops the item. By default there are
+  // none.
+  virtual bool ReadKeys(const KeyReader& read, LoadContext& context);
 };
 
 // Creates the action for an item section's type name, compared exactly and case-sensitively;

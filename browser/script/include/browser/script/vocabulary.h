@@ -1,17 +1,25 @@
 // The document vocabulary: the kinds of objects a data file describes, the element types and
 // the rule that picks one, every key each object reads (how its value is read and what a
 // missing key means), the actions by their type names with their own keys, and the events
-// the browser fires by name. The loaders read their keys through it, `cdztool lint` checks
-// documents against it, and the authors' guide's key reference is printed from it.
+// the browser fires by name. The loaders read their keys through it, the action factory makes
+// each item through its action's row, `cdztool lint` checks documents against it, and the
+// authors' guide's key reference is printed from it.
 //
 // A new key: its name below, an entry in its object's or action's table (vocabulary.cpp), the
 // loader's read through KeyReader, and the guide's reference printed again (`cdztool
-// vocabulary`). A new action: its ActionId, its entry and keys here, its class in the action
-// factory. The tests fail until the loaders, the table and the guide agree.
+// vocabulary`). A new action touches:
+//  - its own file under src/actions: the class, which reads its keys in ReadKeys, and its
+//    maker, named Make and the type name (MakePlaySound);
+//  - its row in vocabulary.cpp: type name, maker, keys, whether it resolves paths and what
+//    its keys name (ActionTarget, for lint), and the maker's name in the list above the table;
+//  - when it reaches the machine, one request type in system_request.h and its performer.
+// The tests fail until the loaders, the table and the guide agree.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace browser {
@@ -136,34 +144,34 @@ std::span<const ElementType> ElementTypes();
 // The kind `type` creates; none for a type that creates no element.
 std::optional<ObjectKind> ElementKindOf(std::string_view type);
 
-enum class ActionId {
-  kShellExecute,
-  kLaunchHtml,
-  kOpenFolder,
-  kRunProgram,
-  kPlaySound,
-  kInternalCommand,
-  kDragFile,
-  kSetProperty,
-  kGetProperty,
-  kExecuteGlobalScript,
-  kRegisterActiveX,
-  kPostMessage,
-  kCallActiveXMethod,
-  kSetVariable,
-  kModifyVariable,
-  kElse,
-  kEndIf,
-  kIfWhile,
-  kLaunchInternetExplorer,
-  kSaveToFile,
+class CElement;
+class CScriptItem;
+
+// Makes an item's action for its section; each action's maker is defined in its own file.
+using MakeActionFunction = std::unique_ptr<CScriptItem>(std::string section, CElement* parent);
+
+// What an action's keys name outside its own section, which `cdztool lint` checks and the page
+// looks for.
+enum class ActionTarget {
+  kNone,
+  kSoundFile,      // "path", resolved
+  kFolder,         // "path", resolved
+  kProgram,        // "path", resolved, unless "flag" is "registry": a program to start
+  kPage,           // "path", unless "variableName" names the address
+  kDraggedFile,    // "path", as written, unless "flag" is "registry"
+  kPropertyRead,   // "property" of the element "controlId"
+  kPropertyWrite,  // "property" of the element "controlId", or with "multi" the numbered ones
+  kControlMethod,  // a method of the control "controlId", its "numParameters" sections
+  kWindowCommand,  // "command" for the window that shows the document
+  kGlobalScript,   // "scriptName", a script of the main page
 };
 
 struct ActionVocabulary {
   std::string_view name;           // the item's `name`, compared exactly
-  ActionId id;                     // two names may make one action
+  MakeActionFunction* make;        // two names may make one action
   std::span<const KeyEntry> keys;  // the action's own keys, besides the item's
   bool resolves_paths;             // its path is taken relative to the document's folder
+  ActionTarget target;
 };
 // Every action type, in the order documents' type names are matched.
 std::span<const ActionVocabulary> Actions();
