@@ -9,13 +9,8 @@ make_gif=$5
 source "$(dirname "$0")/e2e_lib.sh"
 
 "$make_gif" anim.gif 40 40 10 ff0000 0000ff || fail "make_test_gif"
-cat >a.cdb <<'DOC'
-[Main]
-title = Animated
-width = 200
-height = 100
-appbar = false
-windowType = 2
+cat >a.cdb <<DOC
+$(page_head Animated 200 100)
 numElements = 1
 [Element_1]
 type = Image
@@ -26,30 +21,13 @@ ypos = 20
 width = 40
 height = 40
 animated = 1
-numScripts = 1
-[Element_1_Script_1]
-name = OnMouseDown
-numScriptItems = 1
-[Element_1_Script_1_ScriptItem_1]
-name = InternalCommand
-command = ChangePage
-parameters = b.cdb
+$(click_command OnMouseDown ChangePage b.cdb)
 DOC
-cat >b.cdb <<'DOC'
-[Main]
-title = Still
-width = 200
-height = 100
-appbar = false
-windowType = 2
+cat >b.cdb <<DOC
+$(page_head Still 200 100)
 DOC
-cat >c.cdb <<'DOC'
-[Main]
-title = Captured
-width = 200
-height = 100
-appbar = false
-windowType = 4
+cat >c.cdb <<DOC
+$(page_head Captured 200 100 4)
 numElements = 2
 [Element_1]
 type = Image

@@ -11,12 +11,7 @@ mkdir -p "$work/files"
 file="$work/files/100%.txt"
 echo hello >"$file"
 cat >drag.cdb <<DOC
-[Main]
-title = Dragger
-width = 200
-height = 150
-appbar = false
-windowType = 3
+$(page_head Dragger 200 150 3)
 numElements = 1
 [Element_1]
 type = Image
