@@ -9,42 +9,27 @@ make_gif=$5
 source "$(dirname "$0")/e2e_lib.sh"
 
 "$make_gif" anim.gif 40 40 10 ff0000 0000ff || fail "make_test_gif"
+# animated_picture SRC X: the lines of an animated 40 x 40 picture element at X, 20.
+animated_picture() {
+  printf 'type = Image\nsrc = %s\nxpos = %s\nypos = 20\nwidth = 40\nheight = 40\nanimated = 1\n' \
+    "$1" "$2"
+}
 cat >a.cdb <<DOC
 $(page_head Animated 200 100)
 numElements = 1
 [Element_1]
-type = Image
 id = logo
-src = anim.gif
-xpos = 20
-ypos = 20
-width = 40
-height = 40
-animated = 1
+$(animated_picture anim.gif 20)
 $(click_command OnMouseDown ChangePage b.cdb)
 DOC
-cat >b.cdb <<DOC
-$(page_head Still 200 100)
-DOC
+page_head Still 200 100 >b.cdb
 cat >c.cdb <<DOC
 $(page_head Captured 200 100 4)
 numElements = 2
 [Element_1]
-type = Image
-src = missing.gif
-xpos = 120
-ypos = 20
-width = 40
-height = 40
-animated = 1
+$(animated_picture missing.gif 120)
 [Element_2]
-type = Image
-src = anim.gif
-xpos = 20
-ypos = 20
-width = 40
-height = 40
-animated = 1
+$(animated_picture anim.gif 20)
 DOC
 poster reload 1036
 pack show.cdz a.cdb b.cdb anim.gif

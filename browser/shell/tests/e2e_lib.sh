@@ -54,6 +54,16 @@ Message = $2
 DOC
 }
 
+# other_window PROGRAM LOG TITLE X Y: starts another program, whose window titled TITLE is
+# moved to X Y and ends with the test; its pid in $other, its window in $other_id.
+other_window() {
+  "$1" "$work/$2" "$3" &
+  other=$!
+  trap 'kill $other 2>/dev/null || true; e2e_cleanup' EXIT
+  other_id=$(wait_for_window "$3") || fail "no window titled $3"
+  xdotool windowmove "$other_id" "$4" "$5"
+}
+
 # pack CONTAINER FILE.cdb...
 pack() { "$cdztool" pack "$@" >/dev/null || fail "cdztool pack $*"; }
 
