@@ -50,10 +50,15 @@ colours() {
   tr ' ' '\n' <<<"$seen" | sed '/^$/d' | sort | tr '\n' ' '
 }
 
+# shown TITLE: the window titled TITLE has come and settled; its top-left corner in $x $y.
+shown() {
+  window=$(wait_for_window "$1") || fail "no window titled $1"
+  settle
+  read -r x y < <(client_origin "$window")
+}
+
 run_panorel "$work/show.cdz"
-window=$(wait_for_window "Animated") || fail "no window"
-settle
-read -r x y < <(client_origin "$window")
+shown Animated
 seen=$(colours 40)
 [ "$seen" = "0000FF FF0000 " ] || fail "the animation does not show both frames: $seen"
 
@@ -74,17 +79,13 @@ seen=$(colours 40)
 
 xdotool mousemove $((x + 30)) $((y + 30)) && settle 0.2
 xdotool click 1
-window=$(wait_for_window "Still") || fail "the page did not change"
-settle
-read -r x y < <(client_origin "$window")
+shown Still
 seen=$(colours 8)
 [ "$seen" = "FFFFFF " ] || fail "the animation goes on after the page change: $seen"
 stop_panorel
 
 run_panorel "$work/captured.cdz"
-window=$(wait_for_window "Captured") || fail "no window for the captured page"
-settle
-read -r x y < <(client_origin "$window")
+shown Captured
 seen=$(colours 40)
 [ "$seen" = "0000FF FF0000 " ] || fail "the animation beside a broken one does not play: $seen"
 xmessage -title Other -geometry +600+500 other &
