@@ -22,13 +22,7 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 scale() { awk -v v="$1" -v f="$2" 'BEGIN { t = v * f; i = int(t); print (t - i >= 0.41) ? i + 1 : i }'; }
 # pixel PNG X Y: RRGGBBAA
 pixel() { convert "$1" -format "%[hex:u.p{$2,$3}]" info: | cut -c1-8 | tr A-F a-f; }
-near() {
-  local got=$1 want=$2 tol=$3 i
-  for i in 0 2 4; do
-    local a=$((16#${got:i:2})) b=$((16#${want:i:2}))
-    [ $((a > b ? a - b : b - a)) -le "$tol" ] || return 1
-  done
-}
+source "$(dirname "${BASH_SOURCE[0]}")/near.sh"
 
 check_screen() {
   local w=$1 h=$2

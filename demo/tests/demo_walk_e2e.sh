@@ -41,14 +41,7 @@ read -r x y <<<"$(client_origin "$id")"
 [ "$x $y" = "152 124" ] || fail "the 720 x 520 window is not centred: $x $y"
 
 shot() { import -window root "$1"; }
-# near RRGGBB WANT TOLERANCE: every channel within the tolerance (for the JPEG photo).
-near() {
-  local got=$1 want=$2 tol=$3 i
-  for i in 0 2 4; do
-    local a=$((16#${got:i:2})) b=$((16#${want:i:2}))
-    [ $((a > b ? a - b : b - a)) -le "$tol" ] || return 1
-  done
-}
+source "$(dirname "${BASH_SOURCE[0]}")/near.sh"
 at() { pixel "$1" $((x + $2)) $((y + $3)) | tr A-F a-f; }
 
 # Shaped: the rounded corners are cut away, the rest of the 720 x 520 page stays.

@@ -1,12 +1,20 @@
-# Sourced by the sizing programs' end-to-end tests after cmake/e2e_x11.sh: the steps both
-# take with their form. `app` is the program's process, `main` its main window.
+# Sourced by the sizing programs' end-to-end tests, with the test's arguments PROGRAM
+# [OUT_DIR]: the display (cmake/e2e_x11.sh) and the steps both take with their form.
+# Screenshots go to $out, OUT_DIR or a new folder. `app` is the program's process, `main` its
+# main window.
+out=${2:-$(mktemp -d)}
+mkdir -p "$out"
+# The desktop entries lie beside the test, in desktop/corvane-PROGRAM.desktop.
+form_desktop_dir=$(cd "$(dirname "$0")" && pwd)/desktop
+source "$(dirname "${BASH_SOURCE[0]}")/../../cmake/e2e_x11.sh"
 
-# start_form PROGRAM TITLE DESKTOP_ENTRY [ARG...]: starts the program from the current folder
-# and waits for its window; the window's class must be the one the desktop entry names, so
-# that the desktop ties the window to the entry.
+# start_form PROGRAM TITLE [ARG...]: starts the program from the current folder and waits for
+# its window; the window's class must be the one the program's desktop entry names, so that
+# the desktop ties the window to the entry.
 start_form() {
-  local program=$1 title=$2 entry=$3
-  shift 3
+  local program=$1 title=$2
+  local entry=$form_desktop_dir/corvane-$(basename "$program").desktop
+  shift 2
   "$program" "$@" &
   app=$!
   main=$(wait_for_window "$title")

@@ -5,15 +5,9 @@
 # Then opens a job file named on the command line in a stored colour and calculates it.
 set -euo pipefail
 sizing=$1
-out=${2:-$(mktemp -d)}
-mkdir -p "$out"
+source "$(dirname "$0")/../../formkit/testing/form_e2e.sh"
 
-here=$(cd "$(dirname "$0")" && pwd)
-entry=$here/desktop/corvane-sizing.desktop
-source "$here/../../cmake/e2e_x11.sh"
-source "$here/../../formkit/testing/form_e2e.sh"
-
-start_form "$sizing" "Corvane Sizing Program" "$entry"
+start_form "$sizing" "Corvane Sizing Program"
 import -window root "$out/sizing-form.png"
 
 # Calc&ulate with an empty job warns about the four missing values.
@@ -47,7 +41,7 @@ work=$(mktemp -d)
 printf '"ACME","Boiler room",0,"9600000","60","300","5.3","6000","400","80","29.92","0","2","","","","","","","","1","","","","1","",""\r\n' >"$work/job.siz"
 printf '16770760\r\n' >"$work/background.dat"  # &H00FFE6C8: rgb(200,230,255)
 cd "$work"
-start_form "$sizing" "$work/job.siz - Corvane Sizing Program" "$entry" job.siz
+start_form "$sizing" "$work/job.siz - Corvane Sizing Program" job.siz
 cd - >/dev/null
 import -window "$main" "$out/sizing-job-opened.png"
 xdotool key Return

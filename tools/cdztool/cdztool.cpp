@@ -55,6 +55,15 @@ bool LoadContainer(const std::string& path, browser::CMultiFileCdz& cdz, std::os
   return s.ok();
 }
 
+// The member named MEMBER of the loaded container, or nullptr once err says it is missing.
+const browser::CDataFile* FindMember(const browser::CMultiFileCdz& cdz,
+                                     const std::string& container, const std::string& member,
+                                     std::ostream& err) {
+  const browser::CDataFile* file = cdz.FindMember(member);
+  if (file == nullptr) err << kTool << container << ": no member named '" << member << "'\n";
+  return file;
+}
+
 }  // namespace
 
 int Pack(const std::string& out_path, const std::vector<std::string>& files, bool gzip,
@@ -133,11 +142,8 @@ int Cat(const std::string& container, const std::string& member, std::ostream& o
         std::ostream& err) {
   browser::CMultiFileCdz cdz;
   bool clean = LoadContainer(container, cdz, err);
-  const browser::CDataFile* file = cdz.FindMember(member);
-  if (file == nullptr) {
-    err << kTool << container << ": no member named '" << member << "'\n";
-    return 1;
-  }
+  const browser::CDataFile* file = FindMember(cdz, container, member, err);
+  if (file == nullptr) return 1;
   for (const std::string& line : file->Lines()) out << line << "\n";
   return clean ? 0 : 1;
 }
@@ -146,11 +152,8 @@ int Get(const std::string& container, const std::string& member, const std::stri
         const std::string& key, std::ostream& out, std::ostream& err) {
   browser::CMultiFileCdz cdz;
   bool clean = LoadContainer(container, cdz, err);
-  const browser::CDataFile* file = cdz.FindMember(member);
-  if (file == nullptr) {
-    err << kTool << container << ": no member named '" << member << "'\n";
-    return 1;
-  }
+  const browser::CDataFile* file = FindMember(cdz, container, member, err);
+  if (file == nullptr) return 1;
   std::string value;
   if (!file->ReadString(section, key, value)) {
     err << kTool << container << ": member '" << file->Name() << "' has no key '" << key

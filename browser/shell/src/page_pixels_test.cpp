@@ -19,6 +19,31 @@ namespace browser::shell {
 namespace {
 
 
+// A page loaded on a headless window, its pictures found under /cd/ and /opt/.
+struct ShownPage {
+  HeadlessWindow window;
+  CIdManager ids;
+  CBrowserDocument document;
+
+  bool Load(const CDataFile& file, testing::FakePictures& pictures) {
+    document.set_host(&window);
+    PageLoadContext load(ids, {"/cd/", "/opt/"}, nullptr, &pictures);
+    return document.Load(file, load);
+  }
+
+  // The page painted through the Qt canvas over white, WIDTH x HEIGHT from the top left.
+  QImage Painted(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+      QPainter painter(&image);
+      QtCanvas canvas(painter);
+      document.Paint(canvas, {0, 0, width, height});
+    }
+    return image;
+  }
+};
+
 uint32_t At(const QImage& image, int x, int y) {
   return reinterpret_cast<const uint32_t*>(image.constScanLine(y))[x] & 0xFFFFFF;
 }
@@ -45,20 +70,9 @@ TEST(PagePixels, KeyedPictureStripFrameBlendedTextAndFallbackButton) {
       "bgTransparency = 0.5\n"
       "[Element_4]\ntype = Image\nsrc = missing.bmp\nxpos = 0\nypos = 30\nwidth = 20\n"
       "height = 10\n");
-  HeadlessWindow window;
-  CIdManager ids;
-  CBrowserDocument document;
-  document.set_host(&window);
-  PageLoadContext load(ids, {"/cd/", "/opt/"}, nullptr, &pictures);
-  ASSERT_TRUE(document.Load(file, load));
-
-  QImage image(80, 50, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  {
-    QPainter painter(&image);
-    QtCanvas canvas(painter);
-    document.Paint(canvas, {0, 0, 80, 50});
-  }
+  ShownPage page;
+  ASSERT_TRUE(page.Load(file, pictures));
+  const QImage image = page.Painted(80, 50);
   EXPECT_EQ(At(image, 0, 0), 0x0000FFu);   // the key colour shows the page behind
   EXPECT_EQ(At(image, 3, 3), 0x0000FFu);
   EXPECT_EQ(At(image, 1, 0), 0x00FF00u);   // the rest of the picture
@@ -105,20 +119,10 @@ TEST(PagePixels, TheShapeAndThePaintSampleOneStretchedBackgroundAtAnySize) {
         "[Main]\nwatermark = badge.bmp\nwindowType = 3\ntransColor = 0xFF00FF\n"
         "tolerance = 0\nwidth = " + std::to_string(size.width) +
         "\nheight = " + std::to_string(size.height) + "\n");
-    HeadlessWindow window;
-    CIdManager ids;
-    CBrowserDocument document;
-    document.set_host(&window);
-    PageLoadContext load(ids, {"/cd/", "/opt/"}, nullptr, &pictures);
-    ASSERT_TRUE(document.Load(file, load));
-    QImage image(size.width, size.height, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-      QPainter painter(&image);
-      QtCanvas canvas(painter);
-      document.Paint(canvas, {0, 0, size.width, size.height});
-    }
-    const Region* shape = window.shape();
+    ShownPage page;
+    ASSERT_TRUE(page.Load(file, pictures));
+    const QImage image = page.Painted(size.width, size.height);
+    const Region* shape = page.window.shape();
     ASSERT_NE(shape, nullptr);
     QImage inside(size.width, size.height, QImage::Format_Mono);
     inside.fill(0);

@@ -9,64 +9,27 @@ make_gif=$5
 source "$(dirname "$0")/e2e_lib.sh"
 
 "$make_gif" anim.gif 40 40 10 ff0000 0000ff || fail "make_test_gif"
-cat >a.cdb <<'DOC'
-[Main]
-title = Animated
-width = 200
-height = 100
-appbar = false
-windowType = 2
+# animated_picture SRC X: the lines of an animated 40 x 40 picture element at X, 20.
+animated_picture() {
+  printf 'type = Image\nsrc = %s\nxpos = %s\nypos = 20\nwidth = 40\nheight = 40\nanimated = 1\n' \
+    "$1" "$2"
+}
+cat >a.cdb <<DOC
+$(page_head Animated 200 100)
 numElements = 1
 [Element_1]
-type = Image
 id = logo
-src = anim.gif
-xpos = 20
-ypos = 20
-width = 40
-height = 40
-animated = 1
-numScripts = 1
-[Element_1_Script_1]
-name = OnMouseDown
-numScriptItems = 1
-[Element_1_Script_1_ScriptItem_1]
-name = InternalCommand
-command = ChangePage
-parameters = b.cdb
+$(animated_picture anim.gif 20)
+$(click_command OnMouseDown ChangePage b.cdb)
 DOC
-cat >b.cdb <<'DOC'
-[Main]
-title = Still
-width = 200
-height = 100
-appbar = false
-windowType = 2
-DOC
-cat >c.cdb <<'DOC'
-[Main]
-title = Captured
-width = 200
-height = 100
-appbar = false
-windowType = 4
+page_head Still 200 100 >b.cdb
+cat >c.cdb <<DOC
+$(page_head Captured 200 100 4)
 numElements = 2
 [Element_1]
-type = Image
-src = missing.gif
-xpos = 120
-ypos = 20
-width = 40
-height = 40
-animated = 1
+$(animated_picture missing.gif 120)
 [Element_2]
-type = Image
-src = anim.gif
-xpos = 20
-ypos = 20
-width = 40
-height = 40
-animated = 1
+$(animated_picture anim.gif 20)
 DOC
 poster reload 1036
 pack show.cdz a.cdb b.cdb anim.gif
@@ -87,10 +50,15 @@ colours() {
   tr ' ' '\n' <<<"$seen" | sed '/^$/d' | sort | tr '\n' ' '
 }
 
+# shown TITLE: the window titled TITLE has come and settled; its top-left corner in $x $y.
+shown() {
+  window=$(wait_for_window "$1") || fail "no window titled $1"
+  settle
+  read -r x y < <(client_origin "$window")
+}
+
 run_panorel "$work/show.cdz"
-window=$(wait_for_window "Animated") || fail "no window"
-settle
-read -r x y < <(client_origin "$window")
+shown Animated
 seen=$(colours 40)
 [ "$seen" = "0000FF FF0000 " ] || fail "the animation does not show both frames: $seen"
 
@@ -111,17 +79,13 @@ seen=$(colours 40)
 
 xdotool mousemove $((x + 30)) $((y + 30)) && settle 0.2
 xdotool click 1
-window=$(wait_for_window "Still") || fail "the page did not change"
-settle
-read -r x y < <(client_origin "$window")
+shown Still
 seen=$(colours 8)
 [ "$seen" = "FFFFFF " ] || fail "the animation goes on after the page change: $seen"
 stop_panorel
 
 run_panorel "$work/captured.cdz"
-window=$(wait_for_window "Captured") || fail "no window for the captured page"
-settle
-read -r x y < <(client_origin "$window")
+shown Captured
 seen=$(colours 40)
 [ "$seen" = "0000FF FF0000 " ] || fail "the animation beside a broken one does not play: $seen"
 xmessage -title Other -geometry +600+500 other &

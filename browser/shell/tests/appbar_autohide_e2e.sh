@@ -35,11 +35,7 @@ wait_geometry() {
 }
 
 # Another program's window, to have the keyboard.
-"$other_program" "$work/other.log" Other &
-other=$!
-trap 'kill $other 2>/dev/null || true; e2e_cleanup' EXIT
-other_id=$(wait_for_window Other) || fail "no other window"
-xdotool windowmove "$other_id" 600 300
+other_window "$other_program" other.log Other 600 300
 
 run_panorel "$work/auto.cdz"
 id=$(wait_for_window Auto) || fail "no bar"

@@ -19,7 +19,7 @@ wait_workarea() {
 }
 
 convert -size 150x768 xc:'#3366cc' BMP3:bar.bmp
-cat >bar.cdb <<'DOC'
+cat >bar.cdb <<DOC
 [Main]
 title = Bar
 width = 150
@@ -31,22 +31,10 @@ xpos = 0
 ypos = 0
 width = 150
 height = 100
-numScripts = 1
-[Element_1_Script_1]
-name = OnMouseUp
-numScriptItems = 1
-[Element_1_Script_1_ScriptItem_1]
-name = InternalCommand
-command = ChangePage
-parameters = plain.cdb
+$(click_command OnMouseUp ChangePage plain.cdb)
 DOC
-cat >plain.cdb <<'DOC'
-[Main]
-title = Plain
-width = 200
-height = 100
-appbar = false
-windowType = 3
+cat >plain.cdb <<DOC
+$(page_head Plain 200 100 3)
 DOC
 cat >top.cdb <<'DOC'
 [Main]

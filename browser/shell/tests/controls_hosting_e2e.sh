@@ -10,12 +10,7 @@ source "$(dirname "$0")/e2e_lib.sh"
 export XDG_DATA_HOME="$work/data"
 
 cat >a.cdb <<DOC
-[Main]
-title = Controls A
-width = 300
-height = 200
-appbar = false
-windowType = 2
+$(page_head "Controls A" 300 200)
 numElements = 1
 numScripts = 2
 [Script_1]
@@ -74,13 +69,8 @@ scriptName = Next
 [Element_1_Script_1_ScriptItem_3]
 name = ENDIF Statement
 DOC
-cat >b.cdb <<'DOC'
-[Main]
-title = Controls B
-width = 300
-height = 200
-appbar = false
-windowType = 2
+cat >b.cdb <<DOC
+$(page_head "Controls B" 300 200)
 numElements = 1
 [Element_1]
 type = ActiveX

@@ -46,12 +46,7 @@ button { position: absolute; width: 100px; height: 40px; }</style></head>
 </body></html>
 HTML
 cat >a.cdb <<DOC
-[Main]
-title = Web A
-width = 400
-height = 300
-appbar = false
-windowType = 2
+$(page_head "Web A" 400 300)
 numElements = 1
 numScripts = 2
 [Script_1]
@@ -112,16 +107,8 @@ grep -q $'^exit\t0' trace.txt || fail "no orderly exit"
 
 # LaunchInternetExplorer: the popup at its size and place, showing the address.
 cat >c.cdb <<DOC
-[Main]
-title = Web C
-width = 200
-height = 100
-appbar = false
-windowType = 2
-numScripts = 1
-[Script_1]
-name = OnLoad
-numScriptItems = 1
+$(page_head "Web C" 200 100)
+$(onload_items 1)
 [Script_1_ScriptItem_1]
 name = LaunchInternetExplorer
 path = $work/page.html

@@ -4,13 +4,8 @@
 source "$(dirname "$0")/e2e_lib.sh"
 
 convert -size 200x150 xc:'#3366cc' BMP3:page.bmp
-cat >drag.cdb <<'DOC'
-[Main]
-title = Drag
-width = 200
-height = 150
-appbar = false
-windowType = 3
+cat >drag.cdb <<DOC
+$(page_head Drag 200 150 3)
 watermark = page.bmp
 mouseMove = true
 DOC

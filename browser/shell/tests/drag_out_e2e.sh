@@ -11,12 +11,7 @@ mkdir -p "$work/files"
 file="$work/files/100%.txt"
 echo hello >"$file"
 cat >drag.cdb <<DOC
-[Main]
-title = Dragger
-width = 200
-height = 150
-appbar = false
-windowType = 3
+$(page_head Dragger 200 150 3)
 numElements = 1
 [Element_1]
 type = Image
@@ -34,16 +29,12 @@ path = $file
 DOC
 pack drag.cdz drag.cdb
 
-"$drop_target" "$work/drops.log" Target &
-target=$!
-trap 'kill $target 2>/dev/null || true; e2e_cleanup' EXIT
-target_id=$(wait_for_window Target) || fail "no drop target"
-xdotool windowmove "$target_id" 600 400
+other_window "$drop_target" drops.log Target 600 400
 run_panorel "$work/drag.cdz"
 id=$(wait_for_window Dragger) || fail "no window"
 settle
 read -r x y <<<"$(client_origin "$id")"
-read -r tx ty <<<"$(client_origin "$target_id")"
+read -r tx ty <<<"$(client_origin "$other_id")"
 
 # drag_to X Y: press on the element and move to X Y in steps, the button still held.
 drag_to() {

@@ -20,20 +20,48 @@ fail() {
   exit 1
 }
 
+# page_head TITLE WIDTH HEIGHT [WINDOW_TYPE]: the [Main] lines of a test page without an
+# application bar (a window of type 2 unless told), for a document written around them.
+page_head() {
+  printf '[Main]\ntitle = %s\nwidth = %s\nheight = %s\nappbar = false\nwindowType = %s\n' \
+    "$1" "$2" "$3" "${4:-2}"
+}
+
+# onload_items COUNT: the lines in [Main] that give the page one script, OnLoad, of COUNT
+# items (its items follow as [Script_1_ScriptItem_N]).
+onload_items() {
+  printf 'numScripts = 1\n[Script_1]\nname = OnLoad\nnumScriptItems = %s\n' "$1"
+}
+
+# click_command EVENT COMMAND [PARAMETERS]: the lines in [Element_1] that give the element
+# one script, on EVENT, running the internal command COMMAND.
+click_command() {
+  printf 'numScripts = 1\n[Element_1_Script_1]\nname = %s\nnumScriptItems = 1\n' "$1"
+  printf '[Element_1_Script_1_ScriptItem_1]\nname = InternalCommand\ncommand = %s\n' "$2"
+  [ $# -lt 3 ] || printf 'parameters = %s\n' "$3"
+}
+
 # poster NAME MESSAGE: NAME.cdb, a document whose OnLoad posts MESSAGE to the browser's main
 # window, as another program would (through cdztool's live services on the same display).
 poster() {
   cat >"$1.cdb" <<DOC
 [Main]
-numScripts = 1
-[Script_1]
-name = OnLoad
-numScriptItems = 1
+$(onload_items 1)
 [Script_1_ScriptItem_1]
 name = PostMessage
 WindowClass = VTRL_MAINWND
 Message = $2
 DOC
+}
+
+# other_window PROGRAM LOG TITLE X Y: starts another program, whose window titled TITLE is
+# moved to X Y and ends with the test; its pid in $other, its window in $other_id.
+other_window() {
+  "$1" "$work/$2" "$3" &
+  other=$!
+  trap 'kill $other 2>/dev/null || true; e2e_cleanup' EXIT
+  other_id=$(wait_for_window "$3") || fail "no window titled $3"
+  xdotool windowmove "$other_id" "$4" "$5"
 }
 
 # pack CONTAINER FILE.cdb...

@@ -4,13 +4,8 @@
 # and uncovered, as it does in a screenshot of the page in that state.
 source "$(dirname "$0")/e2e_lib.sh"
 
-cat >text.cdb <<'DOC'
-[Main]
-title = Expose
-width = 300
-height = 100
-appbar = false
-windowType = 3
+cat >text.cdb <<DOC
+$(page_head Expose 300 100 3)
 numElements = 1
 [Element_1]
 type = Text

@@ -9,12 +9,7 @@ convert -size 200x100 xc:'#cc3300' BMP3:tour/pictures/back.bmp
 # NAME TITLE COMMAND: a page whose click runs COMMAND.
 page() {
   cat >"tour/$1.cdb" <<DOC
-[Main]
-title = $2
-width = 200
-height = 100
-appbar = false
-windowType = 2
+$(page_head "$2" 200 100)
 watermark = pictures\\back.bmp
 numElements = 1
 [Element_1]
@@ -25,13 +20,7 @@ ypos = 0
 width = 200
 height = 100
 bgColor = 0x00FFFFFF
-numScripts = 1
-[Element_1_Script_1]
-name = OnMouseUp
-numScriptItems = 1
-[Element_1_Script_1_ScriptItem_1]
-name = InternalCommand
-command = $3
+$(click_command OnMouseUp "$3")
 DOC
 }
 page b_second "Tour B" NextPage

@@ -6,12 +6,7 @@ source "$(dirname "$0")/e2e_lib.sh"
 
 page() {  # NAME TITLE
   cat >"$1.cdb" <<DOC
-[Main]
-title = $2
-width = 200
-height = 100
-appbar = false
-windowType = 2
+$(page_head "$2" 200 100)
 DOC
 }
 page a "Page A"

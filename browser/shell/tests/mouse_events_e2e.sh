@@ -5,13 +5,8 @@
 # nothing.
 source "$(dirname "$0")/e2e_lib.sh"
 
-cat >click.cdb <<'DOC'
-[Main]
-title = Click
-width = 300
-height = 200
-appbar = false
-windowType = 3
+cat >click.cdb <<DOC
+$(page_head Click 300 200 3)
 numElements = 1
 [Element_1]
 type = Image

@@ -8,12 +8,7 @@ convert -size 100x60 xc:'#3366cc' -fill magenta -draw 'rectangle 0,0 9,9' BMP3:k
 # NAME TYPE WIDTH HEIGHT NEXT
 page() {
   cat >"$1.cdb" <<DOC
-[Main]
-title = Placement $1
-width = $3
-height = $4
-appbar = false
-windowType = $2
+$(page_head "Placement $1" "$3" "$4" "$2")
 watermark = keyed.bmp
 numElements = 1
 [Element_1]
@@ -24,14 +19,7 @@ ypos = 10
 width = $(($3 - 20))
 height = $(($4 - 20))
 bgColor = 0x00FFFFFF
-numScripts = 1
-[Element_1_Script_1]
-name = OnMouseUp
-numScriptItems = 1
-[Element_1_Script_1_ScriptItem_1]
-name = InternalCommand
-command = ChangePage
-parameters = $5.cdb
+$(click_command OnMouseUp ChangePage "$5.cdb")
 DOC
 }
 page p0 3 100 60 p1

@@ -5,16 +5,8 @@ source "$(dirname "$0")/e2e_lib.sh"
 
 page() {  # NAME TITLE [COMMAND PARAMETERS]
   cat >"$1.cdb" <<DOC
-[Main]
-title = $2
-width = 200
-height = 100
-appbar = false
-windowType = 2
-numScripts = 1
-[Script_1]
-name = OnLoad
-numScriptItems = 2
+$(page_head "$2" 200 100)
+$(onload_items 2)
 [Script_1_ScriptItem_1]
 name = InternalCommand
 command = $3

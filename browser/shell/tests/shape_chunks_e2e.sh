@@ -29,13 +29,8 @@ read -r want_rects want_area <<<"$(convert board.bmp txt:- | awk -F'[,: ]+' '
   END { end_row(); print rects, area }')"
 [ "$want_rects" -gt 32765 ] || fail "the picture makes only $want_rects rectangles"
 
-cat >board.cdb <<'DOC'
-[Main]
-title = Board
-width = 260
-height = 260
-appbar = false
-windowType = 3
+cat >board.cdb <<DOC
+$(page_head Board 260 260 3)
 watermark = board.bmp
 DOC
 pack board.cdz board.cdb

@@ -6,16 +6,8 @@
 source "$(dirname "$0")/e2e_lib.sh"
 
 cat >show.cdb <<DOC
-[Main]
-title = System
-width = 200
-height = 100
-appbar = false
-windowType = 2
-numScripts = 1
-[Script_1]
-name = OnLoad
-numScriptItems = 3
+$(page_head System 200 100)
+$(onload_items 3)
 [Script_1_ScriptItem_1]
 name = RunProgram
 path = /bin/sh

@@ -8,16 +8,8 @@ mkdir tour
 # TITLE: the page's text.
 page() {
   cat <<DOC
-[Main]
-title = $1
-width = 240
-height = 120
-appbar = false
-windowType = 2
-numScripts = 1
-[Script_1]
-name = OnLoad
-numScriptItems = 1
+$(page_head "$1" 240 120)
+$(onload_items 1)
 [Script_1_ScriptItem_1]
 name = SetVariable
 varName = Seen

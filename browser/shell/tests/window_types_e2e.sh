@@ -13,12 +13,7 @@ convert -size ${W}x${H} xc:'#3366cc' -fill magenta -draw 'rectangle 0,0 39,39' B
 
 for type in 0 1 2 3 4; do
   cat >type$type.cdb <<DOC
-[Main]
-title = Window type $type
-width = $W
-height = $H
-appbar = false
-windowType = $type
+$(page_head "Window type $type" $W $H $type)
 watermark = page.bmp
 DOC
   pack type$type.cdz type$type.cdb

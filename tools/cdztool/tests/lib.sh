@@ -26,6 +26,17 @@ expect() {
   return 0
 }
 
+# onload_head COUNT: a document's [Main] giving it one script, OnLoad, of COUNT items (its
+# items follow as [Script_1_ScriptItem_N]).
+onload_head() {
+  printf '[Main]\nnumScripts = 1\n[Script_1]\nname = OnLoad\nnumScriptItems = %s\n' "$1"
+}
+
+# done_item N: item N of the OnLoad script, setting Done to yes: the script ran to its end.
+done_item() {
+  printf '[Script_1_ScriptItem_%s]\nname = SetVariable\nvarName = Done\nvalue = yes\n' "$1"
+}
+
 finish() {
   if [ "$failures" -ne 0 ]; then
     echo "$failures failure(s)" >&2

@@ -4,11 +4,7 @@
 . "$(dirname "$0")/lib.sh"
 
 cat >system.cdb <<DOC
-[Main]
-numScripts = 1
-[Script_1]
-name = OnLoad
-numScriptItems = 12
+$(onload_head 12)
 [Script_1_ScriptItem_1]
 name = RunProgram
 path = tools\\stand-in.exe
@@ -51,10 +47,7 @@ Unregister = true
 [Script_1_ScriptItem_11]
 name = InternalCommand
 command = NextPage
-[Script_1_ScriptItem_12]
-name = SetVariable
-varName = Done
-value = yes
+$(done_item 12)
 DOC
 expect 0 "" -- pack system.cdz system.cdb
 
@@ -106,12 +99,8 @@ ls saved.kps.* >/dev/null 2>&1 && fail "the save left a file beside"
 # A "\" in a path used as written separates folders; the path stays relative to the current
 # folder.
 mkdir -p sub
-cat >slash.cdb <<'DOC'
-[Main]
-numScripts = 1
-[Script_1]
-name = OnLoad
-numScriptItems = 1
+cat >slash.cdb <<DOC
+$(onload_head 1)
 [Script_1_ScriptItem_1]
 name = SaveToFile
 path = sub\live.kps
@@ -140,12 +129,8 @@ ln -sf target.kps link.kps
 chmod 0444 readonly.kps
 chmod 0644 locked/open.kps
 chmod 0555 locked
-cat >perm.cdb <<'DOC'
-[Main]
-numScripts = 1
-[Script_1]
-name = OnLoad
-numScriptItems = 4
+cat >perm.cdb <<DOC
+$(onload_head 4)
 [Script_1_ScriptItem_1]
 name = SaveToFile
 path = readonly.kps
@@ -161,10 +146,7 @@ name = SaveToFile
 path = link.kps
 key = k
 value = v
-[Script_1_ScriptItem_4]
-name = SetVariable
-varName = Done
-value = yes
+$(done_item 4)
 DOC
 expect 0 "" -- pack perm.cdz perm.cdb
 if [ "$permissions_hold" = 1 ]; then
@@ -190,12 +172,8 @@ mkdir -p config/corvane
 printf '[Software\\Corvane\\Show]\nProgram=sz:/opt/show/viewer\nArgs=sz:--page 2\nName=sz:Saved\n' \
   >config/corvane/registry.ini
 printf '[Software\\Corvane\\Show]\nProgram=sz:/opt/other/viewer\nName=sz:Other\n' >other.ini
-cat >reg.cdb <<'DOC'
-[Main]
-numScripts = 1
-[Script_1]
-name = OnLoad
-numScriptItems = 2
+cat >reg.cdb <<DOC
+$(onload_head 2)
 [Script_1_ScriptItem_1]
 name = SetVariable
 varName = Name
@@ -220,12 +198,8 @@ expect 1 "--registry needs a value" -- run reg.cdz --registry
 
 # A control copied "to the system" goes into the user's plug-in folder, made when missing.
 echo library >ctl.so
-cat >copy.cdb <<'DOC'
-[Main]
-numScripts = 1
-[Script_1]
-name = OnLoad
-numScriptItems = 1
+cat >copy.cdb <<DOC
+$(onload_head 1)
 [Script_1_ScriptItem_1]
 name = RegisterActiveX
 Filename = ctl.so
