@@ -7,6 +7,7 @@
 #include <string>
 
 #include "browser/page/browser_document.h"
+#include "browser/page/headless_canvas.h"
 #include "browser/page/headless_window.h"
 #include "browser/page/multi_resolution.h"
 #include "browser/page/page_load_context.h"
@@ -37,16 +38,6 @@ class SmallPictures : public browser::PictureSource {
   }
 };
 
-// Paints nothing, only checks that every rectangle asked for is sane to draw.
-class NullCanvas : public browser::Canvas {
- public:
-  void FillRect(const browser::Rect&, uint32_t) override {}
-  void DrawPicture(const browser::Picture&, const browser::Rect&, const browser::Rect&) override {}
-  void DrawMaskedPicture(const browser::Picture&, const browser::Picture&, const browser::Rect&,
-                         const browser::Rect&) override {}
-  void DrawButton(const browser::Rect&, const std::string&) override {}
-};
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -71,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The window cuts big pages down before it paints them.
     const browser::Size size = page->GetSize();
     page->SetSize({std::min(size.width, 2048), std::min(size.height, 2048)});
-    NullCanvas canvas;
+    browser::HeadlessCanvas canvas;
     document.Paint(canvas, {0, 0, 2048, 2048});
     for (const auto& child : page->children()) {
       const browser::Rect b = child->GetBounds();

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "browser/doc/multi_file_cdz.h"
+#include "browser/page/headless_canvas.h"
 #include "browser/page/headless_window.h"
 #include "browser/page/main_wnd.h"
 #include "browser/script/id_manager.h"
@@ -34,15 +35,6 @@ class FilePictures : public browser::PictureSource {
     return browser::shell::ReadGifFile(path, mode);
   }
   std::string Stamp(const std::string& path) override { return path; }
-};
-
-class NullCanvas : public browser::Canvas {
- public:
-  void FillRect(const browser::Rect&, uint32_t) override {}
-  void DrawPicture(const browser::Picture&, const browser::Rect&, const browser::Rect&) override {}
-  void DrawMaskedPicture(const browser::Picture&, const browser::Picture&, const browser::Rect&,
-                         const browser::Rect&) override {}
-  void DrawButton(const browser::Rect&, const std::string&) override {}
 };
 
 std::string MakeDirectory() {
@@ -98,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     services.program_path = dir + "/panorel";
     browser::CMainWnd wnd(ids, std::move(services));
     if (wnd.StartupLoad(path)) {
-      NullCanvas canvas;
+      browser::HeadlessCanvas canvas;
       const browser::Size page = wnd.PageSize();
       wnd.Paint(canvas, {0, 0, std::min(page.width, 2048), std::min(page.height, 2048)});
       wnd.MousePress({10, 10});
