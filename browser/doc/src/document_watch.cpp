@@ -1,7 +1,5 @@
 #include "browser/doc/document_watch.h"
 
-#include <filesystem>
-
 #include "browser/doc/no_case.h"
 #include "platform/paths.h"
 
@@ -32,10 +30,10 @@ bool IsShown(std::string_view name) {
 
 }  // namespace
 
-DocumentWatch::DocumentWatch(std::string path) : path_(std::move(path)) {
+DocumentWatch::DocumentWatch(platform::FileSystem& files, std::string path)
+    : files_(files), path_(std::move(path)) {
   while (path_.size() > 1 && path_.back() == '/') path_.pop_back();
-  std::error_code ec;
-  folder_ = std::filesystem::is_directory(path_, ec);
+  folder_ = files_.Stat(path_) == platform::FileKind::kDirectory;
 }
 
 std::vector<std::string> DocumentWatch::Folders() const {
@@ -44,15 +42,12 @@ std::vector<std::string> DocumentWatch::Folders() const {
     return {dir.empty() ? std::string(".") : std::string(dir)};
   }
   std::vector<std::string> folders{path_};
-  std::error_code ec;
-  for (std::filesystem::directory_iterator it(path_, ec), end; !ec && it != end;
-       it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    std::error_code kind;
-    if (IsEditorsOwn(name) || !it->is_directory(kind)) continue;
-    folders.push_back(path_ + "/" + name);
-    if (folders.size() > kMaxWatchedFolders) break;
-  }
+  files_.ListFolder(path_, [&](std::string_view name) {
+    if (IsEditorsOwn(name)) return true;
+    std::string folder = path_ + "/" + std::string(name);
+    if (files_.Stat(folder) == platform::FileKind::kDirectory) folders.push_back(std::move(folder));
+    return folders.size() <= kMaxWatchedFolders;
+  });
   return folders;
 }
 

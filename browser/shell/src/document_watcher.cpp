@@ -4,8 +4,9 @@
 
 namespace browser::shell {
 
-DocumentWatcher::DocumentWatcher(const std::string& path, QObject* parent)
-    : QObject(parent), watch_(path) {
+DocumentWatcher::DocumentWatcher(platform::FileSystem& files, const std::string& path,
+                                 QObject* parent)
+    : QObject(parent), watch_(files, path) {
   if (!watch_.Arm()) std::cerr << "panorel: --watch: " << watch_.error() << "\n";
   if (watch_.fd() < 0) return;
   // Every change of the save starts the wait again: the page loads once it has settled.

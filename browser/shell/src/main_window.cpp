@@ -126,7 +126,7 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
   }
   if (options_.watch && !options_.preview) {
     watcher_ = std::make_unique<DocumentWatcher>(
-        options_.document.empty() ? platform::ReplaceExtension(options_.program_path, ".cdz")
+        files_, options_.document.empty() ? platform::ReplaceExtension(options_.program_path, ".cdz")
                                   : options_.document,
         this);
     connect(watcher_.get(), &DocumentWatcher::changed, this, &MainWindow::ReloadWatchedDocument);

@@ -4,6 +4,7 @@
 #include "browser/doc/document_watch.h"
 #include "json_string.h"
 #include "lint.h"
+#include "platform/disk_file_system.h"
 
 namespace cdztool {
 
@@ -11,7 +12,8 @@ int LintWatchCommand(const std::string& document, bool json, std::ostream& out, 
                      const std::function<std::unique_ptr<LintControls>(const std::string&)>&
                          controls_for,
                      const std::function<bool()>& stop, bool clear_screen) {
-  browser::DocumentWatch watch(document);
+  platform::DiskFileSystem disk;
+  browser::DocumentWatch watch(disk, document);
   if (!watch.Arm()) err << "cdztool: --watch: " << PrintableText(watch.error()) << "\n";
   int status = LintCommand(document, json, out, err, controls_for);
   for (;;) {

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/file_system.h"
 #include "platform/folder_watch.h"
 
 namespace browser {
@@ -22,7 +23,8 @@ class DocumentWatch {
   // A change ends waiting when no other came for this long: an editor's save is several steps.
   static constexpr int kSettleMs = 40;
 
-  explicit DocumentWatch(std::string path);
+  // `files` tells what is at `path` and in its folders; the watch itself is the system's.
+  DocumentWatch(platform::FileSystem& files, std::string path);
 
   // Watches the document's folders as they are now (a new folder of pictures is watched once
   // armed again). False when one cannot be watched (error() says which).
@@ -43,6 +45,7 @@ class DocumentWatch {
   bool Counts(std::string_view name) const;
 
  private:
+  platform::FileSystem& files_;
   std::string path_;
   bool folder_ = false;
   platform::FolderWatch watch_;

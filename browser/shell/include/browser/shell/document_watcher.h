@@ -16,7 +16,7 @@ class DocumentWatcher : public QObject {
   Q_OBJECT
  public:
   // Watches at once; what cannot be watched is said on stderr.
-  DocumentWatcher(const std::string& path, QObject* parent);
+  DocumentWatcher(platform::FileSystem& files, const std::string& path, QObject* parent);
   const std::string& path() const { return watch_.path(); }
 
  signals:
