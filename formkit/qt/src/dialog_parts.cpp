@@ -42,12 +42,15 @@ QPushButton* MakeHidingButton(const QString& text, const QString& name, QDialog*
   return button;
 }
 
-QLayout* CentredRow(QWidget* button) {
+void FinishDialog(QDialog* dialog, const QString& name, const QString& caption, QBoxLayout* layout,
+                  QPushButton* button) {
   auto* row = new QHBoxLayout;
   row->addStretch();
   row->addWidget(button);
   row->addStretch();
-  return row;
+  layout->addSpacing(8);
+  layout->addLayout(row);
+  SetUpDialog(dialog, name, caption, layout);
 }
 
 }  // namespace formkit

@@ -72,13 +72,12 @@ bool HasTheProgramIcon(Window& window) {
 
 // A modeless dialog named `name` whose button `button` hides it without destroying it;
 // `dialog` is deleted afterwards. Fails the running test where it does not.
-inline void ExpectButtonHidesTheDialog(QDialog* created, const QString& name,
-                                       const QString& button) {
+inline void ExpectButtonHidesTheDialog(QDialog* created, const char* name, const char* button) {
   QPointer<QDialog> dialog(created);
-  QCOMPARE(dialog->objectName(), name);
+  QCOMPARE(dialog->objectName(), QString::fromLatin1(name));
   QVERIFY(!dialog->isModal());
   dialog->show();
-  QTest::mouseClick(Child<QPushButton>(*dialog, button.toLatin1().constData()), Qt::LeftButton);
+  QTest::mouseClick(Child<QPushButton>(*dialog, button), Qt::LeftButton);
   QApplication::processEvents();
   QVERIFY(dialog);
   QVERIFY(!dialog->isVisible());

@@ -51,11 +51,9 @@ FrmTempRise::FrmTempRise(QWidget* parent) : QDialog(parent) {
 
   auto* layout = new QVBoxLayout;
   layout->addLayout(grid);
-  layout->addSpacing(8);
-  layout->addLayout(formkit::CentredRow(
-      formkit::MakeHidingButton(QStringLiteral("&Done"), QStringLiteral("Command1"), this)));
-  formkit::SetUpDialog(this, QStringLiteral("frmTempRise"),
-                       QStringLiteral("Typical Temperature Rise"), layout);
+  formkit::FinishDialog(
+      this, QStringLiteral("frmTempRise"), QStringLiteral("Typical Temperature Rise"), layout,
+      formkit::MakeHidingButton(QStringLiteral("&Done"), QStringLiteral("Command1"), this));
 }
 
 }  // namespace sizing

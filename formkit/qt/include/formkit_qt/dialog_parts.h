@@ -1,10 +1,11 @@
 // What the programs' small dialogs are built from: a fixed-size modeless dialog, its bold
-// heading, the headings of its table's columns, and the closing button that hides the dialog
-// instead of destroying it.
+// heading, the headings of its table's columns, and the closing button, centred at its foot,
+// that hides the dialog instead of destroying it.
 #pragma once
 
 #include <QString>
 
+class QBoxLayout;
 class QDialog;
 class QLabel;
 class QLayout;
@@ -27,7 +28,9 @@ QLabel* MakeColumnHeading(const QString& text, QWidget* parent);
 // is shown again as it was.
 QPushButton* MakeHidingButton(const QString& text, const QString& name, QDialog* dialog);
 
-// A horizontal row with `button` in the middle, for the foot of a dialog.
-QLayout* CentredRow(QWidget* button);
+// Closes `layout` with a gap and `button` centred below it, then sets the dialog up with it
+// (SetUpDialog).
+void FinishDialog(QDialog* dialog, const QString& name, const QString& caption, QBoxLayout* layout,
+                  QPushButton* button);
 
 }  // namespace formkit
