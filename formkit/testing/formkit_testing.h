@@ -8,9 +8,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
+#include <map>
 #include <random>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "formkit/calc_sheet.h"
@@ -59,6 +62,20 @@ class InTempFolderTest : public TempFolderTest {
  private:
   std::filesystem::path old_;
 };
+
+// Types each text into its box, in order, as a user filling in the form does.
+inline void SetTexts(Form& form,
+                     std::initializer_list<std::pair<const char*, const char*>> texts) {
+  for (const auto& [box, text] : texts) form.SetText(box, text);
+}
+
+// The texts of the controls `names` on the form, by name.
+template <typename Names>
+std::map<std::string, std::string> TextsOf(const Form& form, const Names& names) {
+  std::map<std::string, std::string> texts;
+  for (const char* name : names) texts[name] = form.Text(name);
+  return texts;
+}
 
 struct CliRun {
   int status;

@@ -1,17 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "formkit/host.h"
+#include "form_fixture.h"
 #include "sizing/frm_sizing.h"
 
 namespace sizing {
 namespace {
 
-class MainForm : public ::testing::Test {
- protected:
-  void SetUp() override { form.Form_Load(); }
-  formkit::RecordingHost host;
-  FrmSizing form{host, formkit::NumberFormat{'.', ','}};
-};
+using MainForm = testing::FormFixture;
 
 TEST_F(MainForm, OpensWithTheDesignValues) {
   EXPECT_EQ(form.Caption(), "Corvane Sizing Program");

@@ -1,21 +1,18 @@
 #include <gtest/gtest.h>
 
-#include "formkit/host.h"
+#include "form_fixture.h"
 #include "sizing/frm_sizing.h"
 
 namespace sizing {
 namespace {
 
-class InputChecks : public ::testing::Test {
+class InputChecks : public testing::FormFixture {
  protected:
-  void SetUp() override { form.Form_Load(); }
   std::vector<std::string> Texts() const {
     std::vector<std::string> texts;
     for (const auto& m : host.messages) texts.push_back(m.text);
     return texts;
   }
-  formkit::RecordingHost host;
-  FrmSizing form{host, formkit::NumberFormat{'.', ','}};
 };
 
 TEST_F(InputChecks, AllRequiredValuesMissingGiveOneMessage) {

@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "formkit_qt/dialog_parts.h"
 
@@ -49,10 +48,8 @@ FrmTempRise::FrmTempRise(QWidget* parent) : QDialog(parent) {
     ++line;
   }
 
-  auto* layout = new QVBoxLayout;
-  layout->addLayout(grid);
   formkit::FinishDialog(
-      this, QStringLiteral("frmTempRise"), QStringLiteral("Typical Temperature Rise"), layout,
+      this, QStringLiteral("frmTempRise"), QStringLiteral("Typical Temperature Rise"), grid,
       formkit::MakeHidingButton(QStringLiteral("&Done"), QStringLiteral("Command1"), this));
 }
 

@@ -5,7 +5,6 @@
 
 #include <QString>
 
-class QBoxLayout;
 class QDialog;
 class QLabel;
 class QLayout;
@@ -28,9 +27,9 @@ QLabel* MakeColumnHeading(const QString& text, QWidget* parent);
 // is shown again as it was.
 QPushButton* MakeHidingButton(const QString& text, const QString& name, QDialog* dialog);
 
-// Closes `layout` with a gap and `button` centred below it, then sets the dialog up with it
-// (SetUpDialog).
-void FinishDialog(QDialog* dialog, const QString& name, const QString& caption, QBoxLayout* layout,
+// Lays the dialog out: `body` above, and after a gap `button` centred at its foot; then sets
+// it up as SetUpDialog does.
+void FinishDialog(QDialog* dialog, const QString& name, const QString& caption, QLayout* body,
                   QPushButton* button);
 
 }  // namespace formkit
