@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <map>
 #include <random>
+#include <span>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -101,6 +102,21 @@ inline const SheetEntry* Named(const CalcSheet& sheet, const std::string& name) 
 // A number text of up to seven characters between `low` and `high`, as a user types one.
 inline std::string Sensible(std::mt19937& rng, double low, double high) {
   return std::to_string(std::uniform_real_distribution<double>(low, high)(rng)).substr(0, 7);
+}
+
+// A text as a user types one or a job file holds it: a quarter of the time one of `odd`, a
+// quarter a whole number from -50 to `whole_max`, else a number from 0 to `decimal_max`
+// written with six decimals and cut to `length` characters.
+inline std::string GeneratedInput(std::mt19937& rng, std::span<const char* const> odd,
+                                  int whole_max, double decimal_max, size_t length) {
+  switch (std::uniform_int_distribution<int>(0, 3)(rng)) {
+    case 0: return odd[std::uniform_int_distribution<int>(0, std::ssize(odd) - 1)(rng)];
+    case 1: return std::to_string(std::uniform_int_distribution<int>(-50, whole_max)(rng));
+    default: {
+      const double v = std::uniform_real_distribution<double>(0, decimal_max)(rng);
+      return std::to_string(v).substr(0, length);
+    }
+  }
 }
 
 // How many of `labels` have a result on the sheet; each that has must be the caption the
