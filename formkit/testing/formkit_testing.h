@@ -19,6 +19,7 @@
 
 #include "formkit/calc_sheet.h"
 #include "formkit/form.h"
+#include "formkit/host.h"
 #include "formkit/job_cli.h"
 #include "recording_sender.h"
 
@@ -63,6 +64,15 @@ class InTempFolderTest : public TempFolderTest {
  private:
   std::filesystem::path old_;
 };
+
+// Fails the running test unless `host` showed exactly one message box, with this caption
+// and this text.
+inline void ExpectOneMessage(const RecordingHost& host, const std::string& caption,
+                             const std::string& text) {
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].caption, caption);
+  EXPECT_EQ(host.messages[0].text, text);
+}
 
 // Types each text into its box, in order, as a user filling in the form does.
 inline void SetTexts(Form& form,
