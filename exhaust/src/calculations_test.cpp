@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 #include <map>
+#include <tuple>
 #include <utility>
 
 #include "exhaust/caption_text.h"
@@ -127,11 +128,8 @@ TEST_F(Calculation, AboveSixtyInTheFirstPassHasNoStandardSize) {
 
 // Values the formulas have no answer for: one message naming the value, no label changes.
 TEST_F(Calculation, UnusableValuesAreRefusedByName) {
-  const struct {
-    const char* box;
-    const char* text;
-    const char* named;
-  } kCases[] = {
+  // The box, the text typed into it, and how the message names it.
+  const std::tuple<const char*, const char*, const char*> kCases[] = {
       {"txtDropLimit", "0", "Back Pressure Limit \"0\""},
       {"txtDropLimit", "-2", "Back Pressure Limit \"-2\""},
       {"txtExhaustTemp", "-460", "Exhaust Temperature \"-460\""},
@@ -147,15 +145,15 @@ TEST_F(Calculation, UnusableValuesAreRefusedByName) {
   form.cmdTest1_Click();
   form.cmdCalc_Click();
   const auto before = Labels();
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(std::string(c.box) + " = " + c.text);
+  for (const auto& [box, text, named] : kCases) {
+    SCOPED_TRACE(std::string(box) + " = " + text);
     form.cmdTest1_Click();
-    form.SetText(c.box, c.text);
+    form.SetText(box, text);
     host.messages.clear();
     ASSERT_NO_THROW(form.cmdCalc_Click());
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].caption, kProgramTitle);
-    EXPECT_NE(host.messages[0].text.find(c.named), std::string::npos) << host.messages[0].text;
+    EXPECT_NE(host.messages[0].text.find(named), std::string::npos) << host.messages[0].text;
     EXPECT_EQ(Labels(), before);
   }
 }

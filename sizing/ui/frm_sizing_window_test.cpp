@@ -185,16 +185,8 @@ class FrmSizingWindowTest : public QObject {
     QCOMPARE(Child<QLineEdit>(t.window, "txtBTU")->text(), QStringLiteral("9600000"));
 
     // A save that cannot be made says so, and the old file stays as it was.
-    s.window.services().save_file_name = [&](const QString&, const QString&) {
-      return folder.path("missing/x.siz");
-    };
-    Child<QAction>(s.window, "mnuFileSave")->trigger();
-    QCOMPARE(s.messages.size(), 1);
-    QVERIFY(s.messages[0].startsWith("Pipe Sizing|The job was not saved."));
-    // Where, and why, in plain words.
-    QVERIFY2(s.messages[0].contains(QString::fromStdString(folder.path("missing/x.siz"))),
-             qPrintable(s.messages[0]));
-    QVERIFY2(s.messages[0].contains(QStringLiteral("does not exist")), qPrintable(s.messages[0]));
+    formkit::testing::ExpectTheSaveToFail(s, "mnuFileSave", folder.path("missing/x.siz"),
+                                          QStringLiteral("Pipe Sizing"));
   }
 
   void backgroundColourIsStoredForTheNextRun() {

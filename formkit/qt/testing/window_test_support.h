@@ -2,6 +2,7 @@
 // private current folder, and child lookup (and the recording mail sender).
 #pragma once
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -61,6 +62,20 @@ struct PrintedReports {
     };
   }
 };
+
+// Saving through the menu command `menu` to `path`, in a folder that does not exist, shows
+// one message, under the program's `title`, that says where and why. Fails the running test
+// where it does not.
+template <typename Window>
+void ExpectTheSaveToFail(Shown<Window>& s, const char* menu, const std::string& path,
+                         const QString& title) {
+  s.window.services().save_file_name = [path](const QString&, const QString&) { return path; };
+  Child<QAction>(s.window, menu)->trigger();
+  QCOMPARE(s.messages.size(), 1);
+  QVERIFY(s.messages[0].startsWith(title + QStringLiteral("|The job was not saved.")));
+  QVERIFY2(s.messages[0].contains(QString::fromStdString(path)), qPrintable(s.messages[0]));
+  QVERIFY2(s.messages[0].contains(QStringLiteral("does not exist")), qPrintable(s.messages[0]));
+}
 
 // The program's icon, drawn from its SVG, is the window's and so its dialogs'.
 template <typename Window>
