@@ -26,13 +26,8 @@ namespace {
 using formkit::testing::Child;
 using formkit::testing::InTempFolder;
 using formkit::testing::RecordingSender;
+using formkit::testing::NamedContact;
 using Shown = formkit::testing::Shown<FrmExhaustWindow>;
-
-formkit::ContactInfo NamedContact(const char* name) {
-  formkit::ContactInfo contact;
-  contact.fields[0] = name;
-  return contact;
-}
 
 }  // namespace
 

@@ -28,6 +28,7 @@ namespace {
 
 using formkit::testing::Child;
 using formkit::testing::InTempFolder;
+using formkit::testing::NamedContact;
 using formkit::testing::RecordingSender;
 using Shown = formkit::testing::Shown<FrmSizingWindow>;
 
@@ -352,10 +353,7 @@ class FrmSizingWindowTest : public QObject {
     QCOMPARE(printed, 0);
     QCOMPARE(s.messages,
              QStringList{"Pipe Sizing|Error printing report, please complete Contact Information"});
-    QFile contact(QString::fromStdString(folder.path("contact.dat")));
-    QVERIFY(contact.open(QIODevice::WriteOnly));
-    contact.write("\"Pat\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
-    contact.close();
+    QVERIFY(formkit::WriteContactFile(NamedContact("Pat")));
     Child<QAction>(s.window, "mnuFilePrintReport")->trigger();
     QCOMPARE(printed, 1);
     QCOMPARE(s.messages.size(), 1);
@@ -481,10 +479,7 @@ class FrmSizingWindowTest : public QObject {
     Shown s;
     RecordingSender sender;
     s.window.services().mail = &sender;
-    QFile contact(QString::fromStdString(folder.path("contact.dat")));
-    QVERIFY(contact.open(QIODevice::WriteOnly));
-    contact.write("\"Your Name\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
-    contact.close();
+    QVERIFY(formkit::WriteContactFile(NamedContact("Your Name")));
     s.window.form().cmdTest_Click();
     Child<QAction>(s.window, "mnuFileSendEmail")->trigger();
     QCOMPARE(sender.sent.size(), size_t(1));

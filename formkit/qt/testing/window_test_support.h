@@ -151,6 +151,13 @@ void ExpectTheProgramsDesign(Window& window, std::span<const formkit::Quantity> 
   QCOMPARE(DisagreementsWith(window, table), QStringList());
 }
 
+// A contact with only its name filled in.
+inline formkit::ContactInfo NamedContact(const char* name) {
+  formkit::ContactInfo contact;
+  contact.fields[0] = name;
+  return contact;
+}
+
 // The fullest contact block a user fills in: every field, each long.
 inline formkit::ContactInfo FullestContact() {
   return formkit::ContactInfo{{"Jonathan Q. Longname-Example",
