@@ -13,8 +13,8 @@ class ExhaustSession : public formkit::FormJobSession<FrmExhaust> {
  public:
   ExhaustSession()
       : FormJobSession(std::vector<const char*>(kResultLabels.begin(), kResultLabels.end()),
-                       std::vector<const char*>(kJobBoxes.begin(), kJobBoxes.end()),
-                       &BuildReport, &BuildMail, kJobFile, &FrmExhaust::cmdCalc_Click) {}
+                       std::vector<const char*>(kJobBoxes.begin(), kJobBoxes.end()), &BuildReport,
+                       &BuildMail, kJobFile, &FrmExhaust::cmdCalc_Click) {}
 
   void RunTestJob() override {
     form().cmdTest1_Click();

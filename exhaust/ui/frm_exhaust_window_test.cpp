@@ -25,8 +25,8 @@ namespace {
 
 using formkit::testing::Child;
 using formkit::testing::InTempFolder;
-using formkit::testing::RecordingSender;
 using formkit::testing::NamedContact;
+using formkit::testing::RecordingSender;
 using Shown = formkit::testing::Shown<FrmExhaustWindow>;
 
 }  // namespace

@@ -75,8 +75,7 @@ inline void ExpectOneMessage(const RecordingHost& host, const std::string& capti
 }
 
 // Types each text into its box, in order, as a user filling in the form does.
-inline void SetTexts(Form& form,
-                     std::initializer_list<std::pair<const char*, const char*>> texts) {
+inline void SetTexts(Form& form, std::initializer_list<std::pair<const char*, const char*>> texts) {
   for (const auto& [box, text] : texts) form.SetText(box, text);
 }
 

@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <random>
 
+#include "form_fixture.h"
 #include "formkit/pipe_tables.h"
 #include "formkit/report.h"
-#include "form_fixture.h"
 #include "formkit_testing.h"
 #include "sizing/frm_sizing.h"
 

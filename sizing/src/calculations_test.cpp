@@ -40,20 +40,15 @@ TEST_F(Calculation, TestJobGivesTheWorkedExample) {
   EXPECT_EQ(form.M(), 1.538f);
   EXPECT_EQ(form.I(), 12075886.0f);
   EXPECT_EQ(form.Kf(), 5.25f);
-  EXPECT_EQ(Labels(), (std::map<std::string, std::string>{
-                          {"lblComputedSize", " 26.156"},
-                          {"lblPipeDiameter", "28"},
-                          {"lblSystemK", " 18.161"},
-                          {"lblTheoreticalDraft", " 2.151"},
-                          {"lblDeltaP", " 2.151"},
-                          {"lblCO2", "5.3"},
-                          {"lblCombustionMass", " 1.538"},
-                          {"lblLocalBarometricPressure", " 23.97"},
-                          {"lblFlueGasDensity", " .03873"},
-                          {"lblFlueGasVolume", " 8207"},
-                          {"lblFlueGasVelocity", " 1869"},
-                          {"lblTotalSystemLosses", " 2.151"},
-                          {"lblFanRequirement", "N/A"}}));
+  const std::map<std::string, std::string> worked_example = {
+      {"lblComputedSize", " 26.156"},   {"lblPipeDiameter", "28"},
+      {"lblSystemK", " 18.161"},        {"lblTheoreticalDraft", " 2.151"},
+      {"lblDeltaP", " 2.151"},          {"lblCO2", "5.3"},
+      {"lblCombustionMass", " 1.538"},  {"lblLocalBarometricPressure", " 23.97"},
+      {"lblFlueGasDensity", " .03873"}, {"lblFlueGasVolume", " 8207"},
+      {"lblFlueGasVelocity", " 1869"},  {"lblTotalSystemLosses", " 2.151"},
+      {"lblFanRequirement", "N/A"}};
+  EXPECT_EQ(Labels(), worked_example);
   EXPECT_TRUE(host.messages.empty());
 }
 
