@@ -4,21 +4,20 @@
 # when installing for real: a staged installation (DESTDIR, a package being built) leaves
 # that to the package's own triggers. A missing tool is skipped.
 function(corvane_refresh_desktop_databases component)
+  corvane_refresh_desktop_database(${component} update-mime-database mime)
+  corvane_refresh_desktop_database(${component} update-desktop-database applications)
+endfunction()
+
+# Runs `tool` over the folder `folder` of the installed data directory.
+function(corvane_refresh_desktop_database component tool folder)
   install(CODE "
     if(\"\$ENV{DESTDIR}\" STREQUAL \"\")
-      set(share \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}\")
-      find_program(update_mime update-mime-database)
-      find_program(update_desktop update-desktop-database)
-      if(update_mime)
-        execute_process(COMMAND \${update_mime} \"\${share}/mime\" RESULT_VARIABLE failed)
+      set(folder \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/${folder}\")
+      find_program(${tool}_program ${tool})
+      if(${tool}_program)
+        execute_process(COMMAND \${${tool}_program} \"\${folder}\" RESULT_VARIABLE failed)
         if(failed)
-          message(WARNING \"update-mime-database \${share}/mime failed\")
-        endif()
-      endif()
-      if(update_desktop)
-        execute_process(COMMAND \${update_desktop} \"\${share}/applications\" RESULT_VARIABLE failed)
-        if(failed)
-          message(WARNING \"update-desktop-database \${share}/applications failed\")
+          message(WARNING \"${tool} \${folder} failed\")
         endif()
       endif()
     endif()" COMPONENT ${component})

@@ -1,5 +1,6 @@
-# corvane_form_program(NAME SUMMARY JOB_MIME_TYPE JOB_EXTENSION): makes the window library
-# NAME_ui beside the caller a sizing program: the executable NAME from main.cpp with its icon
+# corvane_form_program(NAME SUMMARY JOB_MIME_TYPE JOB_EXTENSION LIBS LIBRARY...): makes the
+# window library NAME_ui from the window beside the caller (frm_NAME_window.cpp and its .ui
+# form, over LIBS) and from it a sizing program: the executable NAME from main.cpp with its icon
 # (icons/corvane-NAME.svg) built in, its installation for a freedesktop.org desktop (the
 # program, its menu entry, its icon, the MIME type of its job files so a file manager opens
 # a job with it, its manual page), and its tests: the window test NAME_window_test.cpp on the
@@ -11,6 +12,11 @@ include(GNUInstallDirs)
 include(${CMAKE_CURRENT_LIST_DIR}/desktop_databases.cmake)
 
 function(corvane_form_program name summary mime_type extension)
+  cmake_parse_arguments(PARSE_ARGV 4 arg "" "" LIBS)
+  add_library(${name}_ui STATIC frm_${name}_window.cpp frm_${name}_window.h frm_${name}.ui)
+  target_include_directories(${name}_ui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name}_ui PUBLIC ${arg_LIBS} formkit_print Qt6::Widgets)
+
   add_executable(${name} main.cpp)
   target_link_libraries(${name} PRIVATE ${name}_ui)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/${name})

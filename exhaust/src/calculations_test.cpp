@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <map>
+#include <tuple>
+#include <utility>
 
 #include "exhaust/caption_text.h"
 #include "exhaust/frm_exhaust.h"
+#include "formkit_testing.h"
 
 namespace exhaust {
 namespace {
@@ -12,9 +16,7 @@ class Calculation : public ::testing::Test {
  protected:
   const std::string& L(const char* name) const { return form.Text(name); }
   std::map<std::string, std::string> Labels() const {
-    std::map<std::string, std::string> labels;
-    for (const char* label : kResultLabels) labels[label] = L(label);
-    return labels;
+    return formkit::testing::TextsOf(form, kResultLabels);
   }
   // The test job without fittings, to vary one input at a time.
   void PlainJob() {
@@ -22,6 +24,11 @@ class Calculation : public ::testing::Test {
     for (const char* box : {"txt90T", "txt90L", "txtTaperedIncreaser", "txtDrainSection",
                             "txtMuffler"})
       form.SetText(box, "");
+  }
+  // Types the texts in and calculates.
+  void Calculate(std::initializer_list<std::pair<const char*, const char*>> texts) {
+    formkit::testing::SetTexts(form, texts);
+    form.cmdCalc_Click();
   }
 
   formkit::RecordingHost host;
@@ -45,12 +52,9 @@ TEST_F(Calculation, TestJobGivesTheWorkedExample) {
 
 TEST_F(Calculation, SeaLevelAndBlankAltitude) {
   form.cmdTest1_Click();
-  form.SetText("txtAltitude", "0");
-  form.cmdCalc_Click();
+  Calculate({{"txtAltitude", "0"}});
   EXPECT_EQ(L("lblLocalBarometricPressure"), " 29.92");
-  form.SetText("lblLocalBarometricPressure", "");
-  form.SetText("txtAltitude", "   ");
-  form.cmdCalc_Click();
+  Calculate({{"lblLocalBarometricPressure", ""}, {"txtAltitude", "   "}});
   EXPECT_EQ(form.Text("txtAltitude"), "0");
   EXPECT_EQ(L("lblLocalBarometricPressure"), " 29.92");
   EXPECT_TRUE(host.messages.empty());
@@ -77,9 +81,7 @@ TEST_F(Calculation, FittingCountsRoundHalfToEven) {
 
 TEST_F(Calculation, SmallValuesKeepOrDropTheLeadingZero) {
   PlainJob();
-  form.SetText("txtFlowRate", "100");
-  form.SetText("txtPipeLength", "5");
-  form.cmdCalc_Click();
+  Calculate({{"txtFlowRate", "100"}, {"txtPipeLength", "5"}});
   // Below 1: lblK keeps its zero, the others are written with a blank and no zero.
   EXPECT_EQ(L("lblK"), "0.67");
   EXPECT_EQ(L("lblCalcPipe"), " .99");
@@ -96,8 +98,7 @@ TEST_F(Calculation, SmallValuesKeepOrDropTheLeadingZero) {
 
 TEST_F(Calculation, ZeroFlowGivesTheSmallestSize) {
   PlainJob();
-  form.SetText("txtFlowRate", "0");
-  form.cmdCalc_Click();
+  Calculate({{"txtFlowRate", "0"}});
   EXPECT_EQ(L("lblCalcPipe"), " 0");
   EXPECT_EQ(L("lblStdPipe"), "3");
   EXPECT_EQ(L("lblActualDrop"), " 0");
@@ -106,9 +107,7 @@ TEST_F(Calculation, ZeroFlowGivesTheSmallestSize) {
 TEST_F(Calculation, AboveSixtyInALaterPassKeepsTheLastSize) {
   // Pass 1 (K = 5) fits a standard size; the fittings then push D above 60 for good.
   PlainJob();
-  form.SetText("txtFlowRate", "100000");
-  form.SetText("txtExitCone", "40");
-  form.cmdCalc_Click();
+  Calculate({{"txtFlowRate", "100000"}, {"txtExitCone", "40"}});
   EXPECT_EQ(L("lblStdPipe"), "Out of Range");
   EXPECT_GT(std::stod(L("lblCalcPipe")), 60.0);
   EXPECT_FALSE(L("lblK").empty());
@@ -118,8 +117,7 @@ TEST_F(Calculation, AboveSixtyInALaterPassKeepsTheLastSize) {
 
 TEST_F(Calculation, AboveSixtyInTheFirstPassHasNoStandardSize) {
   PlainJob();
-  form.SetText("txtFlowRate", "1000000");
-  form.cmdCalc_Click();
+  Calculate({{"txtFlowRate", "1000000"}});
   EXPECT_EQ(L("lblStdPipe"), "Out of Range");
   EXPECT_GT(std::stod(L("lblCalcPipe")), 60.0);
   EXPECT_EQ(L("lblLocalBarometricPressure"), " 28.51");
@@ -130,11 +128,8 @@ TEST_F(Calculation, AboveSixtyInTheFirstPassHasNoStandardSize) {
 
 // Values the formulas have no answer for: one message naming the value, no label changes.
 TEST_F(Calculation, UnusableValuesAreRefusedByName) {
-  const struct {
-    const char* box;
-    const char* text;
-    const char* named;
-  } kCases[] = {
+  // The box, the text typed into it, and how the message names it.
+  const std::tuple<const char*, const char*, const char*> kCases[] = {
       {"txtDropLimit", "0", "Back Pressure Limit \"0\""},
       {"txtDropLimit", "-2", "Back Pressure Limit \"-2\""},
       {"txtExhaustTemp", "-460", "Exhaust Temperature \"-460\""},
@@ -150,15 +145,15 @@ TEST_F(Calculation, UnusableValuesAreRefusedByName) {
   form.cmdTest1_Click();
   form.cmdCalc_Click();
   const auto before = Labels();
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(std::string(c.box) + " = " + c.text);
+  for (const auto& [box, text, named] : kCases) {
+    SCOPED_TRACE(std::string(box) + " = " + text);
     form.cmdTest1_Click();
-    form.SetText(c.box, c.text);
+    form.SetText(box, text);
     host.messages.clear();
     ASSERT_NO_THROW(form.cmdCalc_Click());
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].caption, kProgramTitle);
-    EXPECT_NE(host.messages[0].text.find(c.named), std::string::npos) << host.messages[0].text;
+    EXPECT_NE(host.messages[0].text.find(named), std::string::npos) << host.messages[0].text;
     EXPECT_EQ(Labels(), before);
   }
 }
@@ -167,11 +162,10 @@ TEST_F(Calculation, OverflowingResultIsRefusedNotShown) {
   // A first pass of 48 inches, then a huge pipe length over a temperature just above
   // absolute zero: the drop is too large for single precision.
   PlainJob();
-  form.SetText("txtExhaustTemp", "-459.99");
-  form.SetText("txtFlowRate", "1e5");
-  form.SetText("txtDropLimit", "1e6");
-  form.SetText("txtPipeLength", "3e38");
-  form.cmdCalc_Click();
+  Calculate({{"txtExhaustTemp", "-459.99"},
+             {"txtFlowRate", "1e5"},
+             {"txtDropLimit", "1e6"},
+             {"txtPipeLength", "3e38"}});
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_NE(host.messages[0].text.find("Calculated Pressure Drop"), std::string::npos);
   EXPECT_EQ(L("lblK"), "");

@@ -13,18 +13,12 @@ class ExhaustSession : public formkit::FormJobSession<FrmExhaust> {
  public:
   ExhaustSession()
       : FormJobSession(std::vector<const char*>(kResultLabels.begin(), kResultLabels.end()),
-                       std::vector<const char*>(kJobBoxes.begin(), kJobBoxes.end()),
-                       &BuildReport, &BuildMail) {}
+                       std::vector<const char*>(kJobBoxes.begin(), kJobBoxes.end()), &BuildReport,
+                       &BuildMail, kJobFile, &FrmExhaust::cmdCalc_Click) {}
 
   void RunTestJob() override {
     form().cmdTest1_Click();
     form().cmdCalc_Click();
-  }
-
-  std::optional<std::string> OpenAndCalculate(const std::string& file_text) override {
-    if (auto why = formkit::ApplyJobText(kJobFile, form(), file_text)) return why;
-    form().cmdCalc_Click();
-    return std::nullopt;
   }
 };
 

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "formkit/pipe_tables.h"
+#include "formkit/required_boxes.h"
 #include "platform/ascii_case.h"
 
 namespace exhaust {
@@ -69,25 +70,17 @@ void FrmExhaust::mnuOptionsClearAll_Click() {
 
 void FrmExhaust::Blank_Check(std::string& strBlanks) {
   // Blank means nothing but spaces.
-  auto blank = [this](const char* name) {
-    return Text(name).find_first_not_of(' ') == std::string::npos;
+  auto blank = [](const std::string& text) {
+    return text.find_first_not_of(' ') == std::string::npos;
   };
-  static constexpr struct {
-    const char* control;
-    const char* line;
-  } kRequired[] = {{"txtExhaustTemp", "    Exhuast Temperature\n\r"},
-                   {"txtFlowRate", "    Exhuast Flow Rate\n\r"},
-                   {"txtDropLimit", "    Back Pressure Limit\n\r"},
-                   {"txtPipeLength", "    Pipe Length"}};
-  strBlanks = "No Blanks";
-  std::string message;
-  for (const auto& required : kRequired) {
-    if (blank(required.control)) {
-      message += required.line;
-      strBlanks = "Blanks";
-    }
-  }
-  if (blank("txtAltitude")) SetText("txtAltitude", "0");
+  static constexpr formkit::RequiredBox kRequired[] = {
+      {"txtExhaustTemp", "    Exhuast Temperature\n\r"},
+      {"txtFlowRate", "    Exhuast Flow Rate\n\r"},
+      {"txtDropLimit", "    Back Pressure Limit\n\r"},
+      {"txtPipeLength", "    Pipe Length"}};
+  const std::string message = formkit::MissingLines(*this, kRequired, blank);
+  strBlanks = message.empty() ? "No Blanks" : "Blanks";
+  if (blank(Text("txtAltitude"))) SetText("txtAltitude", "0");
   if (strBlanks == "Blanks") Msg("You must provide values for: \n\r" + message, "Missing Data");
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "exhaust/frm_exhaust.h"
+#include "formkit_testing.h"
 
 namespace exhaust {
 namespace {
@@ -45,14 +46,12 @@ TEST_F(MainForm, EverythingBlankIsOneMessageAndAltitudeZero) {
   std::string blanks;
   form.Blank_Check(blanks);
   EXPECT_EQ(blanks, "Blanks");
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].caption, "Missing Data");
-  EXPECT_EQ(host.messages[0].text,
-            "You must provide values for: \n\r"
-            "    Exhuast Temperature\n\r"
-            "    Exhuast Flow Rate\n\r"
-            "    Back Pressure Limit\n\r"
-            "    Pipe Length");
+  formkit::testing::ExpectOneMessage(host, "Missing Data",
+                                     "You must provide values for: \n\r"
+                                     "    Exhuast Temperature\n\r"
+                                     "    Exhuast Flow Rate\n\r"
+                                     "    Back Pressure Limit\n\r"
+                                     "    Pipe Length");
   EXPECT_EQ(form.Text("txtAltitude"), "0");
 
   host.messages.clear();

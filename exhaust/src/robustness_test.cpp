@@ -8,23 +8,17 @@
 
 #include "exhaust/frm_exhaust.h"
 #include "formkit/pipe_tables.h"
+#include "formkit_testing.h"
 
 namespace exhaust {
 namespace {
 
 std::string Pick(std::mt19937& rng) {
-  static const char* kOdd[] = {"",      "0",     "-1",     "abc",    "1e39",  "1e400", "&HFFFF",
-                               "&O17",  "2.5",   "3.5",    " 4 2",   "1d2",   "-460",  "40000",
-                               "12abc", "1e-30", "-32769", ".",      "1,5",   "9e9",   "-459.9",
-                               "1e30",  "3e38",  "32767",  "-32768", "   ",   "60",    "1e6"};
-  switch (std::uniform_int_distribution<int>(0, 3)(rng)) {
-    case 0: return kOdd[std::uniform_int_distribution<int>(0, std::size(kOdd) - 1)(rng)];
-    case 1: return std::to_string(std::uniform_int_distribution<int>(-50, 20000)(rng));
-    default: {
-      const double v = std::uniform_real_distribution<double>(0, 2000)(rng);
-      return std::to_string(v).substr(0, 7);
-    }
-  }
+  static const char* const kOdd[] = {
+      "",       "0",    "-1",   "abc",   "1e39",   "1e400", "&HFFFF", "&O17", "2.5", "3.5",
+      " 4 2",   "1d2",  "-460", "40000", "12abc",  "1e-30", "-32769", ".",    "1,5", "9e9",
+      "-459.9", "1e30", "3e38", "32767", "-32768", "   ",   "60",     "1e6"};
+  return formkit::testing::GeneratedInput(rng, kOdd, 20000, 2000, 7);
 }
 
 bool LooksRight(const std::string& label, const std::string& text) {

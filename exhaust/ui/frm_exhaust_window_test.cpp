@@ -25,14 +25,9 @@ namespace {
 
 using formkit::testing::Child;
 using formkit::testing::InTempFolder;
+using formkit::testing::NamedContact;
 using formkit::testing::RecordingSender;
 using Shown = formkit::testing::Shown<FrmExhaustWindow>;
-
-formkit::ContactInfo NamedContact(const char* name) {
-  formkit::ContactInfo contact;
-  contact.fields[0] = name;
-  return contact;
-}
 
 }  // namespace
 
@@ -161,12 +156,8 @@ class FrmExhaustWindowTest : public QObject {
     QCOMPARE(Child<QLabel>(t.window, "lblK")->text(), QStringLiteral("9.99"));
 
     // A save that cannot be made says so, and the caption stays.
-    s.window.services().save_file_name = [&](const QString&, const QString&) {
-      return folder.path("missing/x.exh");
-    };
-    Child<QAction>(s.window, "mnuFileSaveAs")->trigger();
-    QCOMPARE(s.messages.size(), 1);
-    QVERIFY(s.messages[0].startsWith("Exhaust|The job was not saved."));
+    formkit::testing::ExpectTheSaveToFail(s, "mnuFileSaveAs", folder.path("missing/x.exh"),
+                                          QStringLiteral("Exhaust"));
     QCOMPARE(s.window.windowTitle(), QString::fromStdString(path + " - Exhaust Program"));
   }
 

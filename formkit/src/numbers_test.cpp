@@ -3,8 +3,10 @@
 #include <stdlib.h>
 
 #include <cmath>
+#include <initializer_list>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "formkit/fault.h"
 #include "formkit/numbers.h"
@@ -12,47 +14,50 @@
 namespace formkit {
 namespace {
 
+// What Val reads from each text.
+void ExpectVal(std::initializer_list<std::pair<const char*, double>> cases) {
+  for (const auto& [text, value] : cases) EXPECT_EQ(Val(text), value) << '"' << text << '"';
+}
+
 TEST(Val, ReadsTheLeadingNumericPart) {
-  EXPECT_EQ(Val("12abc"), 12.0);
-  EXPECT_EQ(Val(""), 0.0);
-  EXPECT_EQ(Val("abc"), 0.0);
-  EXPECT_EQ(Val("1.2.3"), 1.2);
-  EXPECT_EQ(Val(".5"), 0.5);
-  EXPECT_EQ(Val("-.5"), -0.5);
-  EXPECT_EQ(Val("+7"), 7.0);
-  EXPECT_EQ(Val("+-7"), 0.0);
-  EXPECT_EQ(Val("1,000"), 1.0);
-  EXPECT_EQ(Val("."), 0.0);
-  EXPECT_EQ(Val("-"), 0.0);
+  ExpectVal({{"12abc", 12.0},
+             {"", 0.0},
+             {"abc", 0.0},
+             {"1.2.3", 1.2},
+             {".5", 0.5},
+             {"-.5", -0.5},
+             {"+7", 7.0},
+             {"+-7", 0.0},
+             {"1,000", 1.0},
+             {".", 0.0},
+             {"-", 0.0}});
 }
 
 TEST(Val, IgnoresBlanksTabsAndLineFeedsAnywhere) {
-  EXPECT_EQ(Val(" 1 000 "), 1000.0);
-  EXPECT_EQ(Val("\t- 3\n.5"), -3.5);
-  EXPECT_EQ(Val("1 e 3"), 1000.0);
+  ExpectVal({{" 1 000 ", 1000.0}, {"\t- 3\n.5", -3.5}, {"1 e 3", 1000.0}});
   // A carriage return is not ignored: it ends the number.
   EXPECT_EQ(Val("1\r2"), 1.0);
 }
 
 TEST(Val, ReadsExponentsWithEOrD) {
-  EXPECT_EQ(Val("1.5E3"), 1500.0);
-  EXPECT_EQ(Val("1.5d3"), 1500.0);
-  EXPECT_EQ(Val("25e-1"), 2.5);
-  EXPECT_EQ(Val("2e"), 2.0);
-  EXPECT_EQ(Val("2e+"), 2.0);
-  EXPECT_EQ(Val("1e-400"), 0.0);
+  ExpectVal({{"1.5E3", 1500.0},
+             {"1.5d3", 1500.0},
+             {"25e-1", 2.5},
+             {"2e", 2.0},
+             {"2e+", 2.0},
+             {"1e-400", 0.0}});
   EXPECT_THROW(Val("1e400"), Fault);
 }
 
 TEST(Val, ReadsHexAndOctalAsSixteenOrThirtyTwoBitWholes) {
-  EXPECT_EQ(Val("&H1F"), 31.0);
-  EXPECT_EQ(Val("&h1fzz"), 31.0);
-  EXPECT_EQ(Val("&O17"), 15.0);
-  EXPECT_EQ(Val("&HFFFF"), -1.0);
-  EXPECT_EQ(Val("&H10000"), 65536.0);
-  EXPECT_EQ(Val("&HFFFFFFFF"), -1.0);
-  EXPECT_EQ(Val("&H"), 0.0);
-  EXPECT_EQ(Val("&12"), 0.0);
+  ExpectVal({{"&H1F", 31.0},
+             {"&h1fzz", 31.0},
+             {"&O17", 15.0},
+             {"&HFFFF", -1.0},
+             {"&H10000", 65536.0},
+             {"&HFFFFFFFF", -1.0},
+             {"&H", 0.0},
+             {"&12", 0.0}});
   EXPECT_THROW(Val("&H100000000"), Fault);
 }
 

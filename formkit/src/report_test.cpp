@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <sstream>
+#include <utility>
 
 #include "formkit/calc_sheet.h"
 #include "formkit/fault.h"
@@ -10,13 +12,21 @@
 namespace formkit {
 namespace {
 
+// What `convert` makes of each text.
+template <typename Convert>
+void ExpectTexts(Convert convert,
+                 std::initializer_list<std::pair<const char*, const char*>> cases) {
+  for (const auto& [text, made] : cases) EXPECT_EQ(convert(text), made) << '"' << text << '"';
+}
+
 TEST(ReportValue, RightAlignsTheNumberInThirteenColumns) {
-  EXPECT_EQ(ReportValue("12.5"), "         12.5");
-  EXPECT_EQ(ReportValue(""), "            0");
-  EXPECT_EQ(ReportValue("Out of Range"), "            0");
-  EXPECT_EQ(ReportValue(" .03873"), "       .03873");
-  EXPECT_EQ(ReportValue("-0.5"), "          -.5");
-  EXPECT_EQ(ReportValue("0.1234567890123"), ".123456789012");  // first 13 characters
+  ExpectTexts(ReportValue, {{"12.5", "         12.5"},
+                            {"", "            0"},
+                            {"Out of Range", "            0"},
+                            {" .03873", "       .03873"},
+                            {"-0.5", "          -.5"},
+                            // the first 13 characters
+                            {"0.1234567890123", ".123456789012"}});
   EXPECT_THROW(ReportValue("1e999"), Fault);
 }
 
@@ -113,26 +123,20 @@ TEST(MailLine, PadsTheLabel) {
   EXPECT_EQ(MailLine(std::string(33, 'L'), "v"), std::string(33, 'L') + "v\r\n");
 }
 
-}  // namespace
-}  // namespace formkit
-
-namespace formkit {
-namespace {
-
 TEST(SheetNumber, FiveSignificantFiguresInPlainDecimal) {
-  EXPECT_EQ(SheetNumber(" 12075890"), "12075890");
-  EXPECT_EQ(SheetNumber("1.207589E+07"), "12075890");
-  EXPECT_EQ(SheetNumber(" 1.25792379379272"), "1.2579");
-  EXPECT_EQ(SheetNumber(" 26.156"), "26.156");
-  EXPECT_EQ(SheetNumber(" .0387293"), "0.038729");
-  EXPECT_EQ(SheetNumber("-.5"), "-0.5");
-  EXPECT_EQ(SheetNumber(" 4.4571428571E-05"), "0.000044571");
-  EXPECT_EQ(SheetNumber(" 60"), "60");
-  EXPECT_EQ(SheetNumber(" 0"), "0");
-  EXPECT_EQ(SheetNumber("-0.000001"), "-0.000001");
-  EXPECT_EQ(SheetNumber("Out of Range"), "Out of Range");
-  EXPECT_EQ(SheetNumber("12abc"), "12abc");
-  EXPECT_EQ(SheetNumber(""), "");
+  ExpectTexts(SheetNumber, {{" 12075890", "12075890"},
+                            {"1.207589E+07", "12075890"},
+                            {" 1.25792379379272", "1.2579"},
+                            {" 26.156", "26.156"},
+                            {" .0387293", "0.038729"},
+                            {"-.5", "-0.5"},
+                            {" 4.4571428571E-05", "0.000044571"},
+                            {" 60", "60"},
+                            {" 0", "0"},
+                            {"-0.000001", "-0.000001"},
+                            {"Out of Range", "Out of Range"},
+                            {"12abc", "12abc"},
+                            {"", ""}});
 }
 
 // A name too long for its column breaks under itself and its value stays on its first

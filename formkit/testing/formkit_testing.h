@@ -8,13 +8,18 @@
 
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
+#include <map>
 #include <random>
+#include <span>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "formkit/calc_sheet.h"
 #include "formkit/form.h"
+#include "formkit/host.h"
 #include "formkit/job_cli.h"
 #include "recording_sender.h"
 
@@ -60,6 +65,28 @@ class InTempFolderTest : public TempFolderTest {
   std::filesystem::path old_;
 };
 
+// Fails the running test unless `host` showed exactly one message box, with this caption
+// and this text.
+inline void ExpectOneMessage(const RecordingHost& host, const std::string& caption,
+                             const std::string& text) {
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].caption, caption);
+  EXPECT_EQ(host.messages[0].text, text);
+}
+
+// Types each text into its box, in order, as a user filling in the form does.
+inline void SetTexts(Form& form, std::initializer_list<std::pair<const char*, const char*>> texts) {
+  for (const auto& [box, text] : texts) form.SetText(box, text);
+}
+
+// The texts of the controls `names` on the form, by name.
+template <typename Names>
+std::map<std::string, std::string> TextsOf(const Form& form, const Names& names) {
+  std::map<std::string, std::string> texts;
+  for (const char* name : names) texts[name] = form.Text(name);
+  return texts;
+}
+
 struct CliRun {
   int status;
   std::string out, err;
@@ -84,6 +111,21 @@ inline const SheetEntry* Named(const CalcSheet& sheet, const std::string& name) 
 // A number text of up to seven characters between `low` and `high`, as a user types one.
 inline std::string Sensible(std::mt19937& rng, double low, double high) {
   return std::to_string(std::uniform_real_distribution<double>(low, high)(rng)).substr(0, 7);
+}
+
+// A text as a user types one or a job file holds it: a quarter of the time one of `odd`, a
+// quarter a whole number from -50 to `whole_max`, else a number from 0 to `decimal_max`
+// written with six decimals and cut to `length` characters.
+inline std::string GeneratedInput(std::mt19937& rng, std::span<const char* const> odd,
+                                  int whole_max, double decimal_max, size_t length) {
+  switch (std::uniform_int_distribution<int>(0, 3)(rng)) {
+    case 0: return odd[std::uniform_int_distribution<int>(0, std::ssize(odd) - 1)(rng)];
+    case 1: return std::to_string(std::uniform_int_distribution<int>(-50, whole_max)(rng));
+    default: {
+      const double v = std::uniform_real_distribution<double>(0, decimal_max)(rng);
+      return std::to_string(v).substr(0, length);
+    }
+  }
 }
 
 // How many of `labels` have a result on the sheet; each that has must be the caption the

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <random>
 
-#include "formkit/host.h"
+#include "form_fixture.h"
 #include "formkit/pipe_tables.h"
 #include "formkit/report.h"
 #include "formkit_testing.h"
@@ -20,11 +20,11 @@ namespace {
 using formkit::testing::Named;
 using formkit::testing::ResultsAsShown;
 using formkit::testing::Sensible;
+using formkit::testing::SetTexts;
 
-TEST(CalcSheet, TheWorkedExampleStepByStep) {
-  formkit::RecordingHost host;
-  FrmSizing form(host, formkit::NumberFormat{'.', ','});
-  form.Form_Load();
+using CalcSheet = testing::FormFixture;
+
+TEST_F(CalcSheet, TheWorkedExampleStepByStep) {
   form.cmdTest_Click();
   const formkit::CalcSheet& sheet = form.Sheet();
   EXPECT_EQ(ResultsAsShown(sheet, form, kResultLabels), std::ssize(kResultLabels));
@@ -46,10 +46,7 @@ TEST(CalcSheet, TheWorkedExampleStepByStep) {
   EXPECT_EQ(Named(form.Sheet(), "BTU input")->value, " 9600000");
 }
 
-TEST(CalcSheet, PrintsAfterTheReportFromANewPage) {
-  formkit::RecordingHost host;
-  FrmSizing form(host);
-  form.Form_Load();
+TEST_F(CalcSheet, PrintsAfterTheReportFromANewPage) {
   form.cmdTest_Click();
   formkit::Report report;
   report.lines.resize(2);
@@ -68,15 +65,11 @@ TEST(CalcSheet, PrintsAfterTheReportFromANewPage) {
 // Every input the calculation reads is on the sheet with the text it was read from where
 // that differs, the fittings before the passes that use their sum, and no number in
 // exponent form.
-TEST(CalcSheet, ListsEveryInputAndTheFittingsBeforeThePasses) {
-  formkit::RecordingHost host;
-  FrmSizing form(host, formkit::NumberFormat{'.', ','});
-  form.Form_Load();
+TEST_F(CalcSheet, ListsEveryInputAndTheFittingsBeforeThePasses) {
   form.cmdTest_Click();
   form.SelectInducedDraft(true);
-  form.SetText("txtDiameter", "14 in");
   form.SetValue("chkCombinedVent", 0);
-  form.SetText("txt90T", "2.5");
+  SetTexts(form, {{"txtDiameter", "14 in"}, {"txt90T", "2.5"}});
   form.cmdCalculate_Click();
   const formkit::CalcSheet& sheet = form.Sheet();
   EXPECT_EQ(Named(sheet, "Fuel type")->value, "Natural Gas");
@@ -102,13 +95,9 @@ TEST(CalcSheet, ListsEveryInputAndTheFittingsBeforeThePasses) {
 }
 
 // A calculation that stops says on its sheet where and why; what it read before is there.
-TEST(CalcSheet, AStoppedCalculationSaysWhereAndWhy) {
-  formkit::RecordingHost host;
-  FrmSizing form(host, formkit::NumberFormat{'.', ','});
-  form.Form_Load();
+TEST_F(CalcSheet, AStoppedCalculationSaysWhereAndWhy) {
   form.cmdTest_Click();
-  form.SetText("txtSysHeight", "0");
-  form.SetText("txtSysLength", "0");
+  SetTexts(form, {{"txtSysHeight", "0"}, {"txtSysLength", "0"}});
   form.cmdCalculate_Click();
   const auto& sections = form.Sheet().sections();
   ASSERT_FALSE(sections.empty());
@@ -124,11 +113,8 @@ TEST(CalcSheet, AStoppedCalculationSaysWhereAndWhy) {
 
 // Whatever the job, each result on the sheet is the caption its label shows: the sheet
 // writes the value the calculation held, never one of its own.
-TEST(CalcSheet, AgreesWithTheLabelsForGeneratedJobs) {
+TEST_F(CalcSheet, AgreesWithTheLabelsForGeneratedJobs) {
   std::mt19937 rng(20260412);
-  formkit::RecordingHost host;
-  FrmSizing form(host, formkit::NumberFormat{'.', ','});
-  form.Form_Load();
   int complete = 0;
   for (int job = 0; job < 3000; ++job) {
     form.SetText("txtBTU", Sensible(rng, 1e4, 2e7));

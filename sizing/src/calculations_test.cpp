@@ -1,27 +1,38 @@
 #include <gtest/gtest.h>
 
-#include "formkit/host.h"
+#include <initializer_list>
+#include <map>
+#include <utility>
+
+#include "form_fixture.h"
+#include "formkit_testing.h"
 #include "sizing/frm_sizing.h"
 
 namespace sizing {
 namespace {
 
-class Calculation : public ::testing::Test {
+using formkit::testing::SetTexts;
+
+class Calculation : public testing::FormFixture {
  protected:
-  void SetUp() override { form.Form_Load(); }
   const std::string& L(const char* name) const { return form.Text(name); }
+  std::map<std::string, std::string> Labels() const {
+    return formkit::testing::TextsOf(form, kResultLabels);
+  }
 
   // A natural-draft job without fittings or warnings, to vary one input at a time.
   void PlainJob() {
-    form.SetText("txtBTU", "500000");
-    form.SetText("txtFlueTempRise", "300");
-    form.SetText("txtCO2", "8");
-    form.SetText("txtSysHeight", "30");
-    form.SetText("txtSysLength", "10");
+    SetTexts(form, {{"txtBTU", "500000"},
+                    {"txtFlueTempRise", "300"},
+                    {"txtCO2", "8"},
+                    {"txtSysHeight", "30"},
+                    {"txtSysLength", "10"}});
   }
-
-  formkit::RecordingHost host;
-  FrmSizing form{host, formkit::NumberFormat{'.', ','}};
+  // Types the texts in and calculates.
+  void Calculate(std::initializer_list<std::pair<const char*, const char*>> texts) {
+    SetTexts(form, texts);
+    form.cmdCalculate_Click();
+  }
 };
 
 TEST_F(Calculation, TestJobGivesTheWorkedExample) {
@@ -29,35 +40,28 @@ TEST_F(Calculation, TestJobGivesTheWorkedExample) {
   EXPECT_EQ(form.M(), 1.538f);
   EXPECT_EQ(form.I(), 12075886.0f);
   EXPECT_EQ(form.Kf(), 5.25f);
-  EXPECT_EQ(L("lblComputedSize"), " 26.156");
-  EXPECT_EQ(L("lblPipeDiameter"), "28");
-  EXPECT_EQ(L("lblSystemK"), " 18.161");
-  EXPECT_EQ(L("lblTheoreticalDraft"), " 2.151");
-  EXPECT_EQ(L("lblDeltaP"), " 2.151");
-  EXPECT_EQ(L("lblCO2"), "5.3");
-  EXPECT_EQ(L("lblCombustionMass"), " 1.538");
-  EXPECT_EQ(L("lblLocalBarometricPressure"), " 23.97");
-  EXPECT_EQ(L("lblFlueGasDensity"), " .03873");
-  EXPECT_EQ(L("lblFlueGasVolume"), " 8207");
-  EXPECT_EQ(L("lblFlueGasVelocity"), " 1869");
-  EXPECT_EQ(L("lblTotalSystemLosses"), " 2.151");
-  EXPECT_EQ(L("lblFanRequirement"), "N/A");
+  const std::map<std::string, std::string> worked_example = {
+      {"lblComputedSize", " 26.156"},   {"lblPipeDiameter", "28"},
+      {"lblSystemK", " 18.161"},        {"lblTheoreticalDraft", " 2.151"},
+      {"lblDeltaP", " 2.151"},          {"lblCO2", "5.3"},
+      {"lblCombustionMass", " 1.538"},  {"lblLocalBarometricPressure", " 23.97"},
+      {"lblFlueGasDensity", " .03873"}, {"lblFlueGasVolume", " 8207"},
+      {"lblFlueGasVelocity", " 1869"},  {"lblTotalSystemLosses", " 2.151"},
+      {"lblFanRequirement", "N/A"}};
+  EXPECT_EQ(Labels(), worked_example);
   EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(Calculation, StateCarriesOverAndRepeatsIdentically) {
   form.cmdTest_Click();
-  std::vector<std::string> first;
-  for (const char* label : kResultLabels) first.push_back(L(label));
+  const auto first = Labels();
   form.mnuCalculate_Click();
-  for (size_t i = 0; i < first.size(); ++i) EXPECT_EQ(L(kResultLabels[i]), first[i]);
+  EXPECT_EQ(Labels(), first);
 }
 
 TEST_F(Calculation, BadCo2KeepsThePreviousMassAndTheRestRuns) {
   form.cmdTest_Click();
-  form.SetText("txtCO2", "abc");
-  form.SetText("txtSysHeight", "300");
-  form.cmdCalculate_Click();
+  Calculate({{"txtCO2", "abc"}, {"txtSysHeight", "300"}});
   EXPECT_EQ(L("lblCombustionMass"), " 1.538");
   EXPECT_EQ(form.M(), 1.538f);
   EXPECT_EQ(L("lblCO2"), "abc");
@@ -68,8 +72,7 @@ TEST_F(Calculation, BadCo2KeepsThePreviousMassAndTheRestRuns) {
 
 TEST_F(Calculation, MassIsZeroAfterStartWhenCo2IsEmpty) {
   PlainJob();
-  form.SetText("txtCO2", "");
-  form.cmdCalculate_Click();
+  Calculate({{"txtCO2", ""}});
   EXPECT_EQ(form.M(), 0.0f);
   EXPECT_EQ(L("lblCombustionMass"), "");
   // D = 0 with no mass: the smallest standard size.
@@ -80,8 +83,7 @@ TEST_F(Calculation, MassIsZeroAfterStartWhenCo2IsEmpty) {
 TEST_F(Calculation, InducedDraftUsesTheFanDiameterInEveryPass) {
   PlainJob();
   form.SelectInducedDraft(true);
-  form.SetText("txtDiameter", "9");
-  form.cmdCalculate_Click();
+  Calculate({{"txtDiameter", "9"}});
   EXPECT_EQ(L("lblComputedSize"), " 9");
   EXPECT_EQ(L("lblPipeDiameter"), "10");
   EXPECT_TRUE(L("lblFanRequirement") == "Not Required" || L("lblFanRequirement")[0] == ' ');
@@ -89,12 +91,9 @@ TEST_F(Calculation, InducedDraftUsesTheFanDiameterInEveryPass) {
 
 TEST_F(Calculation, FanRequiredReplacesDeltaPWithTheLoss) {
   PlainJob();
-  form.SetText("txtSysHeight", "5");
-  form.SetText("txtSysLength", "2");
-  form.SetText("txt90L", "6");
+  SetTexts(form, {{"txtSysHeight", "5"}, {"txtSysLength", "2"}, {"txt90L", "6"}});
   form.SelectInducedDraft(true);
-  form.SetText("txtDiameter", "3");
-  form.cmdCalculate_Click();
+  Calculate({{"txtDiameter", "3"}});
   ASSERT_NE(L("lblFanRequirement"), "Not Required");
   ASSERT_NE(L("lblFanRequirement"), "");
   EXPECT_EQ(L("lblDeltaP"), L("lblTotalSystemLosses"));
@@ -104,8 +103,7 @@ TEST_F(Calculation, FanRequiredReplacesDeltaPWithTheLoss) {
 TEST_F(Calculation, NoFanNeededKeepsTheAvailableDraft) {
   PlainJob();
   form.SelectInducedDraft(true);
-  form.SetText("txtDiameter", "24");
-  form.cmdCalculate_Click();
+  Calculate({{"txtDiameter", "24"}});
   EXPECT_EQ(L("lblFanRequirement"), "Not Required");
   EXPECT_EQ(L("lblDeltaP"), L("lblTheoreticalDraft"));
 }
@@ -113,8 +111,7 @@ TEST_F(Calculation, NoFanNeededKeepsTheAvailableDraft) {
 TEST_F(Calculation, AboveSixtyInchesShowsOutOfRangeAndStops) {
   form.cmdTest_Click();
   const std::string old_k = L("lblSystemK");
-  form.SetText("txtBTU", "900000000");
-  form.cmdCalculate_Click();
+  Calculate({{"txtBTU", "900000000"}});
   EXPECT_EQ(L("lblPipeDiameter"), "Out of Range");
   EXPECT_EQ(L("lblSystemK"), old_k);
   EXPECT_EQ(L("lblComputedSize"), " 26.156");
@@ -122,9 +119,7 @@ TEST_F(Calculation, AboveSixtyInchesShowsOutOfRangeAndStops) {
 
 TEST_F(Calculation, NonPositiveDraftEndsInTheFirstPass) {
   form.cmdTest_Click();
-  form.SetText("txtOutletDraft", "-5");
-  form.SetText("txtSysHeight", "300");
-  form.cmdCalculate_Click();
+  Calculate({{"txtOutletDraft", "-5"}, {"txtSysHeight", "300"}});
   EXPECT_EQ(L("lblPipeDiameter"), "28");
   EXPECT_EQ(L("lblTheoreticalDraft"), " 2.151");
   // CombustionMass runs before the fault and writes its label again.
@@ -133,10 +128,7 @@ TEST_F(Calculation, NonPositiveDraftEndsInTheFirstPass) {
 
 TEST_F(Calculation, ZeroSystemKFaultsInPassTwo) {
   PlainJob();
-  form.SetText("txtSysHeight", "0");
-  form.SetText("txtSysLength", "0");
-  form.SetText("txtOutletDraft", ".1");
-  form.cmdCalculate_Click();
+  Calculate({{"txtSysHeight", "0"}, {"txtSysLength", "0"}, {"txtOutletDraft", ".1"}});
   // Pass 1 wrote a standard diameter; nothing after it.
   EXPECT_FALSE(L("lblPipeDiameter").empty());
   EXPECT_EQ(L("lblSystemK"), "");
@@ -144,14 +136,11 @@ TEST_F(Calculation, ZeroSystemKFaultsInPassTwo) {
 
 TEST_F(Calculation, FittingCountsRoundHalfToEvenAndOverflowFaults) {
   PlainJob();
-  form.SetText("txt90T", "2.5");
-  form.SetText("txt90L", "3.5");
-  form.cmdCalculate_Click();
+  Calculate({{"txt90T", "2.5"}, {"txt90L", "3.5"}});
   EXPECT_EQ(form.Kf(), static_cast<float>(2 * 1.25 + 4 * static_cast<double>(0.30f)));
   form.mnuOptionsClearAll_Click();
   PlainJob();
-  form.SetText("txtMuffler", "40000");
-  form.cmdCalculate_Click();
+  Calculate({{"txtMuffler", "40000"}});
   // Pass 1 writes its standard size before the counts are read; the fault stops the rest.
   EXPECT_FALSE(L("lblPipeDiameter").empty());
   EXPECT_EQ(L("lblSystemK"), "");
@@ -159,21 +148,17 @@ TEST_F(Calculation, FittingCountsRoundHalfToEvenAndOverflowFaults) {
 
 TEST_F(Calculation, FittingsSumIsKeptInSinglePrecisionAtEveryStep) {
   PlainJob();
-  const std::pair<const char*, const char*> counts[] = {
-      {"txt90Y", "2"},      {"txt90L", "7"},          {"txt45T", "7"},
-      {"txt45L", "7"},      {"txtExitCone", "1"},     {"txtStackCap", "7"},
-      {"txtDrainSection", "1"}, {"txtLinedBellows", "1"}, {"txtDraftHood", "3"},
-      {"txtBarometricDamper", "1"}, {"txtMuffler", "7"}};
-  for (const auto& [box, count] : counts) form.SetText(box, count);
-  form.cmdCalculate_Click();
+  Calculate({{"txt90Y", "2"},      {"txt90L", "7"},          {"txt45T", "7"},
+             {"txt45L", "7"},      {"txtExitCone", "1"},     {"txtStackCap", "7"},
+             {"txtDrainSection", "1"}, {"txtLinedBellows", "1"}, {"txtDraftHood", "3"},
+             {"txtBarometricDamper", "1"}, {"txtMuffler", "7"}});
   // Summed in double and stored once it would be 20.0300007f.
   EXPECT_EQ(form.Kf(), 20.029998779296875f);
 }
 
 TEST_F(Calculation, CombinedVentMultipliesEachPassOnce) {
   PlainJob();
-  form.SetText("txtDraftHood", "1");
-  form.cmdCalculate_Click();
+  Calculate({{"txtDraftHood", "1"}});
   const double plain_k = std::stod(L("lblSystemK"));
   form.SetValue("chkCombinedVent", 1);
   form.cmdCalculate_Click();
@@ -183,8 +168,7 @@ TEST_F(Calculation, CombinedVentMultipliesEachPassOnce) {
 }
 
 TEST_F(Calculation, UnreadableInputBeforeTheChecksShowsNoMessage) {
-  form.SetText("txtSysLength", "1e39");  // beyond single precision
-  form.cmdCalculate_Click();
+  Calculate({{"txtSysLength", "1e39"}});  // beyond single precision
   EXPECT_TRUE(host.messages.empty());
   for (const char* label : kResultLabels) EXPECT_EQ(L(label), "") << label;
 }

@@ -15,7 +15,7 @@ class SizingSession : public formkit::FormJobSession<FrmSizing> {
  public:
   explicit SizingSession(const std::vector<std::pair<std::string, std::string>>& options)
       : FormJobSession(std::vector<const char*>(std::begin(kResultLabels), std::end(kResultLabels)),
-                       {}, &BuildReport, &BuildMail) {
+                       {}, &BuildReport, &BuildMail, kJobFile, &FrmSizing::cmdCalculate_Click) {
     form().Form_Load();
     for (const auto& [name, value] : options) {
       if (name == "--induced-draft") {
@@ -28,12 +28,6 @@ class SizingSession : public formkit::FormJobSession<FrmSizing> {
   }
 
   void RunTestJob() override { form().cmdTest_Click(); }
-
-  std::optional<std::string> OpenAndCalculate(const std::string& file_text) override {
-    if (auto why = formkit::ApplyJobText(kJobFile, form(), file_text)) return why;
-    form().cmdCalculate_Click();
-    return std::nullopt;
-  }
 };
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "sizing/frm_sizing.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <string_view>
 
@@ -14,19 +13,11 @@ namespace {
 
 using formkit::ControlKind;
 
-constexpr std::array<std::string_view, 25> kSelectAll = {
-    "txt30L",          "txt45L",        "txt45T",        "txt90L",
-    "txt90T",          "txt90Y",        "txtAltitude",   "txtAmbientTemp",
-    "txtBarometricDamper", "txtBTU",    "txtCO2",        "txtDiameter",
-    "txtDraftHood",    "txtDrainSection", "txtExitCone", "txtFlueTempRise",
-    "txtJobDescription", "txtLinedBellows", "txtMuffler", "txtOutletDraft",
-    "txtStackCap",     "txtStepIncreaser", "txtSysHeight", "txtSysLength",
-    "txtTaperedIncreaser"};
-
 }  // namespace
 
 bool SelectsAllOnFocus(const std::string& control) {
-  return std::find(kSelectAll.begin(), kSelectAll.end(), control) != kSelectAll.end();
+  // The form's text boxes are the controls named "txt...".
+  return control.starts_with("txt") && control != "txtCustomer";
 }
 
 FrmSizing::FrmSizing(formkit::Host& host, formkit::NumberFormat format)

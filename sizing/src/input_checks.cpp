@@ -3,6 +3,7 @@
 
 #include "formkit/fault.h"
 #include "formkit/numbers.h"
+#include "formkit/required_boxes.h"
 #include "sizing/frm_sizing.h"
 
 namespace sizing {
@@ -10,23 +11,14 @@ namespace sizing {
 using formkit::Val;
 
 void FrmSizing::ValueCheck() {
-  static constexpr struct {
-    const char* control;
-    const char* item;
-  } kRequired[] = {{"txtBTU", " BTU"},
-                   {"txtFlueTempRise", "  Flue Gas Temperature Rise"},
-                   {"txtCO2", "  CO2 %"},
-                   {"txtSysHeight", "  System Vertical"}};
-  std::string list;
-  bool missing = false;
-  for (const auto& required : kRequired) {
-    if (Val(Text(required.control)) == 0) {
-      if (missing) list += ",";
-      list += required.item;
-      missing = true;
-    }
-  }
-  if (missing) Msg("Missing " + list);
+  static constexpr formkit::RequiredBox kRequired[] = {
+      {"txtBTU", " BTU"},
+      {"txtFlueTempRise", "  Flue Gas Temperature Rise"},
+      {"txtCO2", "  CO2 %"},
+      {"txtSysHeight", "  System Vertical"}};
+  const std::string list = formkit::MissingLines(
+      *this, kRequired, [](const std::string& text) { return Val(text) == 0; }, ",");
+  if (!list.empty()) Msg("Missing " + list);
 }
 
 void FrmSizing::combinedvent() {

@@ -1,29 +1,27 @@
 #include <gtest/gtest.h>
 
-#include "formkit/host.h"
+#include "form_fixture.h"
+#include "formkit_testing.h"
 #include "sizing/frm_sizing.h"
 
 namespace sizing {
 namespace {
 
-class InputChecks : public ::testing::Test {
+using formkit::testing::ExpectOneMessage;
+
+class InputChecks : public testing::FormFixture {
  protected:
-  void SetUp() override { form.Form_Load(); }
   std::vector<std::string> Texts() const {
     std::vector<std::string> texts;
     for (const auto& m : host.messages) texts.push_back(m.text);
     return texts;
   }
-  formkit::RecordingHost host;
-  FrmSizing form{host, formkit::NumberFormat{'.', ','}};
 };
 
 TEST_F(InputChecks, AllRequiredValuesMissingGiveOneMessage) {
   form.ValueCheck();
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].caption, "Pipe Sizing");
-  EXPECT_EQ(host.messages[0].text,
-            "Missing  BTU,  Flue Gas Temperature Rise,  CO2 %,  System Vertical");
+  ExpectOneMessage(host, "Pipe Sizing",
+                   "Missing  BTU,  Flue Gas Temperature Rise,  CO2 %,  System Vertical");
 }
 
 TEST_F(InputChecks, ZeroAndNonNumericAreMissingNegativeIsNot) {
@@ -58,14 +56,12 @@ TEST_F(InputChecks, CombinedVentWarningsComeInOrderAndTheCalculationRuns) {
 TEST_F(InputChecks, HorizontalLongerThanVerticalWarns) {
   form.SetText("txtSysLength", "80");
   form.txtSysLength_LostFocus();
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].caption, "WARNING");
-  EXPECT_EQ(host.messages[0].text,
-            "System Horizontal is longer than System Vertical\r\n\r\n"
-            "For Catagory 1 or Catagory 2 appliances, the total system \n"
-            "vertical must be greater than the system horizontal, to the \n"
-            "farthest appliance per NFPA 54. \r\n\r\n"
-            "This does not apply to Forced-Draft or Induced Draft Systems.");
+  ExpectOneMessage(host, "WARNING",
+                   "System Horizontal is longer than System Vertical\r\n\r\n"
+                   "For Catagory 1 or Catagory 2 appliances, the total system \n"
+                   "vertical must be greater than the system horizontal, to the \n"
+                   "farthest appliance per NFPA 54. \r\n\r\n"
+                   "This does not apply to Forced-Draft or Induced Draft Systems.");
 }
 
 TEST_F(InputChecks, EqualOrNegativeLengthsDoNotWarn) {

@@ -2,16 +2,16 @@
 
 #include <sstream>
 
-#include "formkit/host.h"
+#include "form_fixture.h"
 #include "sizing/report.h"
 
 namespace sizing {
 namespace {
 
-class ReportAndMail : public ::testing::Test {
+class ReportAndMail : public testing::FormFixture {
  protected:
   void SetUp() override {
-    form.Form_Load();
+    FormFixture::SetUp();
     form.cmdTest_Click();
   }
   std::vector<std::string> Lines(const formkit::Report& report) {
@@ -20,8 +20,6 @@ class ReportAndMail : public ::testing::Test {
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
   }
-  formkit::RecordingHost host;
-  FrmSizing form{host, formkit::NumberFormat{'.', ','}};
   formkit::ContactInfo contact{{"Pat Doe", "ACME", "1 Main St", "Suite 2", "Boise", "ID", "83702",
                                 "555-1234", "555-9999", "pat@example.com", "example.com"}};
 };

@@ -7,6 +7,7 @@
 #include "formkit/host.h"
 #include "formkit/numbers.h"
 #include "formkit/pipe_tables.h"
+#include "formkit_testing.h"
 #include "sizing/frm_sizing.h"
 #include "sizing/job_record.h"
 
@@ -14,18 +15,10 @@ namespace sizing {
 namespace {
 
 std::string Pick(std::mt19937& rng) {
-  static const char* kOdd[] = {"",      "0",      "-1",     "abc",  "1e39", "1e400", "&HFFFF",
-                               "&O17",  "2.5",    "3.5",    " 4 2", "1d2",  "-460",  "40000",
-                               "12abc", "0.0001", "-32769", ".",    "1,5",  "9e9"};
-  std::uniform_int_distribution<int> kind(0, 3);
-  switch (kind(rng)) {
-    case 0: return kOdd[std::uniform_int_distribution<int>(0, std::size(kOdd) - 1)(rng)];
-    case 1: return std::to_string(std::uniform_int_distribution<int>(-50, 2000)(rng));
-    default: {
-      const double v = std::uniform_real_distribution<double>(0, 500)(rng);
-      return std::to_string(v).substr(0, 6);
-    }
-  }
+  static const char* const kOdd[] = {"",      "0",      "-1",     "abc",  "1e39", "1e400", "&HFFFF",
+                                     "&O17",  "2.5",    "3.5",    " 4 2", "1d2",  "-460",  "40000",
+                                     "12abc", "0.0001", "-32769", ".",    "1,5",  "9e9"};
+  return formkit::testing::GeneratedInput(rng, kOdd, 2000, 500, 6);
 }
 
 bool LooksRight(const std::string& label, const std::string& text) {

@@ -28,6 +28,7 @@ namespace {
 
 using formkit::testing::Child;
 using formkit::testing::InTempFolder;
+using formkit::testing::NamedContact;
 using formkit::testing::RecordingSender;
 using Shown = formkit::testing::Shown<FrmSizingWindow>;
 
@@ -185,16 +186,8 @@ class FrmSizingWindowTest : public QObject {
     QCOMPARE(Child<QLineEdit>(t.window, "txtBTU")->text(), QStringLiteral("9600000"));
 
     // A save that cannot be made says so, and the old file stays as it was.
-    s.window.services().save_file_name = [&](const QString&, const QString&) {
-      return folder.path("missing/x.siz");
-    };
-    Child<QAction>(s.window, "mnuFileSave")->trigger();
-    QCOMPARE(s.messages.size(), 1);
-    QVERIFY(s.messages[0].startsWith("Pipe Sizing|The job was not saved."));
-    // Where, and why, in plain words.
-    QVERIFY2(s.messages[0].contains(QString::fromStdString(folder.path("missing/x.siz"))),
-             qPrintable(s.messages[0]));
-    QVERIFY2(s.messages[0].contains(QStringLiteral("does not exist")), qPrintable(s.messages[0]));
+    formkit::testing::ExpectTheSaveToFail(s, "mnuFileSave", folder.path("missing/x.siz"),
+                                          QStringLiteral("Pipe Sizing"));
   }
 
   void backgroundColourIsStoredForTheNextRun() {
@@ -360,10 +353,7 @@ class FrmSizingWindowTest : public QObject {
     QCOMPARE(printed, 0);
     QCOMPARE(s.messages,
              QStringList{"Pipe Sizing|Error printing report, please complete Contact Information"});
-    QFile contact(QString::fromStdString(folder.path("contact.dat")));
-    QVERIFY(contact.open(QIODevice::WriteOnly));
-    contact.write("\"Pat\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
-    contact.close();
+    QVERIFY(formkit::WriteContactFile(NamedContact("Pat")));
     Child<QAction>(s.window, "mnuFilePrintReport")->trigger();
     QCOMPARE(printed, 1);
     QCOMPARE(s.messages.size(), 1);
@@ -489,10 +479,7 @@ class FrmSizingWindowTest : public QObject {
     Shown s;
     RecordingSender sender;
     s.window.services().mail = &sender;
-    QFile contact(QString::fromStdString(folder.path("contact.dat")));
-    QVERIFY(contact.open(QIODevice::WriteOnly));
-    contact.write("\"Your Name\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
-    contact.close();
+    QVERIFY(formkit::WriteContactFile(NamedContact("Your Name")));
     s.window.form().cmdTest_Click();
     Child<QAction>(s.window, "mnuFileSendEmail")->trigger();
     QCOMPARE(sender.sent.size(), size_t(1));

@@ -1,15 +1,18 @@
 // The command-line session both programs run their jobs on: one headless form, whose
 // message boxes are recorded, and what the command line asks of it (the result captions, the
-// report, the mail). A program derives from it with its form type and adds how a job is
-// filled in and calculated (RunTestJob, OpenAndCalculate).
+// report, the mail), and a job file's text put into the form and calculated. A program
+// derives from it with its form type and adds how its test job is run (RunTestJob).
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "formkit/host.h"
 #include "formkit/job_cli.h"
+#include "formkit/job_file.h"
 
 namespace formkit {
 
@@ -21,10 +24,26 @@ class FormJobSession : public JobSession {
   using MailBuilder = MailMessage (*)(const FormT&, const std::string& contact_name);
 
   // `labels` are given in JobOutput's labels, `boxes` (may be empty) in its texts, both in
-  // the order given.
+  // the order given. A job file is read as `job_file` says and calculated by `calculate`,
+  // the form's Calculate button.
+  template <typename Record>
   FormJobSession(std::vector<const char*> labels, std::vector<const char*> boxes,
-                 ReportBuilder report, MailBuilder mail)
-      : labels_(std::move(labels)), boxes_(std::move(boxes)), report_(report), mail_(mail) {}
+                 ReportBuilder report, MailBuilder mail, const JobFile<FormT, Record>& job_file,
+                 void (FormT::*calculate)())
+      : labels_(std::move(labels)),
+        boxes_(std::move(boxes)),
+        report_(report),
+        mail_(mail),
+        apply_job_([job_file](FormT& form, std::string_view text) {
+          return ApplyJobText(job_file, form, text);
+        }),
+        calculate_(calculate) {}
+
+  std::optional<std::string> OpenAndCalculate(const std::string& file_text) override {
+    if (auto why = apply_job_(form_, file_text)) return why;
+    (form_.*calculate_)();
+    return std::nullopt;
+  }
 
   JobOutput Output(const std::string& job) override {
     JobOutput result{job, {}, {}, std::move(host_.messages)};
@@ -63,6 +82,8 @@ class FormJobSession : public JobSession {
   std::vector<const char*> boxes_;
   ReportBuilder report_;
   MailBuilder mail_;
+  std::function<std::optional<std::string>(FormT&, std::string_view)> apply_job_;
+  void (FormT::*calculate_)();
 };
 
 }  // namespace formkit

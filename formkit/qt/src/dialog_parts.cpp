@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace formkit {
 
@@ -42,12 +43,17 @@ QPushButton* MakeHidingButton(const QString& text, const QString& name, QDialog*
   return button;
 }
 
-QLayout* CentredRow(QWidget* button) {
+void FinishDialog(QDialog* dialog, const QString& name, const QString& caption, QLayout* body,
+                  QPushButton* button) {
   auto* row = new QHBoxLayout;
   row->addStretch();
   row->addWidget(button);
   row->addStretch();
-  return row;
+  auto* layout = new QVBoxLayout;
+  layout->addLayout(body);
+  layout->addSpacing(8);
+  layout->addLayout(row);
+  SetUpDialog(dialog, name, caption, layout);
 }
 
 }  // namespace formkit

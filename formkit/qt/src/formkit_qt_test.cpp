@@ -258,23 +258,11 @@ class FormkitQtTest : public QObject {
     QVERIFY(muffler.top() < tapered.top());
   }
 
-  void closingButtonsHideWithoutDestroying_data() {
-    QTest::addColumn<QString>("which");
-    QTest::addColumn<QString>("button");
-    QTest::newRow("k-factors") << "frmKFactors"
-                               << "cmdDone";
-    QTest::newRow("altitude") << "frmAltitude"
-                              << "cmdAltitudeOK";
-  }
   void closingButtonsHideWithoutDestroying() {
-    QFETCH(QString, which);
-    QFETCH(QString, button);
-    QDialog* dialog = nullptr;
-    if (which == QLatin1String("frmKFactors"))
-      dialog = new FrmKFactors(FrmKFactors::VentRows(), 1);
-    else
-      dialog = new FrmAltitude;
-    formkit::testing::ExpectButtonHidesTheDialog(dialog, which, button);
+    using formkit::testing::ExpectButtonHidesTheDialog;
+    ExpectButtonHidesTheDialog(new FrmKFactors(FrmKFactors::VentRows(), 1), "frmKFactors",
+                               "cmdDone");
+    ExpectButtonHidesTheDialog(new FrmAltitude, "frmAltitude", "cmdAltitudeOK");
   }
 
   void windowsMirrorTheirHeadlessForm() {

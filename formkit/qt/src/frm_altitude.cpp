@@ -19,7 +19,8 @@ struct City {
   const char* altitude;  // feet
 };
 
-constexpr City kLeft[] = {
+// In alphabetical order, shown in two columns of sixteen.
+constexpr City kCities[] = {
     {"Arizona", "Phoenix", "1382"},
     {"Arizona", "Tucson", "2643"},
     {"Colorado", "Denver", "5883"},
@@ -36,9 +37,6 @@ constexpr City kLeft[] = {
     {"Montana", "Helena", "3874"},
     {"Nebraska", "Lincoln", "1219"},
     {"Nebraska", "Omaha", "1051"},
-};
-
-constexpr City kRight[] = {
     {"Nevada", "Las Vegas", "2179"},
     {"New Mexico", "Albuquerque", "5355"},
     {"New Mexico", "Santa Fe", "6348"},
@@ -96,20 +94,19 @@ FrmAltitude::FrmAltitude(QWidget* parent) : QDialog(parent) {
 
   auto* tables = new QHBoxLayout;
   tables->setSpacing(18);
-  tables->addLayout(Table(kLeft, this));
+  const std::span<const City> cities(kCities);
+  tables->addLayout(Table(cities.first(16), this));
   tables->addWidget(divider);
-  tables->addLayout(Table(kRight, this));
+  tables->addLayout(Table(cities.subspan(16), this));
 
   auto* layout = new QVBoxLayout;
   layout->addWidget(
       MakeHeading(QStringLiteral("Altitude of Various American Cities Over 1000 Ft."), this));
   layout->addSpacing(8);
   layout->addLayout(tables);
-  layout->addSpacing(8);
-  layout->addLayout(
-      CentredRow(MakeHidingButton(QStringLiteral("OK"), QStringLiteral("cmdAltitudeOK"), this)));
-  SetUpDialog(this, QStringLiteral("frmAltitude"),
-              QStringLiteral("Various Altitudes Over 1000 Feet"), layout);
+  FinishDialog(this, QStringLiteral("frmAltitude"),
+               QStringLiteral("Various Altitudes Over 1000 Feet"), layout,
+               MakeHidingButton(QStringLiteral("OK"), QStringLiteral("cmdAltitudeOK"), this));
 }
 
 }  // namespace formkit

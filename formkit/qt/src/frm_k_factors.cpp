@@ -51,10 +51,8 @@ FrmKFactors::FrmKFactors(const std::vector<KFactorRow>& rows, int columns, QWidg
   layout->addWidget(MakeHeading(QStringLiteral("K-Factors used on Corvane Pipe Sections"), this));
   layout->addSpacing(8);
   layout->addLayout(grid);
-  layout->addSpacing(8);
-  layout->addLayout(
-      CentredRow(MakeHidingButton(QStringLiteral("&Done"), QStringLiteral("cmdDone"), this)));
-  SetUpDialog(this, QStringLiteral("frmKFactors"), QStringLiteral("K-Factors"), layout);
+  FinishDialog(this, QStringLiteral("frmKFactors"), QStringLiteral("K-Factors"), layout,
+               MakeHidingButton(QStringLiteral("&Done"), QStringLiteral("cmdDone"), this));
 }
 
 }  // namespace formkit

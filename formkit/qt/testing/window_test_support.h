@@ -2,6 +2,7 @@
 // private current folder, and child lookup (and the recording mail sender).
 #pragma once
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -62,6 +63,20 @@ struct PrintedReports {
   }
 };
 
+// Saving through the menu command `menu` to `path`, in a folder that does not exist, shows
+// one message, under the program's `title`, that says where and why. Fails the running test
+// where it does not.
+template <typename Window>
+void ExpectTheSaveToFail(Shown<Window>& s, const char* menu, const std::string& path,
+                         const QString& title) {
+  s.window.services().save_file_name = [path](const QString&, const QString&) { return path; };
+  Child<QAction>(s.window, menu)->trigger();
+  QCOMPARE(s.messages.size(), 1);
+  QVERIFY(s.messages[0].startsWith(title + QStringLiteral("|The job was not saved.")));
+  QVERIFY2(s.messages[0].contains(QString::fromStdString(path)), qPrintable(s.messages[0]));
+  QVERIFY2(s.messages[0].contains(QStringLiteral("does not exist")), qPrintable(s.messages[0]));
+}
+
 // The program's icon, drawn from its SVG, is the window's and so its dialogs'.
 template <typename Window>
 bool HasTheProgramIcon(Window& window) {
@@ -72,13 +87,12 @@ bool HasTheProgramIcon(Window& window) {
 
 // A modeless dialog named `name` whose button `button` hides it without destroying it;
 // `dialog` is deleted afterwards. Fails the running test where it does not.
-inline void ExpectButtonHidesTheDialog(QDialog* created, const QString& name,
-                                       const QString& button) {
+inline void ExpectButtonHidesTheDialog(QDialog* created, const char* name, const char* button) {
   QPointer<QDialog> dialog(created);
-  QCOMPARE(dialog->objectName(), name);
+  QCOMPARE(dialog->objectName(), QString::fromLatin1(name));
   QVERIFY(!dialog->isModal());
   dialog->show();
-  QTest::mouseClick(Child<QPushButton>(*dialog, button.toLatin1().constData()), Qt::LeftButton);
+  QTest::mouseClick(Child<QPushButton>(*dialog, button), Qt::LeftButton);
   QApplication::processEvents();
   QVERIFY(dialog);
   QVERIFY(!dialog->isVisible());
@@ -135,6 +149,13 @@ void ExpectTheProgramsDesign(Window& window, std::span<const formkit::Quantity> 
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   QVERIFY(HasTheProgramIcon(window));
   QCOMPARE(DisagreementsWith(window, table), QStringList());
+}
+
+// A contact with only its name filled in.
+inline formkit::ContactInfo NamedContact(const char* name) {
+  formkit::ContactInfo contact;
+  contact.fields[0] = name;
+  return contact;
 }
 
 // The fullest contact block a user fills in: every field, each long.

@@ -19,7 +19,8 @@ namespace sizing {
 inline constexpr const char* kProgramTitle = "Pipe Sizing";
 inline constexpr const char* kFormCaption = "Corvane Sizing Program";
 
-// The text boxes that select their whole text when they receive the focus.
+// Whether the text box `control` selects its whole text when it receives the focus: every
+// text box but the customer's does.
 bool SelectsAllOnFocus(const std::string& control);
 
 class FrmSizing : public formkit::Form {

@@ -64,10 +64,8 @@ FrmCO2::FrmCO2(QWidget* parent) : QDialog(parent), options_(new QButtonGroup(thi
       QStringLiteral("2012 ASHRAE Handbook - Typical Vent Design Conditions"), this));
   layout->addSpacing(8);
   layout->addLayout(grid);
-  layout->addSpacing(8);
-  layout->addLayout(formkit::CentredRow(done));
-  formkit::SetUpDialog(this, QStringLiteral("frmCO2"), QStringLiteral("Typical CO2 Content"),
-                       layout);
+  formkit::FinishDialog(this, QStringLiteral("frmCO2"), QStringLiteral("Typical CO2 Content"),
+                        layout, done);
 }
 
 void FrmCO2::applyBackColor(const QColor& color) {

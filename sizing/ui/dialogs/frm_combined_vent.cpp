@@ -19,11 +19,9 @@ FrmCombinedVent::FrmCombinedVent(QWidget* parent) : QDialog(parent) {
 
   auto* layout = new QVBoxLayout;
   layout->addWidget(text);
-  layout->addSpacing(8);
-  layout->addLayout(formkit::CentredRow(
-      formkit::MakeHidingButton(QStringLiteral("&Done"), QStringLiteral("cmdDone"), this)));
-  formkit::SetUpDialog(this, QStringLiteral("frmCombinedVent"),
-                       QStringLiteral("What is Combined Vent?"), layout);
+  formkit::FinishDialog(
+      this, QStringLiteral("frmCombinedVent"), QStringLiteral("What is Combined Vent?"), layout,
+      formkit::MakeHidingButton(QStringLiteral("&Done"), QStringLiteral("cmdDone"), this));
 }
 
 }  // namespace sizing

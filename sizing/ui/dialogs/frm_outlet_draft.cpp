@@ -32,11 +32,9 @@ FrmOutletDraft::FrmOutletDraft(QWidget* parent) : QDialog(parent) {
     label->setFixedWidth(360);
     layout->addWidget(label);
   }
-  layout->addSpacing(8);
-  layout->addLayout(formkit::CentredRow(
-      formkit::MakeHidingButton(QStringLiteral("Done"), QStringLiteral("cmdDone"), this)));
-  formkit::SetUpDialog(this, QStringLiteral("frmOutletDraft"),
-                       QStringLiteral("Explination of Outlet Draft"), layout);
+  formkit::FinishDialog(
+      this, QStringLiteral("frmOutletDraft"), QStringLiteral("Explination of Outlet Draft"), layout,
+      formkit::MakeHidingButton(QStringLiteral("Done"), QStringLiteral("cmdDone"), this));
 }
 
 }  // namespace sizing

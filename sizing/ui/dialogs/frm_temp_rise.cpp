@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "formkit_qt/dialog_parts.h"
 
@@ -49,13 +48,9 @@ FrmTempRise::FrmTempRise(QWidget* parent) : QDialog(parent) {
     ++line;
   }
 
-  auto* layout = new QVBoxLayout;
-  layout->addLayout(grid);
-  layout->addSpacing(8);
-  layout->addLayout(formkit::CentredRow(
-      formkit::MakeHidingButton(QStringLiteral("&Done"), QStringLiteral("Command1"), this)));
-  formkit::SetUpDialog(this, QStringLiteral("frmTempRise"),
-                       QStringLiteral("Typical Temperature Rise"), layout);
+  formkit::FinishDialog(
+      this, QStringLiteral("frmTempRise"), QStringLiteral("Typical Temperature Rise"), grid,
+      formkit::MakeHidingButton(QStringLiteral("&Done"), QStringLiteral("Command1"), this));
 }
 
 }  // namespace sizing

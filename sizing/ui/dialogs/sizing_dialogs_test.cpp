@@ -123,31 +123,12 @@ class SizingDialogsTest : public QObject {
     QCOMPARE(switched.size(), 1);
   }
 
-  void referenceDialogsHideWithoutDestroying_data() {
-    QTest::addColumn<QString>("which");
-    QTest::addColumn<QString>("button");
-    QTest::newRow("temperature rise") << "frmTempRise"
-                                      << "Command1";
-    QTest::newRow("combined vent") << "frmCombinedVent"
-                                   << "cmdDone";
-    QTest::newRow("outlet draft") << "frmOutletDraft"
-                                  << "cmdDone";
-    QTest::newRow("co2") << "frmCO2"
-                         << "Command1";
-  }
   void referenceDialogsHideWithoutDestroying() {
-    QFETCH(QString, which);
-    QFETCH(QString, button);
-    QDialog* dialog = nullptr;
-    if (which == QLatin1String("frmTempRise"))
-      dialog = new sizing::FrmTempRise;
-    else if (which == QLatin1String("frmCombinedVent"))
-      dialog = new sizing::FrmCombinedVent;
-    else if (which == QLatin1String("frmOutletDraft"))
-      dialog = new sizing::FrmOutletDraft;
-    else
-      dialog = new FrmCO2;
-    formkit::testing::ExpectButtonHidesTheDialog(dialog, which, button);
+    using formkit::testing::ExpectButtonHidesTheDialog;
+    ExpectButtonHidesTheDialog(new sizing::FrmTempRise, "frmTempRise", "Command1");
+    ExpectButtonHidesTheDialog(new sizing::FrmCombinedVent, "frmCombinedVent", "cmdDone");
+    ExpectButtonHidesTheDialog(new sizing::FrmOutletDraft, "frmOutletDraft", "cmdDone");
+    ExpectButtonHidesTheDialog(new FrmCO2, "frmCO2", "Command1");
   }
 };
 

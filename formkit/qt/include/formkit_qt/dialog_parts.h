@@ -1,6 +1,6 @@
 // What the programs' small dialogs are built from: a fixed-size modeless dialog, its bold
-// heading, the headings of its table's columns, and the closing button that hides the dialog
-// instead of destroying it.
+// heading, the headings of its table's columns, and the closing button, centred at its foot,
+// that hides the dialog instead of destroying it.
 #pragma once
 
 #include <QString>
@@ -27,7 +27,9 @@ QLabel* MakeColumnHeading(const QString& text, QWidget* parent);
 // is shown again as it was.
 QPushButton* MakeHidingButton(const QString& text, const QString& name, QDialog* dialog);
 
-// A horizontal row with `button` in the middle, for the foot of a dialog.
-QLayout* CentredRow(QWidget* button);
+// Lays the dialog out: `body` above, and after a gap `button` centred at its foot; then sets
+// it up as SetUpDialog does.
+void FinishDialog(QDialog* dialog, const QString& name, const QString& caption, QLayout* body,
+                  QPushButton* button);
 
 }  // namespace formkit
