@@ -487,24 +487,16 @@ class Linter {
     }
     if (place_.files == nullptr) return;
     const std::string path = Resolve(name);
-    switch (place_.files->KindOf(path)) {
-      case LintFiles::Kind::kMissing:
-        Error(section, key, "no picture '" + name + "' (" + path + ")");
-        break;
-      case LintFiles::Kind::kFolder:
-        Warning(section, key,
-                "'" + name + "' (" + path +
-                    ") is a folder, not a picture: the "
-                    "picture is missing");
-        break;
-      case LintFiles::Kind::kOther:
-        Warning(section, key,
-                "'" + name + "' (" + path +
-                    ") is a device, pipe or socket, not "
-                    "a picture file: the picture is missing");
-        break;
-      case LintFiles::Kind::kFile:
-        break;
+    const LintFiles::Kind kind = place_.files->KindOf(path);
+    if (kind == LintFiles::Kind::kMissing) {
+      Error(section, key, "no picture '" + name + "' (" + path + ")");
+    } else if (kind != LintFiles::Kind::kFile) {
+      // Something stands at the path, but nothing a picture is read from.
+      const char* what = kind == LintFiles::Kind::kFolder
+                             ? "a folder, not a picture"
+                             : "a device, pipe or socket, not a picture file";
+      Warning(section, key,
+              "'" + name + "' (" + path + ") is " + what + ": the picture is missing");
     }
   }
 
