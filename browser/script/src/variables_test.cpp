@@ -206,8 +206,13 @@ TEST_F(VariablesTest, ModifyVariableOnTextsAndNumbers) {
   EXPECT_EQ(Modified("N", "Equals", "value = abc"), "");
 
   Set(0, "W", Variant::I2(32767));
-  // 16-bit arithmetic wraps.
+  // Whole numbers wrap in their type's width.
   EXPECT_EQ(Modified("W", "Plus", "valueType = 3\nvalue = 1"), "-32768");
+  Set(0, "UW", Variant::UI2(1));
+  EXPECT_EQ(Modified("UW", "Minus", "valueType = 18\nvalue = 2"), "65535");
+  Set(0, "UL", Variant::UI4(1));
+  EXPECT_EQ(Modified("UL", "Minus", "valueType = 19\nvalue = 2"), "4294967295");
+  EXPECT_EQ(fx_.variables.FindVariable("UL")->value.type(), platform::VT_UI4);
   Set(0, "M", Variant::I4(INT32_MIN));
   EXPECT_EQ(Modified("M", "Divide", "valueType = 3\nvalue = -1"), "-2147483648");
   Set(0, "D", Variant::R8(1));
