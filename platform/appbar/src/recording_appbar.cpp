@@ -1,7 +1,5 @@
 #include "platform/recording_appbar.h"
 
-#include <algorithm>
-
 namespace platform {
 namespace {
 
@@ -46,20 +44,9 @@ AppBarRect RecordingAppBarService::Adjust(AppBarWindowId window, AppBarEdge edge
     if (id == window || bar.edge != edge) continue;
     const AppBarRect& o = bar.reserved;
     if (o.right <= o.left || o.bottom <= o.top) continue;
-    switch (edge) {
-      case AppBarEdge::kLeft:
-        r.left = std::max(r.left, o.right);
-        break;
-      case AppBarEdge::kTop:
-        r.top = std::max(r.top, o.bottom);
-        break;
-      case AppBarEdge::kRight:
-        r.right = std::min(r.right, o.left);
-        break;
-      case AppBarEdge::kBottom:
-        r.bottom = std::min(r.bottom, o.top);
-        break;
-    }
+    // The other bar's inner side at each edge, in the order of the edges.
+    const int32_t inner[] = {o.right, o.bottom, o.left, o.top};
+    r = StopAtBar(r, edge, inner[static_cast<int32_t>(edge)]);
   }
   return r;
 }
