@@ -1,7 +1,12 @@
 #include "platform/recording_appbar.h"
 
+#include <iterator>
+
 namespace platform {
 namespace {
+
+// In the order of the edges' values.
+constexpr const char* kEdgeNames[] = {"left", "top", "right", "bottom"};
 
 std::string Describe(const AppBarRect& r) {
   return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
@@ -11,17 +16,8 @@ std::string Describe(const AppBarRect& r) {
 }  // namespace
 
 const char* EdgeName(AppBarEdge edge) {
-  switch (edge) {
-    case AppBarEdge::kLeft:
-      return "left";
-    case AppBarEdge::kTop:
-      return "top";
-    case AppBarEdge::kRight:
-      return "right";
-    case AppBarEdge::kBottom:
-      return "bottom";
-  }
-  return "?";
+  const auto i = static_cast<size_t>(edge);
+  return i < std::size(kEdgeNames) ? kEdgeNames[i] : "?";
 }
 
 bool RecordingAppBarService::New(AppBarWindowId window) {
