@@ -48,8 +48,9 @@ constexpr TypeRule kTypeRules[] = {
     // clang-format on
 };
 
+constexpr TypeRule kNeither{platform::VT_EMPTY, ComparedAs::kNever, ComparedAs::kNever};
+
 const TypeRule& RuleFor(VarType type) {
-  static constexpr TypeRule kNeither{platform::VT_EMPTY, ComparedAs::kNever, ComparedAs::kNever};
   for (const TypeRule& rule : kTypeRules) {
     if (rule.type == type) return rule;
   }
