@@ -19,11 +19,13 @@ function(corvane_plain_test_code target)
   endif()
 endfunction()
 
-# corvane_unit_test(NAME [QT_APP] SOURCES... LIBS ...): a GoogleTest executable registered
-# with ctest under the label "unit" (run by both the normal and the sanitizer build). With
-# QT_APP its main() starts a QApplication first (offscreen unless QT_QPA_PLATFORM says).
+# corvane_unit_test(NAME [QT_APP] SOURCES... LIBS ... [DEFINITIONS ...] [DEPENDS ...]): a
+# GoogleTest executable registered with ctest under the label "unit" (run by both the normal
+# and the sanitizer build). With QT_APP its main() starts a QApplication first (offscreen
+# unless QT_QPA_PLATFORM says). DEFINITIONS are its compile definitions (where its test data
+# lie); DEPENDS are targets built before it (plug-ins it loads).
 function(corvane_unit_test name)
-  cmake_parse_arguments(T "QT_APP" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "QT_APP" "" "SOURCES;LIBS;LABELS;DEFINITIONS;DEPENDS" ${ARGN})
   if(CORVANE_FUZZ)
     return()
   endif()
@@ -34,6 +36,10 @@ function(corvane_unit_test name)
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
+  target_compile_definitions(${name} PRIVATE ${T_DEFINITIONS})
+  if(T_DEPENDS)
+    add_dependencies(${name} ${T_DEPENDS})
+  endif()
   corvane_plain_test_code(${name})
   set(labels unit ${T_LABELS})
   gtest_discover_tests(${name} PROPERTIES LABELS "${labels}" DISCOVERY_TIMEOUT 60)

@@ -26,26 +26,26 @@ bool Covers(const Region& region, int32_t x, int32_t y) {
   return false;
 }
 
+// The range of the page key that `colour` and `tolerance` make, with the colours it holds
+// and those it does not; the key itself must be `key`.
+void ExpectPageKey(uint32_t colour, uint32_t tolerance, uint32_t key,
+                   std::initializer_list<uint32_t> inside,
+                   std::initializer_list<uint32_t> outside) {
+  const PageKey page_key = AdjustPageKey(colour, tolerance);
+  EXPECT_EQ(page_key.key, key);
+  const KeyRange range = MakeKeyRange(page_key.key, page_key.tolerance);
+  for (uint32_t argb : inside) EXPECT_TRUE(range.Contains(argb)) << std::hex << argb;
+  for (uint32_t argb : outside) EXPECT_FALSE(range.Contains(argb)) << std::hex << argb;
+}
+
 TEST(PageKey, DefaultMagentaMakesExactlyMagentaTransparent) {
-  const PageKey key = AdjustPageKey(0xFF00FF, 0);
-  EXPECT_EQ(key.key, 0xFF00FFu);
-  const KeyRange range = MakeKeyRange(key.key, key.tolerance);
-  EXPECT_TRUE(range.Contains(0xFFFF00FF));
-  EXPECT_FALSE(range.Contains(0xFFFE00FF));
-  EXPECT_FALSE(range.Contains(0xFFFF01FF));
-  EXPECT_FALSE(range.Contains(0xFF000000));
+  ExpectPageKey(0xFF00FF, 0, 0xFF00FF, {0xFFFF00FF}, {0xFFFE00FF, 0xFFFF01FF, 0xFF000000});
 }
 
 TEST(PageKey, ToleranceCentresTheRangeOnTheColour) {
   // 0x808080 with 0x202020: every channel from 0x70 to 0x90.
-  const PageKey key = AdjustPageKey(0x808080, 0x202020);
-  EXPECT_EQ(key.key, 0x707070u);
-  const KeyRange range = MakeKeyRange(key.key, key.tolerance);
-  EXPECT_TRUE(range.Contains(0xFF707070));
-  EXPECT_TRUE(range.Contains(0xFF909090));
-  EXPECT_TRUE(range.Contains(0xFF709080));
-  EXPECT_FALSE(range.Contains(0xFF6F8080));
-  EXPECT_FALSE(range.Contains(0xFF809180));
+  ExpectPageKey(0x808080, 0x202020, 0x707070, {0xFF707070, 0xFF909090, 0xFF709080},
+                {0xFF6F8080, 0xFF809180});
   // Near the ends of a channel the lower bound stops at 0 and at 255 - t.
   EXPECT_EQ(AdjustPageKey(0x08FFF0, 0x202020).key, 0x00DFDFu);
   // Only the tolerance's lowest byte moves the key; each byte keeps its own range.

@@ -78,6 +78,35 @@ TEST_F(ConditionTest, EmptyValuesAreEqualAndBothLessAndGreater) {
   EXPECT_TRUE(EvaluateCondition(Variant::I4(0), Variant(), kEqual));  // empty is 0
 }
 
+// Each type compares its stored value in its own width; equality knows fewer types than
+// order does, so equal values of those types are neither equal nor less-or-equal.
+TEST_F(ConditionTest, EachTypeComparesInItsOwnWidth) {
+  struct Case {
+    Variant left;
+    const char* right;
+    bool equal, less, greater;
+  };
+  const Case cases[] = {
+      {Variant::I2(-1), "-1", true, false, false},
+      {Variant::Bool(true), "0", false, true, false},
+      {Variant::I1(5), "5", false, false, false},
+      {Variant::I1(-5), "5", false, true, false},
+      {Variant::Int(65535), "0", false, true, false},  // -1 in 16 bits
+      {Variant::I8(4294967296), "0", false, false, false},  // 0 in 32 bits
+      {Variant::UI8(4294967297u), "2", false, true, false},  // 1 in 32 bits
+      {Variant::UInt(65536), "1", false, true, false},  // 0 in 16 bits
+      {Variant::UI1(200), "200", true, false, false},
+      {Variant::R4(0.5f), "0.25", false, false, true},
+  };
+  for (const Case& c : cases) {
+    const std::string what = std::to_string(c.left.type()) + " " + c.right;
+    EXPECT_EQ(Cond(c.left, c.right, kEqual), c.equal) << what;
+    EXPECT_EQ(Cond(c.left, c.right, kLess), c.less) << what;
+    EXPECT_EQ(Cond(c.left, c.right, kGreater), c.greater) << what;
+    EXPECT_EQ(Cond(c.left, c.right, kLessOrEqual), c.less || c.equal) << what;
+  }
+}
+
 class IfItemTest : public ConditionTest {
  protected:
   ActionResult Run(std::string keys) {

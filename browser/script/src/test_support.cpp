@@ -2,17 +2,13 @@
 
 #include "browser/doc/section_names.h"
 #include "browser/script/preload.h"
+#include "platform/text_lines.h"
 
 namespace browser::testing {
 
 CDataFile ParseDocument(std::string_view text) {
   CDataFile file;
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t end = text.find('\n', pos);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(pos, end - pos);
-    pos = end + 1;
+  for (std::string_view line : platform::TextLines(text)) {
     while (!line.empty() && line.front() == ' ') line.remove_prefix(1);
     if (!line.empty()) file.Lines().emplace_back(line);
   }

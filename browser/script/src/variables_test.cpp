@@ -43,6 +43,12 @@ class VariablesTest : public ::testing::Test {
                    "\nmainOp = " + std::string(op) + "\n" + std::string(keys));
   }
 
+  // Modifies `target` and gives its text after.
+  std::string Modified(std::string_view target, std::string_view op, std::string_view keys) {
+    Modify(target, op, keys);
+    return fx_.Text(target);
+  }
+
   Fixture fx_;
 };
 
@@ -181,41 +187,36 @@ TEST_F(VariablesTest, SetVariableReadsTheRegistryOnceAtLoad) {
 
 TEST_F(VariablesTest, ModifyVariableOnTextsAndNumbers) {
   Set(0, "T", Variant::Utf8("abc"));
-  Modify("T", "Plus", "valueType = 3\nvalue = 1");
-  EXPECT_EQ(fx_.Text("T"), "abc1");
-  Modify("T", "Minus", "value = c");
-  EXPECT_EQ(fx_.Text("T"), "abc1");
+  EXPECT_EQ(Modified("T", "Plus", "valueType = 3\nvalue = 1"), "abc1");
+  EXPECT_EQ(Modified("T", "Minus", "value = c"), "abc1");
 
   Set(0, "N", Variant::I4(5));
   Modify("N", "Plus", "valueType = 8\nvalue = 3");
   EXPECT_EQ(fx_.variables.FindVariable("N")->value.type(), platform::VT_I4);
   EXPECT_EQ(fx_.Text("N"), "8");
-  Modify("N", "Times", "valueType = 3\nvalue = -3");
-  EXPECT_EQ(fx_.Text("N"), "-24");
-  Modify("N", "Divide", "valueType = 3\nvalue = 5");
-  EXPECT_EQ(fx_.Text("N"), "-4");  // truncates
-  Modify("N", "Divide", "valueType = 3\nvalue = 0");
-  EXPECT_EQ(fx_.Text("N"), "-4");  // division by zero leaves the target
-  Modify("N", "plus", "valueType = 3\nvalue = 1");
-  EXPECT_EQ(fx_.Text("N"), "-4");  // operations are case-sensitive
+  EXPECT_EQ(Modified("N", "Times", "valueType = 3\nvalue = -3"), "-24");
+  EXPECT_EQ(Modified("N", "Divide", "valueType = 3\nvalue = 5"), "-4");  // truncates
+  // Division by zero leaves the target; operations are case-sensitive.
+  EXPECT_EQ(Modified("N", "Divide", "valueType = 3\nvalue = 0"), "-4");
+  EXPECT_EQ(Modified("N", "plus", "valueType = 3\nvalue = 1"), "-4");
   // A constant that does not convert: arithmetic does nothing, Equals takes it as it is.
-  Modify("N", "Plus", "valueType = 8\nvalue = abc");
-  EXPECT_EQ(fx_.Text("N"), "-4");
-  Modify("N", "Equals", "valueType = 8\nvalue = abc");
-  EXPECT_EQ(fx_.Text("N"), "abc");
+  EXPECT_EQ(Modified("N", "Plus", "valueType = 8\nvalue = abc"), "-4");
+  EXPECT_EQ(Modified("N", "Equals", "valueType = 8\nvalue = abc"), "abc");
   // Without "valueType" the constant is the empty text, whatever "value" says.
-  Modify("N", "Equals", "value = abc");
-  EXPECT_EQ(fx_.Text("N"), "");
+  EXPECT_EQ(Modified("N", "Equals", "value = abc"), "");
 
   Set(0, "W", Variant::I2(32767));
-  Modify("W", "Plus", "valueType = 3\nvalue = 1");
-  EXPECT_EQ(fx_.Text("W"), "-32768");  // 16-bit arithmetic wraps
+  // Whole numbers wrap in their type's width.
+  EXPECT_EQ(Modified("W", "Plus", "valueType = 3\nvalue = 1"), "-32768");
+  Set(0, "UW", Variant::UI2(1));
+  EXPECT_EQ(Modified("UW", "Minus", "valueType = 18\nvalue = 2"), "65535");
+  Set(0, "UL", Variant::UI4(1));
+  EXPECT_EQ(Modified("UL", "Minus", "valueType = 19\nvalue = 2"), "4294967295");
+  EXPECT_EQ(fx_.variables.FindVariable("UL")->value.type(), platform::VT_UI4);
   Set(0, "M", Variant::I4(INT32_MIN));
-  Modify("M", "Divide", "valueType = 3\nvalue = -1");
-  EXPECT_EQ(fx_.Text("M"), "-2147483648");
+  EXPECT_EQ(Modified("M", "Divide", "valueType = 3\nvalue = -1"), "-2147483648");
   Set(0, "D", Variant::R8(1));
-  Modify("D", "Divide", "valueType = 5\nvalue = 4");
-  EXPECT_EQ(fx_.Text("D"), "0.25");
+  EXPECT_EQ(Modified("D", "Divide", "valueType = 5\nvalue = 4"), "0.25");
   // A real divided by zero takes the real result, an infinity, shown as the variant's text.
   Modify("D", "Divide", "valueType = 5\nvalue = 0");
   const Variable* d = fx_.variables.FindVariable("D");
@@ -258,8 +259,7 @@ TEST_F(VariablesTest, AppendingStopsAtTheTextLimit) {
 TEST_F(VariablesTest, ModifyVariableExpandsTheResult) {
   Set(0, "WHO", Variant::Utf8("World"));
   Set(0, "T", Variant::Utf8("Hello "));
-  Modify("T", "Plus", "valueType = 8\nvalue = |WHO|");
-  EXPECT_EQ(fx_.Text("T"), "Hello World");
+  EXPECT_EQ(Modified("T", "Plus", "valueType = 8\nvalue = |WHO|"), "Hello World");
 }
 
 TEST(PredefinedVariables, AddedOnceFirstOneWins) {

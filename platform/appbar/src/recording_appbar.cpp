@@ -1,9 +1,12 @@
 #include "platform/recording_appbar.h"
 
-#include <algorithm>
+#include <iterator>
 
 namespace platform {
 namespace {
+
+// In the order of the edges' values.
+constexpr const char* kEdgeNames[] = {"left", "top", "right", "bottom"};
 
 std::string Describe(const AppBarRect& r) {
   return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
@@ -13,17 +16,8 @@ std::string Describe(const AppBarRect& r) {
 }  // namespace
 
 const char* EdgeName(AppBarEdge edge) {
-  switch (edge) {
-    case AppBarEdge::kLeft:
-      return "left";
-    case AppBarEdge::kTop:
-      return "top";
-    case AppBarEdge::kRight:
-      return "right";
-    case AppBarEdge::kBottom:
-      return "bottom";
-  }
-  return "?";
+  const auto i = static_cast<size_t>(edge);
+  return i < std::size(kEdgeNames) ? kEdgeNames[i] : "?";
 }
 
 bool RecordingAppBarService::New(AppBarWindowId window) {
@@ -46,20 +40,9 @@ AppBarRect RecordingAppBarService::Adjust(AppBarWindowId window, AppBarEdge edge
     if (id == window || bar.edge != edge) continue;
     const AppBarRect& o = bar.reserved;
     if (o.right <= o.left || o.bottom <= o.top) continue;
-    switch (edge) {
-      case AppBarEdge::kLeft:
-        r.left = std::max(r.left, o.right);
-        break;
-      case AppBarEdge::kTop:
-        r.top = std::max(r.top, o.bottom);
-        break;
-      case AppBarEdge::kRight:
-        r.right = std::min(r.right, o.left);
-        break;
-      case AppBarEdge::kBottom:
-        r.bottom = std::min(r.bottom, o.top);
-        break;
-    }
+    // The other bar's inner side at each edge, in the order of the edges.
+    const int32_t inner[] = {o.right, o.bottom, o.left, o.top};
+    r = StopAtBar(r, edge, inner[static_cast<int32_t>(edge)]);
   }
   return r;
 }

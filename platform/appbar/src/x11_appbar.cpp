@@ -108,20 +108,10 @@ AppBarRect X11AppBarService::QueryPos(AppBarWindowId window, AppBarEdge edge, Ap
     const auto reserved = [&](StrutField f) {
       return static_cast<int32_t>(std::min<uint32_t>(v[f], 1 << 20));
     };
-    switch (edge) {
-      case AppBarEdge::kLeft:
-        r.left = std::max(r.left, reserved(kLeft));
-        break;
-      case AppBarEdge::kTop:
-        r.top = std::max(r.top, reserved(kTop));
-        break;
-      case AppBarEdge::kRight:
-        r.right = std::min(r.right, screen_width_ - reserved(kRight));
-        break;
-      case AppBarEdge::kBottom:
-        r.bottom = std::min(r.bottom, screen_height_ - reserved(kBottom));
-        break;
-    }
+    // The strip's inner side at each edge, in the order of the edges.
+    const int32_t inner[] = {reserved(kLeft), reserved(kTop), screen_width_ - reserved(kRight),
+                             screen_height_ - reserved(kBottom)};
+    r = StopAtBar(r, edge, inner[static_cast<int32_t>(edge)]);
   }
   return r;
 }

@@ -2,14 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
+
 namespace platform {
 namespace {
 
+// A path and what the function under test makes of it.
+struct PathCase {
+  const char* in;
+  const char* out;
+};
+
+template <typename Convert>
+void ExpectConverted(Convert convert, std::span<const PathCase> cases) {
+  for (const PathCase& c : cases) EXPECT_EQ(convert(c.in), c.out) << c.in;
+}
+
 TEST(NormalizePath, FoldsDotsAndKeepsTheRoot) {
-  struct Case {
-    const char* in;
-    const char* out;
-  } cases[] = {
+  const PathCase cases[] = {
       {"/cd/pics/../logo.gif", "/cd/logo.gif"},
       {"/cd/./pics/./a.gif", "/cd/pics/a.gif"},
       {"\\cd\\pics\\a.gif", "/cd/pics/a.gif"},       // both separators
@@ -26,7 +36,7 @@ TEST(NormalizePath, FoldsDotsAndKeepsTheRoot) {
       {"pics/../a.gif", "a.gif"},                    // relative stays relative
       {"", ""},
   };
-  for (const Case& c : cases) EXPECT_EQ(NormalizePath(c.in), c.out) << c.in;
+  ExpectConverted(NormalizePath, cases);
 }
 
 TEST(ResolvePath, DocumentDirectoryFirstThenTheProgramsDirectory) {
@@ -44,11 +54,14 @@ TEST(ResolvePath, DocumentDirectoryFirstThenTheProgramsDirectory) {
 }
 
 TEST(AsWrittenPath, BackslashesSeparateAddressesKeepTheirText) {
-  EXPECT_EQ(AsWrittenPath("docs\\manual.pdf"), "docs/manual.pdf");
-  EXPECT_EQ(AsWrittenPath("..\\a b\\.x"), "../a b/.x");
-  EXPECT_EQ(AsWrittenPath("C:\\Docs\\a.htm"), "C:/Docs/a.htm");
-  EXPECT_EQ(AsWrittenPath("http://x.invalid/a\\b"), "http://x.invalid/a\\b");
-  EXPECT_EQ(AsWrittenPath("dir\\a:b"), "dir/a:b");
+  const PathCase cases[] = {
+      {"docs\\manual.pdf", "docs/manual.pdf"},
+      {"..\\a b\\.x", "../a b/.x"},
+      {"C:\\Docs\\a.htm", "C:/Docs/a.htm"},
+      {"http://x.invalid/a\\b", "http://x.invalid/a\\b"},
+      {"dir\\a:b", "dir/a:b"},
+  };
+  ExpectConverted(AsWrittenPath, cases);
 }
 
 TEST(FileNameParts, SplitAtEitherSeparatorAndTheLastFullStop) {

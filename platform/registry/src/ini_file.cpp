@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/ascii_case.h"
+#include "platform/text_lines.h"
 
 namespace platform {
 namespace {
@@ -47,12 +48,7 @@ std::string Unescape(std::string_view text) {
 IniFile IniFile::Parse(std::string_view text) {
   IniFile ini;
   Group* current = nullptr;
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t end = text.find('\n', pos);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(pos, end - pos);
-    pos = end + 1;
+  for (std::string_view line : TextLines(text)) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
       ini.groups.push_back({Unescape(line.substr(1, line.size() - 2)), {}});

@@ -129,6 +129,25 @@ class Linter {
     file_.ReadInt(section, key.name, fallback);
     return fallback;
   }
+  // The sections that `count_key` of `owner` promises, numbered from `first` and named by
+  // `section_of`, up to the first that is missing: that one is an error of the count.
+  std::vector<std::string> CountedSections(const std::string& owner, browser::Key count_key,
+                                           int first,
+                                           std::string (*section_of)(std::string_view, int)) {
+    const int count = Int(owner, count_key);
+    std::vector<std::string> sections;
+    for (int i = 0; i < count; ++i) {
+      std::string section = section_of(owner, first + i);
+      if (!Has(section)) {
+        const std::string key(count_key.name);
+        Error(owner, key,
+              key + " is " + std::to_string(count) + " but there is no [" + section + "]");
+        break;
+      }
+      sections.push_back(std::move(section));
+    }
+    return sections;
+  }
 
   void Visit(const std::string& section, ObjectKind kind, const std::string& action = {}) {
     visited_.emplace(section, std::make_pair(kind, action));
@@ -152,14 +171,8 @@ class Linter {
       Warning(main, "icon",
               "no file '" + icon + "' (" + Resolve(icon) + "): the program's own icon is shown");
     }
-    const int elements = Int(main, keys::kNumElements);
-    for (int n = 1; n <= elements; ++n) {
-      const std::string section = browser::ElementSection(main, n);
-      if (!Has(section)) {
-        Error(main, "numElements",
-              "numElements is " + std::to_string(elements) + " but there is no [" + section + "]");
-        break;
-      }
+    for (const std::string& section :
+         CountedSections(main, keys::kNumElements, 1, browser::ElementSection)) {
       LintElement(section);
     }
     LintScripts(main, true);
@@ -226,18 +239,14 @@ class Linter {
   }
 
   void LintScripts(const std::string& object, bool is_main) {
-    const int count = Int(object, keys::kNumScripts);
+    const std::vector<std::string> sections =
+        CountedSections(object, keys::kNumScripts, 1, browser::ScriptSection);
     std::set<std::string> names;
-    for (int i = 1; i <= count; ++i) {
-      const std::string section = browser::ScriptSection(object, i);
-      if (!Has(section)) {
-        Error(object, "numScripts",
-              "numScripts is " + std::to_string(count) + " but there is no [" + section + "]");
-        break;
-      }
+    for (size_t i = 0; i < sections.size(); ++i) {
+      const std::string& section = sections[i];
       Visit(section, ObjectKind::kScript);
       const std::string name = String(section, keys::kName);
-      LintEventName(section, name, is_main, i);
+      LintEventName(section, name, is_main, static_cast<int>(i) + 1);
       if (!names.insert(name).second) {
         Warning(section, "name",
                 "a script named '" + name + "' comes earlier in this object: only the first runs");
@@ -271,15 +280,9 @@ class Linter {
   }
 
   void LintItems(const std::string& script) {
-    const int count = Int(script, keys::kNumScriptItems);
     std::vector<Item> items;
-    for (int j = 1; j <= count; ++j) {
-      const std::string section = browser::ScriptItemSection(script, j);
-      if (!Has(section)) {
-        Error(script, "numScriptItems",
-              "numScriptItems is " + std::to_string(count) + " but there is no [" + section + "]");
-        break;
-      }
+    for (const std::string& section :
+         CountedSections(script, keys::kNumScriptItems, 1, browser::ScriptItemSection)) {
       const std::string type = String(section, keys::kName);
       Visit(section, ObjectKind::kItem, type);
       const browser::ActionVocabulary* action = browser::FindAction(type);
@@ -356,14 +359,8 @@ class Linter {
         ref.frame = ConstantFrame(section, ref.property);
       }
       if (target == Target::kControlMethod) {
-        const int count = Int(section, keys::kNumParameters);
-        for (int n = 0; n < count; ++n) {
-          const std::string param = browser::ParamSection(section, n);
-          if (!Has(param)) {
-            Error(section, "numParameters",
-                  "numParameters is " + std::to_string(count) + " but there is no [" + param + "]");
-            break;
-          }
+        for (const std::string& param :
+             CountedSections(section, keys::kNumParameters, 0, browser::ParamSection)) {
           Visit(param, ObjectKind::kParam);
         }
       }
@@ -487,24 +484,16 @@ class Linter {
     }
     if (place_.files == nullptr) return;
     const std::string path = Resolve(name);
-    switch (place_.files->KindOf(path)) {
-      case LintFiles::Kind::kMissing:
-        Error(section, key, "no picture '" + name + "' (" + path + ")");
-        break;
-      case LintFiles::Kind::kFolder:
-        Warning(section, key,
-                "'" + name + "' (" + path +
-                    ") is a folder, not a picture: the "
-                    "picture is missing");
-        break;
-      case LintFiles::Kind::kOther:
-        Warning(section, key,
-                "'" + name + "' (" + path +
-                    ") is a device, pipe or socket, not "
-                    "a picture file: the picture is missing");
-        break;
-      case LintFiles::Kind::kFile:
-        break;
+    const LintFiles::Kind kind = place_.files->KindOf(path);
+    if (kind == LintFiles::Kind::kMissing) {
+      Error(section, key, "no picture '" + name + "' (" + path + ")");
+    } else if (kind != LintFiles::Kind::kFile) {
+      // Something stands at the path, but nothing a picture is read from.
+      const char* what = kind == LintFiles::Kind::kFolder
+                             ? "a folder, not a picture"
+                             : "a device, pipe or socket, not a picture file";
+      Warning(section, key,
+              "'" + name + "' (" + path + ") is " + what + ": the picture is missing");
     }
   }
 

@@ -11,29 +11,50 @@ using platform::Variant;
 using platform::VariantError;
 using platform::VarType;
 
-bool Equal(const Variant& a, const Variant& b) {
-  switch (a.type()) {
-    case platform::VT_EMPTY:
-    case platform::VT_NULL:
-      return true;
-    case platform::VT_I2:
-    case platform::VT_BOOL:
-      return static_cast<int16_t>(a.IntValue()) == static_cast<int16_t>(b.IntValue());
-    case platform::VT_I4:
-    case platform::VT_DISPATCH:
-    case platform::VT_ERROR:
-    case platform::VT_UNKNOWN:
-      return static_cast<int32_t>(a.IntValue()) == static_cast<int32_t>(b.IntValue());
-    case platform::VT_R4:
-    case platform::VT_R8:
-      return a.RealValue() == b.RealValue();
-    case platform::VT_UI1:
-      return static_cast<uint8_t>(a.IntValue()) == static_cast<uint8_t>(b.IntValue());
-    case platform::VT_BSTR:
-      return a.TextValue() == b.TextValue();
-    default:
-      return false;
+// How the values of one type compare: not at all, always (an empty or null value), as a whole
+// number held in a width, as a real number or as a text.
+enum class ComparedAs { kNever, kAlways, kInt16, kInt32, kUInt16, kUInt32, kUInt8, kReal, kText };
+
+struct TypeRule {
+  VarType type;
+  ComparedAs equality;
+  ComparedAs order;
+};
+
+// Equality knows fewer types than order does, and holds some types in other widths. A type
+// not listed compares as neither.
+constexpr TypeRule kTypeRules[] = {
+    // clang-format off
+    {platform::VT_EMPTY,    ComparedAs::kAlways, ComparedAs::kAlways},
+    {platform::VT_NULL,     ComparedAs::kAlways, ComparedAs::kAlways},
+    {platform::VT_I2,       ComparedAs::kInt16,  ComparedAs::kInt16},
+    {platform::VT_BOOL,     ComparedAs::kInt16,  ComparedAs::kInt16},
+    {platform::VT_I1,       ComparedAs::kNever,  ComparedAs::kInt16},
+    {platform::VT_INT,      ComparedAs::kNever,  ComparedAs::kInt16},
+    {platform::VT_I4,       ComparedAs::kInt32,  ComparedAs::kInt32},
+    {platform::VT_ERROR,    ComparedAs::kInt32,  ComparedAs::kInt32},
+    {platform::VT_I8,       ComparedAs::kNever,  ComparedAs::kInt32},
+    {platform::VT_DISPATCH, ComparedAs::kInt32,  ComparedAs::kUInt32},
+    {platform::VT_UNKNOWN,  ComparedAs::kInt32,  ComparedAs::kUInt32},
+    {platform::VT_UI2,      ComparedAs::kNever,  ComparedAs::kUInt16},
+    {platform::VT_UINT,     ComparedAs::kNever,  ComparedAs::kUInt16},
+    {platform::VT_UI4,      ComparedAs::kNever,  ComparedAs::kUInt32},
+    {platform::VT_UI8,      ComparedAs::kNever,  ComparedAs::kUInt32},
+    {platform::VT_UI1,      ComparedAs::kUInt8,  ComparedAs::kUInt8},
+    {platform::VT_R4,       ComparedAs::kReal,   ComparedAs::kReal},
+    {platform::VT_R8,       ComparedAs::kReal,   ComparedAs::kReal},
+    {platform::VT_DECIMAL,  ComparedAs::kNever,  ComparedAs::kReal},
+    {platform::VT_BSTR,     ComparedAs::kText,   ComparedAs::kText},
+    // clang-format on
+};
+
+constexpr TypeRule kNeither{platform::VT_EMPTY, ComparedAs::kNever, ComparedAs::kNever};
+
+const TypeRule& RuleFor(VarType type) {
+  for (const TypeRule& rule : kTypeRules) {
+    if (rule.type == type) return rule;
   }
+  return kNeither;
 }
 
 // Compares `count` characters of two texts as their little-endian byte sequences: low byte
@@ -59,52 +80,45 @@ int OrderAs(const Variant& a, const Variant& b) {
   return Order(static_cast<T>(a.IntValue()), static_cast<T>(b.IntValue()));
 }
 
+// The order of two numbers read as `as` says: a whole number's width, else as reals.
+int OrderNumbers(const Variant& a, const Variant& b, ComparedAs as) {
+  switch (as) {
+    case ComparedAs::kInt16:
+      return OrderAs<int16_t>(a, b);
+    case ComparedAs::kInt32:
+      return OrderAs<int32_t>(a, b);
+    case ComparedAs::kUInt16:
+      return OrderAs<uint16_t>(a, b);
+    case ComparedAs::kUInt32:
+      return OrderAs<uint32_t>(a, b);
+    case ComparedAs::kUInt8:
+      return OrderAs<uint8_t>(a, b);
+    default:
+      return Order(a.RealValue(), b.RealValue());
+  }
+}
+
+bool Equal(const Variant& a, const Variant& b) {
+  const ComparedAs as = RuleFor(a.type()).equality;
+  if (as == ComparedAs::kNever || as == ComparedAs::kAlways) return as == ComparedAs::kAlways;
+  if (as == ComparedAs::kText) return a.TextValue() == b.TextValue();
+  // Not by their order: a NaN equals nothing.
+  if (as == ComparedAs::kReal) return a.RealValue() == b.RealValue();
+  return OrderNumbers(a, b, as) == 0;
+}
+
 // Less (`less` true) or Greater of `a` against `b`.
 bool Ordered(const Variant& a, const Variant& b, bool less) {
-  int order;
-  switch (a.type()) {
-    case platform::VT_EMPTY:
-    case platform::VT_NULL:
-      return true;
-    case platform::VT_I2:
-    case platform::VT_BOOL:
-    case platform::VT_I1:
-    case platform::VT_INT:
-      order = OrderAs<int16_t>(a, b);
-      break;
-    case platform::VT_I4:
-    case platform::VT_ERROR:
-    case platform::VT_I8:
-      order = OrderAs<int32_t>(a, b);
-      break;
-    case platform::VT_UI2:
-    case platform::VT_UINT:
-      order = OrderAs<uint16_t>(a, b);
-      break;
-    case platform::VT_UI4:
-    case platform::VT_UI8:
-    case platform::VT_DISPATCH:
-    case platform::VT_UNKNOWN:
-      order = OrderAs<uint32_t>(a, b);
-      break;
-    case platform::VT_UI1:
-      order = OrderAs<uint8_t>(a, b);
-      break;
-    case platform::VT_R4:
-    case platform::VT_R8:
-    case platform::VT_DECIMAL:
-      order = Order(a.RealValue(), b.RealValue());
-      break;
-    case platform::VT_BSTR: {
-      const std::u16string& l = a.TextValue();
-      const std::u16string& r = b.TextValue();
-      // Texts order by length first; only then do their common bytes decide.
-      if (less) return l.size() < r.size() && CompareBytes(l, r, l.size()) < 0;
-      return l.size() > r.size() && CompareBytes(l, r, r.size()) >= 0;
-    }
-    default:
-      return false;
+  const ComparedAs as = RuleFor(a.type()).order;
+  if (as == ComparedAs::kNever || as == ComparedAs::kAlways) return as == ComparedAs::kAlways;
+  if (as == ComparedAs::kText) {
+    const std::u16string& l = a.TextValue();
+    const std::u16string& r = b.TextValue();
+    // Texts order by length first; only then do their common bytes decide.
+    if (less) return l.size() < r.size() && CompareBytes(l, r, l.size()) < 0;
+    return l.size() > r.size() && CompareBytes(l, r, r.size()) >= 0;
   }
+  const int order = OrderNumbers(a, b, as);
   return less ? order < 0 : order > 0;
 }
 

@@ -51,6 +51,20 @@ bool Arithmetic(Op op, T a, T b, T& out) {
   }
 }
 
+// `value` as a whole number of `type` (I2, UI2, I4 or UI4), cut to that type's width.
+Variant WholeNumberOfWidth(platform::VarType type, int64_t value) {
+  switch (type) {
+    case platform::VT_I2:
+      return Variant::I2(static_cast<int16_t>(value));
+    case platform::VT_UI2:
+      return Variant::UI2(static_cast<uint16_t>(value));
+    case platform::VT_I4:
+      return Variant::I4(static_cast<int32_t>(value));
+    default:
+      return Variant::UI4(static_cast<uint32_t>(value));
+  }
+}
+
 // Applies an arithmetic operation in place on `target` by its type when `operand` has that
 // type: 16- and 32-bit integers wrap, integer division truncates, floats use their own
 // precision; "Plus" appends to a text. Division by zero, other types and other operations
@@ -58,21 +72,16 @@ bool Arithmetic(Op op, T a, T b, T& out) {
 void ApplyArithmetic(std::string_view op_name, Variant& target, const Variant& operand) {
   const Op op = ParseOp(op_name);
   if (op == Op::kNone || operand.type() != target.type()) return;
-  const int64_t a = target.IntValue(), b = operand.IntValue();
-  int64_t r;
   switch (target.type()) {
     case platform::VT_I2:
-      if (Arithmetic<int64_t>(op, a, b, r)) target = Variant::I2(static_cast<int16_t>(r));
-      break;
     case platform::VT_UI2:
-      if (Arithmetic<int64_t>(op, a, b, r)) target = Variant::UI2(static_cast<uint16_t>(r));
-      break;
     case platform::VT_I4:
-      if (Arithmetic<int64_t>(op, a, b, r)) target = Variant::I4(static_cast<int32_t>(r));
+    case platform::VT_UI4: {
+      int64_t r;
+      if (Arithmetic<int64_t>(op, target.IntValue(), operand.IntValue(), r))
+        target = WholeNumberOfWidth(target.type(), r);
       break;
-    case platform::VT_UI4:
-      if (Arithmetic<int64_t>(op, a, b, r)) target = Variant::UI4(static_cast<uint32_t>(r));
-      break;
+    }
     case platform::VT_R4: {
       float f;
       if (Arithmetic<float>(op, static_cast<float>(target.RealValue()),

@@ -19,6 +19,11 @@ struct AppBarRect {
   bool operator==(const AppBarRect&) const = default;
 };
 
+// `r`, proposed at `edge`, with its outer side moved inward to `inner` where it reaches past
+// it: `inner` is the side, toward the middle of the screen, of the strip another bar holds at
+// the same edge. Every service's QueryPos stops a bar this way.
+AppBarRect StopAtBar(AppBarRect r, AppBarEdge edge, int32_t inner);
+
 // Window ids are the desktop's own (X11 window ids); 0 is no window.
 using AppBarWindowId = uint64_t;
 
