@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 
 #include "byte_source.h"
 #include "frame_loader.h"
@@ -54,6 +55,8 @@ const char* GroupName(Group group) {
       return "animation";
     case Group::kSmall:
       return "small";
+    case Group::kAll:
+      return "all";
   }
   return "?";
 }
@@ -125,7 +128,7 @@ const std::vector<CorpusFile>& ValidCorpus() {
 std::vector<const CorpusFile*> CorpusGroup(Group group) {
   std::vector<const CorpusFile*> out;
   for (const CorpusFile& file : ValidCorpus()) {
-    if (file.group == group) out.push_back(&file);
+    if (group == Group::kAll || file.group == group) out.push_back(&file);
   }
   return out;
 }
@@ -186,6 +189,32 @@ long FrameReaderDecode(const std::vector<uint8_t>& bytes) {
     if (reader.Next(&frame, &done) != kNoError || done) break;
     pixels += long(frame.pixels.width) * frame.pixels.height;
     benchmark::DoNotOptimize(frame.pixels.data());
+  }
+  return pixels;
+}
+
+long FrameReaderBgra(ByteSource& in, bool every_frame) {
+  FrameReader reader(in);
+  if (reader.Start() != kNoError) return 0;
+  DecodedFrame frame;
+  std::unique_ptr<uint32_t[]> out;
+  size_t capacity = 0;
+  long pixels = 0;
+  for (;;) {
+    bool done = false;
+    if (reader.Next(&frame, &done) != kNoError || done) break;
+    uint32_t lookup[256];
+    ColorLookup(frame.colors, lookup);
+    const size_t count = size_t(frame.pixels.width) * frame.pixels.height;
+    if (count > capacity) {
+      out.reset(new uint32_t[count]);
+      capacity = count;
+    }
+    const uint8_t* indices = frame.pixels.data();
+    for (size_t i = 0; i < count; ++i) out[i] = lookup[indices[i]];
+    benchmark::DoNotOptimize(out.get());
+    pixels += long(count);
+    if (!every_frame) break;
   }
   return pixels;
 }

@@ -5,14 +5,17 @@
 
 #include <gif_lib.h>
 
+#include "byte_source.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace framix32::bench {
 
-// photo: one frame of 100,000 pixels or more; animation: more than one frame; small: the rest.
-enum class Group { kPhoto, kAnimation, kSmall };
+// photo: one frame of 100,000 pixels or more; animation: more than one frame; small: the rest;
+// all: every file of the three.
+enum class Group { kPhoto, kAnimation, kSmall, kAll };
 const char* GroupName(Group group);
 
 struct CorpusFile {
@@ -40,6 +43,11 @@ long GiflibSlurp(const std::vector<uint8_t>& bytes);
 // Every frame through the bare frame reader from memory to indices; the pixels of all frames,
 // -1 when the file does not start.
 long FrameReaderDecode(const std::vector<uint8_t>& bytes);
+
+// The first frame, or every frame, through the bare frame reader, each expanded to 32 bits
+// through its colour table into a buffer of its own (one for all frames): a decoder to BGRA.
+// The pixels of the frames read.
+long FrameReaderBgra(ByteSource& in, bool every_frame);
 
 // giflib's DGifSlurp of the file, every frame then expanded to 32 bits through its colour
 // table into a buffer of its own; the pixels of all frames.

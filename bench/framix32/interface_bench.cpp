@@ -1,13 +1,15 @@
 // The C interface's reading paths against giflib, from files (in the page cache), group by
-// group of the corpus (photos, animations, small files):
+// group of the corpus (photos, animations, small files; the Speed cases all files as well):
 //   Still:     ReadGraphicFile, beside the bare frame reader (first frame to indices) and
-//              giflib's first image to indices;
+//              giflib's first image to indices (the Speed cases also to 32 bits);
 //   Bitmaps:   dzBitmapsFromGif (mode 0), beside the bare frame reader's first frame and
 //              giflib's first image, each expanded to 32 bits in a pass of their own;
 //   Animation: the loading of dzPlayGif (every frame, no thread), beside giflib's DGifSlurp
-//              with every frame expanded to 32 bits;
+//              with every frame expanded to 32 bits (the Speed cases also beside the bare
+//              frame reader's every frame to 32 bits);
 //   Decode:    every frame to indices from memory, the bare frame reader against DGifSlurp;
-//   dzPlayGif: the load, the thread's start and dzStopGif, against DGifSlurp to 32 bits.
+//   dzPlayGif: the load, the thread's start and dzStopGif, against every frame to 32 bits
+//              (DGifSlurp, and the bare frame reader).
 // How it measures: each iteration frees all it allocated. main() fixes the allocator's
 // thresholds (glibc would otherwise move them as buffers come and go, so that a case's figures
 // hung on what ran before it): buffers up to 32 MiB come from a heap that keeps what is freed,
@@ -19,7 +21,6 @@
 #include <benchmark/benchmark.h>
 
 #include <ctime>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -51,22 +52,14 @@ long BareFrameReader(const CorpusFile& file) {
   return long(frame.pixels.width) * frame.pixels.height;
 }
 
-// The bare frame reader's first frame, expanded to 32 bits through its colour table into a
-// buffer of its own: a decoder to BGRA.
+// The bare frame reader's first frame, or every frame, expanded to 32 bits: a decoder to BGRA.
 long BareFrameReaderBgra(const CorpusFile& file) {
-  DecodedFrame frame;
-  if (!FirstFrame(file, &frame)) return 0;
-  uint32_t lookup[256];
-  for (int i = 0; i < 256; ++i) {
-    lookup[i] = 0xFF000000u | frame.colors.rgb[i * 3] << 16 | frame.colors.rgb[i * 3 + 1] << 8 |
-                frame.colors.rgb[i * 3 + 2];
-  }
-  const size_t count = size_t(frame.pixels.width) * frame.pixels.height;
-  std::unique_ptr<uint32_t[]> out(new uint32_t[count]);
-  const uint8_t* indices = frame.pixels.data();
-  for (size_t i = 0; i < count; ++i) out[i] = lookup[indices[i]];
-  benchmark::DoNotOptimize(out.get());
-  return long(count);
+  ByteSource in(file.path.c_str());
+  return FrameReaderBgra(in, false);
+}
+long BareFrameReaderEveryFrameBgra(const CorpusFile& file) {
+  ByteSource in(file.path.c_str());
+  return FrameReaderBgra(in, true);
 }
 
 long Still(const CorpusFile& file) {
@@ -186,19 +179,17 @@ void BM_Group(benchmark::State& state, Group group, Path path) {
       benchmark::Counter(double(pixels) * double(state.iterations()) / 1e6, benchmark::Counter::kIsRate);
 }
 
-// A path and its reference over the same files in turn, in the other order each iteration,
-// each timed on the thread's CPU clock. "speed" is the reference's time over the path's: the
-// two share whatever the machine's speed does meanwhile, so the ratio holds still where the
-// times themselves drift with the load of a shared machine.
+// A path and its reference file by file in turn, in the other order each iteration, each timed
+// on the thread's CPU clock: "speed" is the reference's time over the path's for the group
+// together, "geomean" the geometric mean of the files' own ratios (see CountSpeed). The two
+// share whatever the machine's speed does meanwhile, so the ratios hold still where the times
+// themselves drift with the load of a shared machine.
 void BM_Speed(benchmark::State& state, Group group, Path path, Path reference) {
   const std::vector<const CorpusFile*> files = CorpusGroup(group);
-  const auto over_files = [&files](Path run) {
-    return [&files, run] {
-      for (const CorpusFile* file : files) benchmark::DoNotOptimize(run(*file));
-    };
+  const auto on_file = [&files](Path run) {
+    return [&files, run](size_t i) { benchmark::DoNotOptimize(run(*files[i])); };
   };
-  const TurnSeconds seconds = TimeInTurns(state, over_files(path), over_files(reference));
-  state.counters["speed"] = seconds.first > 0 ? seconds.second / seconds.first : 0;
+  CountSpeed(state, TimeItemsInTurns(state, files.size(), on_file(path), on_file(reference)));
 }
 
 }  // namespace
@@ -218,20 +209,25 @@ void RegisterInterfaceBenchmarks() {
   const Pairing kPairings[] = {
       {"Speed/ReadGraphicFile:frame-reader", Still, BareFrameReader},
       {"Speed/ReadGraphicFile:giflib", Still, GiflibIndices},
+      {"Speed/ReadGraphicFile:frame-reader-bgra", Still, BareFrameReaderBgra},
+      {"Speed/ReadGraphicFile:giflib-bgra", Still, GiflibBgra},
       {"Speed/dzBitmapsFromGif:frame-reader-bgra", Bitmaps, BareFrameReaderBgra},
       {"Speed/dzBitmapsFromGif:giflib-bgra", Bitmaps, GiflibBgra},
       {"Speed/dzBitmapsFromGif:ReadGraphicFile", Bitmaps, Still},
       {"Speed/Animation-load:giflib-bgra", Animation, GiflibAnimationBgra},
+      {"Speed/Animation-load:frame-reader-bgra", Animation, BareFrameReaderEveryFrameBgra},
       {"Speed/Decode:giflib", FrameReaderEveryFrame, GiflibEveryFrame},
       {"Speed/dzPlayGif:giflib-bgra", PlayAndStop, GiflibAnimationBgra},
+      {"Speed/dzPlayGif:frame-reader-bgra", PlayAndStop, BareFrameReaderEveryFrameBgra},
   };
-  for (Group group : {Group::kPhoto, Group::kAnimation, Group::kSmall}) {
+  for (Group group : {Group::kPhoto, Group::kAnimation, Group::kSmall, Group::kAll}) {
     for (const Pairing& pairing : kPairings) {
       benchmark::RegisterBenchmark((std::string(pairing.name) + "/" + GroupName(group)).c_str(),
                                    BM_Speed, group, pairing.path, pairing.reference)
           ->Unit(benchmark::kMicrosecond)
           ->MinWarmUpTime(0.5);
     }
+    if (group == Group::kAll) continue;
     for (const auto& [name, path] : kPaths) {
       benchmark::RegisterBenchmark((std::string(name) + "/" + GroupName(group)).c_str(), BM_Group,
                                    group, path)

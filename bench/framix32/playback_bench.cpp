@@ -2,8 +2,9 @@
 // and handed to a window whose blit copies the pixels into a screen of its own, against
 // decoding every frame of the same file to 32 bits: giflib's DGifSlurp, or the bare frame
 // reader from memory, each frame then expanded through its colour table. The Speed cases run
-// both in turn and give the decoding's time over the playing's ("speed"; above 1/3 means a
-// frame plays in less than three times its decoding) and the playing's CPU time a frame.
+// both in turn, file by file, and give the decoding's time over the playing's ("speed" for the
+// files together, "geomean" of their own ratios; above 1/3 means a frame plays in less than
+// three times its decoding) and the playing's CPU time a frame.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -91,28 +92,14 @@ void PlayOnce(const AnimationData& animation, ScreenWindow* window) {
 }
 
 // Every frame through the bare frame reader from memory, each expanded to 32 bits.
-long FrameReaderBgra(const CorpusFile& file) {
+long FrameReaderMemoryBgra(const CorpusFile& file) {
   ByteSource in(file.bytes.data(), file.bytes.size());
-  FrameReader reader(in);
-  if (reader.Start() != kNoError) return 0;
-  DecodedFrame frame;
-  std::vector<uint32_t> out;
-  long pixels = 0;
-  for (;;) {
-    bool done = false;
-    if (reader.Next(&frame, &done) != kNoError || done) break;
-    uint32_t lookup[256];
-    ColorLookup(frame.colors, lookup);
-    const size_t count = size_t(frame.pixels.width) * frame.pixels.height;
-    out.resize(count);
-    const uint8_t* indices = frame.pixels.data();
-    for (size_t i = 0; i < count; ++i) out[i] = lookup[indices[i]];
-    benchmark::DoNotOptimize(out.data());
-    pixels += long(count);
-  }
-  return pixels;
+  return FrameReaderBgra(in, true);
 }
 
+// Playing and decoding file by file in turn: "speed" the decoding's time over the playing's
+// for the files together, "geomean" and "slowest" of the files' own ratios, and the playing's
+// CPU time a frame.
 void BM_PlaybackSpeed(benchmark::State& state, std::vector<const CorpusFile*> files,
                       long (*reference)(const CorpusFile&)) {
   std::vector<std::unique_ptr<ScreenWindow>> windows;
@@ -121,18 +108,13 @@ void BM_PlaybackSpeed(benchmark::State& state, std::vector<const CorpusFile*> fi
     windows.push_back(std::make_unique<ScreenWindow>(Loaded(*file)));
     frames += Loaded(*file).frames.size();
   }
-  const TurnSeconds seconds = TimeInTurns(
-      state,
-      [&] {
-        for (size_t i = 0; i < files.size(); ++i) PlayOnce(Loaded(*files[i]), windows[i].get());
-      },
-      [&] {
-        for (const CorpusFile* file : files) benchmark::DoNotOptimize(reference(*file));
-      });
-  const double play_seconds = seconds.first, decode_seconds = seconds.second;
-  state.counters["speed"] = play_seconds > 0 ? decode_seconds / play_seconds : 0;
-  state.counters["us/frame"] =
-      frames == 0 ? 0 : play_seconds * 1e6 / (double(frames) * double(state.iterations()));
+  const ItemSeconds seconds = TimeItemsInTurns(
+      state, files.size(), [&](size_t i) { PlayOnce(Loaded(*files[i]), windows[i].get()); },
+      [&](size_t i) { benchmark::DoNotOptimize(reference(*files[i])); });
+  CountSpeed(state, seconds);
+  double play_seconds = 0;
+  for (double s : seconds.path) play_seconds += s;
+  state.counters["us/frame"] = frames == 0 ? 0 : play_seconds * 1e6 / double(frames);
   state.counters["frames"] = double(frames);
 }
 
@@ -153,7 +135,7 @@ void RegisterPlaybackBenchmarks() {
   const std::pair<std::string, std::vector<const CorpusFile*>> kSets[] = {
       {longest->name, {longest}}, {largest->name, {largest}}, {"animation", animations}};
   const std::pair<const char*, long (*)(const CorpusFile&)> kReferences[] = {
-      {"giflib-bgra", GiflibAnimationBgra}, {"frame-reader-bgra", FrameReaderBgra}};
+      {"giflib-bgra", GiflibAnimationBgra}, {"frame-reader-bgra", FrameReaderMemoryBgra}};
   for (const auto& [set, files] : kSets) {
     for (const auto& [name, reference] : kReferences) {
       benchmark::RegisterBenchmark(("Speed/Playback:" + std::string(name) + "/" + set).c_str(),

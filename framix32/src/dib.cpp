@@ -1,7 +1,12 @@
 #include "dib.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "global_memory.h"
 
@@ -23,6 +28,53 @@ uint64_t Load64(const uint8_t* p) {
   std::memcpy(&v, p, 8);  // little-endian host
   return v;
 }
+
+#if defined(__SSE2__)
+// Each byte with its bits in the reverse order.
+constexpr std::array<uint8_t, 256> kReversedBits = [] {
+  std::array<uint8_t, 256> table{};
+  for (int v = 0; v < 256; ++v) {
+    for (int bit = 0; bit < 8; ++bit) {
+      if ((v >> bit) & 1) table[v] = static_cast<uint8_t>(table[v] | (0x80 >> bit));
+    }
+  }
+  return table;
+}();
+
+// Sixteen indices at a time into two bytes of one bit a pixel; returns how many it packed.
+// The shift brings each byte's low bit to its top bit, where the mask collects it, pixel i
+// at bit i: the leftmost pixel belongs in the top bit, so each byte is turned round.
+uint32_t PackOneBitBlocks(const uint8_t* indices, uint32_t width, uint8_t* row) {
+  uint32_t x = 0;
+  for (; x + 16 <= width; x += 16, row += 2) {
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(indices + x));
+    const unsigned bits = static_cast<unsigned>(_mm_movemask_epi8(_mm_slli_epi16(block, 7)));
+    row[0] = kReversedBits[bits & 0xFF];
+    row[1] = kReversedBits[bits >> 8];
+  }
+  return x;
+}
+
+// Sixteen indices at a time into eight bytes of four bits a pixel: in each 16-bit lane the
+// first index's low nibble goes to the top of the low byte and the second's below it, then the
+// lanes' low bytes close up.
+uint32_t PackFourBitBlocks(const uint8_t* indices, uint32_t width, uint8_t* row) {
+  const __m128i nibbles = _mm_set1_epi8(0x0F);
+  const __m128i low_bytes = _mm_set1_epi16(0x00FF);
+  uint32_t x = 0;
+  for (; x + 16 <= width; x += 16, row += 8) {
+    const __m128i block = _mm_and_si128(
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(indices + x)), nibbles);
+    const __m128i pairs = _mm_and_si128(
+        _mm_or_si128(_mm_slli_epi16(block, 4), _mm_srli_epi16(block, 8)), low_bytes);
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(row), _mm_packus_epi16(pairs, pairs));
+  }
+  return x;
+}
+#else
+uint32_t PackOneBitBlocks(const uint8_t*, uint32_t, uint8_t*) { return 0; }
+uint32_t PackFourBitBlocks(const uint8_t*, uint32_t, uint8_t*) { return 0; }
+#endif
 
 }  // namespace
 
@@ -102,6 +154,8 @@ void PackRow(const uint8_t* indices, uint32_t width, int bit_count, uint8_t* row
       std::memcpy(row, indices, width);
       break;
     case 4:
+      x = PackFourBitBlocks(indices, width, row);
+      row += x / 2;
       // Eight indices at a time: each pair's low nibbles meet in one byte of a 16-bit lane,
       // then the lanes' low bytes close up.
       for (; x + 8 <= width; x += 8, row += 4) {
@@ -118,6 +172,8 @@ void PackRow(const uint8_t* indices, uint32_t width, int bit_count, uint8_t* row
       if (x < width) *row = static_cast<uint8_t>(indices[x] << 4);
       break;
     case 1:
+      x = PackOneBitBlocks(indices, width, row);
+      row += x / 8;
       // Eight indices at a time: the multiplication moves the low bit of byte i to bit 63 - i
       // (no two partial products meet, so nothing carries).
       for (; x + 8 <= width; x += 8) {

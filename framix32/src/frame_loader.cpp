@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <new>
+#include <optional>
 
 #include "dib.h"
 #include "lzw_decoder.h"
@@ -111,11 +112,14 @@ ErrorCode PrepareBitmaps(const DecodedFrame& frame, int mode, bool use_transpare
                          size_t spare, uint32_t lookup[256], FrameBitmaps* out) {
   const ImageDescriptor& d = frame.descriptor;
   const bool transparent = use_transparency && frame.control.transparent();
-  ColorTable colors = frame.colors;
-  const uint8_t key = frame.control.transparent_index();
+  // A transparent frame's colours with its key black; an opaque frame's as they are.
+  std::optional<ColorTable> blackened;
   if (transparent) {
-    colors.rgb[key * 3] = colors.rgb[key * 3 + 1] = colors.rgb[key * 3 + 2] = 0;
+    const uint8_t key = frame.control.transparent_index();
+    blackened = frame.colors;
+    blackened->rgb[key * 3] = blackened->rgb[key * 3 + 1] = blackened->rgb[key * 3 + 2] = 0;
   }
+  const ColorTable& colors = transparent ? *blackened : frame.colors;
   ColorLookup(colors, lookup);
   out->image.reset(NewBitmap(d.width, d.height, spare));
   if (out->image == nullptr) return kMemoryError;
@@ -138,7 +142,7 @@ ErrorCode MakeFrameBitmaps(const DecodedFrame& frame, int mode, bool use_transpa
   }
   const size_t count = static_cast<size_t>(frame.pixels.width) * frame.pixels.height;
   WidenIndices(frame.pixels.data(), count, lookup, frame.control.transparent_index(),
-               out->image->pixels.get(), out->mask ? out->mask->pixels.get() : nullptr);
+               out->image->pixels, out->mask ? out->mask->pixels : nullptr);
   return kNoError;
 }
 
@@ -155,11 +159,11 @@ ErrorCode ReadFrameBitmaps(FrameReader& reader, DecodedFrame* frame, int mode,
       code != kNoError) {
     return code;
   }
-  uint32_t* image = out->image->pixels.get();
+  uint32_t* image = out->image->pixels;
   uint8_t* indices = reinterpret_cast<uint8_t*>(image) + 3 * count;
   frame->decoded = reader.DecodePixelsInto(*frame, indices);
   WidenIndices(indices, count, lookup, frame->control.transparent_index(), image,
-               out->mask ? out->mask->pixels.get() : nullptr);
+               out->mask ? out->mask->pixels : nullptr);
   return kNoError;
 }
 

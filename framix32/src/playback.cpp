@@ -39,14 +39,28 @@ class AnimationThread : public PlaybackControl {
   // Plays on a thread of the pool, which holds a reference until the animation has ended.
   // The animation counts as ended once that thread is free for the next one.
   void Start(WorkerPool& workers, std::shared_ptr<AnimationThread> self) {
-    workers.Run([self] { self->Run(); }, [self] { self->Finish(); });
+    const WorkerPool::Ticket ticket =
+        workers.Run([self] { self->Run(); }, [self] { self->Finish(); });
+    std::lock_guard lock(mutex_);
+    ticket_ = ticket;
   }
 
   // Sets the stop flag and waits up to timeout for the animation to end. After that it no
   // longer touches the window: one that did not end in time (an idle thread on a busy machine)
   // is cut off from it, a call in progress finished first, and frees everything when it ends.
-  void Stop(std::chrono::milliseconds timeout) {
+  // One whose thread has not begun it yet is taken back from the pool at once: it has drawn
+  // nothing, and its thread is free for the next one.
+  void Stop(WorkerPool& workers, std::chrono::milliseconds timeout) {
     RequestStop();
+    WorkerPool::Ticket ticket;
+    {
+      std::lock_guard lock(mutex_);
+      ticket = ticket_;
+    }
+    if (workers.Withdraw(ticket)) {
+      Finish();
+      return;
+    }
     {
       std::unique_lock lock(mutex_);
       // An idle thread on a busy machine may wait long for the processor; ending is what the
@@ -119,6 +133,7 @@ class AnimationThread : public PlaybackControl {
   bool finished_ = false;
   bool running_ = false;  // Run is under way on thread_
   pthread_t thread_{};
+  WorkerPool::Ticket ticket_;  // the pool's name for the task that plays it
 };
 
 // The handles of animations not yet stopped by dzStopGif. Handles are serial numbers, never
@@ -133,7 +148,9 @@ class Registry {
   ~Registry() {
     // At unload, stop what still runs; then workers_, the last member to go, ends its
     // threads, so that none outlives the library.
-    for (auto& [id, animation] : animations_) animation->Stop(std::chrono::milliseconds(5000));
+    for (auto& [id, animation] : animations_) {
+      animation->Stop(workers_, std::chrono::milliseconds(5000));
+    }
   }
 
   // The threads animations play on: a parked one starts an animation sooner than a new one.
@@ -180,7 +197,8 @@ void AnimationThread::Run() {
   sched_param idle{};
   pthread_setschedparam(thread_, SCHED_IDLE, &idle);
   try {
-    Play(data_, &guarded_, x_, y_, *this);
+    // Stopped before it began (the pool had handed it over already): nothing to show.
+    if (!StopRequested()) Play(data_, &guarded_, x_, y_, *this);
   } catch (const std::bad_alloc&) {
     // The canvas could not be made: the animation ends as if stopped.
   }
@@ -191,8 +209,12 @@ void AnimationThread::Run() {
 
 void AnimationThread::Finish() {
   Registry::Get().SetRepeat();
-  std::lock_guard lock(mutex_);
-  finished_ = true;
+  {
+    std::lock_guard lock(mutex_);
+    finished_ = true;
+  }
+  // Outside the lock: a waiter woken under it would only wait again for the lock. Whoever
+  // calls Finish holds a reference, so the animation outlives the call.
   wake_.notify_all();
 }
 
@@ -297,7 +319,7 @@ FRAMIX32_API HANIMATION dzPlayGifOnce(HWND window, int x, int y, const char* pat
 FRAMIX32_API int dzStopGif(HANIMATION animation) {
   if (animation == nullptr) return 1;
   if (auto found = framix32::Registry::Get().Remove(animation)) {
-    found->Stop(std::chrono::milliseconds(5000));
+    found->Stop(framix32::Registry::Get().Workers(), std::chrono::milliseconds(5000));
   }
   return 1;
 }

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "byte_source.h"
@@ -48,6 +49,19 @@ ErrorCode LocateFirstImage(ByteSource& in, ErrorCode at_end, FirstImage* image) 
   }
 }
 
+// Swaps the n bytes at a and b (which do not overlap), 16 at a time.
+void SwapBytes(uint8_t* a, uint8_t* b, size_t n) {
+  size_t i = 0;
+  for (; i + 16 <= n; i += 16) {
+    uint8_t x[16], y[16];
+    std::memcpy(x, a + i, 16);
+    std::memcpy(y, b + i, 16);
+    std::memcpy(a + i, y, 16);
+    std::memcpy(b + i, x, 16);
+  }
+  for (; i < n; ++i) std::swap(a[i], b[i]);
+}
+
 // One index a pixel: the indices are decoded into the block itself, top-down and close
 // together, then spread to their padded rows and turned bottom-up.
 HGLOBAL ReadEightBitRows(ByteSource& in, const ImageDescriptor& d, const ColorTable& colors,
@@ -71,13 +85,10 @@ HGLOBAL ReadEightBitRows(ByteSource& in, const ImageDescriptor& d, const ColorTa
       std::memset(rows + y * row_bytes + width, 0, row_bytes - width);
     }
   }
-  std::vector<uint8_t> swap(row_bytes);
-  // A zero-width image has no rows to turn (and no buffer to turn them through).
-  for (size_t top = 0, bottom = row_bytes == 0 ? 0 : d.height; top + 1 < bottom; ++top) {
+  // Top-down to bottom-up: rows swap places in pairs.
+  for (size_t top = 0, bottom = d.height; top + 1 < bottom; ++top) {
     --bottom;
-    std::memcpy(swap.data(), rows + top * row_bytes, row_bytes);
-    std::memcpy(rows + top * row_bytes, rows + bottom * row_bytes, row_bytes);
-    std::memcpy(rows + bottom * row_bytes, swap.data(), row_bytes);
+    SwapBytes(rows + top * row_bytes, rows + bottom * row_bytes, row_bytes);
   }
   dzGlobalUnlock(block);
   SetError(decoded);
@@ -113,13 +124,19 @@ HGLOBAL ReadFirstImage(ByteSource& in) {
   // The file ended before the code size byte: there is no image data at all.
   if (decoded == kReadError) return SetError(kCorrupt), nullptr;
 
-  HGLOBAL block = AllocateDib(d.width, d.height, image.colors, true);
+  // Every pixel byte is written below: each row's last word is zeroed (its padding) before
+  // the row is packed over it.
+  HGLOBAL block = AllocateDib(d.width, d.height, image.colors, true, 0, true);
   if (block == nullptr) return SetError(kMemoryError), nullptr;
   auto* bytes = static_cast<uint8_t*>(dzGlobalLock(block));
   const size_t row_bytes = RowBytes(bit_count, d.width);
   uint8_t* rows = bytes + kInfoHeaderSize + (size_t{4} << bit_count);
-  for (int y = 0; y < d.height; ++y) {
-    PackRow(pixels.row(y), d.width, bit_count, rows + (d.height - 1 - y) * row_bytes);
+  if (row_bytes > 0) {
+    for (int y = 0; y < d.height; ++y) {
+      uint8_t* row = rows + (d.height - 1 - y) * row_bytes;
+      std::memset(row + row_bytes - 4, 0, 4);
+      PackRow(pixels.row(y), d.width, bit_count, row);
+    }
   }
   dzGlobalUnlock(block);
   SetError(decoded);

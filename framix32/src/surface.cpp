@@ -1,22 +1,32 @@
 #include "surface.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <type_traits>
 #include <new>
 
 namespace framix32 {
 
+namespace {
+// The pixels start this far into the allocation, aligned for any type.
+constexpr size_t kPixelsAt = 64;
+static_assert(sizeof(dzBitmap) <= kPixelsAt && kPixelsAt % alignof(std::max_align_t) == 0);
+}  // namespace
+
 dzBitmap* NewBitmap(int width, int height, size_t spare_bytes) {
-  auto* bitmap = new (std::nothrow) dzBitmap;
-  if (bitmap == nullptr) return nullptr;
-  const size_t spare = (spare_bytes + sizeof(uint32_t) - 1) / sizeof(uint32_t);
-  bitmap->pixels.reset(new (std::nothrow) uint32_t[static_cast<size_t>(width) * height + spare]);
-  if (bitmap->pixels == nullptr) {
-    delete bitmap;
+  const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
+  if (width < 0 || height < 0 || pixels > (SIZE_MAX - kPixelsAt - spare_bytes) / sizeof(uint32_t)) {
     return nullptr;
   }
+  void* memory = std::malloc(kPixelsAt + pixels * sizeof(uint32_t) + spare_bytes);
+  if (memory == nullptr) return nullptr;
+  auto* bitmap = new (memory) dzBitmap;
   bitmap->width = width;
   bitmap->height = height;
+  bitmap->pixels = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(memory) + kPixelsAt);
   return bitmap;
 }
 
@@ -29,10 +39,13 @@ FRAMIX32_API int dzBitmapWidth(HBITMAP bitmap) { return bitmap == nullptr ? 0 : 
 FRAMIX32_API int dzBitmapHeight(HBITMAP bitmap) { return bitmap == nullptr ? 0 : bitmap->height; }
 
 FRAMIX32_API const uint32_t* dzBitmapPixels(HBITMAP bitmap) {
-  return bitmap == nullptr ? nullptr : bitmap->pixels.get();
+  return bitmap == nullptr ? nullptr : bitmap->pixels;
 }
 
-FRAMIX32_API void dzDeleteBitmap(HBITMAP bitmap) { delete bitmap; }
+FRAMIX32_API void dzDeleteBitmap(HBITMAP bitmap) {
+  static_assert(std::is_trivially_destructible_v<dzBitmap>);
+  std::free(bitmap);
+}
 
 FRAMIX32_API int dzGetPaletteEntries(HPALETTE palette, dzPaletteEntry* entries, int count) {
   if (palette == nullptr) return 0;

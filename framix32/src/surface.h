@@ -3,15 +3,15 @@
 #define FRAMIX32_SRC_SURFACE_H_
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "framix32.h"
 
+// One allocation holds the bitmap and its pixels, which follow it.
 struct dzBitmap {
   int width = 0;
   int height = 0;
-  std::unique_ptr<uint32_t[]> pixels;  // 0xFFRRGGBB, rows top-down, stride = width
+  uint32_t* pixels = nullptr;  // 0xFFRRGGBB, rows top-down, stride = width
 };
 
 struct dzPalette {

@@ -19,23 +19,50 @@ WorkerPool::~WorkerPool() {
   for (auto& worker : workers) worker->thread.join();
 }
 
-void WorkerPool::Run(std::function<void()> task, std::function<void()> then) {
+WorkerPool::Ticket WorkerPool::Run(std::function<void()> task, std::function<void()> then) {
   std::lock_guard lock(mutex_);
   JoinEnded();
+  const uint64_t serial = next_serial_++;
   if (!parked_.empty()) {
     Worker* worker = parked_.back();
     parked_.pop_back();
     worker->task = std::move(task);
     worker->then = std::move(then);
+    worker->serial = serial;
     worker->wake.notify_one();
-    return;
+    return {worker, serial};
   }
   auto worker = std::make_unique<Worker>();
   worker->task = std::move(task);
   worker->then = std::move(then);
+  worker->serial = serial;
   // The new thread waits for the lock before it looks at its task.
   worker->thread = std::thread(&WorkerPool::Loop, this, worker.get());
   workers_.push_back(std::move(worker));
+  return {workers_.back().get(), serial};
+}
+
+bool WorkerPool::Withdraw(const Ticket& ticket) {
+  // What the task holds goes after the lock is let go.
+  std::function<void()> task, then;
+  std::lock_guard lock(mutex_);
+  // A worker that took the task cleared it under the lock; a worker that is gone had ended
+  // with no task given.
+  const auto found = std::find_if(workers_.begin(), workers_.end(), [&](const auto& worker) {
+    return worker.get() == ticket.worker;
+  });
+  if (found == workers_.end()) return false;
+  Worker* worker = found->get();
+  if (worker->serial != ticket.serial || worker->task == nullptr) return false;
+  task.swap(worker->task);
+  then.swap(worker->then);
+  if (!closing_ && parked_.size() < kMaxParked) {
+    parked_.push_back(worker);
+  } else {
+    worker->retire = true;
+    worker->wake.notify_one();
+  }
+  return true;
 }
 
 size_t WorkerPool::ThreadCount() {
@@ -64,7 +91,8 @@ void WorkerPool::Loop(Worker* worker) {
   std::unique_lock lock(mutex_);
   bool parked = true;
   while (parked) {
-    worker->wake.wait(lock, [&] { return worker->task != nullptr || closing_; });
+    worker->wake.wait(lock,
+                      [&] { return worker->task != nullptr || closing_ || worker->retire; });
     if (worker->task == nullptr) break;
     std::function<void()> task = std::move(worker->task);
     std::function<void()> then = std::move(worker->then);

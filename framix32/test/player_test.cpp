@@ -363,7 +363,7 @@ TEST(BitmapsFromGif, ModesDecideMaskAndPalette) {
 }
 
 // Images whose indices decode into their own bitmap's last quarter and are widened there give
-// the same pixels and mask as their indices decoded apart, plain or interlaced, and cut short
+// the same pixels and mask (or, ignoring transparency, none) as their indices decoded apart, plain or interlaced, and cut short
 // at many points of their data (rows not decoded, the partial row among them, are index 0).
 // The rows are long, so that some cut lands in the middle of a row.
 TEST(BitmapsFromGif, WideningInPlaceMatchesTheWholeIndices) {
@@ -392,20 +392,26 @@ TEST(BitmapsFromGif, WideningInPlaceMatchesTheWholeIndices) {
       ASSERT_EQ(reader.Next(&whole, &done), kNoError);
       EXPECT_EQ(whole.decoded, cut > 0 ? kCorrupt : kNoError);
 
-      HBITMAP mask, image;
-      HPALETTE palette;
-      ASSERT_EQ(dzBitmapsFromGif(nullptr, file.path(), 0, &mask, &image, &palette), 1);
-      EXPECT_EQ(GetError(nullptr), cut > 0 ? 2 : 0);
-      ASSERT_NE(mask, nullptr);
-      const uint32_t* pixels = dzBitmapPixels(image);
-      const uint32_t* bits = dzBitmapPixels(mask);
-      for (size_t i = 0; i < size_t(kWidth) * kHeight; ++i) {
-        const int index = whole.pixels.data()[i];
-        ASSERT_EQ(pixels[i], index == kKey ? 0xFF000000u : Color(index)) << "pixel " << i;
-        ASSERT_EQ(bits[i], index == kKey ? 0xFFFFFFFFu : 0xFF000000u) << "pixel " << i;
+      // Mode 0 with the mask; mode 4 without, the key keeping its colour.
+      for (int mode : {0, 4}) {
+        HBITMAP mask, image;
+        HPALETTE palette;
+        ASSERT_EQ(dzBitmapsFromGif(nullptr, file.path(), mode, &mask, &image, &palette), 1);
+        EXPECT_EQ(GetError(nullptr), cut > 0 ? 2 : 0);
+        ASSERT_EQ(mask != nullptr, mode == 0);
+        const uint32_t* pixels = dzBitmapPixels(image);
+        const uint32_t* bits = dzBitmapPixels(mask);
+        for (size_t i = 0; i < size_t(kWidth) * kHeight; ++i) {
+          const int index = whole.pixels.data()[i];
+          const bool key = index == kKey && mode == 0;
+          ASSERT_EQ(pixels[i], key ? 0xFF000000u : Color(index)) << "mode " << mode << " pixel " << i;
+          if (mode == 0) {
+            ASSERT_EQ(bits[i], key ? 0xFFFFFFFFu : 0xFF000000u) << "pixel " << i;
+          }
+        }
+        dzDeleteBitmap(mask);
+        dzDeleteBitmap(image);
       }
-      dzDeleteBitmap(mask);
-      dzDeleteBitmap(image);
     }
   }
 }

@@ -50,6 +50,41 @@ TEST(WorkerPool, ATaskAfterAnotherRunsOnItsParkedThreadAtIdlePriority) {
   EXPECT_EQ(pool.ThreadCount(), 1u);
 }
 
+TEST(WorkerPool, ATaskNotYetStartedIsTakenBackAndItsThreadParksAgain) {
+  WorkerPool pool;
+  std::mutex mutex;
+  std::condition_variable release;
+  bool go = false;
+  std::atomic<bool> in_then{false};
+  std::atomic<int> ran{0};
+  // The first task's `then` holds its thread, already parked, so that the second task is
+  // given to that thread and waits there, not started.
+  const WorkerPool::Ticket first = pool.Run([&] { ++ran; },
+                                            [&] {
+                                              in_then = true;
+                                              std::unique_lock lock(mutex);
+                                              release.wait(lock, [&] { return go; });
+                                            });
+  ASSERT_TRUE(Eventually([&] { return in_then.load(); }));
+  const WorkerPool::Ticket second = pool.Run([&] { ran += 10; }, [&] { ran += 100; });
+  EXPECT_FALSE(pool.Withdraw(first));  // started long ago
+  EXPECT_TRUE(pool.Withdraw(second));
+  EXPECT_FALSE(pool.Withdraw(second));  // taken back already
+  EXPECT_EQ(pool.ParkedCount(), 1u);
+  {
+    std::lock_guard lock(mutex);
+    go = true;
+  }
+  release.notify_all();
+  // The thread is free again: a third task runs on it, and the withdrawn one never does.
+  std::atomic<bool> third_ran{false};
+  const WorkerPool::Ticket third = pool.Run([&] { third_ran = true; });
+  ASSERT_TRUE(Eventually([&] { return third_ran.load() && pool.ParkedCount() == 1; }));
+  EXPECT_FALSE(pool.Withdraw(third));
+  EXPECT_EQ(ran, 1);
+  EXPECT_EQ(pool.ThreadCount(), 1u);
+}
+
 TEST(WorkerPool, TasksAtOnceEachHaveAThreadAndOnlySomeStayParked) {
   std::atomic<int> finished{0};
   {
