@@ -27,10 +27,16 @@ TEST(PackedRows, EveryWidthAndDepthMatchesTheFormat) {
       SCOPED_TRACE(testing::Message() << bit_count << " bits, width " << width);
       std::vector<uint8_t> indices(width + 8);  // spare bytes, as rows of a larger image
       for (uint8_t& v : indices) v = static_cast<uint8_t>(random());
-      std::vector<uint8_t> row(RowBytes(bit_count, width), 0);
+      // A row's block is not cleared first: every byte that holds a pixel must be written
+      // whole, whatever it held (the padding after them is the caller's).
+      std::vector<uint8_t> row(RowBytes(bit_count, width), 0xA5);
       PackRow(indices.data(), width, bit_count, row.data());
       indices.resize(width);
-      EXPECT_EQ(row, PackOneByOne(indices, bit_count));
+      const size_t pixel_bytes = (static_cast<size_t>(width) * bit_count + 7) / 8;
+      std::vector<uint8_t> expected = PackOneByOne(indices, bit_count);
+      expected.resize(pixel_bytes);
+      row.resize(pixel_bytes);
+      EXPECT_EQ(row, expected);
 
       std::vector<uint8_t> back(width);
       UnpackRow(row.data(), width, bit_count, back.data());
